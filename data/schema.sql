@@ -1,0 +1,19 @@
+-- The catalogue: one table, one row per function, type or constant.
+-- class: category number (-1 types, 0 constants, 1..16 functions by area).
+-- win95/winnt: exactly 'Yes' or 'No'. Text columns hold CR LF line breaks.
+CREATE TABLE winfun (
+  ID INTEGER PRIMARY KEY AUTOINCREMENT,
+  name TEXT,
+  class INTEGER,
+  libsclass TEXT,
+  win95 TEXT,
+  winnt TEXT,
+  explain TEXT,
+  declare TEXT,
+  CSharp TEXT,
+  parameter TEXT,
+  recode TEXT,
+  returned TEXT,
+  othername TEXT,
+  other TEXT
+);

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tolvane needs (only those missing), then
+# configures and builds it in ./build. Safe to run again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake pkg-config git
+  qt6-base-dev libsqlcipher-dev
+  libgtest-dev googletest libbenchmark-dev
+  fonts-noto-cjk xvfb xauth
+  mingw-w64-x86-64-dev libclang-14-dev mono-mcs
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"

@@ -1,0 +1,92 @@
+#pragma once
+
+// In-memory and scripted stand-ins for the platform services, for tests.
+
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/machine.h"
+#include "platform/processes.h"
+#include "platform/settings.h"
+
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tolvane::test {
+
+class MemorySettings : public SettingsStore {
+public:
+    QString read(const QString& app, const QString& section, const QString& key,
+                 const QString& defaultValue) override;
+    void write(const QString& app, const QString& section, const QString& key,
+               const QString& value) override;
+    void remove(const QString& app, const QString& section, const QString& key) override;
+
+    bool has(const QString& app, const QString& section, const QString& key) const;
+    QMap<QString, QString> entries;  // "app/section/key" -> value
+};
+
+// Message, input and file boxes answered from scripts. A Yes/No/Cancel box,
+// an input box or a file dialog without a scripted answer fails the test.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+    };
+    using FileAnswer = std::function<void(const FileDialogRequest&, std::string&)>;
+
+    Answer messageBox(const QString& text, Buttons buttons, Icon icon) override;
+    QString inputBox(const QString& prompt) override;
+    void fileDialog(const FileDialogRequest& request, std::string& buffer) override;
+
+    std::deque<Answer> answers;
+    std::deque<QString> inputs;
+    std::deque<FileAnswer> fileAnswers;
+
+    std::vector<Shown> shown;
+    QStringList prompts;
+    std::vector<FileDialogRequest> fileRequests;
+
+    // File answers: confirm one path (modes 0 and 2), or cancel.
+    static FileAnswer choose(const QString& path);
+    static FileAnswer cancel();
+};
+
+// Thrown by FakeProcesses::endProgram so that a test sees the program end.
+struct ProgramEnded {};
+
+class FakeProcesses : public Processes {
+public:
+    void startHidden(const QString& commandLine) override;
+    void sleep(int milliseconds) override;
+    [[noreturn]] void endProgram() override;
+
+    bool canStart = false;  // like this machine: there is no regsvr32
+    QStringList started;    // every command line asked for
+    std::vector<int> sleeps;
+    int ends = 0;
+};
+
+class FakeClipboard : public Clipboard {
+public:
+    void clear() override;
+    void setText(const QString& text) override;
+
+    bool failing = false;
+    std::optional<QString> text;  // nothing after clear()
+    int clears = 0;
+};
+
+class FakeMachine : public MachineInfo {
+public:
+    std::optional<QString> computerName() override { return name; }
+    std::optional<QString> name = QStringLiteral("testhost");
+};
+
+}  // namespace tolvane::test
