@@ -1,0 +1,115 @@
+#pragma once
+
+#include "platform/env.h"
+
+#include <QRect>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListView;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace tolvane {
+
+class Advertise;
+class Database;
+class DetailBox;
+class ResultListModel;
+
+// The one window: search controls on the left, one record's details on the
+// right, navigation and editing buttons, a status line and the banner.
+// Handlers carry the names of the controls they serve; control arrays share
+// one handler that takes the element index.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(const Env& env, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up: opens the catalogue and fills the lists. Runs once, before
+    // the window is shown.
+    void Form_Load();
+
+    // Window state shared by the handlers.
+    std::shared_ptr<Database> Db;
+    bool Loaded = false;
+    bool CancelSearch = false;
+    std::int16_t CurOut = 3;
+    QRect OutRect;  // screen rectangle of the box before the last enlarge
+
+    // Controls.
+    QComboBox* T = nullptr;
+    QComboBox* CoLei = nullptr;
+    QComboBox* CoDll = nullptr;
+    QPushButton* Command5 = nullptr;
+    QListView* L = nullptr;
+    ResultListModel* LItems = nullptr;  // the entries of L
+    QLabel* St = nullptr;
+    std::array<QLabel*, 10> Lab{};
+    std::array<DetailBox*, 8> TOut{};
+    QComboBox* CoOut = nullptr;
+    std::array<QPushButton*, 4> Goto{};
+    QCheckBox* Ch95 = nullptr;
+    QCheckBox* ChNT = nullptr;
+    std::array<QRadioButton*, 2> Option1{};
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QTimer* Timer1 = nullptr;
+    Advertise* Advertise1 = nullptr;
+
+    // Selects entry `row` of L (or none for -1) and raises its click handling
+    // as a user's click would.
+    void selectResult(int row);
+    // The tag of an Option1 element: the column its output form shows.
+    static QString optionTag(int index);
+
+    // Name search.
+    void T_Change();
+    void T_Click();
+    void Timer1_Timer();
+    void CoLei_Click();
+    void CoDll_Click();
+    void NameSearch();
+    // Full-text search.
+    void Command5_Click();
+    // Record view and navigation.
+    void ShowRecord(const QString& id);
+    void L_Click();
+    void Goto_Click(int index);
+    // Declaration output.
+    void Option1_Click(int index);
+    void Command3_Click();
+    void TOut_GotFocus(int index);
+    // Record editing.
+    void Command1_Click();
+    void Command2_Click();
+    void Command7_Click();
+    // Detail zoom.
+    void Command6_Click();
+    void TOut_KeyUp(int index, int keyCode, int shift);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void shutdown();
+
+    const Env& env_;
+};
+
+}  // namespace tolvane
