@@ -6,10 +6,6 @@
 
 namespace tolvane::test {
 
-std::unique_ptr<Recordset> FakeDatabase::openRecordset(const QString&) { throw Error(err::EngineFailure); }
-std::unique_ptr<Recordset> FakeDatabase::openTable(const QString&) { throw Error(err::EngineFailure); }
-void FakeDatabase::execute(const QString&) { throw Error(err::EngineFailure); }
-
 namespace {
 
 class FakeEngine : public Engine {
@@ -17,17 +13,17 @@ public:
     explicit FakeEngine(std::vector<FakeEngineFactory::OpenCall>& opens) : opens_(opens) {}
 
     std::unique_ptr<Database> openDatabase(const QString& path) override {
-        opens_.push_back({path, false, false, false, QString()});
-        return open(path, QString());
+        return open(path, false, false, QString(), false);
     }
     std::unique_ptr<Database> openDatabase(const QString& path, bool exclusive, bool readOnly,
                                            const QString& connect) override {
-        opens_.push_back({path, true, exclusive, readOnly, connect});
-        return open(path, connect);
+        return open(path, exclusive, readOnly, connect, true);
     }
 
 private:
-    static std::unique_ptr<Database> open(const QString& path, const QString& connect) {
+    std::unique_ptr<Database> open(const QString& path, bool exclusive, bool readOnly,
+                                   const QString& connect, bool fourArguments) {
+        opens_.push_back({path, fourArguments, exclusive, readOnly, connect});
         if (path.contains(u'*') || path.contains(u'?')) throw Error(err::NotValidFileName);
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) throw Error(err::CannotFindFile);
