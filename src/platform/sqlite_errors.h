@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/error.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace tolvane {
+
+// What the LIKE function reports for an unusable pattern; translate() turns
+// it into err::InvalidPattern.
+extern const char kInvalidPatternMessage[];
+
+// The one place where SQLite result codes become catalogue errors. rc is the
+// (extended) result code of the failed call; db, when given, supplies the
+// message and the file name.
+Error translate(int rc, sqlite3* db);
+
+// An error about one file, naming the file in its description.
+Error fileError(int number, const QString& path);
+
+}  // namespace tolvane
