@@ -58,8 +58,9 @@ std::shared_ptr<Connection> openCatalogueFile(const QString& given, bool exclusi
     if (!usableName(path) || info.isDir()) throw fileError(err::NotValidFileName, given);
     if (!info.exists()) throw fileError(err::CannotFindFile, given);
 
+    // Only a regular file is read: opening a pipe would wait for a writer.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw fileError(err::FileInUse, given);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) throw fileError(err::FileInUse, given);
     const FileKind kind = classify(file);
     file.close();
     if (kind == FileKind::Damaged) throw fileError(err::NotInDatabase, given);
@@ -77,13 +78,17 @@ std::shared_ptr<Connection> openCatalogueFile(const QString& given, bool exclusi
             rc = sqlite3_key(db, key.constData(), int(key.size()));
         }
     }
+    // A lock still held after a short wait at opening is another user's
+    // exclusive use; later statements wait longer for a writer to finish.
+    if (rc == SQLITE_OK) rc = installJetLike(db);
     if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, 2000);
-        rc = installJetLike(db);
+        sqlite3_busy_timeout(db, 200);
+        rc = verify(db, exclusive, readOnly);
     }
-    if (rc == SQLITE_OK) rc = verify(db, exclusive, readOnly);
     switch (rc & 0xFF) {
-    case SQLITE_OK: return connection;
+    case SQLITE_OK:
+        sqlite3_busy_timeout(db, 2000);
+        return connection;
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         if (kind == FileKind::Encrypted) throw Error(err::NotValidPassword);
