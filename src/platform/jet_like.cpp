@@ -109,7 +109,7 @@ bool JetPattern::setMatches(const Set& set, char32_t c, char32_t folded) const {
     return set.negated;
 }
 
-bool JetPattern::tokenMatches(const Token& token, char32_t c, char32_t folded) const {
+inline bool JetPattern::tokenMatches(const Token& token, char32_t c, char32_t folded) const {
     switch (token.kind) {
     case Kind::Char: return folded == token.ch;
     case Kind::AnyOne: return true;
@@ -120,13 +120,14 @@ bool JetPattern::tokenMatches(const Token& token, char32_t c, char32_t folded) c
     return false;
 }
 
-bool JetPattern::matches(std::string_view utf8) const {
+template <class Decode>
+bool JetPattern::run(std::string_view text, Decode decode) const {
     constexpr std::size_t none = std::string_view::npos;
     const std::size_t count = tokens_.size();
     std::size_t t = 0, p = 0;
     // Where the last star was met, and the text position it covers up to.
     std::size_t starToken = none, starText = 0;
-    while (t < utf8.size()) {
+    while (t < text.size()) {
         if (p < count && tokens_[p].kind == Kind::Star) {
             starToken = p++;
             starText = t;
@@ -134,7 +135,7 @@ bool JetPattern::matches(std::string_view utf8) const {
         }
         if (p < count) {
             std::size_t next = t;
-            const char32_t c = decodeUtf8(utf8, next);
+            const char32_t c = decode(text, next);
             if (tokenMatches(tokens_[p], c, foldCase(c))) {
                 t = next;
                 ++p;
@@ -142,13 +143,29 @@ bool JetPattern::matches(std::string_view utf8) const {
             }
         }
         if (starToken == none) return false;
-        // Let the last star swallow one more character and retry after it.
+        // Let the last star swallow one more character and retry after it,
+        // skipping at once to where the character after the star can match.
         p = starToken + 1;
-        decodeUtf8(utf8, starText);
+        decode(text, starText);
+        if (p < count && tokens_[p].kind == Kind::Char) {
+            for (std::size_t next = starText; starText < text.size(); starText = next)
+                if (foldCase(decode(text, next)) == tokens_[p].ch) break;
+        }
         t = starText;
     }
     while (p < count && tokens_[p].kind == Kind::Star) ++p;
     return p == count;
+}
+
+bool JetPattern::matches(std::string_view utf8) const {
+    // Most names are plain ASCII: then every byte is a character.
+    bool ascii = true;
+    for (const char byte : utf8) ascii &= static_cast<unsigned char>(byte) < 0x80;
+    if (ascii)
+        return run(utf8, [](std::string_view text, std::size_t& pos) -> char32_t {
+            return static_cast<unsigned char>(text[pos++]);
+        });
+    return run(utf8, decodeUtf8);
 }
 
 }  // namespace tolvane

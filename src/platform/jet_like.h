@@ -43,6 +43,8 @@ private:
         std::vector<Range> ranges;  // a single character is a range of one
     };
 
+    template <class Decode>
+    bool run(std::string_view text, Decode decode) const;
     bool tokenMatches(const Token& token, char32_t c, char32_t folded) const;
     bool setMatches(const Set& set, char32_t c, char32_t folded) const;
 

@@ -66,4 +66,17 @@ Error fileError(int number, const QString& path) {
     }
 }
 
+Error openError(int rc, sqlite3* db, const QString& path, bool encrypted) {
+    switch (rc & 0xFF) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return encrypted ? Error(err::NotValidPassword) : fileError(err::NotInDatabase, path);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM: return fileError(err::FileInUse, path);
+    default: return translate(rc, db);
+    }
+}
+
 }  // namespace tolvane

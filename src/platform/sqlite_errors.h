@@ -20,4 +20,9 @@ Error translate(int rc, sqlite3* db);
 // An error about one file, naming the file in its description.
 Error fileError(int number, const QString& path);
 
+// The failure of opening a catalogue file and reading its schema: a file
+// that is no database is a wrong key when the file is encrypted, and a lock
+// that does not clear means another user holds the file.
+Error openError(int rc, sqlite3* db, const QString& path, bool encrypted);
+
 }  // namespace tolvane

@@ -78,27 +78,16 @@ std::shared_ptr<Connection> openCatalogueFile(const QString& given, bool exclusi
             rc = sqlite3_key(db, key.constData(), int(key.size()));
         }
     }
+    if (rc == SQLITE_OK) rc = installJetLike(db);
     // A lock still held after a short wait at opening is another user's
     // exclusive use; later statements wait longer for a writer to finish.
-    if (rc == SQLITE_OK) rc = installJetLike(db);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, 200);
         rc = verify(db, exclusive, readOnly);
     }
-    switch (rc & 0xFF) {
-    case SQLITE_OK:
-        sqlite3_busy_timeout(db, 2000);
-        return connection;
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        if (kind == FileKind::Encrypted) throw Error(err::NotValidPassword);
-        throw fileError(err::NotInDatabase, given);
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM: throw fileError(err::FileInUse, given);
-    default: throw translate(rc, db);
-    }
+    if (rc != SQLITE_OK) throw openError(rc, db, given, kind == FileKind::Encrypted);
+    sqlite3_busy_timeout(db, 2000);
+    return connection;
 }
 
 }  // namespace tolvane

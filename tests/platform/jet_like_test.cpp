@@ -38,6 +38,19 @@ TEST(JetPatternTest, StarMatchesAnyRunIncludingNone) {
     EXPECT_FALSE(like("a", ""));
 }
 
+TEST(JetPatternTest, StarRetriesAfterPartialMatches) {
+    EXPECT_TRUE(like("aab", "*ab"));
+    EXPECT_TRUE(like("abab", "*ab"));
+    EXPECT_FALSE(like("abac", "*ab"));
+    EXPECT_TRUE(like("mississippi", "*issip*"));
+    EXPECT_TRUE(like("mississippi", "m*iss*ppi"));
+    EXPECT_FALSE(like("mississippi", "*issipi*"));
+    EXPECT_TRUE(like("CreateWindoWindow", "*window"));
+    EXPECT_TRUE(like("中文窗窗口", "*窗口"));
+    EXPECT_TRUE(like("ÄäÄb", "*äb"));
+    EXPECT_FALSE(like("ÄäÄc", "*äb"));
+}
+
 TEST(JetPatternTest, QuestionMarkIsExactlyOneCharacterEvenBeyondAscii) {
     EXPECT_TRUE(like("ABC", "A?C"));
     EXPECT_FALSE(like("AC", "A?C"));

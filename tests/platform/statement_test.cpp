@@ -63,6 +63,8 @@ TEST_F(StatementTest, BadStatementsFailWithTheirNumbers) {
     EXPECT_EQ(failureOf([&] { db->execute("delete from winfun where ID=NotSet"); }), err::TooFewParameters);
     EXPECT_EQ(failureOf([&] { db->execute("delete from winfun where ID="); }), err::SyntaxError);
     EXPECT_EQ(failureOf([&] { db->execute("select * from winfun"); }), err::CannotExecuteSelect);
+    EXPECT_EQ(failureOf([&] { db->openTable("nowhere"); }), err::NoSuchTable);
+    EXPECT_EQ(failureOf([&] { db->openTable("winfun\"; delete from winfun; --"); }), err::NoSuchTable);
     EXPECT_EQ(rowCount(), 3);
 }
 
