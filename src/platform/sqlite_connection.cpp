@@ -57,14 +57,14 @@ Statement Connection::prepare(const QString& sql) {
 }
 
 // Only compiling the rest tells a harmless ";" or comment from a statement.
+// Compiling stops at a zero character, so text after one counts as well.
 bool Connection::holdsStatement(const char* from, const char* end) const {
     while (from < end) {
         sqlite3_stmt* raw = nullptr;
         const char* next = nullptr;
         const int rc = sqlite3_prepare_v2(db_, from, int(end - from), &raw, &next);
         sqlite3_finalize(raw);
-        if (rc != SQLITE_OK || raw) return true;
-        if (!next || next <= from) break;
+        if (rc != SQLITE_OK || raw || !next || next <= from) return true;
         from = next;
     }
     return false;

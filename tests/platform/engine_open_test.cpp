@@ -13,21 +13,11 @@
 using tolvane::Error;
 using tolvane::SqliteEngine;
 namespace err = tolvane::err;
+using tolvane::test::failureOf;
 
 namespace {
 
 const QString kOneRow = QStringLiteral("INSERT INTO winfun (name) VALUES ('GetTickCount');");
-
-// The number the call fails with, 0 when it succeeds.
-template <class F>
-int failureOf(F&& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 QString firstName(tolvane::Database& db) {
     return db.openRecordset(QStringLiteral("select name from winfun"))->field("name").toString();
@@ -170,12 +160,4 @@ TEST(EngineOpenTest, ClosingTheDatabaseInvalidatesItsRecordsets) {
     EXPECT_EQ(failureOf([&] { db->execute("delete from winfun"); }), err::ObjectClosed);
     rs.reset();  // finalizing after the close is safe
     db->close();
-}
-
-TEST(ConnectStringTest, PasswordIsEverythingAfterPwd) {
-    EXPECT_EQ(tolvane::passwordOf(";PWD=secret"), "secret");
-    EXPECT_EQ(tolvane::passwordOf(";pwd=a;b=c"), "a;b=c");
-    EXPECT_EQ(tolvane::passwordOf("PWD="), "");
-    EXPECT_EQ(tolvane::passwordOf(""), "");
-    EXPECT_EQ(tolvane::passwordOf(";XPWD=no"), "");
 }

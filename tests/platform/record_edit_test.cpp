@@ -5,18 +5,9 @@
 
 using tolvane::Error;
 namespace err = tolvane::err;
+using tolvane::test::failureOf;
 
 namespace {
-
-template <class F>
-int failureOf(F&& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class RecordEditTest : public ::testing::Test {
 protected:

@@ -5,18 +5,9 @@
 
 using tolvane::Error;
 namespace err = tolvane::err;
+using tolvane::test::failureOf;
 
 namespace {
-
-template <class F>
-int failureOf(F&& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class StatementTest : public ::testing::Test {
 protected:
@@ -37,6 +28,8 @@ TEST_F(StatementTest, OnlyOneStatementRunsPerCall) {
     EXPECT_EQ(failureOf([&] { db->execute("delete from winfun where ID=1; delete from winfun"); }),
               err::SqlSyntax);
     EXPECT_EQ(failureOf([&] { db->execute("delete from winfun where ID=1; garbage"); }), err::SqlSyntax);
+    const QString hidden = QStringLiteral("select ID from winfun") + QChar(0) + "delete from winfun";
+    EXPECT_EQ(failureOf([&] { db->openRecordset(hidden); }), err::SqlSyntax);
     EXPECT_EQ(rowCount(), 3);
 }
 

@@ -1,6 +1,7 @@
 #include "support/catalogues.h"
 
 #include "platform/catalogue_builder.h"
+#include "platform/error.h"
 #include "platform/sqlite_engine.h"
 
 #include <QDir>
@@ -35,6 +36,15 @@ QString CatalogueDir::writeFile(const QString& name, const QByteArray& bytes) co
 
 std::unique_ptr<Database> CatalogueDir::open(const QString& extraSql) const {
     return SqliteEngine().openDatabase(make(QStringLiteral("winapi.mdb"), extraSql));
+}
+
+int failureOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
 }
 
 QString numberedRows(int count) {

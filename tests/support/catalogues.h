@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace tolvane::test {
@@ -31,6 +32,9 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// The error number a call fails with, 0 when it succeeds.
+int failureOf(const std::function<void()>& call);
 
 // SQL that adds `count` rows named "Name1", "Name2", ... with class i % 17 - 1.
 QString numberedRows(int count);
