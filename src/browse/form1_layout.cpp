@@ -122,6 +122,10 @@ void Form1::createControls() {
     auto* id = single(7350, 900, 585, 270, "ID");
     setBackground(id, kInactiveBorder);
     id->setReadOnly(true);
+    // The box is narrow: a point smaller keeps "NotSet" and six-digit IDs whole.
+    QFont idFont = id->font();
+    idFont.setPointSizeF(idFont.pointSizeF() - 1);
+    id->setFont(idFont);
     id->setText(QStringLiteral("NotSet"));
     TOut[7] = id;
 
