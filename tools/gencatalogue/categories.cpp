@@ -12,7 +12,6 @@ constexpr int kUncategorised = 2, kControl = 3, kSystem = 4, kDeviceContext = 5,
               kNetwork = 13, kProcess = 14, kSync = 15, kOther = 16;
 
 const std::vector<CategoryRule> kRules = {
-    {kSync, "", "^synchapi\\.h$", ""},
     {kSync, "", "",
      "Mutex|Semaphore|WaitFor|CriticalSection|Interlocked|SRWLock|ConditionVariable|"
      "SignalObjectAndWait|WaitableTimer|^(Create|Open|Set|Reset|Pulse)Event(Ex)?$"},
@@ -27,6 +26,7 @@ const std::vector<CategoryRule> kRules = {
     {kProcess, "", "",
      "Process|Thread|Fiber|^Tls|^Fls|^Sleep(Ex)?$|^WinExec$|JobObject|^Module32|^Heap32|"
      "^LoadLibrary|^FreeLibrary|^GetProcAddress$|^GetModule|^GetCommandLine|^GetStartupInfo"},
+    {kSync, "", "^synchapi\\.h$", ""},
     {kFile, "^lz32\\.dll$", "", ""},
     {kFile, "", "^(fileapi|lzexpand|ioapiset)\\.h$", ""},
     {kFile, "", "",
@@ -75,6 +75,7 @@ const std::vector<CategoryRule> kRules = {
      "^FormatMessage|^SetErrorMode$|^DeviceIoControl$|Comm(State|Timeouts|Mask|Event|Break|"
      "Error|Properties|Config)|^(Set|Escape|Purge|Clear|Transmit|Setup|Build)Comm|^ExitWindows|"
      "^LockWorkStation$|HwProfile"},
+    {kOther, "", "^handleapi\\.h$", ""},
     {kOther, "", "",
      "^Imm|^SH|^Sh|^Drag|^Co[A-Z]|^Ole|^Crypt|^Cert|Token|Sid|Acl|Ace[A-Z]?|Security|"
      "Privilege|Audit|^Lsa|^Ver[A-Z]|Atom|Clipboard|^Str|^Url|^Hash|^Assoc"},

@@ -43,8 +43,8 @@ bool isVbBuiltinType(const std::string& type) {
     return kTypes.count(type) != 0;
 }
 
-std::string checkVbDeclare(const std::string& declare, const std::string& name,
-                           const std::string& exportName, const std::set<std::string>& types) {
+std::string checkVbDeclare(const std::string& declare, const std::string& exportName,
+                           const std::set<std::string>& types) {
     static const std::regex kShape(
         R"re(^Declare (Function|Sub) ([A-Za-z][A-Za-z0-9_]*) Lib "([^"]+)"( Alias "([^"]+)")? \((.*)\)( As ([A-Za-z][A-Za-z0-9_]*))?$)re");
     static const std::regex kParam(R"(^(ByVal|ByRef) ([A-Za-z][A-Za-z0-9_]*) As ([A-Za-z][A-Za-z0-9_]*)$)");
@@ -56,8 +56,7 @@ std::string checkVbDeclare(const std::string& declare, const std::string& name,
     if (depth) return "unbalanced parentheses";
     std::smatch m;
     if (!std::regex_match(declare, m, kShape)) return "not a Declare statement";
-    if (m[2] != name) return "declares " + m[2].str() + " instead of " + name;
-    if (m[4].matched != (exportName != name)) return "Alias must be present exactly when the export name differs";
+    if (m[4].matched != (exportName != m[2])) return "Alias must be present exactly when the export name differs";
     if (m[4].matched && m[5] != exportName) return "Alias names " + m[5].str() + " instead of " + exportName;
     const bool isFunction = m[1] == "Function";
     if (isFunction != m[7].matched) return isFunction ? "Function without a result type" : "Sub with a result type";

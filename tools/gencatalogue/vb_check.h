@@ -9,11 +9,11 @@ namespace tolvane::gen {
 // The built-in VB6 types a declaration may name, besides Types.
 bool isVbBuiltinType(const std::string& type);
 
-// A Declare statement for `name`, exported as `exportName`: balanced
+// A Declare statement for a function exported as `exportName`: balanced
 // parentheses, known types only, unique parameter names, and Alias exactly
-// when the export name differs.
-std::string checkVbDeclare(const std::string& declare, const std::string& name,
-                           const std::string& exportName, const std::set<std::string>& types);
+// when the export name differs from the declared name.
+std::string checkVbDeclare(const std::string& declare, const std::string& exportName,
+                           const std::set<std::string>& types);
 
 // A "Type ... End Type" block with known member types and unique names.
 std::string checkVbType(const std::string& block, const std::set<std::string>& types);

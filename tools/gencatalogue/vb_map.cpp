@@ -106,9 +106,10 @@ std::string vbDeclare(const std::string& name, const std::string& exportName,
     for (size_t i = 0; i < f.params.size(); ++i)
         for (std::string& p : vbParams(f.params[i], static_cast<int>(i) + 1, names))
             params.push_back(std::move(p));
+    const std::string declared = vbIdentifier(name, 0);
     std::string out = result.empty() ? "Declare Sub " : "Declare Function ";
-    out += name + " Lib \"" + lib + "\"";
-    if (exportName != name) out += " Alias \"" + exportName + "\"";
+    out += declared + " Lib \"" + lib + "\"";
+    if (exportName != declared) out += " Alias \"" + exportName + "\"";
     out += " (" + join(params, ", ") + ")";
     if (!result.empty()) out += " As " + result;
     return out;

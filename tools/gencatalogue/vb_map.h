@@ -34,8 +34,9 @@ std::string vbValueType(const CType& t, const TypeNames& names, bool isField);
 // several); position counts from 1 and names unnamed parameters.
 std::vector<std::string> vbParams(const Param& p, int position, const TypeNames& names);
 
-// "Declare Function|Sub Name Lib "lib" [Alias "export"] (...) [As Type]".
-// Empty when the result cannot be expressed in VB.
+// "Declare Function|Sub Name Lib "lib" [Alias "export"] (...) [As Type]",
+// Name made a VB identifier (_lopen is declared as lopen); Alias when the
+// export name differs from it. Empty when VB cannot express the result.
 std::string vbDeclare(const std::string& name, const std::string& exportName,
                       const std::string& lib, const Function& f, const TypeNames& names);
 
