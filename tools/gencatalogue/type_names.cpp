@@ -21,26 +21,22 @@ std::string lower(std::string s) {
     return s;
 }
 
-// Words VB6 reserves or treats as statements, in lower case.
+// Words VB6 reserves, in lower case; words that are keywords only in one
+// statement's context (Text, Binary, Compare, Alias ...) stay usable.
 bool isVbKeyword(const std::string& name) {
     static const std::set<std::string> kWords = {
-        "access", "addressof", "alias", "and", "any", "append", "as", "base", "binary",
-        "boolean", "byref", "byte", "byval", "call", "case", "cdecl", "circle", "close",
-        "compare", "const", "currency", "date", "debug", "decimal", "declare", "defint",
-        "deflng", "dim", "do", "double", "each", "else", "elseif", "empty", "end", "enum",
-        "eqv", "erase", "error", "event", "exit", "explicit", "false", "for", "friend",
-        "function", "get", "global", "gosub", "goto", "if", "imp", "implements", "in",
-        "input", "integer", "is", "len", "let", "lib", "like", "line", "lock", "long",
-        "loop", "lset", "me", "mod", "name", "new", "next", "not", "nothing", "null", "object",
-        "on", "open", "option", "optional", "or", "output", "paramarray", "preserve", "print",
-        "private", "property", "public", "put", "raiseevent", "random", "read", "redim",
-        "rem", "resume", "return", "rset", "seek", "select", "set"};
-    static const std::set<std::string> kMore = {
-        "shared", "single", "spc", "static", "step", "stop", "string", "sub", "tab", "text",
-        "then", "to", "true", "type", "typeof", "unlock", "until", "variant", "wend", "while",
-        "width", "with", "withevents", "write"};
-    const std::string l = lower(name);
-    return kWords.count(l) || kMore.count(l) || l == "xor";
+        "addressof", "and", "any", "as", "boolean", "byref", "byte", "byval", "call", "case",
+        "close", "const", "currency", "date", "debug", "decimal", "declare", "defint", "deflng",
+        "dim", "do", "double", "each", "else", "elseif", "empty", "end", "enum", "eqv", "erase",
+        "error", "event", "exit", "false", "for", "friend", "function", "get", "global", "gosub",
+        "goto", "if", "imp", "implements", "in", "input", "integer", "is", "len", "let", "lib",
+        "like", "line", "lock", "long", "loop", "lset", "me", "mod", "name", "new", "next", "not",
+        "nothing", "null", "object", "on", "open", "option", "optional", "or", "paramarray",
+        "preserve", "print", "private", "property", "public", "put", "raiseevent", "redim", "rem",
+        "resume", "return", "rset", "seek", "select", "set", "single", "spc", "static", "step",
+        "stop", "string", "sub", "tab", "then", "to", "true", "type", "typeof", "unlock", "until",
+        "variant", "wend", "while", "with", "withevents", "write", "xor"};
+    return kWords.count(lower(name)) != 0;
 }
 
 bool isCsKeyword(const std::string& name) {
