@@ -40,7 +40,7 @@ TEST(Categories, RuleTableSortsWellKnownFunctions) {
         {"OpenPrinter", "winspool.h", "winspool.drv", 10}, {"GetSystemMetrics", "winuser.h", "user32.dll", 4},
         {"RegOpenKeyEx", "winreg.h", "advapi32.dll", 4}, {"GetCursorPos", "winuser.h", "user32.dll", 4},
         {"ShellExecute", "shellapi.h", "shell32.dll", 16}, {"ImmGetContext", "imm.h", "imm32.dll", 16},
-        {"RtlUnwind", "winnt.h", "ntdll.dll", 2},
+        {"RtlUnwind", "winnt.h", "ntdll.dll", 4}, {"Frobnicate", "other.h", "other.dll", 2},
     };
     for (const Case& c : cases) EXPECT_EQ(categoryOf(c.name, c.header, c.dll), c.category) << c.name;
 }

@@ -15,20 +15,26 @@ const std::vector<CategoryRule> kRules = {
     {kSync, "", "",
      "Mutex|Semaphore|WaitFor|CriticalSection|Interlocked|SRWLock|ConditionVariable|"
      "SignalObjectAndWait|WaitableTimer|^(Create|Open|Set|Reset|Pulse)Event(Ex)?$"},
-    {kNetwork, "^(ws2_32|wsock32|mpr|netapi32|wininet|iphlpapi|winhttp|dnsapi)\\.dll$", "", ""},
-    {kNetwork, "", "^(winsock2?|ws2tcpip|winnetwk|wininet|iphlpapi|lm[a-z]*)\\.h$", ""},
+    {kNetwork,
+     "^(ws2_32|wsock32|mpr|netapi32|wininet|iphlpapi|winhttp|dnsapi|rpcrt4|rpcns4|rpcdiag|mprapi|"
+     "rasapi32|urlmon)\\.dll$",
+     "", ""},
+    {kNetwork, "", "^(winsock2?|ws2tcpip|mstcpip|winnetwk|wininet|iphlpapi|lm[a-z]*)\\.h$", ""},
     {kNetwork, "", "", "^(WNet|WSA|Internet|Ftp|Http|Gopher)|^Net[A-Z]"},
     {kPrinting, "^winspool\\.drv$", "", ""},
     {kPrinting, "", "",
      "^(Start|End)(Doc|Page)$|^AbortDoc$|^SetAbortProc$|^Escape$|^ExtEscape$|Printer|"
      "^DeviceCapabilities|^DocumentProperties|^PrintDlg|^PageSetupDlg"},
-    {kProcess, "", "^(processthreadsapi|tlhelp32|psapi|jobapi|jobapi2|libloaderapi)\\.h$", ""},
+    {kProcess, "",
+     "^(processthreadsapi|tlhelp32|psapi|jobapi|jobapi2|libloaderapi|threadpoolapiset|"
+     "threadpoollegacyapiset)\\.h$",
+     ""},
     {kProcess, "", "",
      "Process|Thread|Fiber|^Tls|^Fls|^Sleep(Ex)?$|^WinExec$|JobObject|^Module32|^Heap32|"
      "^LoadLibrary|^FreeLibrary|^GetProcAddress$|^GetModule|^GetCommandLine|^GetStartupInfo"},
     {kSync, "", "^synchapi\\.h$", ""},
     {kFile, "^lz32\\.dll$", "", ""},
-    {kFile, "", "^(fileapi|lzexpand|ioapiset)\\.h$", ""},
+    {kFile, "", "^(fileapi|lzexpand|ioapiset|namedpipeapi)\\.h$", ""},
     {kFile, "", "",
      "File|Directory|Drive|Volume|^Path[A-Z]|^_l(open|read|write|close|creat|lseek)$|"
      "PathName|^GetTempPath|^SearchPath|DiskFree|^FindFirst|^FindNext|^FindClose$|"
@@ -44,27 +50,28 @@ const std::vector<CategoryRule> kRules = {
      "^CallWindowProc|^Def(Window|Dlg|Frame|MDIChild)Proc"},
     {kText, "", "",
      "Font|Text(Out|Color|Align|Extent|Metrics|CharacterExtra|Justification|Face)|^DrawText|"
-     "^GrayString|Glyph|Kerning|^GetChar(Width|ABCWidths|acterPlacement)|^Char(Upper|Lower|"
+     "^GrayString|Glyph|Charset|Kerning|^GetChar(Width|ABCWidths|acterPlacement)|^Char(Upper|Lower|"
      "Next|Prev|ToOem|Oem)|^lstr|^IsChar|^w(v)?sprintf|^CompareString|^LCMapString|"
      "^MultiByteToWideChar$|^WideCharToMultiByte$|^FoldString|^GetStringType|^GetRasterizerCaps"},
     {kDeviceContext, "", "",
      "DC($|Ex$|[A-Z])|^GetDeviceCaps$|MapMode|Viewport|^(Get|Set|Offset|Scale)Window(Org|Ext)|"
      "^(Select|Delete|Get|Enum)Objects?[AW]?$|^GetStockObject$|^GetCurrentObject$|"
      "^(DP|LP)to(LP|DP)$|Clip(Rgn|Box)|^(Exclude|Intersect)ClipRect$|^SelectClipPath$|"
-     "GraphicsMode|WorldTransform|^(Get|Set)Layout$|^GetObjectType$|BkMode|BkColor|"
+     "GraphicsMode|Transform$|^CreateIC$|^(Get|Set)Layout$|^GetObjectType$|BkMode|BkColor|"
      "PolyFillMode|ArcDirection|BrushOrgEx|^(Get|Set)MapperFlags$"},
     {kBitmap, "", "",
      "Bitmap|Icon|Cursor|DIB|Blt$|^AlphaBlend$|^TransparentBlt$|^GradientFill$|^LoadImage|"
      "^CopyImage$|^DrawState|Rop2|ROP2|StretchBltMode|^ImageList_|^CreatePatternBrush$|"
      "^SetDIBitsToDevice$|^StretchDIBits$"},
-    {kDrawing, "^(gdi32|user32|msimg32)\\.dll$", "",
+    {kDrawing, "^(gdi32|user32|msimg32|opengl32)\\.dll$", "",
      "Line|^MoveTo|Rect(angle)?$|^RoundRect$|Ellipse|Polygon|Polyline|PolyBezier|PolyDraw|Arc|"
      "^Pie$|^Chord$|Pen|Brush|Rgn|Path|FloodFill|^DrawEdge$|^DrawFocusRect$|^DrawFrameControl$|"
-     "Pixel|Palette|Color|^Gdi|Metafile|Paint|^(Invalidate|Validate)(Rect|Rgn)$|"
+     "Pixel|Palette|Color|ICM|MiterLimit|CurrentPosition|Visible$|^Gdi|Metafile|Paint|Figure|Region|^wgl|^(Invalidate|Validate)(Rect|Rgn)$|"
      "^GetUpdate(Rect|Rgn)$|^UpdateWindow$|^RedrawWindow$|^DrawAnimatedRects$"},
     {kSystem, "",
      "^(sysinfoapi|winreg|mmsystem|mmeapi|timeapi|playsoundapi|joystickapi|memoryapi|heapapi|"
-     "timezoneapi|winsvc|powerbase|errhandlingapi|winnls)\\.h$",
+     "timezoneapi|winsvc|powerbase|errhandlingapi|winnls|wincon|processenv|profileapi|"
+     "datetimeapi|debugapi|wow64apiset|systemtopologyapi)\\.h$",
      ""},
     {kSystem, "", "",
      "System|Computer|Version|Memory|^Global|^Local(Alloc|Free|Lock|Unlock|ReAlloc|Size|Flags|"
@@ -79,10 +86,12 @@ const std::vector<CategoryRule> kRules = {
     {kOther, "", "",
      "^Imm|^SH|^Sh|^Drag|^Co[A-Z]|^Ole|^Crypt|^Cert|Token|Sid|Acl|Ace[A-Z]?|Security|"
      "Privilege|Audit|^Lsa|^Ver[A-Z]|Atom|Clipboard|^Str|^Url|^Hash|^Assoc"},
+    {kSync, "", "^interlockedapi\\.h$", ""},
     {kControl, "^(user32|comctl32|comdlg32)\\.dll$", "", ""},
+    {kSystem, "^(kernel32|ntdll|virtdisk|winscard|scarddlg)\\.dll$", "", ""},
     {kOther,
-     "^(shell32|shlwapi|ole32|oleaut32|imm32|crypt32|version|userenv|uxtheme|dwmapi|"
-     "setupapi|advapi32)\\.dll$",
+     "^(shell32|shlwapi|shdocvw|mydocs|ole32|oleaut32|propsys|imm32|crypt32|cryptnet|bcrypt|"
+     "ncrypt|softpub|version|userenv|uxtheme|dwmapi|setupapi|advapi32)\\.dll$",
      "", ""},
 };
 
