@@ -92,7 +92,6 @@ inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool 
     t->kind = Kind::Record;
     t->record = name;
     t->spelling = name;
-    t->isUnion = isUnion;
     t->complete = complete;
     t->size = r->size;
     if (complete) t->body = r;

@@ -72,8 +72,8 @@ TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     auto ofnA = record("OFNA", {field("lStructSize", DWORD()), field("lpstrFile", LPSTR())});
     auto ofnW = record("OFNW", {field("lStructSize", DWORD()), field("lpstrFile", LPWSTR())});
     d.records = {ofnA->body, ofnW->body};
-    d.functions = {fn("PickA", {{"", pointer(ofnA), {}}}), fn("PickW", {{"", pointer(ofnW), {}}}),
-                   fn("ShowWindow", {{"hWnd", HWND(), {}}})};
+    d.functions = {fn("PickA", {{"", pointer(ofnA)}}), fn("PickW", {{"", pointer(ofnW)}}),
+                   fn("ShowWindow", {{"hWnd", HWND()}, {"lpRect", pointer(constOf(RECT()))}})};
     const tolvane::gen::ExportIndex exports = {
         {"PickA", {"comdlg32.dll"}}, {"PickW", {"comdlg32.dll"}}, {"ShowWindow", {"user32.dll"}}};
     tolvane::gen::Availability availability;
@@ -101,14 +101,16 @@ TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     EXPECT_EQ(show->libsclass, "user32");
     EXPECT_EQ(show->win95, "No");
     EXPECT_EQ(show->othername, "");
+    // One line per parameter; a pointer to const is marked as input.
+    EXPECT_EQ(show->parameter, "ByVal hWnd As Long    ' HWND hWnd\r\nByRef lpRect As Any    ' RECT * lpRect [输入]");
 }
 
 TEST(CatalogueBuilder, LeavesOutWhatCannotBeImportedOrDeclared) {
     tolvane::gen::Declarations d;
-    Function variadic = fn("wsprintfA", {{"", LPSTR(), {}}});
+    Function variadic = fn("wsprintfA", {{"", LPSTR()}});
     variadic.variadic = true;
     d.functions = {fn("NotExported", {}), fn("strlen", {}), fn("DllGetClassObject", {}), variadic,
-                   fn("GetDpi", {{"pt", record("ANON_PT", {field("x", LONG())}), {}}})};
+                   fn("GetDpi", {{"pt", record("ANON_PT", {field("x", LONG())})}})};
     d.records = {record("_INTERNAL", {field("a", DWORD())})->body, record("IUnknownVtbl", {field("f", LPVOID())})->body,
                  record("EMPTY", {})->body};
     tolvane::gen::Constant a, again;

@@ -10,7 +10,6 @@ using namespace tolvane::test::c;
 using tolvane::gen::CharSet;
 using tolvane::gen::Constant;
 using tolvane::gen::csParam;
-using tolvane::gen::Direction;
 using tolvane::gen::Function;
 using tolvane::gen::Param;
 using tolvane::gen::StringSides;
@@ -23,9 +22,8 @@ TypeNames known() {
     return names;
 }
 
-std::string one(CTypePtr type, Direction d = Direction::Unknown, CharSet cs = CharSet::None,
-                bool generic = false) {
-    return csParam(Param{"p", std::move(type), d}, 1, known(), cs, generic);
+std::string one(CTypePtr type, CharSet cs = CharSet::None, bool generic = false) {
+    return csParam(Param{"p", std::move(type)}, 1, known(), cs, generic);
 }
 
 TEST(CsMap, ParametersFollowTheTypeMap) {
@@ -42,8 +40,7 @@ TEST(CsMap, ParametersFollowTheTypeMap) {
     EXPECT_EQ(one(LARGE_INTEGER()), "long p");
     EXPECT_EQ(one(real(4)), "float p");
     EXPECT_EQ(one(pointer(DWORD())), "ref uint p");
-    EXPECT_EQ(one(pointer(DWORD()), Direction::Out), "out uint p");
-    EXPECT_EQ(one(pointer(HANDLE()), Direction::Out), "out IntPtr p");
+    EXPECT_EQ(one(pointer(HANDLE())), "ref IntPtr p");
     EXPECT_EQ(one(pointer(BYTE())), "byte[] p");
     EXPECT_EQ(one(pointer(RECT())), "ref RECT p");
     EXPECT_EQ(one(pointer(record("GUID", {field("Data1", DWORD())}))), "ref Guid p");
@@ -52,13 +49,13 @@ TEST(CsMap, ParametersFollowTheTypeMap) {
 }
 
 TEST(CsMap, StringsFollowTheCharacterSet) {
-    EXPECT_EQ(one(LPCSTR(), Direction::Unknown, CharSet::Ansi), "string p");
-    EXPECT_EQ(one(LPSTR(), Direction::Unknown, CharSet::Ansi), "StringBuilder p");
-    EXPECT_EQ(one(LPCWSTR(), Direction::Unknown, CharSet::Unicode), "string p");
-    EXPECT_EQ(one(LPCSTR(), Direction::Unknown, CharSet::Auto, true), "string p");
+    EXPECT_EQ(one(LPCSTR(), CharSet::Ansi), "string p");
+    EXPECT_EQ(one(LPSTR(), CharSet::Ansi), "StringBuilder p");
+    EXPECT_EQ(one(LPCWSTR(), CharSet::Unicode), "string p");
+    EXPECT_EQ(one(LPCSTR(), CharSet::Auto, true), "string p");
     // A fixed narrow string in a pair, or any string of a mixed function.
-    EXPECT_EQ(one(LPCSTR(), Direction::Unknown, CharSet::Auto, false), "[MarshalAs(UnmanagedType.LPStr)] string p");
-    EXPECT_EQ(one(LPWSTR(), Direction::Unknown, CharSet::None), "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p");
+    EXPECT_EQ(one(LPCSTR(), CharSet::Auto, false), "[MarshalAs(UnmanagedType.LPStr)] string p");
+    EXPECT_EQ(one(LPWSTR(), CharSet::None), "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p");
 }
 
 TEST(CsMap, CharacterSetOfADeclaration) {
@@ -77,7 +74,7 @@ TEST(CsMap, DeclarationsAndLastErrorRule) {
     Function f;
     f.name = "lstrcpyA";
     f.result = LPSTR();
-    f.params = {{"lpString1", LPSTR(), {}}, {"lpString2", LPCSTR(), {}}};
+    f.params = {{"lpString1", LPSTR()}, {"lpString2", LPCSTR()}};
     f.cdecl_ = true;
     EXPECT_TRUE(tolvane::gen::setsLastError(f));
     EXPECT_EQ(tolvane::gen::csDeclare({"lstrcpy", "kernel32.dll", true}, f, {},
@@ -90,7 +87,7 @@ TEST(CsMap, DeclarationsAndLastErrorRule) {
     f.result = BOOL();
     EXPECT_TRUE(tolvane::gen::setsLastError(f));
     // A structure neither side has a Type for cannot be passed by value.
-    f.params = {{"b", record("BLOB", {field("cbSize", DWORD())}), {}}};
+    f.params = {{"b", record("BLOB", {field("cbSize", DWORD())})}};
     EXPECT_EQ(tolvane::gen::csDeclare({"F", "x.dll", false}, f, {}, {}), "");
 }
 

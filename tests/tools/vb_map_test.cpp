@@ -22,7 +22,7 @@ TypeNames rectAndPoint() {
 }
 
 std::string one(CTypePtr type, const std::string& name = "p") {
-    const auto params = vbParams(Param{name, std::move(type), {}}, 1, rectAndPoint());
+    const auto params = vbParams(Param{name, std::move(type)}, 1, rectAndPoint());
     return params.size() == 1 ? params[0] : "(" + std::to_string(params.size()) + " parameters)";
 }
 
@@ -54,19 +54,19 @@ TEST(VbMap, ParametersFollowTheTypeMap) {
 }
 
 TEST(VbMap, StructureByValueIsPassedAsItsWords) {
-    EXPECT_EQ(vbParams(Param{"pt", POINT(), {}}, 1, rectAndPoint()),
+    EXPECT_EQ(vbParams(Param{"pt", POINT()}, 1, rectAndPoint()),
               (std::vector<std::string>{"ByVal pt_x As Long", "ByVal pt_y As Long"}));
     // Members that are not single words: numbered words instead.
     auto mixed = record("SIZES", {field("a", WORD()), field("b", WORD()), field("c", DWORD())});
-    EXPECT_EQ(vbParams(Param{"s", mixed, {}}, 1, rectAndPoint()),
+    EXPECT_EQ(vbParams(Param{"s", mixed}, 1, rectAndPoint()),
               (std::vector<std::string>{"ByVal s_1 As Long", "ByVal s_2 As Long"}));
 }
 
 TEST(VbMap, ParameterNamesAreUsableInVb) {
-    EXPECT_EQ(vbParams(Param{"", DWORD(), {}}, 3, {})[0], "ByVal p3 As Long");
-    EXPECT_EQ(vbParams(Param{"Type", DWORD(), {}}, 1, {})[0], "ByVal Type_ As Long");
-    EXPECT_EQ(vbParams(Param{"string", DWORD(), {}}, 1, {})[0], "ByVal string_ As Long");
-    EXPECT_EQ(vbParams(Param{"_reserved", DWORD(), {}}, 1, {})[0], "ByVal reserved As Long");
+    EXPECT_EQ(vbParams(Param{"", DWORD()}, 3, {})[0], "ByVal p3 As Long");
+    EXPECT_EQ(vbParams(Param{"Type", DWORD()}, 1, {})[0], "ByVal Type_ As Long");
+    EXPECT_EQ(vbParams(Param{"string", DWORD()}, 1, {})[0], "ByVal string_ As Long");
+    EXPECT_EQ(vbParams(Param{"_reserved", DWORD()}, 1, {})[0], "ByVal reserved As Long");
 }
 
 Function fn(const std::string& name, CTypePtr result, std::vector<Param> params) {
@@ -78,10 +78,10 @@ Function fn(const std::string& name, CTypePtr result, std::vector<Param> params)
 }
 
 TEST(VbMap, DeclareStatements) {
-    const Function sleep = fn("Sleep", voidType(), {{"dwMilliseconds", DWORD(), {}}});
+    const Function sleep = fn("Sleep", voidType(), {{"dwMilliseconds", DWORD()}});
     EXPECT_EQ(tolvane::gen::vbDeclare("Sleep", "Sleep", "kernel32", sleep, {}),
               R"(Declare Sub Sleep Lib "kernel32" (ByVal dwMilliseconds As Long))");
-    const Function text = fn("SetWindowTextA", BOOL(), {{"hWnd", HWND(), {}}, {"lpString", LPCSTR(), {}}});
+    const Function text = fn("SetWindowTextA", BOOL(), {{"hWnd", HWND()}, {"lpString", LPCSTR()}});
     EXPECT_EQ(tolvane::gen::vbDeclare("SetWindowText", "SetWindowTextA", "user32", text, {}),
               R"(Declare Function SetWindowText Lib "user32" Alias "SetWindowTextA" (ByVal hWnd As Long, ByVal lpString As String) As Long)");
     const Function open = fn("_lopen", INT(), {});

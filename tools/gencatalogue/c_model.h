@@ -22,14 +22,12 @@ struct CType {
     int size = 0;                    // bytes on the 32-bit target; 0 when unknown
     bool isSigned = false;
     bool isConst = false;            // this level is const-qualified
-    bool isEnum = false;
     CTypePtr target;                 // Pointer: pointee; Array: element
     long long count = 0;             // Array: element count, 0 for []
     // Record: the C name ("" when anonymous) and the definition (null when
     // the header only declares it).
     std::string record;
     std::shared_ptr<const Record> body;
-    bool isUnion = false;
     bool complete = false;
     bool isInterface = false;  // COM interface: a structure holding only lpVtbl
 
@@ -47,18 +45,14 @@ struct Record {
     std::string name;
     bool isUnion = false;
     int size = 0;
-    int align = 0;
     int pack = 0;  // explicit packing below natural alignment, 0 otherwise
     std::vector<Field> fields;
     std::string header;
 };
 
-enum class Direction { Unknown, In, Out, InOut };
-
 struct Param {
     std::string name;  // empty when the header gives none
     CTypePtr type;
-    Direction direction = Direction::Unknown;
 };
 
 struct Function {

@@ -34,14 +34,11 @@ bool implementedByCaller(const std::string& name) {
     return kNames.count(name) != 0;
 }
 
-std::string direction(Direction d) {
-    switch (d) {
-        case Direction::In: return " [输入]";
-        case Direction::Out: return " [输出]";
-        case Direction::InOut: return " [输入输出]";
-        case Direction::Unknown: break;
-    }
-    return {};
+// The direction the header states: a pointer to const is input only. The
+// mingw-w64 headers carry no other parameter annotations.
+std::string direction(const CType& t) {
+    const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
+    return pointer && t.target && t.target->isConst && !isCallback(t) ? " [输入]" : "";
 }
 
 std::string prototype(const Function& f) {
@@ -212,7 +209,7 @@ private:
             const Param& p = f.params[i];
             lines.push_back(join(vbParams(p, static_cast<int>(i) + 1, names_), ", ") + "    ' " +
                             p.type->spelling + (p.name.empty() ? "" : " " + p.name) +
-                            direction(p.direction));
+                            direction(*p.type));
         }
         row.parameter = join(lines, kCrLf);
         const std::string vb = vbValueType(*f.result, names_, false);

@@ -90,7 +90,7 @@ private:
         r->name = nameOf(def);
         r->isUnion = def.kind == CXCursor_UnionDecl;
         r->size = static_cast<int>(std::max(0LL, clang_Type_getSizeOf(type)));
-        r->align = static_cast<int>(std::max(0LL, clang_Type_getAlignOf(type)));
+        const int align = static_cast<int>(std::max(0LL, clang_Type_getAlignOf(type)));
         r->header = headers_.of(def);
         int natural = 1;
         for (CXCursor c : children(def)) {
@@ -112,7 +112,7 @@ private:
             natural = std::max(natural, static_cast<int>(clang_Type_getAlignOf(fieldType)));
             r->fields.push_back(std::move(f));
         }
-        if (r->align > 0 && r->align < natural) r->pack = r->align;
+        if (align > 0 && align < natural) r->pack = align;
         return r;
     }
 
@@ -147,7 +147,6 @@ private:
                 break;
             case CXType_Enum: {
                 out->kind = Kind::Integer;
-                out->isEnum = true;
                 const CXType under = clang_getEnumDeclIntegerType(clang_getTypeDeclaration(c));
                 out->isSigned = isSignedKind(clang_getCanonicalType(under).kind);
                 break;
@@ -169,7 +168,6 @@ private:
                 CXCursor decl = clang_getTypeDeclaration(c);
                 CXCursor def = clang_getCursorDefinition(decl);
                 out->complete = !clang_Cursor_isNull(def);
-                out->isUnion = decl.kind == CXCursor_UnionDecl;
                 out->record = nameOf(out->complete ? def : decl);
                 if (out->complete) {
                     out->isInterface = isInterface(def);
@@ -219,51 +217,9 @@ private:
         const int n = clang_Cursor_getNumArguments(c);
         for (int i = 0; i < n; ++i) {
             CXCursor arg = clang_Cursor_getArgument(c, static_cast<unsigned>(i));
-            f.params.push_back({take(clang_getCursorSpelling(arg)), convert(clang_getCursorType(arg), true),
-                                Direction::Unknown});
+            f.params.push_back({take(clang_getCursorSpelling(arg)), convert(clang_getCursorType(arg), true)});
         }
-        annotate(c, f);
         return f;
-    }
-
-    static Direction directionOf(const std::string& word, Direction sofar) {
-        auto is = [&](const char* w) {
-            const std::string s = w;
-            return word == s || word.starts_with(s + "_");
-        };
-        Direction d = Direction::Unknown;
-        if (word.starts_with("_Inout") || is("__inout")) d = Direction::InOut;
-        else if (word.starts_with("_In_") || is("__in") || word == "IN") d = Direction::In;
-        else if (word.starts_with("_Out") || is("__out") || word == "OUT") d = Direction::Out;
-        if (d == Direction::Unknown) return sofar;
-        if (sofar != Direction::Unknown && sofar != d) return Direction::InOut;
-        return d;
-    }
-
-    // Reads the annotation words (_In_, _Out_, IN, OUT, __inout ...) written
-    // in front of each parameter.
-    void annotate(CXCursor fn, Function& f) {
-        CXToken* tokens = nullptr;
-        unsigned count = 0;
-        clang_tokenize(tu_, clang_getCursorExtent(fn), &tokens, &count);
-        CXFile fnFile = nullptr;
-        unsigned from = offsetOf(clang_getCursorLocation(fn), &fnFile);
-        for (size_t i = 0; i < f.params.size(); ++i) {
-            CXCursor arg = clang_Cursor_getArgument(fn, static_cast<unsigned>(i));
-            CXSourceRange extent = clang_getCursorExtent(arg);
-            CXFile file = nullptr;
-            const unsigned start = offsetOf(clang_getRangeStart(extent), &file);
-            if (file != fnFile || start < from) break;
-            Direction d = Direction::Unknown;
-            for (unsigned t = 0; t < count; ++t) {
-                if (clang_getTokenKind(tokens[t]) != CXToken_Identifier) continue;
-                const unsigned at = offsetOf(clang_getTokenLocation(tu_, tokens[t]));
-                if (at >= from && at < start) d = directionOf(take(clang_getTokenSpelling(tu_, tokens[t])), d);
-            }
-            f.params[i].direction = d;
-            from = offsetOf(clang_getRangeEnd(extent));
-        }
-        clang_disposeTokens(tu_, tokens, count);
     }
 
     const ParseSettings& settings_;

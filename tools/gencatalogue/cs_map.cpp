@@ -135,7 +135,7 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
     if (const CharKind kind = charKind(*target); kind != CharKind::None)
         return marshalString(kind, charSet, generic) +
                (target->isConst ? "string " : "StringBuilder ") + name;
-    const std::string byRef = p.direction == Direction::Out ? "out " : "ref ";
+    const std::string byRef = "ref ";
     switch (target->kind) {
         case Kind::Integer:
             if (target->size == 1) return "byte[] " + name;

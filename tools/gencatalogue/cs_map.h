@@ -11,9 +11,10 @@
 //   callbacks, void*, other pointers    IntPtr
 //   const char*, const wchar_t*         string
 //   char*, wchar_t* (buffers)           StringBuilder
-//   pointer to an integer, real, BOOL   ref (out when the header says so)
-//   pointer to a structure with a Type  ref that struct (out likewise)
-//   pointer to a pointer or handle      ref IntPtr (out likewise)
+//   pointer to an integer, real, BOOL   ref (the headers never say which
+//                                       pointers are output only, so no out)
+//   pointer to a structure with a Type  ref that struct
+//   pointer to a pointer or handle      ref IntPtr
 //   pointer to BYTE                     byte[]
 //   GUID, LARGE_INTEGER, ULARGE_INTEGER Guid, long, ulong
 //   any pointer as a result             IntPtr
