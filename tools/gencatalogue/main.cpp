@@ -28,7 +28,9 @@ const std::vector<std::string> kHeaders = {
     "winsock2.h", "ws2tcpip.h", "windows.h", "commdlg.h", "commctrl.h", "shellapi.h",
     "shlobj.h",   "shlwapi.h",  "winspool.h", "lzexpand.h", "winnetwk.h", "lm.h",
     "mmsystem.h", "imm.h",      "winver.h",  "psapi.h",    "tlhelp32.h", "wininet.h",
-    "iphlpapi.h", "uxtheme.h",  "dwmapi.h",  "wincrypt.h", "userenv.h", "richedit.h"};
+    "iphlpapi.h", "uxtheme.h",  "dwmapi.h",  "wincrypt.h", "userenv.h", "richedit.h",
+    "aclapi.h",   "sddl.h",     "ntsecapi.h", "wincred.h", "evntrace.h", "winsafer.h",
+    "dsgetdc.h",  "nb30.h",     "setupapi.h", "winioctl.h", "vfw.h",     "mmreg.h"};
 
 struct Options {
     std::string include, libs, resourceDir, out;
