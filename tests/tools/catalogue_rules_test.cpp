@@ -135,6 +135,8 @@ TEST(CatalogueBuilder, PairNeedsBothHalvesAndNoGenericFunction) {
     using tolvane::gen::pairGeneric;
     EXPECT_EQ(pairGeneric("CreateFileA", {"CreateFileA", "CreateFileW"}), "CreateFile");
     EXPECT_EQ(pairGeneric("CreateFileA", {"CreateFileA"}), "");
+    // A Unicode-only function is no pair: it keeps its own name.
+    EXPECT_EQ(pairGeneric("ReadDirectoryChangesA", {"ReadDirectoryChangesW"}), "");
     EXPECT_EQ(pairGeneric("CharNextA", {"CharNextA", "CharNextW", "CharNext"}), "");
     EXPECT_EQ(pairGeneric("A", {"A", "W"}), "");
     EXPECT_EQ(pairGeneric("ShowWindow", {"ShowWindow", "ShowWindoW"}), "");

@@ -15,7 +15,7 @@
 namespace tolvane::gen {
 
 std::string pairGeneric(const std::string& ansiName, const std::set<std::string>& names) {
-    if (ansiName.size() < 2 || ansiName.back() != 'A') return {};
+    if (ansiName.size() < 2 || ansiName.back() != 'A' || !names.count(ansiName)) return {};
     std::string generic = ansiName.substr(0, ansiName.size() - 1);
     if (!names.count(generic + "W") || names.count(generic)) return {};
     return generic;

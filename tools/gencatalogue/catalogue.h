@@ -50,8 +50,8 @@ struct Catalogue {
 Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
                          const Availability& availability);
 
-// The generic name of an ANSI/Unicode pair, or "" when `name` is not the
-// ANSI member of a pair among `names`.
+// The generic name of an ANSI/Unicode pair, or "" unless both `ansiName` and
+// its Unicode twin are among `names` and the generic name is not.
 std::string pairGeneric(const std::string& ansiName, const std::set<std::string>& names);
 
 }  // namespace tolvane::gen
