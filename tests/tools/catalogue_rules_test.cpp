@@ -34,7 +34,7 @@ TEST(Categories, RuleTableSortsWellKnownFunctions) {
         {"GetDC", "winuser.h", "user32.dll", 5}, {"SelectObject", "wingdi.h", "gdi32.dll", 5},
         {"BitBlt", "wingdi.h", "gdi32.dll", 7}, {"LoadIcon", "winuser.h", "user32.dll", 7},
         {"LineTo", "wingdi.h", "gdi32.dll", 6}, {"Rectangle", "wingdi.h", "gdi32.dll", 6},
-        {"SendMessage", "winuser.h", "user32.dll", 12}, {"MessageBox", "winuser.h", "user32.dll", 3},
+        {"SendMessage", "winuser.h", "user32.dll", 12}, {"FormatMessage", "winbase.h", "kernel32.dll", 4}, {"MessageBox", "winuser.h", "user32.dll", 3},
         {"GetWindowText", "winuser.h", "user32.dll", 3}, {"WSAStartup", "winsock2.h", "ws2_32.dll", 13},
         {"WNetAddConnection2", "winnetwk.h", "mpr.dll", 13}, {"StartDoc", "wingdi.h", "gdi32.dll", 10},
         {"OpenPrinter", "winspool.h", "winspool.drv", 10}, {"GetSystemMetrics", "winuser.h", "user32.dll", 4},

@@ -44,7 +44,7 @@ const std::vector<CategoryRule> kRules = {
      "^MessageBox|^Get(Window|Client)Rect$|^AdjustWindowRect|^MapWindowPoints$|"
      "^ClientToScreen$|^ScreenToClient$|WindowText"},
     {kSystem, "", "",
-     "^(Get|Set)CursorPos$|^(Get)?ClipCursor$|^ShowCursor$|^MessageBeep$|^Beep$"},
+     "^(Get|Set)CursorPos$|^(Get)?ClipCursor$|^ShowCursor$|^MessageBeep$|^Beep$|^FormatMessage"},
     {kMessage, "", "",
      "Message|WindowsHook|^CallNextHookEx$|^(Set|Kill)Timer$|^GetQueueStatus$|^GetInputState$|"
      "^CallWindowProc|^Def(Window|Dlg|Frame|MDIChild)Proc"},
@@ -88,10 +88,11 @@ const std::vector<CategoryRule> kRules = {
      "Privilege|Audit|^Lsa|^Ver[A-Z]|Atom|Clipboard|^Str|^Url|^Hash|^Assoc"},
     {kSync, "", "^interlockedapi\\.h$", ""},
     {kControl, "^(user32|comctl32|comdlg32)\\.dll$", "", ""},
-    {kSystem, "^(kernel32|ntdll|virtdisk|winscard|scarddlg)\\.dll$", "", ""},
+    {kSystem, "^(kernel32|ntdll|virtdisk|winscard|scarddlg|msvfw32|avifil32|avicap32|msacm32)\\.dll$", "",
+     ""},
     {kOther,
      "^(shell32|shlwapi|shdocvw|mydocs|ole32|oleaut32|propsys|imm32|crypt32|cryptnet|bcrypt|"
-     "ncrypt|softpub|version|userenv|uxtheme|dwmapi|setupapi|advapi32)\\.dll$",
+     "ncrypt|softpub|credui|version|userenv|uxtheme|dwmapi|setupapi|advapi32)\\.dll$",
      "", ""},
 };
 
