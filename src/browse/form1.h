@@ -108,6 +108,14 @@ private:
     void createControls();
     void connectHandlers();
     void shutdown();
+    // Replaces the entries of L by the rows of a search statement, filling
+    // while the window stays responsive. True when the search ran to its end;
+    // false when it was cancelled or a newer search took over. A statement
+    // the catalogue rejects (or no catalogue) leaves L empty and counts as
+    // run to its end.
+    bool runSearch(const QString& sql);
+
+    std::uint64_t searchRuns_ = 0;  // searches started; only the latest may fill L
 
     const Env& env_;
 };
