@@ -83,27 +83,23 @@ void Form1::Goto_Click(int index) {
             failure = e;
         }
     };
+    const NavigationPlan plan = navigationPlan(index, TOut[7]->text());
     const std::shared_ptr<Database> db = Db;
     std::unique_ptr<Recordset> rows;
     attempt([&] {
         if (!db) throw Error(err::EngineFailure);
-        rows = db->openRecordset(QStringLiteral("select ID from winfun order by ID"));
+        rows = db->openRecordset(plan.sql);
     });
     if (rows) {
-        const QString criterion = QStringLiteral("ID=") + TOut[7]->text();
-        switch (index) {
-        case 0: attempt([&] { rows->moveFirst(); }); break;
-        case 1:
-            attempt([&] { rows->findFirst(criterion); });
-            attempt([&] { rows->movePrevious(); });
-            break;
-        case 2:
-            attempt([&] { rows->findFirst(criterion); });
-            attempt([&] { rows->moveNext(); });
-            break;
-        case 3: attempt([&] { rows->moveLast(); }); break;
-        default: break;
-        }
+        if (plan.findOnView) attempt([&] { rows->findFirst(QStringLiteral("ID=") + TOut[7]->text()); });
+        attempt([&] {
+            switch (plan.move) {
+            case NavigationPlan::Move::First: rows->moveFirst(); break;
+            case NavigationPlan::Move::Previous: rows->movePrevious(); break;
+            case NavigationPlan::Move::Next: rows->moveNext(); break;
+            case NavigationPlan::Move::Last: rows->moveLast(); break;
+            }
+        });
         attempt([&] {
             const QString id = rows->field(QStringLiteral("ID")).toString();
             ShowRecord(id);

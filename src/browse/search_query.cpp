@@ -50,6 +50,20 @@ QString recordQuery(qlonglong id) {
     return QStringLiteral("select * from winfun where ID =") + QString::number(id);
 }
 
+NavigationPlan navigationPlan(int button, const QString& idOnView) {
+    using Move = NavigationPlan::Move;
+    const QString ascending = QStringLiteral("select ID from winfun order by ID");
+    if (button == 0) return {ascending + QStringLiteral(" limit 1"), false, Move::First};
+    if (button == 3) return {ascending + QStringLiteral(" desc limit 1"), false, Move::Last};
+    const bool next = button == 2;
+    bool isNumber = false;
+    const qlonglong id = idOnView.toLongLong(&isNumber);
+    if (!isNumber) return {ascending + QStringLiteral(" limit 2"), true, next ? Move::Next : Move::Previous};
+    const QString neighbour = next ? QStringLiteral("select ID from winfun where ID>%1 order by ID limit 1")
+                                   : QStringLiteral("select ID from winfun where ID<%1 order by ID desc limit 1");
+    return {neighbour.arg(id), false, Move::First};
+}
+
 QString searchingText() { return QStringLiteral("Esc取消查询"); }
 
 QString countText(qsizetype count) {

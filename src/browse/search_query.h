@@ -27,6 +27,20 @@ QString fullTextQuery(const QString& pattern);
 // One record by its ID.
 QString recordQuery(qlonglong id);
 
+// How a navigation button reaches its record: the rows to open and the
+// moves to make in them. Rows are walked in ascending ID; only the few rows
+// a step needs are read. With a number on view, previous and next open the
+// nearest record below or above it, also when that number's record is gone.
+// With anything else on view the find fails and the move starts from the
+// first record.
+struct NavigationPlan {
+    enum class Move { First, Previous, Next, Last };
+    QString sql;
+    bool findOnView = false;  // find "ID=" + the text on view before moving
+    Move move = Move::First;
+};
+NavigationPlan navigationPlan(int button, const QString& idOnView);
+
 // Status line texts.
 QString searchingText();
 QString countText(qsizetype count);

@@ -94,3 +94,30 @@ TEST(SearchQueryTest, CategoryPositionIsClassPlusOneWithinTheList) {
     EXPECT_EQ(categoryPosition(QVariant(qlonglong(-2)), 18), std::nullopt);
     EXPECT_EQ(categoryPosition(QVariant(1e300), 18), std::nullopt);
 }
+
+TEST(SearchQueryTest, NavigationReadsOnlyTheRowsAStepNeeds) {
+    using Move = NavigationPlan::Move;
+    const auto first = navigationPlan(0, QStringLiteral("17"));
+    EXPECT_EQ(first.sql, QStringLiteral("select ID from winfun order by ID limit 1"));
+    EXPECT_FALSE(first.findOnView);
+    EXPECT_EQ(first.move, Move::First);
+    const auto last = navigationPlan(3, QStringLiteral("NotSet"));
+    EXPECT_EQ(last.sql, QStringLiteral("select ID from winfun order by ID desc limit 1"));
+    EXPECT_FALSE(last.findOnView);
+    const auto previous = navigationPlan(1, QStringLiteral("17"));
+    EXPECT_EQ(previous.sql, QStringLiteral("select ID from winfun where ID<17 order by ID desc limit 1"));
+    EXPECT_EQ(previous.move, Move::First);
+    const auto next = navigationPlan(2, QStringLiteral("17"));
+    EXPECT_EQ(next.sql, QStringLiteral("select ID from winfun where ID>17 order by ID limit 1"));
+    EXPECT_FALSE(next.findOnView);
+}
+
+TEST(SearchQueryTest, NavigationFromNoNumberFindsAndMovesFromTheFirstRecord) {
+    for (const QString& onView : {QStringLiteral("NotSet"), QString(), QStringLiteral("1 or 1=1")}) {
+        const auto next = navigationPlan(2, onView);
+        EXPECT_EQ(next.sql, QStringLiteral("select ID from winfun order by ID limit 2"));
+        EXPECT_TRUE(next.findOnView);
+        EXPECT_EQ(next.move, NavigationPlan::Move::Next);
+        EXPECT_EQ(navigationPlan(1, onView).move, NavigationPlan::Move::Previous);
+    }
+}
