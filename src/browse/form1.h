@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -44,6 +45,11 @@ public:
     bool CancelSearch = false;
     std::int16_t CurOut = 3;
     QRect OutRect;  // screen rectangle of the box before the last enlarge
+    // How long a search fills the list between two looks at the window's
+    // input (Esc, typing, clicks): short enough that the window answers at
+    // once, long enough that its own work stays small beside the filling.
+    // Zero looks after every row.
+    std::chrono::nanoseconds FillSlice = std::chrono::milliseconds(10);
 
     // Controls.
     QComboBox* T = nullptr;

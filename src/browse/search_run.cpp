@@ -10,15 +10,6 @@
 
 namespace tolvane {
 
-namespace {
-
-// How long the list fills between two looks at the window's input: short
-// enough that Esc and typing stop a search at once, long enough that the
-// window's own work stays small beside the filling.
-constexpr std::chrono::milliseconds kFillSlice{10};
-
-}  // namespace
-
 bool Form1::runSearch(const QString& sql) {
     const std::uint64_t run = ++searchRuns_;
     // The search keeps the catalogue open even if the window closes while
@@ -33,7 +24,7 @@ bool Form1::runSearch(const QString& sql) {
             QCoreApplication::processEvents();
             return alive && !CancelSearch && searchRuns_ == run;
         };
-        if (fillResults(*rows, *LItems, kFillSlice, yield) == FillEnd::Stopped) return false;
+        if (fillResults(*rows, *LItems, FillSlice, yield) == FillEnd::Stopped) return false;
     } catch (const Error&) {
         // Failures arise only between two yields, so this is still the
         // latest search; it ends quietly with nothing listed.
