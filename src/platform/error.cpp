@@ -15,6 +15,7 @@ QString describeError(int number) {
     case err::Overflow: return QStringLiteral("溢出");
     case err::BadFileName: return QStringLiteral("文件名或文件号错误");
     case err::FileNotFound: return QStringLiteral("文件未找到");
+    case err::PathFileAccess: return QStringLiteral("路径/文件访问错误");
     case err::CannotCreateObject: return QStringLiteral("ActiveX 部件不能创建对象");
     case err::UpdateWithoutEdit: return QStringLiteral("更新或取消更新前没有 AddNew 或 Edit 操作。");
     case err::NoCurrentRecord: return QStringLiteral("无当前记录。");

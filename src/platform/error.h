@@ -13,6 +13,7 @@ namespace err {
 constexpr int Overflow = 6;
 constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
+constexpr int PathFileAccess = 75;
 constexpr int CannotCreateObject = 429;
 constexpr int NoCurrentRecord = 3021;
 constexpr int CannotFindFile = 3024;
