@@ -15,6 +15,9 @@ namespace tolvane::bench {
 
 namespace {
 
+// Changes whenever the rows made change, so that no stale file is reused.
+constexpr int kGeneration = 2;
+
 constexpr std::array kVerbs = {"Get",     "Set",      "Create", "Delete",   "Destroy",  "Find",   "Enum",
                                "Query",   "Open",     "Close",  "Read",     "Write",    "Load",   "Show",
                                "Is",      "Register", "Send",   "Post",     "Copy",     "Move",   "Draw",
@@ -112,8 +115,8 @@ Row makeRow(Generator& g) {
                 vbParams + ") As Long";
     r.csharp = "[DllImport(\"" + r.libsclass + "\")]\r\nstatic extern uint " + r.name + "(" + csParams + ");";
     r.explain = g.sentence(g.between(1, 4));
-    if (g.chance(60)) {
-        for (int i = g.between(3, 15); i > 0; --i)
+    if (g.chance(40)) {
+        for (int i = g.between(2, 10); i > 0; --i)
             r.recode += "Dim h" + std::string(g.pick(kNouns)) + " As Long ' " + g.sentence(1) + "\r\n";
     }
     r.returned = "Long，" + g.sentence(1);
@@ -141,7 +144,7 @@ void bindText(sqlite3_stmt* st, int index, const std::string& text) {
 void build(const std::filesystem::path& path, int records) {
     sqlite3* db = nullptr;
     check(sqlite3_open(path.c_str(), &db), db, "open");
-    check(sqlite3_exec(db, readText(TOLVANE_SCHEMA_SQL).c_str(), nullptr, nullptr, nullptr), db, "schema");
+    check(sqlite3_exec(db, readText(TOLVANE_SOURCE_DIR "/data/schema.sql").c_str(), nullptr, nullptr, nullptr), db, "schema");
     check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db, "begin");
     sqlite3_stmt* st = nullptr;
     check(sqlite3_prepare_v2(db,
@@ -179,7 +182,7 @@ void build(const std::filesystem::path& path, int records) {
 std::string syntheticCatalogue(const std::string& folder, int records) {
     namespace fs = std::filesystem;
     fs::create_directories(folder);
-    const fs::path path = fs::path(folder) / ("catalogue-" + std::to_string(records) + ".mdb");
+    const fs::path path = fs::path(folder) / ("catalogue-" + std::to_string(kGeneration) + "-" + std::to_string(records) + ".mdb");
     if (!fs::exists(path)) {
         const fs::path partial = path.string() + ".part";
         fs::remove(partial);
