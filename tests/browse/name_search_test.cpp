@@ -2,6 +2,7 @@
 #include "browse/search_window.h"
 #include "support/form_fixture.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
