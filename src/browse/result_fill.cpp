@@ -5,30 +5,29 @@
 
 #include <QElapsedTimer>
 
-#include <vector>
-
 namespace tolvane {
 
 FillEnd fillResults(Recordset& rows, ResultListModel& list, std::chrono::nanoseconds slice,
-                    const std::function<bool()>& yield) {
+                    const std::function<FillStep()>& yield) {
     const QString nameColumn = QStringLiteral("name");
     const QString idColumn = QStringLiteral("ID");
-    std::vector<ResultListModel::Entry> batch;
     QElapsedTimer sinceYield;
     sinceYield.start();
     while (!rows.eof()) {
         const QVariant name = rows.field(nameColumn);
-        batch.push_back({name.isNull() ? QByteArray() : name.toString().toUtf8(),
-                         static_cast<std::int32_t>(rows.field(idColumn).toLongLong())});
+        list.stage(name.isNull() ? QByteArray() : name.toString().toUtf8(),
+                  static_cast<std::int32_t>(rows.field(idColumn).toLongLong()));
         rows.moveNext();
-        if (sinceYield.nsecsElapsed() >= slice.count()) {
-            list.append(batch);
-            batch.clear();
-            if (!yield()) return FillEnd::Stopped;
-            sinceYield.restart();
+        if (sinceYield.nsecsElapsed() < slice.count()) continue;
+        if (list.staged() >= list.count()) list.publish();
+        switch (yield()) {
+        case FillStep::GoOn: break;
+        case FillStep::Stop: list.publish(); return FillEnd::Stopped;
+        case FillStep::Abandon: return FillEnd::Abandoned;
         }
+        sinceYield.restart();
     }
-    list.append(batch);
+    list.publish();
     return FillEnd::Finished;
 }
 

@@ -22,9 +22,10 @@ bool Form1::runSearch(const QString& sql) {
         LItems->clear();
         const auto yield = [&] {
             QCoreApplication::processEvents();
-            return alive && !CancelSearch && searchRuns_ == run;
+            if (!alive || searchRuns_ != run) return FillStep::Abandon;
+            return CancelSearch ? FillStep::Stop : FillStep::GoOn;
         };
-        if (fillResults(*rows, *LItems, FillSlice, yield) == FillEnd::Stopped) return false;
+        if (fillResults(*rows, *LItems, FillSlice, yield) != FillEnd::Finished) return false;
     } catch (const Error&) {
         // Failures arise only between two yields, so this is still the
         // latest search; it ends quietly with nothing listed.

@@ -66,7 +66,7 @@ TEST(FillResultsTest, AppendsNamesAndIdsInRowOrderWithNullNamesEmpty) {
     list.append(QStringLiteral("stale"), 1);  // the caller clears; the fill only appends
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
     int yields = 0;
-    EXPECT_EQ(fillResults(rows, list, 1h, [&] { return ++yields, true; }), FillEnd::Finished);
+    EXPECT_EQ(fillResults(rows, list, 1h, [&] { return ++yields, FillStep::GoOn; }), FillEnd::Finished);
     EXPECT_EQ(yields, 0);
     EXPECT_EQ(inserted.count(), 1);  // one batch within one slice
     ASSERT_EQ(list.count(), 4);
@@ -78,27 +78,46 @@ TEST(FillResultsTest, AppendsNamesAndIdsInRowOrderWithNullNamesEmpty) {
     EXPECT_EQ(list.itemData(3), 7);
 }
 
-TEST(FillResultsTest, EveryYieldSeesTheRowsReadSoFarAndStoppingKeepsThem) {
-    RowsStub rows(numbered(10));
+TEST(FillResultsTest, BatchesGrowWithTheListSoAppendsStayFew) {
+    RowsStub rows(numbered(1000));
     ResultListModel list;
+    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
     std::vector<int> seen;
     // A zero slice yields after every row.
-    const FillEnd end = fillResults(rows, list, 0ns, [&] {
-        seen.push_back(list.count());
-        return seen.size() < 4;
-    });
-    EXPECT_EQ(end, FillEnd::Stopped);
-    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4}));
-    ASSERT_EQ(list.count(), 4);
-    EXPECT_EQ(list.text(3), QStringLiteral("F4"));
-    EXPECT_EQ(rows.at_, 4u);  // no row read past the stop
+    EXPECT_EQ(fillResults(rows, list, 0ns, [&] { return seen.push_back(list.count()), FillStep::GoOn; }),
+              FillEnd::Finished);
+    EXPECT_EQ(std::vector<int>(seen.begin(), seen.begin() + 8), (std::vector<int>{1, 2, 2, 4, 4, 4, 4, 8}));
+    EXPECT_LE(inserted.count(), 12);
+    ASSERT_EQ(list.count(), 1000);
+    EXPECT_EQ(list.text(999), QStringLiteral("F1000"));
+    EXPECT_EQ(list.itemData(999), 1100);
+}
+
+TEST(FillResultsTest, StopKeepsEveryRowReadAndAbandonTouchesTheListNoMore) {
+    for (const FillStep how : {FillStep::Stop, FillStep::Abandon}) {
+        RowsStub rows(numbered(10));
+        ResultListModel list;
+        int yields = 0;
+        const FillEnd end =
+            fillResults(rows, list, 0ns, [&] { return ++yields == 3 ? how : FillStep::GoOn; });
+        EXPECT_EQ(rows.at_, 3u);  // no row read past the stop
+        if (how == FillStep::Stop) {
+            EXPECT_EQ(end, FillEnd::Stopped);
+            ASSERT_EQ(list.count(), 3);
+            EXPECT_EQ(list.text(2), QStringLiteral("F3"));
+        } else {
+            EXPECT_EQ(end, FillEnd::Abandoned);
+            EXPECT_EQ(list.count(), 2);
+            EXPECT_EQ(list.staged(), 1);
+        }
+    }
 }
 
 TEST(FillResultsTest, EmptyResultAppendsNothing) {
     RowsStub rows({});
     ResultListModel list;
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
-    EXPECT_EQ(fillResults(rows, list, 0ns, [] { return true; }), FillEnd::Finished);
+    EXPECT_EQ(fillResults(rows, list, 0ns, [] { return FillStep::GoOn; }), FillEnd::Finished);
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(inserted.count(), 0);
 }
@@ -107,5 +126,5 @@ TEST(FillResultsTest, EngineFailurePropagates) {
     RowsStub rows(numbered(5));
     rows.failAt = 3;
     ResultListModel list;
-    EXPECT_THROW(fillResults(rows, list, 1h, [] { return true; }), Error);
+    EXPECT_THROW(fillResults(rows, list, 1h, [] { return FillStep::GoOn; }), Error);
 }
