@@ -1,11 +1,13 @@
 // The one place that chooses the real platform services.
 #include "platform/env.h"
 
+#include "platform/host_machine.h"
 #include "platform/local_file_probe.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_processes.h"
 #include "platform/qt_settings.h"
 #include "platform/sqlite_engine.h"
+#include "platform/text_browser.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,6 +20,8 @@ Env& systemEnv() {
     static LocalFileProbe files;
     static QtProcesses processes;
     static QtDialogs dialogs;
+    static TextBrowserFactory browsers;
+    static HostMachineInfo machine;
     static Env env = [] {
         Env e;
         e.engines = &engines;
@@ -25,6 +29,8 @@ Env& systemEnv() {
         e.files = &files;
         e.processes = &processes;
         e.dialogs = &dialogs;
+        e.browsers = &browsers;
+        e.machine = &machine;
         e.programDir = QCoreApplication::applicationDirPath();
         e.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
         return e;
