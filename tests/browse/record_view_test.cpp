@@ -1,5 +1,6 @@
 #include "browse/detail_box.h"
 #include "browse/search_window.h"
+#include "support/catalogues.h"
 #include "support/form_fixture.h"
 
 #include <QCheckBox>
@@ -44,6 +45,17 @@ TEST_F(RecordViewTest, ClickShowsTheRecordAndItsPositionInTheList) {
     EXPECT_EQ(f.CoOut->currentIndex(), 12);  // class 11
     EXPECT_TRUE(f.Ch95->isChecked());
     EXPECT_TRUE(f.ChNT->isChecked());
+}
+
+TEST_F(RecordViewTest, CountsAndPositionsGoPastThe16BitRange) {
+    sql(numberedRows(40000));
+    Form1& f = load();
+    searchFor(f, QStringLiteral("Name"));
+    ASSERT_EQ(f.LItems->count(), 40003);  // with three starter names
+    EXPECT_EQ(f.St->text(), QStringLiteral("GetUserName 1/40003"));
+    f.selectResult(40002);
+    EXPECT_EQ(f.St->text(), QStringLiteral("Name40000 40003/40003"));
+    EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("40049"));
 }
 
 TEST_F(RecordViewTest, CategoryIsClassPlusOneAndOnlyTheExactWordYesTicks) {
