@@ -1,7 +1,7 @@
 #include "browse/result_fill.h"
 #include "browse/result_list.h"
 #include "platform/engine.h"
-#include "platform/error.h"
+#include "support/catalogues.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -10,121 +10,74 @@
 
 using namespace tolvane;
 using namespace std::chrono_literals;
+using tolvane::test::CatalogueDir;
+using tolvane::test::numberedRows;
 
 namespace {
 
-// Forward-only rows of (name, ID); a name may be Null. Reading or moving
-// past `failAt` fails as a broken catalogue would.
-class RowsStub : public Recordset {
-public:
-    struct Row {
-        QVariant name;
-        qlonglong id;
-    };
-    explicit RowsStub(std::vector<Row> rows) : rows_(std::move(rows)) {}
-
-    bool eof() const override { return at_ >= rows_.size(); }
-    QVariant field(const QString& name) const override {
-        if (eof()) throw Error(err::NoCurrentRecord);
-        const Row& r = rows_[at_];
-        if (name == QLatin1String("name")) return r.name;
-        if (name == QLatin1String("ID")) return r.id;
-        throw Error(err::UnknownField);
+class FillResultsTest : public ::testing::Test {
+protected:
+    // Name and ID of rows "Name1" (ID 1) to "Name<count>".
+    std::unique_ptr<Recordset> rows(int count, const QString& extraSql = {}) {
+        db_ = dir_.open(numberedRows(count) + extraSql);
+        return db_->openRecordset(QStringLiteral("SELECT name, ID FROM winfun ORDER BY ID"));
     }
-    void moveNext() override {
-        if (++at_ == failAt) throw Error(err::EngineFailure);
-    }
-    void moveFirst() override { unused(); }
-    void movePrevious() override { unused(); }
-    void moveLast() override { unused(); }
-    void findFirst(const QString&) override { unused(); }
-    void addNew() override { unused(); }
-    void edit() override { unused(); }
-    void setField(const QString&, const QVariant&) override { unused(); }
-    void update() override { unused(); }
-    void close() override {}
-
-    std::size_t at_ = 0;
-    std::size_t failAt = SIZE_MAX;
 
 private:
-    [[noreturn]] static void unused() { throw Error(err::EngineFailure); }
-    std::vector<Row> rows_;
+    CatalogueDir dir_;
+    std::unique_ptr<Database> db_;
 };
-
-std::vector<RowsStub::Row> numbered(int n) {
-    std::vector<RowsStub::Row> rows;
-    for (int i = 1; i <= n; ++i) rows.push_back({QStringLiteral("F%1").arg(i), 100 + i});
-    return rows;
-}
 
 }  // namespace
 
-TEST(FillResultsTest, AppendsNamesAndIdsInRowOrderWithNullNamesEmpty) {
-    RowsStub rows({{QStringLiteral("CreateFile"), 3}, {QVariant(), 50}, {QStringLiteral("中文名"), 7}});
+TEST_F(FillResultsTest, AppendsNamesAndIdsInRowOrderWithNullNamesEmpty) {
+    const auto r = rows(1, QStringLiteral("INSERT INTO winfun (ID, name) VALUES (50, NULL), (7, '中文名');"));
     ResultListModel list;
     list.append(QStringLiteral("stale"), 1);  // the caller clears; the fill only appends
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
     int yields = 0;
-    EXPECT_EQ(fillResults(rows, list, 1h, [&] { return ++yields, FillStep::GoOn; }), FillEnd::Finished);
+    EXPECT_EQ(fillResults(*r, list, 1h, [&] { return ++yields, FillStep::GoOn; }), FillEnd::Finished);
     EXPECT_EQ(yields, 0);
     EXPECT_EQ(inserted.count(), 1);  // one batch within one slice
     ASSERT_EQ(list.count(), 4);
-    EXPECT_EQ(list.text(1), QStringLiteral("CreateFile"));
-    EXPECT_EQ(list.itemData(1), 3);
-    EXPECT_EQ(list.text(2), QString());
-    EXPECT_EQ(list.itemData(2), 50);
-    EXPECT_EQ(list.text(3), QStringLiteral("中文名"));
-    EXPECT_EQ(list.itemData(3), 7);
+    EXPECT_EQ(list.text(1), QStringLiteral("Name1"));
+    EXPECT_EQ(list.itemData(1), 1);
+    EXPECT_EQ(list.text(2), QStringLiteral("中文名"));
+    EXPECT_EQ(list.itemData(2), 7);
+    EXPECT_EQ(list.text(3), QString());
+    EXPECT_EQ(list.itemData(3), 50);
 }
 
-TEST(FillResultsTest, BatchesGrowWithTheListSoAppendsStayFew) {
-    RowsStub rows(numbered(1000));
+TEST_F(FillResultsTest, BatchesGrowWithTheListSoPublicationsStayFew) {
+    const auto r = rows(1000);
     ResultListModel list;
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
     std::vector<int> seen;
     // A zero slice yields after every row.
-    EXPECT_EQ(fillResults(rows, list, 0ns, [&] { return seen.push_back(list.count()), FillStep::GoOn; }),
+    EXPECT_EQ(fillResults(*r, list, 0ns, [&] { return seen.push_back(list.count()), FillStep::GoOn; }),
               FillEnd::Finished);
     EXPECT_EQ(std::vector<int>(seen.begin(), seen.begin() + 8), (std::vector<int>{1, 2, 2, 4, 4, 4, 4, 8}));
     EXPECT_LE(inserted.count(), 12);
     ASSERT_EQ(list.count(), 1000);
-    EXPECT_EQ(list.text(999), QStringLiteral("F1000"));
-    EXPECT_EQ(list.itemData(999), 1100);
+    EXPECT_EQ(list.text(999), QStringLiteral("Name1000"));
+    EXPECT_EQ(list.itemData(999), 1000);
 }
 
-TEST(FillResultsTest, StopKeepsEveryRowReadAndAbandonTouchesTheListNoMore) {
+TEST_F(FillResultsTest, StopKeepsEveryRowReadAndAbandonTouchesTheListNoMore) {
     for (const FillStep how : {FillStep::Stop, FillStep::Abandon}) {
-        RowsStub rows(numbered(10));
+        const auto r = rows(10);
         ResultListModel list;
         int yields = 0;
-        const FillEnd end =
-            fillResults(rows, list, 0ns, [&] { return ++yields == 3 ? how : FillStep::GoOn; });
-        EXPECT_EQ(rows.at_, 3u);  // no row read past the stop
+        const FillEnd end = fillResults(*r, list, 0ns, [&] { return ++yields == 3 ? how : FillStep::GoOn; });
+        EXPECT_EQ(r->field(QStringLiteral("ID")).toInt(), 4);  // no row read past the stop
         if (how == FillStep::Stop) {
             EXPECT_EQ(end, FillEnd::Stopped);
             ASSERT_EQ(list.count(), 3);
-            EXPECT_EQ(list.text(2), QStringLiteral("F3"));
+            EXPECT_EQ(list.text(2), QStringLiteral("Name3"));
         } else {
             EXPECT_EQ(end, FillEnd::Abandoned);
             EXPECT_EQ(list.count(), 2);
             EXPECT_EQ(list.staged(), 1);
         }
     }
-}
-
-TEST(FillResultsTest, EmptyResultAppendsNothing) {
-    RowsStub rows({});
-    ResultListModel list;
-    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
-    EXPECT_EQ(fillResults(rows, list, 0ns, [] { return FillStep::GoOn; }), FillEnd::Finished);
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(inserted.count(), 0);
-}
-
-TEST(FillResultsTest, EngineFailurePropagates) {
-    RowsStub rows(numbered(5));
-    rows.failAt = 3;
-    ResultListModel list;
-    EXPECT_THROW(fillResults(rows, list, 1h, [] { return FillStep::GoOn; }), Error);
 }
