@@ -53,9 +53,8 @@ void Form1::ShowRecord(const QString& id) {
         return;
     }
     for (DetailBox* box : TOut) {
-        box->setText(QString());
-        if (const auto value = readField(*row, box->tag()); value && !value->isNull())
-            box->setText(value->toString());
+        const auto value = readField(*row, box->tag());
+        box->setText(value && !value->isNull() ? value->toString() : QString());
     }
     showYes(Ch95, *row);
     showYes(ChNT, *row);
