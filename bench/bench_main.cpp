@@ -35,7 +35,12 @@ public:
             const auto found = names_.find(full.substr(0, full.find('/')));
             if (found == names_.end() || run.error_occurred) continue;
             const double toMs = 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            figures_[found->second] = {run.GetAdjustedRealTime() * toMs, run.GetAdjustedCPUTime() * toMs};
+            auto counter = [&run](const char* name) {
+                const auto it = run.counters.find(name);
+                return it == run.counters.end() ? -1.0 : static_cast<double>(it->second);
+            };
+            figures_[found->second] = {run.GetAdjustedRealTime() * toMs, run.GetAdjustedCPUTime() * toMs,
+                                       counter("entries"), counter("longest_pause_ms")};
         }
     }
 
@@ -64,8 +69,9 @@ void printTable(const std::vector<int>& sizes, const std::map<FigureKey, Figure>
     for (const auto& [key, ms] : figures)
         if (std::find(labels.begin(), labels.end(), std::get<1>(key)) == labels.end())
             labels.push_back(std::get<1>(key));
-    std::printf("\nms per run, wall clock (process CPU)\n%-9s %-20s %18s %18s %18s %14s\n", "records", "case",
-                "window", "engine alone", "plain sqlite3", "window/sqlite3");
+    std::printf("\nms per run, wall clock (process CPU); pause: longest wait of input during the run\n"
+                "%-8s %-19s %8s %19s %19s %19s %14s %6s\n",
+                "records", "case", "entries", "window", "engine alone", "plain sqlite3", "window/sqlite3", "pause");
     for (const int records : sizes)
         for (const std::string& label : labels) {
             auto figure = [&](Path p) {
@@ -79,9 +85,12 @@ void printTable(const std::vector<int>& sizes, const std::map<FigureKey, Figure>
                 std::snprintf(text, sizeof text, "%.3f (%.3f)", f.real, f.cpu);
                 return std::string(text);
             };
-            std::printf("%-9d %-20s %18s %18s %18s %7.2f (%.2f)\n", records, label.c_str(), cell(window).c_str(),
-                        cell(engine).c_str(), cell(raw).c_str(), raw.real > 0 ? window.real / raw.real : 0.0,
-                        raw.cpu > 0 ? window.cpu / raw.cpu : 0.0);
+            char entries[16] = "", pause[16] = "";
+            if (window.entries >= 0) std::snprintf(entries, sizeof entries, "%.0f", window.entries);
+            if (window.longestPause >= 0) std::snprintf(pause, sizeof pause, "%.0f", window.longestPause);
+            std::printf("%-8d %-19s %8s %19s %19s %19s %6.2f (%.2f) %6s\n", records, label.c_str(), entries,
+                        cell(window).c_str(), cell(engine).c_str(), cell(raw).c_str(),
+                        raw.real > 0 ? window.real / raw.real : 0.0, raw.cpu > 0 ? window.cpu / raw.cpu : 0.0, pause);
         }
 }
 

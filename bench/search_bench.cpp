@@ -15,10 +15,13 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -143,8 +146,21 @@ void searchThroughWindow(benchmark::State& state, const std::string& path, const
         QCoreApplication::processEvents();  // the list lays out and paints
     };
     search();  // warms the file cache, as the engine and plain runs are warmed
-    for (auto _ : state) search();
+    // A timer that wants to run every millisecond shows the longest time
+    // the window could not answer input.
+    QElapsedTimer sinceTick;
+    qint64 longestPause = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestPause = std::max(longestPause, sinceTick.restart());
+    });
+    ticker.start(1);
+    for (auto _ : state) {
+        sinceTick.start();
+        search();
+    }
     state.counters["entries"] = f.LItems->count();
+    state.counters["longest_pause_ms"] = static_cast<double>(longestPause);
 }
 
 void searchThroughEngine(benchmark::State& state, const std::string& path, const Case& c) {

@@ -13,10 +13,13 @@ enum class Path { Window, Engine, Raw };
 
 // One timed figure: records, case label, path.
 using FigureKey = std::tuple<int, std::string, Path>;
-// Milliseconds per run, wall clock and the process's CPU.
+// Milliseconds per run, wall clock and the process's CPU; for searches the
+// entries listed and the longest time the window left input waiting.
 struct Figure {
     double real = -1;
     double cpu = -1;
+    double entries = -1;
+    double longestPause = -1;
 };
 
 // Registers every benchmark for the catalogue sizes; figures land in
