@@ -30,7 +30,9 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
+        // With --benchmark_repetitions the median stands for the case.
         for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
             const std::string full = run.benchmark_name();
             const auto found = names_.find(full.substr(0, full.find('/')));
             if (found == names_.end() || run.error_occurred) continue;

@@ -165,7 +165,7 @@ void searchThroughWindow(benchmark::State& state, const std::string& path, const
 
 void searchThroughEngine(benchmark::State& state, const std::string& path, const Case& c) {
     Database& db = Session::of(path).db();
-    const QString sql = c.fullText ? fullTextQuery(c.pattern) : nameSearchQuery(c.pattern, 2, 0, {});
+    const QString sql = (c.fullText ? fullTextQuery(c.pattern) : nameSearchQuery(c.pattern, 2, 0, {})).text();
     long long rows = drainEngine(*db.openRecordset(sql));
     for (auto _ : state) rows = drainEngine(*db.openRecordset(sql));
     state.counters["entries"] = static_cast<double>(rows);

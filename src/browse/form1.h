@@ -24,6 +24,7 @@ class Advertise;
 class Database;
 class DetailBox;
 class ResultListModel;
+struct SearchStatement;
 
 // The one window: search controls on the left, one record's details on the
 // right, navigation and editing buttons, a status line and the banner.
@@ -119,7 +120,7 @@ private:
     // false when it was cancelled or a newer search took over. A statement
     // the catalogue rejects (or no catalogue) leaves L empty and counts as
     // run to its end.
-    bool runSearch(const QString& sql);
+    bool runSearch(const SearchStatement& statement);
 
     std::uint64_t searchRuns_ = 0;  // searches started; only the latest may fill L
 

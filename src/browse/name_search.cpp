@@ -38,9 +38,8 @@ void Form1::NameSearch() {
     const QString pattern = T->currentText();
     if (pattern.isEmpty() || !Loaded) return;
     St->setText(searchingText());
-    const QString sql =
-        nameSearchQuery(pattern, CoLei->currentIndex(), CoDll->currentIndex(), CoDll->currentText());
-    if (!runSearch(sql)) return;
+    if (!runSearch(nameSearchQuery(pattern, CoLei->currentIndex(), CoDll->currentIndex(), CoDll->currentText())))
+        return;
     St->setText(countText(LItems->count()));
     if (LItems->count() > 0) {
         // Entry 0 may already be current from a click during the fill; the

@@ -3,32 +3,39 @@
 #include "browse/result_list.h"
 #include "platform/engine.h"
 
-#include <QElapsedTimer>
-
 namespace tolvane {
 
-FillEnd fillResults(Recordset& rows, ResultListModel& list, std::chrono::nanoseconds slice,
-                    const std::function<FillStep()>& yield) {
+ResultFill::ResultFill(ResultListModel& list, std::chrono::nanoseconds slice, std::function<FillStep()> yield)
+    : list_(list), slice_(slice), yield_(std::move(yield)) {
+    sinceTurn_.start();
+}
+
+FillEnd ResultFill::add(Recordset& rows) {
     const QString nameColumn = QStringLiteral("name");
     const QString idColumn = QStringLiteral("ID");
-    QElapsedTimer sinceYield;
-    sinceYield.start();
     while (!rows.eof()) {
         const QVariant name = rows.field(nameColumn);
-        list.stage(name.isNull() ? QByteArray() : name.toString().toUtf8(),
-                  static_cast<std::int32_t>(rows.field(idColumn).toLongLong()));
+        list_.stage(name.isNull() ? QByteArray() : name.toString().toUtf8(),
+                    static_cast<std::int32_t>(rows.field(idColumn).toLongLong()));
         rows.moveNext();
-        if (sinceYield.nsecsElapsed() < slice.count()) continue;
-        if (list.staged() >= list.count()) list.publish();
-        switch (yield()) {
-        case FillStep::GoOn: break;
-        case FillStep::Stop: list.publish(); return FillEnd::Stopped;
-        case FillStep::Abandon: return FillEnd::Abandoned;
-        }
-        sinceYield.restart();
+        if (const auto end = turn()) return *end;
     }
-    list.publish();
+    if (const auto end = turn()) return *end;
     return FillEnd::Finished;
+}
+
+void ResultFill::finish() { list_.publish(); }
+
+std::optional<FillEnd> ResultFill::turn() {
+    if (sinceTurn_.nsecsElapsed() < slice_.count()) return std::nullopt;
+    if (list_.staged() >= list_.count()) list_.publish();
+    switch (yield_()) {
+    case FillStep::GoOn: break;
+    case FillStep::Stop: list_.publish(); return FillEnd::Stopped;
+    case FillStep::Abandon: return FillEnd::Abandoned;
+    }
+    sinceTurn_.restart();
+    return std::nullopt;
 }
 
 }  // namespace tolvane

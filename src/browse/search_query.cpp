@@ -30,20 +30,34 @@ QString sqlTextLiteral(const QString& text) {
     return QLatin1Char('\'') + doubled + QLatin1Char('\'');
 }
 
-QString nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
-                        const QString& dllText) {
-    QString sql = QStringLiteral("SELECT name,ID FROM winfun WHERE ") + containsCondition("name", pattern);
-    if (categoryPosition != kAllCategories)
-        sql += QStringLiteral(" and class=") + QString::number(categoryPosition - 2);
-    if (dllPosition != kAllLibraries)
-        sql += QStringLiteral(" and libsclass=") + sqlTextLiteral(dllText);
+QString SearchStatement::text() const { return select + QStringLiteral(" WHERE ") + condition; }
+
+QString SearchStatement::part(qlonglong first, std::optional<qlonglong> end) const {
+    QString sql = select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID>=") + QString::number(first);
+    if (end) sql += QStringLiteral(" AND ID<") + QString::number(*end);
     return sql;
 }
 
-QString fullTextQuery(const QString& pattern) {
+SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
+                                const QString& dllText) {
+    QString condition = containsCondition("name", pattern);
+    if (categoryPosition != kAllCategories)
+        condition += QStringLiteral(" and class=") + QString::number(categoryPosition - 2);
+    if (dllPosition != kAllLibraries)
+        condition += QStringLiteral(" and libsclass=") + sqlTextLiteral(dllText);
+    return {QStringLiteral("SELECT name,ID FROM winfun"), condition};
+}
+
+SearchStatement fullTextQuery(const QString& pattern) {
     QStringList conditions;
     for (const char* column : kSearchableColumns) conditions << containsCondition(column, pattern);
-    return QStringLiteral("SELECT * FROM winfun WHERE ") + conditions.join(QStringLiteral(" OR "));
+    return {QStringLiteral("SELECT * FROM winfun"), conditions.join(QStringLiteral(" OR "))};
+}
+
+QString firstIdQuery(std::optional<qlonglong> from) {
+    QString sql = QStringLiteral("SELECT min(ID) AS v FROM winfun");
+    if (from) sql += QStringLiteral(" WHERE ID>=") + QString::number(*from);
+    return sql;
 }
 
 QString recordQuery(qlonglong id) {

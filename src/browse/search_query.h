@@ -15,14 +15,30 @@ namespace tolvane {
 // text doubled, so no typed text can end the literal early.
 QString sqlTextLiteral(const QString& text);
 
+// A search statement: what it selects from the catalogue and the condition
+// the rows meet.
+struct SearchStatement {
+    QString select;
+    QString condition;
+
+    QString text() const;
+    // The same rows among the IDs from `first` up to, not including, `end`
+    // (without an end: all IDs from `first` on).
+    QString part(qlonglong first, std::optional<qlonglong> end) const;
+};
+
 // The records whose name contains `pattern`, as (name, ID). A category
 // position other than 2 adds class = position - 2; a DLL position other
 // than 0 adds libsclass equal to the DLL entry's text exactly as listed.
-QString nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
-                        const QString& dllText);
+SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
+                                const QString& dllText);
 
 // The records in which any of the searchable columns contains `pattern`.
-QString fullTextQuery(const QString& pattern);
+SearchStatement fullTextQuery(const QString& pattern);
+
+// The lowest ID from `from` on, as column "v" (Null when there is none);
+// without `from` the lowest of all.
+QString firstIdQuery(std::optional<qlonglong> from);
 
 // One record by its ID.
 QString recordQuery(qlonglong id);

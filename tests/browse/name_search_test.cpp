@@ -1,5 +1,6 @@
 #include "browse/detail_box.h"
 #include "browse/search_window.h"
+#include "support/catalogues.h"
 #include "support/form_fixture.h"
 
 #include <QCoreApplication>
@@ -133,6 +134,28 @@ TEST_F(NameSearchTest, EscDuringTheFillKeepsWhatWasListedAndSelectsNothing) {
     EXPECT_FALSE(f.L->currentIndex().isValid());
     EXPECT_EQ(f.St->text(), kSearching);
     EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("NotSet"));
+}
+
+TEST_F(NameSearchTest, EscStopsASearchAlsoWhileNothingMatches) {
+    sql(numberedRows(40000));
+    Form1& f = load();
+    f.FillSlice = {};
+    QCoreApplication::postEvent(f.T->lineEdit(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    searchFor(f, QStringLiteral("NoSuchName"));
+    EXPECT_EQ(f.LItems->count(), 0);
+    EXPECT_EQ(f.St->text(), kSearching);  // stopped, not run to its end
+}
+
+TEST_F(NameSearchTest, RecordsFarApartInIdAreAllFoundInIdOrder) {
+    sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (5000000, 'GetFar'), (2000000000, 'GetFarther'),"
+                       " (9223372036854775807, 'GetFarthest')"));
+    Form1& f = load();
+    searchFor(f, QStringLiteral("GetFar"));
+    EXPECT_EQ(entries(f), (QStringList{"GetFar", "GetFarther", "GetFarthest"}));
+    searchFor(f, QStringLiteral("Get"));
+    EXPECT_EQ(f.LItems->count(), 16);
+    EXPECT_EQ(entries(f).back(), QStringLiteral("GetFarthest"));
 }
 
 TEST_F(NameSearchTest, APickDuringASearchReplacesItsResultsForGood) {

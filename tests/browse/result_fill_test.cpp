@@ -22,6 +22,7 @@ protected:
         db_ = dir_.open(numberedRows(count) + extraSql);
         return db_->openRecordset(QStringLiteral("SELECT name, ID FROM winfun ORDER BY ID"));
     }
+    Database& db() { return *db_; }
 
 private:
     CatalogueDir dir_;
@@ -35,9 +36,11 @@ TEST_F(FillResultsTest, AppendsNamesAndIdsInRowOrderWithNullNamesEmpty) {
     ResultListModel list;
     list.append(QStringLiteral("stale"), 1);  // the caller clears; the fill only appends
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
-    int yields = 0;
-    EXPECT_EQ(fillResults(*r, list, 1h, [&] { return ++yields, FillStep::GoOn; }), FillEnd::Finished);
-    EXPECT_EQ(yields, 0);
+    int turns = 0;
+    ResultFill fill(list, 1h, [&] { return ++turns, FillStep::GoOn; });
+    EXPECT_EQ(fill.add(*r), FillEnd::Finished);
+    fill.finish();
+    EXPECT_EQ(turns, 0);
     EXPECT_EQ(inserted.count(), 1);  // one batch within one slice
     ASSERT_EQ(list.count(), 4);
     EXPECT_EQ(list.text(1), QStringLiteral("Name1"));
@@ -48,15 +51,19 @@ TEST_F(FillResultsTest, AppendsNamesAndIdsInRowOrderWithNullNamesEmpty) {
     EXPECT_EQ(list.itemData(3), 50);
 }
 
-TEST_F(FillResultsTest, BatchesGrowWithTheListSoPublicationsStayFew) {
+TEST_F(FillResultsTest, BatchesGrowWithTheListAcrossPartsSoPublicationsStayFew) {
     const auto r = rows(1000);
     ResultListModel list;
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
     std::vector<int> seen;
-    // A zero slice yields after every row.
-    EXPECT_EQ(fillResults(*r, list, 0ns, [&] { return seen.push_back(list.count()), FillStep::GoOn; }),
-              FillEnd::Finished);
-    EXPECT_EQ(std::vector<int>(seen.begin(), seen.begin() + 8), (std::vector<int>{1, 2, 2, 4, 4, 4, 4, 8}));
+    // A zero slice gives the window its turn after every row.
+    ResultFill fill(list, 0ns, [&] { return seen.push_back(list.count()), FillStep::GoOn; });
+    const auto empty = db().openRecordset(QStringLiteral("SELECT name, ID FROM winfun WHERE ID < 0"));
+    EXPECT_EQ(fill.add(*empty), FillEnd::Finished);
+    EXPECT_EQ(seen, std::vector<int>{0});  // a part without rows still gives a turn
+    EXPECT_EQ(fill.add(*r), FillEnd::Finished);
+    fill.finish();
+    EXPECT_EQ(std::vector<int>(seen.begin() + 1, seen.begin() + 9), (std::vector<int>{1, 2, 2, 4, 4, 4, 4, 8}));
     EXPECT_LE(inserted.count(), 12);
     ASSERT_EQ(list.count(), 1000);
     EXPECT_EQ(list.text(999), QStringLiteral("Name1000"));
@@ -67,8 +74,9 @@ TEST_F(FillResultsTest, StopKeepsEveryRowReadAndAbandonTouchesTheListNoMore) {
     for (const FillStep how : {FillStep::Stop, FillStep::Abandon}) {
         const auto r = rows(10);
         ResultListModel list;
-        int yields = 0;
-        const FillEnd end = fillResults(*r, list, 0ns, [&] { return ++yields == 3 ? how : FillStep::GoOn; });
+        int turns = 0;
+        ResultFill fill(list, 0ns, [&] { return ++turns == 3 ? how : FillStep::GoOn; });
+        const FillEnd end = fill.add(*r);
         EXPECT_EQ(r->field(QStringLiteral("ID")).toInt(), 4);  // no row read past the stop
         if (how == FillStep::Stop) {
             EXPECT_EQ(end, FillEnd::Stopped);

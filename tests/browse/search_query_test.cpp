@@ -1,5 +1,7 @@
 #include "browse/search_query.h"
 
+#include "browse/search_window.h"
+
 #include <gtest/gtest.h>
 
 using namespace tolvane;
@@ -16,38 +18,49 @@ TEST(SearchQueryTest, ApostrophesAreDoubledInsideTheLiteral) {
     EXPECT_EQ(sqlTextLiteral(QStringLiteral("''")), QStringLiteral("''''''"));
     EXPECT_EQ(sqlTextLiteral(QString()), QStringLiteral("''"));
     // An attempt to end the literal and add a condition stays inside it.
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("x' or '1'='1"), 2, 0, {}),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("x' or '1'='1"), 2, 0, {}).text(),
               kNamePrefix + QStringLiteral("'*x'' or ''1''=''1*'"));
 }
 
 TEST(SearchQueryTest, NameQueryKeepsThePatternLanguageUntouched) {
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("Get?[!a-c]#*Text"), 2, 0, {}),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("Get?[!a-c]#*Text"), 2, 0, {}).text(),
               kNamePrefix + QStringLiteral("'*Get?[!a-c]#*Text*'"));
 }
 
 TEST(SearchQueryTest, CategoryConditionIsPositionMinusTwoAndAbsentForAllCategories) {
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 0, {}),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 0, {}).text(),
               kNamePrefix + QStringLiteral("'*a*' and class=-2"));
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 1, 0, {}),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 1, 0, {}).text(),
               kNamePrefix + QStringLiteral("'*a*' and class=-1"));
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 3, 0, {}),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 3, 0, {}).text(),
               kNamePrefix + QStringLiteral("'*a*' and class=1"));
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 17, 0, {}),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 17, 0, {}).text(),
               kNamePrefix + QStringLiteral("'*a*' and class=15"));
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 2, 0, {}), kNamePrefix + QStringLiteral("'*a*'"));
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 2, 0, {}).text(), kNamePrefix + QStringLiteral("'*a*'"));
 }
 
 TEST(SearchQueryTest, DllConditionUsesTheEntryVerbatimAfterTheCategory) {
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 2, 10, kUser32),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 2, 10, kUser32).text(),
               kNamePrefix + QStringLiteral("'*a*' and libsclass='user32'"));
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 1, QStringLiteral("advapi32.dll")),
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 1, QStringLiteral("advapi32.dll")).text(),
               kNamePrefix + QStringLiteral("'*a*' and class=-2 and libsclass='advapi32.dll'"));
     // Position 0 is "all libraries", whatever its text.
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 2, 0, kUser32), kNamePrefix + QStringLiteral("'*a*'"));
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 2, 0, kUser32).text(), kNamePrefix + QStringLiteral("'*a*'"));
+}
+
+TEST(SearchQueryTest, PartsKeepTheConditionWholeWithinAnIdRange) {
+    // The full-text condition is a chain of ORs: the range must not bind to its last term only.
+    const QString fullText = fullTextQuery(QStringLiteral("a")).part(10, 20);
+    EXPECT_TRUE(fullText.startsWith(QStringLiteral("SELECT * FROM winfun WHERE (name LIKE '*a*' OR class")));
+    EXPECT_TRUE(fullText.endsWith(QStringLiteral("parameter LIKE '*a*') AND ID>=10 AND ID<20")));
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 0, {}).part(-5, std::nullopt),
+              QStringLiteral("SELECT name,ID FROM winfun WHERE (name LIKE '*a*' and class=-2) AND ID>=-5"));
+    EXPECT_EQ(firstIdQuery(std::nullopt), QStringLiteral("SELECT min(ID) AS v FROM winfun"));
+    EXPECT_EQ(firstIdQuery(4096), QStringLiteral("SELECT min(ID) AS v FROM winfun WHERE ID>=4096"));
 }
 
 TEST(SearchQueryTest, FullTextQueryNamesTwelveColumnsInOrder) {
-    const QString q = fullTextQuery(QStringLiteral("it's"));
+    const QString q = fullTextQuery(QStringLiteral("it's")).text();
     EXPECT_EQ(q, QStringLiteral(
                      "SELECT * FROM winfun WHERE name LIKE '*it''s*' OR class LIKE '*it''s*' OR "
                      "declare LIKE '*it''s*' OR recode LIKE '*it''s*' OR othername LIKE '*it''s*' OR "
