@@ -6,56 +6,37 @@
 
 using tolvane::AddItems;
 
-namespace {
-
-QStringList entries(const QComboBox& c) {
-    QStringList out;
-    for (int i = 0; i < c.count(); ++i) out << c.itemText(i);
-    return out;
-}
-
-}  // namespace
-
-TEST(AddItemsTest, SplitsAtEverySeparatorKeepingEmptyPieces) {
-    QComboBox c;
-    AddItems(QStringLiteral("a~~b~"), &c, QStringLiteral("~"), -1);
-    EXPECT_EQ(entries(c), (QStringList{"a", "", "b", ""}));
-    EXPECT_EQ(c.currentIndex(), -1);
-}
-
-TEST(AddItemsTest, EmptyTextLeavesTheControlAsItWas) {
-    QComboBox c;
-    c.addItems({"x", "y"});
-    c.setCurrentIndex(1);
-    QSignalSpy clicks(&c, &QComboBox::activated);
-    AddItems(QString(), &c, QStringLiteral("~"), 0);
-    EXPECT_EQ(entries(c), (QStringList{"x", "y"}));
-    EXPECT_EQ(c.currentIndex(), 1);
-    EXPECT_EQ(clicks.count(), 0);
-}
-
-TEST(AddItemsTest, ReplacesEntriesAndSelectionRaisesTheClickHandling) {
-    QComboBox c;
-    c.addItems({"old"});
-    QSignalSpy clicks(&c, &QComboBox::activated);
-    AddItems(QStringLiteral("p~q~r"), &c, QStringLiteral("~"), 2);
-    EXPECT_EQ(entries(c), (QStringList{"p", "q", "r"}));
-    EXPECT_EQ(c.currentIndex(), 2);
-    ASSERT_EQ(clicks.count(), 1);
-    EXPECT_EQ(clicks.at(0).at(0).toInt(), 2);
-}
-
-TEST(AddItemsTest, PositionPastTheEndSelectsNothing) {
-    QComboBox c;
-    QSignalSpy clicks(&c, &QComboBox::activated);
-    AddItems(QStringLiteral("p~q"), &c, QStringLiteral("~"), 5);
-    EXPECT_EQ(c.currentIndex(), -1);
-    EXPECT_EQ(clicks.count(), 0);
-}
-
-TEST(AddItemsTest, EditableComboShowsTheSelectedPresetAsItsText) {
-    QComboBox c;
-    c.setEditable(true);
-    AddItems(QStringLiteral("*~Get~Set~*Window"), &c, QStringLiteral("~"), 0);
-    EXPECT_EQ(c.currentText(), QStringLiteral("*"));
+// Each piece becomes an entry, also an empty one; a position in the list
+// selects its entry as a user's pick would; an empty text changes nothing.
+TEST(AddItemsTest, FillsTheListAndSelectsAsAPick) {
+    const struct {
+        const char* text;
+        int position;
+        QStringList entries;
+        int selected, clicks;
+    } cases[] = {
+        {"a~~b~", -1, {"a", "", "b", ""}, -1, 0},
+        {"p~q~r", 2, {"p", "q", "r"}, 2, 1},
+        {"p~q", 5, {"p", "q"}, -1, 0},
+        {"", 0, {"x", "y"}, 1, 0},
+    };
+    for (const auto& c : cases) {
+        QComboBox box;
+        box.addItems({"x", "y"});
+        box.setCurrentIndex(1);
+        QSignalSpy clicks(&box, &QComboBox::activated);
+        AddItems(QString::fromLatin1(c.text), &box, QStringLiteral("~"), c.position);
+        QStringList entries;
+        for (int i = 0; i < box.count(); ++i) entries << box.itemText(i);
+        EXPECT_EQ(entries, c.entries) << c.text;
+        EXPECT_EQ(box.currentIndex(), c.selected) << c.text;
+        EXPECT_EQ(clicks.count(), c.clicks) << c.text;
+        if (c.clicks) {
+            EXPECT_EQ(clicks.at(0).at(0).toInt(), c.position);
+        }
+    }
+    QComboBox editable;  // shows the selected preset as its text
+    editable.setEditable(true);
+    AddItems(QStringLiteral("*~Get~Set~*Window"), &editable, QStringLiteral("~"), 0);
+    EXPECT_EQ(editable.currentText(), QStringLiteral("*"));
 }

@@ -6,11 +6,9 @@
 #include "support/catalogues.h"
 #include "support/form_fixture.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -27,7 +25,7 @@ QRect twipsRect(int left, int top, int width, int height) {
 
 }  // namespace
 
-TEST_F(FormTest, StartUpFillsTheListsAndRunsNoSearch) {
+TEST_F(FormTest, StartUpFillsTheListsRunsNoSearchAndClosingReleasesTheCatalogue) {
     Form1& f = load();
     ASSERT_TRUE(f.Db);
     EXPECT_TRUE(f.Loaded);
@@ -41,10 +39,11 @@ TEST_F(FormTest, StartUpFillsTheListsAndRunsNoSearch) {
     EXPECT_EQ(f.CoDll->currentText(), QStringLiteral("所有库类"));
     EXPECT_EQ(f.LItems->count(), 0);
     EXPECT_FALSE(f.Timer1->isActive());
-    EXPECT_EQ(f.St->text(), QString());
     EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("NotSet"));
     EXPECT_TRUE(f.Option1[0]->isChecked());
-    EXPECT_FALSE(f.Ch95->isChecked());
+    f.show();
+    f.close();
+    EXPECT_FALSE(f.Db);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -57,11 +56,7 @@ TEST_F(FormTest, WithoutACatalogueTheWindowStillOpensEmpty) {
     Form1& f = load();
     EXPECT_FALSE(f.Db);
     EXPECT_TRUE(f.Loaded);
-    EXPECT_EQ(f.CurOut, 3);
-    EXPECT_EQ(f.T->count(), 0);
-    EXPECT_EQ(f.CoLei->count(), 0);
-    EXPECT_EQ(f.CoOut->count(), 0);
-    EXPECT_EQ(f.CoDll->count(), 0);
+    EXPECT_EQ(f.T->count() + f.CoLei->count() + f.CoOut->count() + f.CoDll->count(), 0);
     ASSERT_EQ(dialogs.shown.size(), 1u);  // the open failure's description
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
 }
@@ -71,15 +66,12 @@ TEST_F(FormTest, ControlsSitAtTheirPlacesWithTheirTags) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Tolvane"));
     EXPECT_EQ(f.size(), QSize(11475 / 15, 7590 / 15));
     EXPECT_EQ(f.T->geometry(), twipsRect(90, 90, 2445, 300));
-    EXPECT_EQ(f.L->geometry(), twipsRect(120, 1560, 2445, 5820));
     EXPECT_EQ(f.TOut[3]->widget()->geometry(), twipsRect(3750, 2610, 7650, 1170));
-    EXPECT_EQ(f.Command3->geometry(), twipsRect(10620, 3480, 525, 285));
+    EXPECT_EQ(f.Advertise1->geometry(), twipsRect(9180, 0, 750, 600));
     EXPECT_EQ(f.Goto[3]->text(), QStringLiteral(">|"));
     EXPECT_EQ(f.Command5->text(), QStringLiteral("在所有信息中找"));
     const char* tags[] = {"name", "libsclass", "explain", "declare", "parameter", "recode", "returned", "ID"};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(f.TOut[i]->tag(), QString::fromLatin1(tags[i])) << i;
-    EXPECT_EQ(f.Lab[6]->text(), QStringLiteral("参数："));
-    EXPECT_EQ(f.Advertise1->geometry(), twipsRect(9180, 0, 750, 600));
 }
 
 TEST_F(FormTest, EscAnywhereRaisesTheCancelFlagAndStillReachesTheControl) {
@@ -107,14 +99,6 @@ TEST_F(FormTest, DoubleClickOnTheBackgroundChoosesTheNextStartsCatalogue) {
     // A double-click on a control is that control's, not the background's.
     QTest::mouseDClick(f.Lab[0], Qt::LeftButton);
     EXPECT_EQ(dialogs.fileRequests.size(), 1u);
-}
-
-TEST_F(FormTest, ClosingReleasesTheCatalogue) {
-    Form1& f = load();
-    f.show();
-    f.close();
-    EXPECT_FALSE(f.Db);
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(FormTest, PasswordProtectedCatalogueOpensWithTheTypedPassword) {

@@ -2,8 +2,6 @@
 #include "browse/search_window.h"
 #include "support/form_fixture.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -75,8 +73,7 @@ TEST_F(FullTextSearchTest, EmptyPatternListsEveryRecordWithAValueNullNamesAsEmpt
 TEST_F(FullTextSearchTest, EscStopsTheFillWithTheRowsListedSoFar) {
     Form1& f = load();
     f.FillSlice = {};
-    QCoreApplication::postEvent(f.T->lineEdit(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    queueEsc(f);
     EXPECT_EQ(searchAll(QStringLiteral("es")).size(), 1);
 }
 

@@ -6,6 +6,9 @@
 #include "browse/result_list.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QStringList>
 
 #include <algorithm>
@@ -40,6 +43,12 @@ inline void searchFor(Form1& f, const QString& pattern) {
 inline void pick(QComboBox* box, int position) {
     box->setCurrentIndex(position);
     emit box->activated(position);
+}
+
+// An Esc press waiting in the event queue: the next search sees it at its
+// first look at the input.
+inline void queueEsc(Form1& f) {
+    QCoreApplication::postEvent(f.T->lineEdit(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
 }
 
 }  // namespace tolvane::test

@@ -17,83 +17,71 @@ using test::ScriptedDialogs;
 
 QString nulJoined(const QStringList& parts) { return parts.join(QChar(u'\0')); }
 
-ScriptedDialogs::FileAnswer writes(const std::string& bytes) {
-    return [bytes](const FileDialogRequest&, std::string& buffer) {
-        buffer.replace(0, bytes.size(), bytes);
-    };
-}
-
 TEST(ParentPathTest, GivesTheFolderInTheSeparatorsOfThePath) {
-    EXPECT_EQ(ParentPath(R"(C:\data\winapi.mdb)"), R"(C:\data)");
-    EXPECT_EQ(ParentPath("/home/u/winapi.mdb"), "/home/u");
-    EXPECT_EQ(ParentPath("/home/u/"), "/home");
-    EXPECT_EQ(ParentPath(R"(C:\data/sub\x.mdb)"), "C:/data/sub");
-    EXPECT_EQ(ParentPath("winapi.mdb"), "");
-    EXPECT_EQ(ParentPath(""), "");
+    const std::pair<QString, QString> cases[] = {
+        {R"(C:\data\winapi.mdb)", R"(C:\data)"}, {"/home/u/winapi.mdb", "/home/u"}, {"/home/u/", "/home"},
+        {R"(C:\data/sub\x.mdb)", "C:/data/sub"}, {"winapi.mdb", ""}, {"", ""}};
+    for (const auto& [path, parent] : cases) EXPECT_EQ(ParentPath(path), parent) << path.toStdString();
 }
 
-TEST(SplitFileListTest, OneFileStaysAndGivesItsFolder) {
-    QString list = "/a/b/x.txt";
-    EXPECT_EQ(SplitFileList(list), "/a/b/");
-    EXPECT_EQ(list, "/a/b/x.txt");
-    list = nulJoined({R"(C:\a\x.txt)", "", ""});
-    EXPECT_EQ(SplitFileList(list), R"(C:\a\)");
-    EXPECT_EQ(list, R"(C:\a\x.txt)");
-    list = "x.txt";
-    EXPECT_EQ(SplitFileList(list), "");
-    EXPECT_EQ(list, "x.txt");
-}
-
-TEST(SplitFileListTest, NamesBecomeFullPathsWithTheFolderSeparator) {
-    QString list = nulJoined({"/a/b", "x", "y", "", ""});
-    EXPECT_EQ(SplitFileList(list), "/a/b/");
-    EXPECT_EQ(list, nulJoined({"/a/b/x", "/a/b/y"}));
-    list = nulJoined({R"(C:\a\)", "x", "y"});
-    EXPECT_EQ(SplitFileList(list), R"(C:\a\)");
-    EXPECT_EQ(list, nulJoined({R"(C:\a\x)", R"(C:\a\y)"}));
-    // Names with a path of their own keep it.
-    list = nulJoined({"/a", "x", "/other/y", ""});
-    EXPECT_EQ(SplitFileList(list), "/a/");
-    EXPECT_EQ(list, nulJoined({"/a/x", "/other/y"}));
+// The list becomes full paths joined by NUL; the result is the folder.
+TEST(SplitFileListTest, NamesBecomeFullPathsAndOneFileStays) {
+    const struct {
+        QStringList list;
+        QString folder;
+        QStringList paths;
+    } cases[] = {
+        {{"/a/b/x.txt"}, "/a/b/", {"/a/b/x.txt"}},
+        {{R"(C:\a\x.txt)", "", ""}, R"(C:\a\)", {R"(C:\a\x.txt)"}},
+        {{"x.txt"}, "", {"x.txt"}},
+        {{"/a/b", "x", "y", "", ""}, "/a/b/", {"/a/b/x", "/a/b/y"}},
+        {{R"(C:\a\)", "x", "y"}, R"(C:\a\)", {R"(C:\a\x)", R"(C:\a\y)"}},
+        {{"/a", "x", "/other/y", ""}, "/a/", {"/a/x", "/other/y"}},  // a name with a path keeps it
+    };
+    for (const auto& c : cases) {
+        QString list = nulJoined(c.list);
+        EXPECT_EQ(SplitFileList(list), c.folder) << c.list.join('|').toStdString();
+        EXPECT_EQ(list, nulJoined(c.paths)) << c.list.join('|').toStdString();
+    }
 }
 
 class ShowFileDlgTest : public ::testing::Test {
 protected:
     void SetUp() override { env.dialogs = &dialogs; }
     QString show(int mode) { return ShowFileDlg(env, mode, kDefaultFilter, "t", "txt", state); }
+    static ScriptedDialogs::FileAnswer writes(const std::string& bytes) {
+        return [bytes](const FileDialogRequest&, std::string& buffer) { buffer.replace(0, bytes.size(), bytes); };
+    }
 
     ScriptedDialogs dialogs;
     Env env;
     FileDialogState state;
 };
 
-TEST_F(ShowFileDlgTest, ModeZeroTrimsTheChoiceAndOpensNextInItsFolder) {
+TEST_F(ShowFileDlgTest, ModesZeroAndTwoGiveTheTrimmedChoiceOrTheLastOneOnCancel) {
     state.DlgFile = "/old/a.txt";
     std::string offered;
-    dialogs.fileAnswers.push_back([&](const FileDialogRequest& request, std::string& buffer) {
-        offered = buffer;
-        EXPECT_EQ(request.filter, "所有文件|*.*");
-        EXPECT_EQ(request.initialDir, "/old/");  // from DlgFile while DlgDir is empty
-        EXPECT_EQ(request.defaultExtension, "txt");
-        ScriptedDialogs::choose("  /new/dir/b.txt  ")(request, buffer);
-    });
+    dialogs.fileAnswers = {[&](const FileDialogRequest& request, std::string& buffer) {
+                               offered = buffer;
+                               EXPECT_EQ(request.filter, "所有文件|*.*");
+                               EXPECT_EQ(request.initialDir, "/old/");  // from DlgFile while DlgDir is empty
+                               EXPECT_EQ(request.defaultExtension, "txt");
+                               ScriptedDialogs::choose("  /new/dir/b.txt  ")(request, buffer);
+                           },
+                           ScriptedDialogs::cancel(), ScriptedDialogs::choose("/d/f.txt"), ScriptedDialogs::cancel()};
     EXPECT_EQ(show(0), "/new/dir/b.txt");
     EXPECT_EQ(offered, "/old/a.txt" + std::string(2046, ' '));
     EXPECT_EQ(state.DlgFile, "/new/dir/b.txt");
     EXPECT_EQ(state.DlgDir, "/new/dir");
-}
-
-TEST_F(ShowFileDlgTest, CancelGivesTheLastChoiceOfTheRun) {
-    dialogs.fileAnswers = {ScriptedDialogs::cancel(), ScriptedDialogs::choose("/d/f.txt"),
-                           ScriptedDialogs::cancel()};
+    state = {};
     EXPECT_EQ(show(2), "");
     EXPECT_EQ(show(2), "/d/f.txt");
     EXPECT_EQ(show(2), "/d/f.txt");
 }
 
-TEST_F(ShowFileDlgTest, ModeOneJoinsFullPaths) {
+TEST_F(ShowFileDlgTest, ModeOneJoinsFullPathsAndReportsTooManyFiles) {
     dialogs.fileAnswers = {writes("/d\0a.txt\0b.txt\0c.txt\0\0"s), writes("/d/one.txt\0\0"s),
-                           ScriptedDialogs::cancel()};
+                           ScriptedDialogs::cancel(), writes("\1\0\0"s)};
     EXPECT_EQ(show(1), nulJoined({"/d/a.txt", "/d/b.txt", "/d/c.txt"}));
     EXPECT_EQ(state.DlgFile, "/d/c.txt");
     EXPECT_EQ(state.DlgDir, "/d/");
@@ -102,11 +90,7 @@ TEST_F(ShowFileDlgTest, ModeOneJoinsFullPaths) {
     EXPECT_EQ(show(1), "");
     EXPECT_EQ(state.DlgFile, "");
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(ShowFileDlgTest, ModeOneReportsAChoiceTooLargeForTheBuffer) {
-    dialogs.fileAnswers = {writes("\1\0\0"s)};
-    EXPECT_EQ(show(1), "");
+    EXPECT_EQ(show(1), "");  // a choice too large for the buffer
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "文件选取过多。");
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);

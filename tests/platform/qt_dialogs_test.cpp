@@ -13,47 +13,38 @@ using namespace std::string_literals;
 namespace tolvane {
 namespace {
 
-TEST(QtDialogsTest, FilterPairsBecomeNameFilters) {
+TEST(QtDialogsTest, FiltersAndOfferedFile) {
     EXPECT_EQ(nameFiltersFor("所有文件|*.*"), QStringList{"所有文件 (*)"});
     EXPECT_EQ(nameFiltersFor("数据库|*.mdb; *.db|文本|*.txt|孤单"),
               QStringList({"数据库 (*.mdb *.db)", "文本 (*.txt)"}));
     EXPECT_TRUE(nameFiltersFor("").isEmpty());
-}
-
-// The buffer after writing a choice into 40 blanks.
-std::string written(int mode, const QStringList& paths) {
-    std::string buffer(40, ' ');
-    writeChosenFiles(mode, paths, buffer);
-    return buffer;
-}
-
-TEST(QtDialogsTest, ChoiceIsWrittenInTheFormOfItsMode) {
-    const auto startsWith = [](const std::string& text, const std::string& start) {
-        return text.compare(0, start.size(), start) == 0 && text.find_last_not_of(' ') < start.size();
-    };
-    EXPECT_TRUE(startsWith(written(0, {"/d/a.mdb"}), "/d/a.mdb\0"s));
-    EXPECT_TRUE(startsWith(written(1, {"/d/a.mdb"}), "/d/a.mdb\0\0"s));
-    EXPECT_TRUE(startsWith(written(1, {"/d/a", "/d/数", "/e/c"}), "/d\0a\0数\0/e/c\0\0"s));
-    EXPECT_TRUE(startsWith(written(1, {"/a", "/b"}), "/\0a\0b\0\0"s));
-    EXPECT_EQ(written(2, {}), std::string(40, ' '));
-}
-
-TEST(QtDialogsTest, ChoiceTooLargeLeavesAMarkWithinTheBuffer) {
-    std::string buffer = "0123456789";
-    writeChosenFiles(1, {"/d/aaaa", "/d/bbbb"}, buffer);
-    EXPECT_EQ(buffer, "\1\0\0"s + "3456789");
-    buffer = "0123456789";
-    writeChosenFiles(2, {"/d/long-name.txt"}, buffer);
-    EXPECT_EQ(buffer, "\0"s + "123456789");
-    buffer = "01";
-    writeChosenFiles(1, {"/d/a", "/d/b"}, buffer);
-    EXPECT_EQ(buffer, "\1\0"s);
-}
-
-TEST(QtDialogsTest, OfferedFileKeepsTheDialogInItsFolder) {
+    // An offered file outside the dialog's folder is not offered.
     EXPECT_EQ(offeredFile("  /d/a.mdb \0junk"s, "/d/"), "/d/a.mdb");
     EXPECT_EQ(offeredFile("/e/a.mdb   ", "/d"), "");
     EXPECT_EQ(offeredFile("/e/a.mdb   ", ""), "/e/a.mdb");
+}
+
+// The choice is written over the start of the buffer in the form of its mode;
+// one too large leaves a mark that fits.
+TEST(QtDialogsTest, ChoiceIsWrittenInTheFormOfItsMode) {
+    const struct {
+        int mode;
+        QStringList paths;
+        std::string buffer, written;
+    } cases[] = {
+        {0, {"/d/a.mdb"}, std::string(12, ' '), "/d/a.mdb\0   "s},
+        {1, {"/d/a.mdb"}, std::string(12, ' '), "/d/a.mdb\0\0  "s},
+        {1, {"/d/a", "/d/数", "/e/c"}, std::string(16, ' '), "/d\0a\0数\0/e/c\0\0 "s},
+        {1, {"/a", "/b"}, std::string(8, ' '), "/\0a\0b\0\0 "s},
+        {2, {}, "   ", "   "},
+        {1, {"/d/aaaa", "/d/bbbb"}, "0123456789", "\1\0\0"s + "3456789"},
+        {2, {"/d/long-name.txt"}, "0123456789", "\0"s + "123456789"},
+        {1, {"/d/a", "/d/b"}, "01", "\1\0"s},
+    };
+    for (auto c : cases) {
+        writeChosenFiles(c.mode, c.paths, c.buffer);
+        EXPECT_EQ(c.buffer, c.written) << c.mode << ' ' << c.paths.join(' ').toStdString();
+    }
 }
 
 // Closes the next modal box as its window's close button would.
@@ -67,8 +58,6 @@ TEST(QtDialogsTest, ClosedBoxesCountAsCancel) {
     QtDialogs dialogs;
     closeNextBox();
     EXPECT_EQ(dialogs.messageBox("?", Buttons::YesNoCancel, Icon::Question), Answer::Cancel);
-    closeNextBox();
-    EXPECT_EQ(dialogs.messageBox("!", Buttons::Ok, Icon::Critical), Answer::Ok);
     closeNextBox();
     EXPECT_EQ(dialogs.inputBox("密码:"), "");
     std::string buffer = "/x/y.mdb" + std::string(20, ' ');

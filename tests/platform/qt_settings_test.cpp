@@ -1,6 +1,7 @@
 #include "platform/qt_settings.h"
 
 #include "platform/error.h"
+#include "support/catalogues.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,20 +34,12 @@ TEST(QtSettingsStoreTest, UnwritableStoreAndBadNamesThrow) {
     QTemporaryDir base;
     QFile blocker(base.filePath("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    const auto numberOf = [](auto action) {
-        try {
-            action();
-        } catch (const Error& e) {
-            return e.number();
-        }
-        return 0;
-    };
     QtSettingsStore blocked(blocker.fileName());  // a file where the folder should be
-    EXPECT_EQ(numberOf([&] { blocked.write("QMWX_varnel", "DAO_Ver", "DAO_Ver", "x"); }),
+    EXPECT_EQ(test::failureOf([&] { blocked.write("QMWX_varnel", "DAO_Ver", "DAO_Ver", "x"); }),
               err::PathFileAccess);
     EXPECT_EQ(blocked.read("QMWX_varnel", "DAO_Ver", "DAO_Ver", "d"), "d");
     for (const QString app : {"", "../x", R"(a\b)"})
-        EXPECT_EQ(numberOf([&] { QtSettingsStore(base.path()).read(app, "s", "k", "d"); }),
+        EXPECT_EQ(test::failureOf([&] { QtSettingsStore(base.path()).read(app, "s", "k", "d"); }),
                   err::BadFileName);
 }
 

@@ -47,6 +47,12 @@ int failureOf(const std::function<void()>& call) {
     return 0;
 }
 
+QStringList columnOf(Database& db, const QString& sql, const QString& column) {
+    QStringList values;
+    for (auto rs = db.openRecordset(sql); !rs->eof(); rs->moveNext()) values << rs->field(column).toString();
+    return values;
+}
+
 QString numberedRows(int count) {
     return QStringLiteral(
                "INSERT INTO winfun (name, class) WITH RECURSIVE n(i) AS "

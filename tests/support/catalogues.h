@@ -5,6 +5,7 @@
 #include "platform/engine.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -35,6 +36,9 @@ private:
 
 // The error number a call fails with, 0 when it succeeds.
 int failureOf(const std::function<void()>& call);
+
+// The text of one column over every row of a query (Null as "").
+QStringList columnOf(Database& db, const QString& sql, const QString& column = QStringLiteral("name"));
 
 // SQL that adds `count` rows named "Name1", "Name2", ... with class i % 17 - 1.
 QString numberedRows(int count);

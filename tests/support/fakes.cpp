@@ -24,10 +24,6 @@ void MemorySettings::remove(const QString& app, const QString& section, const QS
     entries.remove(settingsKey(app, section, key));
 }
 
-bool MemorySettings::has(const QString& app, const QString& section, const QString& key) const {
-    return entries.contains(settingsKey(app, section, key));
-}
-
 Answer ScriptedDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
     shown.push_back({text, buttons, icon});
     if (buttons == Buttons::Ok) return Answer::Ok;
@@ -38,6 +34,12 @@ Answer ScriptedDialogs::messageBox(const QString& text, Buttons buttons, Icon ic
     Answer a = answers.front();
     answers.pop_front();
     return a;
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList out;
+    for (const Shown& box : shown) out << box.text;
+    return out;
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt) {
@@ -82,7 +84,6 @@ void FakeProcesses::startHidden(const QString& commandLine) {
 void FakeProcesses::sleep(int milliseconds) { sleeps.push_back(milliseconds); }
 
 void FakeProcesses::endProgram() {
-    ++ends;
     throw ProgramEnded{};
 }
 

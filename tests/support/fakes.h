@@ -26,7 +26,6 @@ public:
                const QString& value) override;
     void remove(const QString& app, const QString& section, const QString& key) override;
 
-    bool has(const QString& app, const QString& section, const QString& key) const;
     QMap<QString, QString> entries;  // "app/section/key" -> value
 };
 
@@ -53,6 +52,8 @@ public:
     QStringList prompts;
     std::vector<FileDialogRequest> fileRequests;
 
+    QStringList texts() const;  // of the message boxes shown so far
+
     // File answers: confirm one path (modes 0 and 2), or cancel.
     static FileAnswer choose(const QString& path);
     static FileAnswer cancel();
@@ -70,7 +71,6 @@ public:
     bool canStart = false;  // like this machine: there is no regsvr32
     QStringList started;    // every command line asked for
     std::vector<int> sleeps;
-    int ends = 0;
 };
 
 class FakeClipboard : public Clipboard {

@@ -106,6 +106,29 @@ inline Field field(const std::string& name, CTypePtr type, int bitWidth = -1) {
     return f;
 }
 
+// A function declared in "test.h".
+inline gen::Function declaration(const std::string& name, CTypePtr result, std::vector<gen::Param> params) {
+    gen::Function f;
+    f.name = name;
+    f.result = std::move(result);
+    f.params = std::move(params);
+    f.header = "test.h";
+    return f;
+}
+
+// A constant as the header reader gives it.
+inline gen::Constant constant(const std::string& name, long long value, bool hex, int bytes = 4,
+                              bool isUnsigned = false, bool isPointer = false) {
+    gen::Constant c;
+    c.name = name;
+    c.value = value;
+    c.hex = hex;
+    c.bytes = bytes;
+    c.isUnsigned = isUnsigned;
+    c.isPointer = isPointer;
+    return c;
+}
+
 // The usual typedefs.
 inline CTypePtr CHAR() { return integer(1, true, {"CHAR"}, "char"); }
 inline CTypePtr BYTE() { return integer(1, false, {"BYTE"}, "unsigned char"); }

@@ -22,40 +22,34 @@ TypeNames known() {
     return names;
 }
 
-std::string one(CTypePtr type, CharSet cs = CharSet::None, bool generic = false) {
-    return csParam(Param{"p", std::move(type)}, 1, known(), cs, generic);
-}
-
-TEST(CsMap, ParametersFollowTheTypeMap) {
-    EXPECT_EQ(one(HWND()), "IntPtr p");
-    EXPECT_EQ(one(LPARAM()), "IntPtr p");
-    EXPECT_EQ(one(WNDPROC()), "IntPtr p");
-    EXPECT_EQ(one(LPVOID()), "IntPtr p");
-    EXPECT_EQ(one(BOOL()), "bool p");
-    EXPECT_EQ(one(DWORD()), "uint p");
-    EXPECT_EQ(one(LONG()), "int p");
-    EXPECT_EQ(one(WORD()), "ushort p");
-    EXPECT_EQ(one(WCHAR()), "char p");
-    EXPECT_EQ(one(LONGLONG()), "long p");
-    EXPECT_EQ(one(LARGE_INTEGER()), "long p");
-    EXPECT_EQ(one(real(4)), "float p");
-    EXPECT_EQ(one(pointer(DWORD())), "ref uint p");
-    EXPECT_EQ(one(pointer(HANDLE())), "ref IntPtr p");
-    EXPECT_EQ(one(pointer(BYTE())), "byte[] p");
-    EXPECT_EQ(one(pointer(RECT())), "ref RECT p");
-    EXPECT_EQ(one(pointer(record("GUID", {field("Data1", DWORD())}))), "ref Guid p");
-    EXPECT_EQ(one(pointer(record("BLOB", {field("cbSize", DWORD())}))), "IntPtr p");
-    EXPECT_EQ(one(pointer(record("OPAQUE", {}, false, false))), "IntPtr p");
-}
-
-TEST(CsMap, StringsFollowTheCharacterSet) {
-    EXPECT_EQ(one(LPCSTR(), CharSet::Ansi), "string p");
-    EXPECT_EQ(one(LPSTR(), CharSet::Ansi), "StringBuilder p");
-    EXPECT_EQ(one(LPCWSTR(), CharSet::Unicode), "string p");
-    EXPECT_EQ(one(LPCSTR(), CharSet::Auto, true), "string p");
-    // A fixed narrow string in a pair, or any string of a mixed function.
-    EXPECT_EQ(one(LPCSTR(), CharSet::Auto, false), "[MarshalAs(UnmanagedType.LPStr)] string p");
-    EXPECT_EQ(one(LPWSTR(), CharSet::None), "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p");
+TEST(CsMap, ParametersFollowTheTypeMapAndStringsTheCharacterSet) {
+    const struct {
+        CTypePtr type;
+        CharSet charSet;
+        bool generic;
+        const char* cs;
+    } cases[] = {
+        {HWND(), CharSet::None, false, "IntPtr p"}, {LPARAM(), CharSet::None, false, "IntPtr p"},
+        {WNDPROC(), CharSet::None, false, "IntPtr p"}, {LPVOID(), CharSet::None, false, "IntPtr p"},
+        {BOOL(), CharSet::None, false, "bool p"}, {DWORD(), CharSet::None, false, "uint p"},
+        {LONG(), CharSet::None, false, "int p"}, {WORD(), CharSet::None, false, "ushort p"},
+        {WCHAR(), CharSet::None, false, "char p"}, {LONGLONG(), CharSet::None, false, "long p"},
+        {LARGE_INTEGER(), CharSet::None, false, "long p"}, {real(4), CharSet::None, false, "float p"},
+        {pointer(DWORD()), CharSet::None, false, "ref uint p"},
+        {pointer(HANDLE()), CharSet::None, false, "ref IntPtr p"},
+        {pointer(BYTE()), CharSet::None, false, "byte[] p"},
+        {pointer(RECT()), CharSet::None, false, "ref RECT p"},
+        {pointer(record("GUID", {field("Data1", DWORD())})), CharSet::None, false, "ref Guid p"},
+        {pointer(record("BLOB", {field("cbSize", DWORD())})), CharSet::None, false, "IntPtr p"},
+        {pointer(record("OPAQUE", {}, false, false)), CharSet::None, false, "IntPtr p"},
+        {LPCSTR(), CharSet::Ansi, false, "string p"}, {LPSTR(), CharSet::Ansi, false, "StringBuilder p"},
+        {LPCWSTR(), CharSet::Unicode, false, "string p"}, {LPCSTR(), CharSet::Auto, true, "string p"},
+        // a fixed narrow string in a pair, or any string of a mixed function
+        {LPCSTR(), CharSet::Auto, false, "[MarshalAs(UnmanagedType.LPStr)] string p"},
+        {LPWSTR(), CharSet::None, false, "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(csParam(Param{"p", c.type}, 1, known(), c.charSet, c.generic), c.cs) << c.type->spelling;
 }
 
 TEST(CsMap, CharacterSetOfADeclaration) {
@@ -71,10 +65,7 @@ TEST(CsMap, CharacterSetOfADeclaration) {
 }
 
 TEST(CsMap, DeclarationsAndLastErrorRule) {
-    Function f;
-    f.name = "lstrcpyA";
-    f.result = LPSTR();
-    f.params = {{"lpString1", LPSTR()}, {"lpString2", LPCSTR()}};
+    Function f = declaration("lstrcpyA", LPSTR(), {{"lpString1", LPSTR()}, {"lpString2", LPCSTR()}});
     f.cdecl_ = true;
     EXPECT_TRUE(tolvane::gen::setsLastError(f));
     EXPECT_EQ(tolvane::gen::csDeclare({"lstrcpy", "kernel32.dll", true}, f, {},
@@ -130,28 +121,14 @@ TEST(CsMap, UnionsOverlayTheirScalarMembers) {
 }
 
 TEST(CsMap, ConstantsTakeTheTypeOfTheirExpression) {
-    Constant c;
-    c.name = "X";
-    c.value = 0x80000000LL;
-    c.hex = true;
-    c.isUnsigned = true;
-    EXPECT_EQ(tolvane::gen::csConst(c), "const uint X = 0x80000000;");
-    c.isUnsigned = false;
-    c.value = -2147467259;
-    EXPECT_EQ(tolvane::gen::csConst(c), "const int X = -2147467259;");
-    c.isPointer = true;
-    c.value = -1;
-    EXPECT_EQ(tolvane::gen::csConst(c), "const int X = -1;");
-    c.isPointer = false;
-    c.bytes = 8;
-    c.isUnsigned = true;
-    c.value = -1;  // 0xFFFFFFFFFFFFFFFF
-    EXPECT_EQ(tolvane::gen::csConst(c), "const ulong X = 0xFFFFFFFFFFFFFFFF;");
-    c.isUnsigned = false;
-    c.hex = false;
-    c.value = 10000000000LL;
-    c.name = "checked";
-    EXPECT_EQ(tolvane::gen::csConst(c), "const long @checked = 10000000000;");
+    const std::pair<Constant, const char*> cases[] = {
+        {constant("X", 0x80000000LL, true, 4, true), "const uint X = 0x80000000;"},
+        {constant("X", -2147467259, true), "const int X = -2147467259;"},
+        {constant("X", -1, true, 4, false, true), "const int X = -1;"},
+        {constant("X", -1, true, 8, true), "const ulong X = 0xFFFFFFFFFFFFFFFF;"},
+        {constant("checked", 10000000000LL, false, 8), "const long @checked = 10000000000;"},
+    };
+    for (const auto& [constant, cs] : cases) EXPECT_EQ(tolvane::gen::csConst(constant), cs) << cs;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -107,30 +108,23 @@ std::string thunk(const std::string& name, bool code) {
     return coff(sections, symbols);
 }
 
-TEST(ImportLibrary, DlltoolMembersNameTheirDllThroughTheTail) {
-    const std::string tail = coff({{".idata$7", std::string("FOO.dll\0", 8)}}, {{"__lib64_libfoo_a_iname", 1}});
-    const std::vector<Export> exports =
-        readImportLibrary(archive({thunk("DoThing", true), thunk("SomeTable", false), tail}));
-    ASSERT_EQ(exports.size(), 2u);
-    EXPECT_EQ(exports[0].name, "DoThing");
-    EXPECT_EQ(exports[0].dll, "foo.dll");
-    EXPECT_TRUE(exports[0].code);
-    EXPECT_EQ(exports[1].name, "SomeTable");
-    EXPECT_FALSE(exports[1].code);
+// "name dll code" or "name dll data" for each export.
+std::vector<std::string> described(const std::vector<Export>& exports) {
+    std::vector<std::string> out;
+    for (const Export& e : exports) out.push_back(e.name + ' ' + e.dll + (e.code ? " code" : " data"));
+    return out;
 }
 
-TEST(ImportLibrary, ShortImportRecords) {
-    const std::vector<Export> exports = readImportLibrary(archive({
-        shortImport("Beep", "KERNEL32.dll", 0, 1),
-        shortImport("_Data@4", "BAR.DLL", 1, 3),     // data, undecorated
-        shortImport("ByOrdinal", "BAR.DLL", 0, 0),  // imported by ordinal: no name
-    }));
-    ASSERT_EQ(exports.size(), 2u);
-    EXPECT_EQ(exports[0].name, "Beep");
-    EXPECT_EQ(exports[0].dll, "kernel32.dll");
-    EXPECT_TRUE(exports[0].code);
-    EXPECT_EQ(exports[1].name, "Data");
-    EXPECT_FALSE(exports[1].code);
+TEST(ImportLibrary, DlltoolMembersAndShortImportRecords) {
+    const std::string tail = coff({{".idata$7", std::string("FOO.dll\0", 8)}}, {{"__lib64_libfoo_a_iname", 1}});
+    EXPECT_EQ(described(readImportLibrary(archive({thunk("DoThing", true), thunk("SomeTable", false), tail}))),
+              (std::vector<std::string>{"DoThing foo.dll code", "SomeTable foo.dll data"}));
+    EXPECT_EQ(described(readImportLibrary(archive({
+                  shortImport("Beep", "KERNEL32.dll", 0, 1),
+                  shortImport("_Data@4", "BAR.DLL", 1, 3),     // data, undecorated
+                  shortImport("ByOrdinal", "BAR.DLL", 0, 0),  // imported by ordinal: no name
+              }))),
+              (std::vector<std::string>{"Beep kernel32.dll code", "Data bar.dll data"}));
 }
 
 TEST(ImportLibrary, DamagedInputYieldsWhatCanBeRead) {
@@ -141,30 +135,22 @@ TEST(ImportLibrary, DamagedInputYieldsWhatCanBeRead) {
     // Truncated in the middle of a member, or with sizes that point outside.
     std::string whole = archive({shortImport("Beep", "k.dll", 0, 1), shortImport("Exit", "k.dll", 0, 1)});
     EXPECT_EQ(readImportLibrary(whole.substr(0, whole.size() - 5)).size(), 1u);
-    std::string bad = archive({std::string(200, '\x7f')});
-    EXPECT_TRUE(readImportLibrary(bad).empty());
-    std::string lying = whole;
-    lying.replace(8 + 48, 10, "9999999999");
-    EXPECT_TRUE(readImportLibrary(lying).empty());
+    EXPECT_TRUE(readImportLibrary(archive({std::string(200, '\x7f')})).empty());
+    whole.replace(8 + 48, 10, "9999999999");
+    EXPECT_TRUE(readImportLibrary(whole).empty());
 }
 
-TEST(DllChoice, SpellingAndExclusions) {
+TEST(DllChoice, SpellingExclusionsAndPreference) {
     using namespace tolvane::gen;
-    EXPECT_EQ(libsclass("kernel32.dll"), "kernel32");
-    EXPECT_EQ(libsclass("gdi32.dll"), "gdi32");
-    EXPECT_EQ(libsclass("advapi32.dll"), "advapi32.dll");
-    EXPECT_EQ(libsclass("winspool.drv"), "winspool.drv");
-    EXPECT_EQ(listedPosition("advapi32.dll"), 1);
-    EXPECT_EQ(listedPosition("winspool.drv"), 13);
-    EXPECT_EQ(listedPosition("ole32.dll"), 0);
-    EXPECT_TRUE(isExcludedDll("ntoskrnl.exe"));
-    EXPECT_TRUE(isExcludedDll("ndis.sys"));
-    EXPECT_TRUE(isExcludedDll("ucrtbase.dll"));
+    const std::pair<const char*, const char*> spellings[] = {
+        {"kernel32.dll", "kernel32"}, {"gdi32.dll", "gdi32"}, {"advapi32.dll", "advapi32.dll"},
+        {"winspool.drv", "winspool.drv"}};
+    for (const auto& [dll, spelled] : spellings) EXPECT_EQ(libsclass(dll), spelled);
+    const std::pair<const char*, int> positions[] = {{"advapi32.dll", 1}, {"winspool.drv", 13}, {"ole32.dll", 0}};
+    for (const auto& [dll, position] : positions) EXPECT_EQ(listedPosition(dll), position) << dll;
+    for (const char* dll : {"ntoskrnl.exe", "ndis.sys", "ucrtbase.dll"}) EXPECT_TRUE(isExcludedDll(dll)) << dll;
     EXPECT_FALSE(isExcludedDll("comctl32.dll"));
-}
 
-TEST(DllChoice, PreferenceOrder) {
-    using tolvane::gen::chooseDll;
     const std::map<std::string, int> sizes = {{"kernel32.dll", 1600}, {"lz32.dll", 14}, {"advapi32.dll", 860},
                                               {"cryptsp.dll", 40},   {"crypt32.dll", 300}, {"ntdll.dll", 2000}};
     // The C library stays out even when ntdll exports the name as well.
