@@ -4,7 +4,6 @@
 #include "support/form_fixture.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
@@ -21,11 +20,24 @@ const QStringList kTypes = {"OPENFILENAME", "POINTAPI", "RECT", "SYSTEMTIME"};
 
 class NameSearchTest : public FormTest {
 protected:
-    // The starter catalogue plus names that test the edges of the language.
+    // The starter catalogue plus names that test the edges of the language,
+    // and records far apart in ID.
     Form1& loadWithExtras() {
         sql(QStringLiteral("INSERT INTO winfun (name, class, libsclass) VALUES ('O''Brien', 3, 'user32'),"
                            " (NULL, 3, 'user32'), ('', 3, 'user32'), ('GetItem7', 3, 'kernel32.dll')"));
+        sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (5000000, 'FarC'), (2000000000, 'FarB'),"
+                           " (9223372036854775807, 'FarA')"));
         return load();
+    }
+    // Runs the search while `meanwhile` happens at the first look at the input.
+    void searchWhile(const QString& pattern, const std::function<void()>& meanwhile) {
+        form->FillSlice = {};
+        QTimer::singleShot(0, form.get(), meanwhile);
+        searchFor(*form, pattern);
+    }
+    void waitForTheTimer() {
+        QSignalSpy ticks(form->Timer1, &QTimer::timeout);
+        ASSERT_TRUE(ticks.wait(5000));
     }
 };
 
@@ -55,10 +67,13 @@ TEST_F(NameSearchTest, PatternLanguageThroughTheWholeSearch) {
         searchFor(f, QString::fromUtf8(c.pattern));
         EXPECT_EQ(sortedEntries(f), c.names) << c.pattern;
     }
+    // Records are listed in ID order, however far apart.
+    searchFor(f, QStringLiteral("Far"));
+    EXPECT_EQ(entries(f), (QStringList{"FarC", "FarB", "FarA"}));
     // A single "?" lists every name of at least one character: not the
     // empty name, not the Null one.
     searchFor(f, QStringLiteral("?"));
-    EXPECT_EQ(f.LItems->count(), 51);
+    EXPECT_EQ(f.LItems->count(), 54);
     EXPECT_FALSE(entries(f).contains(QString()));
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -82,8 +97,21 @@ TEST_F(NameSearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
     EXPECT_EQ(sortedEntries(f), (QStringList{"GetCurrentProcessId", "GetLastError", "GetTickCount"}));
 }
 
-TEST_F(NameSearchTest, EmptyPatternSearchesNothingWhateverTheFilters) {
+// The first entry is shown with its position; finding nothing, an empty
+// pattern, a rejected query or a lost catalogue keep the view, quietly.
+TEST_F(NameSearchTest, WhatEachSearchLeavesOnView) {
     Form1& f = load();
+    searchFor(f, QStringLiteral("Get"));
+    ASSERT_EQ(f.LItems->count(), 13);
+    EXPECT_EQ(f.L->currentIndex().row(), 0);
+    EXPECT_EQ(f.St->text(), QStringLiteral("GetTickCount 1/13"));
+    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("GetTickCount"));
+    for (const char* pattern : {"NoSuchFunction", "[Get"}) {
+        searchFor(f, QString::fromLatin1(pattern));
+        EXPECT_EQ(f.LItems->count(), 0);
+        EXPECT_EQ(f.St->text(), kFoundNone);
+        EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("1"));
+    }
     searchFor(f, QStringLiteral("Sleep"));
     f.T->setEditText(QString());
     pick(f.CoLei, 1);
@@ -91,21 +119,11 @@ TEST_F(NameSearchTest, EmptyPatternSearchesNothingWhateverTheFilters) {
     f.NameSearch();
     EXPECT_EQ(entries(f), QStringList{"Sleep"});
     EXPECT_EQ(f.St->text(), QStringLiteral("Sleep 1/1"));
-}
-
-TEST_F(NameSearchTest, FirstEntryIsShownWithItsPositionAndNothingFoundKeepsTheView) {
-    Form1& f = load();
-    searchFor(f, QStringLiteral("Get"));
-    ASSERT_EQ(f.LItems->count(), 13);
-    EXPECT_EQ(f.L->currentIndex().row(), 0);
-    EXPECT_EQ(f.St->text(), QStringLiteral("GetTickCount 1/13"));
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("GetTickCount"));
-
-    searchFor(f, QStringLiteral("NoSuchFunction"));
+    f.Db.reset();
+    searchFor(f, QStringLiteral("Set"));
     EXPECT_EQ(f.LItems->count(), 0);
     EXPECT_EQ(f.St->text(), kFoundNone);
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("GetTickCount"));
-    EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("1"));
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(NameSearchTest, ThreeQuickEditsMakeOneSearchAfterTheLast) {
@@ -115,8 +133,7 @@ TEST_F(NameSearchTest, ThreeQuickEditsMakeOneSearchAfterTheLast) {
     QTest::keyClicks(f.T->lineEdit(), QStringLiteral("Get"));
     EXPECT_TRUE(f.Timer1->isActive());
     EXPECT_EQ(searches.count(), 0);
-    QSignalSpy ticks(f.Timer1, &QTimer::timeout);
-    ASSERT_TRUE(ticks.wait(5000));
+    waitForTheTimer();
     EXPECT_EQ(searches.count(), 1);
     EXPECT_FALSE(f.Timer1->isActive());
     EXPECT_EQ(f.LItems->count(), 13);
@@ -138,62 +155,29 @@ TEST_F(NameSearchTest, EscStopsTheSearchKeepingWhatWasListed) {
     }
 }
 
-TEST_F(NameSearchTest, RecordsFarApartInIdAreAllFoundInIdOrder) {
-    sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (5000000, 'GetFar'), (2000000000, 'GetFarther'),"
-                       " (9223372036854775807, 'GetFarthest')"));
+// A pick during a search replaces its results for good; typing during one is
+// searched in its turn.
+TEST_F(NameSearchTest, ASupersededSearchGivesWayToTheNewOne) {
     Form1& f = load();
-    searchFor(f, QStringLiteral("GetFar"));
-    EXPECT_EQ(entries(f), (QStringList{"GetFar", "GetFarther", "GetFarthest"}));
-    searchFor(f, QStringLiteral("Get"));
-    EXPECT_EQ(f.LItems->count(), 16);
-    EXPECT_EQ(entries(f).back(), QStringLiteral("GetFarthest"));
-}
-
-TEST_F(NameSearchTest, APickDuringASearchReplacesItsResultsForGood) {
-    Form1& f = load();
-    f.FillSlice = {};
-    QTimer::singleShot(0, f.CoLei, [&f] { pick(f.CoLei, 1); });
-    searchFor(f, QStringLiteral("*"));
+    searchWhile(QStringLiteral("*"), [&f] { pick(f.CoLei, 1); });
     EXPECT_EQ(sortedEntries(f), kTypes);
     EXPECT_EQ(f.St->text(), QStringLiteral("RECT 1/4"));
     EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("RECT"));
-}
-
-TEST_F(NameSearchTest, TypingDuringASearchIsSearchedInItsTurn) {
-    Form1& f = load();
-    f.FillSlice = {};
-    QTimer::singleShot(0, f.T, [&f] {
+    pick(f.CoLei, 2);
+    searchWhile(QStringLiteral("*"), [&f] {
         f.T->setEditText(QStringLiteral("Sleep"));
         f.T_Change();
     });
-    searchFor(f, QStringLiteral("*"));
     EXPECT_LT(f.LItems->count(), 49);
     ASSERT_TRUE(f.Timer1->isActive());
-    QSignalSpy ticks(f.Timer1, &QTimer::timeout);
-    ASSERT_TRUE(ticks.wait(5000));
+    waitForTheTimer();
     EXPECT_EQ(entries(f), QStringList{"Sleep"});
-}
-
-TEST_F(NameSearchTest, ARejectedQueryEndsQuietlyWithNothingListed) {
-    Form1& f = load();
-    searchFor(f, QStringLiteral("Get"));
-    searchFor(f, QStringLiteral("[Get"));  // an unclosed list
-    EXPECT_EQ(f.LItems->count(), 0);
-    EXPECT_EQ(f.St->text(), kFoundNone);
-    searchFor(f, QStringLiteral("Get"));
-    f.Db.reset();
-    searchFor(f, QStringLiteral("Set"));
-    EXPECT_EQ(f.LItems->count(), 0);
-    EXPECT_EQ(f.St->text(), kFoundNone);
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(NameSearchTest, ClosingTheWindowStopsASearchAndReleasesTheCatalogue) {
     Form1& f = load();
-    f.FillSlice = {};
     const std::weak_ptr<Database> db = f.Db;
-    QTimer::singleShot(0, &f, [&f] { f.close(); });
-    searchFor(f, QStringLiteral("*"));
+    searchWhile(QStringLiteral("*"), [&f] { f.close(); });
     EXPECT_LT(f.LItems->count(), 49);
     EXPECT_FALSE(f.Db);
     EXPECT_TRUE(db.expired());

@@ -116,27 +116,20 @@ TEST_F(OpenMDBTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
     EXPECT_EQ(dialogs.texts(), QStringList{describeError(err::BadFileName)});
 }
 
-TEST_F(OpenMDBTest, DecliningToChooseEndsTheProgram) {
-    dialogs.answers = {Answer::No, Answer::Cancel};
-    EXPECT_THROW(open(), ProgramEnded);
-    EXPECT_THROW(open(), ProgramEnded);
-    EXPECT_EQ(dialogs.texts(), QStringList({kAsk, kAsk}));
-    EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(dialogs.shown[0].icon, Icon::None);
-    EXPECT_TRUE(dialogs.fileRequests.empty());
-}
-
-// With nothing remembered and no .mdb file, or with a stale path whatever
-// lies in the program folder, a cancelled chooser ends the program.
-TEST_F(OpenMDBTest, CancelledChooserWithNothingToFindEnds) {
-    dialogs.answers = {Answer::Yes, Answer::Yes};
+// No or Cancel to the question ends the program; so does a cancelled chooser
+// with nothing remembered and no .mdb file, or with a stale path whatever
+// lies in the program folder.
+TEST_F(OpenMDBTest, NoCatalogueFromTheUserEndsTheProgram) {
+    dialogs.answers = {Answer::No, Answer::Cancel, Answer::Yes, Answer::Yes};
     dialogs.fileAnswers = {ScriptedDialogs::cancel(), ScriptedDialogs::cancel()};
-    EXPECT_THROW(open(), ProgramEnded);
+    for (int i = 0; i < 3; ++i) EXPECT_THROW(open(), ProgramEnded);
     put(inProgram("stray.mdb"));
     remember("MDB_Path", "/gone/winapi.mdb");
     EXPECT_THROW(open(), ProgramEnded);
-    EXPECT_EQ(dialogs.texts(), QStringList({kAsk, kNotFound, kAsk, kNotFound}));
-    EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+    EXPECT_EQ(dialogs.texts(), QStringList({kAsk, kAsk, kAsk, kNotFound, kAsk, kNotFound}));
+    EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::None);
+    EXPECT_EQ(dialogs.shown[3].icon, Icon::Critical);
     EXPECT_TRUE(engines.opens.empty());
     const FileDialogRequest& request = dialogs.fileRequests.at(0);
     EXPECT_EQ(request.mode, 0);

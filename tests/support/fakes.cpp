@@ -24,16 +24,21 @@ void MemorySettings::remove(const QString& app, const QString& section, const QS
     entries.remove(settingsKey(app, section, key));
 }
 
+// The next scripted answer, or `none` and a test failure when there is none.
+template <class T>
+static T next(std::deque<T>& script, const char* what, const QString& text, T none = {}) {
+    if (script.empty()) {
+        ADD_FAILURE() << "unscripted " << what << ": " << text.toStdString();
+        return none;
+    }
+    T answer = std::move(script.front());
+    script.pop_front();
+    return answer;
+}
+
 Answer ScriptedDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
     shown.push_back({text, buttons, icon});
-    if (buttons == Buttons::Ok) return Answer::Ok;
-    if (answers.empty()) {
-        ADD_FAILURE() << "unscripted question: " << text.toStdString();
-        return Answer::Cancel;
-    }
-    Answer a = answers.front();
-    answers.pop_front();
-    return a;
+    return buttons == Buttons::Ok ? Answer::Ok : next(answers, "question", text, Answer::Cancel);
 }
 
 QStringList ScriptedDialogs::texts() const {
@@ -44,24 +49,12 @@ QStringList ScriptedDialogs::texts() const {
 
 QString ScriptedDialogs::inputBox(const QString& prompt) {
     prompts << prompt;
-    if (inputs.empty()) {
-        ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
-        return {};
-    }
-    QString s = inputs.front();
-    inputs.pop_front();
-    return s;
+    return next(inputs, "input box", prompt);
 }
 
 void ScriptedDialogs::fileDialog(const FileDialogRequest& request, std::string& buffer) {
     fileRequests.push_back(request);
-    if (fileAnswers.empty()) {
-        ADD_FAILURE() << "unscripted file dialog";
-        return;
-    }
-    FileAnswer f = fileAnswers.front();
-    fileAnswers.pop_front();
-    f(request, buffer);
+    next(fileAnswers, "file dialog", request.title, cancel())(request, buffer);
 }
 
 ScriptedDialogs::FileAnswer ScriptedDialogs::choose(const QString& path) {

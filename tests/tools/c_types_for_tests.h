@@ -15,23 +15,28 @@ using gen::Field;
 using gen::Kind;
 using gen::Record;
 
-inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names, std::string builtin) {
+// A type of `kind` with its size, spelling, typedef names and target.
+inline std::shared_ptr<CType> make(Kind kind, int size, std::string spelling, std::vector<std::string> names = {},
+                                   CTypePtr target = nullptr) {
     auto t = std::make_shared<CType>();
-    t->kind = Kind::Integer;
+    t->kind = kind;
     t->size = size;
+    t->spelling = names.empty() ? std::move(spelling) : names.front();
+    t->names = std::move(names);
+    t->target = std::move(target);
+    return t;
+}
+
+inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names, std::string builtin) {
+    auto t = make(Kind::Integer, size, builtin, std::move(names));
     t->isSigned = isSigned;
-    t->names = names;
-    t->spelling = names.empty() ? builtin : names.front();
     t->builtin = std::move(builtin);
     return t;
 }
 
-inline CTypePtr voidType() {
-    auto t = std::make_shared<CType>();
-    t->kind = Kind::Void;
-    t->spelling = "void";
-    return t;
-}
+inline CTypePtr voidType() { return make(Kind::Void, 0, "void"); }
+inline CTypePtr real(int size) { return make(Kind::Real, size, size == 4 ? "float" : "double"); }
+inline CTypePtr function() { return make(Kind::Function, 0, ""); }
 
 inline CTypePtr constOf(CTypePtr base) {
     auto t = std::make_shared<CType>(*base);
@@ -40,36 +45,13 @@ inline CTypePtr constOf(CTypePtr base) {
 }
 
 inline CTypePtr pointer(CTypePtr target, std::vector<std::string> names = {}) {
-    auto t = std::make_shared<CType>();
-    t->kind = Kind::Pointer;
-    t->size = 4;
-    t->names = names;
-    t->spelling = names.empty() ? target->spelling + " *" : names.front();
-    t->target = std::move(target);
-    return t;
+    return make(Kind::Pointer, 4, target->spelling + " *", std::move(names), target);
 }
 
 inline CTypePtr array(CTypePtr element, long long count) {
-    auto t = std::make_shared<CType>();
-    t->kind = Kind::Array;
+    auto t = make(Kind::Array, static_cast<int>(element->size * count),
+                  element->spelling + "[" + std::to_string(count) + "]", {}, element);
     t->count = count;
-    t->size = static_cast<int>(element->size * count);
-    t->spelling = element->spelling + "[" + std::to_string(count) + "]";
-    t->target = std::move(element);
-    return t;
-}
-
-inline CTypePtr real(int size) {
-    auto t = std::make_shared<CType>();
-    t->kind = Kind::Real;
-    t->size = size;
-    t->spelling = size == 4 ? "float" : "double";
-    return t;
-}
-
-inline CTypePtr function() {
-    auto t = std::make_shared<CType>();
-    t->kind = Kind::Function;
     return t;
 }
 
@@ -88,12 +70,9 @@ inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool 
     }
     r->fields = std::move(fields);
     r->header = "test.h";
-    auto t = std::make_shared<CType>();
-    t->kind = Kind::Record;
+    auto t = make(Kind::Record, r->size, name);
     t->record = name;
-    t->spelling = name;
     t->complete = complete;
-    t->size = r->size;
     if (complete) t->body = r;
     return t;
 }

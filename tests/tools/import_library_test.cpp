@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,13 +14,10 @@ namespace {
 using tolvane::gen::Export;
 using tolvane::gen::readImportLibrary;
 
-void put16(std::string& s, uint16_t v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>(v >> 8);
-}
-void put32(std::string& s, uint32_t v) {
-    put16(s, static_cast<uint16_t>(v));
-    put16(s, static_cast<uint16_t>(v >> 16));
+// Appends each value little-endian in `bytes` bytes.
+void le(std::string& s, int bytes, std::initializer_list<std::size_t> values) {
+    for (std::size_t v : values)
+        for (int i = 0; i < bytes; ++i) s += static_cast<char>(v >> (8 * i) & 0xFF);
 }
 
 struct Section {
@@ -28,61 +25,40 @@ struct Section {
 };
 struct Symbol {
     std::string name;
-    int16_t section;  // 1-based, 0 undefined
+    int section;  // 1-based, 0 undefined
 };
 
 // A COFF object as GNU dlltool writes them: sections, then external symbols
 // with long names in the string table.
 std::string coff(const std::vector<Section>& sections, const std::vector<Symbol>& symbols) {
-    std::string out;
-    const uint32_t headers = 20 + 40 * static_cast<uint32_t>(sections.size());
-    uint32_t data = headers;
-    for (const Section& s : sections) data += static_cast<uint32_t>(s.data.size());
-    put16(out, 0x8664);
-    put16(out, static_cast<uint16_t>(sections.size()));
-    put32(out, 0);
-    put32(out, data);  // symbol table after the raw data
-    put32(out, static_cast<uint32_t>(symbols.size()));
-    put16(out, 0);
-    put16(out, 0);
-    uint32_t at = headers;
+    std::string out, strings;
+    std::size_t at = 20 + 40 * sections.size();  // the raw data follows the headers
+    std::size_t symbolTable = at;
+    for (const Section& s : sections) symbolTable += s.data.size();
+    le(out, 2, {0x8664, sections.size()});
+    le(out, 4, {0, symbolTable, symbols.size()});
+    le(out, 2, {0, 0});
     for (const Section& s : sections) {
-        std::string name = s.name;
-        name.resize(8, '\0');
-        out += name;
-        put32(out, 0);
-        put32(out, 0);
-        put32(out, static_cast<uint32_t>(s.data.size()));
-        put32(out, at);
-        out.append(16, '\0');
-        at += static_cast<uint32_t>(s.data.size());
+        out += (s.name + std::string(8, '\0')).substr(0, 8);
+        le(out, 4, {0, 0, s.data.size(), at, 0, 0, 0, 0});
+        at += s.data.size();
     }
     for (const Section& s : sections) out += s.data;
-    std::string strings;
     for (const Symbol& sym : symbols) {
-        put32(out, 0);
-        put32(out, 4 + static_cast<uint32_t>(strings.size()));
+        le(out, 4, {0, 4 + strings.size(), 0});
+        le(out, 2, {static_cast<std::size_t>(sym.section), 0});
+        le(out, 1, {2, 0});  // external
         strings += sym.name + '\0';
-        put32(out, 0);
-        put16(out, static_cast<uint16_t>(sym.section));
-        put16(out, 0);
-        out += static_cast<char>(2);  // external
-        out += static_cast<char>(0);
     }
-    put32(out, 4 + static_cast<uint32_t>(strings.size()));
+    le(out, 4, {4 + strings.size()});
     return out + strings;
 }
 
 std::string shortImport(const std::string& symbol, const std::string& dll, int type, int nameType) {
     std::string out;
-    put16(out, 0);
-    put16(out, 0xFFFF);
-    put16(out, 0);
-    put16(out, 0x8664);
-    put32(out, 0);
-    put32(out, static_cast<uint32_t>(symbol.size() + dll.size() + 2));
-    put16(out, 0);
-    put16(out, static_cast<uint16_t>(type | nameType << 2));
+    le(out, 2, {0, 0xFFFF, 0, 0x8664});
+    le(out, 4, {0, symbol.size() + dll.size() + 2});
+    le(out, 2, {0, static_cast<std::size_t>(type | nameType << 2)});
     return out + symbol + '\0' + dll + '\0';
 }
 
