@@ -1,19 +1,10 @@
 // The generator's rules on rows: categories, ANSI/Unicode pairs, what is
-// left out, availability, the SQL text, and the structural VB checks.
+// left out, availability, and the structural VB checks.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <tuple>
 
 #include "catalogue.h"
 #include "categories.h"
-#include "sql_writer.h"
-#include "support/catalogue_rows.h"
 #include "tools/c_types_for_tests.h"
 #include "vb_check.h"
 
@@ -49,18 +40,13 @@ TEST(Categories, RuleTableSortsWellKnownFunctions) {
     for (const Case& c : cases) EXPECT_EQ(categoryOf(c.name, c.header, c.dll), c.category) << c.name;
 }
 
-const Row* find(const tolvane::gen::Catalogue& c, const std::string& name) {
-    for (const Row& r : c.rows)
-        if (r.name == name) return &r;
-    return nullptr;
-}
-
 TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     tolvane::gen::Declarations d;
     auto ofnA = record("OFNA", {field("lStructSize", DWORD()), field("lpstrFile", LPSTR())});
     auto ofnW = record("OFNW", {field("lStructSize", DWORD()), field("lpstrFile", LPWSTR())});
     d.records = {ofnA->body, ofnW->body};
-    d.functions = {declaration("PickA", BOOL(), {{"", pointer(ofnA)}}), declaration("PickW", BOOL(), {{"", pointer(ofnW)}}),
+    d.functions = {declaration("PickA", BOOL(), {{"", pointer(ofnA)}}),
+                   declaration("PickW", BOOL(), {{"", pointer(ofnW)}}),
                    declaration("ShowWindow", BOOL(), {{"hWnd", HWND()}, {"lpRect", pointer(constOf(RECT()))}})};
     const tolvane::gen::ExportIndex exports = {
         {"PickA", {"comdlg32.dll"}}, {"PickW", {"comdlg32.dll"}}, {"ShowWindow", {"user32.dll"}}};
@@ -68,36 +54,31 @@ TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     availability.win95 = {"PickA", "OFNA"};
     availability.winnt = {"PickW", "OFNA", "OFNW", "ShowWindow"};
     const auto c = tolvane::gen::buildCatalogue(d, exports, availability);
-    ASSERT_EQ(c.rows.size(), 3u);
-    EXPECT_EQ(c.rows[0].name, "OFN");  // sorted by name
-    const Row* pick = find(c, "Pick");
-    ASSERT_NE(pick, nullptr);
-    EXPECT_EQ(pick->othername, "PickA PickW");
-    EXPECT_EQ(pick->declare, R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef p1 As OFN) As Long)");
-    EXPECT_NE(pick->csharp.find("CharSet = CharSet.Auto"), std::string::npos);
-    EXPECT_NE(pick->csharp.find("static extern bool Pick(ref OFN p1);"), std::string::npos);
-    EXPECT_EQ(pick->win95, "Yes");
-    EXPECT_EQ(pick->winnt, "Yes");
-    EXPECT_EQ(pick->exports, (std::vector<std::string>{"PickA", "PickW"}));
-    const Row* type = find(c, "OFN");
-    ASSERT_NE(type, nullptr);
-    EXPECT_EQ(type->cls, -1);
-    EXPECT_EQ(type->othername, "OFNA OFNW");
-    EXPECT_NE(type->csharp.find("CharSet = CharSet.Auto"), std::string::npos);
-    const Row* show = find(c, "ShowWindow");
-    ASSERT_NE(show, nullptr);
-    EXPECT_EQ(show->libsclass, "user32");
-    EXPECT_EQ(show->win95, "No");
-    EXPECT_EQ(show->othername, "");
+    ASSERT_EQ(c.rows.size(), 3u);  // sorted by name
+    const Row &type = c.rows[0], &pick = c.rows[1], &show = c.rows[2];
+    EXPECT_EQ(type.name + ' ' + pick.name + ' ' + show.name, "OFN Pick ShowWindow");
+    EXPECT_EQ(pick.othername, "PickA PickW");
+    EXPECT_EQ(pick.declare, R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef p1 As OFN) As Long)");
+    EXPECT_NE(pick.csharp.find("CharSet = CharSet.Auto"), std::string::npos);
+    EXPECT_NE(pick.csharp.find("static extern bool Pick(ref OFN p1);"), std::string::npos);
+    EXPECT_EQ(pick.win95 + pick.winnt, "YesYes");
+    EXPECT_EQ(pick.exports, (std::vector<std::string>{"PickA", "PickW"}));
+    EXPECT_EQ(type.cls, -1);
+    EXPECT_EQ(type.othername, "OFNA OFNW");
+    EXPECT_NE(type.csharp.find("CharSet = CharSet.Auto"), std::string::npos);
+    EXPECT_EQ(show.libsclass, "user32");
+    EXPECT_EQ(show.win95, "No");
+    EXPECT_EQ(show.othername, "");
     // One line per parameter; a pointer to const is marked as input.
-    EXPECT_EQ(show->parameter, "ByVal hWnd As Long    ' HWND hWnd\r\nByRef lpRect As Any    ' RECT * lpRect [输入]");
+    EXPECT_EQ(show.parameter, "ByVal hWnd As Long    ' HWND hWnd\r\nByRef lpRect As Any    ' RECT * lpRect [输入]");
 }
 
 TEST(CatalogueBuilder, LeavesOutWhatCannotBeImportedOrDeclared) {
     tolvane::gen::Declarations d;
     Function variadic = declaration("wsprintfA", BOOL(), {{"", LPSTR()}});
     variadic.variadic = true;
-    d.functions = {declaration("NotExported", BOOL(), {}), declaration("strlen", BOOL(), {}), declaration("DllGetClassObject", BOOL(), {}), variadic,
+    d.functions = {declaration("NotExported", BOOL(), {}), declaration("strlen", BOOL(), {}),
+                   declaration("DllGetClassObject", BOOL(), {}), variadic,
                    declaration("GetDpi", BOOL(), {{"pt", record("ANON_PT", {field("x", LONG())})}})};
     d.records = {record("_INTERNAL", {field("a", DWORD())})->body, record("IUnknownVtbl", {field("f", LPVOID())})->body,
                  record("EMPTY", {})->body};
@@ -125,32 +106,6 @@ TEST(CatalogueBuilder, PairNeedsBothHalvesAndNoGenericFunction) {
     EXPECT_EQ(pairGeneric("CharNextA", {"CharNextA", "CharNextW", "CharNext"}), "");
     EXPECT_EQ(pairGeneric("A", {"A", "W"}), "");
     EXPECT_EQ(pairGeneric("ShowWindow", {"ShowWindow", "ShowWindoW"}), "");
-}
-
-TEST(SqlWriter, RowsSurviveTheRoundTripThroughSqlite) {
-    Row r;
-    r.name = "O'Brien";
-    r.cls = -1;
-    r.declare = "Type X\r\n    a As Long\r\nEnd Type";
-    r.explain = "结构，声明于 test.h。";
-    r.win95 = "Yes";
-    r.winnt = "No";
-    std::ifstream schema(TOLVANE_SOURCE_DIR "/data/schema.sql");
-    std::ostringstream sql;
-    sql << schema.rdbuf();
-    tolvane::gen::writeSql(sql, {r, r});
-    const std::string file = testing::TempDir() + "sql_writer_" + std::to_string(::getpid()) + ".db";
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, sql.str().c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-    const auto rows = tolvane::test::readCatalogue(file);
-    std::remove(file.c_str());
-    ASSERT_EQ(rows.size(), 2u);
-    for (const auto& stored : rows) {
-        EXPECT_EQ(std::tie(stored.name, stored.cls, stored.declare, stored.explain, stored.win95, stored.winnt),
-                  std::tie(r.name, r.cls, r.declare, r.explain, r.win95, r.winnt));
-    }
 }
 
 TEST(VbCheck, CatchesWhatVbWouldReject) {

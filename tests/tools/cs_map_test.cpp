@@ -104,22 +104,6 @@ TEST(CsMap, SequentialStructs) {
               "[StructLayout(LayoutKind.Sequential, Pack = 1)]\r\nstruct P\r\n{\r\n    public ushort a;\r\n}");
 }
 
-TEST(CsMap, UnionsOverlayTheirScalarMembers) {
-    auto inner = record("", {field("Low", DWORD()), field("High", LONG())});
-    auto u = record("U", {field("", inner), field("bytes", array(BYTE(), 8)), field("Quad", LONGLONG())}, true);
-    EXPECT_EQ(tolvane::gen::csStruct("U", *u->body, {}, {}),
-              "[StructLayout(LayoutKind.Explicit, Size = 8)]\r\nstruct U\r\n{\r\n"
-              "    [FieldOffset(0)] public uint Low;\r\n"
-              "    [FieldOffset(4)] public int High;\r\n"
-              "    [FieldOffset(0)] public long Quad;\r\n"
-              "}");
-    auto arrays = record("A", {field("b", array(BYTE(), 16)), field("w", array(WORD(), 4))}, true);
-    EXPECT_EQ(tolvane::gen::csStruct("A", *arrays->body, {}, {}),
-              "[StructLayout(LayoutKind.Explicit, Size = 16)]\r\nstruct A\r\n{\r\n"
-              "    [FieldOffset(0)] [MarshalAs(UnmanagedType.ByValArray, SizeConst = 16)] public byte[] b;\r\n"
-              "}");
-}
-
 TEST(CsMap, ConstantsTakeTheTypeOfTheirExpression) {
     const std::pair<Constant, const char*> cases[] = {
         {constant("X", 0x80000000LL, true, 4, true), "const uint X = 0x80000000;"},
