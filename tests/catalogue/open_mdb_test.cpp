@@ -1,10 +1,12 @@
 #include "catalogue/open_mdb.h"
 
 #include "catalogue/api_dlg.h"
+#include "platform/catalogue_builder.h"
 #include "platform/env.h"
 #include "platform/error.h"
 #include "platform/local_file_probe.h"
-#include "support/fake_engine.h"
+#include "platform/sqlite_engine.h"
+#include "support/catalogues.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -25,7 +27,7 @@ const QString kAsk = "找不到数据库文件，要手动选择此文件路径�
 const QString kNotFound = "找不到数据库文件!";
 const QString kAbsent = "<absent>";
 
-// Program folder and current directory are fresh folders; the probe is real.
+// Program folder and current directory are fresh folders; probe and engine are real.
 class OpenMDBTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -43,19 +45,20 @@ protected:
     void TearDown() override { QDir::setCurrent(previousDir); }
 
     QString inProgram(const QString& name) const { return programDir.filePath(name); }
-    static void put(const QString& path, const QByteArray& content = "catalogue\n") {
+    // A catalogue whose one record is named after its path.
+    static void put(const QString& path, const QString& password = {}) {
         QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+        createCatalogue(path, password,
+                        test::dataFile("schema.sql") + "INSERT INTO winfun (name) VALUES ('" + path + "');");
     }
+    QString opened() const { return test::columnOf(*db, "select name from winfun").value(0); }
     QString setting(const QString& entry) { return settings.read("QMWX_varnel", entry, entry, kAbsent); }
     void remember(const QString& entry, const QString& value) { settings.write("QMWX_varnel", entry, entry, value); }
     bool open() { return OpenMDB(env, "winapi.mdb", db, "varnel"); }
-    QString opened() const { return static_cast<test::FakeDatabase*>(db.get())->path; }
 
     QTemporaryDir programDir, currentDir;
     QString previousDir;
-    test::FakeEngineFactory engines;
+    SqliteEngineFactory engines;
     test::MemorySettings settings;
     LocalFileProbe probe;
     test::FakeProcesses processes;
@@ -90,7 +93,7 @@ TEST_F(OpenMDBTest, WhereTheCatalogueIsLookedFor) {
     put(currentDir.filePath("winapi.mdb"));
     put(inProgram("mdb/winapi.mdb"));
     ASSERT_TRUE(open());
-    EXPECT_EQ(opened(), "winapi.mdb");
+    EXPECT_EQ(opened(), currentDir.filePath("winapi.mdb"));
     put(inProgram("mdb/old.mdb"));
     remember("MDB_Path", R"(C:\gone\old.mdb)");
     ASSERT_TRUE(open());
@@ -98,7 +101,7 @@ TEST_F(OpenMDBTest, WhereTheCatalogueIsLookedFor) {
     EXPECT_EQ(setting("MDB_Path"), R"(C:\gone\old.mdb)");
     remember("MDB_Path", currentDir.filePath("x*/old.mdb"));
     ASSERT_TRUE(open());
-    EXPECT_EQ(opened(), "winapi.mdb");
+    EXPECT_EQ(opened(), currentDir.filePath("winapi.mdb"));
     EXPECT_EQ(setting("MDB_Path"), kAbsent);
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -130,7 +133,6 @@ TEST_F(OpenMDBTest, NoCatalogueFromTheUserEndsTheProgram) {
     EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(dialogs.shown[0].icon, Icon::None);
     EXPECT_EQ(dialogs.shown[3].icon, Icon::Critical);
-    EXPECT_TRUE(engines.opens.empty());
     const FileDialogRequest& request = dialogs.fileRequests.at(0);
     EXPECT_EQ(request.mode, 0);
     EXPECT_EQ(request.initialDir, programDir.path());
@@ -150,7 +152,6 @@ TEST_F(OpenMDBTest, CancelledChooserWithAnMdbFileComesRoundAgain) {
     ASSERT_TRUE(open());
     EXPECT_EQ(dialogs.texts(), QStringList{kAsk});
     EXPECT_EQ(dialogs.fileRequests.size(), 2u);
-    EXPECT_EQ(engines.opens.at(0).path, inProgram("*.mdb"));
     EXPECT_EQ(opened(), chosen);
     EXPECT_EQ(setting("MDB_Path"), chosen);
 }
@@ -158,13 +159,10 @@ TEST_F(OpenMDBTest, CancelledChooserWithAnMdbFileComesRoundAgain) {
 // One prompt per start; a wrong or cancelled password fails and leaves the
 // caller's database as it was.
 TEST_F(OpenMDBTest, PasswordIsAskedOnceAndUsed) {
-    put(inProgram("mdb/winapi.mdb"), "PASSWORD=geheim\n");
+    put(inProgram("mdb/winapi.mdb"), "geheim");
     dialogs.inputs = {"geheim", "wrong", ""};
     ASSERT_TRUE(open());
     EXPECT_TRUE(dialogs.shown.empty());
-    const auto& reopen = engines.opens.back();
-    EXPECT_TRUE(reopen.fourArguments && !reopen.exclusive && !reopen.readOnly);
-    EXPECT_EQ(reopen.connect, ";PWD=geheim");
     EXPECT_FALSE(open());
     EXPECT_FALSE(open());
     EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
@@ -177,7 +175,7 @@ TEST_F(OpenMDBTest, PasswordIsAskedOnceAndUsed) {
 TEST_F(OpenMDBTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
     put(inProgram("mdb/winapi.mdb"));
     remember("DAO_Ver", "DAO.DBEngine.36");
-    engines.uncreatable = {"DAO.DBEngine.36"};
+    engines.setUncreatable("DAO.DBEngine.36");
     EXPECT_FALSE(open());
     EXPECT_FALSE(db);
     EXPECT_EQ(setting("DAO_Ver"), kAbsent);
@@ -185,14 +183,18 @@ TEST_F(OpenMDBTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
     EXPECT_EQ(setting("DAO_Ver"), "DAO.DBEngine.35");
 
     settings.entries.clear();
-    engines.uncreatable = {"DAO.DBEngine.36", "DAO.DBEngine.35"};
+    engines.setUncreatable("DAO.DBEngine.35");
     EXPECT_FALSE(open());
     EXPECT_EQ(setting("DAO_Ver"), kAbsent);
-    engines.uncreatable.clear();
-    put(inProgram("mdb/winapi.mdb"), "DAMAGED\n");
+    SqliteEngineFactory working;
+    env.engines = &working;
+    QFile damaged(inProgram("mdb/winapi.mdb"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("not a catalogue") > 0);
+    damaged.close();
     EXPECT_FALSE(open());
-    EXPECT_EQ(dialogs.texts(), QStringList({describeError(err::CannotCreateObject), "无法创建DAO对象!",
-                                            describeError(err::NotInDatabase)}));
+    ASSERT_EQ(dialogs.texts().size(), 3);
+    EXPECT_EQ(dialogs.texts().mid(0, 2), QStringList({describeError(err::CannotCreateObject), "无法创建DAO对象!"}));
+    EXPECT_TRUE(dialogs.texts()[2].startsWith("不可识别的数据库格式"));
 }
 
 TEST_F(OpenMDBTest, ChooserRemembersTheLastChoiceAndAlwaysOpensInTheProgramFolder) {
