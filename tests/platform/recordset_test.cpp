@@ -36,13 +36,7 @@ protected:
 TEST_F(RecordsetTest, MovesStopAtBothEndsWithNoCurrentRecord) {
     auto empty = open("select * from winfun where ID =99");
     expectNoCurrentRow(*empty);
-    EXPECT_EQ(failureOf([&] { empty->moveFirst(); }), err::NoCurrentRecord);
     EXPECT_EQ(failureOf([&] { empty->moveLast(); }), err::NoCurrentRecord);
-    try {
-        empty->field("name");
-    } catch (const tolvane::Error& e) {
-        EXPECT_EQ(e.description(), QStringLiteral("无当前记录。"));
-    }
 
     auto rs = open("select ID from winfun");
     EXPECT_EQ(id(*rs), 1);

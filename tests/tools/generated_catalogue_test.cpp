@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -116,48 +115,21 @@ TEST_F(GeneratedCatalogue, EveryVbFormIsStructurallySound) {
 TEST_F(GeneratedCatalogue, EveryCSharpFormCompilesWithMcs) {
     const fs::path dir = fs::temp_directory_path() / ("tolvane_mcs_" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    std::ostringstream cs;
-    cs << "using System;\nusing System.Runtime.InteropServices;\nusing System.Text;\n"
-          "static class NativeMethods\n{\n";
-    std::vector<std::string> lineOwner(7, "");
+    std::ostringstream cs, repeated;
     std::set<std::string> seen;
-    std::vector<const CatalogueRow*> repeated;
-    auto emit = [&](const CatalogueRow& r) {
+    for (const CatalogueRow& r : rows()) {
         std::string text = r.csharp;
         for (size_t i = text.find("\r\nstatic extern"); i != std::string::npos; i = text.find("\r\nstatic extern", i + 2))
             text.replace(i, 15, "\r\nprivate static extern");
-        cs << text << "\r\n";
-        for (char c : text)
-            if (c == '\n') lineOwner.push_back(r.name);
-        lineOwner.push_back(r.name);
-    };
-    for (const CatalogueRow& r : rows()) {
-        if (seen.insert(r.name).second) emit(r);
-        else repeated.push_back(&r);
+        (seen.insert(r.name).second ? cs : repeated) << text << "\r\n";
     }
-    cs << "static class Repeated\n{\n";
-    lineOwner.insert(lineOwner.end(), 2, "");
-    for (const CatalogueRow* r : repeated) emit(*r);
-    cs << "}\n}\n";
-    {
-        std::ofstream out(dir / "catalogue.cs", std::ios::binary);
-        out << cs.str();
-    }
+    std::ofstream(dir / "catalogue.cs", std::ios::binary)
+        << "using System;\nusing System.Runtime.InteropServices;\nusing System.Text;\n"
+        << "static class NativeMethods\n{\n" << cs.str() << "static class Repeated\n{\n" << repeated.str() << "}\n}\n";
     const std::string command = std::string(TOLVANE_MCS) + " -target:library -nowarn:169,414,649 -out:" +
                                 (dir / "catalogue.dll").string() + " " + (dir / "catalogue.cs").string() +
                                 " > " + (dir / "mcs.log").string() + " 2>&1";
-    const int status = std::system(command.c_str());
-    const std::string log = readAll(dir / "mcs.log");
-    std::set<std::string> failing;
-    static const std::regex kError(R"(catalogue\.cs\((\d+),\d+\): error)");
-    for (std::sregex_iterator it(log.begin(), log.end(), kError), end; it != end; ++it) {
-        const size_t line = std::stoul((*it)[1]);
-        failing.insert(line < lineOwner.size() ? lineOwner[line] : "?");
-    }
-    std::cout << "[ mcs      ] " << rows().size() - failing.size() << " of " << rows().size()
-              << " records compile (" << repeated.size() << " in the nested class)\n";
-    EXPECT_EQ(status, 0) << log.substr(0, 4000);
-    EXPECT_TRUE(failing.empty()) << failing.size() << " records fail, e.g. " << *failing.begin();
+    EXPECT_EQ(std::system(command.c_str()), 0) << readAll(dir / "mcs.log").substr(0, 4000);
     fs::remove_all(dir);
 }
 
