@@ -47,24 +47,6 @@ TEST_F(FillResultsTest, AppendsNamesAndIdsInRowOrderWithNullNamesEmpty) {
     EXPECT_EQ(listed(list), QStringList({"stale=1", "Name1=1", "中文名=7", "=50"}));
 }
 
-TEST_F(FillResultsTest, BatchesGrowWithTheListAcrossPartsSoPublicationsStayFew) {
-    const auto r = rows(1000);
-    ResultListModel list;
-    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
-    std::vector<int> seen;
-    // A zero slice gives the window its turn after every row.
-    ResultFill fill(list, 0ns, [&] { return seen.push_back(list.count()), FillStep::GoOn; });
-    const auto empty = db->openRecordset(QStringLiteral("SELECT name, ID FROM winfun WHERE ID < 0"));
-    EXPECT_EQ(fill.add(*empty), FillEnd::Finished);
-    EXPECT_EQ(seen, std::vector<int>{0});  // a part without rows still gives a turn
-    EXPECT_EQ(fill.add(*r), FillEnd::Finished);
-    fill.finish();
-    EXPECT_EQ(std::vector<int>(seen.begin() + 1, seen.begin() + 9), (std::vector<int>{1, 2, 2, 4, 4, 4, 4, 8}));
-    EXPECT_LE(inserted.count(), 12);
-    ASSERT_EQ(list.count(), 1000);
-    EXPECT_EQ(listed(list).back(), QStringLiteral("Name1000=1000"));
-}
-
 TEST_F(FillResultsTest, StopKeepsEveryRowReadAndAbandonTouchesTheListNoMore) {
     for (const FillStep how : {FillStep::Stop, FillStep::Abandon}) {
         const auto r = rows(10);

@@ -99,17 +99,3 @@ TEST_F(RecordEditTest, FailedUpdateWritesNothingAndKeepsTheEdit) {
     EXPECT_EQ(failureOf([&] { gone->update(); }), err::RecordDeleted);
     EXPECT_TRUE(row(2)->eof());
 }
-
-TEST_F(RecordEditTest, EditWhileAnotherRecordsetIsHalfRead) {
-    db->execute(tolvane::test::numberedRows(1000));
-    auto reading = db->openRecordset("SELECT name,ID FROM winfun WHERE name LIKE '*'");
-    reading->moveNext();
-    auto rs = row(500);
-    rs->edit();
-    rs->setField("name", "Edited");
-    rs->update();
-    int rows = 2;
-    for (reading->moveNext(); !reading->eof(); reading->moveNext()) ++rows;
-    EXPECT_EQ(rows, 1002);
-    EXPECT_EQ(row(500)->field("name").toString(), "Edited");
-}

