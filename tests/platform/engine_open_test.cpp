@@ -83,9 +83,10 @@ TEST(EngineOpenTest, OpeningFailsWithTheNumberOfItsCause) {
     } catch (const tolvane::Error& e) {
         EXPECT_TRUE(e.description().contains(missing));
     }
-    if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
-    QFile::setPermissions(plain, QFileDevice::Permissions());
-    EXPECT_EQ(failureOf([&] { engine.openDatabase(plain); }), err::FileInUse);
+    if (geteuid() != 0) {  // file permissions do not bind root
+        QFile::setPermissions(plain, QFileDevice::Permissions());
+        EXPECT_EQ(failureOf([&] { engine.openDatabase(plain); }), err::FileInUse);
+    }
 }
 
 // Writes through a read-only open fail; a closed database invalidates its

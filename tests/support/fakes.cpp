@@ -6,24 +6,6 @@
 
 namespace tolvane::test {
 
-static QString settingsKey(const QString& app, const QString& section, const QString& key) {
-    return app + '/' + section + '/' + key;
-}
-
-QString MemorySettings::read(const QString& app, const QString& section, const QString& key,
-                             const QString& defaultValue) {
-    return entries.value(settingsKey(app, section, key), defaultValue);
-}
-
-void MemorySettings::write(const QString& app, const QString& section, const QString& key,
-                           const QString& value) {
-    entries.insert(settingsKey(app, section, key), value);
-}
-
-void MemorySettings::remove(const QString& app, const QString& section, const QString& key) {
-    entries.remove(settingsKey(app, section, key));
-}
-
 // The next scripted answer, or `none` and a test failure when there is none.
 template <class T>
 static T next(std::deque<T>& script, const char* what, const QString& text, T none = {}) {
@@ -72,12 +54,6 @@ ScriptedDialogs::FileAnswer ScriptedDialogs::cancel() {
 void FakeProcesses::startHidden(const QString& commandLine) {
     started << commandLine;
     if (!canStart) throw Error(err::FileNotFound);
-}
-
-void FakeProcesses::sleep(int milliseconds) { sleeps.push_back(milliseconds); }
-
-void FakeProcesses::endProgram() {
-    throw ProgramEnded{};
 }
 
 void FakeClipboard::clear() {

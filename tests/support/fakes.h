@@ -21,10 +21,15 @@ namespace tolvane::test {
 class MemorySettings : public SettingsStore {
 public:
     QString read(const QString& app, const QString& section, const QString& key,
-                 const QString& defaultValue) override;
-    void write(const QString& app, const QString& section, const QString& key,
-               const QString& value) override;
-    void remove(const QString& app, const QString& section, const QString& key) override;
+                 const QString& defaultValue) override {
+        return entries.value(app + '/' + section + '/' + key, defaultValue);
+    }
+    void write(const QString& app, const QString& section, const QString& key, const QString& value) override {
+        entries.insert(app + '/' + section + '/' + key, value);
+    }
+    void remove(const QString& app, const QString& section, const QString& key) override {
+        entries.remove(app + '/' + section + '/' + key);
+    }
 
     QMap<QString, QString> entries;  // "app/section/key" -> value
 };
@@ -65,8 +70,8 @@ struct ProgramEnded {};
 class FakeProcesses : public Processes {
 public:
     void startHidden(const QString& commandLine) override;
-    void sleep(int milliseconds) override;
-    [[noreturn]] void endProgram() override;
+    void sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
 
     bool canStart = false;  // like this machine: there is no regsvr32
     QStringList started;    // every command line asked for
