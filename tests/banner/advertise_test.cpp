@@ -19,18 +19,16 @@ TEST(AdPageAddressTest, PageNumberIsKindPlusOneIn16Bits) {
     EXPECT_THROW(adPageAddress("b", 32767), Error);
 }
 
-class AdvertiseTest : public ::testing::Test {
+class AdvertiseTest : public ::testing::Test, protected test::FakeEnv {
 protected:
     AdvertiseTest() {
-        env.dialogs = &dialogs;
-        env.machine = &machine;
         env.browsers = &browsers;
-        settings.base = QStringLiteral("http://banner.test");
-        settings.exemptDigests = {QStringLiteral("43171AAB27462CCF47874C1E904FB20A")};
+        banner.base = QStringLiteral("http://banner.test");
+        banner.exemptDigests = {QStringLiteral("43171AAB27462CCF47874C1E904FB20A")};
     }
     // The control as the main window holds it, shown.
     void place() {
-        ad = new Advertise(env, &window, settings);
+        ad = new Advertise(env, &window, banner);
         window.show();
         ad->show();
     }
@@ -41,11 +39,8 @@ protected:
         ad->show();
     }
 
-    Env env;
-    test::ScriptedDialogs dialogs;
-    test::FakeMachine machine;
     test::FakeBrowserFactory browsers;
-    BannerSettings settings;
+    BannerSettings banner;
     QWidget window;
     Advertise* ad = nullptr;
 };
@@ -53,7 +48,7 @@ protected:
 // In a designer the control never starts; its size follows AdType and snaps
 // back, and its saved properties keep AdType unless it is the default 1.
 TEST_F(AdvertiseTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
-    settings.userMode = false;
+    banner.userMode = false;
     place();
     EXPECT_EQ(ad->geometry(), QRect(0, 0, 50, 40));
     const std::pair<qint16, QSize> kinds[] = {{0, {150, 50}}, {5, {50, 40}}, {-1, {50, 40}}};
@@ -65,7 +60,7 @@ TEST_F(AdvertiseTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
     EXPECT_FALSE(timer()->isActive());
 
     PropertyBag bag;
-    Advertise a(env, nullptr, settings);
+    Advertise a(env, nullptr, banner);
     a.writeProperties(bag);
     EXPECT_FALSE(bag.contains("AdType"));
     a.setAdType(0);
@@ -105,7 +100,7 @@ TEST_F(AdvertiseTest, ShowStartsTheBannerOnceAfterASecond) {
 
 TEST_F(AdvertiseTest, ExemptMachineGetsNoBrowserAndIsCheckedOnEveryShow) {
     // Digests of "TESTHOST" (the name in upper case) and "" (no name).
-    settings.exemptDigests = {"A169697FFCF3CB671ECC2A0EA5144290", "D41D8CD98F00B204E9800998ECF8427E"};
+    banner.exemptDigests = {"A169697FFCF3CB671ECC2A0EA5144290", "D41D8CD98F00B204E9800998ECF8427E"};
     for (auto name : {std::optional(QStringLiteral("testhost")), std::optional<QString>()}) {
         machine.name = name;
         place();

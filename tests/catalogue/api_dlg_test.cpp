@@ -45,16 +45,13 @@ TEST(SplitFileListTest, NamesBecomeFullPathsAndOneFileStays) {
     }
 }
 
-class ShowFileDlgTest : public ::testing::Test {
+class ShowFileDlgTest : public ::testing::Test, protected test::FakeEnv {
 protected:
-    void SetUp() override { env.dialogs = &dialogs; }
     QString show(int mode) { return ShowFileDlg(env, mode, kDefaultFilter, "t", "txt", state); }
     static ScriptedDialogs::FileAnswer writes(const std::string& bytes) {
         return [bytes](const FileDialogRequest&, std::string& buffer) { buffer.replace(0, bytes.size(), bytes); };
     }
 
-    ScriptedDialogs dialogs;
-    Env env;
     FileDialogState state;
 };
 

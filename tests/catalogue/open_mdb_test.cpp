@@ -2,10 +2,7 @@
 
 #include "catalogue/api_dlg.h"
 #include "platform/catalogue_builder.h"
-#include "platform/env.h"
 #include "platform/error.h"
-#include "platform/local_file_probe.h"
-#include "platform/sqlite_engine.h"
 #include "support/catalogues.h"
 #include "support/fakes.h"
 
@@ -28,18 +25,12 @@ const QString kNotFound = "找不到数据库文件!";
 const QString kAbsent = "<absent>";
 
 // Program folder and current directory are fresh folders; probe and engine are real.
-class OpenMDBTest : public ::testing::Test {
+class OpenMDBTest : public ::testing::Test, protected test::FakeEnv {
 protected:
     void SetUp() override {
         previousDir = QDir::currentPath();
         QDir::setCurrent(currentDir.path());
-        env.engines = &engines;
-        env.settings = &settings;
-        env.files = &probe;
-        env.processes = &processes;
-        env.dialogs = &dialogs;
         env.programDir = programDir.path();
-        env.programName = "tolvane";
         fileDialogState() = {};
     }
     void TearDown() override { QDir::setCurrent(previousDir); }
@@ -58,12 +49,6 @@ protected:
 
     QTemporaryDir programDir, currentDir;
     QString previousDir;
-    SqliteEngineFactory engines;
-    test::MemorySettings settings;
-    LocalFileProbe probe;
-    test::FakeProcesses processes;
-    ScriptedDialogs dialogs;
-    Env env;
     std::unique_ptr<Database> db;
 };
 

@@ -17,14 +17,12 @@ namespace {
 using test::waitUntil;
 
 // The banner control with the real browser, against a local server.
-class BannerPageTest : public ::testing::Test {
+class BannerPageTest : public ::testing::Test, protected test::FakeEnv {
 protected:
     BannerPageTest() {
-        env.dialogs = &dialogs;
-        env.machine = &machine;
         env.browsers = &browsers;
-        settings.base = server.base();
-        ad = new Advertise(env, &window, settings);
+        banner.base = server.base();
+        ad = new Advertise(env, &window, banner);
         QObject::connect(ad, &Advertise::BrowserEvent, [this](const BrowserEventInfo& e) {
             events << e.name + ' ' + e.parameters.value("StatusCode").toString();
             requestsSeen << server.requested.size();
@@ -35,11 +33,8 @@ protected:
     Browser* browser() { return ad->findChild<Browser*>(); }
 
     test::LoopbackHttp server;
-    test::ScriptedDialogs dialogs;
-    test::FakeMachine machine;
     TextBrowserFactory browsers;
-    Env env;
-    BannerSettings settings;
+    BannerSettings banner;
     QWidget window;
     Advertise* ad;
     QStringList events;       // "name status"

@@ -4,9 +4,12 @@
 
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/env.h"
+#include "platform/local_file_probe.h"
 #include "platform/machine.h"
 #include "platform/processes.h"
 #include "platform/settings.h"
+#include "platform/sqlite_engine.h"
 
 #include <QMap>
 #include <QStringList>
@@ -92,6 +95,32 @@ class FakeMachine : public MachineInfo {
 public:
     std::optional<QString> computerName() override { return name; }
     std::optional<QString> name = QStringLiteral("testhost");
+};
+
+// The fakes wired into one Env, with the real engine and file probe (tests
+// that use them work on scratch files); fixtures derive from it.
+struct FakeEnv {
+    FakeEnv() {
+        env.engines = &engines;
+        env.files = &files;
+        env.settings = &settings;
+        env.processes = &processes;
+        env.dialogs = &dialogs;
+        env.clipboard = &clipboard;
+        env.machine = &machine;
+        env.programName = QStringLiteral("tolvane");
+    }
+    FakeEnv(const FakeEnv&) = delete;
+    FakeEnv& operator=(const FakeEnv&) = delete;
+
+    SqliteEngineFactory engines;
+    LocalFileProbe files;
+    MemorySettings settings;
+    FakeProcesses processes;
+    ScriptedDialogs dialogs;
+    FakeClipboard clipboard;
+    FakeMachine machine;
+    Env env;
 };
 
 }  // namespace tolvane::test

@@ -17,15 +17,7 @@ FormTest::FormTest() {
     // A machine that has run the program before: the engine is known.
     settings.write(settingsAppName(QStringLiteral("varnel")), kEngineVersionEntry,
                    kEngineVersionEntry, QStringLiteral("DAO.DBEngine.36"));
-    env.engines = &engines;
-    env.settings = &settings;
-    env.files = &files;
-    env.processes = &processes;
-    env.dialogs = &dialogs;
-    env.clipboard = &clipboard;
-    env.machine = &machine;
     env.programDir = programDir_.path();
-    env.programName = QStringLiteral("tolvane");
 }
 
 FormTest::~FormTest() = default;

@@ -4,9 +4,6 @@
 // every dialog scripted and the settings in memory.
 
 #include "browse/form1.h"
-#include "platform/env.h"
-#include "platform/local_file_probe.h"
-#include "platform/sqlite_engine.h"
 #include "support/fakes.h"
 
 #include <QTemporaryDir>
@@ -16,7 +13,7 @@
 
 namespace tolvane::test {
 
-class FormTest : public ::testing::Test {
+class FormTest : public ::testing::Test, protected FakeEnv {
 protected:
     FormTest();
     ~FormTest() override;
@@ -32,14 +29,6 @@ protected:
     // connection (Null, or no row: an invalid QVariant).
     QVariant value(const QString& query);
 
-    SqliteEngineFactory engines;
-    MemorySettings settings;
-    LocalFileProbe files;
-    FakeProcesses processes;
-    ScriptedDialogs dialogs;
-    FakeClipboard clipboard;
-    FakeMachine machine;
-    Env env;
     std::unique_ptr<Form1> form;
 
 private:
