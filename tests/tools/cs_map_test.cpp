@@ -23,33 +23,26 @@ TypeNames known() {
 }
 
 TEST(CsMap, ParametersFollowTheTypeMapAndStringsTheCharacterSet) {
-    const struct {
-        CTypePtr type;
-        CharSet charSet;
-        bool generic;
-        const char* cs;
-    } cases[] = {
-        {HWND(), CharSet::None, false, "IntPtr p"}, {LPARAM(), CharSet::None, false, "IntPtr p"},
-        {WNDPROC(), CharSet::None, false, "IntPtr p"}, {LPVOID(), CharSet::None, false, "IntPtr p"},
-        {BOOL(), CharSet::None, false, "bool p"}, {DWORD(), CharSet::None, false, "uint p"},
-        {LONG(), CharSet::None, false, "int p"}, {WORD(), CharSet::None, false, "ushort p"},
-        {WCHAR(), CharSet::None, false, "char p"}, {LONGLONG(), CharSet::None, false, "long p"},
-        {LARGE_INTEGER(), CharSet::None, false, "long p"}, {real(4), CharSet::None, false, "float p"},
-        {pointer(DWORD()), CharSet::None, false, "ref uint p"},
-        {pointer(HANDLE()), CharSet::None, false, "ref IntPtr p"},
-        {pointer(BYTE()), CharSet::None, false, "byte[] p"},
-        {pointer(RECT()), CharSet::None, false, "ref RECT p"},
-        {pointer(record("GUID", {field("Data1", DWORD())})), CharSet::None, false, "ref Guid p"},
-        {pointer(record("BLOB", {field("cbSize", DWORD())})), CharSet::None, false, "IntPtr p"},
-        {pointer(record("OPAQUE", {}, false, false)), CharSet::None, false, "IntPtr p"},
-        {LPCSTR(), CharSet::Ansi, false, "string p"}, {LPSTR(), CharSet::Ansi, false, "StringBuilder p"},
-        {LPCWSTR(), CharSet::Unicode, false, "string p"}, {LPCSTR(), CharSet::Auto, true, "string p"},
-        // a fixed narrow string in a pair, or any string of a mixed function
-        {LPCSTR(), CharSet::Auto, false, "[MarshalAs(UnmanagedType.LPStr)] string p"},
-        {LPWSTR(), CharSet::None, false, "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p"},
+    const auto one = [](CTypePtr type, CharSet charSet = CharSet::None, bool generic = false) {
+        return csParam(Param{"p", std::move(type)}, 1, known(), charSet, generic);
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(csParam(Param{"p", c.type}, 1, known(), c.charSet, c.generic), c.cs) << c.type->spelling;
+    const std::pair<CTypePtr, const char*> cases[] = {
+        {HWND(), "IntPtr p"}, {LPARAM(), "IntPtr p"}, {WNDPROC(), "IntPtr p"}, {LPVOID(), "IntPtr p"},
+        {BOOL(), "bool p"}, {DWORD(), "uint p"}, {LONG(), "int p"}, {WORD(), "ushort p"}, {WCHAR(), "char p"},
+        {LONGLONG(), "long p"}, {LARGE_INTEGER(), "long p"}, {real(4), "float p"},
+        {pointer(DWORD()), "ref uint p"}, {pointer(HANDLE()), "ref IntPtr p"}, {pointer(BYTE()), "byte[] p"},
+        {pointer(RECT()), "ref RECT p"}, {pointer(record("GUID", {field("Data1", DWORD())})), "ref Guid p"},
+        {pointer(record("BLOB", {field("cbSize", DWORD())})), "IntPtr p"},
+        {pointer(record("OPAQUE", {}, false, false)), "IntPtr p"},
+        {LPWSTR(), "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p"},  // a string of a mixed function
+    };
+    for (const auto& [type, cs] : cases) EXPECT_EQ(one(type), cs) << type->spelling;
+    EXPECT_EQ(one(LPCSTR(), CharSet::Ansi), "string p");
+    EXPECT_EQ(one(LPSTR(), CharSet::Ansi), "StringBuilder p");
+    EXPECT_EQ(one(LPCWSTR(), CharSet::Unicode), "string p");
+    EXPECT_EQ(one(LPCSTR(), CharSet::Auto, true), "string p");
+    // A fixed narrow string in a pair.
+    EXPECT_EQ(one(LPCSTR(), CharSet::Auto, false), "[MarshalAs(UnmanagedType.LPStr)] string p");
 }
 
 TEST(CsMap, CharacterSetOfADeclaration) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -66,12 +67,9 @@ std::string archive(const std::vector<std::string>& members) {
     std::string out = "!<arch>\n";
     int n = 0;
     for (const std::string& m : members) {
-        std::string header = "m" + std::to_string(n++) + ".o/";
-        header.resize(48, ' ');
-        std::string size = std::to_string(m.size());
-        size.resize(10, ' ');
-        out += header + size + "`\n" + m;
-        if (m.size() & 1) out += '\n';
+        char header[61];  // name, size, end mark
+        std::snprintf(header, sizeof header, "%-48s%-10zu`\n", ("m" + std::to_string(n++) + ".o/").c_str(), m.size());
+        out += header + m + (m.size() % 2 ? "\n" : "");
     }
     return out;
 }
