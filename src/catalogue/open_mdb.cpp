@@ -1,6 +1,208 @@
 #include "catalogue/open_mdb.h"
+
+#include "catalogue/api_dlg.h"
+#include "platform/dialogs.h"
 #include "platform/engine.h"
+#include "platform/env.h"
+#include "platform/error.h"
+#include "platform/file_probe.h"
+#include "platform/processes.h"
+#include "platform/settings.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
 namespace tolvane {
-bool OpenMDB(const Env&, const QString&, std::unique_ptr<Database>&, const QString&) { return false; }
-void SelectMDB(const Env&, const QString&) {}
+
+namespace {
+
+const QString kEngine36 = QStringLiteral("DAO.DBEngine.36");
+const QString kEngine35 = QStringLiteral("DAO.DBEngine.35");
+// Registration of version 3.5 first, then 3.6, at their fixed places.
+const QStringList kRegistrations = {
+    QStringLiteral(R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO350.DLL" /s)"),
+    QStringLiteral(R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO360.DLL" /s)"),
+};
+constexpr int kRegistrationPauseMs = 2000;
+
+const QString kAskToChoose = QStringLiteral("找不到数据库文件，要手动选择此文件路径吗?");
+const QString kNotFound = QStringLiteral("找不到数据库文件!");
+const QString kNoEngine = QStringLiteral("无法创建DAO对象!");
+const QString kPasswordPrompt = QStringLiteral("密码:");
+const QString kPasswordConnect = QStringLiteral(";PWD=");
+const QString kChooserTitle = QStringLiteral("请选择.mdb文件的完整文件名:");
+
+std::unique_ptr<Engine> createEngine(const Env& env, const QString& id) {
+    std::unique_ptr<Engine> engine = env.engines->create(id);
+    if (!engine) throw Error(err::CannotCreateObject);
+    return engine;
 }
+
+// The part after the last "\" or "/" (all of it without one).
+QString fileNamePart(const QString& path) {
+    return path.mid(std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1);
+}
+
+void report(const Env& env, const Error& failure) {
+    env.dialogs->messageBox(failure.description(), Buttons::Ok, Icon::Critical);
+}
+
+// One call of OpenMDB. Starting over is a loop, not a nested call, so that
+// however often the user sends the search round again the stack stays flat.
+class Opener {
+public:
+    Opener(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
+           const QString& appName)
+        : env_(env), fileName_(fileName), db_(db), appName_(appName),
+          app_(settingsAppName(appName)) {}
+
+    bool run() {
+        for (;;) {
+            asked_ = false;
+            const Outcome outcome = pass();
+            engine_.reset();
+            if (outcome != Outcome::Repeat) return outcome == Outcome::Opened;
+        }
+    }
+
+private:
+    enum class Outcome { Opened, Failed, Repeat };
+
+    QString readSetting(const QString& entry, const QString& defaultValue) {
+        return env_.settings->read(app_, entry, entry, defaultValue);
+    }
+
+    Outcome pass() {
+        try {
+            QString id = readSetting(kEngineVersionEntry, QString());
+            if (id.isEmpty()) {
+                RegDAO(env_, appName_);
+                id = readSetting(kEngineVersionEntry, QString());
+                if (id.isEmpty()) return Outcome::Failed;  // RegDAO has told the user
+            }
+            engine_ = createEngine(env_, id);
+            locate();
+            keep(engine_->openDatabase(path_));
+            return Outcome::Opened;
+        } catch (const Error& failure) {
+            return recover(failure);
+        }
+    }
+
+    // Sets path_ to an existing file: the remembered one, its namesake in the
+    // "mdb" folder, or the user's choice. Ends the program when none exists.
+    void locate() {
+        path_ = readSetting(kCataloguePathEntry, fileName_);
+        if (env_.files->exists(path_)) return;
+        path_ = env_.programDir + QStringLiteral("/mdb/") + fileNamePart(path_);
+        if (env_.files->exists(path_)) return;
+        asked_ = true;
+        if (env_.dialogs->messageBox(kAskToChoose, Buttons::YesNoCancel, Icon::None) != Answer::Yes)
+            env_.processes->endProgram();
+        SelectMDB(env_, appName_);
+        path_ = readSetting(kCataloguePathEntry, env_.programDir + QStringLiteral("/*.mdb"));
+        if (env_.files->exists(path_)) return;
+        env_.dialogs->messageBox(kNotFound, Buttons::Ok, Icon::Critical);
+        env_.processes->endProgram();
+    }
+
+    void keep(std::unique_ptr<Database> opened) {
+        if (!opened) throw Error(err::EngineFailure);
+        db_ = std::move(opened);
+    }
+
+    // Handles the failure that stopped a pass. A failure of the handling
+    // itself is shown instead, and the call fails.
+    Outcome recover(const Error& failure) {
+        try {
+            switch (failure.number()) {
+            case err::BadFileName:
+                env_.settings->remove(app_, kCataloguePathEntry, kCataloguePathEntry);
+                // A second start-over in a row without any answer from the
+                // user would probe the same paths again and never end.
+                if (afterBadName_ && !asked_) break;
+                afterBadName_ = true;
+                return Outcome::Repeat;
+            case err::CannotCreateObject:
+                env_.settings->remove(app_, kEngineVersionEntry, kEngineVersionEntry);
+                break;
+            case err::NotValidPassword:
+                keep(engine_->openDatabase(path_, false, false,
+                                           kPasswordConnect +
+                                               env_.dialogs->inputBox(kPasswordPrompt)));
+                return Outcome::Opened;
+            case err::NotValidFileName:
+                SelectMDB(env_, appName_);
+                afterBadName_ = false;
+                return Outcome::Repeat;
+            default:
+                break;
+            }
+            report(env_, failure);
+        } catch (const Error& next) {
+            report(env_, next);
+        }
+        return Outcome::Failed;
+    }
+
+    const Env& env_;
+    const QString& fileName_;
+    std::unique_ptr<Database>& db_;
+    const QString& appName_;
+    const QString app_;
+    std::unique_ptr<Engine> engine_;  // lives for one pass only
+    QString path_;                    // the file being looked for or opened
+    bool asked_ = false;              // the user was asked to choose in this pass
+    bool afterBadName_ = false;       // this pass starts over after a malformed path
+};
+
+}  // namespace
+
+QString settingsAppName(const QString& appName) { return QStringLiteral("QMWX_") + appName; }
+
+bool OpenMDB(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
+             const QString& appName) {
+    return Opener(env, fileName, db, appName).run();
+}
+
+void RegDAO(const Env& env, const QString& appName) {
+    bool started = false;
+    for (const QString& commandLine : kRegistrations) {
+        try {
+            env.processes->startHidden(commandLine);
+            started = true;
+        } catch (const Error&) {
+        }
+    }
+    // The pause lets started registrations finish; without any there is
+    // nothing to wait for.
+    if (started) env.processes->sleep(kRegistrationPauseMs);
+
+    for (const QString& id : {kEngine36, kEngine35}) {
+        try {
+            createEngine(env, id);  // a trial: the object is released at once
+        } catch (const Error&) {
+            continue;
+        }
+        try {
+            env.settings->write(settingsAppName(appName), kEngineVersionEntry,
+                                kEngineVersionEntry, id);
+        } catch (const Error&) {
+        }
+        return;
+    }
+    env.dialogs->messageBox(kNoEngine, Buttons::Ok, Icon::Critical);
+}
+
+void SelectMDB(const Env& env, const QString& appName) {
+    const QString name = appName.isEmpty() ? env.programName : appName;
+    FileDialogState& state = fileDialogState();
+    state.DlgDir = env.programDir;
+    const QString chosen = ShowFileDlg(env, 0, kDefaultFilter, kChooserTitle, QString(), state);
+    if (!chosen.isEmpty())
+        env.settings->write(settingsAppName(name), kCataloguePathEntry, kCataloguePathEntry,
+                            chosen);
+}
+
+}  // namespace tolvane

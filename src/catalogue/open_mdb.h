@@ -1,10 +1,45 @@
 #pragma once
-// placeholder until the opener lands
-#include "platform/env.h"
+
 #include <QString>
+
 #include <memory>
+
 namespace tolvane {
+
+struct Env;
 class Database;
-bool OpenMDB(const Env& env, const QString& fileName, std::unique_ptr<Database>& db, const QString& appName);
+
+// The opener's two remembered entries. Each lives under the settings
+// application name "QMWX_" + the caller's application name, with section and
+// key both equal to the entry's name.
+inline const QString kEngineVersionEntry = QStringLiteral("DAO_Ver");  // engine identifier
+inline const QString kCataloguePathEntry = QStringLiteral("MDB_Path");  // chosen catalogue
+
+QString settingsAppName(const QString& appName);
+
+// Finds and opens the catalogue file. Registers the engine and records which
+// version can be created when none is recorded yet; looks for the remembered
+// path (default: fileName, relative to the current directory), then for its
+// file name in the "mdb" folder beside the program, then asks the user to
+// choose the file, ending the program when the user declines or the chosen
+// file does not exist either. A password-protected file is reopened once with
+// a password asked for. A malformed remembered path is forgotten and the
+// search starts over; a path the engine cannot use as a file name sends the
+// user to the chooser and starts over. Every other failure is shown to the
+// user with its description and the call returns false.
+// On success db holds the open catalogue; on failure db keeps what it held.
+bool OpenMDB(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
+             const QString& appName);
+
+// Starts the registration of both engine versions, then records in
+// "DAO_Ver" the first of version 3.6 and 3.5 that can be created; shows
+// "无法创建DAO对象!" when neither can. Failing steps are skipped silently.
+void RegDAO(const Env& env, const QString& appName);
+
+// Lets the user choose the catalogue file (the dialog opens in the
+// program's folder) and remembers the choice in "MDB_Path". Nothing is
+// written when no file results. An empty application name stands for the
+// program's name.
 void SelectMDB(const Env& env, const QString& appName);
-}
+
+}  // namespace tolvane

@@ -28,10 +28,14 @@ public:
     virtual Answer messageBox(const QString& text, Buttons buttons, Icon icon) = 0;
     // Returns the typed text, or "" when the box is cancelled.
     virtual QString inputBox(const QString& prompt) = 0;
-    // Shows a file dialog. On confirmation the buffer holds, from its start,
+    // Shows a file dialog that offers the file named by the buffer's text
+    // before its first NUL. On confirmation the buffer holds, from its start,
     // in modes 0 and 2 the chosen full path and a NUL; in mode 1 either one
     // full path and NULs, or the folder, a NUL, each name and a NUL, and one
-    // more NUL. The buffer is left as it was on cancel. Bytes are UTF-8.
+    // more NUL. Nothing is written past the buffer's size: a choice that does
+    // not fit leaves in mode 1 the byte 1 and two NULs ("too many files"),
+    // in modes 0 and 2 a lone NUL. The buffer is left as it was on cancel.
+    // Bytes are UTF-8.
     virtual void fileDialog(const FileDialogRequest& request, std::string& buffer) = 0;
 };
 

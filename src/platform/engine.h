@@ -21,13 +21,17 @@ public:
     // Throws NoCurrentRecord without a current row, UnknownField for a bad name.
     virtual QVariant field(const QString& name) const = 0;
 
-    // Moving off either end leaves no current row.
+    // Moving off either end leaves no current row; moving on in the same
+    // direction then throws NoCurrentRecord, moving back returns to the end
+    // row. MoveFirst and MoveLast throw NoCurrentRecord when there are no rows.
     virtual void moveFirst() = 0;
     virtual void moveNext() = 0;
     virtual void movePrevious() = 0;
     virtual void moveLast() = 0;
     // Makes the first row meeting a criterion such as "ID=5" current; without
-    // a match there is no current row. An unusable criterion throws.
+    // a match there is no current row, and MoveNext and MovePrevious then
+    // throw NoCurrentRecord. An unusable criterion throws (UnknownName,
+    // SyntaxError) and leaves the position as it was.
     virtual void findFirst(const QString& criterion) = 0;
 
     // AddNew or Edit, then setField for each value, then update(): the

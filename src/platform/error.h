@@ -13,6 +13,7 @@ namespace err {
 constexpr int Overflow = 6;
 constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
+constexpr int PathFileAccess = 75;
 constexpr int CannotCreateObject = 429;
 constexpr int NoCurrentRecord = 3021;
 constexpr int CannotFindFile = 3024;
@@ -32,6 +33,19 @@ constexpr int SqlSyntax = 3142;
 constexpr int InvalidPattern = 3400;
 constexpr int ClipboardFailure = 521;
 constexpr int EngineFailure = 3146;
+constexpr int OutOfMemory = 7;
+constexpr int DuplicateKey = 3022;
+constexpr int DiskError = 3043;
+constexpr int CannotExecuteSelect = 3065;
+constexpr int InvalidSql = 3129;
+constexpr int FieldTooSmall = 3163;
+constexpr int FieldNotUpdatable = 3164;
+constexpr int RecordDeleted = 3167;
+constexpr int Locked = 3218;
+constexpr int InvalidOperation = 3219;
+constexpr int ValidationFailed = 3317;
+constexpr int ObjectClosed = 3420;
+constexpr int TypeMismatch = 3464;
 }  // namespace err
 
 // Every failure of the engine and of the other platform services: a number

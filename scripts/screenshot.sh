@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Starts Tolvane on its default catalogue under a virtual X server and saves
+# a screenshot of its window to docs/screenshot.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+need=()
+for p in xvfb xauth x11-apps imagemagick; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
+done
+if ((${#need[@]})); then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+mkdir -p docs
+settings=$(mktemp -d)
+# A throwaway settings folder, so the screenshot does not depend on this user's choices.
+XDG_CONFIG_HOME="$settings" xvfb-run -a -s "-screen 0 1024x640x24" bash -c '
+  build/tolvane & pid=$!
+  sleep "${SHOT_DELAY:-4}"
+  xwd -root -silent | convert xwd:- -crop 800x560+0+0 +repage docs/screenshot.png
+  kill $pid'
+rm -rf "$settings"
+echo "docs/screenshot.png written"

@@ -1,0 +1,171 @@
+#include "platform/jet_like.h"
+
+#include "platform/error.h"
+
+#include <QChar>
+#include <QByteArray>
+
+namespace tolvane {
+
+char32_t foldCase(char32_t c) {
+    if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
+    return QChar::toCaseFolded(c);
+}
+
+char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
+    constexpr char32_t replacement = 0xFFFD;
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    std::size_t length = 0;
+    char32_t c = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        c = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        c = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        c = lead & 0x07;
+    }
+    if (length == 0 || pos + length > text.size()) {
+        ++pos;
+        return replacement;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return replacement;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    pos += length;
+    return c;
+}
+
+JetPattern JetPattern::compile(QStringView pattern) {
+    const QByteArray utf8 = pattern.toUtf8();
+    return compile(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+JetPattern JetPattern::compile(std::string_view utf8) {
+    JetPattern result;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t c = decodeUtf8(utf8, i);
+        switch (c) {
+        case '*':
+            // A run of stars means the same as one star.
+            if (result.tokens_.empty() || result.tokens_.back().kind != Kind::Star)
+                result.tokens_.push_back({Kind::Star, 0});
+            break;
+        case '?': result.tokens_.push_back({Kind::AnyOne, 0}); break;
+        case '#': result.tokens_.push_back({Kind::Digit, 0}); break;
+        case '[': {
+            Set set;
+            if (i < utf8.size() && utf8[i] == '!') {
+                set.negated = true;
+                ++i;
+            }
+            bool closed = false;
+            while (i < utf8.size()) {
+                const char32_t low = decodeUtf8(utf8, i);
+                if (low == ']') {
+                    closed = true;
+                    break;
+                }
+                char32_t high = low;
+                if (i + 1 < utf8.size() && utf8[i] == '-' && utf8[i + 1] != ']') {
+                    ++i;
+                    high = decodeUtf8(utf8, i);
+                    if (high < low) throw Error(err::InvalidPattern);
+                }
+                set.ranges.push_back({low, high, foldCase(low), foldCase(high)});
+            }
+            if (!closed) throw Error(err::InvalidPattern);
+            if (!set.ranges.empty()) {
+                result.sets_.push_back(std::move(set));
+                result.tokens_.push_back({Kind::Set, char32_t(result.sets_.size() - 1)});
+            } else if (set.negated) {
+                result.tokens_.push_back({Kind::AnyOne, 0});
+            }  // "[]" stands for no character at all
+            break;
+        }
+        default: result.tokens_.push_back({Kind::Char, foldCase(c)});
+        }
+    }
+    return result;
+}
+
+bool JetPattern::setMatches(const Set& set, char32_t c, char32_t folded) const {
+    for (const Range& r : set.ranges) {
+        if ((c >= r.low && c <= r.high) || (folded >= r.foldedLow && folded <= r.foldedHigh))
+            return !set.negated;
+    }
+    return set.negated;
+}
+
+inline bool JetPattern::tokenMatches(const Token& token, char32_t c, char32_t folded) const {
+    switch (token.kind) {
+    case Kind::Char: return folded == token.ch;
+    case Kind::AnyOne: return true;
+    case Kind::Digit: return c >= '0' && c <= '9';
+    case Kind::Set: return setMatches(sets_[token.ch], c, folded);
+    case Kind::Star: break;
+    }
+    return false;
+}
+
+template <class Decode>
+bool JetPattern::run(std::string_view text, Decode decode) const {
+    constexpr std::size_t none = std::string_view::npos;
+    const std::size_t count = tokens_.size();
+    std::size_t t = 0, p = 0;
+    // Where the last star was met, and the text position it covers up to.
+    std::size_t starToken = none, starText = 0;
+    while (t < text.size()) {
+        if (p < count && tokens_[p].kind == Kind::Star) {
+            starToken = p++;
+            starText = t;
+            continue;
+        }
+        if (p < count) {
+            std::size_t next = t;
+            const char32_t c = decode(text, next);
+            if (tokenMatches(tokens_[p], c, foldCase(c))) {
+                t = next;
+                ++p;
+                continue;
+            }
+        }
+        if (starToken == none) return false;
+        // Let the last star swallow one more character and retry after it,
+        // skipping at once to where the character after the star can match.
+        p = starToken + 1;
+        decode(text, starText);
+        if (p < count && tokens_[p].kind == Kind::Char) {
+            for (std::size_t next = starText; starText < text.size(); starText = next)
+                if (foldCase(decode(text, next)) == tokens_[p].ch) break;
+        }
+        t = starText;
+    }
+    while (p < count && tokens_[p].kind == Kind::Star) ++p;
+    return p == count;
+}
+
+bool JetPattern::matches(std::string_view utf8) const {
+    // Most names are plain ASCII: then every byte is a character.
+    bool ascii = true;
+    for (const char byte : utf8) ascii &= static_cast<unsigned char>(byte) < 0x80;
+    if (ascii)
+        return run(utf8, [](std::string_view text, std::size_t& pos) -> char32_t {
+            return static_cast<unsigned char>(text[pos++]);
+        });
+    return run(utf8, decodeUtf8);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,13 @@
+#pragma once
+
+struct sqlite3;
+
+namespace tolvane {
+
+// Replaces SQLite's LIKE on the connection by the catalogue's pattern
+// language (see JetPattern): "x LIKE p" is true when x, as text, matches p.
+// Null on either side gives Null, which never selects a row. A bad pattern
+// fails the statement with kInvalidPatternMessage. Returns the result code.
+int installJetLike(sqlite3* db);
+
+}  // namespace tolvane

@@ -1,0 +1,54 @@
+#include "platform/qt_settings.h"
+
+#include "platform/error.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tolvane {
+namespace {
+
+TEST(QtSettingsStoreTest, ValuesSurviveAFreshStoreUnaltered) {
+    QTemporaryDir base;
+    const QString tricky = R"(  C:\数据, "库";x=1 #2\winapi.mdb )";
+    QtSettingsStore(base.path()).write("QMWX_varnel", "MDB_Path", "MDB_Path", tricky);
+    QtSettingsStore store(base.path());
+    EXPECT_EQ(store.read("QMWX_varnel", "MDB_Path", "MDB_Path", "d"), tricky);
+    EXPECT_EQ(store.read("QMWX_varnel", "DAO_Ver", "DAO_Ver", "d"), "d");
+    EXPECT_EQ(store.read("QMWX_other", "MDB_Path", "MDB_Path", "d"), "d");
+    store.remove("QMWX_varnel", "MDB_Path", "MDB_Path");
+    store.remove("QMWX_varnel", "MDB_Path", "MDB_Path");
+    EXPECT_EQ(store.read("QMWX_varnel", "MDB_Path", "MDB_Path", "d"), "d");
+
+    // A hand-edited value with an unquoted comma is still one text.
+    QFile file(base.filePath("QMWX_varnel.ini"));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("[MDB_Path]\nMDB_Path=/a,b.mdb\n");
+    file.close();
+    EXPECT_EQ(store.read("QMWX_varnel", "MDB_Path", "MDB_Path", ""), "/a,b.mdb");
+}
+
+TEST(QtSettingsStoreTest, UnwritableStoreAndBadNamesThrow) {
+    QTemporaryDir base;
+    QFile blocker(base.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const auto numberOf = [](auto action) {
+        try {
+            action();
+        } catch (const Error& e) {
+            return e.number();
+        }
+        return 0;
+    };
+    QtSettingsStore blocked(blocker.fileName());  // a file where the folder should be
+    EXPECT_EQ(numberOf([&] { blocked.write("QMWX_varnel", "DAO_Ver", "DAO_Ver", "x"); }),
+              err::PathFileAccess);
+    EXPECT_EQ(blocked.read("QMWX_varnel", "DAO_Ver", "DAO_Ver", "d"), "d");
+    for (const QString app : {"", "../x", R"(a\b)"})
+        EXPECT_EQ(numberOf([&] { QtSettingsStore(base.path()).read(app, "s", "k", "d"); }),
+                  err::BadFileName);
+}
+
+}  // namespace
+}  // namespace tolvane
