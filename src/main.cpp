@@ -1,6 +1,18 @@
+#include "browse/form1.h"
+#include "platform/env.h"
+
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSize(9);
+    QApplication::setFont(font);
+
+    tolvane::Form1 window(tolvane::systemEnv());
+    window.Form_Load();
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,35 @@
+// The one place that chooses the real platform services.
+#include "platform/env.h"
+
+#include "platform/local_file_probe.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_processes.h"
+#include "platform/qt_settings.h"
+#include "platform/sqlite_engine.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace tolvane {
+
+Env& systemEnv() {
+    static SqliteEngineFactory engines;
+    static QtSettingsStore settings;
+    static LocalFileProbe files;
+    static QtProcesses processes;
+    static QtDialogs dialogs;
+    static Env env = [] {
+        Env e;
+        e.engines = &engines;
+        e.settings = &settings;
+        e.files = &files;
+        e.processes = &processes;
+        e.dialogs = &dialogs;
+        e.programDir = QCoreApplication::applicationDirPath();
+        e.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        return e;
+    }();
+    return env;
+}
+
+}  // namespace tolvane
