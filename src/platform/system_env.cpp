@@ -2,9 +2,11 @@
 #include "platform/env.h"
 
 #include "platform/local_file_probe.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_processes.h"
 #include "platform/qt_settings.h"
+#include "platform/qt_window_geometry.h"
 #include "platform/sqlite_engine.h"
 
 #include <QCoreApplication>
@@ -18,6 +20,8 @@ Env& systemEnv() {
     static LocalFileProbe files;
     static QtProcesses processes;
     static QtDialogs dialogs;
+    static QtClipboard clipboard;
+    static QtWindowGeometry geometry;
     static Env env = [] {
         Env e;
         e.engines = &engines;
@@ -25,6 +29,8 @@ Env& systemEnv() {
         e.files = &files;
         e.processes = &processes;
         e.dialogs = &dialogs;
+        e.clipboard = &clipboard;
+        e.geometry = &geometry;
         e.programDir = QCoreApplication::applicationDirPath();
         e.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
         return e;
