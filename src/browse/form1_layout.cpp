@@ -3,6 +3,7 @@
 #include "browse/form1.h"
 #include "browse/result_list.h"
 #include "browse/twips.h"
+#include "banner/advertise.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,6 +122,10 @@ void Form1::createControls() {
     auto* id = single(7350, 900, 585, 270, "ID");
     setBackground(id, kInactiveBorder);
     id->setReadOnly(true);
+    // The box is narrow: a point smaller keeps "NotSet" and six-digit IDs whole.
+    QFont idFont = id->font();
+    idFont.setPointSizeF(idFont.pointSizeF() - 1);
+    id->setFont(idFont);
     id->setText(QStringLiteral("NotSet"));
     TOut[7] = id;
 
@@ -148,6 +153,9 @@ void Form1::createControls() {
     Command7 = place(new QPushButton(QStringLiteral("删除"), this), 8370, 7080, 855, 315);
     Command2 = place(new QPushButton(QStringLiteral("保存修改"), this), 10230, 7080, 1155, 315);
 
+    Advertise1 = new Advertise(env_, this);
+    Advertise1->move(px(9180), 0);
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
 
@@ -159,7 +167,8 @@ void Form1::createControls() {
     QWidget* order[] = {T, CoLei, CoDll, L, TOut[0]->widget(), CoOut, TOut[1]->widget(), Ch95, ChNT,
                         TOut[2]->widget(), TOut[3]->widget(), TOut[4]->widget(), TOut[5]->widget(),
                         TOut[6]->widget(), Command6, Command3, Command7, Command1, Command2, Command5,
-                        TOut[7]->widget(), Goto[0], Goto[1], Goto[2], Goto[3], Option1[0], Option1[1]};
+                        TOut[7]->widget(), Goto[0], Goto[1], Goto[2], Goto[3], Option1[0], Option1[1],
+                        Advertise1};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

@@ -1,6 +1,7 @@
 // The one place that chooses the real platform services.
 #include "platform/env.h"
 
+#include "platform/host_machine.h"
 #include "platform/local_file_probe.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
@@ -8,6 +9,7 @@
 #include "platform/qt_settings.h"
 #include "platform/qt_window_geometry.h"
 #include "platform/sqlite_engine.h"
+#include "platform/text_browser.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -22,6 +24,8 @@ Env& systemEnv() {
     static QtDialogs dialogs;
     static QtClipboard clipboard;
     static QtWindowGeometry geometry;
+    static TextBrowserFactory browsers;
+    static HostMachineInfo machine;
     static Env env = [] {
         Env e;
         e.engines = &engines;
@@ -31,6 +35,8 @@ Env& systemEnv() {
         e.dialogs = &dialogs;
         e.clipboard = &clipboard;
         e.geometry = &geometry;
+        e.browsers = &browsers;
+        e.machine = &machine;
         e.programDir = QCoreApplication::applicationDirPath();
         e.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
         return e;

@@ -1,3 +1,4 @@
+#include "banner/advertise.h"
 #include "browse/detail_box.h"
 #include "browse/result_list.h"
 #include "catalogue/open_mdb.h"
@@ -78,6 +79,7 @@ TEST_F(FormTest, ControlsSitAtTheirPlacesWithTheirTags) {
     const char* tags[] = {"name", "libsclass", "explain", "declare", "parameter", "recode", "returned", "ID"};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(f.TOut[i]->tag(), QString::fromLatin1(tags[i])) << i;
     EXPECT_EQ(f.Lab[6]->text(), QStringLiteral("参数："));
+    EXPECT_EQ(f.Advertise1->geometry(), twipsRect(9180, 0, 750, 600));
 }
 
 TEST_F(FormTest, EscAnywhereRaisesTheCancelFlagAndStillReachesTheControl) {
