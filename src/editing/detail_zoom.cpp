@@ -5,6 +5,7 @@
 #include "editing/zoom_placement.h"
 #include "platform/window_geometry.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -39,10 +40,14 @@ void Form1::TOut_KeyUp(int index, int keyCode, int shift) {
     if (keyCode == Qt::Key_A && shift == kCtrlOnly) TOut[index]->select(0, TOut[index]->length());
 }
 
+// Enter reaches the window when the focused control does not take it
+// itself (multi-line boxes do, for their line breaks). As with a default
+// button, a focused button is clicked in its place.
 void Form1::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        Command6->click();
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        (focused && focused->window() == this ? focused : Command6)->click();
         return;
     }
     QWidget::keyPressEvent(event);

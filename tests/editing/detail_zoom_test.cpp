@@ -2,6 +2,8 @@
 
 #include "browse/twips.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -103,12 +105,27 @@ TEST_F(ZoomTest, TheNameBoxEnlargesButLeavesTheButtonsInPlace) {
 TEST_F(ZoomTest, EnterThatNoControlTakesClicksTheEnlargeButton) {
     QTest::keyClick(box(0).widget(), Qt::Key_Return);
     EXPECT_EQ(form->Command6->text(), kRestore);
-    QTest::keyClick(box(0).widget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(form->T->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form->Command6->text(), kEnlarge);
+    // With a modifier it is no default-button key.
+    QTest::keyClick(box(0).widget(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(form->Command6->text(), kEnlarge);
     // A multi-line box keeps Enter for its line breaks.
     QTest::keyClick(box(2).widget(), Qt::Key_Return);
     EXPECT_EQ(form->Command6->text(), kEnlarge);
     EXPECT_EQ(box(2).text(), QStringLiteral("\r\n"));
+}
+
+TEST_F(ZoomTest, EnterOnAFocusedButtonClicksThatButton) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->Command7->setFocus();
+    dialogs.answers.push_back(Answer::No);
+    QTest::keyClick(form->Command7, Qt::Key_Return);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("确实要删除此条记录吗(无法恢复)?"));
+    EXPECT_EQ(form->Command6->text(), kEnlarge);
 }
 
 class SelectAllTest : public test::EditingTest {
