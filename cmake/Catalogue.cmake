@@ -1,11 +1,33 @@
-# The default catalogue is built from a text source at build time and put at
-# mdb/winapi.mdb beside the executable, where the opener looks for it.
-set(TOLVANE_CATALOGUE_SQL ${CMAKE_CURRENT_SOURCE_DIR}/data/starter.sql)
+# The default catalogue is generated at build time from the mingw-w64 headers
+# and import libraries and put at mdb/winapi.mdb beside the executable, where
+# the opener looks for it. The hand-written starter catalogue is built too, as
+# a small fixture for the tests.
+set(TOLVANE_GENERATED_SQL ${CMAKE_BINARY_DIR}/generated/winapi.sql)
 set(TOLVANE_CATALOGUE ${CMAKE_BINARY_DIR}/mdb/winapi.mdb)
+set(TOLVANE_STARTER_SQL ${CMAKE_CURRENT_SOURCE_DIR}/data/starter.sql)
+set(TOLVANE_STARTER_MDB ${CMAKE_BINARY_DIR}/fixture/starter.mdb)
+set(TOLVANE_SCHEMA ${CMAKE_CURRENT_SOURCE_DIR}/data/schema.sql)
+
+add_custom_command(
+  OUTPUT ${TOLVANE_GENERATED_SQL}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND gencatalogue --include ${MINGW_INCLUDE_DIR} --libs ${MINGW_LIB_DIR}
+          --resource-dir ${CLANG_RESOURCE_DIR} --out ${TOLVANE_GENERATED_SQL}
+  DEPENDS gencatalogue
+  COMMENT "Generating the catalogue from the SDK headers")
+
 add_custom_command(
   OUTPUT ${TOLVANE_CATALOGUE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/mdb
-  COMMAND mkcatalogue ${TOLVANE_CATALOGUE} ${CMAKE_CURRENT_SOURCE_DIR}/data/schema.sql ${TOLVANE_CATALOGUE_SQL}
-  DEPENDS mkcatalogue ${CMAKE_CURRENT_SOURCE_DIR}/data/schema.sql ${TOLVANE_CATALOGUE_SQL}
+  COMMAND mkcatalogue ${TOLVANE_CATALOGUE} ${TOLVANE_SCHEMA} ${TOLVANE_GENERATED_SQL}
+  DEPENDS mkcatalogue ${TOLVANE_SCHEMA} ${TOLVANE_GENERATED_SQL}
   COMMENT "Building the default catalogue mdb/winapi.mdb")
-add_custom_target(catalogue ALL DEPENDS ${TOLVANE_CATALOGUE})
+
+add_custom_command(
+  OUTPUT ${TOLVANE_STARTER_MDB}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fixture
+  COMMAND mkcatalogue ${TOLVANE_STARTER_MDB} ${TOLVANE_SCHEMA} ${TOLVANE_STARTER_SQL}
+  DEPENDS mkcatalogue ${TOLVANE_SCHEMA} ${TOLVANE_STARTER_SQL}
+  COMMENT "Building the starter catalogue fixture")
+
+add_custom_target(catalogue ALL DEPENDS ${TOLVANE_CATALOGUE} ${TOLVANE_STARTER_MDB})

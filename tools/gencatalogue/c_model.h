@@ -1,0 +1,78 @@
+#pragma once
+// The C declarations the generator works from, independent of how they were
+// read: functions, structures and unions, and integer constants, with the
+// types reduced to what the VB and C# maps need.
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane::gen {
+
+struct Record;
+struct CType;
+using CTypePtr = std::shared_ptr<const CType>;
+
+enum class Kind { Void, Integer, Real, Pointer, Array, Record, Function, Unknown };
+
+struct CType {
+    Kind kind = Kind::Unknown;
+    std::string spelling;            // as written in the declaration, e.g. "LPCSTR"
+    std::vector<std::string> names;  // typedef chain, outermost first: LPCSTR, CONST CHAR* ...
+    std::string builtin;             // Integer/Real: canonical spelling, e.g. "unsigned long"
+    int size = 0;                    // bytes on the 32-bit target; 0 when unknown
+    bool isSigned = false;
+    bool isConst = false;            // this level is const-qualified
+    CTypePtr target;                 // Pointer: pointee; Array: element
+    long long count = 0;             // Array: element count, 0 for []
+    // Record: the C name ("" when anonymous) and the definition (null when
+    // the header only declares it).
+    std::string record;
+    std::shared_ptr<const Record> body;
+    bool complete = false;
+    bool isInterface = false;  // COM interface: a structure holding only lpVtbl
+
+    bool hasName(const std::string& n) const;
+};
+
+struct Field {
+    std::string name;  // empty for an anonymous member
+    CTypePtr type;
+    int bitWidth = -1;     // -1 when not a bit field
+    long long offset = 0;  // bytes from the start of the enclosing record
+};
+
+struct Record {
+    std::string name;
+    bool isUnion = false;
+    int size = 0;
+    int pack = 0;  // explicit packing below natural alignment, 0 otherwise
+    std::vector<Field> fields;
+    std::string header;
+};
+
+struct Param {
+    std::string name;  // empty when the header gives none
+    CTypePtr type;
+};
+
+struct Function {
+    std::string name;
+    CTypePtr result;
+    std::vector<Param> params;
+    bool cdecl_ = false;
+    bool variadic = false;
+    std::string header;
+};
+
+struct Constant {
+    std::string name;
+    long long value = 0;
+    int bytes = 4;
+    bool isUnsigned = false;
+    bool isPointer = false;
+    bool hex = false;  // the definition writes its number in hexadecimal
+    std::string header;
+    std::string body;  // the definition's text after the name
+};
+
+}  // namespace tolvane::gen

@@ -1,0 +1,255 @@
+#include "catalogue.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "c_types.h"
+#include "categories.h"
+#include "cs_map.h"
+#include "dll_choice.h"
+#include "layout.h"
+#include "text.h"
+#include "type_names.h"
+#include "vb_map.h"
+
+namespace tolvane::gen {
+
+std::string pairGeneric(const std::string& ansiName, const std::set<std::string>& names) {
+    if (ansiName.size() < 2 || ansiName.back() != 'A' || !names.count(ansiName)) return {};
+    std::string generic = ansiName.substr(0, ansiName.size() - 1);
+    if (!names.count(generic + "W") || names.count(generic)) return {};
+    return generic;
+}
+
+namespace {
+
+std::string yesNo(bool b) { return b ? "Yes" : "No"; }
+
+// Functions a DLL or program implements for the system to call, which many
+// libraries therefore export: not API functions to import.
+bool implementedByCaller(const std::string& name) {
+    static const std::set<std::string> kNames = {
+        "DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer", "DllUnregisterServer",
+        "DllInstall", "DllGetVersion", "DllMain", "MIDL_user_allocate", "MIDL_user_free"};
+    return kNames.count(name) != 0;
+}
+
+// The direction the header states: a pointer to const is input only. The
+// mingw-w64 headers carry no other parameter annotations.
+std::string direction(const CType& t) {
+    const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
+    return pointer && t.target && t.target->isConst && !isCallback(t) ? " [输入]" : "";
+}
+
+std::string prototype(const Function& f) {
+    std::vector<std::string> params;
+    for (const Param& p : f.params)
+        params.push_back(p.type->spelling + (p.name.empty() ? "" : " " + p.name));
+    if (f.variadic) params.push_back("...");
+    return f.result->spelling + (f.cdecl_ ? " __cdecl " : " WINAPI ") + f.name + "(" +
+           join(params, ", ") + ")";
+}
+
+std::vector<CTypePtr> paramTypes(const Function& f) {
+    std::vector<CTypePtr> out;
+    for (const Param& p : f.params) out.push_back(p.type);
+    return out;
+}
+
+std::vector<CTypePtr> memberTypes(const Record& r) {
+    std::vector<CTypePtr> out;
+    for (const Member& m : sequentialMembers(r)) out.push_back(m.type);
+    return out;
+}
+
+class Builder {
+public:
+    Builder(const Declarations& d, const ExportIndex& e, const Availability& a)
+        : decls_(d), exports_(e), availability_(a) {}
+
+    Catalogue run() {
+        for (const auto& [name, dlls] : exports_)
+            for (const std::string& d : dlls) ++sizes_[d];
+        addTypes();
+        addFunctions();
+        addConstants();
+        std::sort(out_.rows.begin(), out_.rows.end(), [](const Row& a, const Row& b) {
+            return std::tie(a.name, a.cls, a.libsclass) < std::tie(b.name, b.cls, b.libsclass);
+        });
+        return std::move(out_);
+    }
+
+private:
+    bool available(const std::set<std::string>& level, const std::string& a,
+                   const std::string& b = {}) const {
+        return level.count(a) || (!b.empty() && level.count(b));
+    }
+
+    void setAvailability(Row& row, const std::string& a, const std::string& b = {}) const {
+        row.win95 = yesNo(available(availability_.win95, a, b));
+        row.winnt = yesNo(available(availability_.winnt, a, b));
+    }
+
+    // Structures: an ANSI/Unicode pair becomes one Type under the generic name.
+    void addTypes() {
+        std::map<std::string, const Record*> byName;
+        for (const auto& r : decls_.records) {
+            if (r->name.empty() || r->name[0] == '_' || r->name.ends_with("Vtbl") ||
+                r->fields.empty())
+                continue;
+            byName.emplace(r->name, r.get());
+        }
+        std::set<std::string> all;
+        for (const auto& [name, r] : byName) all.insert(name);
+        std::map<std::string, std::string> wideOf;  // ANSI C name -> Unicode C name
+        for (const auto& [name, r] : byName) {
+            const std::string generic = pairGeneric(name, all);
+            if (generic.empty()) {
+                if (!names_.contains(name)) names_.add(name, name);
+                continue;
+            }
+            names_.add(name, generic);
+            names_.add(generic + "W", generic);
+            wideOf[name] = generic + "W";
+        }
+        for (const auto& [name, r] : byName) {
+            auto wide = wideOf.find(name);
+            const bool pair = wide != wideOf.end();
+            if (!pair && name.back() == 'W' && wideOf.count(name.substr(0, name.size() - 1) + "A"))
+                continue;  // the Unicode half of a pair
+            Row row;
+            row.name = pair ? wide->second.substr(0, name.size() - 1) : name;
+            row.cls = -1;
+            setAvailability(row, name, pair ? wide->second : std::string());
+            const std::vector<CTypePtr> ansi = memberTypes(*r);
+            std::vector<CTypePtr> unicode;
+            if (pair) unicode = memberTypes(*byName.at(wide->second));
+            const StringSides sides = stringSides(ansi, pair ? &unicode : nullptr);
+            row.declare = vbTypeBlock(row.name, *r, names_);
+            row.csharp = csStruct(row.name, *r, names_, sides);
+            row.explain = std::string(r->isUnion ? "联合" : "结构") + "，声明于 " + r->header +
+                          "，32 位下 " + std::to_string(r->size) + " 字节。";
+            if (pair) {
+                row.othername = name + " " + wide->second;
+                row.explain += "ANSI 版 " + name + "，Unicode 版 " + wide->second + "。";
+            }
+            row.other = name;
+            out_.rows.push_back(std::move(row));
+        }
+    }
+
+    std::vector<std::string> exportersOf(const std::string& name) const {
+        auto it = exports_.find(name);
+        return it == exports_.end() ? std::vector<std::string>() : it->second;
+    }
+
+    void addFunctions() {
+        std::map<std::string, const Function*> byName;
+        for (const Function& f : decls_.functions) {
+            if (implementedByCaller(f.name)) continue;
+            if (exportersOf(f.name).empty()) {
+                ++out_.skipped.notExported;
+                continue;
+            }
+            byName.emplace(f.name, &f);
+        }
+        // How many functions of each header every DLL exports.
+        std::map<std::string, std::map<std::string, int>> headerCounts;
+        for (const auto& [name, f] : byName)
+            for (const std::string& dll : exportersOf(name)) ++headerCounts[f->header][dll];
+
+        std::set<std::string> all;
+        for (const auto& [name, f] : byName) all.insert(name);
+        for (const auto& [name, f] : byName) {
+            const std::string generic = pairGeneric(name, all);
+            if (generic.empty() && name.back() == 'W' &&
+                !pairGeneric(name.substr(0, name.size() - 1) + "A", all).empty())
+                continue;  // the Unicode half of a pair
+            const Function* wide = generic.empty() ? nullptr : byName.at(generic + "W");
+            addFunction(generic.empty() ? name : generic, *f, wide, headerCounts[f->header]);
+        }
+    }
+
+    void addFunction(const std::string& name, const Function& f, const Function* wide,
+                     const std::map<std::string, int>& counts) {
+        if (f.variadic) {
+            ++out_.skipped.variadic;
+            return;
+        }
+        const std::string dll = chooseDll(exportersOf(f.name), counts, sizes_);
+        if (dll.empty()) {
+            ++out_.skipped.excludedOnly;
+            return;
+        }
+        Row row;
+        row.name = name;
+        row.libsclass = libsclass(dll);
+        row.cls = categoryOf(name, f.header, dll);
+        setAvailability(row, f.name, wide ? wide->name : std::string());
+        row.declare = vbDeclare(name, f.name, row.libsclass, f, names_);
+        const std::vector<CTypePtr> ansi = paramTypes(f);
+        std::vector<CTypePtr> unicode;
+        if (wide) unicode = paramTypes(*wide);
+        row.csharp = csDeclare({name, dll, setsLastError(f)}, f, names_,
+                               stringSides(ansi, wide ? &unicode : nullptr));
+        if (row.declare.empty() || row.csharp.empty()) {
+            ++out_.skipped.inexpressible;
+            return;
+        }
+        row.explain = "声明于 " + f.header + "，由 " + dll + " 导出。";
+        if (wide) {
+            row.explain += "ANSI 版 " + f.name + "，Unicode 版 " + wide->name + "。";
+            row.othername = f.name + " " + wide->name;
+        }
+        row.exports = {f.name};
+        if (wide) row.exports.push_back(wide->name);
+        if (f.cdecl_) row.explain += "调用约定 cdecl（VB6 的 Declare 只能调用 stdcall 函数）。";
+        std::vector<std::string> lines;
+        for (size_t i = 0; i < f.params.size(); ++i) {
+            const Param& p = f.params[i];
+            lines.push_back(join(vbParams(p, static_cast<int>(i) + 1, names_), ", ") + "    ' " +
+                            p.type->spelling + (p.name.empty() ? "" : " " + p.name) +
+                            direction(*p.type));
+        }
+        row.parameter = join(lines, kCrLf);
+        const std::string vb = vbValueType(*f.result, names_, false);
+        row.returned = (vb.empty() ? std::string("无（Sub）") : vb) + "（C#: " +
+                       (stringKind(*f.result) != CharKind::None ? "IntPtr"
+                                                                : csValueType(*f.result, names_)) +
+                       "；C: " + f.result->spelling + "）";
+        row.other = prototype(f) + (wide ? kCrLf + prototype(*wide) : std::string());
+        out_.rows.push_back(std::move(row));
+    }
+
+    void addConstants() {
+        std::set<std::string> seen;
+        for (const Constant& c : decls_.constants) {
+            if (!seen.insert(c.name).second) continue;
+            Row row;
+            row.name = c.name;
+            row.cls = 0;
+            setAvailability(row, c.name);
+            row.declare = vbConst(c);
+            row.csharp = csConst(c);
+            row.explain = "常数，定义于 " + c.header + "，值 " + std::to_string(c.value) + "。";
+            row.other = c.body;
+            out_.rows.push_back(std::move(row));
+        }
+    }
+
+    const Declarations& decls_;
+    const ExportIndex& exports_;
+    const Availability& availability_;
+    TypeNames names_;
+    std::map<std::string, int> sizes_;  // functions each DLL exports
+    Catalogue out_;
+};
+
+}  // namespace
+
+Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
+                         const Availability& availability) {
+    return Builder(d, exports, availability).run();
+}
+
+}  // namespace tolvane::gen

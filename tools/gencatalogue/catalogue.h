@@ -1,0 +1,57 @@
+#pragma once
+// Turns the declarations read from the headers and the exports read from the
+// import libraries into catalogue rows.
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "c_model.h"
+
+namespace tolvane::gen {
+
+struct Row {
+    std::string name;
+    int cls = 2;
+    std::string libsclass, win95, winnt, explain, declare, csharp, parameter, recode, returned,
+        othername, other;
+    std::vector<std::string> exports;  // export names the row describes (not stored)
+};
+
+struct Declarations {
+    std::vector<Function> functions;                      // source order
+    std::vector<std::shared_ptr<const Record>> records;   // named, defined
+    std::vector<Constant> constants;
+};
+
+// Names (functions, structures, macros) the headers declare when set to an
+// older Windows version.
+struct Availability {
+    std::set<std::string> win95;  // WINVER and _WIN32_WINNT 0x0400
+    std::set<std::string> winnt;  // WINVER and _WIN32_WINNT 0x0501
+};
+
+// Export name -> the DLLs whose import libraries export it as a function.
+using ExportIndex = std::map<std::string, std::vector<std::string>>;
+
+struct Skipped {
+    int notExported = 0;   // declared, but no import library exports it
+    int excludedOnly = 0;   // exported only by excluded DLLs
+    int variadic = 0;      // "..." cannot be declared in VB or marshalled
+    int inexpressible = 0; // a result or parameter neither language can take
+};
+
+struct Catalogue {
+    std::vector<Row> rows;  // sorted by name, class, DLL
+    Skipped skipped;
+};
+
+Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
+                         const Availability& availability);
+
+// The generic name of an ANSI/Unicode pair, or "" unless both `ansiName` and
+// its Unicode twin are among `names` and the generic name is not.
+std::string pairGeneric(const std::string& ansiName, const std::set<std::string>& names);
+
+}  // namespace tolvane::gen

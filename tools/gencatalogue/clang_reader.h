@@ -1,0 +1,34 @@
+#pragma once
+// Reads the SDK headers with libclang, parsed for the 32-bit Windows target
+// so that __stdcall and the 32-bit sizes are those a VB6 or 32-bit .NET
+// program sees.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+
+namespace tolvane::gen {
+
+struct ParseSettings {
+    std::string includeDir;            // the mingw-w64 include folder
+    std::string resourceDir;           // clang's own headers (stddef.h, ...)
+    std::vector<std::string> headers;  // included in this order
+    std::string version = "0x0A00";    // WINVER and _WIN32_WINNT
+};
+
+struct ParseResult {
+    Declarations declarations;
+    int errors = 0;  // error diagnostics of the main parse
+    std::vector<std::string> firstErrors;
+};
+
+// Functions, structures and integer macros of the headers. Throws
+// std::runtime_error when libclang cannot parse at all.
+ParseResult readHeaders(const ParseSettings& settings);
+
+// Function, structure and macro names declared with the headers set to the
+// given version.
+std::set<std::string> declaredNames(const ParseSettings& settings);
+
+}  // namespace tolvane::gen

@@ -1,0 +1,234 @@
+#include "cs_map.h"
+
+#include <algorithm>
+
+#include "c_types.h"
+#include "layout.h"
+#include "text.h"
+
+namespace tolvane::gen {
+
+namespace {
+
+std::string integerType(const CType& t) {
+    if (t.size == 2 && charKind(t) == CharKind::Wide) return "char";
+    switch (t.size) {
+        case 1: return t.isSigned && t.builtin != "char" ? "sbyte" : "byte";
+        case 2: return t.isSigned ? "short" : "ushort";
+        case 8: return t.isSigned ? "long" : "ulong";
+        default: return t.isSigned ? "int" : "uint";
+    }
+}
+
+std::string marshalString(CharKind kind, CharSet charSet, bool generic) {
+    if (generic || (kind == CharKind::Narrow && charSet == CharSet::Ansi) ||
+        (kind == CharKind::Wide && charSet == CharSet::Unicode))
+        return {};
+    return kind == CharKind::Narrow ? "[MarshalAs(UnmanagedType.LPStr)] "
+                                    : "[MarshalAs(UnmanagedType.LPWStr)] ";
+}
+
+std::string charSetName(CharSet c) {
+    switch (c) {
+        case CharSet::Ansi: return "CharSet.Ansi";
+        case CharSet::Unicode: return "CharSet.Unicode";
+        case CharSet::Auto: return "CharSet.Auto";
+        case CharSet::None: break;
+    }
+    return {};
+}
+
+std::string byValArray(const std::string& type, long long count, const std::string& name) {
+    return "[MarshalAs(UnmanagedType.ByValArray, SizeConst = " + std::to_string(count) +
+           ")] public " + type + "[] " + name + ";";
+}
+
+// One field of a sequential struct; "" when the member takes no room.
+std::string sequentialField(const Member& m, const std::string& name, const TypeNames& names,
+                            CharSet charSet, bool generic) {
+    const CType& t = *m.type;
+    if (t.kind == Kind::Array) {
+        long long count = 1;
+        const CType& element = arrayElement(t, count);
+        if (count <= 0) return {};
+        const CharKind kind = charKind(element);
+        if (kind != CharKind::None) {
+            if (marshalString(kind, charSet, generic).empty())
+                return "[MarshalAs(UnmanagedType.ByValTStr, SizeConst = " +
+                       std::to_string(count) + ")] public string " + name + ";";
+            return byValArray(kind == CharKind::Narrow ? "byte" : "ushort", count, name);
+        }
+        std::string type = isBool(element) ? "int" : csValueType(element, names);
+        if (type.empty()) return byValArray("byte", count * element.size, name);
+        return byValArray(type, count, name);
+    }
+    if (const CharKind kind = stringKind(t); kind != CharKind::None && !isCallback(t))
+        return marshalString(kind, charSet, generic) + "public string " + name + ";";
+    std::string type = csValueType(t, names);
+    if (type.empty()) return t.size > 0 ? byValArray("byte", t.size, name) : std::string();
+    return "public " + type + " " + name + ";";
+}
+
+std::string unionBody(const Record& r, const TypeNames& names) {
+    std::vector<Member> members = overlappingMembers(r);
+    const bool anyScalar = std::any_of(members.begin(), members.end(), [](const Member& m) {
+        return m.type->kind != Kind::Array;
+    });
+    // Overlapping arrays are reference fields the marshaller refuses; with a
+    // scalar member present they go, and Size keeps the union's full extent.
+    if (anyScalar) {
+        std::erase_if(members, [](const Member& m) { return m.type->kind == Kind::Array; });
+    } else if (!members.empty()) {
+        auto largest = std::max_element(members.begin(), members.end(), [](auto& a, auto& b) {
+            return a.type->size < b.type->size;
+        });
+        members = {*largest};
+    }
+    std::string out;
+    int position = 0;
+    for (const Member& m : members) {
+        const std::string name = csIdentifier(m.name, ++position);
+        std::string field;
+        if (m.type->kind == Kind::Array) {
+            field = sequentialField(m, name, names, CharSet::None, false);
+        } else {
+            std::string type = stringKind(*m.type) != CharKind::None ? "IntPtr"
+                                                                      : csValueType(*m.type, names);
+            if (type.empty()) continue;
+            field = "public " + type + " " + name + ";";
+        }
+        if (field.empty()) continue;
+        out += "    [FieldOffset(" + std::to_string(m.offset) + ")] " + field + kCrLf;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string csValueType(const CType& t, const TypeNames& names) {
+    if (isBool(t)) return "bool";
+    switch (t.kind) {
+        case Kind::Void: return "void";
+        case Kind::Integer: return isPointerSized(t) ? "IntPtr" : integerType(t);
+        case Kind::Real: return t.size == 4 ? "float" : "double";
+        case Kind::Pointer: return "IntPtr";
+        case Kind::Record:
+            if (t.record == "GUID") return "Guid";
+            if (t.record == "LARGE_INTEGER") return "long";
+            if (t.record == "ULARGE_INTEGER") return "ulong";
+            return names.of(t);
+        default: return {};
+    }
+}
+
+std::string csParam(const Param& p, int position, const TypeNames& names, CharSet charSet,
+                    bool generic) {
+    const std::string name = csIdentifier(p.name, position);
+    const CType& t = *p.type;
+    const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
+    if (!pointer || isCallback(t) || isHandle(t)) {
+        std::string type = csValueType(t, names);
+        return type.empty() ? std::string() : type + " " + name;
+    }
+    const CType* target = t.target.get();
+    if (!target) return "IntPtr " + name;
+    if (const CharKind kind = charKind(*target); kind != CharKind::None)
+        return marshalString(kind, charSet, generic) +
+               (target->isConst ? "string " : "StringBuilder ") + name;
+    const std::string byRef = "ref ";
+    switch (target->kind) {
+        case Kind::Integer:
+            if (target->size == 1) return "byte[] " + name;
+            return byRef + csValueType(*target, names) + " " + name;
+        case Kind::Real:
+        case Kind::Pointer:
+            return byRef + csValueType(*target, names) + " " + name;
+        case Kind::Record: {
+            std::string type = csValueType(*target, names);
+            return type.empty() ? "IntPtr " + name : byRef + type + " " + name;
+        }
+        default: return "IntPtr " + name;
+    }
+}
+
+bool setsLastError(const Function& f) {
+    return isBool(*f.result) || f.result->kind == Kind::Pointer;
+}
+
+StringSides stringSides(const std::vector<CTypePtr>& ansi, const std::vector<CTypePtr>* wide) {
+    StringSides s;
+    s.generic.assign(ansi.size(), false);
+    if (wide) {
+        s.charSet = CharSet::Auto;
+        for (size_t i = 0; i < ansi.size() && i < wide->size(); ++i)
+            s.generic[i] = stringKind(*ansi[i]) == CharKind::Narrow &&
+                           stringKind(*(*wide)[i]) == CharKind::Wide;
+        return s;
+    }
+    bool narrow = false, wideAny = false;
+    for (const CTypePtr& t : ansi) {
+        if (isCallback(*t)) continue;
+        narrow |= stringKind(*t) == CharKind::Narrow;
+        wideAny |= stringKind(*t) == CharKind::Wide;
+    }
+    if (narrow != wideAny) s.charSet = narrow ? CharSet::Ansi : CharSet::Unicode;
+    return s;
+}
+
+std::string csDeclare(const CsFunction& target, const Function& f, const TypeNames& names,
+                      const StringSides& sides) {
+    std::string result = stringKind(*f.result) != CharKind::None ? "IntPtr"
+                                                                   : csValueType(*f.result, names);
+    if (result.empty()) return {};
+    std::vector<std::string> params;
+    for (size_t i = 0; i < f.params.size(); ++i) {
+        const bool generic = i < sides.generic.size() && sides.generic[i];
+        std::string p = csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
+        if (p.empty()) return {};
+        params.push_back(std::move(p));
+    }
+    std::string attr = "[DllImport(\"" + target.dll + "\"";
+    if (sides.charSet != CharSet::None) attr += ", CharSet = " + charSetName(sides.charSet);
+    if (target.setLastError) attr += ", SetLastError = true";
+    if (f.cdecl_) attr += ", CallingConvention = CallingConvention.Cdecl";
+    attr += ")]";
+    return attr + kCrLf + "static extern " + result + " " + target.name + "(" +
+           join(params, ", ") + ");";
+}
+
+std::string csStruct(const std::string& name, const Record& r, const TypeNames& names,
+                     const StringSides& sides) {
+    std::string layout = r.isUnion ? "LayoutKind.Explicit" : "LayoutKind.Sequential";
+    std::string body;
+    if (r.isUnion) {
+        layout += ", Size = " + std::to_string(r.size);
+        body = unionBody(r, names);
+    } else {
+        if (sides.charSet != CharSet::None) layout += ", CharSet = " + charSetName(sides.charSet);
+        if (r.pack) layout += ", Pack = " + std::to_string(r.pack);
+        int position = 0;
+        const std::vector<Member> members = sequentialMembers(r);
+        for (size_t i = 0; i < members.size(); ++i) {
+            const bool generic = i < sides.generic.size() && sides.generic[i];
+            std::string field = sequentialField(members[i], csIdentifier(members[i].name, ++position),
+                                                names, sides.charSet, generic);
+            if (!field.empty()) body += "    " + field + kCrLf;
+        }
+    }
+    return "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" + kCrLf +
+           body + "}";
+}
+
+std::string csConst(const Constant& c) {
+    std::string type = "int";
+    if (!c.isPointer) {
+        if (c.bytes == 8) type = c.isUnsigned ? "ulong" : "long";
+        else if (c.bytes == 4 && c.isUnsigned) type = "uint";
+    }
+    const bool hex = (c.hex && c.value >= 0) || (type == "ulong" && c.value < 0);
+    const std::string value = hex ? "0x" + hexDigits(static_cast<unsigned long long>(c.value), 64)
+                                  : std::to_string(c.value);
+    return "const " + type + " " + csIdentifier(c.name, 0) + " = " + value + ";";
+}
+
+}  // namespace tolvane::gen

@@ -1,0 +1,84 @@
+#include "layout.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace tolvane::gen {
+
+const Field* largestMember(const Record& r) {
+    const Field* best = nullptr;
+    for (const Field& f : r.fields)
+        if (f.type && (!best || f.type->size > best->type->size)) best = &f;
+    return best;
+}
+
+namespace {
+
+const Record* anonymousBody(const CType& t) {
+    return t.kind == Kind::Record && t.record.empty() ? t.body.get() : nullptr;
+}
+
+void append(const Field& f, const std::string& prefix, long long base, std::vector<Member>& out);
+
+void appendRecord(const Record& r, const std::string& prefix, long long base,
+                  std::vector<Member>& out) {
+    if (r.isUnion) {
+        if (const Field* f = largestMember(r)) append(*f, prefix, base + f->offset, out);
+        return;
+    }
+    int bitsLeft = 0;
+    for (const Field& f : r.fields) {
+        if (f.bitWidth >= 0) {
+            // A bit field joins the previous unit while it fits in it.
+            if (f.bitWidth <= bitsLeft && !out.empty() && out.back().type->size == f.type->size) {
+                bitsLeft -= f.bitWidth;
+                continue;
+            }
+            if (f.bitWidth == 0) {
+                bitsLeft = 0;
+                continue;
+            }
+            bitsLeft = f.type->size * 8 - f.bitWidth;
+        } else {
+            bitsLeft = 0;
+        }
+        append(f, prefix, base + f.offset, out);
+    }
+}
+
+void append(const Field& f, const std::string& prefix, long long base, std::vector<Member>& out) {
+    if (const Record* body = anonymousBody(*f.type)) {
+        appendRecord(*body, f.name.empty() ? prefix : prefix + f.name + "_", base, out);
+        return;
+    }
+    out.push_back({prefix + f.name, f.type, base});
+}
+
+// Numbers repeated names; VB compares names without regard to case.
+void numberRepeats(std::vector<Member>& members) {
+    std::map<std::string, int> seen;
+    for (Member& m : members) {
+        std::string key = m.name;
+        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (int n = seen[key]++; n > 0) m.name += std::to_string(n + 1);
+    }
+}
+
+}  // namespace
+
+std::vector<Member> sequentialMembers(const Record& r) {
+    std::vector<Member> out;
+    appendRecord(r, "", 0, out);
+    numberRepeats(out);
+    return out;
+}
+
+std::vector<Member> overlappingMembers(const Record& r) {
+    std::vector<Member> out;
+    for (const Field& f : r.fields) append(f, "", f.offset, out);
+    numberRepeats(out);
+    return out;
+}
+
+}  // namespace tolvane::gen

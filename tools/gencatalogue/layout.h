@@ -1,0 +1,30 @@
+#pragma once
+// How a C structure is laid out as the flat member list that a VB Type or a
+// C# struct can express.
+#include <string>
+#include <vector>
+
+#include "c_model.h"
+
+namespace tolvane::gen {
+
+struct Member {
+    std::string name;
+    CTypePtr type;
+    long long offset = 0;  // bytes from the start of the record
+};
+
+// Members in order: anonymous structures are inlined, a union is represented
+// by its largest member, consecutive bit fields that share a storage unit
+// become one member named after the first of them, repeated names get a
+// number appended.
+std::vector<Member> sequentialMembers(const Record& r);
+
+// Members of a union, each at its own offset: anonymous structures are
+// inlined, nested unions contribute their largest member.
+std::vector<Member> overlappingMembers(const Record& r);
+
+// The largest member of a union, the first of equal size; nullptr when empty.
+const Field* largestMember(const Record& r);
+
+}  // namespace tolvane::gen

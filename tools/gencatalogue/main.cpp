@@ -1,0 +1,152 @@
+// gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql
+// Generates the default catalogue from the mingw-w64 headers and import
+// libraries and prints counts per class, category and DLL.
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "catalogue.h"
+#include "clang_reader.h"
+#include "dll_choice.h"
+#include "import_library.h"
+#include "sql_writer.h"
+
+namespace fs = std::filesystem;
+using namespace tolvane::gen;
+
+namespace {
+
+// windows.h and the headers of the common DLLs; winsock2.h must precede
+// windows.h.
+const std::vector<std::string> kHeaders = {
+    "winsock2.h", "ws2tcpip.h", "windows.h", "commdlg.h", "commctrl.h", "shellapi.h",
+    "shlobj.h",   "shlwapi.h",  "winspool.h", "lzexpand.h", "winnetwk.h", "lm.h",
+    "mmsystem.h", "imm.h",      "winver.h",  "psapi.h",    "tlhelp32.h", "wininet.h",
+    "iphlpapi.h", "uxtheme.h",  "dwmapi.h",  "wincrypt.h", "userenv.h", "richedit.h",
+    "aclapi.h",   "sddl.h",     "ntsecapi.h", "wincred.h", "evntrace.h", "winsafer.h",
+    "dsgetdc.h",  "nb30.h",     "setupapi.h", "winioctl.h", "vfw.h",     "mmreg.h"};
+
+struct Options {
+    std::string include, libs, resourceDir, out;
+};
+
+bool parseOptions(int argc, char** argv, Options& o) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i];
+        if (key == "--include") o.include = argv[i + 1];
+        else if (key == "--libs") o.libs = argv[i + 1];
+        else if (key == "--resource-dir") o.resourceDir = argv[i + 1];
+        else if (key == "--out") o.out = argv[i + 1];
+        else return false;
+    }
+    return !o.include.empty() && !o.libs.empty() && !o.resourceDir.empty() && !o.out.empty();
+}
+
+// Code exports by name, from every import library in the folder.
+ExportIndex readExports(const std::string& folder, std::map<std::string, std::set<std::string>>& perDll) {
+    std::vector<fs::path> libs;
+    for (const auto& e : fs::directory_iterator(folder))
+        if (e.path().extension() == ".a" && e.path().filename().string().starts_with("lib"))
+            libs.push_back(e.path());
+    std::sort(libs.begin(), libs.end());
+    std::map<std::string, std::set<std::string>> dlls;
+    for (const fs::path& lib : libs) {
+        std::ifstream in(lib, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        for (const Export& e : readImportLibrary(bytes.str())) {
+            if (!e.code) continue;
+            dlls[e.name].insert(e.dll);
+            perDll[e.dll].insert(e.name);
+        }
+    }
+    ExportIndex index;
+    for (auto& [name, set] : dlls) index[name] = {set.begin(), set.end()};
+    return index;
+}
+
+double seconds(std::chrono::steady_clock::time_point since) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+void report(const Catalogue& c, const std::map<std::string, std::set<std::string>>& perDll) {
+    std::map<int, int> byClass;
+    std::map<std::string, std::set<std::string>> covered;
+    std::map<std::string, int> rowsPerDll;
+    for (const Row& r : c.rows) {
+        ++byClass[r.cls];
+        if (r.cls <= 0) continue;
+        ++rowsPerDll[r.libsclass];
+        covered[r.libsclass].insert(r.exports.begin(), r.exports.end());
+    }
+    int functions = 0;
+    for (const auto& [cls, n] : byClass) if (cls > 0) functions += n;
+    std::cout << "gencatalogue: " << functions << " functions, " << byClass[-1] << " types, "
+              << byClass[0] << " constants\n";
+    std::cout << "  by class:";
+    for (const auto& [cls, n] : byClass) std::cout << ' ' << cls << ':' << n;
+    std::cout << "\n  skipped functions: " << c.skipped.notExported << " not exported, "
+              << c.skipped.excludedOnly << " excluded DLLs only, " << c.skipped.variadic
+              << " variadic, " << c.skipped.inexpressible << " inexpressible\n";
+    std::cout << "  listed DLLs (records, exports with a record / exports):\n";
+    for (const auto& [dll, exports] : perDll) {
+        if (!listedPosition(dll)) continue;
+        const std::string spelled = libsclass(dll);
+        const auto& got = covered[spelled];
+        std::cout << "    " << std::left << std::setw(14) << spelled << std::right << std::setw(6)
+                  << rowsPerDll[spelled] << std::setw(7) << got.size() << " / " << exports.size()
+                  << "  " << std::fixed << std::setprecision(1)
+                  << 100.0 * double(got.size()) / double(exports.size()) << "%\n";
+    }
+    std::cout << "  other DLLs:";
+    for (const auto& [dll, n] : rowsPerDll)
+        if (!listedPosition(dll + ".dll") && !listedPosition(dll)) std::cout << ' ' << dll << ':' << n;
+    std::cout << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!parseOptions(argc, argv, o)) {
+        std::cerr << "usage: gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql\n";
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        std::map<std::string, std::set<std::string>> perDll;
+        const ExportIndex exports = readExports(o.libs, perDll);
+        ParseSettings settings{o.include, o.resourceDir, kHeaders, "0x0A00"};
+        ParseResult parsed = readHeaders(settings);
+        if (parsed.errors) {
+            std::cerr << "gencatalogue: " << parsed.errors << " errors parsing the headers\n";
+            for (const std::string& e : parsed.firstErrors) std::cerr << "  " << e << '\n';
+        }
+        Availability availability;
+        settings.version = "0x0400";
+        availability.win95 = declaredNames(settings);
+        settings.version = "0x0501";
+        availability.winnt = declaredNames(settings);
+        const Catalogue catalogue = buildCatalogue(parsed.declarations, exports, availability);
+
+        const fs::path out = o.out, tmp = o.out + ".tmp";
+        {
+            std::ofstream file(tmp, std::ios::binary);
+            writeSql(file, catalogue.rows);
+            if (!file) throw std::runtime_error("cannot write " + tmp.string());
+        }
+        fs::rename(tmp, out);
+        report(catalogue, perDll);
+        std::cout << "  generated in " << std::fixed << std::setprecision(1) << seconds(start) << " s\n";
+    } catch (const std::exception& e) {
+        std::cerr << "gencatalogue: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

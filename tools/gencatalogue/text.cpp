@@ -1,0 +1,25 @@
+#include "text.h"
+
+namespace tolvane::gen {
+
+std::string join(const std::vector<std::string>& parts, const std::string& separator) {
+    std::string out;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (i) out += separator;
+        out += parts[i];
+    }
+    return out;
+}
+
+std::string hexDigits(unsigned long long v, int bits) {
+    if (bits < 64) v &= (1ULL << bits) - 1;
+    static const char* kDigits = "0123456789ABCDEF";
+    std::string out;
+    do {
+        out.insert(out.begin(), kDigits[v & 15]);
+        v >>= 4;
+    } while (v);
+    return out;
+}
+
+}  // namespace tolvane::gen

@@ -1,0 +1,102 @@
+#include "vb_check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <regex>
+#include <vector>
+
+namespace tolvane::gen {
+
+namespace {
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+bool known(const std::string& type, const std::set<std::string>& types) {
+    return isVbBuiltinType(type) || types.count(type);
+}
+
+// Inserts a name case-insensitively, as VB compares names; false if present.
+bool fresh(std::set<std::string>& seen, const std::string& name) {
+    return seen.insert(lower(name)).second;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) end = text.size();
+        out.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return out;
+}
+
+}  // namespace
+
+bool isVbBuiltinType(const std::string& type) {
+    static const std::set<std::string> kTypes = {"Long",     "Integer", "Byte", "Single", "Double",
+                                                 "Currency", "String",  "Any",  "Boolean"};
+    return kTypes.count(type) != 0;
+}
+
+std::string checkVbDeclare(const std::string& declare, const std::string& exportName,
+                           const std::set<std::string>& types) {
+    static const std::regex kShape(
+        R"re(^Declare (Function|Sub) ([A-Za-z][A-Za-z0-9_]*) Lib "([^"]+)"( Alias "([^"]+)")? \((.*)\)( As ([A-Za-z][A-Za-z0-9_]*))?$)re");
+    static const std::regex kParam(R"(^(ByVal|ByRef) ([A-Za-z][A-Za-z0-9_]*) As ([A-Za-z][A-Za-z0-9_]*)$)");
+    int depth = 0;
+    for (char c : declare) {
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (depth < 0) return "unbalanced parentheses";
+    }
+    if (depth) return "unbalanced parentheses";
+    std::smatch m;
+    if (!std::regex_match(declare, m, kShape)) return "not a Declare statement";
+    if (m[4].matched != (exportName != m[2])) return "Alias must be present exactly when the export name differs";
+    if (m[4].matched && m[5] != exportName) return "Alias names " + m[5].str() + " instead of " + exportName;
+    const bool isFunction = m[1] == "Function";
+    if (isFunction != m[7].matched) return isFunction ? "Function without a result type" : "Sub with a result type";
+    if (isFunction && (!known(m[8], types) || m[8] == "Any")) return "unknown result type " + m[8].str();
+    const std::string params = m[6];
+    std::set<std::string> seen;
+    size_t at = 0;
+    while (!params.empty() && at <= params.size()) {
+        size_t end = params.find(", ", at);
+        if (end == std::string::npos) end = params.size();
+        const std::string p = params.substr(at, end - at);
+        std::smatch pm;
+        if (!std::regex_match(p, pm, kParam)) return "malformed parameter: " + p;
+        if (!known(pm[3], types)) return "unknown type " + pm[3].str();
+        if (!fresh(seen, pm[2])) return "repeated parameter name " + pm[2].str();
+        at = end + 2;
+    }
+    return {};
+}
+
+std::string checkVbType(const std::string& block, const std::set<std::string>& types) {
+    static const std::regex kMember(
+        R"(^    ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)( \* [1-9][0-9]*)?$)");
+    const std::vector<std::string> ls = lines(block);
+    if (ls.size() < 3 || !ls.front().starts_with("Type ") || ls.back() != "End Type")
+        return "not a Type block with members";
+    std::set<std::string> seen;
+    for (size_t i = 1; i + 1 < ls.size(); ++i) {
+        std::smatch m;
+        if (!std::regex_match(ls[i], m, kMember)) return "malformed member: " + ls[i];
+        if (!known(m[3], types) || m[3] == "Any") return "unknown member type " + m[3].str();
+        if (m[4].matched && m[3] != "String") return "fixed length on a non-String member";
+        if (!fresh(seen, m[1])) return "repeated member name " + m[1].str();
+    }
+    return {};
+}
+
+std::string checkVbConst(const std::string& line) {
+    static const std::regex kConst(R"(^Const [A-Za-z][A-Za-z0-9_]* = (-?[0-9]+|&H[0-9A-F]{1,8}&)$)");
+    return std::regex_match(line, kConst) ? std::string() : "malformed Const: " + line;
+}
+
+}  // namespace tolvane::gen

@@ -1,0 +1,24 @@
+#pragma once
+// Structural checks of generated VB6 text: what a VB6 compiler would reject
+// or misread. Each returns a description of the first problem, or "".
+#include <set>
+#include <string>
+
+namespace tolvane::gen {
+
+// The built-in VB6 types a declaration may name, besides Types.
+bool isVbBuiltinType(const std::string& type);
+
+// A Declare statement for a function exported as `exportName`: balanced
+// parentheses, known types only, unique parameter names, and Alias exactly
+// when the export name differs from the declared name.
+std::string checkVbDeclare(const std::string& declare, const std::string& exportName,
+                           const std::set<std::string>& types);
+
+// A "Type ... End Type" block with known member types and unique names.
+std::string checkVbType(const std::string& block, const std::set<std::string>& types);
+
+// A "Const NAME = literal" line.
+std::string checkVbConst(const std::string& line);
+
+}  // namespace tolvane::gen

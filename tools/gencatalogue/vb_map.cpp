@@ -1,0 +1,167 @@
+#include "vb_map.h"
+
+#include "c_types.h"
+#include "layout.h"
+#include "text.h"
+
+namespace tolvane::gen {
+
+namespace {
+
+std::string integerType(int size) {
+    switch (size) {
+        case 1: return "Byte";
+        case 2: return "Integer";
+        case 8: return "Currency";
+        default: return "Long";
+    }
+}
+
+std::string realType(int size) { return size == 4 ? "Single" : "Double"; }
+
+std::string param(bool byVal, const std::string& name, const std::string& type) {
+    return (byVal ? "ByVal " : "ByRef ") + name + " As " + type;
+}
+
+// A structure passed by value: VB cannot, so its 32-bit words go one by one,
+// named after the members when every member is one word.
+std::vector<std::string> wordParams(const CType& t, const std::string& name) {
+    std::vector<std::string> out;
+    bool byMember = t.body != nullptr;
+    std::vector<Member> members;
+    if (t.body) {
+        members = sequentialMembers(*t.body);
+        for (const Member& m : members)
+            if (m.type->kind == Kind::Array || m.type->kind == Kind::Record || m.type->size != 4)
+                byMember = false;
+    }
+    if (byMember && !members.empty()) {
+        for (const Member& m : members)
+            out.push_back(param(true, name + "_" + vbIdentifier(m.name, 0), "Long"));
+        return out;
+    }
+    const int words = (t.size + 3) / 4;
+    for (int i = 1; i <= words; ++i) out.push_back(param(true, name + "_" + std::to_string(i), "Long"));
+    return out;
+}
+
+std::string pointeeParamType(const CType& target, const TypeNames& names) {
+    switch (target.kind) {
+        case Kind::Integer: return integerType(target.size);
+        case Kind::Real: return realType(target.size);
+        case Kind::Pointer: return "Long";
+        case Kind::Record: {
+            if (isInt64(target)) return "Currency";
+            std::string n = names.of(target);
+            return n.empty() ? "Any" : n;
+        }
+        default: return "Any";
+    }
+}
+
+}  // namespace
+
+std::string vbValueType(const CType& t, const TypeNames& names, bool isField) {
+    switch (t.kind) {
+        case Kind::Integer: return integerType(t.size);
+        case Kind::Real: return realType(t.size);
+        case Kind::Pointer:
+            return isField && stringKind(t) == CharKind::Narrow ? "String" : "Long";
+        case Kind::Record: return isInt64(t) ? "Currency" : names.of(t);
+        default: return {};
+    }
+}
+
+std::vector<std::string> vbParams(const Param& p, int position, const TypeNames& names) {
+    const std::string name = vbIdentifier(p.name, position);
+    const CType& t = *p.type;
+    if (isCallback(t)) return {param(true, name, "Long")};
+    switch (stringKind(t)) {
+        case CharKind::Narrow: return {param(true, name, "String")};
+        case CharKind::Wide: return {param(true, name, "Long")};
+        case CharKind::None: break;
+    }
+    if (isHandle(t)) return {param(true, name, "Long")};
+    switch (t.kind) {
+        case Kind::Integer: return {param(true, name, integerType(t.size))};
+        case Kind::Real: return {param(true, name, realType(t.size))};
+        case Kind::Record:
+            if (isInt64(t)) return {param(true, name, "Currency")};
+            return wordParams(t, name);
+        case Kind::Pointer:
+        case Kind::Array:
+            return {param(false, name, t.target ? pointeeParamType(*t.target, names) : "Any")};
+        default: return {param(false, name, "Any")};
+    }
+}
+
+std::string vbDeclare(const std::string& name, const std::string& exportName,
+                      const std::string& lib, const Function& f, const TypeNames& names) {
+    std::string result;
+    if (f.result->kind != Kind::Void) {
+        result = vbValueType(*f.result, names, false);
+        if (result.empty() || (f.result->kind == Kind::Record && !isInt64(*f.result))) return {};
+    }
+    std::vector<std::string> params;
+    for (size_t i = 0; i < f.params.size(); ++i)
+        for (std::string& p : vbParams(f.params[i], static_cast<int>(i) + 1, names))
+            params.push_back(std::move(p));
+    const std::string declared = vbIdentifier(name, 0);
+    std::string out = result.empty() ? "Declare Sub " : "Declare Function ";
+    out += declared + " Lib \"" + lib + "\"";
+    if (exportName != declared) out += " Alias \"" + exportName + "\"";
+    out += " (" + join(params, ", ") + ")";
+    if (!result.empty()) out += " As " + result;
+    return out;
+}
+
+std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names) {
+    std::string out = "Type " + name;
+    int position = 0;
+    for (const Member& m : sequentialMembers(r)) {
+        const std::string member = vbIdentifier(m.name, ++position);
+        long long count = 1;
+        const CType& element = arrayElement(*m.type, count);
+        std::string line;
+        if (m.type->kind == Kind::Array) {
+            if (count <= 0) continue;  // a trailing open array takes no room
+            if (charKind(element) == CharKind::Narrow) {
+                line = member + " As String * " + std::to_string(count);
+            } else {
+                std::string type = vbValueType(element, names, false);
+                if (type.empty()) {
+                    type = "Byte";
+                    count *= element.size;
+                }
+                line = member + "(0 To " + std::to_string(count - 1) + ") As " + type;
+            }
+        } else {
+            std::string type = vbValueType(*m.type, names, true);
+            if (type.empty()) {
+                if (m.type->size <= 0) continue;
+                line = member + "(0 To " + std::to_string(m.type->size - 1) + ") As Byte";
+            } else {
+                line = member + " As " + type;
+            }
+        }
+        out += kCrLf;
+        out += "    " + line;
+    }
+    out += kCrLf;
+    out += "End Type";
+    return out;
+}
+
+std::string vbConst(const Constant& c) {
+    std::string value;
+    const long long v = c.value;
+    const bool fitsLong = v >= -2147483648LL && v <= 2147483647LL;
+    const bool unsignedWord = !fitsLong && v > 0 && v <= 0xFFFFFFFFLL && c.bytes <= 4;
+    if ((c.hex && fitsLong) || unsignedWord)
+        value = "&H" + hexDigits(static_cast<unsigned long long>(v), 32) + "&";
+    else
+        value = std::to_string(v);
+    return "Const " + vbIdentifier(c.name, 0) + " = " + value;
+}
+
+}  // namespace tolvane::gen
