@@ -5,7 +5,6 @@
 #include "editing/zoom_placement.h"
 #include "platform/window_geometry.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -46,8 +45,8 @@ void Form1::TOut_KeyUp(int index, int keyCode, int shift) {
 void Form1::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        (focused && focused->window() == this ? focused : Command6)->click();
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : Command6)->click();
         return;
     }
     QWidget::keyPressEvent(event);
