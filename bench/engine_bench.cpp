@@ -120,4 +120,4 @@ BENCHMARK(BM_PatternMatchOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// main() is bench_main.cpp's: every benchmark of the folder runs in one executable.

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -23,6 +24,7 @@ class Advertise;
 class Database;
 class DetailBox;
 class ResultListModel;
+struct SearchStatement;
 
 // The one window: search controls on the left, one record's details on the
 // right, navigation and editing buttons, a status line and the banner.
@@ -44,6 +46,11 @@ public:
     bool CancelSearch = false;
     std::int16_t CurOut = 3;
     QRect OutRect;  // screen rectangle of the box before the last enlarge
+    // How long a search fills the list between two looks at the window's
+    // input (Esc, typing, clicks): short enough that the window answers at
+    // once, long enough that its own work stays small beside the filling.
+    // Zero looks after every row.
+    std::chrono::nanoseconds FillSlice = std::chrono::milliseconds(10);
 
     // Controls.
     QComboBox* T = nullptr;
@@ -111,6 +118,14 @@ private:
     void createControls();
     void connectHandlers();
     void shutdown();
+    // Replaces the entries of L by the rows of a search statement, filling
+    // while the window stays responsive. True when the search ran to its end;
+    // false when it was cancelled or a newer search took over. A statement
+    // the catalogue rejects (or no catalogue) leaves L empty and counts as
+    // run to its end.
+    bool runSearch(const SearchStatement& statement);
+
+    std::uint64_t searchRuns_ = 0;  // searches started; only the latest may fill L
 
     const Env& env_;
 };

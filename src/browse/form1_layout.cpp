@@ -81,6 +81,10 @@ void Form1::createControls() {
     LItems = new ResultListModel(L);
     L->setModel(LItems);
     L->setUniformItemSizes(true);
+    // A list of a million entries is laid out a slice at a time, so the
+    // window keeps answering while a long result arrives.
+    L->setLayoutMode(QListView::Batched);
+    L->setBatchSize(20000);
     L->setSelectionMode(QAbstractItemView::SingleSelection);
     L->setEditTriggers(QAbstractItemView::NoEditTriggers);
 

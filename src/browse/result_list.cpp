@@ -1,6 +1,11 @@
 #include "browse/result_list.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tolvane {
+
+ResultListModel::~ResultListModel() = default;
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
@@ -13,35 +18,57 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+// A name may run over the end of one block into the next.
 QString ResultListModel::text(int row) const {
     const auto r = static_cast<std::size_t>(row);
-    const std::uint32_t begin = r == 0 ? 0 : ends_[r - 1];
-    return QString::fromUtf8(names_.constData() + begin, ends_[r] - begin);
+    const std::size_t begin = r == 0 ? 0 : ends_[r - 1];
+    const std::size_t end = ends_[r];
+    const std::size_t block = begin / kBlockSize;
+    const std::size_t offset = begin % kBlockSize;
+    if (offset + (end - begin) <= kBlockSize)
+        return QString::fromUtf8(blocks_[block].get() + offset, static_cast<qsizetype>(end - begin));
+    QByteArray bytes(blocks_[block].get() + offset, static_cast<qsizetype>(kBlockSize - offset));
+    for (std::size_t at = (block + 1) * kBlockSize; at < end; at += kBlockSize)
+        bytes.append(blocks_[at / kBlockSize].get(), static_cast<qsizetype>(std::min(kBlockSize, end - at)));
+    return QString::fromUtf8(bytes);
+}
+
+void ResultListModel::stage(QByteArrayView nameUtf8, std::int32_t itemData) {
+    const char* from = nameUtf8.data();
+    std::size_t left = static_cast<std::size_t>(nameUtf8.size());
+    while (left > 0) {
+        if (used_ == blocks_.size() * kBlockSize) blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+        const std::size_t offset = used_ % kBlockSize;
+        const std::size_t n = std::min(left, kBlockSize - offset);
+        std::memcpy(blocks_.back().get() + offset, from, n);
+        used_ += n;
+        from += n;
+        left -= n;
+    }
+    ends_.push_back(static_cast<std::uint32_t>(used_));
+    ids_.push_back(itemData);
+}
+
+void ResultListModel::publish() {
+    if (staged() == 0) return;
+    beginInsertRows({}, published_, static_cast<int>(ids_.size()) - 1);
+    published_ = static_cast<int>(ids_.size());
+    endInsertRows();
 }
 
 void ResultListModel::clear() {
     beginResetModel();
-    names_.clear();
-    names_.squeeze();
+    blocks_.clear();
+    used_ = 0;
     ends_ = {};
     ids_ = {};
+    published_ = 0;
     endResetModel();
 }
 
-void ResultListModel::append(const std::vector<Entry>& entries) {
-    if (entries.empty()) return;
-    const int first = count();
-    beginInsertRows({}, first, first + static_cast<int>(entries.size()) - 1);
-    for (const Entry& e : entries) {
-        names_.append(e.nameUtf8);
-        ends_.push_back(static_cast<std::uint32_t>(names_.size()));
-        ids_.push_back(e.itemData);
-    }
-    endInsertRows();
-}
-
 void ResultListModel::append(const QString& name, std::int32_t itemData) {
-    append({Entry{name.toUtf8(), itemData}});
+    stage(name.toUtf8(), itemData);
+    publish();
 }
 
 }  // namespace tolvane

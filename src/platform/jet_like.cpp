@@ -98,8 +98,38 @@ JetPattern JetPattern::compile(std::string_view utf8) {
         default: result.tokens_.push_back({Kind::Char, foldCase(c)});
         }
     }
+    const auto& tokens = result.tokens_;
+    if (tokens.size() >= 3 && tokens.front().kind == Kind::Star && tokens.back().kind == Kind::Star) {
+        std::string literal;
+        for (std::size_t k = 1; k + 1 < tokens.size(); ++k) {
+            if (tokens[k].kind != Kind::Char || tokens[k].ch >= 0x80) return result;
+            literal.push_back(static_cast<char>(tokens[k].ch));
+        }
+        result.literalExactOnUtf8_ = literal.find_first_of("ks") == std::string::npos;
+        result.literal_ = std::move(literal);
+    }
     return result;
 }
+
+namespace {
+
+// Does ASCII text contain a folded ASCII literal, letters compared without case?
+bool containsFolded(std::string_view text, std::string_view literal) {
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+    const std::size_t n = literal.size();
+    if (n > text.size()) return false;
+    const char first = literal[0];
+    const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - ('a' - 'A')) : first;
+    for (std::size_t i = 0; i + n <= text.size(); ++i) {
+        if (text[i] != first && text[i] != firstUpper) continue;
+        std::size_t k = 1;
+        while (k < n && fold(text[i + k]) == literal[k]) ++k;
+        if (k == n) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool JetPattern::setMatches(const Set& set, char32_t c, char32_t folded) const {
     for (const Range& r : set.ranges) {
@@ -158,9 +188,11 @@ bool JetPattern::run(std::string_view text, Decode decode) const {
 }
 
 bool JetPattern::matches(std::string_view utf8) const {
+    if (literalExactOnUtf8_) return containsFolded(utf8, literal_);
     // Most names are plain ASCII: then every byte is a character.
     bool ascii = true;
     for (const char byte : utf8) ascii &= static_cast<unsigned char>(byte) < 0x80;
+    if (ascii && !literal_.empty()) return containsFolded(utf8, literal_);
     if (ascii)
         return run(utf8, [](std::string_view text, std::size_t& pos) -> char32_t {
             return static_cast<unsigned char>(text[pos++]);

@@ -2,6 +2,7 @@
 
 #include <QStringView>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -50,6 +51,14 @@ private:
 
     std::vector<Token> tokens_;
     std::vector<Set> sets_;
+    // For "*text*" with plain ASCII text (the commonest pattern by far): the
+    // text folded, searched for directly; empty otherwise.
+    std::string literal_;
+    // True when the literal holds no "k" or "s", the only ASCII letters that
+    // a non-ASCII character folds to (KELVIN SIGN, LONG S): then a byte search
+    // is exact on any UTF-8 text, since multi-byte characters never hold
+    // ASCII bytes.
+    bool literalExactOnUtf8_ = false;
 };
 
 // Simple case folding of one code point, with an ASCII fast path.

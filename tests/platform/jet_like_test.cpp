@@ -38,6 +38,16 @@ TEST(JetPatternTest, StarMatchesAnyRunIncludingNone) {
                {"ÄäÄb", "*äb", true},                {"ÄäÄc", "*äb", false}});
 }
 
+TEST(JetPatternTest, PlainTextBetweenStarsIsFoundAnywhereWithoutRegardToCase) {
+    expectAll({{"createWINDOWex", "*Window*", true}, {"WinWindow", "*window*", true},
+               {"Windo", "*Window*", false},         {"xWINDOw", "**window***", true},
+               {"O'Brien's", "*'b*", true},          {"a_b", "*_B*", true},
+               // non-ASCII text around an ASCII word, and a word that is not there
+               {"中文Window窗口", "*WINDOW*", true}, {"中文Windo窗口", "*WINDOW*", false},
+               // KELVIN SIGN and LONG S fold to k and s
+               {"\u212Aey", "*key*", true},        {"ma\u017Fk", "*mask*", true}});
+}
+
 TEST(JetPatternTest, QuestionMarkAndHashAreOneCharacter) {
     expectAll({{"ABC", "A?C", true},     {"AC", "A?C", false},   {"ABBC", "A?C", false},
                {"中", "?", true},  // three UTF-8 bytes, one character

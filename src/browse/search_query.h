@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+namespace tolvane {
+
+// The statements and texts of the searches and the record view, built from
+// what the window shows. Patterns use the catalogue's LIKE language (`*`,
+// `?`, `#`, `[...]`, `[!...]`, case-insensitive letters).
+
+// `text` as an SQL string literal: in apostrophes, each apostrophe of the
+// text doubled, so no typed text can end the literal early.
+QString sqlTextLiteral(const QString& text);
+
+// A search statement: what it selects from the catalogue and the condition
+// the rows meet.
+struct SearchStatement {
+    QString select;
+    QString condition;
+
+    QString text() const;
+    // The same rows among the IDs from `first` up to, not including, `end`
+    // (without an end: all IDs from `first` on).
+    QString part(qlonglong first, std::optional<qlonglong> end) const;
+};
+
+// The records whose name contains `pattern`, as (name, ID). A category
+// position other than 2 adds class = position - 2; a DLL position other
+// than 0 adds libsclass equal to the DLL entry's text exactly as listed.
+SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
+                                const QString& dllText);
+
+// The records in which any of the searchable columns contains `pattern`.
+SearchStatement fullTextQuery(const QString& pattern);
+
+// The lowest ID from `from` on, as column "v" (Null when there is none);
+// without `from` the lowest of all.
+QString firstIdQuery(std::optional<qlonglong> from);
+
+// One record by its ID.
+QString recordQuery(qlonglong id);
+
+// How a navigation button reaches its record: the rows to open and the
+// moves to make in them. Rows are walked in ascending ID; only the few rows
+// a step needs are read. With a number on view, previous and next open the
+// nearest record below or above it, also when that number's record is gone.
+// With anything else on view the find fails and the move starts from the
+// first record.
+struct NavigationPlan {
+    enum class Move { First, Previous, Next, Last };
+    QString sql;
+    bool findOnView = false;  // find "ID=" + the text on view before moving
+    Move move = Move::First;
+};
+NavigationPlan navigationPlan(int button, const QString& idOnView);
+
+// Status line texts.
+QString searchingText();
+QString countText(qsizetype count);
+// An entry's text, a blank, its position counted from 1, "/" and the count.
+QString positionText(const QString& name, qsizetype row, qsizetype count);
+
+// The number a text starts with, as the classic Val() reads it: blanks
+// skipped, an optional sign, digits with an optional decimal point and
+// exponent; 0 when the text starts with none.
+double leadingNumber(const QString& text);
+
+// The position in the category list that shows a record's class value:
+// class c at c + 1, rounded half to even. Nothing for Null or a position
+// outside the list of `listSize` entries.
+std::optional<int> categoryPosition(const QVariant& classValue, int listSize);
+
+}  // namespace tolvane
