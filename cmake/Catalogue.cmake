@@ -16,18 +16,20 @@ add_custom_command(
   DEPENDS gencatalogue
   COMMENT "Generating the catalogue from the SDK headers")
 
-add_custom_command(
-  OUTPUT ${TOLVANE_CATALOGUE}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/mdb
-  COMMAND mkcatalogue ${TOLVANE_CATALOGUE} ${TOLVANE_SCHEMA} ${TOLVANE_GENERATED_SQL}
-  DEPENDS mkcatalogue ${TOLVANE_SCHEMA} ${TOLVANE_GENERATED_SQL}
-  COMMENT "Building the default catalogue mdb/winapi.mdb")
+# A catalogue file built from the schema and one SQL file of rows.
+function(tolvane_catalogue out rows comment)
+  get_filename_component(folder ${out} DIRECTORY)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND mkcatalogue ${out} ${TOLVANE_SCHEMA} ${rows}
+    DEPENDS mkcatalogue ${TOLVANE_SCHEMA} ${rows}
+    COMMENT "${comment}")
+endfunction()
 
-add_custom_command(
-  OUTPUT ${TOLVANE_STARTER_MDB}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fixture
-  COMMAND mkcatalogue ${TOLVANE_STARTER_MDB} ${TOLVANE_SCHEMA} ${TOLVANE_STARTER_SQL}
-  DEPENDS mkcatalogue ${TOLVANE_SCHEMA} ${TOLVANE_STARTER_SQL}
-  COMMENT "Building the starter catalogue fixture")
+tolvane_catalogue(${TOLVANE_CATALOGUE} ${TOLVANE_GENERATED_SQL}
+                  "Building the default catalogue mdb/winapi.mdb")
+tolvane_catalogue(${TOLVANE_STARTER_MDB} ${TOLVANE_STARTER_SQL}
+                  "Building the starter catalogue fixture")
 
 add_custom_target(catalogue ALL DEPENDS ${TOLVANE_CATALOGUE} ${TOLVANE_STARTER_MDB})

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 need=()
-for p in xvfb xauth x11-apps imagemagick; do
+for p in xvfb xauth x11-apps imagemagick xdotool; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
 done
 if ((${#need[@]})); then
@@ -15,11 +15,19 @@ if ((${#need[@]})); then
 fi
 mkdir -p docs
 settings=$(mktemp -d)
-# A throwaway settings folder, so the screenshot does not depend on this user's choices.
+# A throwaway settings folder, so the screenshot does not depend on this user's
+# choices. The pattern field has the focus at start: type a name into it and
+# wait for the search, then pick an entry.
 XDG_CONFIG_HOME="$settings" xvfb-run -a -s "-screen 0 1024x640x24" bash -c '
   build/tolvane & pid=$!
   sleep "${SHOT_DELAY:-4}"
-  xwd -root -silent | convert xwd:- -crop 800x560+0+0 +repage docs/screenshot.png
+  xdotool search --sync --name "^Tolvane$" windowfocus --sync
+  xdotool key ctrl+a type --delay 80 "${SHOT_PATTERN:-CreateFile}"
+  sleep 2
+  # Show the third entry (CreateFile for the default pattern).
+  xdotool mousemove 60 150 click 1
+  sleep 1
+  xwd -root -silent | convert xwd:- -crop 765x506+0+0 +repage docs/screenshot.png
   kill $pid'
 rm -rf "$settings"
 echo "docs/screenshot.png written"

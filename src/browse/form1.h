@@ -108,6 +108,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter that no control takes clicks the enlarge button, the window's
+    // default button (a focused button instead clicks itself).
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -3,9 +3,11 @@
 
 #include "platform/host_machine.h"
 #include "platform/local_file_probe.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_processes.h"
 #include "platform/qt_settings.h"
+#include "platform/qt_window_geometry.h"
 #include "platform/sqlite_engine.h"
 #include "platform/text_browser.h"
 
@@ -20,6 +22,8 @@ Env& systemEnv() {
     static LocalFileProbe files;
     static QtProcesses processes;
     static QtDialogs dialogs;
+    static QtClipboard clipboard;
+    static QtWindowGeometry geometry;
     static TextBrowserFactory browsers;
     static HostMachineInfo machine;
     static Env env = [] {
@@ -29,6 +33,8 @@ Env& systemEnv() {
         e.files = &files;
         e.processes = &processes;
         e.dialogs = &dialogs;
+        e.clipboard = &clipboard;
+        e.geometry = &geometry;
         e.browsers = &browsers;
         e.machine = &machine;
         e.programDir = QCoreApplication::applicationDirPath();

@@ -1,0 +1,26 @@
+#include "editing/declaration_copy.h"
+
+namespace tolvane {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+}
+
+QString privateVbDeclaration(const QString& declaration) {
+    return QStringLiteral("Private ") + declaration;
+}
+
+QString privateCSharpDeclaration(const QString& declaration) {
+    QString out = declaration;
+    out.replace(kCrLf + QStringLiteral("static extern"),
+                kCrLf + QStringLiteral("private static extern"), Qt::CaseSensitive);
+    return out;
+}
+
+QString copiedText(const QString& text, int box, OutputForm form) {
+    if (box != kDeclarationBox) return text + kCrLf;
+    return (form == OutputForm::VB ? privateVbDeclaration(text) : privateCSharpDeclaration(text)) +
+           kCrLf;
+}
+
+}  // namespace tolvane

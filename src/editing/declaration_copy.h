@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tolvane {
+
+// The two forms the declaration box can show; each is its own column.
+enum class OutputForm { VB, CSharp };
+
+// Index of the declaration box among the detail boxes.
+constexpr int kDeclarationBox = 3;
+
+// "Private " in front of the whole text.
+QString privateVbDeclaration(const QString& declaration);
+// Every CR LF directly followed by "static extern" gets "private " after the
+// line break; exact case, left to right, matches never overlap. A text that
+// starts with "static extern" keeps its first line as it is.
+QString privateCSharpDeclaration(const QString& declaration);
+
+// What the copy button puts on the clipboard for detail box `box` holding
+// `text` (line breaks CR LF): the declaration box's text as a private
+// declaration of `form`, any other box's text as it is; CR LF appended in
+// every case.
+QString copiedText(const QString& text, int box, OutputForm form);
+
+// Top, in twips, at which the copy and enlarge buttons sit for a focused box
+// with the given top and height: inside its lower edge.
+constexpr int buttonsTop(int boxTop, int boxHeight) { return boxTop + boxHeight - 300; }
+
+}  // namespace tolvane

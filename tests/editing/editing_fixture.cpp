@@ -1,0 +1,39 @@
+#include "editing_fixture.h"
+
+#include "platform/engine.h"
+
+namespace tolvane::test {
+
+void EditingTest::SetUp() {
+    env.geometry = &geometry;
+    load();
+    ASSERT_TRUE(form->Db);
+}
+
+QStringList EditingTest::table() {
+    static const QStringList columns = {"ID", "name", "class", "libsclass", "win95", "winnt",
+                                        "explain", "declare", "CSharp", "parameter", "recode",
+                                        "returned", "othername", "other"};
+    QStringList rows;
+    auto rs = form->Db->openRecordset(QStringLiteral("select * from winfun order by ID"));
+    for (; !rs->eof(); rs->moveNext()) {
+        QStringList values;
+        for (const QString& column : columns) {
+            const QVariant v = rs->field(column);
+            values << (v.isValid() ? v.toString() : QStringLiteral("<Null>"));
+        }
+        rows << values.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QVariant EditingTest::stored(qlonglong id, const QString& column) {
+    return value(QStringLiteral("select %1 as v from winfun where ID =%2").arg(column).arg(id));
+}
+
+qlonglong EditingTest::idOf(const QString& name) {
+    const QVariant id = value(QStringLiteral("select ID as v from winfun where name ='%1'").arg(name));
+    return id.isValid() ? id.toLongLong() : -1;
+}
+
+}  // namespace tolvane::test

@@ -1,0 +1,118 @@
+// A save killed at any moment leaves the record all old or all new and the
+// catalogue file sound: a child process saves two versions of one record in
+// turn until it is killed with SIGKILL, and the parent then looks at the file.
+#include "editing/record_writes.h"
+#include "platform/engine.h"
+#include "platform/sqlite_engine.h"
+#include "support/catalogues.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tolvane;
+
+namespace {
+
+// One version of the record; every text is large so that a save writes many pages.
+RecordEdit version(char letter, bool flags, int position) {
+    RecordEdit edit{{}, flags, flags, position};
+    for (const char* column : {"name", "libsclass", "explain", "declare", "parameter", "recode", "returned"})
+        edit.texts.emplace_back(column, QString(column) + QString(60000, QLatin1Char(letter)));
+    return edit;
+}
+
+bool storedAs(Database& db, qlonglong id, const RecordEdit& edit) {
+    auto rs = db.openRecordset(QStringLiteral("select * from winfun where ID =%1").arg(id));
+    if (rs->eof()) return false;
+    for (const auto& [column, text] : edit.texts)
+        if (rs->field(column).toString() != text) return false;
+    const QString flag = edit.win95 ? QStringLiteral("Yes") : QStringLiteral("No");
+    return rs->field("win95").toString() == flag && rs->field("winnt").toString() == flag &&
+           rs->field("class").toLongLong() == edit.categoryPosition - 1;
+}
+
+QString integrityCheck(const QString& path) {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    QString result;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr) == SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW) result += reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return result;
+}
+
+// Starts a child that saves a and b in turn for ever; returns once its first
+// save is done (-1 when it could not start).
+pid_t startSaving(const QString& path, qlonglong id, const RecordEdit& a, const RecordEdit& b) {
+    int ready[2];
+    if (pipe(ready) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(ready[0]);
+        try {
+            auto db = SqliteEngine().openDatabase(path);
+            for (long i = 0;; ++i) {
+                saveRecord(*db, static_cast<std::int32_t>(id), i % 2 ? b : a);
+                if (i == 0 && write(ready[1], "x", 1) != 1) break;
+            }
+        } catch (...) {
+        }
+        _exit(1);
+    }
+    close(ready[1]);
+    char c;
+    const bool started = pid > 0 && read(ready[0], &c, 1) == 1;
+    close(ready[0]);
+    return started ? pid : -1;
+}
+
+}  // namespace
+
+TEST(InterruptedSaveTest, AKilledSaveLeavesTheRecordWholeAndTheFileSound) {
+    test::CatalogueDir dir;
+    const QString path = dir.make("winapi.mdb", test::dataFile("starter.sql"));
+    qlonglong id;
+    QString everyOtherRow;
+    int others = 0;
+    {
+        auto db = SqliteEngine().openDatabase(path);
+        id = db->openRecordset("select ID from winfun where name ='Sleep'")->field("ID").toLongLong();
+        everyOtherRow = QStringLiteral("select * from winfun where ID <>%1").arg(id);
+        for (auto rs = db->openRecordset(everyOtherRow); !rs->eof(); rs->moveNext()) ++others;
+    }
+    const RecordEdit a = version('A', true, 5), b = version('B', false, 10);
+
+    // Rounds go on until several kills have landed inside a write (the
+    // rollback journal is left behind), so that the check means something.
+    int killedMidWrite = 0, rounds = 0;
+    for (; rounds < 60 && killedMidWrite < 5; ++rounds) {
+        SCOPED_TRACE(rounds);
+        const pid_t pid = startSaving(path, id, a, b);
+        ASSERT_GT(pid, 0) << "the saving child did not start";
+        usleep(QRandomGenerator::global()->bounded(1000, 30000));
+        kill(pid, SIGKILL);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself";
+        if (QFileInfo(path + "-journal").size() > 0) ++killedMidWrite;
+
+        auto db = SqliteEngine().openDatabase(path);  // rolls back what was left half-done
+        EXPECT_TRUE(storedAs(*db, id, a) || storedAs(*db, id, b)) << "a half-written record";
+        int count = 0;
+        for (auto rs = db->openRecordset(everyOtherRow); !rs->eof(); rs->moveNext()) ++count;
+        EXPECT_EQ(count, others);
+        db.reset();
+        EXPECT_EQ(integrityCheck(path), QStringLiteral("ok"));
+    }
+    RecordProperty("rounds", rounds);
+    RecordProperty("killedMidWrite", killedMidWrite);
+    EXPECT_GT(killedMidWrite, 0) << "no kill landed inside a write in " << rounds << " rounds";
+}
