@@ -18,7 +18,7 @@ const QString kFoundNone = QStringLiteral("找到 0 个相关函数.");
 const QString kSearching = QStringLiteral("Esc取消查询");
 const QStringList kTypes = {"OPENFILENAME", "POINTAPI", "RECT", "SYSTEMTIME"};
 
-class NameSearchTest : public FormTest {
+class SearchTest : public FormTest {
 protected:
     // The starter catalogue plus names that test the edges of the language,
     // and records far apart in ID.
@@ -35,6 +35,12 @@ protected:
         QTimer::singleShot(0, form.get(), meanwhile);
         searchFor(*form, pattern);
     }
+    // The full-text search's entries, sorted.
+    QStringList searchAll(const QString& pattern) {
+        form->T->setEditText(pattern);
+        form->Command5_Click();
+        return sortedEntries(*form);
+    }
     void waitForTheTimer() {
         QSignalSpy ticks(form->Timer1, &QTimer::timeout);
         ASSERT_TRUE(ticks.wait(5000));
@@ -43,7 +49,7 @@ protected:
 
 }  // namespace
 
-TEST_F(NameSearchTest, PatternLanguageThroughTheWholeSearch) {
+TEST_F(SearchTest, PatternLanguageThroughTheWholeSearch) {
     Form1& f = loadWithExtras();
     const struct {
         const char* pattern;
@@ -78,7 +84,7 @@ TEST_F(NameSearchTest, PatternLanguageThroughTheWholeSearch) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(NameSearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
+TEST_F(SearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
     Form1& f = loadWithExtras();
     f.T->setEditText(QStringLiteral("*"));
     pick(f.CoLei, 4);  // searches class 2, shown as "未分类" in the record view
@@ -99,7 +105,7 @@ TEST_F(NameSearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
 
 // The first entry is shown with its position; finding nothing, an empty
 // pattern, a rejected query or a lost catalogue keep the view, quietly.
-TEST_F(NameSearchTest, WhatEachSearchLeavesOnView) {
+TEST_F(SearchTest, WhatEachSearchLeavesOnView) {
     Form1& f = load();
     searchFor(f, QStringLiteral("Get"));
     ASSERT_EQ(f.LItems->count(), 13);
@@ -126,7 +132,7 @@ TEST_F(NameSearchTest, WhatEachSearchLeavesOnView) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(NameSearchTest, ThreeQuickEditsMakeOneSearchAfterTheLast) {
+TEST_F(SearchTest, ThreeQuickEditsMakeOneSearchAfterTheLast) {
     Form1& f = load();
     f.T->clearEditText();
     QSignalSpy searches(f.LItems, &QAbstractItemModel::modelReset);
@@ -141,7 +147,7 @@ TEST_F(NameSearchTest, ThreeQuickEditsMakeOneSearchAfterTheLast) {
 
 // Esc stops a search at once, also one that finds nothing for a long while:
 // what was listed stays, nothing is selected.
-TEST_F(NameSearchTest, EscStopsTheSearchKeepingWhatWasListed) {
+TEST_F(SearchTest, EscStopsTheSearchKeepingWhatWasListed) {
     sql(numberedRows(40000));
     Form1& f = load();
     f.FillSlice = {};  // look at the input after every row
@@ -157,7 +163,7 @@ TEST_F(NameSearchTest, EscStopsTheSearchKeepingWhatWasListed) {
 
 // A pick during a search replaces its results for good; typing during one is
 // searched in its turn.
-TEST_F(NameSearchTest, ASupersededSearchGivesWayToTheNewOne) {
+TEST_F(SearchTest, ASupersededSearchGivesWayToTheNewOne) {
     Form1& f = load();
     searchWhile(QStringLiteral("*"), [&f] { pick(f.CoLei, 1); });
     EXPECT_EQ(sortedEntries(f), kTypes);
@@ -174,11 +180,66 @@ TEST_F(NameSearchTest, ASupersededSearchGivesWayToTheNewOne) {
     EXPECT_EQ(entries(f), QStringList{"Sleep"});
 }
 
-TEST_F(NameSearchTest, ClosingTheWindowStopsASearchAndReleasesTheCatalogue) {
+TEST_F(SearchTest, ClosingTheWindowStopsASearchAndReleasesTheCatalogue) {
     Form1& f = load();
     const std::weak_ptr<Database> db = f.Db;
     searchWhile(QStringLiteral("*"), [&f] { f.close(); });
     EXPECT_LT(f.LItems->count(), 49);
     EXPECT_FALSE(f.Db);
     EXPECT_TRUE(db.expired());
+}
+
+TEST_F(SearchTest, FullTextFindsWhatTheNameSearchMissesInEverySearchableColumn) {
+    Form1& f = load();
+    const struct {
+        const char* pattern;
+        const char* where;
+        QStringList names;
+    } cases[] = {
+        {"CreateFileW", "othername", {"CreateFile"}},
+        {"NetApiBufferFree", "other", {"NetUserGetInfo"}},
+        {"暂停半秒", "recode", {"Sleep"}},
+        {"线程挂起", "explain", {"Sleep"}},
+        {"16", "class", {"CloseHandle", "ImmGetContext", "RegCloseKey", "RegOpenKeyEx"}},
+        {"*lpFileName*hTemplateFile", "parameter", {"CreateFile"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(searchAll(QString::fromUtf8(c.pattern)), c.names) << c.where;
+        searchFor(f, QString::fromUtf8(c.pattern));
+        EXPECT_EQ(f.LItems->count(), 0) << c.where;
+    }
+    // C# declarations are not searched.
+    EXPECT_EQ(searchAll(QStringLiteral("static extern")), QStringList());
+}
+
+// The search ignores the filters and leaves status, selection and view alone;
+// a rejected query lists nothing and says nothing; Esc stops the fill.
+TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
+    Form1& f = load();
+    searchFor(f, QStringLiteral("Sleep"));
+    pick(f.CoLei, 0);
+    pick(f.CoDll, 10);
+    const QString status = f.St->text();
+    EXPECT_EQ(searchAll(QStringLiteral("es")).size(), 49);  // "Yes" in every winnt
+    EXPECT_FALSE(f.L->currentIndex().isValid());
+    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("Sleep"));
+    EXPECT_EQ(searchAll(QStringLiteral("[z-a]")), QStringList());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(f.St->text(), status);
+    f.FillSlice = {};
+    queueEsc(f);
+    EXPECT_EQ(searchAll(QStringLiteral("es")).size(), 1);
+}
+
+TEST_F(SearchTest, FullTextEmptyPatternListsEveryRecordWithAValueNullNamesAsEmptyEntries) {
+    sql(QStringLiteral("INSERT INTO winfun (ID, name, explain) VALUES (200, NULL, 'x'), (201, 'O''Brien', NULL)"));
+    sql(QStringLiteral("INSERT INTO winfun (ID) VALUES (202)"));
+    Form1& f = load();
+    EXPECT_EQ(searchAll(QString()).size(), 51);
+    const QStringList names = entries(f);
+    const int nameless = static_cast<int>(names.indexOf(QString()));
+    ASSERT_GE(nameless, 0);
+    EXPECT_EQ(f.LItems->itemData(nameless), 200);
+    EXPECT_EQ(f.LItems->itemData(nameless + 1), 201);
+    EXPECT_EQ(searchAll(QStringLiteral("o'b")), QStringList{"O'Brien"});
 }
