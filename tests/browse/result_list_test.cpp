@@ -1,24 +1,8 @@
 #include "browse/result_list.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using tolvane::ResultListModel;
-
-TEST(ResultListModelTest, StagedEntriesAppearInOneNotificationAndClearDropsThem) {
-    ResultListModel m;
-    QSignalSpy inserted(&m, &QAbstractItemModel::rowsInserted);
-    for (int i = 0; i < 1000; ++i) m.stage("n", i);
-    EXPECT_EQ(m.rowCount(), 0);
-    m.publish();
-    m.publish();  // nothing new: no notification
-    ASSERT_EQ(inserted.count(), 1);
-    EXPECT_EQ(inserted.at(0).at(2).toInt(), 999);
-    EXPECT_EQ(m.data(m.index(999), Qt::UserRole).toInt(), 999);
-    m.stage("late", 1);
-    m.clear();
-    EXPECT_EQ(m.count() + m.staged(), 0);
-}
 
 TEST(ResultListModelTest, NamesRunningAcrossStorageBlocksComeBackWhole) {
     ResultListModel m;
