@@ -4,44 +4,35 @@
 
 using namespace tolvane;
 
-namespace {
-QString q(const char* s) { return QString::fromUtf8(s); }
-}  // namespace
-
-TEST(CopiedTextTest, VbFormPutsPrivateInFrontOfTheWholeText) {
-    EXPECT_EQ(copiedText(q(""), 3, OutputForm::VB), q("Private \r\n"));
-    EXPECT_EQ(copiedText(q("Declare Sub A ()\r\nDeclare Sub B ()"), 3, OutputForm::VB),
-              q("Private Declare Sub A ()\r\nDeclare Sub B ()\r\n"));
-    // An access word already there is not recognised; the prefix goes on anyway.
-    EXPECT_EQ(copiedText(q("Public Declare Sub A"), 3, OutputForm::VB), q("Private Public Declare Sub A\r\n"));
-}
-
-TEST(CopiedTextTest, CSharpFormMakesExactlyTheExternLinesAfterABreakPrivate) {
+TEST(CopiedTextTest, PrefixesTheDeclarationBoxByFormAndEndsEveryTextWithOneMoreBreak) {
+    constexpr OutputForm VB = OutputForm::VB, CS = OutputForm::CSharp;
     const struct {
-        const char *text, *expected;
+        const char* text;
+        int box;
+        OutputForm form;
+        const char* expected;  // null: the text as it stands plus CR LF
     } cases[] = {
-        {"[A]\r\nstatic extern int A();\r\n[B]\r\nstatic extern int B();",
-         "[A]\r\nprivate static extern int A();\r\n[B]\r\nprivate static extern int B();"},
-        {"a\r\n\r\nstatic extern x", "a\r\n\r\nprivate static extern x"},
-        {"\r\nstatic extern\r\nstatic extern", "\r\nprivate static extern\r\nprivate static extern"},
+        {"", 3, VB, "Private \r\n"},
+        {"Declare Sub A ()\r\nDeclare Sub B ()", 3, VB, "Private Declare Sub A ()\r\nDeclare Sub B ()\r\n"},
+        // An access word already there is not recognised; the prefix goes on anyway.
+        {"Public Declare Sub A", 3, VB, "Private Public Declare Sub A\r\n"},
+        {"line\r\n", 3, VB, "Private line\r\n\r\n"},
+        {"[A]\r\nstatic extern int A();\r\n[B]\r\nstatic extern int B();", 3, CS,
+         "[A]\r\nprivate static extern int A();\r\n[B]\r\nprivate static extern int B();\r\n"},
+        {"a\r\n\r\nstatic extern x", 3, CS, "a\r\n\r\nprivate static extern x\r\n"},
         // Left alone: no break before, already private, other case, other breaks, other spacing.
-        {"static extern int A();", nullptr},
-        {"x\r\nprivate static extern int A();", nullptr},
-        {"x\r\nStatic Extern int A();\r\nSTATIC EXTERN int B();", nullptr},
-        {"x\nstatic extern int A();\rstatic extern int B();", nullptr},
-        {"x\r\n static extern int A();\r\nstatic  extern int B();", nullptr},
-        {"", nullptr},
+        {"static extern int A();", 3, CS, nullptr},
+        {"x\r\nprivate static extern int A();", 3, CS, nullptr},
+        {"x\r\nStatic Extern int A();\r\nSTATIC EXTERN int B();", 3, CS, nullptr},
+        {"x\nstatic extern int A();\rstatic extern int B();", 3, CS, nullptr},
+        {"x\r\n static extern int A();\r\nstatic  extern int B();", 3, CS, nullptr},
+        {"line\r\n", 3, CS, nullptr},
+        // Other boxes are copied as they stand.
+        {"line\r\n", 0, VB, nullptr},
+        {"\r\nstatic extern", 5, CS, nullptr},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(copiedText(q(c.text), 3, OutputForm::CSharp), q(c.expected ? c.expected : c.text) + q("\r\n"))
-            << c.text;
-}
-
-TEST(CopiedTextTest, EveryTextGetsOneMoreLineBreakAndOtherBoxesStayAsTheyAre) {
-    EXPECT_EQ(copiedText(q("line\r\n"), 3, OutputForm::VB), q("Private line\r\n\r\n"));
-    EXPECT_EQ(copiedText(q("line\r\n"), 3, OutputForm::CSharp), q("line\r\n\r\n"));
-    for (int box : {0, 1, 2, 4, 5, 6, 7}) {
-        EXPECT_EQ(copiedText(q("line\r\n"), box, OutputForm::VB), q("line\r\n\r\n")) << box;
-        EXPECT_EQ(copiedText(q("\r\nstatic extern"), box, OutputForm::CSharp), q("\r\nstatic extern\r\n")) << box;
-    }
+        EXPECT_EQ(copiedText(QString::fromUtf8(c.text), c.box, c.form),
+                  c.expected ? QString::fromUtf8(c.expected) : QString::fromUtf8(c.text) + "\r\n")
+            << c.text << " box " << c.box;
 }

@@ -1,6 +1,6 @@
 #include "editing_fixture.h"
 
-#include "platform/engine.h"
+#include "platform/sqlite_engine.h"
 
 namespace tolvane::test {
 
@@ -15,7 +15,8 @@ QStringList EditingTest::table() {
                                         "explain", "declare", "CSharp", "parameter", "recode",
                                         "returned", "othername", "other"};
     QStringList rows;
-    auto rs = form->Db->openRecordset(QStringLiteral("select * from winfun order by ID"));
+    auto db = SqliteEngine().openDatabase(cataloguePath());  // a second connection, as the window may have none
+    auto rs = db->openRecordset(QStringLiteral("select * from winfun order by ID"));
     for (; !rs->eof(); rs->moveNext()) {
         QStringList values;
         for (const QString& column : columns) {
@@ -34,6 +35,17 @@ QVariant EditingTest::stored(qlonglong id, const QString& column) {
 qlonglong EditingTest::idOf(const QString& name) {
     const QVariant id = value(QStringLiteral("select ID as v from winfun where name ='%1'").arg(name));
     return id.isValid() ? id.toLongLong() : -1;
+}
+
+void EditingTest::onView(qlonglong id, const QStringList& texts) {
+    box(7).setText(QString::number(id));
+    for (int i = 0; i < 7; ++i) box(i).setText(texts.value(i));
+}
+
+void EditingTest::click(QPushButton* button, Answer a) {
+    dialogs.shown.clear();
+    dialogs.answers.push_back(a);
+    button->click();
 }
 
 }  // namespace tolvane::test
