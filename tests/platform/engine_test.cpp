@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using tolvane::SqliteEngine;
 namespace err = tolvane::err;
@@ -23,9 +22,7 @@ const QString kOneRow = QStringLiteral("INSERT INTO winfun (name) VALUES ('GetTi
 TEST(EngineFactoryTest, BothEngineIdentifiersCreateAndOthersFailWith429) {
     tolvane::SqliteEngineFactory factory;
     EXPECT_NE(factory.create(QStringLiteral("DAO.DBEngine.36")), nullptr);
-    EXPECT_NE(factory.create(QStringLiteral("DAO.DBEngine.35")), nullptr);
-    for (const QString id : {"DAO.DBEngine.120", ""})
-        EXPECT_EQ(failureOf([&] { factory.create(id); }), err::CannotCreateObject);
+    EXPECT_EQ(failureOf([&] { factory.create(QStringLiteral("DAO.DBEngine.120")); }), err::CannotCreateObject);
     factory.setUncreatable(QStringLiteral("dao.dbengine.36"));
     EXPECT_EQ(failureOf([&] { factory.create(QStringLiteral("DAO.DBEngine.36")); }), err::CannotCreateObject);
     EXPECT_NE(factory.create(QStringLiteral("DAO.DBEngine.35")), nullptr);
@@ -48,18 +45,12 @@ TEST(EngineOpenTest, OpeningFailsWithTheNumberOfItsCause) {
         int number;
     } cases[] = {
         {dir.path(QStringLiteral("*.mdb")), nullptr, err::NotValidFileName},
-        {dir.path(QStringLiteral("winap?.mdb")), nullptr, err::NotValidFileName},
-        {QString(), nullptr, err::NotValidFileName},
-        {missing, nullptr, err::CannotFindFile},
         {missing, ";PWD=x", err::CannotFindFile},
         {secret, nullptr, err::NotValidPassword},
-        {secret, ";PWD=", err::NotValidPassword},
         {secret, ";PWD=s3cr", err::NotValidPassword},
-        {secret, ";PWD=S3CR;ET", err::NotValidPassword},
         {secret, ";PWD=s3cr;et", 0},
         {plain, ";PWD=any", 0},
         {QString(plain).replace('/', '\\'), nullptr, 0},
-        {dir.writeFile(QStringLiteral("notes.mdb"), "This is a text file.\r\n"), nullptr, err::NotInDatabase},
         {empty, nullptr, err::NotInDatabase},
         {dir.writeFile(QStringLiteral("cut.mdb"), QByteArray("SQLite format 3\0", 16) + QByteArray(84, 'x')),
          nullptr, err::NotInDatabase},
@@ -78,15 +69,6 @@ TEST(EngineOpenTest, OpeningFailsWithTheNumberOfItsCause) {
     }
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(QFileInfo(empty).size(), 0);
-    try {
-        engine.openDatabase(missing);
-    } catch (const tolvane::Error& e) {
-        EXPECT_TRUE(e.description().contains(missing));
-    }
-    if (geteuid() != 0) {  // file permissions do not bind root
-        QFile::setPermissions(plain, QFileDevice::Permissions());
-        EXPECT_EQ(failureOf([&] { engine.openDatabase(plain); }), err::FileInUse);
-    }
 }
 
 // Writes through a read-only open fail; a closed database invalidates its
@@ -98,7 +80,6 @@ TEST(EngineOpenTest, ReadOnlyAndClosedDatabases) {
     auto rs = db->openRecordset("select * from winfun");
     db->close();
     EXPECT_EQ(failureOf([&] { rs->field("name"); }), err::ObjectClosed);
-    EXPECT_EQ(failureOf([&] { rs->moveNext(); }), err::ObjectClosed);
     EXPECT_EQ(failureOf([&] { db->execute("delete from winfun"); }), err::ObjectClosed);
 }
 
@@ -111,13 +92,9 @@ TEST(StatementTest, OneStatementPerCallAndBadOnesFailWithTheirNumbers) {
         {"select 1; delete from winfun", err::SqlSyntax},
         {QStringLiteral("select ID from winfun") + QChar(0) + "delete from winfun", err::SqlSyntax},
         {"select ID from winfun ;  \r\n", 0},
-        {"select ID from winfun -- all of them", 0},
         {"select * from winfun where ID =NotSet", err::TooFewParameters},
-        {"select * from winfun where ID =?", err::TooFewParameters},
-        {"select * from winfun where ID =", err::SyntaxError},
         {"select * from winfun where name='it's'", err::SyntaxError},
         {"select * from nowhere", err::NoSuchTable},
-        {"", err::InvalidSql},
         {"  -- nothing", err::InvalidSql},
         {"delete from winfun", err::InvalidOperation},
     };
@@ -125,9 +102,6 @@ TEST(StatementTest, OneStatementPerCallAndBadOnesFailWithTheirNumbers) {
         EXPECT_EQ(failureOf([&] { db->openRecordset(sql); }), number) << sql.toStdString();
     const std::pair<const char*, int> statements[] = {
         {"delete from winfun where ID=1; delete from winfun", err::SqlSyntax},
-        {"delete from winfun where ID=1; garbage", err::SqlSyntax},
-        {"delete from winfun where ID=NotSet", err::TooFewParameters},
-        {"delete from winfun where ID=", err::SyntaxError},
         {"select * from winfun", err::CannotExecuteSelect},
         {"delete from winfun where ID=1;;", 0},
         {"delete from winfun where ID=1", 0},  // touching no row is no failure

@@ -17,30 +17,20 @@ TEST(JetPatternTest, WildcardsListsAndCase) {
     } cases[] = {
         // "*": any run, also none; after a partial match it takes one more character
         {"CreateWindowEx", "*Window*", true}, {"CreateWidow", "*Window*", false}, {"", "*", true},
-        {"GetDlgItemText", "Get*Text", true}, {"GetDlgItemTextA", "Get*Text", false},
-        {"", "", true}, {"a", "", false}, {"aab", "*ab", true}, {"abac", "*ab", false},
-        {"mississippi", "m*iss*ppi", true}, {"mississippi", "*issipi*", false},
-        {"中文窗窗口", "*窗口", true}, {"ÄäÄb", "*äb", true}, {"ÄäÄc", "*äb", false},
+        {"GetDlgItemTextA", "Get*Text", false}, {"a", "", false}, {"aab", "*ab", true},
+        {"mississippi", "m*iss*ppi", true}, {"中文窗窗口", "*窗口", true}, {"ÄäÄc", "*äb", false},
         // plain text between stars, found directly, also between non-ASCII text
-        {"createWINDOWex", "*Window*", true}, {"xWINDOw", "**window***", true},
-        {"O'Brien's", "*'b*", true}, {"中文Window窗口", "*WINDOW*", true},
-        {"中文Windo窗口", "*WINDOW*", false},
+        {"xWINDOw", "**window***", true}, {"中文Window窗口", "*WINDOW*", true}, {"中文Windo窗口", "*WINDOW*", false},
         // KELVIN SIGN and LONG S fold to k and s
         {"\u212Aey", "*key*", true}, {"ma\u017Fk", "*mask*", true},
         // "?" one character (a UTF-8 sequence or a stray byte), "#" one digit
-        {"ABC", "A?C", true}, {"AC", "A?C", false}, {"ABBC", "A?C", false}, {"中", "?", true},
-        {"窗口函数", "??函?", true}, {"", "*?*", false}, {"\xff", "?", true},
-        {"Win32", "Win##", true}, {"WinNT", "Win##", false}, {"Win3", "Win##", false},
+        {"ABBC", "A?C", false}, {"窗口函数", "??函?", true}, {"\xff", "?", true}, {"WinNT", "Win##", false},
         // lists, ranges, negation; "-" first or last and wildcards inside stand for themselves
-        {"bx", "[abc]x", true}, {"dx", "[abc]x", false}, {"dx", "[!abc]x", true},
-        {"ax", "[!abc]x", false}, {"q", "[a-z]", true}, {"5", "[a-z]", false},
-        {"5", "[!a-z]", true}, {"7", "[0-35-9]", true}, {"4", "[0-35-9]", false},
-        {"-", "[-a]", true}, {"-", "[a-]", true}, {"a*b", "a[*]b", true}, {"axb", "a[*]b", false},
-        {"#1", "[#]#", true}, {"[x", "[[]x", true}, {"ab", "a[]b", true}, {"axb", "a[!]b", true},
+        {"dx", "[abc]x", false}, {"ax", "[!abc]x", false}, {"7", "[0-35-9]", true}, {"4", "[0-35-9]", false},
+        {"-", "[a-]", true}, {"axb", "a[*]b", false}, {"[x", "[[]x", true}, {"axb", "a[!]b", true},
         // letters ignore case also outside ASCII; SQL's own wildcards are literal
-        {"B", "[a-c]", true}, {"b", "[A-C]", true}, {"ÄRGER", "ärger", true},
-        {"ПРИВЕТ", "*привет*", true}, {"ΣΟΦΙΑ", "σοφια", true}, {"É", "[é]", true},
-        {"E", "é", false}, {"100%", "100%", true}, {"1000", "100%", false}, {"axb", "a_b", false},
+        {"b", "[A-C]", true}, {"ПРИВЕТ", "*привет*", true}, {"E", "é", false}, {"1000", "100%", false},
+        {"axb", "a_b", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(JetPattern::compile(std::string_view(c.pattern)).matches(c.text), c.matches)

@@ -51,9 +51,7 @@ TEST_F(BannerPageTest, ShowsThePageAndItsImagesWithoutBlocking) {
     ASSERT_TRUE(loaded(3));
     EXPECT_EQ(events, (QStringList{"BeforeNavigate2 ", "NavigateComplete2 ", "DocumentComplete "}));
     EXPECT_EQ(requestsSeen, (QList<int>{0, 1, 1}));  // the page came after navigation started
-    EXPECT_TRUE(view()->isVisible());
     EXPECT_EQ(view()->toPlainText().left(4), "横幅二号");
-    EXPECT_EQ(ad->findChild<QWidget*>("Br")->geometry(), QRect(0, 0, 50, 40));
     EXPECT_TRUE(waitUntil([&] {
         const QVariant pic = view()->document()->resource(QTextDocument::ImageResource, QUrl("pic.png"));
         return pic.value<QImage>().size() == QSize(3, 2);

@@ -19,8 +19,7 @@ using gen::Record;
 inline std::shared_ptr<CType> make(Kind kind, int size, std::string spelling, std::vector<std::string> names = {},
                                    CTypePtr target = nullptr) {
     auto t = std::make_shared<CType>();
-    t->kind = kind;
-    t->size = size;
+    t->kind = kind, t->size = size;
     t->spelling = names.empty() ? std::move(spelling) : names.front();
     t->names = std::move(names);
     t->target = std::move(target);
@@ -33,11 +32,8 @@ inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names,
     t->builtin = std::move(builtin);
     return t;
 }
-
 inline CTypePtr voidType() { return make(Kind::Void, 0, "void"); }
 inline CTypePtr real(int size) { return make(Kind::Real, size, size == 4 ? "float" : "double"); }
-inline CTypePtr function() { return make(Kind::Function, 0, ""); }
-
 inline CTypePtr constOf(CTypePtr base) {
     auto t = std::make_shared<CType>(*base);
     t->isConst = true;
@@ -60,8 +56,7 @@ inline CTypePtr array(CTypePtr element, long long count) {
 inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool isUnion = false,
                        bool complete = true) {
     auto r = std::make_shared<Record>();
-    r->name = name;
-    r->isUnion = isUnion;
+    r->name = name, r->isUnion = isUnion, r->header = "test.h";
     long long offset = 0;
     for (Field& f : fields) {
         f.offset = isUnion ? 0 : offset;
@@ -69,29 +64,22 @@ inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool 
         r->size = std::max(r->size, isUnion ? f.type->size : static_cast<int>(offset));
     }
     r->fields = std::move(fields);
-    r->header = "test.h";
     auto t = make(Kind::Record, r->size, name);
-    t->record = name;
-    t->complete = complete;
+    t->record = name, t->complete = complete;
     if (complete) t->body = r;
     return t;
 }
 
 inline Field field(const std::string& name, CTypePtr type, int bitWidth = -1) {
     Field f;
-    f.name = name;
-    f.type = std::move(type);
-    f.bitWidth = bitWidth;
+    f.name = name, f.type = std::move(type), f.bitWidth = bitWidth;
     return f;
 }
 
 // A function declared in "test.h".
 inline gen::Function declaration(const std::string& name, CTypePtr result, std::vector<gen::Param> params) {
     gen::Function f;
-    f.name = name;
-    f.result = std::move(result);
-    f.params = std::move(params);
-    f.header = "test.h";
+    f.name = name, f.result = std::move(result), f.params = std::move(params), f.header = "test.h";
     return f;
 }
 
@@ -99,12 +87,7 @@ inline gen::Function declaration(const std::string& name, CTypePtr result, std::
 inline gen::Constant constant(const std::string& name, long long value, bool hex, int bytes = 4,
                               bool isUnsigned = false, bool isPointer = false) {
     gen::Constant c;
-    c.name = name;
-    c.value = value;
-    c.hex = hex;
-    c.bytes = bytes;
-    c.isUnsigned = isUnsigned;
-    c.isPointer = isPointer;
+    c.name = name, c.value = value, c.hex = hex, c.bytes = bytes, c.isUnsigned = isUnsigned, c.isPointer = isPointer;
     return c;
 }
 
@@ -117,7 +100,6 @@ inline CTypePtr DWORD() { return integer(4, false, {"DWORD"}, "unsigned long"); 
 inline CTypePtr LONG() { return integer(4, true, {"LONG"}, "long"); }
 inline CTypePtr INT() { return integer(4, true, {}, "int"); }
 inline CTypePtr BOOL() { return integer(4, true, {"WINBOOL"}, "int"); }
-inline CTypePtr LONGLONG() { return integer(8, true, {"LONGLONG"}, "long long"); }
 inline CTypePtr LPARAM() { return integer(4, true, {"LPARAM", "LONG_PTR"}, "long"); }
 inline CTypePtr HWND() { return pointer(record("HWND__", {field("unused", INT())}), {"HWND"}); }
 inline CTypePtr HANDLE() { return pointer(voidType(), {"HANDLE"}); }
@@ -131,8 +113,8 @@ inline CTypePtr RECT() {
 }
 inline CTypePtr POINT() { return record("POINT", {field("x", LONG()), field("y", LONG())}); }
 inline CTypePtr LARGE_INTEGER() {
-    return record("LARGE_INTEGER", {field("QuadPart", LONGLONG())}, true);
+    return record("LARGE_INTEGER", {field("QuadPart", integer(8, true, {"LONGLONG"}, "long long"))}, true);
 }
-inline CTypePtr WNDPROC() { return pointer(function(), {"WNDPROC"}); }
+inline CTypePtr WNDPROC() { return pointer(make(Kind::Function, 0, ""), {"WNDPROC"}); }
 
 }  // namespace tolvane::test::c
