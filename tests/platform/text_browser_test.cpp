@@ -30,7 +30,6 @@ protected:
     }
     bool loaded(int count) { return waitUntil([&] { return events.size() >= count; }); }
     QTextBrowser* view() { return ad->findChild<QTextBrowser*>(); }
-    Browser* browser() { return ad->findChild<Browser*>(); }
 
     test::LoopbackHttp server;
     TextBrowserFactory browsers;
@@ -66,7 +65,7 @@ TEST_F(BannerPageTest, PageThatFailsLeavesTheAreaEmpty) {
     ASSERT_TRUE(loaded(3));
     for (const char* path : {"/none.htm", "/big.htm"}) {
         const int before = events.size();
-        browser()->navigate(server.base() + path);
+        ad->findChild<Browser*>()->navigate(server.base() + path);
         ASSERT_TRUE(loaded(before + 2));
         EXPECT_EQ(events.last(), QString(path) == "/big.htm" ? "NavigateError 0" : "NavigateError 404");
         EXPECT_TRUE(view()->toPlainText().isEmpty());
