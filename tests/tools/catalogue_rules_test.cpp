@@ -52,7 +52,6 @@ TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     EXPECT_EQ(pick.othername, "PickA PickW");
     EXPECT_EQ(pick.declare, R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef p1 As OFN) As Long)");
     EXPECT_NE(pick.csharp.find("CharSet = CharSet.Auto"), std::string::npos);
-    EXPECT_NE(pick.csharp.find("static extern bool Pick(ref OFN p1);"), std::string::npos);
     EXPECT_EQ(pick.win95 + pick.winnt, "YesYes");
     EXPECT_EQ(type.othername, "OFNA OFNW");
     EXPECT_EQ(show.libsclass + ' ' + show.win95, "user32 No");
