@@ -20,14 +20,11 @@ TEST(Categories, RuleTableSortsWellKnownFunctions) {
         int category;
     };
     const Case cases[] = {
-        {"WaitForSingleObject", "synchapi.h", "kernel32.dll", 15}, {"Sleep", "synchapi.h", "kernel32.dll", 14},
+        // the golden forms cover the common categories; these are the rest
         {"LZOpenFile", "lzexpand.h", "lz32.dll", 11}, {"AppendMenu", "winuser.h", "user32.dll", 8},
-        {"TextOut", "wingdi.h", "gdi32.dll", 9}, {"SelectObject", "wingdi.h", "gdi32.dll", 5},
-        {"LoadIcon", "winuser.h", "user32.dll", 7}, {"LineTo", "wingdi.h", "gdi32.dll", 6},
-        {"SendMessage", "winuser.h", "user32.dll", 12}, {"MessageBox", "winuser.h", "user32.dll", 3},
-        {"WNetAddConnection2", "winnetwk.h", "mpr.dll", 13}, {"OpenPrinter", "winspool.h", "winspool.drv", 10},
-        {"RegOpenKeyEx", "winreg.h", "advapi32.dll", 4}, {"ShellExecute", "shellapi.h", "shell32.dll", 16},
-        {"Frobnicate", "other.h", "other.dll", 2},
+        {"SelectObject", "wingdi.h", "gdi32.dll", 5}, {"LoadIcon", "winuser.h", "user32.dll", 7},
+        {"LineTo", "wingdi.h", "gdi32.dll", 6}, {"WNetAddConnection2", "winnetwk.h", "mpr.dll", 13},
+        {"OpenPrinter", "winspool.h", "winspool.drv", 10}, {"Frobnicate", "other.h", "other.dll", 2},
     };
     for (const Case& c : cases) EXPECT_EQ(categoryOf(c.name, c.header, c.dll), c.category) << c.name;
 }

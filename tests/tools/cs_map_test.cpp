@@ -88,7 +88,6 @@ TEST(CsMap, SequentialStructs) {
 TEST(CsMap, ConstantsTakeTheTypeOfTheirExpression) {
     const std::pair<Constant, const char*> cases[] = {
         {constant("X", 0x80000000LL, true, 4, true), "const uint X = 0x80000000;"},
-        {constant("X", -2147467259, true), "const int X = -2147467259;"},
         {constant("X", -1, true, 8, true), "const ulong X = 0xFFFFFFFFFFFFFFFF;"},
         {constant("checked", 10000000000LL, false, 8), "const long @checked = 10000000000;"},
     };
