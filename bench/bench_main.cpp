@@ -2,6 +2,7 @@
 // Builds the synthetic catalogues (kept in FOLDER for later runs), times
 // every case, then prints one table with the window's overhead over the
 // plain query and the memory that listing the largest catalogue takes.
+#include "engine_bench.h"
 #include "search_bench.h"
 #include "synthetic_catalogue.h"
 
@@ -141,6 +142,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Catalogues in %s (built on first use)\n", folder.c_str());
     std::map<std::string, FigureKey> names;
     registerSearchBenchmarks(folder, sizes, names);
+    const std::string largest =
+        sizes.empty() ? std::string() : syntheticCatalogue(folder, *std::max_element(sizes.begin(), sizes.end()));
+    if (!largest.empty()) registerEngineBenchmarks(largest);
     benchmark::Initialize(&restCount, rest.data());
     std::map<FigureKey, Figure> figures;
     CollectingReporter reporter(names, figures);
@@ -149,7 +153,7 @@ int main(int argc, char** argv) {
     closeSession();
     std::printf("\nMachine: %s\n", machine().c_str());
     printTable(sizes, figures);
-    if (!sizes.empty()) printMemory(argv[0], syntheticCatalogue(folder, *std::max_element(sizes.begin(), sizes.end())));
+    if (!largest.empty()) printMemory(argv[0], largest);
     benchmark::Shutdown();
     return 0;
 }

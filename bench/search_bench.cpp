@@ -2,6 +2,7 @@
 // catalogues: through the window run offscreen, through the engine alone,
 // and as the plain SQLite query.
 #include "search_bench.h"
+#include "process_memory.h"
 #include "synthetic_catalogue.h"
 
 #include "browse/add_items.h"
@@ -248,19 +249,6 @@ void registerSearchBenchmarks(const std::string& folder, const std::vector<int>&
         }
     }
 }
-
-namespace {
-
-// A line of /proc/self/status in KiB.
-long long statusKiB(const char* key) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key)) return line.mid(static_cast<int>(qstrlen(key))).trimmed().split(' ').first().toLongLong();
-    return -1;
-}
-
-}  // namespace
 
 int memoryProbe(const std::string& catalogue) {
     Session session(catalogue);
