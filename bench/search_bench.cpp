@@ -5,18 +5,23 @@
 #include "process_memory.h"
 #include "synthetic_catalogue.h"
 
-#include "browse/add_items.h"
-#include "browse/form1.h"
-#include "browse/result_list.h"
+#include "browse/main_window.h"
+#include "browse/record_view.h"
 #include "browse/search_query.h"
-#include "catalogue/vocabulary.h"
+#include "browse/window_controls.h"
+#include "catalogue/open_catalogue.h"
 #include "platform/dialogs.h"
 #include "platform/engine.h"
+#include "platform/local_file_probe.h"
+#include "platform/settings.h"
 #include "platform/sqlite_engine.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QListView>
+#include <QPushButton>
 #include <QTimer>
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -36,6 +41,22 @@ public:
     Answer messageBox(const QString&, Buttons, Icon) override { return Answer::Ok; }
     QString inputBox(const QString&) override { return {}; }
     void fileDialog(const FileDialogRequest&, std::string&) override {}
+};
+
+// Settings that remember one catalogue and the engine, as after a first start.
+class RememberedCatalogue : public SettingsStore {
+public:
+    explicit RememberedCatalogue(const QString& path) : path_(path) {}
+    QString read(const QString&, const QString& section, const QString&, const QString& defaultValue) override {
+        if (section == kCataloguePathEntry) return path_;
+        if (section == kEngineVersionEntry) return QStringLiteral("DAO.DBEngine.36");
+        return defaultValue;
+    }
+    void write(const QString&, const QString&, const QString&, const QString&) override {}
+    void remove(const QString&, const QString&, const QString&) override {}
+
+private:
+    QString path_;
 };
 
 struct Case {
@@ -65,19 +86,33 @@ const std::vector<Case>& searchCases() {
     return cases;
 }
 
-// The window on one catalogue, shown offscreen, as start-up leaves it.
+// The window on one catalogue, shown offscreen, as start-up leaves it; a
+// record view of its own over a second set of controls; a second engine
+// connection and a plain SQLite one.
 class Session {
 public:
-    explicit Session(const std::string& path) : path_(path) {
+    explicit Session(const std::string& path) : path_(path), settings_(QString::fromStdString(path)) {
+        env_.engines = &engines_;
+        env_.settings = &settings_;
+        env_.files = &files_;
         env_.dialogs = &dialogs_;
-        form_ = std::make_unique<Form1>(env_);
-        form_->Db = SqliteEngine().openDatabase(QString::fromStdString(path));
-        AddItems(kCategoryList, form_->CoLei, QStringLiteral("~"), kAllCategoriesPosition);
-        AddItems(kCategoryList, form_->CoOut, QStringLiteral("~"), kAllCategoriesPosition);
-        AddItems(kDllList, form_->CoDll, QStringLiteral("~"), kAllLibrariesPosition);
-        form_->Loaded = true;
+        form_ = std::make_unique<MainWindow>(env_);
+        form_->start();
         form_->show();
         QCoreApplication::processEvents();
+        patternBox_ = form_->findChild<QComboBox*>(QStringLiteral("patternBox"));
+        searchDelay_ = form_->findChild<QTimer*>(QStringLiteral("searchDelay"));
+        fullTextButton_ = form_->findChild<QPushButton*>(QStringLiteral("fullTextButton"));
+        nextButton_ = form_->findChild<QPushButton*>(QStringLiteral("nextButton"));
+        previousButton_ = form_->findChild<QPushButton*>(QStringLiteral("previousButton"));
+        entries_ = form_->findChild<QListView*>(QStringLiteral("resultList"))->model();
+        db_ = SqliteEngine().openDatabase(QString::fromStdString(path));
+        viewControls_ = createControls(viewWindow_, env_);
+        const WindowControls& c = viewControls_;
+        view_ = std::make_unique<RecordView>(db_, dialogs_,
+                                             RecordView::Controls{c.detailBoxes, c.win95Check, c.winntCheck,
+                                                                  c.categoryBox, c.resultList, c.resultModel,
+                                                                  c.statusLine});
         if (sqlite3_open_v2(path.c_str(), &raw_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             throw std::runtime_error("cannot open " + path);
     }
@@ -93,15 +128,42 @@ public:
     }
     static std::unique_ptr<Session> current;
 
-    Form1& form() { return *form_; }
-    Database& db() { return *form_->Db; }
+    // A name search as its delay runs it, or a full-text search; returns
+    // once the list is filled and laid out.
+    void search(const QString& pattern, bool fullText) {
+        patternBox_->setEditText(pattern);
+        if (fullText) {
+            fullTextButton_->click();
+        } else {
+            searchDelay_->start(0);
+            while (searchDelay_->isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        QCoreApplication::processEvents();  // the list lays out and paints
+    }
+    int entries() const { return entries_->rowCount(); }
+    void navigate(int button) { (button == kPreviousRecord ? previousButton_ : nextButton_)->click(); }
+    RecordView& view() { return *view_; }
+    Database& db() { return *db_; }
     sqlite3* raw() { return raw_; }
 
 private:
     std::string path_;
     SilentDialogs dialogs_;
+    SqliteEngineFactory engines_;
+    LocalFileProbe files_;
+    RememberedCatalogue settings_;
     Env env_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
+    QComboBox* patternBox_ = nullptr;
+    QTimer* searchDelay_ = nullptr;
+    QPushButton* fullTextButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* previousButton_ = nullptr;
+    const QAbstractItemModel* entries_ = nullptr;
+    std::shared_ptr<Database> db_;
+    QWidget viewWindow_;
+    WindowControls viewControls_;
+    std::unique_ptr<RecordView> view_;
     sqlite3* raw_ = nullptr;
 };
 
@@ -137,15 +199,8 @@ long long drainRaw(sqlite3* db, const std::string& sql) {
 }
 
 void searchThroughWindow(benchmark::State& state, const std::string& path, const Case& c) {
-    Form1& f = Session::of(path).form();
-    f.T->setEditText(c.pattern);
-    const auto search = [&] {
-        if (c.fullText)
-            f.Command5_Click();
-        else
-            f.Timer1_Timer();
-        QCoreApplication::processEvents();  // the list lays out and paints
-    };
+    Session& session = Session::of(path);
+    const auto search = [&] { session.search(c.pattern, c.fullText); };
     search();  // warms the file cache, as the engine and plain runs are warmed
     // A timer that wants to run every millisecond shows the longest time
     // the window could not answer input.
@@ -160,7 +215,7 @@ void searchThroughWindow(benchmark::State& state, const std::string& path, const
         sinceTick.start();
         search();
     }
-    state.counters["entries"] = f.LItems->count();
+    state.counters["entries"] = session.entries();
     state.counters["longest_pause_ms"] = static_cast<double>(longestPause);
 }
 
@@ -184,7 +239,7 @@ void showRecord(benchmark::State& state, const std::string& path, Path through, 
     const int id = records / 2;
     for (auto _ : state) {
         switch (through) {
-        case Path::Window: s.form().ShowRecord(QString::number(id)); break;
+        case Path::Window: s.view().showRecord(QString::number(id)); break;
         case Path::Engine: {
             const auto row = s.db().openRecordset(recordQuery(id));
             for (const char* column : {"ID", "name", "class", "libsclass", "win95", "winnt", "explain", "declare",
@@ -197,17 +252,17 @@ void showRecord(benchmark::State& state, const std::string& path, Path through, 
     }
 }
 
-// Alternates next and previous around the middle record.
+// Alternates next and previous in the window, and the same statements
+// around the middle record through the engine and plain SQLite.
 void navigationStep(benchmark::State& state, const std::string& path, Path through, int records) {
     Session& s = Session::of(path);
-    Form1& f = s.form();
-    f.ShowRecord(QString::number(records / 2));
+    s.navigate(kNextRecord);  // from no record on view to the second
     int step = 0;
     for (auto _ : state) {
         const int button = step++ % 2 ? 1 : 2;
         const NavigationPlan plan = navigationPlan(button, QString::number(records / 2 + (button == 1)));
         switch (through) {
-        case Path::Window: f.Goto_Click(button); break;
+        case Path::Window: s.navigate(button); break;
         case Path::Engine: {
             const auto rows = s.db().openRecordset(plan.sql);
             rows->moveFirst();
@@ -243,7 +298,7 @@ void registerSearchBenchmarks(const std::string& folder, const std::vector<int>&
             add(c.label, Path::Raw, [path, &c](benchmark::State& s) { searchRaw(s, path, c); });
         }
         for (const Path through : {Path::Window, Path::Engine, Path::Raw}) {
-            add("ShowRecord", through, [=](benchmark::State& s) { showRecord(s, path, through, records); });
+            add("showRecord", through, [=](benchmark::State& s) { showRecord(s, path, through, records); });
             add("navigation step", through,
                 [=](benchmark::State& s) { navigationStep(s, path, through, records); });
         }
@@ -253,11 +308,8 @@ void registerSearchBenchmarks(const std::string& folder, const std::vector<int>&
 int memoryProbe(const std::string& catalogue) {
     Session session(catalogue);
     const long long before = statusKiB("VmHWM:");
-    Form1& f = session.form();
-    f.T->setEditText(QStringLiteral("*"));
-    f.Timer1_Timer();
-    QCoreApplication::processEvents();
-    std::printf("entries=%d before=%lld peak=%lld rss=%lld names=%lld\n", f.LItems->count(), before,
+    session.search(QStringLiteral("*"), false);
+    std::printf("entries=%d before=%lld peak=%lld rss=%lld names=%lld\n", session.entries(), before,
                 statusKiB("VmHWM:"), statusKiB("VmRSS:"), nameBytes(catalogue) / 1024);
     return 0;
 }

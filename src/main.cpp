@@ -1,4 +1,4 @@
-#include "browse/form1.h"
+#include "browse/main_window.h"
 #include "platform/env.h"
 
 #include <QApplication>
@@ -11,8 +11,8 @@ int main(int argc, char** argv) {
     font.setPointSize(9);
     QApplication::setFont(font);
 
-    tolvane::Form1 window(tolvane::systemEnv());
-    window.Form_Load();
+    tolvane::MainWindow window(tolvane::systemEnv());
+    window.start();
     window.show();
     return QApplication::exec();
 }

@@ -129,7 +129,7 @@ QString encode() {
 
 }  // namespace
 
-QString HexDigest(const QString& text, Dialogs& dialogs) {
+QString md5Hex(const QString& text, Dialogs& dialogs) {
     try {
         reset();
         feedMessage(text.toLocal8Bit());

@@ -14,6 +14,6 @@ class Dialogs;
 //
 // The module keeps one working record that every digest resets first, so
 // digests run one at a time on the user-interface thread; not reentrant.
-QString HexDigest(const QString& text, Dialogs& dialogs);
+QString md5Hex(const QString& text, Dialogs& dialogs);
 
 }  // namespace tolvane

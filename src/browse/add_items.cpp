@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-void AddItems(const QString& text, QComboBox* control, const QString& separator, int position) {
+void addItems(const QString& text, QComboBox* control, const QString& separator, int position) {
     if (text.isEmpty()) return;
     control->clear();
     control->addItems(text.split(separator, Qt::KeepEmptyParts));

@@ -11,6 +11,6 @@ namespace tolvane {
 // pieces become empty entries; a negative position selects nothing.
 // A position past the last entry selects nothing. Selecting raises the control's click handling (its activated signal), as a
 // user's pick would.
-void AddItems(const QString& text, QComboBox* control, const QString& separator, int position);
+void addItems(const QString& text, QComboBox* control, const QString& separator, int position);
 
 }  // namespace tolvane

@@ -4,7 +4,25 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <array>
+
 namespace tolvane {
+
+class DetailBox;
+
+// The detail boxes of the record view, by what they show.
+enum DetailField : int {
+    kNameBox,
+    kDllBox,
+    kExplanationBox,
+    kDeclarationBox,
+    kParametersBox,
+    kSampleCodeBox,
+    kReturnValueBox,
+    kIdBox,  // which record is on view; saving and deleting find the row by it
+    kDetailBoxCount
+};
+using DetailBoxes = std::array<DetailBox*, kDetailBoxCount>;
 
 // One detail text box of the record view. Its tag names the catalogue column
 // it shows. Texts go in and come out with CR LF line breaks, as the catalogue

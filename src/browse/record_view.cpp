@@ -1,7 +1,7 @@
 // The record view: one record in the detail controls, the result-list click
 // and the walk through the whole catalogue.
-#include "browse/detail_box.h"
-#include "browse/form1.h"
+#include "browse/record_view.h"
+
 #include "browse/result_list.h"
 #include "browse/search_query.h"
 #include "platform/dialogs.h"
@@ -37,13 +37,13 @@ void showYes(QCheckBox* box, const Recordset& row) {
 
 }  // namespace
 
-// Each control is filled on its own: a column that cannot be read leaves its
-// box empty (a check box or the category as they were) and the rest still
-// shows. An ID that is no number or names no record changes nothing.
-void Form1::ShowRecord(const QString& id) {
+RecordView::RecordView(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs, Controls controls)
+    : catalogue_(catalogue), dialogs_(dialogs), controls_(controls) {}
+
+void RecordView::showRecord(const QString& id) {
     bool isNumber = false;
     const qlonglong number = id.toLongLong(&isNumber);
-    const std::shared_ptr<Database> db = Db;
+    const std::shared_ptr<Database> db = catalogue_;
     if (!isNumber || !db) return;
     std::unique_ptr<Recordset> row;
     try {
@@ -52,28 +52,37 @@ void Form1::ShowRecord(const QString& id) {
     } catch (const Error&) {
         return;
     }
-    for (DetailBox* box : TOut) {
+    for (DetailBox* box : controls_.detailBoxes) {
         const auto value = readField(*row, box->tag());
         box->setText(value && !value->isNull() ? value->toString() : QString());
     }
-    showYes(Ch95, *row);
-    showYes(ChNT, *row);
+    showYes(controls_.win95Check, *row);
+    showYes(controls_.winntCheck, *row);
     if (const auto value = readField(*row, QStringLiteral("class")))
-        if (const auto position = categoryPosition(*value, CoOut->count())) CoOut->setCurrentIndex(*position);
+        if (const auto position = categoryPosition(*value, controls_.categoryBox->count()))
+            controls_.categoryBox->setCurrentIndex(*position);
 }
 
-void Form1::L_Click() {
-    const int row = L->currentIndex().row();
-    if (row < 0 || row >= LItems->count()) return;
-    ShowRecord(QString::number(LItems->itemData(row)));
-    St->setText(positionText(LItems->text(row), row, LItems->count()));
+void RecordView::resultChosen() {
+    const ResultListModel& list = *controls_.resultModel;
+    const int row = controls_.resultList->currentIndex().row();
+    if (row < 0 || row >= list.count()) return;
+    showRecord(QString::number(list.itemData(row)));
+    controls_.statusLine->setText(positionText(list.text(row), row, list.count()));
 }
 
-// Walks the catalogue in ascending ID, whatever the result list holds. Every
-// step runs even after a failed one; the last failure that no record shown
+void RecordView::selectResult(int row) {
+    if (row < 0 || row >= controls_.resultModel->count()) {
+        controls_.resultList->selectionModel()->clear();
+        return;
+    }
+    controls_.resultList->setCurrentIndex(controls_.resultModel->index(row));
+}
+
+// Every step runs even after a failed one; the last failure that no record shown
 // since has cleared is told in an error box (moving past either end leaves
 // no current record).
-void Form1::Goto_Click(int index) {
+void RecordView::navigate(int button) {
     std::optional<Error> failure;
     const auto attempt = [&failure](auto&& step) {
         try {
@@ -82,15 +91,15 @@ void Form1::Goto_Click(int index) {
             failure = e;
         }
     };
-    const NavigationPlan plan = navigationPlan(index, TOut[7]->text());
-    const std::shared_ptr<Database> db = Db;
+    const NavigationPlan plan = navigationPlan(button, controls_.detailBoxes[kIdBox]->text());
+    const std::shared_ptr<Database> db = catalogue_;
     std::unique_ptr<Recordset> rows;
     attempt([&] {
         if (!db) throw Error(err::EngineFailure);
         rows = db->openRecordset(plan.sql);
     });
     if (rows) {
-        if (plan.findOnView) attempt([&] { rows->findFirst(QStringLiteral("ID=") + TOut[7]->text()); });
+        if (plan.findOnView) attempt([&] { rows->findFirst(QStringLiteral("ID=") + controls_.detailBoxes[kIdBox]->text()); });
         attempt([&] {
             switch (plan.move) {
             case NavigationPlan::Move::First: rows->moveFirst(); break;
@@ -101,12 +110,12 @@ void Form1::Goto_Click(int index) {
         });
         attempt([&] {
             const QString id = rows->field(QStringLiteral("ID")).toString();
-            ShowRecord(id);
+            showRecord(id);
             failure.reset();  // showing a record clears what failed before
         });
         attempt([&] { rows->close(); });
     }
-    if (failure) env_.dialogs->messageBox(failure->description(), Buttons::Ok, Icon::Critical);
+    if (failure) dialogs_.messageBox(failure->description(), Buttons::Ok, Icon::Critical);
 }
 
 }  // namespace tolvane

@@ -1,5 +1,7 @@
 #include "editing/declaration_copy.h"
 
+#include "browse/detail_box.h"
+
 namespace tolvane {
 
 namespace {

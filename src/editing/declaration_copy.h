@@ -7,9 +7,6 @@ namespace tolvane {
 // The two forms the declaration box can show; each is its own column.
 enum class OutputForm { VB, CSharp };
 
-// Index of the declaration box among the detail boxes.
-constexpr int kDeclarationBox = 3;
-
 // "Private " in front of the whole text.
 QString privateVbDeclaration(const QString& declaration);
 // Every CR LF directly followed by "static extern" gets "private " after the

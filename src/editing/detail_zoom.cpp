@@ -1,11 +1,10 @@
-// Enlarging a detail box over the window and restoring it; Ctrl+A.
-#include "browse/detail_box.h"
-#include "browse/form1.h"
+#include "editing/detail_zoom.h"
+
 #include "browse/twips.h"
+#include "editing/output_forms.h"
 #include "editing/zoom_placement.h"
 #include "platform/window_geometry.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace tolvane {
@@ -16,40 +15,33 @@ const QString kRestore = QStringLiteral("恢复");
 constexpr int kCtrlOnly = 2;
 }  // namespace
 
-void Form1::Command6_Click() {
-    QWidget* box = TOut[CurOut]->widget();
-    if (Command6->text() == kEnlarge) {
-        OutRect = env_.geometry->windowRect(box);
-        const QSize outer = frameGeometry().size();
+DetailZoom::DetailZoom(QWidget& window, WindowGeometry& geometry, OutputForms& forms, Controls controls)
+    : window_(window), geometry_(geometry), forms_(forms), controls_(controls) {}
+
+void DetailZoom::toggleZoom() {
+    const int focused = forms_.focusedBox();
+    QWidget* box = controls_.detailBoxes[focused]->widget();
+    QPushButton* zoom = controls_.zoomButton;
+    if (zoom->text() == kEnlarge) {
+        zoomedFrom_ = geometry_.windowRect(box);
+        const QSize outer = window_.frameGeometry().size();
         const QRect r = enlargedPlacement(twips(outer.width()), twips(outer.height()));
         box->setGeometry(px(r.x()), px(r.y()), px(r.width()), px(r.height()));
         box->raise();
-        Command6->setText(kRestore);
+        zoom->setText(kRestore);
     } else {
-        const QRect r = restoredPlacement(OutRect, env_.geometry->clientToScreen(this, QPoint(0, 0)));
-        env_.geometry->setWindowPos(box, r.x(), r.y(), r.width(), r.height());
-        Command6->setText(kEnlarge);
+        const QRect r = restoredPlacement(zoomedFrom_, geometry_.clientToScreen(&window_, QPoint(0, 0)));
+        geometry_.setWindowPos(box, r.x(), r.y(), r.width(), r.height());
+        zoom->setText(kEnlarge);
     }
-    Command6->raise();
-    Command3->raise();
-    TOut_GotFocus(CurOut);
+    zoom->raise();
+    controls_.copyButton->raise();
+    forms_.detailBoxFocused(focused);
 }
 
-void Form1::TOut_KeyUp(int index, int keyCode, int shift) {
-    if (keyCode == Qt::Key_A && shift == kCtrlOnly) TOut[index]->select(0, TOut[index]->length());
-}
-
-// Enter reaches the window when the focused control does not take it
-// itself (multi-line boxes do, for their line breaks). As with a default
-// button, a focused button is clicked in its place.
-void Form1::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : Command6)->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+void DetailZoom::detailBoxKeyReleased(int index, int keyCode, int shift) {
+    DetailBox* box = controls_.detailBoxes[index];
+    if (keyCode == Qt::Key_A && shift == kCtrlOnly) box->select(0, box->length());
 }
 
 }  // namespace tolvane

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-using tolvane::AddItems;
+using tolvane::addItems;
 
 // Each piece becomes an entry, also an empty one; a position in the list
 // selects its entry as a user's pick would; an empty text changes nothing.
@@ -25,7 +25,7 @@ TEST(AddItemsTest, FillsTheListAndSelectsAsAPick) {
         box.addItems({"x", "y"});
         box.setCurrentIndex(1);
         QSignalSpy clicks(&box, &QComboBox::activated);
-        AddItems(QString::fromLatin1(c.text), &box, QStringLiteral("~"), c.position);
+        addItems(QString::fromLatin1(c.text), &box, QStringLiteral("~"), c.position);
         QStringList entries;
         for (int i = 0; i < box.count(); ++i) entries << box.itemText(i);
         EXPECT_EQ(entries, c.entries) << c.text;
@@ -37,6 +37,6 @@ TEST(AddItemsTest, FillsTheListAndSelectsAsAPick) {
     }
     QComboBox editable;  // shows the selected preset as its text
     editable.setEditable(true);
-    AddItems(QStringLiteral("*~Get~Set~*Window"), &editable, QStringLiteral("~"), 0);
+    addItems(QStringLiteral("*~Get~Set~*Window"), &editable, QStringLiteral("~"), 0);
     EXPECT_EQ(editable.currentText(), QStringLiteral("*"));
 }

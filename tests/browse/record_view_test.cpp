@@ -1,11 +1,15 @@
-#include "browse/detail_box.h"
-#include "browse/search_window.h"
+#include "browse/record_view.h"
+
+#include "browse/window_controls.h"
 #include "support/catalogues.h"
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -14,107 +18,127 @@ namespace {
 
 const QString kNoCurrentRecord = QStringLiteral("无当前记录。");
 
-class RecordViewTest : public FormTest {
+class RecordViewTest : public WindowTest {
 protected:
-    QString onView() const { return form->TOut[7]->text(); }
+    QString onView() const { return user->shown(kIdBox); }
+    // Finds a record by its exact name and clicks its entry.
+    void open(const QString& name) {
+        user->search(name);
+        const int row = static_cast<int>(user->entries().indexOf(name));
+        ASSERT_GE(row, 0) << name.toStdString();
+        user->clickEntry(row);
+    }
+    void go(int button) { user->click(user->navigationButtons[static_cast<std::size_t>(button)]); }
 };
 
 }  // namespace
 
 TEST_F(RecordViewTest, ClickShowsTheRecordAndItsPositionInTheList) {
-    Form1& f = load();
-    searchFor(f, QStringLiteral("File"));
-    ASSERT_EQ(entries(f).mid(0, 3), (QStringList{"CreateFile", "ReadFile", "WriteFile"}));
-    f.selectResult(2);
-    EXPECT_EQ(f.St->text(), QStringLiteral("WriteFile 3/%1").arg(f.LItems->count()));
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("WriteFile"));
-    EXPECT_EQ(f.TOut[1]->text(), QStringLiteral("kernel32"));
-    EXPECT_EQ(f.TOut[2]->text(), QStringLiteral("向文件句柄的当前位置写入数据。"));
-    EXPECT_TRUE(f.TOut[3]->text().startsWith(QStringLiteral("Declare Function WriteFile")));
-    EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("5"));
-    EXPECT_EQ(f.CoOut->currentIndex(), 12);  // class 11
-    EXPECT_TRUE(f.Ch95->isChecked());
-    EXPECT_TRUE(f.ChNT->isChecked());
+    WindowUser& u = load();
+    u.search(QStringLiteral("File"));
+    ASSERT_EQ(u.entries().mid(0, 3), (QStringList{"CreateFile", "ReadFile", "WriteFile"}));
+    u.clickEntry(2);
+    EXPECT_EQ(u.statusLine->text(), QStringLiteral("WriteFile 3/%1").arg(u.entries().size()));
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("WriteFile"));
+    EXPECT_EQ(u.shown(kDllBox), QStringLiteral("kernel32"));
+    EXPECT_EQ(u.shown(kExplanationBox), QStringLiteral("向文件句柄的当前位置写入数据。"));
+    EXPECT_TRUE(u.shown(kDeclarationBox).startsWith(QStringLiteral("Declare Function WriteFile")));
+    EXPECT_EQ(u.shown(kIdBox), QStringLiteral("5"));
+    EXPECT_EQ(u.categoryBox->currentIndex(), 12);  // class 11
+    EXPECT_TRUE(u.win95Check->isChecked());
+    EXPECT_TRUE(u.winntCheck->isChecked());
 }
 
 TEST_F(RecordViewTest, CountsAndPositionsGoPastThe16BitRange) {
     sql(numberedRows(40000));
-    Form1& f = load();
-    searchFor(f, QStringLiteral("Name"));
-    ASSERT_EQ(f.LItems->count(), 40003);  // with three starter names
-    EXPECT_EQ(f.St->text(), QStringLiteral("GetUserName 1/40003"));
-    f.selectResult(40002);
-    EXPECT_EQ(f.St->text(), QStringLiteral("Name40000 40003/40003"));
-    EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("40049"));
+    WindowUser& u = load();
+    u.search(QStringLiteral("Name"));
+    ASSERT_EQ(u.entries().size(), 40003);  // with three starter names
+    EXPECT_EQ(u.statusLine->text(), QStringLiteral("GetUserName 1/40003"));
+    u.clickEntry(40002);
+    EXPECT_EQ(u.statusLine->text(), QStringLiteral("Name40000 40003/40003"));
+    EXPECT_EQ(onView(), QStringLiteral("40049"));
 }
 
 // The category is class + 1, a Null class keeps the previous one; only the
 // exact word "Yes" ticks; Null columns show empty; the declaration box shows
-// the column its tag names; an ID that names no record changes nothing.
-TEST_F(RecordViewTest, ShowRecordFillsEveryBoxFromItsColumn) {
+// the column of the chosen form.
+TEST_F(RecordViewTest, EveryBoxShowsItsColumn) {
     sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (100, 'Bare')"));
-    Form1& f = load();
-    f.ShowRecord(QStringLiteral("19"));  // GetSystemMetrics: win95 holds "yes"
-    EXPECT_FALSE(f.Ch95->isChecked());
-    EXPECT_TRUE(f.ChNT->isChecked());
-    EXPECT_EQ(f.CoOut->currentText(), QStringLiteral("硬件与系统函数"));
-    f.ShowRecord(QStringLiteral("42"));  // class -1
-    EXPECT_EQ(f.CoOut->currentText(), QStringLiteral("Type类型"));
-    f.ShowRecord(QStringLiteral("7"));  // class 2
-    EXPECT_EQ(f.CoOut->currentText(), QStringLiteral("未分类"));
-    f.ShowRecord(QStringLiteral("100"));
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("Bare"));
-    for (int i = 1; i < 7; ++i) EXPECT_EQ(f.TOut[i]->text(), QString()) << i;
+    WindowUser& u = load();
+    open(QStringLiteral("GetSystemMetrics"));  // win95 holds "yes"
+    EXPECT_FALSE(u.win95Check->isChecked());
+    EXPECT_TRUE(u.winntCheck->isChecked());
+    EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("硬件与系统函数"));
+    open(QStringLiteral("RECT"));  // class -1
+    EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("Type类型"));
+    open(QStringLiteral("GetLastError"));  // class 2
+    EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("未分类"));
+    open(QStringLiteral("Bare"));
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("Bare"));
+    for (int i = kDllBox; i < kIdBox; ++i) EXPECT_EQ(u.shown(i), QString()) << i;
     EXPECT_EQ(onView(), QStringLiteral("100"));
-    EXPECT_FALSE(f.Ch95->isChecked() || f.ChNT->isChecked());
-    EXPECT_EQ(f.CoOut->currentText(), QStringLiteral("未分类"));
+    EXPECT_FALSE(u.win95Check->isChecked() || u.winntCheck->isChecked());
+    EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("未分类"));
 
-    f.TOut[3]->setTag(QStringLiteral("CSharp"));
-    f.ShowRecord(QStringLiteral("41"));  // LZOpenFile has no C# form
-    EXPECT_EQ(f.TOut[3]->text(), QString());
-    f.ShowRecord(QStringLiteral("2"));
-    EXPECT_TRUE(f.TOut[3]->text().startsWith(QStringLiteral("[DllImport")));
+    u.click(u.formButtons[kCSharpForm]);
+    open(QStringLiteral("LZOpenFile"));  // no C# form
+    EXPECT_EQ(u.shown(kDeclarationBox), QString());
+    open(QStringLiteral("Sleep"));
+    EXPECT_TRUE(u.shown(kDeclarationBox).startsWith(QStringLiteral("[DllImport")));
+}
+
+// An ID text that is no number or names no record changes nothing; without
+// a catalogue, navigation tells the failure.
+TEST_F(RecordViewTest, IdsThatNameNoRecord) {
+    QWidget window;
+    const WindowControls c = createControls(window, env);
+    std::shared_ptr<Database> catalogue = engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath());
+    RecordView view(catalogue, dialogs,
+                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList, c.resultModel,
+                     c.statusLine});
+    view.showRecord(QStringLiteral("2"));
     for (const char* id : {"9999", "NotSet", "", "2 or 1=1"}) {
-        f.ShowRecord(QString::fromLatin1(id));
-        EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("Sleep")) << id;
-        EXPECT_EQ(onView(), QStringLiteral("2"));
+        view.showRecord(QString::fromLatin1(id));
+        EXPECT_EQ(c.detailBoxes[kNameBox]->text(), QStringLiteral("Sleep")) << id;
+        EXPECT_EQ(c.detailBoxes[kIdBox]->text(), QStringLiteral("2"));
     }
+    EXPECT_TRUE(dialogs.shown.empty());
+    catalogue.reset();
+    view.navigate(kFirstRecord);
+    EXPECT_EQ(c.detailBoxes[kIdBox]->text(), QStringLiteral("2"));
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 // Moving past either end, or back from no record, fails with the engine's
 // message and keeps the view; next from no record shows the second.
 TEST_F(RecordViewTest, NavigationStopsAtBothEnds) {
-    Form1& f = load();
+    load();
+    go(kPreviousRecord);
+    EXPECT_EQ(onView(), QStringLiteral("NotSet"));
     const std::pair<int, const char*> steps[] = {{2, "2"}, {0, "1"}, {1, "1"}, {3, "49"}, {2, "49"}, {1, "48"}};
     for (const auto& [button, id] : steps) {
-        f.Goto_Click(button);
+        go(button);
         EXPECT_EQ(onView(), QString::fromLatin1(id)) << button;
     }
-    f.TOut[7]->setText(QStringLiteral("NotSet"));
-    f.Goto_Click(1);
-    EXPECT_EQ(onView(), QStringLiteral("NotSet"));
     EXPECT_EQ(dialogs.texts(), QStringList(3, kNoCurrentRecord));
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
 }
 
-// Navigation walks the whole catalogue whatever the list, steps over records
-// deleted meanwhile, and without a catalogue tells the failure.
+// Navigation walks the whole catalogue whatever the list and steps over
+// records deleted meanwhile.
 TEST_F(RecordViewTest, NavigationWalksTheCatalogueNotTheList) {
-    Form1& f = load();
-    searchFor(f, QStringLiteral("Sleep"));
-    f.Goto_Click(2);
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("CreateFile"));
-    EXPECT_EQ(entries(f), QStringList{"Sleep"});
-    EXPECT_EQ(f.St->text(), QStringLiteral("Sleep 1/1"));
-    EXPECT_EQ(f.L->currentIndex().row(), 0);
+    WindowUser& u = load();
+    u.search(QStringLiteral("Sleep"));
+    go(kNextRecord);
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("CreateFile"));
+    EXPECT_EQ(u.entries(), QStringList{"Sleep"});
+    EXPECT_EQ(u.statusLine->text(), QStringLiteral("Sleep 1/1"));
+    EXPECT_EQ(u.currentEntry(), 0);
     sql(QStringLiteral("DELETE FROM winfun WHERE ID IN (4, 5)"));
-    f.Goto_Click(2);
+    go(kNextRecord);
     EXPECT_EQ(onView(), QStringLiteral("6"));
-    f.Goto_Click(1);
+    go(kPreviousRecord);
     EXPECT_EQ(onView(), QStringLiteral("3"));
     EXPECT_TRUE(dialogs.shown.empty());
-    f.Db.reset();
-    f.Goto_Click(0);
-    EXPECT_EQ(onView(), QStringLiteral("3"));
-    EXPECT_EQ(dialogs.shown.size(), 1u);
 }

@@ -1,6 +1,6 @@
 #include "browse/search_query.h"
 
-#include "browse/search_window.h"
+#include "support/window_user.h"
 
 #include <gtest/gtest.h>
 

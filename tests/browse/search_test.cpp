@@ -1,9 +1,10 @@
 #include "browse/detail_box.h"
-#include "browse/search_window.h"
 #include "support/catalogues.h"
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,11 +19,11 @@ const QString kFoundNone = QStringLiteral("找到 0 个相关函数.");
 const QString kSearching = QStringLiteral("Esc取消查询");
 const QStringList kTypes = {"OPENFILENAME", "POINTAPI", "RECT", "SYSTEMTIME"};
 
-class SearchTest : public FormTest {
+class SearchTest : public WindowTest {
 protected:
     // The starter catalogue plus names that test the edges of the language,
     // and records far apart in ID.
-    Form1& loadWithExtras() {
+    WindowUser& loadWithExtras() {
         sql(QStringLiteral("INSERT INTO winfun (name, class, libsclass) VALUES ('O''Brien', 3, 'user32'),"
                            " (NULL, 3, 'user32'), ('', 3, 'user32'), ('GetItem7', 3, 'kernel32.dll')"));
         sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (5000000, 'FarC'), (2000000000, 'FarB'),"
@@ -31,26 +32,16 @@ protected:
     }
     // Runs the search while `meanwhile` happens at the first look at the input.
     void searchWhile(const QString& pattern, const std::function<void()>& meanwhile) {
-        form->FillSlice = {};
-        QTimer::singleShot(0, form.get(), meanwhile);
-        searchFor(*form, pattern);
-    }
-    // The full-text search's entries, sorted.
-    QStringList searchAll(const QString& pattern) {
-        form->T->setEditText(pattern);
-        form->Command5_Click();
-        return sortedEntries(*form);
-    }
-    void waitForTheTimer() {
-        QSignalSpy ticks(form->Timer1, &QTimer::timeout);
-        ASSERT_TRUE(ticks.wait(5000));
+        form->setSearchFillSlice({});
+        user->duringNextSearch(meanwhile);
+        user->search(pattern);
     }
 };
 
 }  // namespace
 
 TEST_F(SearchTest, PatternLanguageThroughTheWholeSearch) {
-    Form1& f = loadWithExtras();
+    WindowUser& u = loadWithExtras();
     const struct {
         const char* pattern;
         QStringList names;
@@ -70,127 +61,117 @@ TEST_F(SearchTest, PatternLanguageThroughTheWholeSearch) {
         {"' or name is null or name='", {}},
     };
     for (const auto& c : cases) {
-        searchFor(f, QString::fromUtf8(c.pattern));
-        EXPECT_EQ(sortedEntries(f), c.names) << c.pattern;
+        u.search(QString::fromUtf8(c.pattern));
+        EXPECT_EQ(u.sortedEntries(), c.names) << c.pattern;
     }
     // Records are listed in ID order, however far apart.
-    searchFor(f, QStringLiteral("Far"));
-    EXPECT_EQ(entries(f), (QStringList{"FarC", "FarB", "FarA"}));
+    u.search(QStringLiteral("Far"));
+    EXPECT_EQ(u.entries(), (QStringList{"FarC", "FarB", "FarA"}));
     // A single "?" lists every name of at least one character: not the
     // empty name, not the Null one.
-    searchFor(f, QStringLiteral("?"));
-    EXPECT_EQ(f.LItems->count(), 54);
-    EXPECT_FALSE(entries(f).contains(QString()));
+    u.search(QStringLiteral("?"));
+    EXPECT_EQ(u.entries().size(), 54);
+    EXPECT_FALSE(u.entries().contains(QString()));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(SearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
-    Form1& f = loadWithExtras();
-    f.T->setEditText(QStringLiteral("*"));
-    pick(f.CoLei, 4);  // searches class 2, shown as "未分类" in the record view
-    EXPECT_EQ(entries(f), QStringList{"GetLastError"});
-    pick(f.CoLei, 1);  // class -1: the types
-    EXPECT_EQ(sortedEntries(f), kTypes);
-    pick(f.CoLei, 0);  // class -2: nothing has it
-    EXPECT_EQ(f.LItems->count(), 0);
-    EXPECT_EQ(f.St->text(), kFoundNone);
+    WindowUser& u = loadWithExtras();
+    u.search(QStringLiteral("*"));
+    u.pick(u.categoryFilter, 4);  // searches class 2, shown as "未分类" in the record view
+    EXPECT_EQ(u.entries(), QStringList{"GetLastError"});
+    u.pick(u.categoryFilter, 1);  // class -1: the types
+    EXPECT_EQ(u.sortedEntries(), kTypes);
+    u.pick(u.categoryFilter, 0);  // class -2: nothing has it
+    EXPECT_EQ(u.entries().size(), 0);
+    EXPECT_EQ(u.statusLine->text(), kFoundNone);
 
-    pick(f.CoLei, 2);
-    f.T->setEditText(QStringLiteral("Get"));
-    pick(f.CoDll, 10);  // user32
-    EXPECT_EQ(sortedEntries(f), (QStringList{"GetDC", "GetSystemMetrics", "GetWindowText"}));
-    pick(f.CoDll, 5);  // "kernel32" is not "kernel32.dll"
-    EXPECT_EQ(sortedEntries(f), (QStringList{"GetCurrentProcessId", "GetLastError", "GetTickCount"}));
+    u.pick(u.categoryFilter, 2);
+    u.search(QStringLiteral("Get"));
+    u.pick(u.dllFilter, 10);  // user32
+    EXPECT_EQ(u.sortedEntries(), (QStringList{"GetDC", "GetSystemMetrics", "GetWindowText"}));
+    u.pick(u.dllFilter, 5);  // "kernel32" is not "kernel32.dll"
+    EXPECT_EQ(u.sortedEntries(), (QStringList{"GetCurrentProcessId", "GetLastError", "GetTickCount"}));
 }
 
 // The first entry is shown with its position; finding nothing, an empty
 // pattern, a rejected query or a lost catalogue keep the view, quietly.
 TEST_F(SearchTest, WhatEachSearchLeavesOnView) {
-    Form1& f = load();
-    searchFor(f, QStringLiteral("Get"));
-    ASSERT_EQ(f.LItems->count(), 13);
-    EXPECT_EQ(f.L->currentIndex().row(), 0);
-    EXPECT_EQ(f.St->text(), QStringLiteral("GetTickCount 1/13"));
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("GetTickCount"));
+    WindowUser& u = load();
+    u.search(QStringLiteral("Get"));
+    ASSERT_EQ(u.entries().size(), 13);
+    EXPECT_EQ(u.currentEntry(), 0);
+    EXPECT_EQ(u.statusLine->text(), QStringLiteral("GetTickCount 1/13"));
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("GetTickCount"));
     for (const char* pattern : {"NoSuchFunction", "[Get"}) {
-        searchFor(f, QString::fromLatin1(pattern));
-        EXPECT_EQ(f.LItems->count(), 0);
-        EXPECT_EQ(f.St->text(), kFoundNone);
-        EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("1"));
+        u.search(QString::fromLatin1(pattern));
+        EXPECT_EQ(u.entries().size(), 0);
+        EXPECT_EQ(u.statusLine->text(), kFoundNone);
+        EXPECT_EQ(u.shown(kIdBox), QStringLiteral("1"));
     }
-    searchFor(f, QStringLiteral("Sleep"));
-    f.T->setEditText(QString());
-    pick(f.CoLei, 1);
-    pick(f.CoDll, 10);
-    f.NameSearch();
-    EXPECT_EQ(entries(f), QStringList{"Sleep"});
-    EXPECT_EQ(f.St->text(), QStringLiteral("Sleep 1/1"));
-    f.Db.reset();
-    searchFor(f, QStringLiteral("Set"));
-    EXPECT_EQ(f.LItems->count(), 0);
-    EXPECT_EQ(f.St->text(), kFoundNone);
+    // An emptied pattern searches nothing, neither typed nor on a filter pick.
+    u.search(QStringLiteral("Sleep"));
+    u.search(QString());
+    u.pick(u.categoryFilter, 1);
+    u.pick(u.dllFilter, 10);
+    EXPECT_EQ(u.entries(), QStringList{"Sleep"});
+    EXPECT_EQ(u.statusLine->text(), QStringLiteral("Sleep 1/1"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(SearchTest, ThreeQuickEditsMakeOneSearchAfterTheLast) {
-    Form1& f = load();
-    f.T->clearEditText();
-    QSignalSpy searches(f.LItems, &QAbstractItemModel::modelReset);
-    QTest::keyClicks(f.T->lineEdit(), QStringLiteral("Get"));
-    EXPECT_TRUE(f.Timer1->isActive());
+    WindowUser& u = load(true);
+    QSignalSpy searches(u.resultList->model(), &QAbstractItemModel::modelReset);
+    u.typePattern(QStringLiteral("Get"));
+    EXPECT_TRUE(u.searchDelay->isActive());
     EXPECT_EQ(searches.count(), 0);
-    waitForTheTimer();
+    u.waitForSearch();
     EXPECT_EQ(searches.count(), 1);
-    EXPECT_FALSE(f.Timer1->isActive());
-    EXPECT_EQ(f.LItems->count(), 13);
+    EXPECT_FALSE(u.searchDelay->isActive());
+    EXPECT_EQ(u.entries().size(), 13);
 }
 
 // Esc stops a search at once, also one that finds nothing for a long while:
 // what was listed stays, nothing is selected.
 TEST_F(SearchTest, EscStopsTheSearchKeepingWhatWasListed) {
     sql(numberedRows(40000));
-    Form1& f = load();
-    f.FillSlice = {};  // look at the input after every row
+    WindowUser& u = load();
+    form->setSearchFillSlice({});  // look at the input after every row
     for (const char* pattern : {"*", "NoSuchName"}) {
-        queueEsc(f);
-        searchFor(f, QString::fromLatin1(pattern));
-        EXPECT_EQ(entries(f), pattern[0] == '*' ? QStringList{"GetTickCount"} : QStringList());
-        EXPECT_FALSE(f.L->currentIndex().isValid());
-        EXPECT_EQ(f.St->text(), kSearching);
-        EXPECT_EQ(f.TOut[7]->text(), QStringLiteral("NotSet"));
+        u.duringNextSearch([&u] { u.pressEsc(); });
+        u.search(QString::fromLatin1(pattern));
+        EXPECT_EQ(u.entries(), pattern[0] == '*' ? QStringList{"GetTickCount"} : QStringList());
+        EXPECT_FALSE((u.currentEntry() >= 0));
+        EXPECT_EQ(u.statusLine->text(), kSearching);
+        EXPECT_EQ(u.shown(kIdBox), QStringLiteral("NotSet"));
     }
 }
 
 // A pick during a search replaces its results for good; typing during one is
 // searched in its turn.
 TEST_F(SearchTest, ASupersededSearchGivesWayToTheNewOne) {
-    Form1& f = load();
-    searchWhile(QStringLiteral("*"), [&f] { pick(f.CoLei, 1); });
-    EXPECT_EQ(sortedEntries(f), kTypes);
-    EXPECT_EQ(f.St->text(), QStringLiteral("RECT 1/4"));
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("RECT"));
-    pick(f.CoLei, 2);
-    searchWhile(QStringLiteral("*"), [&f] {
-        f.T->setEditText(QStringLiteral("Sleep"));
-        f.T_Change();
-    });
-    EXPECT_LT(f.LItems->count(), 49);
-    ASSERT_TRUE(f.Timer1->isActive());
-    waitForTheTimer();
-    EXPECT_EQ(entries(f), QStringList{"Sleep"});
+    WindowUser& u = load(true);
+    searchWhile(QStringLiteral("*"), [&u] { u.pick(u.categoryFilter, 1); });
+    EXPECT_EQ(u.sortedEntries(), kTypes);
+    EXPECT_EQ(u.statusLine->text(), QStringLiteral("RECT 1/4"));
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("RECT"));
+    u.pick(u.categoryFilter, 2);
+    searchWhile(QStringLiteral("*"), [&u] { u.typePattern(QStringLiteral("Sleep")); });
+    EXPECT_LT(u.entries().size(), 49);
+    ASSERT_TRUE(u.searchDelay->isActive());
+    u.waitForSearch();
+    EXPECT_EQ(u.entries(), QStringList{"Sleep"});
 }
 
 TEST_F(SearchTest, ClosingTheWindowStopsASearchAndReleasesTheCatalogue) {
-    Form1& f = load();
-    const std::weak_ptr<Database> db = f.Db;
-    searchWhile(QStringLiteral("*"), [&f] { f.close(); });
-    EXPECT_LT(f.LItems->count(), 49);
-    EXPECT_FALSE(f.Db);
-    EXPECT_TRUE(db.expired());
+    WindowUser& u = load();
+    searchWhile(QStringLiteral("*"), [this] { form->close(); });
+    EXPECT_LT(u.entries().size(), 49);
+    EXPECT_FALSE(heldOpen(cataloguePath()));
 }
 
 TEST_F(SearchTest, FullTextFindsWhatTheNameSearchMissesInEverySearchableColumn) {
-    Form1& f = load();
+    WindowUser& u = load();
     const struct {
         const char* pattern;
         const char* where;
@@ -204,42 +185,44 @@ TEST_F(SearchTest, FullTextFindsWhatTheNameSearchMissesInEverySearchableColumn) 
         {"*lpFileName*hTemplateFile", "parameter", {"CreateFile"}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(searchAll(QString::fromUtf8(c.pattern)), c.names) << c.where;
-        searchFor(f, QString::fromUtf8(c.pattern));
-        EXPECT_EQ(f.LItems->count(), 0) << c.where;
+        EXPECT_EQ(u.searchAll(QString::fromUtf8(c.pattern)), c.names) << c.where;
+        u.search(QString::fromUtf8(c.pattern));
+        EXPECT_EQ(u.entries().size(), 0) << c.where;
     }
     // C# declarations are not searched.
-    EXPECT_EQ(searchAll(QStringLiteral("static extern")), QStringList());
+    EXPECT_EQ(u.searchAll(QStringLiteral("static extern")), QStringList());
 }
 
 // The search ignores the filters and leaves status, selection and view alone;
 // a rejected query lists nothing and says nothing; Esc stops the fill.
 TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
-    Form1& f = load();
-    searchFor(f, QStringLiteral("Sleep"));
-    pick(f.CoLei, 0);
-    pick(f.CoDll, 10);
-    const QString status = f.St->text();
-    EXPECT_EQ(searchAll(QStringLiteral("es")).size(), 49);  // "Yes" in every winnt
-    EXPECT_FALSE(f.L->currentIndex().isValid());
-    EXPECT_EQ(f.TOut[0]->text(), QStringLiteral("Sleep"));
-    EXPECT_EQ(searchAll(QStringLiteral("[z-a]")), QStringList());
+    WindowUser& u = load();
+    u.search(QStringLiteral("Sleep"));
+    u.pick(u.categoryFilter, 0);
+    u.pick(u.dllFilter, 10);
+    const QString status = u.statusLine->text();
+    EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 49);  // "Yes" in every winnt
+    EXPECT_FALSE((u.currentEntry() >= 0));
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("Sleep"));
+    EXPECT_EQ(u.searchAll(QStringLiteral("[z-a]")), QStringList());
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(f.St->text(), status);
-    f.FillSlice = {};
-    queueEsc(f);
-    EXPECT_EQ(searchAll(QStringLiteral("es")).size(), 1);
+    EXPECT_EQ(u.statusLine->text(), status);
+    form->setSearchFillSlice({});
+    u.duringNextSearch([&u] { u.pressEsc(); });
+    EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 1);
 }
 
 TEST_F(SearchTest, FullTextEmptyPatternListsEveryRecordWithAValueNullNamesAsEmptyEntries) {
     sql(QStringLiteral("INSERT INTO winfun (ID, name, explain) VALUES (200, NULL, 'x'), (201, 'O''Brien', NULL)"));
     sql(QStringLiteral("INSERT INTO winfun (ID) VALUES (202)"));
-    Form1& f = load();
-    EXPECT_EQ(searchAll(QString()).size(), 51);
-    const QStringList names = entries(f);
+    WindowUser& u = load();
+    EXPECT_EQ(u.searchAll(QString()).size(), 51);
+    const QStringList names = u.entries();
     const int nameless = static_cast<int>(names.indexOf(QString()));
     ASSERT_GE(nameless, 0);
-    EXPECT_EQ(f.LItems->itemData(nameless), 200);
-    EXPECT_EQ(f.LItems->itemData(nameless + 1), 201);
-    EXPECT_EQ(searchAll(QStringLiteral("o'b")), QStringList{"O'Brien"});
+    u.clickEntry(nameless);
+    EXPECT_EQ(u.shown(kIdBox), QStringLiteral("200"));
+    u.clickEntry(nameless + 1);
+    EXPECT_EQ(u.shown(kIdBox), QStringLiteral("201"));
+    EXPECT_EQ(u.searchAll(QStringLiteral("o'b")), QStringList{"O'Brien"});
 }

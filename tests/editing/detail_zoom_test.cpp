@@ -32,76 +32,77 @@ protected:
 }  // namespace
 
 TEST_F(ZoomTest, FocusTracksTheBoxAndPutsTheButtonsAtItsLowerEdge) {
-    const QPoint copyAt = form->Command3->pos(), enlargeAt = form->Command6->pos();
+    const QPoint copyAt = user->copyButton->pos(), enlargeAt = user->zoomButton->pos();
     EXPECT_EQ(copyAt.y(), px(3480));
     const int expectedTwips[8] = {3480, 870, 2280, 3480, 4920, 6060, 6810, 870};  // the name box moves nothing
     for (int i = 0; i < 8; ++i) {
-        form->TOut_GotFocus(i);
-        EXPECT_EQ(form->CurOut, i);
-        EXPECT_EQ(form->Command3->pos(), QPoint(copyAt.x(), px(expectedTwips[i]))) << i;
-        EXPECT_EQ(form->Command6->pos(), QPoint(enlargeAt.x(), px(expectedTwips[i]))) << i;
+        user->focus(i);
+        EXPECT_EQ(user->copyButton->pos(), QPoint(copyAt.x(), px(expectedTwips[i]))) << i;
+        EXPECT_EQ(user->zoomButton->pos(), QPoint(enlargeAt.x(), px(expectedTwips[i]))) << i;
     }
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);  // the window's focus events run it
-    QApplication::sendEvent(box(5).widget(), &focusIn);
-    EXPECT_EQ(form->CurOut, 5);
+    // The focused box is the one copied.
+    box(kSampleCodeBox).setText(QStringLiteral("sample"));
+    user->focus(kSampleCodeBox);
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text, QStringLiteral("sample\r\n"));
 }
 
 TEST_F(ZoomTest, EnlargeCoversTheWindowAndRestorePutsTheBoxBack) {
     const QRect declaration = at(3), sample = at(5);
-    form->Command6->click();
-    EXPECT_EQ(form->Command6->text(), kRestore);
+    user->click(user->zoomButton);
+    EXPECT_EQ(user->zoomButton->text(), kRestore);
     EXPECT_EQ(at(3).topLeft(), QPoint(px(60), px(60)));
-    EXPECT_EQ(top(3), (QObjectList{box(3).widget(), form->Command6, form->Command3}));
-    EXPECT_EQ(form->Command3->y(), at(3).bottom() + 1 - px(300));  // at the enlarged box's edge
-    form->Command6->click();
-    EXPECT_EQ(form->Command6->text(), kEnlarge);
+    EXPECT_EQ(top(3), (QObjectList{box(3).widget(), user->zoomButton, user->copyButton}));
+    EXPECT_EQ(user->copyButton->y(), at(3).bottom() + 1 - px(300));  // at the enlarged box's edge
+    user->click(user->zoomButton);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
     EXPECT_EQ(at(3), declaration);
-    EXPECT_EQ(form->Command3->y(), px(3480));
+    EXPECT_EQ(user->copyButton->y(), px(3480));
 
     // Each enlarge saves the box it enlarges, in screen terms: a window moved
     // while enlarged puts the box back displaced the other way.
-    form->TOut_GotFocus(5);
-    form->Command6->click();
-    form->Command6->click();
+    user->focus(5);
+    user->click(user->zoomButton);
+    user->click(user->zoomButton);
     EXPECT_EQ(at(5), sample);
-    form->Command6->click();
+    user->click(user->zoomButton);
     form->move(340, 180);  // 40 right, 20 up
-    form->Command6->click();
+    user->click(user->zoomButton);
     EXPECT_EQ(at(5), sample.translated(-40, 20));
 
     // Restore acts on the box current then: it takes the saved place.
-    form->TOut_GotFocus(3);
-    form->Command6->click();
+    user->focus(3);
+    user->click(user->zoomButton);
     const QRect enlarged = at(3);
-    form->TOut_GotFocus(5);
-    form->Command6->click();
+    user->focus(5);
+    user->click(user->zoomButton);
     EXPECT_EQ(at(5), declaration);
     EXPECT_EQ(at(3), enlarged);
 
     // The name box enlarges but leaves the buttons in place.
-    form->TOut_GotFocus(0);
-    const QPoint copyAt = form->Command3->pos();
-    form->Command6->click();
+    user->focus(0);
+    const QPoint copyAt = user->copyButton->pos();
+    user->click(user->zoomButton);
     EXPECT_EQ(at(0).topLeft(), QPoint(px(60), px(60)));
-    EXPECT_EQ(form->Command3->pos(), copyAt);
+    EXPECT_EQ(user->copyButton->pos(), copyAt);
 }
 
 TEST_F(ZoomTest, EnterClicksTheDefaultButtonUnlessAControlTakesIt) {
     QTest::keyClick(box(0).widget(), Qt::Key_Return);
-    EXPECT_EQ(form->Command6->text(), kRestore);
-    QTest::keyClick(form->T->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(form->Command6->text(), kEnlarge);
+    EXPECT_EQ(user->zoomButton->text(), kRestore);
+    QTest::keyClick(user->patternBox->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
     QTest::keyClick(box(0).widget(), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(form->Command6->text(), kEnlarge);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
     QTest::keyClick(box(2).widget(), Qt::Key_Return);  // a multi-line box keeps Enter
-    EXPECT_EQ(form->Command6->text(), kEnlarge);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
     EXPECT_EQ(box(2).text(), QStringLiteral("\r\n"));
     form->show();  // a focused button is clicked itself
-    form->Command7->setFocus();
+    user->deleteButton->setFocus();
     dialogs.answers.push_back(Answer::No);
-    QTest::keyClick(form->Command7, Qt::Key_Return);
+    QTest::keyClick(user->deleteButton, Qt::Key_Return);
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("确实要删除此条记录吗(无法恢复)?")});
-    EXPECT_EQ(form->Command6->text(), kEnlarge);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
 }
 
 TEST_F(ZoomTest, CtrlAAloneSelectsTheWholeTextOnRelease) {

@@ -7,7 +7,6 @@ namespace tolvane::test {
 void EditingTest::SetUp() {
     env.geometry = &geometry;
     load();
-    ASSERT_TRUE(form->Db);
 }
 
 QStringList EditingTest::table() {
@@ -37,15 +36,15 @@ qlonglong EditingTest::idOf(const QString& name) {
     return id.isValid() ? id.toLongLong() : -1;
 }
 
-void EditingTest::onView(qlonglong id, const QStringList& texts) {
-    box(7).setText(QString::number(id));
-    for (int i = 0; i < 7; ++i) box(i).setText(texts.value(i));
+void EditingTest::onView(const QString& name, const QStringList& texts) {
+    show(name);
+    for (int i = 0; i < texts.size(); ++i) user->typeInto(i, texts[i]);
 }
 
 void EditingTest::click(QPushButton* button, Answer a) {
     dialogs.shown.clear();
     dialogs.answers.push_back(a);
-    button->click();
+    user->click(button);
 }
 
 }  // namespace tolvane::test

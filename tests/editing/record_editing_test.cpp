@@ -1,6 +1,8 @@
 #include "editing_fixture.h"
 
-#include "browse/result_list.h"
+#include "browse/record_view.h"
+#include "browse/window_controls.h"
+#include "editing/record_editor.h"
 #include "platform/sqlite_engine.h"
 
 #include <QCheckBox>
@@ -18,14 +20,7 @@ QString q(const char* s) { return QString::fromUtf8(s); }
 
 const QString kSaved = q("修改成功!");
 
-class RecordEditingTest : public test::EditingTest {
-protected:
-    // Puts one entry in the result list and selects it, as a search would.
-    void select(const QString& name) {
-        form->LItems->append(name, static_cast<std::int32_t>(idOf(name)));
-        form->selectResult(form->LItems->count() - 1);
-    }
-};
+class RecordEditingTest : public test::EditingTest {};
 
 }  // namespace
 
@@ -34,10 +29,10 @@ TEST_F(RecordEditingTest, EachChangeAsksAndOnlyYesGoesOn) {
         QPushButton* button;
         QString question;
         Icon icon;
-    } operations[] = {{form->Command1, q("添加记录吗(修改后需保存)?"), Icon::None},
-                      {form->Command2, q("确实要更改数据库信息吗?"), Icon::Question},
-                      {form->Command7, q("确实要删除此条记录吗(无法恢复)?"), Icon::Critical}};
-    onView(idOf("Sleep"), {q("Changed")});
+    } operations[] = {{user->addButton, q("添加记录吗(修改后需保存)?"), Icon::None},
+                      {user->saveButton, q("确实要更改数据库信息吗?"), Icon::Question},
+                      {user->deleteButton, q("确实要删除此条记录吗(无法恢复)?"), Icon::Critical}};
+    onView(q("Sleep"), {q("Changed")});
     const QStringList before = table();
     for (const auto& op : operations) {
         for (Answer a : {Answer::No, Answer::Cancel}) {  // closing the box answers Cancel
@@ -58,12 +53,13 @@ TEST_F(RecordEditingTest, SaveWritesEveryBoxByItsTagTheFlagsAndTheCategory) {
     const QStringList texts = {q("Sleep2"), q("kernel32.dll"), q("it's \"quoted\"'); delete from winfun; --"),
                                q("Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)\r\n' 注释"),
                                q("ms"), q("Sleep 1\r\n"), q("")};
-    onView(id, texts);
-    form->Ch95->setChecked(true);
-    form->ChNT->setChecked(false);
-    form->CoOut->setCurrentIndex(0);  // "Type类型"
+    onView(q("Sleep"), texts);
+    ASSERT_TRUE(user->win95Check->isChecked());
+    ASSERT_TRUE(user->winntCheck->isChecked());
+    user->click(user->winntCheck);  // cleared
+    user->pick(user->categoryBox, 0);  // "Type类型"
     const int rows = table().size();
-    click(form->Command2);
+    click(user->saveButton);
     ASSERT_EQ(dialogs.texts(), (QStringList{q("确实要更改数据库信息吗?"), kSaved}));
     const char* columns[] = {"name", "libsclass", "explain", "declare", "parameter", "recode", "returned"};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(stored(id, columns[i]).toString(), texts[i]) << columns[i];
@@ -75,10 +71,10 @@ TEST_F(RecordEditingTest, SaveWritesEveryBoxByItsTagTheFlagsAndTheCategory) {
 
     // The C# form writes the declaration box into CSharp only.
     const QVariant declare = stored(id, "declare");
-    form->Option1[1]->setChecked(true);
-    box(3).setText(q("[DllImport(\"kernel32\")]\r\nstatic extern void Sleep(uint ms);"));
-    form->CoOut->setCurrentIndex(17);
-    click(form->Command2);
+    user->click(user->formButtons[kCSharpForm]);
+    user->typeInto(kDeclarationBox, q("[DllImport(\"kernel32\")]\r\nstatic extern void Sleep(uint ms);"));
+    user->pick(user->categoryBox, 17);
+    click(user->saveButton);
     EXPECT_EQ(stored(id, "CSharp").toString(), box(3).text());
     EXPECT_EQ(stored(id, "declare"), declare);
     EXPECT_EQ(stored(id, "class").toLongLong(), 16);
@@ -88,8 +84,8 @@ TEST_F(RecordEditingTest, ARecordSavedUnchangedKeepsEveryColumn) {
     const QStringList before = table();
     const qlonglong quirk = idOf("GetSystemMetrics");  // its win95 reads "yes"
     for (const QString& row : before) {
-        form->ShowRecord(row.section(QLatin1Char('|'), 0, 0));
-        click(form->Command2);
+        show(row.section(QLatin1Char('|'), 1, 1));
+        click(user->saveButton);
         ASSERT_EQ(lastShown(), kSaved);
     }
     QStringList expected = before;
@@ -100,37 +96,37 @@ TEST_F(RecordEditingTest, ARecordSavedUnchangedKeepsEveryColumn) {
 }
 
 TEST_F(RecordEditingTest, AddShowsTheNewRecordOutsideTheListAndDeleteLeavesItOnScreen) {
-    select("Sleep");
-    const int category = form->CoOut->currentIndex();
+    show(q("Sleep"));
+    const int category = user->categoryBox->currentIndex();
     const int rows = table().size();
-    click(form->Command1);
+    click(user->addButton);
     EXPECT_EQ(dialogs.shown.size(), 1u);
     ASSERT_EQ(table().size(), rows + 1);
     const qlonglong id = box(7).text().toLongLong();
     EXPECT_TRUE(stored(id, "ID").isValid());
     EXPECT_EQ(box(0).text(), QString());
-    EXPECT_EQ(form->LItems->count(), 1);
+    EXPECT_EQ(user->entries(), QStringList{q("Sleep")});
 
-    box(0).setText(q("NewFunction"));
-    click(form->Command2);
+    user->typeInto(kNameBox, q("NewFunction"));
+    click(user->saveButton);
     EXPECT_EQ(lastShown(), kSaved);
     EXPECT_EQ(stored(id, "name").toString(), q("NewFunction"));
     // A new row has no category: the one on view before stays and is stored.
     EXPECT_EQ(stored(id, "class").toLongLong(), category - 1);
     EXPECT_EQ(stored(id, "win95").toString(), q("No"));
 
-    click(form->Command7);
+    click(user->deleteButton);
     EXPECT_EQ(table().size(), rows);
     EXPECT_FALSE(stored(id, "ID").isValid());
     EXPECT_EQ(box(0).text(), q("NewFunction"));
     EXPECT_EQ(box(7).text(), QString::number(id));
-    click(form->Command7);  // again: nothing to delete, nothing said
+    click(user->deleteButton);  // again: nothing to delete, nothing said
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
+// Without a record on view, and when the record is gone, nothing is written
+// and the failure is told.
 TEST_F(RecordEditingTest, FailuresAreReportedAndWriteNothing) {
-    const qlonglong id = idOf("Sleep");
-    onView(id, {q("Changed")});
     QStringList before = table();
     auto expectFailure = [&](QPushButton* button, const QString& text = {}) {
         click(button);
@@ -140,75 +136,100 @@ TEST_F(RecordEditingTest, FailuresAreReportedAndWriteNothing) {
         EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
         EXPECT_EQ(table(), before);
     };
-    for (const char* text : {"NotSet", ""}) {
-        SCOPED_TRACE(text);
-        box(7).setText(q(text));
-        for (QPushButton* button : {form->Command2, form->Command7}) expectFailure(button);
-    }
-    box(7).setText(QString::number(id));
-    const std::shared_ptr<Database> db = form->Db;
-    for (std::shared_ptr<Database> other : {std::shared_ptr<Database>(SqliteEngine().openDatabase(
-                                                cataloguePath(), false, true, {})),
-                                            std::shared_ptr<Database>()}) {
-        SCOPED_TRACE(other ? "read-only" : "no database");
-        form->Db = other;
-        for (QPushButton* button : {form->Command1, form->Command2, form->Command7}) expectFailure(button);
-    }
-    form->Db = db;
+    user->typeInto(kNameBox, q("Changed"));  // the ID box still says "NotSet"
+    for (QPushButton* button : {user->saveButton, user->deleteButton}) expectFailure(button);
+    const qlonglong id = idOf("Sleep");
+    onView(q("Sleep"), {q("Changed")});
     sql(QStringLiteral("delete from winfun where ID=%1").arg(id));
     before = table();
-    expectFailure(form->Command2, q("该记录已不存在，未保存任何修改。"));
+    expectFailure(user->saveButton, q("该记录已不存在，未保存任何修改。"));
+}
+
+// The editor on its own: an ID text that is no whole number, a read-only
+// catalogue and no catalogue at all fail every change with an error box.
+TEST_F(RecordEditingTest, TheEditorRefusesWhatItCannotWrite) {
+    QWidget window;
+    const WindowControls c = createControls(window, env);
+    std::shared_ptr<Database> catalogue;
+    RecordView view(catalogue, dialogs,
+                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList, c.resultModel,
+                     c.statusLine});
+    RecordEditor editor(catalogue, dialogs, view, {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox});
+    const QStringList before = table();
+    const auto failures = [&](std::initializer_list<void (RecordEditor::*)()> changes) {
+        for (auto change : changes) {
+            dialogs.shown.clear();
+            dialogs.answers.push_back(Answer::Yes);
+            (editor.*change)();
+            ASSERT_EQ(dialogs.shown.size(), 2u);
+            EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+        }
+        EXPECT_EQ(table(), before);
+    };
+    catalogue = std::shared_ptr<Database>(SqliteEngine().openDatabase(cataloguePath(), false, true, {}));
+    for (const char* text : {"NotSet", "", "2 or 1=1", "99999999999"}) {
+        SCOPED_TRACE(text);
+        c.detailBoxes[kIdBox]->setText(q(text));
+        failures({&RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
+    }
+    c.detailBoxes[kIdBox]->setText(QString::number(idOf("Sleep")));
+    SCOPED_TRACE("read-only");
+    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
+    catalogue.reset();
+    SCOPED_TRACE("no catalogue");
+    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
 }
 
 TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordInTheIdBoxDroppingEdits) {
-    const qlonglong sleep = idOf("Sleep"), tick = idOf("GetTickCount");
+    const qlonglong sleep = idOf("Sleep"), next = idOf("CreateFile");
     // No record on view: only the column changes.
-    box(3).setText(q("Declare Sub A ()"));
-    form->Option1[1]->setChecked(true);
-    EXPECT_EQ(box(3).tag(), q("CSharp"));
-    EXPECT_EQ(box(3).text(), q("Declare Sub A ()"));
-    form->Option1[0]->setChecked(true);
-    EXPECT_EQ(box(3).tag(), q("declare"));
-    show("Sleep");  // on view without a list selection
-    form->Option1[1]->setChecked(true);
-    EXPECT_EQ(box(3).text(), stored(sleep, "CSharp").toString());
-    form->Option1[0]->setChecked(true);
+    user->typeInto(kDeclarationBox, q("Declare Sub A ()"));
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kDeclarationBox).tag(), q("CSharp"));
+    EXPECT_EQ(box(kDeclarationBox).text(), q("Declare Sub A ()"));
+    user->click(user->formButtons[kVbForm]);
+    EXPECT_EQ(box(kDeclarationBox).tag(), q("declare"));
+    show("Sleep");
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kDeclarationBox).text(), stored(sleep, "CSharp").toString());
+    user->click(user->formButtons[kVbForm]);
 
-    select("Sleep");
-    show("GetTickCount");  // stepped on to another record
-    box(0).setText(q("Edited"));
-    form->Option1[1]->setChecked(true);
-    EXPECT_EQ(box(0).text(), q("GetTickCount"));
-    EXPECT_EQ(box(3).text(), stored(tick, "CSharp").toString());
-    form->Option1[0]->setChecked(true);
-    EXPECT_EQ(box(3).text(), stored(tick, "declare").toString());
+    // Stepped on to another record while the list still selects Sleep.
+    user->click(user->navigationButtons[kNextRecord]);
+    ASSERT_EQ(box(kIdBox).text(), QString::number(next));
+    user->typeInto(kNameBox, q("Edited"));
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kNameBox).text(), q("CreateFile"));
+    EXPECT_EQ(box(kDeclarationBox).text(), stored(next, "CSharp").toString());
+    user->click(user->formButtons[kVbForm]);
+    EXPECT_EQ(box(kDeclarationBox).text(), stored(next, "declare").toString());
 
     // The record gone: nothing reloads.
     show("Sleep");
-    const QString vb = box(3).text();
+    const QString vb = box(kDeclarationBox).text();
     sql(QStringLiteral("delete from winfun where ID=%1").arg(sleep));
-    form->Option1[1]->setChecked(true);
-    EXPECT_EQ(box(3).text(), vb);
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kDeclarationBox).text(), vb);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(RecordEditingTest, CopyPutsTheCurrentBoxOnTheClipboardWithCrLfBreaks) {
     show("GetTickCount");
-    form->Command3->click();
+    user->click(user->copyButton);
     EXPECT_EQ(clipboard.text, q("Private Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n"));
-    form->Option1[1]->setChecked(true);
-    static_cast<QPlainTextEdit*>(box(3).widget())->setPlainText(q("[A]\nstatic extern void A();"));
-    form->Command3->click();
+    user->click(user->formButtons[kCSharpForm]);
+    user->typeInto(kDeclarationBox, q("[A]\nstatic extern void A();"));
+    user->click(user->copyButton);
     EXPECT_EQ(clipboard.text, q("[A]\r\nprivate static extern void A();\r\n"));
     EXPECT_EQ(clipboard.clears, 2);
-    form->TOut_GotFocus(0);
-    form->Command3->click();
+    user->focus(kNameBox);
+    user->click(user->copyButton);
     EXPECT_EQ(clipboard.text, q("GetTickCount\r\n"));
     EXPECT_TRUE(dialogs.shown.empty());
 
     clipboard.text.reset();
     clipboard.failing = true;
-    form->Command3->click();
+    user->click(user->copyButton);
     EXPECT_FALSE(clipboard.text);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, q("无法打开剪贴板。"));

@@ -1,6 +1,6 @@
 #include "platform/text_browser.h"
 
-#include "banner/advertise.h"
+#include "banner/banner_view.h"
 #include "support/fake_browser.h"
 #include "support/fakes.h"
 #include "support/loopback_http.h"
@@ -22,8 +22,8 @@ protected:
     BannerPageTest() {
         env.browsers = &browsers;
         banner.base = server.base();
-        ad = new Advertise(env, &window, banner);
-        QObject::connect(ad, &Advertise::BrowserEvent, [this](const BrowserEventInfo& e) {
+        ad = new BannerView(env, &window, banner);
+        QObject::connect(ad, &BannerView::browserEvent, [this](const BrowserEventInfo& e) {
             events << e.name + ' ' + e.parameters.value("StatusCode").toString();
             requestsSeen << server.requested.size();
         });
@@ -35,7 +35,7 @@ protected:
     TextBrowserFactory browsers;
     BannerSettings banner;
     QWidget window;
-    Advertise* ad;
+    BannerView* ad;
     QStringList events;       // "name status"
     QList<int> requestsSeen;  // requests the server had when each event came
 };

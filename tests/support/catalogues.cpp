@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace tolvane::test {
 
@@ -59,6 +60,14 @@ QString numberedRows(int count) {
                "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                "SELECT 'Name' || i, i % 17 - 1 FROM n;")
         .arg(count);
+}
+
+bool heldOpen(const QString& path) {
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files))
+        if (QFileInfo(fds.filePath(fd)).symLinkTarget() == target) return true;
+    return false;
 }
 
 }  // namespace tolvane::test

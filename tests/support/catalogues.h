@@ -40,6 +40,9 @@ int failureOf(const std::function<void()>& call);
 // The text of one column over every row of a query (Null as "").
 QStringList columnOf(Database& db, const QString& sql, const QString& column = QStringLiteral("name"));
 
+// Whether this process holds the file at `path` open (read from /proc).
+bool heldOpen(const QString& path);
+
 // SQL that adds `count` rows named "Name1", "Name2", ... with class i % 17 - 1.
 QString numberedRows(int count);
 

@@ -1,6 +1,6 @@
-#include "catalogue/open_mdb.h"
+#include "catalogue/open_catalogue.h"
 
-#include "catalogue/api_dlg.h"
+#include "catalogue/catalogue_chooser.h"
 #include "platform/catalogue_builder.h"
 #include "platform/error.h"
 #include "support/catalogues.h"
@@ -45,7 +45,7 @@ protected:
     QString opened() const { return test::columnOf(*db, "select name from winfun").value(0); }
     QString setting(const QString& entry) { return settings.read("QMWX_varnel", entry, entry, kAbsent); }
     void remember(const QString& entry, const QString& value) { settings.write("QMWX_varnel", entry, entry, value); }
-    bool open() { return OpenMDB(env, "winapi.mdb", db, "varnel"); }
+    bool open() { return openCatalogue(env, "winapi.mdb", db, "varnel"); }
 
     QTemporaryDir programDir, currentDir;
     QString previousDir;
@@ -100,7 +100,7 @@ TEST_F(OpenMDBTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
         int left = 20;
     } bounded;
     env.files = &bounded;
-    EXPECT_FALSE(OpenMDB(env, "", db, "varnel"));
+    EXPECT_FALSE(openCatalogue(env, "", db, "varnel"));
     EXPECT_EQ(dialogs.texts(), QStringList{describeError(err::BadFileName)});
 }
 
@@ -185,11 +185,11 @@ TEST_F(OpenMDBTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
 TEST_F(OpenMDBTest, ChooserRemembersTheLastChoiceAndAlwaysOpensInTheProgramFolder) {
     dialogs.fileAnswers = {ScriptedDialogs::cancel(), ScriptedDialogs::choose(" /d/a.mdb "),
                            ScriptedDialogs::cancel()};
-    SelectMDB(env, "varnel");
+    chooseCatalogue(env, "varnel");
     EXPECT_EQ(setting("MDB_Path"), kAbsent);
-    SelectMDB(env, "");  // the program's own name stands in
+    chooseCatalogue(env, "");  // the program's own name stands in
     EXPECT_EQ(settings.read("QMWX_tolvane", "MDB_Path", "MDB_Path", kAbsent), "/d/a.mdb");
-    SelectMDB(env, "varnel");
+    chooseCatalogue(env, "varnel");
     EXPECT_EQ(setting("MDB_Path"), "/d/a.mdb");
     EXPECT_EQ(dialogs.fileRequests[2].initialDir, programDir.path());
 }

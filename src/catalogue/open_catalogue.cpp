@@ -1,6 +1,6 @@
-#include "catalogue/open_mdb.h"
+#include "catalogue/open_catalogue.h"
 
-#include "catalogue/api_dlg.h"
+#include "catalogue/catalogue_chooser.h"
 #include "platform/dialogs.h"
 #include "platform/engine.h"
 #include "platform/env.h"
@@ -48,7 +48,7 @@ void report(const Env& env, const Error& failure) {
     env.dialogs->messageBox(failure.description(), Buttons::Ok, Icon::Critical);
 }
 
-// One call of OpenMDB. Starting over is a loop, not a nested call, so that
+// One call of openCatalogue. Starting over is a loop, not a nested call, so that
 // however often the user sends the search round again the stack stays flat.
 class Opener {
 public:
@@ -77,9 +77,9 @@ private:
         try {
             QString id = readSetting(kEngineVersionEntry, QString());
             if (id.isEmpty()) {
-                RegDAO(env_, appName_);
+                registerEngine(env_, appName_);
                 id = readSetting(kEngineVersionEntry, QString());
-                if (id.isEmpty()) return Outcome::Failed;  // RegDAO has told the user
+                if (id.isEmpty()) return Outcome::Failed;  // registerEngine has told the user
             }
             engine_ = createEngine(env_, id);
             locate();
@@ -100,7 +100,7 @@ private:
         asked_ = true;
         if (env_.dialogs->messageBox(kAskToChoose, Buttons::YesNoCancel, Icon::None) != Answer::Yes)
             env_.processes->endProgram();
-        SelectMDB(env_, appName_);
+        chooseCatalogue(env_, appName_);
         path_ = readSetting(kCataloguePathEntry, env_.programDir + QStringLiteral("/*.mdb"));
         if (env_.files->exists(path_)) return;
         env_.dialogs->messageBox(kNotFound, Buttons::Ok, Icon::Critical);
@@ -133,7 +133,7 @@ private:
                                                env_.dialogs->inputBox(kPasswordPrompt)));
                 return Outcome::Opened;
             case err::NotValidFileName:
-                SelectMDB(env_, appName_);
+                chooseCatalogue(env_, appName_);
                 afterBadName_ = false;
                 return Outcome::Repeat;
             default:
@@ -161,12 +161,12 @@ private:
 
 QString settingsAppName(const QString& appName) { return QStringLiteral("QMWX_") + appName; }
 
-bool OpenMDB(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
+bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
              const QString& appName) {
     return Opener(env, fileName, db, appName).run();
 }
 
-void RegDAO(const Env& env, const QString& appName) {
+void registerEngine(const Env& env, const QString& appName) {
     bool started = false;
     for (const QString& commandLine : kRegistrations) {
         try {
@@ -195,11 +195,11 @@ void RegDAO(const Env& env, const QString& appName) {
     env.dialogs->messageBox(kNoEngine, Buttons::Ok, Icon::Critical);
 }
 
-void SelectMDB(const Env& env, const QString& appName) {
+void chooseCatalogue(const Env& env, const QString& appName) {
     const QString name = appName.isEmpty() ? env.programName : appName;
     FileDialogState& state = fileDialogState();
-    state.DlgDir = env.programDir;
-    const QString chosen = ShowFileDlg(env, 0, kDefaultFilter, kChooserTitle, QString(), state);
+    state.dialogFolder = env.programDir;
+    const QString chosen = showFileDialog(env, 0, kDefaultFilter, kChooserTitle, QString(), state);
     if (!chosen.isEmpty())
         env.settings->write(settingsAppName(name), kCataloguePathEntry, kCataloguePathEntry,
                             chosen);

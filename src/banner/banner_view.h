@@ -17,20 +17,20 @@ class PropertyBag;
 // page into it, unless the machine's name is on the exempt list. Until then,
 // and for good on an exempt machine, it stays empty.
 //
-// The size follows AdType and is restored after every resize. Every event of
-// the browser is passed on unchanged as BrowserEvent.
+// The size follows adType and is restored after every resize. Every event of
+// the browser is passed on unchanged as browserEvent.
 //
 // Uses env.dialogs (digest failures), env.machine (the computer's name; may
 // be null: no name) and env.browsers (may be null: no browser).
-class Advertise : public QWidget {
+class BannerView : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(qint16 AdType READ AdType WRITE setAdType)
+    Q_PROPERTY(qint16 adType READ adType WRITE setAdType)
 public:
-    explicit Advertise(const Env& env, QWidget* parent = nullptr, BannerSettings settings = {});
+    explicit BannerView(const Env& env, QWidget* parent = nullptr, BannerSettings settings = {});
 
     // The banner kind, 1 by default. Setting it resizes the control at once
     // but leaves an existing browser's size and page alone.
-    qint16 AdType() const { return adType_; }
+    qint16 adType() const { return adType_; }
     void setAdType(qint16 adType);
 
     // Container notifications: load and save of the saved properties.
@@ -40,23 +40,23 @@ public:
     void writeProperties(PropertyBag& bag) const;
 
 signals:
-    void BrowserEvent(const tolvane::BrowserEventInfo& info);
+    void browserEvent(const tolvane::BrowserEventInfo& info);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void ApplyAdSize();
-    QString GetMachineName() const;
+    void applyAdSize();
+    QString machineName() const;
     void startBanner();
 
     Env env_;
     BannerSettings settings_;
     qint16 adType_ = 1;
-    bool Sizing = false;
-    QPointer<Browser> Br;
-    QTimer Timer1{this};  // a child, so the host can see it
+    bool sizing_ = false;
+    QPointer<Browser> browser_;
+    QTimer startDelay_{this};  // a child, so the host can see it
 };
 
 }  // namespace tolvane

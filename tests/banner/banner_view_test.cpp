@@ -1,4 +1,4 @@
-#include "banner/advertise.h"
+#include "banner/banner_view.h"
 
 #include "banner/property_bag.h"
 #include "platform/error.h"
@@ -19,20 +19,20 @@ TEST(AdPageAddressTest, PageNumberIsKindPlusOneIn16Bits) {
     EXPECT_THROW(adPageAddress("b", 32767), Error);
 }
 
-class AdvertiseTest : public ::testing::Test, protected test::FakeEnv {
+class BannerViewTest : public ::testing::Test, protected test::FakeEnv {
 protected:
-    AdvertiseTest() {
+    BannerViewTest() {
         env.browsers = &browsers;
         banner.base = QStringLiteral("http://banner.test");
         banner.exemptDigests = {QStringLiteral("43171AAB27462CCF47874C1E904FB20A")};
     }
     // The control as the main window holds it, shown.
     void place() {
-        ad = new Advertise(env, &window, banner);
+        ad = new BannerView(env, &window, banner);
         window.show();
         ad->show();
     }
-    QTimer* timer() { return ad->findChild<QTimer*>(QStringLiteral("Timer1")); }
+    QTimer* timer() { return ad->findChild<QTimer*>(QStringLiteral("startDelay")); }
     bool ticked() { return waitUntil([this] { return !timer()->isActive(); }); }
     void showAgain() {
         ad->hide();
@@ -42,12 +42,12 @@ protected:
     test::FakeBrowserFactory browsers;
     BannerSettings banner;
     QWidget window;
-    Advertise* ad = nullptr;
+    BannerView* ad = nullptr;
 };
 
-// In a designer the control never starts; its size follows AdType and snaps
-// back, and its saved properties keep AdType unless it is the default 1.
-TEST_F(AdvertiseTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
+// In a designer the control never starts; its size follows adType and snaps
+// back, and its saved properties keep adType unless it is the default 1.
+TEST_F(BannerViewTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
     banner.userMode = false;
     place();
     EXPECT_EQ(ad->geometry(), QRect(0, 0, 50, 40));
@@ -60,25 +60,25 @@ TEST_F(AdvertiseTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
     EXPECT_FALSE(timer()->isActive());
 
     PropertyBag bag;
-    Advertise a(env, nullptr, banner);
+    BannerView a(env, nullptr, banner);
     a.writeProperties(bag);
     EXPECT_FALSE(bag.contains("AdType"));
     a.setAdType(0);
     a.writeProperties(bag);
     a.readProperties(PropertyBag());
-    EXPECT_EQ(a.AdType(), 1);
+    EXPECT_EQ(a.adType(), 1);
     a.readProperties(bag);
     EXPECT_EQ(a.size(), QSize(150, 50));
     bag.write("AdType", 40000, 1);
     EXPECT_THROW(a.readProperties(bag), Error);
-    EXPECT_EQ(a.AdType(), 0);
+    EXPECT_EQ(a.adType(), 0);
 }
 
-TEST_F(AdvertiseTest, ShowStartsTheBannerOnceAfterASecond) {
+TEST_F(BannerViewTest, ShowStartsTheBannerOnceAfterASecond) {
     place();
     EXPECT_EQ(timer()->interval(), 1000);
     ASSERT_TRUE(ticked());
-    EXPECT_EQ(browsers.requests, QStringList{"Shell.Explorer.2 Br"});
+    EXPECT_EQ(browsers.requests, QStringList{"Shell.Explorer.2 browser"});
     test::FakeBrowser* br = browsers.created.at(0);
     EXPECT_EQ(br->navigations, QStringList{"http://banner.test/ad2.htm"});
     EXPECT_TRUE(br->visible && br->widget()->isVisible());
@@ -92,13 +92,13 @@ TEST_F(AdvertiseTest, ShowStartsTheBannerOnceAfterASecond) {
 
     // Every browser event reaches the container as the very same object.
     const BrowserEventInfo* passed = nullptr;
-    QObject::connect(ad, &Advertise::BrowserEvent, [&](const BrowserEventInfo& e) { passed = &e; });
+    QObject::connect(ad, &BannerView::browserEvent, [&](const BrowserEventInfo& e) { passed = &e; });
     const BrowserEventInfo info{QStringLiteral("TitleChange"), {}};
     emit br->browserEvent(info);
     EXPECT_EQ(passed, &info);
 }
 
-TEST_F(AdvertiseTest, ExemptMachineGetsNoBrowserAndIsCheckedOnEveryShow) {
+TEST_F(BannerViewTest, ExemptMachineGetsNoBrowserAndIsCheckedOnEveryShow) {
     // Digests of "TESTHOST" (the name in upper case) and "" (no name).
     banner.exemptDigests = {"A169697FFCF3CB671ECC2A0EA5144290", "D41D8CD98F00B204E9800998ECF8427E"};
     for (auto name : {std::optional(QStringLiteral("testhost")), std::optional<QString>()}) {
@@ -112,7 +112,7 @@ TEST_F(AdvertiseTest, ExemptMachineGetsNoBrowserAndIsCheckedOnEveryShow) {
     }
 }
 
-TEST_F(AdvertiseTest, FailedStepsAreSkippedAndTheNextShowRetries) {
+TEST_F(BannerViewTest, FailedStepsAreSkippedAndTheNextShowRetries) {
     browsers.failing = true;
     machine.name = QString(40000, u'x');  // the digest fails, shows its box and matches nothing
     place();

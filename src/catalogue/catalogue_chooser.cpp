@@ -1,4 +1,4 @@
-#include "catalogue/api_dlg.h"
+#include "catalogue/catalogue_chooser.h"
 
 #include "platform/dialogs.h"
 #include "platform/env.h"
@@ -56,7 +56,7 @@ FileDialogState& fileDialogState() {
     return state;
 }
 
-QString ShowFileDlg(const Env& env, int mode, const QString& filter, const QString& title,
+QString showFileDialog(const Env& env, int mode, const QString& filter, const QString& title,
                     const QString& defaultExtension, FileDialogState& state) {
     FileDialogRequest request;
     request.mode = mode;
@@ -64,17 +64,17 @@ QString ShowFileDlg(const Env& env, int mode, const QString& filter, const QStri
     request.title = title;
     request.defaultExtension = defaultExtension;
     // The dialog's file-name field starts with the last chosen file.
-    std::string buffer = state.DlgFile.toStdString() + std::string(kBufferRoom, ' ');
-    if (state.DlgDir.isEmpty()) state.DlgDir = upToLastSeparator(state.DlgFile);
-    request.initialDir = state.DlgDir;
+    std::string buffer = state.dialogFile.toStdString() + std::string(kBufferRoom, ' ');
+    if (state.dialogFolder.isEmpty()) state.dialogFolder = upToLastSeparator(state.dialogFile);
+    request.initialDir = state.dialogFolder;
     if (mode < 0 || mode > 2) return {};
 
     try {
         env.dialogs->fileDialog(request, buffer);
         if (mode != 1) {
             const QString chosen = singleChoice(buffer);
-            state.DlgDir = ParentPath(chosen);
-            state.DlgFile = chosen;
+            state.dialogFolder = parentPath(chosen);
+            state.dialogFile = chosen;
             return chosen;
         }
         QString chosen = multipleChoice(buffer);
@@ -84,15 +84,15 @@ QString ShowFileDlg(const Env& env, int mode, const QString& filter, const QStri
         } else if (!hasSeparator(chosen)) {
             chosen.clear();
         }
-        state.DlgDir = SplitFileList(chosen);
-        state.DlgFile = chosen.mid(chosen.lastIndexOf(kNul) + 1);
+        state.dialogFolder = splitFileList(chosen);
+        state.dialogFile = chosen.mid(chosen.lastIndexOf(kNul) + 1);
         return chosen;
     } catch (const Error&) {
         return {};
     }
 }
 
-QString SplitFileList(QString& list) {
+QString splitFileList(QString& list) {
     if (list.endsWith(QString(2, kNul))) list.chop(2);
     if (list.endsWith(kNul)) list.chop(1);
     const qsizetype firstNul = list.indexOf(kNul);
@@ -113,7 +113,7 @@ QString SplitFileList(QString& list) {
     return folder;
 }
 
-QString ParentPath(const QString& path) {
+QString parentPath(const QString& path) {
     const bool slashes = path.contains(u'/');
     QString folder = QString(path).replace(u'/', u'\\');
     if (folder.endsWith(u'\\')) folder.chop(1);

@@ -28,18 +28,18 @@ QString settingsAppName(const QString& appName);
 // user to the chooser and starts over. Every other failure is shown to the
 // user with its description and the call returns false.
 // On success db holds the open catalogue; on failure db keeps what it held.
-bool OpenMDB(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
+bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
              const QString& appName);
 
 // Starts the registration of both engine versions, then records in
 // "DAO_Ver" the first of version 3.6 and 3.5 that can be created; shows
 // "无法创建DAO对象!" when neither can. Failing steps are skipped silently.
-void RegDAO(const Env& env, const QString& appName);
+void registerEngine(const Env& env, const QString& appName);
 
 // Lets the user choose the catalogue file (the dialog opens in the
 // program's folder) and remembers the choice in "MDB_Path". Nothing is
 // written when no file results. An empty application name stands for the
 // program's name.
-void SelectMDB(const Env& env, const QString& appName);
+void chooseCatalogue(const Env& env, const QString& appName);
 
 }  // namespace tolvane

@@ -1,4 +1,4 @@
-#include "catalogue/api_dlg.h"
+#include "catalogue/catalogue_chooser.h"
 
 #include "platform/env.h"
 #include "platform/error.h"
@@ -21,7 +21,7 @@ TEST(ParentPathTest, GivesTheFolderInTheSeparatorsOfThePath) {
     const std::pair<QString, QString> cases[] = {
         {R"(C:\data\winapi.mdb)", R"(C:\data)"}, {"/home/u/winapi.mdb", "/home/u"}, {"/home/u/", "/home"},
         {R"(C:\data/sub\x.mdb)", "C:/data/sub"}, {"winapi.mdb", ""}, {"", ""}};
-    for (const auto& [path, parent] : cases) EXPECT_EQ(ParentPath(path), parent) << path.toStdString();
+    for (const auto& [path, parent] : cases) EXPECT_EQ(parentPath(path), parent) << path.toStdString();
 }
 
 // The list becomes full paths joined by NUL; the result is the folder.
@@ -40,14 +40,14 @@ TEST(SplitFileListTest, NamesBecomeFullPathsAndOneFileStays) {
     };
     for (const auto& c : cases) {
         QString list = nulJoined(c.list);
-        EXPECT_EQ(SplitFileList(list), c.folder) << c.list.join('|').toStdString();
+        EXPECT_EQ(splitFileList(list), c.folder) << c.list.join('|').toStdString();
         EXPECT_EQ(list, nulJoined(c.paths)) << c.list.join('|').toStdString();
     }
 }
 
 class ShowFileDlgTest : public ::testing::Test, protected test::FakeEnv {
 protected:
-    QString show(int mode) { return ShowFileDlg(env, mode, kDefaultFilter, "t", "txt", state); }
+    QString show(int mode) { return showFileDialog(env, mode, kDefaultFilter, "t", "txt", state); }
     static ScriptedDialogs::FileAnswer writes(const std::string& bytes) {
         return [bytes](const FileDialogRequest&, std::string& buffer) { buffer.replace(0, bytes.size(), bytes); };
     }
@@ -56,20 +56,20 @@ protected:
 };
 
 TEST_F(ShowFileDlgTest, ModesZeroAndTwoGiveTheTrimmedChoiceOrTheLastOneOnCancel) {
-    state.DlgFile = "/old/a.txt";
+    state.dialogFile = "/old/a.txt";
     std::string offered;
     dialogs.fileAnswers = {[&](const FileDialogRequest& request, std::string& buffer) {
                                offered = buffer;
                                EXPECT_EQ(request.filter, "所有文件|*.*");
-                               EXPECT_EQ(request.initialDir, "/old/");  // from DlgFile while DlgDir is empty
+                               EXPECT_EQ(request.initialDir, "/old/");  // from dialogFile while dialogFolder is empty
                                EXPECT_EQ(request.defaultExtension, "txt");
                                ScriptedDialogs::choose("  /new/dir/b.txt  ")(request, buffer);
                            },
                            ScriptedDialogs::cancel(), ScriptedDialogs::choose("/d/f.txt"), ScriptedDialogs::cancel()};
     EXPECT_EQ(show(0), "/new/dir/b.txt");
     EXPECT_EQ(offered, "/old/a.txt" + std::string(2046, ' '));
-    EXPECT_EQ(state.DlgFile, "/new/dir/b.txt");
-    EXPECT_EQ(state.DlgDir, "/new/dir");
+    EXPECT_EQ(state.dialogFile, "/new/dir/b.txt");
+    EXPECT_EQ(state.dialogFolder, "/new/dir");
     state = {};
     EXPECT_EQ(show(2), "");
     EXPECT_EQ(show(2), "/d/f.txt");
@@ -80,12 +80,12 @@ TEST_F(ShowFileDlgTest, ModeOneJoinsFullPathsAndReportsTooManyFiles) {
     dialogs.fileAnswers = {writes("/d\0a.txt\0b.txt\0c.txt\0\0"s), writes("/d/one.txt\0\0"s),
                            ScriptedDialogs::cancel(), writes("\1\0\0"s)};
     EXPECT_EQ(show(1), nulJoined({"/d/a.txt", "/d/b.txt", "/d/c.txt"}));
-    EXPECT_EQ(state.DlgFile, "/d/c.txt");
-    EXPECT_EQ(state.DlgDir, "/d/");
+    EXPECT_EQ(state.dialogFile, "/d/c.txt");
+    EXPECT_EQ(state.dialogFolder, "/d/");
     EXPECT_EQ(show(1), "/d/one.txt");
-    EXPECT_EQ(state.DlgDir, "/d/");
+    EXPECT_EQ(state.dialogFolder, "/d/");
     EXPECT_EQ(show(1), "");
-    EXPECT_EQ(state.DlgFile, "");
+    EXPECT_EQ(state.dialogFile, "");
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(show(1), "");  // a choice too large for the buffer
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -97,7 +97,7 @@ TEST_F(ShowFileDlgTest, UnknownModeOrFailingDialogGivesNothing) {
     EXPECT_EQ(show(3), "");
     EXPECT_TRUE(dialogs.fileRequests.empty());
     dialogs.fileAnswers = {[](const FileDialogRequest&, std::string&) { throw Error(err::FileNotFound); }};
-    state.DlgFile = "/d/f.txt";
+    state.dialogFile = "/d/f.txt";
     EXPECT_EQ(show(0), "");
     EXPECT_TRUE(dialogs.shown.empty());
 }

@@ -1,6 +1,6 @@
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
-#include "catalogue/open_mdb.h"
+#include "catalogue/open_catalogue.h"
 #include "platform/engine.h"
 
 #include <QDir>
@@ -8,7 +8,7 @@
 
 namespace tolvane::test {
 
-FormTest::FormTest() {
+WindowTest::WindowTest() {
     QDir(programDir_.path()).mkdir(QStringLiteral("mdb"));
     const QString copy = cataloguePath();
     if (!QFile::copy(QStringLiteral(TOLVANE_STARTER_CATALOGUE), copy))
@@ -20,21 +20,24 @@ FormTest::FormTest() {
     env.programDir = programDir_.path();
 }
 
-FormTest::~FormTest() = default;
+WindowTest::~WindowTest() = default;
 
-Form1& FormTest::load() {
-    form = std::make_unique<Form1>(env);
-    form->Form_Load();
-    return *form;
+WindowUser& WindowTest::load(bool realDelay) {
+    user.reset();
+    form = std::make_unique<MainWindow>(env);
+    form->start();
+    form->show();
+    user = std::make_unique<WindowUser>(*form, realDelay);
+    return *user;
 }
 
-QString FormTest::cataloguePath() const { return programDir_.path() + QStringLiteral("/mdb/winapi.mdb"); }
+QString WindowTest::cataloguePath() const { return programDir_.path() + QStringLiteral("/mdb/winapi.mdb"); }
 
-void FormTest::sql(const QString& statement) {
+void WindowTest::sql(const QString& statement) {
     engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath())->execute(statement);
 }
 
-QVariant FormTest::value(const QString& query) {
+QVariant WindowTest::value(const QString& query) {
     auto db = engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath());
     auto rs = db->openRecordset(query);
     if (rs->eof()) return {};

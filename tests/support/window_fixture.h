@@ -3,8 +3,9 @@
 // A main window loaded on a private copy of the starter catalogue, with
 // every dialog scripted and the settings in memory.
 
-#include "browse/form1.h"
+#include "browse/main_window.h"
 #include "support/fakes.h"
+#include "support/window_user.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,13 +14,15 @@
 
 namespace tolvane::test {
 
-class FormTest : public ::testing::Test, protected FakeEnv {
+class WindowTest : public ::testing::Test, protected FakeEnv {
 protected:
-    FormTest();
-    ~FormTest() override;
+    WindowTest();
+    ~WindowTest() override;
 
-    // Creates the window and runs its start-up on the catalogue copy.
-    Form1& load();
+    // Creates the window and runs its start-up on the catalogue copy; the
+    // user's view of it (with the search delay made instant unless
+    // `realDelay`).
+    WindowUser& load(bool realDelay = false);
     // The catalogue copy's path, for checking what a change wrote.
     QString cataloguePath() const;
     // Runs one SQL statement on the catalogue copy through a second
@@ -29,7 +32,8 @@ protected:
     // connection (Null, or no row: an invalid QVariant).
     QVariant value(const QString& query);
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<WindowUser> user;
 
 private:
     QTemporaryDir programDir_;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "browse/detail_box.h"
+
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+
+namespace tolvane {
+
+class Clipboard;
+class Dialogs;
+class RecordView;
+
+// The declaration box's form (VB or C#), the copy button and the detail box
+// that last had the focus, which the copy and the enlarge act on and beside
+// which their buttons sit.
+class OutputForms {
+public:
+    struct Controls {
+        DetailBoxes detailBoxes;
+        std::array<QRadioButton*, 2> formButtons;
+        QPushButton* copyButton;
+        QPushButton* zoomButton;
+    };
+    OutputForms(Clipboard& clipboard, Dialogs& dialogs, RecordView& view, Controls controls);
+
+    // The column a form button's form is stored in.
+    static QString formColumn(int formButton);
+
+    // Switches the declaration box to the form of `formButton` and reloads
+    // the record on view, so that the box shows that form's column.
+    void outputFormChosen(int formButton);
+    // Puts the focused box's text on the clipboard: the declaration as a
+    // private declaration of the chosen form, any other text as it is.
+    void copyFocusedBox();
+    // Remembers the box and moves the copy and enlarge buttons beside it
+    // (not for the name box).
+    void detailBoxFocused(int index);
+    // The detail box that last had the focus (the declaration box at start).
+    int focusedBox() const { return focusedBox_; }
+
+private:
+    Clipboard& clipboard_;
+    Dialogs& dialogs_;
+    RecordView& view_;
+    Controls controls_;
+    int focusedBox_ = kDeclarationBox;
+};
+
+}  // namespace tolvane
