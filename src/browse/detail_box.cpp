@@ -2,7 +2,18 @@
 
 #include <QTextCursor>
 
+#include <limits>
+
 namespace tolvane {
+
+SingleLineBox::SingleLineBox(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+void SingleLineBox::setText(const QString& text) {
+    QLineEdit::setText(text);
+    setCursorPosition(0);
+}
 
 MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -47,12 +47,14 @@ protected:
     QString tag_;
 };
 
+// A one-line box takes a text of any length (the catalogue sets none) and
+// shows a new text from its start.
 class SingleLineBox : public QLineEdit, public DetailBox {
 public:
-    explicit SingleLineBox(QWidget* parent) : QLineEdit(parent) {}
+    explicit SingleLineBox(QWidget* parent);
     QWidget* widget() override { return this; }
     QString text() const override { return QLineEdit::text(); }
-    void setText(const QString& text) override { QLineEdit::setText(text); }
+    void setText(const QString& text) override;
     void select(int start, int length) override { setSelection(start, length); }
     int length() const override { return QLineEdit::text().size(); }
 };

@@ -2,6 +2,7 @@
 
 #include "browse/add_items.h"
 #include "browse/record_view.h"
+#include "browse/result_list_view.h"
 #include "browse/searches.h"
 #include "catalogue/open_catalogue.h"
 #include "catalogue/vocabulary.h"
@@ -17,7 +18,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -46,12 +46,7 @@ MainWindow::MainWindow(const Env& env, QWidget* parent)
     searches_ = std::make_unique<Searches>(
         catalogue_,
         Searches::Controls{c.patternBox, c.categoryFilter, c.dllFilter, c.resultModel, c.statusLine, c.searchDelay},
-        [this] {
-            // Entry 0 may already be current from a click during the fill;
-            // it is chosen anew so that its record and position show.
-            recordView_->selectResult(-1);
-            recordView_->selectResult(0);
-        });
+        [this] { recordView_->selectResult(0); });
     outputForms_ = std::make_unique<OutputForms>(
         *env.clipboard, *env.dialogs, *recordView_,
         OutputForms::Controls{c.detailBoxes, c.formButtons, c.copyButton, c.zoomButton});
@@ -84,10 +79,7 @@ void MainWindow::connectHandlers() {
     connect(c.fullTextButton, &QPushButton::clicked, this, [s] { s->searchFullText(); });
 
     RecordView* view = recordView_.get();
-    connect(c.resultList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [view](const QModelIndex& current) {
-                if (current.isValid()) view->resultChosen();
-            });
+    connect(c.resultList, &ResultListView::entryChosen, this, [view] { view->resultChosen(); });
     for (int i = 0; i < static_cast<int>(c.navigationButtons.size()); ++i)
         connect(c.navigationButtons[i], &QPushButton::clicked, this, [view, i] { view->navigate(i); });
 

@@ -10,9 +10,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListView>
 
+#include <algorithm>
 #include <optional>
 
 namespace tolvane {
@@ -33,6 +35,17 @@ std::optional<QVariant> readField(const Recordset& row, const QString& column) {
 void showYes(QCheckBox* box, const Recordset& row) {
     if (const auto value = readField(row, box->property("tag").toString()))
         box->setChecked(!value->isNull() && value->toString() == QLatin1String("Yes"));
+}
+
+// The entry's name and position in the status line; a name too long for
+// the line is cut short with "…", never the position. The tip holds it all.
+void showPosition(QLabel& line, const QString& name, qsizetype row, qsizetype count) {
+    const QString full = positionText(name, row, count);
+    const QString position = full.mid(name.size());
+    const QFontMetrics metrics = line.fontMetrics();
+    const int room = line.contentsRect().width() - metrics.horizontalAdvance(position);
+    line.setText(metrics.elidedText(name, Qt::ElideRight, std::max(room, 0)) + position);
+    line.setToolTip(full);
 }
 
 }  // namespace
@@ -68,15 +81,12 @@ void RecordView::resultChosen() {
     const int row = controls_.resultList->currentIndex().row();
     if (row < 0 || row >= list.count()) return;
     showRecord(QString::number(list.itemData(row)));
-    controls_.statusLine->setText(positionText(list.text(row), row, list.count()));
+    showPosition(*controls_.statusLine, list.text(row), row, list.count());
 }
 
 void RecordView::selectResult(int row) {
-    if (row < 0 || row >= controls_.resultModel->count()) {
-        controls_.resultList->selectionModel()->clear();
-        return;
-    }
     controls_.resultList->setCurrentIndex(controls_.resultModel->index(row));
+    resultChosen();
 }
 
 // Every step runs even after a failed one; the last failure that no record shown

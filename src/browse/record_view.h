@@ -39,8 +39,7 @@ public:
     void showRecord(const QString& id);
     // Shows the list's current entry and its position in the status line.
     void resultChosen();
-    // Makes entry `row` current (none for -1) and shows it as a user's pick
-    // of it would.
+    // Makes entry `row` current and shows it, as a user's pick of it would.
     void selectResult(int row);
     // One of the navigation buttons: walks the catalogue in ascending ID,
     // whatever the result list holds.

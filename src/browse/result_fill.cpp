@@ -16,7 +16,7 @@ FillEnd ResultFill::add(Recordset& rows) {
     while (!rows.eof()) {
         const QVariant name = rows.field(nameColumn);
         list_.stage(name.isNull() ? QByteArray() : name.toString().toUtf8(),
-                    static_cast<std::int32_t>(rows.field(idColumn).toLongLong()));
+                    rows.field(idColumn).toLongLong());
         rows.moveNext();
         if (const auto end = turn()) return *end;
     }

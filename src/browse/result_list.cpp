@@ -13,8 +13,9 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count()) return {};
-    if (role == Qt::DisplayRole) return text(index.row());
-    if (role == Qt::UserRole) return itemData(index.row());
+    // The tip shows a name too long for the list's width in full.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return text(index.row());
+    if (role == Qt::UserRole) return qlonglong{itemData(index.row())};
     return {};
 }
 
@@ -33,7 +34,7 @@ QString ResultListModel::text(int row) const {
     return QString::fromUtf8(bytes);
 }
 
-void ResultListModel::stage(QByteArrayView nameUtf8, std::int32_t itemData) {
+void ResultListModel::stage(QByteArrayView nameUtf8, std::int64_t itemData) {
     const char* from = nameUtf8.data();
     std::size_t left = static_cast<std::size_t>(nameUtf8.size());
     while (left > 0) {
@@ -66,7 +67,7 @@ void ResultListModel::clear() {
     endResetModel();
 }
 
-void ResultListModel::append(const QString& name, std::int32_t itemData) {
+void ResultListModel::append(const QString& name, std::int64_t itemData) {
     stage(name.toUtf8(), itemData);
     publish();
 }

@@ -3,13 +3,15 @@
 
 #include "banner/banner_view.h"
 #include "browse/result_list.h"
+#include "browse/result_list_view.h"
 #include "browse/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,6 +77,17 @@ void nameControls(const WindowControls& c) {
         c.fieldLabels[i]->setObjectName(QStringLiteral("fieldLabel%1").arg(i));
 }
 
+// The largest font size at which a line of text, descenders included, fits
+// the label's height.
+void fitFontToHeight(QLabel& label) {
+    QFont font = label.font();
+    for (int size = QFontInfo(font).pixelSize(); size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).height() <= label.height()) break;
+    }
+    label.setFont(font);
+}
+
 struct LabelSpec {
     const char* text;
     int left, top, width, height;
@@ -104,7 +117,7 @@ WindowControls createControls(QWidget& window, const Env& env) {
     c.fullTextButton =
         place(new QPushButton(QStringLiteral("在所有信息中找"), &window), 60, 1200, 2475, 345);
 
-    c.resultList = place(new QListView(&window), 120, 1560, 2445, 5820);
+    c.resultList = place(new ResultListView(&window), 120, 1560, 2445, 5820);
     c.resultModel = new ResultListModel(c.resultList);
     c.resultList->setModel(c.resultModel);
     c.resultList->setUniformItemSizes(true);
@@ -116,6 +129,7 @@ WindowControls createControls(QWidget& window, const Env& env) {
     c.resultList->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     c.statusLine = place(new QLabel(&window), 60, 7410, 5565, 165);
+    fitFontToHeight(*c.statusLine);
     QPalette sp = c.statusLine->palette();
     sp.setColor(QPalette::WindowText, Qt::blue);
     c.statusLine->setPalette(sp);

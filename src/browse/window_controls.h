@@ -1,13 +1,13 @@
 #pragma once
 
 #include "browse/detail_box.h"
+#include "browse/result_list_view.h"
 
 #include <array>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListView;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -32,7 +32,7 @@ struct WindowControls {
     QComboBox* categoryFilter = nullptr;
     QComboBox* dllFilter = nullptr;
     QPushButton* fullTextButton = nullptr;
-    QListView* resultList = nullptr;
+    ResultListView* resultList = nullptr;
     ResultListModel* resultModel = nullptr;  // the entries of resultList
     QLabel* statusLine = nullptr;
     std::array<QLabel*, 10> fieldLabels{};

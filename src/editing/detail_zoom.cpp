@@ -24,8 +24,7 @@ void DetailZoom::toggleZoom() {
     QPushButton* zoom = controls_.zoomButton;
     if (zoom->text() == kEnlarge) {
         zoomedFrom_ = geometry_.windowRect(box);
-        const QSize outer = window_.frameGeometry().size();
-        const QRect r = enlargedPlacement(twips(outer.width()), twips(outer.height()));
+        const QRect r = enlargedPlacement(twips(window_.width()), twips(window_.height()));
         box->setGeometry(px(r.x()), px(r.y()), px(r.width()), px(r.height()));
         box->raise();
         zoom->setText(kRestore);

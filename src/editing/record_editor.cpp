@@ -58,7 +58,7 @@ void RecordEditor::addRecord() {
 void RecordEditor::saveShownRecord() {
     if (!confirmed(dialogs_, QStringLiteral("确实要更改数据库信息吗?"), Icon::Question)) return;
     try {
-        const std::int32_t id = requireRecordId(controls_.detailBoxes[kIdBox]->text());
+        const std::int64_t id = requireRecordId(controls_.detailBoxes[kIdBox]->text());
         if (saveRecord(requireCatalogue(catalogue_), id, editOnScreen(controls_)))
             dialogs_.messageBox(QStringLiteral("修改成功!"), Buttons::Ok, Icon::None);
         else

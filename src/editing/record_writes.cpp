@@ -3,25 +3,22 @@
 #include "platform/engine.h"
 #include "platform/error.h"
 
-#include <limits>
 #include <memory>
 
 namespace tolvane {
 
-std::optional<std::int32_t> recordIdFromText(const QString& text) {
+std::optional<std::int64_t> recordIdFromText(const QString& text) {
     const int digitsFrom = text.startsWith(QLatin1Char('-')) ? 1 : 0;
     if (text.size() == digitsFrom) return std::nullopt;
     for (int i = digitsFrom; i < text.size(); ++i)
         if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9')) return std::nullopt;
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    if (!ok) return std::nullopt;  // beyond 64 bits
+    return value;
 }
 
-std::int32_t requireRecordId(const QString& text) {
+std::int64_t requireRecordId(const QString& text) {
     if (auto id = recordIdFromText(text)) return *id;
     throw Error(err::SyntaxError);
 }
@@ -38,7 +35,7 @@ std::int64_t appendEmptyRecord(Database& db) {
     return id;
 }
 
-bool saveRecord(Database& db, std::int32_t id, const RecordEdit& edit) {
+bool saveRecord(Database& db, std::int64_t id, const RecordEdit& edit) {
     std::unique_ptr<Recordset> rs =
         db.openRecordset(QStringLiteral("select * from winfun where ID =") + QString::number(id));
     if (rs->eof()) {
@@ -56,7 +53,7 @@ bool saveRecord(Database& db, std::int32_t id, const RecordEdit& edit) {
     return true;
 }
 
-void deleteRecord(Database& db, std::int32_t id) {
+void deleteRecord(Database& db, std::int64_t id) {
     db.execute(QStringLiteral("delete from winfun where ID=") + QString::number(id));
 }
 

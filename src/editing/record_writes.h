@@ -22,10 +22,10 @@ struct RecordEdit {
 
 // The record ID shown in the ID box, when the text is a whole number that
 // an ID can hold (optional minus sign, decimal digits, nothing else).
-std::optional<std::int32_t> recordIdFromText(const QString& text);
+std::optional<std::int64_t> recordIdFromText(const QString& text);
 // As recordIdFromText, but a text that is no ID fails like a statement that
 // could not use it (syntax error), so that nothing reaches the database.
-std::int32_t requireRecordId(const QString& text);
+std::int64_t requireRecordId(const QString& text);
 
 // The stored class for a category list position: the view shows class c at
 // position c + 1. Kept to 16 bits, as the column holds it.
@@ -35,8 +35,8 @@ std::int16_t classForPosition(int position);
 std::int64_t appendEmptyRecord(Database& db);
 // Writes `edit` into the row with `id` in one update: either every value or
 // none reaches the file. Returns false, writing nothing, when no row has `id`.
-bool saveRecord(Database& db, std::int32_t id, const RecordEdit& edit);
+bool saveRecord(Database& db, std::int64_t id, const RecordEdit& edit);
 // Deletes the row with `id`; no such row is no failure.
-void deleteRecord(Database& db, std::int32_t id);
+void deleteRecord(Database& db, std::int64_t id);
 
 }  // namespace tolvane

@@ -2,8 +2,8 @@
 
 namespace tolvane {
 
-QRect enlargedPlacement(int outerWidthTwips, int outerHeightTwips) {
-    return {60, 60, outerWidthTwips - 200, outerHeightTwips - 630};
+QRect enlargedPlacement(int clientWidthTwips, int clientHeightTwips) {
+    return {60, 60, clientWidthTwips - 110, clientHeightTwips - 255};
 }
 
 QRect restoredPlacement(const QRect& savedScreenRect, QPoint clientOrigin) {

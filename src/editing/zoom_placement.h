@@ -6,9 +6,10 @@
 namespace tolvane {
 
 // Where an enlarged detail box goes, in client twips, for a main window whose
-// outer size (frame and title bar included) is given in twips: 60 twips in
-// from the top left, leaving room for the frame and the status line.
-QRect enlargedPlacement(int outerWidthTwips, int outerHeightTwips);
+// client area has the given size in twips: 60 twips in from the top left,
+// 50 short of the right edge and 15 above the status line (whose top is 180
+// above the bottom), whatever frame the window manager draws around it.
+QRect enlargedPlacement(int clientWidthTwips, int clientHeightTwips);
 
 // Where a restored box goes, in its parent's client pixels: the screen
 // rectangle saved before the enlarge, seen from the client origin as it is

@@ -5,6 +5,11 @@
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolTip>
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
@@ -141,4 +146,54 @@ TEST_F(RecordViewTest, NavigationWalksTheCatalogueNotTheList) {
     go(kPreviousRecord);
     EXPECT_EQ(onView(), QStringLiteral("3"));
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// Every click on an entry shows it, also on the entry already selected; a
+// keyboard move shows the entry it moves to; the focus arriving in the list
+// chooses nothing.
+TEST_F(RecordViewTest, ClicksAndKeysChooseEntriesFocusDoesNot) {
+    WindowUser& u = load();
+    u.search(QStringLiteral("File"));
+    ASSERT_EQ(onView(), QStringLiteral("3"));  // CreateFile, the first entry
+    go(kNextRecord);
+    ASSERT_EQ(onView(), QStringLiteral("4"));
+    u.clickEntry(0);
+    EXPECT_EQ(onView(), QStringLiteral("3"));
+    EXPECT_EQ(u.statusLine->text().section(QLatin1Char(' '), 1), QStringLiteral("1/%1").arg(u.entries().size()));
+    QTest::keyClick(u.resultList, Qt::Key_Down);
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("ReadFile"));
+
+    // After a full-text search nothing is chosen, and Tab into the list
+    // changes nothing on view.
+    u.searchAll(QStringLiteral("线程挂起"));
+    ASSERT_EQ(u.entries(), QStringList{"Sleep"});
+    u.patternBox->setFocus();
+    QTest::keyClick(u.patternBox->lineEdit(), Qt::Key_Tab);
+    QTest::keyClick(u.categoryFilter, Qt::Key_Tab);
+    QTest::keyClick(u.dllFilter, Qt::Key_Tab);
+    ASSERT_TRUE(u.resultList->hasFocus());
+    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("ReadFile"));
+    EXPECT_EQ(u.currentEntry(), -1);
+}
+
+// A long name shows from its start, in full in the entry's tip, and cut
+// short in the status line, whose position stays whole and whose font fits
+// its height.
+TEST_F(RecordViewTest, LongNamesStayReadable) {
+    const QString name = QStringLiteral("Long") + QString(300, QLatin1Char('x')) + QStringLiteral("_Tail");
+    sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (100, '%1')").arg(name));
+    WindowUser& u = load();
+    u.search(QStringLiteral("_Tail"));
+    ASSERT_EQ(u.entries(), QStringList{name});
+    const QString status = u.statusLine->text();
+    EXPECT_TRUE(status.endsWith(QStringLiteral("… 1/1"))) << status.toStdString();
+    EXPECT_LE(u.statusLine->fontMetrics().horizontalAdvance(status), u.statusLine->contentsRect().width());
+    EXPECT_LE(u.statusLine->fontMetrics().height(), u.statusLine->height());
+    EXPECT_EQ(u.statusLine->toolTip(), name + QStringLiteral(" 1/1"));
+    EXPECT_EQ(static_cast<QLineEdit*>(u.box(kNameBox).widget())->cursorPosition(), 0);
+
+    const QRect entry = u.resultList->visualRect(u.resultList->model()->index(0, 0));
+    QHelpEvent tip(QEvent::ToolTip, entry.center(), u.resultList->viewport()->mapToGlobal(entry.center()));
+    QCoreApplication::sendEvent(u.resultList->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), name);
 }

@@ -226,3 +226,22 @@ TEST_F(SearchTest, FullTextEmptyPatternListsEveryRecordWithAValueNullNamesAsEmpt
     EXPECT_EQ(u.shown(kIdBox), QStringLiteral("201"));
     EXPECT_EQ(u.searchAll(QStringLiteral("o'b")), QStringList{"O'Brien"});
 }
+
+// The search runs on exactly the typed text: no completion from the presets,
+// and neither Enter nor leaving the box swaps it for a preset spelled alike;
+// picking a preset from the list puts the preset in.
+TEST_F(SearchTest, TheTypedTextIsWhatIsSearched) {
+    WindowUser& u = load();
+    u.search(QStringLiteral("s"));
+    EXPECT_EQ(u.patternBox->currentText(), QStringLiteral("s"));
+    EXPECT_EQ(u.entries().size(), 22);  // every starter name holding an "s"
+    u.search(QStringLiteral("*w"));
+    EXPECT_EQ(u.patternBox->currentText(), QStringLiteral("*w"));
+    u.search(QStringLiteral("get"));
+    QTest::keyClick(u.patternBox->lineEdit(), Qt::Key_Return);
+    u.box(kExplanationBox).widget()->setFocus();  // the box loses the focus
+    EXPECT_EQ(u.patternBox->currentText(), QStringLiteral("get"));
+    u.pick(u.patternBox, 2);
+    EXPECT_EQ(u.patternBox->currentText(), QStringLiteral("Set"));
+    EXPECT_EQ(u.entries().size(), 1);
+}

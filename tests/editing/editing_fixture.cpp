@@ -5,7 +5,6 @@
 namespace tolvane::test {
 
 void EditingTest::SetUp() {
-    env.geometry = &geometry;
     load();
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-// The main window loaded on a private copy of the starter catalogue, with
-// Qt's window geometry (the offscreen platform places windows as asked).
+// The main window loaded on a private copy of the starter catalogue.
 
 #include "browse/detail_box.h"
-#include "platform/qt_window_geometry.h"
 #include "support/window_fixture.h"
 
 #include <QPushButton>
@@ -29,8 +27,6 @@ protected:
     // Clicks a button after forgetting earlier boxes, answering its question with `a`.
     void click(QPushButton* button, Answer a = Answer::Yes);
     QString lastShown() const { return dialogs.shown.empty() ? QString() : dialogs.shown.back().text; }
-
-    QtWindowGeometry geometry;
 };
 
 }  // namespace tolvane::test

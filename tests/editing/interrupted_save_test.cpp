@@ -44,7 +44,7 @@ pid_t startSaving(const QString& path, qlonglong id, const RecordEdit& a, const 
         try {
             auto db = SqliteEngine().openDatabase(path);
             for (long i = 0;; ++i) {
-                saveRecord(*db, static_cast<std::int32_t>(id), i % 2 ? b : a);
+                saveRecord(*db, static_cast<std::int64_t>(id), i % 2 ? b : a);
                 if (i == 0 && write(ready[1], "x", 1) != 1) break;
             }
         } catch (...) {
@@ -72,9 +72,9 @@ TEST(InterruptedSaveTest, AKilledSaveLeavesTheRecordWholeAndTheFileSound) {
         id = db->openRecordset("select ID from winfun where name ='Sleep'")->field("ID").toLongLong();
         everyOtherRow = QStringLiteral("select ID from winfun where ID <>%1").arg(id);
         others = test::columnOf(*db, everyOtherRow, "ID");
-        saveRecord(*db, static_cast<std::int32_t>(id), versionA);
+        saveRecord(*db, static_cast<std::int64_t>(id), versionA);
         a = saved(*db, id);
-        saveRecord(*db, static_cast<std::int32_t>(id), versionB);
+        saveRecord(*db, static_cast<std::int64_t>(id), versionB);
         b = saved(*db, id);
     }
     ASSERT_NE(a, b);

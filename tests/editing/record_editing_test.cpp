@@ -167,7 +167,7 @@ TEST_F(RecordEditingTest, TheEditorRefusesWhatItCannotWrite) {
         EXPECT_EQ(table(), before);
     };
     catalogue = std::shared_ptr<Database>(SqliteEngine().openDatabase(cataloguePath(), false, true, {}));
-    for (const char* text : {"NotSet", "", "2 or 1=1", "99999999999"}) {
+    for (const char* text : {"NotSet", "", "2 or 1=1", "99999999999999999999"}) {
         SCOPED_TRACE(text);
         c.detailBoxes[kIdBox]->setText(q(text));
         failures({&RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
@@ -234,4 +234,22 @@ TEST_F(RecordEditingTest, CopyPutsTheCurrentBoxOnTheClipboardWithCrLfBreaks) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, q("无法打开剪贴板。"));
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+}
+
+// One-line boxes take texts of any length: a 40 000-character name and DLL
+// text show, copy and save back unchanged.
+TEST_F(RecordEditingTest, LongTextsInOneLineBoxesSurviveAnUnchangedSave) {
+    const QString name = QStringLiteral("Big") + QString(40000, QLatin1Char('N'));
+    const QString dll = QString(40000, QLatin1Char('d'));
+    sql(QStringLiteral("INSERT INTO winfun (ID, name, libsclass) VALUES (100, '%1', '%2')").arg(name, dll));
+    user->search(QStringLiteral("BigN"));
+    user->clickEntry(0);
+    EXPECT_EQ(user->shown(kNameBox), name);
+    user->focus(kNameBox);
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text, name + QStringLiteral("\r\n"));
+    click(user->saveButton);
+    ASSERT_EQ(lastShown(), kSaved);
+    EXPECT_EQ(stored(100, "name").toString(), name);
+    EXPECT_EQ(stored(100, "libsclass").toString(), dll);
 }

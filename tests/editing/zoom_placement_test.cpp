@@ -4,9 +4,9 @@
 
 using namespace tolvane;
 
-TEST(ZoomPlacementTest, EnlargedInsideTheFrameRestoredFromTheCurrentClientOrigin) {
-    // A 45-twip frame and a 330-twip title bar around the 11475 x 7590 client area.
-    const QRect r = enlargedPlacement(11565, 7965);
+TEST(ZoomPlacementTest, EnlargedInsideTheClientAreaRestoredFromTheCurrentClientOrigin) {
+    // The 11475 x 7590 client area, whatever frame surrounds it.
+    const QRect r = enlargedPlacement(11475, 7590);
     EXPECT_EQ(r.topLeft(), QPoint(60, 60));
     EXPECT_EQ(r.left() + r.width(), 11425);
     EXPECT_EQ(r.top() + r.height(), 7395);  // 15 twips above the status line at 7410

@@ -8,6 +8,7 @@
 #include "platform/local_file_probe.h"
 #include "platform/machine.h"
 #include "platform/processes.h"
+#include "platform/qt_window_geometry.h"
 #include "platform/settings.h"
 #include "platform/sqlite_engine.h"
 
@@ -107,6 +108,7 @@ struct FakeEnv {
         env.processes = &processes;
         env.dialogs = &dialogs;
         env.clipboard = &clipboard;
+        env.geometry = &geometry;
         env.machine = &machine;
         env.programName = QStringLiteral("tolvane");
     }
@@ -119,6 +121,7 @@ struct FakeEnv {
     FakeProcesses processes;
     ScriptedDialogs dialogs;
     FakeClipboard clipboard;
+    QtWindowGeometry geometry;  // the offscreen platform places windows as asked
     FakeMachine machine;
     Env env;
 };

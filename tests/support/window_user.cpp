@@ -127,12 +127,17 @@ void WindowUser::pick(QComboBox* box, int position) {
 
 void WindowUser::clickEntry(int row) {
     const QModelIndex index = resultList->model()->index(row, 0);
-    // A long list is laid out in batches while the event loop runs.
-    QTest::qWaitFor([&] {
+    // Near the entry's left end, which is in view even for a long name. A
+    // long list is laid out in batches while the event loop runs.
+    const auto target = [&] {
+        const QRect r = resultList->visualRect(index);
+        return QPoint(r.left() + 4, r.center().y());
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         resultList->scrollTo(index);
-        return resultList->viewport()->rect().contains(resultList->visualRect(index).center());
-    });
-    QTest::mouseClick(resultList->viewport(), Qt::LeftButton, {}, resultList->visualRect(index).center());
+        return resultList->viewport()->rect().contains(target());
+    }));
+    QTest::mouseClick(resultList->viewport(), Qt::LeftButton, {}, target());
 }
 
 QStringList WindowUser::searchAll(const QString& text) {
