@@ -182,6 +182,22 @@ TEST_F(OpenMDBTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
     EXPECT_TRUE(dialogs.texts()[2].startsWith("不可识别的数据库格式"));
 }
 
+// "*" and "?" are plain characters in the names of files and folders that
+// exist; only a pattern that names no file is refused.
+TEST_F(OpenMDBTest, WildcardsInExistingNamesAreNoPatterns) {
+    env.programDir = inProgram("what?");
+    put(env.programDir + "/mdb/winapi.mdb");
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), env.programDir + "/mdb/winapi.mdb");
+
+    const QString starred = currentDir.filePath("win*api?.mdb");
+    put(starred);
+    remember("MDB_Path", starred);
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), starred);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(OpenMDBTest, ChooserRemembersTheLastChoiceAndAlwaysOpensInTheProgramFolder) {
     dialogs.fileAnswers = {ScriptedDialogs::cancel(), ScriptedDialogs::choose(" /d/a.mdb "),
                            ScriptedDialogs::cancel()};
