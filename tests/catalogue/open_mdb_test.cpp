@@ -3,6 +3,7 @@
 #include "catalogue/api_dlg.h"
 #include "platform/catalogue_builder.h"
 #include "platform/error.h"
+#include "platform/qt_settings.h"
 #include "support/catalogues.h"
 #include "support/fakes.h"
 
@@ -196,6 +197,54 @@ TEST_F(OpenMDBTest, WildcardsInExistingNamesAreNoPatterns) {
     ASSERT_TRUE(open());
     EXPECT_EQ(opened(), starred);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// An Access file is named as such, with no password asked; nothing is
+// forgotten and the caller's database stays as it was.
+TEST_F(OpenMDBTest, AccessFileIsRefusedWithAConversionNote) {
+    for (const QByteArray signature : {"Standard Jet DB", "Standard ACE DB"}) {
+        const QString access = currentDir.filePath("access.mdb");
+        QFile file(access);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4, '\0') + signature + QByteArray(4096 - 19, '\0'));
+        file.close();
+        remember("MDB_Path", access);
+        EXPECT_FALSE(open());
+        EXPECT_FALSE(db);
+        EXPECT_EQ(setting("MDB_Path"), access);
+    }
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    for (const QString& text : dialogs.texts()) {
+        EXPECT_TRUE(text.contains(currentDir.filePath("access.mdb")) && text.contains("Access/Jet") &&
+                    text.contains("mdb-export"))
+            << text.toStdString();
+    }
+    EXPECT_TRUE(dialogs.prompts.empty());
+}
+
+// Settings that cannot be written are reported once per start, and the
+// catalogue found in the mdb folder or chosen by the user still opens.
+TEST_F(OpenMDBTest, UnwritableSettingsAreShownOnceAndTheCatalogueStillOpens) {
+    QFile blocker(currentDir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    QtSettingsStore blocked(blocker.fileName());  // a file where the folder should be
+    env.settings = &blocked;
+    const QString chosen = currentDir.filePath("chosen/mine.mdb");
+    put(chosen);
+    dialogs.answers = {Answer::Yes};
+    dialogs.fileAnswers = {ScriptedDialogs::choose(chosen)};
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), chosen);
+    put(inProgram("mdb/winapi.mdb"));
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
+
+    ASSERT_EQ(dialogs.texts().size(), 3);
+    EXPECT_EQ(dialogs.texts()[1], kAsk);
+    EXPECT_EQ(dialogs.texts()[0], dialogs.texts()[2]);
+    EXPECT_TRUE(dialogs.texts()[0].contains(blocker.fileName() + "/QMWX_varnel.ini") &&
+                dialogs.texts()[0].contains("不是文件夹"))
+        << dialogs.texts()[0].toStdString();
 }
 
 TEST_F(OpenMDBTest, ChooserRemembersTheLastChoiceAndAlwaysOpensInTheProgramFolder) {
