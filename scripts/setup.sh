@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config git
-  qt6-base-dev libsqlcipher-dev
+  qt6-base-dev qt6-translations-l10n libsqlcipher-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-noto-cjk xvfb xauth
   mingw-w64-x86-64-dev libclang-14-dev mono-mcs

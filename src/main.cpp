@@ -1,5 +1,6 @@
 #include "browse/main_window.h"
 #include "platform/env.h"
+#include "platform/qt_language.h"
 
 #include <QApplication>
 #include <QFont>
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    tolvane::installChineseTranslations(app);
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setPointSize(9);
     QApplication::setFont(font);

@@ -1,4 +1,7 @@
-// Runs every test inside one QApplication, as the window code needs.
+// Runs every test inside one QApplication, as the window code needs, with
+// the translations the program installs at start.
+#include "platform/qt_language.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,6 +9,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    tolvane::installChineseTranslations(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,8 @@
 #include "catalogue/open_catalogue.h"
 
 #include "catalogue/catalogue_chooser.h"
+#include "catalogue/file_kind.h"
+#include "catalogue/settings_overlay.h"
 #include "platform/dialogs.h"
 #include "platform/engine.h"
 #include "platform/env.h"
@@ -44,6 +46,11 @@ QString fileNamePart(const QString& path) {
     return path.mid(std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1);
 }
 
+Env withSettings(Env env, SettingsStore& settings) {
+    env.settings = &settings;
+    return env;
+}
+
 void report(const Env& env, const Error& failure) {
     env.dialogs->messageBox(failure.description(), Buttons::Ok, Icon::Critical);
 }
@@ -54,8 +61,8 @@ class Opener {
 public:
     Opener(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
            const QString& appName)
-        : env_(env), fileName_(fileName), db_(db), appName_(appName),
-          app_(settingsAppName(appName)) {}
+        : settings_(*env.settings, *env.dialogs), env_(withSettings(env, settings_)),
+          fileName_(fileName), db_(db), appName_(appName), app_(settingsAppName(appName)) {}
 
     bool run() {
         for (;;) {
@@ -83,6 +90,7 @@ private:
             }
             engine_ = createEngine(env_, id);
             locate();
+            refuseAccessDatabase(path_);
             keep(engine_->openDatabase(path_));
             return Outcome::Opened;
         } catch (const Error& failure) {
@@ -146,7 +154,8 @@ private:
         return Outcome::Failed;
     }
 
-    const Env& env_;
+    SettingsOverlay settings_;  // a setting that cannot be stored does not stop the opening
+    const Env env_;             // the caller's, reading and writing through settings_
     const QString& fileName_;
     std::unique_ptr<Database>& db_;
     const QString& appName_;

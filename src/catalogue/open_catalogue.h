@@ -25,8 +25,10 @@ QString settingsAppName(const QString& appName);
 // file does not exist either. A password-protected file is reopened once with
 // a password asked for. A malformed remembered path is forgotten and the
 // search starts over; a path the engine cannot use as a file name sends the
-// user to the chooser and starts over. Every other failure is shown to the
-// user with its description and the call returns false.
+// user to the chooser and starts over. An Access/Jet file is refused with a
+// note on converting it. A setting that cannot be stored is shown once and
+// the opening goes on without it. Every other failure is shown to the user
+// with its description and the call returns false.
 // On success db holds the open catalogue; on failure db keeps what it held.
 bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
              const QString& appName);

@@ -28,23 +28,26 @@ QRegularExpression patternExpression(const QString& pattern) {
     return QRegularExpression(QRegularExpression::anchoredPattern(expression));
 }
 
+// The path is written with "/" only.
 void checkProbePath(const QString& path) {
     if (path.isEmpty() || path.toUtf8().size() > kMaxPathBytes) throw Error(err::BadFileName);
     for (QChar c : path)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f) throw Error(err::BadFileName);
-    const QStringList names = QString(path).replace(u'\\', u'/').split(u'/');
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (names[i].toUtf8().size() > kMaxNameBytes) throw Error(err::BadFileName);
-        if (i + 1 < names.size() && std::any_of(names[i].begin(), names[i].end(), isWildcard))
-            throw Error(err::BadFileName);
-    }
+    for (const QString& name : path.split(u'/'))
+        if (name.toUtf8().size() > kMaxNameBytes) throw Error(err::BadFileName);
+    // Folder names may hold "*" and "?" as plain characters, but a pattern
+    // cannot name a folder: such a folder must exist under exactly that name.
+    const qsizetype cut = path.lastIndexOf(u'/');
+    const QString folder = cut < 0 ? QString() : path.left(cut);
+    if (std::any_of(folder.begin(), folder.end(), isWildcard) && !QFileInfo(folder).isDir())
+        throw Error(err::BadFileName);
 }
 
 }  // namespace
 
 bool LocalFileProbe::exists(const QString& path) {
-    checkProbePath(path);
     const QString unified = QString(path).replace(u'\\', u'/');
+    checkProbePath(unified);
     const qsizetype cut = unified.lastIndexOf(u'/');
     const QString name = unified.mid(cut + 1);
     if (name.isEmpty()) return false;

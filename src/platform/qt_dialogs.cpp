@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -27,6 +28,24 @@ QMessageBox::Icon qtIcon(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Whether an offered absolute path lies outside the folder the dialog opens
+// in (never when that folder is not given).
+bool offeredOutside(const QString& offered, const QString& initialDir) {
+    return !initialDir.isEmpty() && QDir::isAbsolutePath(offered) &&
+           QDir::cleanPath(folderOf(offered)) != QDir::cleanPath(initialDir);
+}
+
+// Puts the offered file into the dialog's file-name field. Selecting a file
+// of another folder would move the dialog there, so such a file is written
+// into the field as its full path, which the dialog accepts as typed, and
+// the dialog stays in its folder.
+void offer(QFileDialog& dialog, const QString& offered, const QString& initialDir) {
+    if (offered.isEmpty()) return;
+    auto* nameField = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (nameField && offeredOutside(offered, initialDir)) nameField->setText(offered);
+    else dialog.selectFile(offered);
+}
+
 }  // namespace
 
 QStringList nameFiltersFor(const QString& filter) {
@@ -43,12 +62,9 @@ QStringList nameFiltersFor(const QString& filter) {
     return filters;
 }
 
-QString offeredFile(const std::string& buffer, const QString& initialDir) {
+QString offeredFile(const std::string& buffer) {
     const std::size_t end = std::min(buffer.find('\0'), buffer.size());
-    const QString offered = QString::fromUtf8(buffer.data(), qsizetype(end)).trimmed();
-    if (initialDir.isEmpty() || !QDir::isAbsolutePath(offered)) return offered;
-    if (QDir::cleanPath(folderOf(offered)) != QDir::cleanPath(initialDir)) return {};
-    return offered;
+    return QString::fromUtf8(buffer.data(), qsizetype(end)).trimmed();
 }
 
 void writeChosenFiles(int mode, const QStringList& paths, std::string& buffer) {
@@ -99,6 +115,9 @@ QString QtDialogs::inputBox(const QString& prompt) {
 void QtDialogs::fileDialog(const FileDialogRequest& request, std::string& buffer) {
     if (request.mode < 0 || request.mode > 2) return;
     QFileDialog dialog(QApplication::activeWindow());
+    // Qt's own dialog speaks the program's language whatever the desktop's,
+    // and can show one folder while offering a file of another.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
     if (!request.initialDir.isEmpty()) dialog.setDirectory(request.initialDir);
     const QStringList filters = nameFiltersFor(request.filter);
@@ -114,8 +133,7 @@ void QtDialogs::fileDialog(const FileDialogRequest& request, std::string& buffer
         dialog.setFileMode(request.mode == 1 ? QFileDialog::ExistingFiles
                                              : QFileDialog::ExistingFile);
     }
-    const QString offered = offeredFile(buffer, request.initialDir);
-    if (!offered.isEmpty()) dialog.selectFile(offered);
+    offer(dialog, offeredFile(buffer), request.initialDir);
     if (dialog.exec() != QDialog::Accepted) return;
     writeChosenFiles(request.mode, dialog.selectedFiles(), buffer);
 }

@@ -24,10 +24,8 @@ public:
 QStringList nameFiltersFor(const QString& filter);
 
 // The file a dialog offers at first: the buffer's text before its first
-// NUL, without surrounding blanks. When the dialog opens in initialDir and
-// that file lies in another folder, nothing is offered, so that the dialog
-// stays in initialDir.
-QString offeredFile(const std::string& buffer, const QString& initialDir);
+// NUL, without surrounding blanks.
+QString offeredFile(const std::string& buffer);
 
 // Writes the confirmed choice (absolute paths) into the buffer in the form
 // Dialogs::fileDialog promises for the mode. An empty choice writes nothing.

@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <memory>
@@ -13,12 +14,28 @@ namespace {
 
 const QString kOrganization = QStringLiteral("Tolvane");
 
-// Flushes the file and turns a failed flush into an Error.
+// Why a file cannot be written, as far as the file system tells.
+QString whyUnwritable(const QString& fileName) {
+    const QFileInfo file(fileName);
+    QFileInfo folder(file.absolutePath());  // the nearest one that exists
+    while (!folder.exists() && !folder.isRoot()) folder = QFileInfo(folder.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("'%1' 是文件，不是文件夹").arg(folder.filePath());
+    if (file.exists() && !file.isWritable()) return QStringLiteral("文件是只读的");
+    if (!folder.isWritable())
+        return QStringLiteral("没有写入文件夹 '%1' 的权限").arg(folder.filePath());
+    return QStringLiteral("无法写入该文件，磁盘可能已满或只读");
+}
+
+// Flushes the file and turns a failed flush into an Error that names the
+// file and the reason.
 void commit(QSettings& settings) {
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        throw Error(err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral("：") +
-                                             settings.fileName());
+        throw Error(err::PathFileAccess,
+                    QStringLiteral("%1：%2（%3）")
+                        .arg(describeError(err::PathFileAccess), settings.fileName(),
+                             whyUnwritable(settings.fileName())));
 }
 
 // The application name is a file name: one with a folder separator would

@@ -8,7 +8,8 @@ namespace tolvane {
 // group. By default the files live in the user's configuration folder
 // (<config>/Tolvane/<app>.ini); a base folder puts them at <base>/<app>.ini
 // instead. Every write and remove is flushed at once; when the file cannot be
-// written they throw Error 75. Reading an unreadable or damaged file yields
+// written they throw Error 75, whose description names the file and why it
+// cannot be written. Reading an unreadable or damaged file yields
 // the default. An application name that is empty or holds a folder separator
 // throws Error 52.
 class QtSettingsStore : public SettingsStore {

@@ -28,8 +28,11 @@ FileKind classify(QFile& file) {
     return FileKind::Damaged;
 }
 
-bool usableName(const QString& path) {
-    if (path.isEmpty() || path.contains(u'*') || path.contains(u'?')) return false;
+// "*" and "?" are legal in file names here; a path holding them is taken as
+// a pattern, and refused, only when no file of exactly that name exists.
+bool usableName(const QString& path, const QFileInfo& info) {
+    if (path.isEmpty() || ((path.contains(u'*') || path.contains(u'?')) && !info.isFile()))
+        return false;
     for (const QChar c : path)
         if (c.unicode() < 0x20) return false;
     return true;
@@ -55,7 +58,7 @@ std::shared_ptr<Connection> openCatalogueFile(const QString& given, bool exclusi
     QString path = given;
     path.replace(u'\\', u'/');
     const QFileInfo info(path);
-    if (!usableName(path) || info.isDir()) throw fileError(err::NotValidFileName, given);
+    if (!usableName(path, info) || info.isDir()) throw fileError(err::NotValidFileName, given);
     if (!info.exists()) throw fileError(err::CannotFindFile, given);
 
     // Only a regular file is read: opening a pipe would wait for a writer.

@@ -45,7 +45,7 @@ TEST(SplitFileListTest, NamesBecomeFullPathsAndOneFileStays) {
     }
 }
 
-class ShowFileDlgTest : public ::testing::Test, protected test::FakeEnv {
+class ShowFileDialogTest : public ::testing::Test, protected test::FakeEnv {
 protected:
     QString show(int mode) { return showFileDialog(env, mode, kDefaultFilter, "t", "txt", state); }
     static ScriptedDialogs::FileAnswer writes(const std::string& bytes) {
@@ -55,7 +55,7 @@ protected:
     FileDialogState state;
 };
 
-TEST_F(ShowFileDlgTest, ModesZeroAndTwoGiveTheTrimmedChoiceOrTheLastOneOnCancel) {
+TEST_F(ShowFileDialogTest, ModesZeroAndTwoGiveTheTrimmedChoiceOrTheLastOneOnCancel) {
     state.dialogFile = "/old/a.txt";
     std::string offered;
     dialogs.fileAnswers = {[&](const FileDialogRequest& request, std::string& buffer) {
@@ -76,7 +76,7 @@ TEST_F(ShowFileDlgTest, ModesZeroAndTwoGiveTheTrimmedChoiceOrTheLastOneOnCancel)
     EXPECT_EQ(show(2), "/d/f.txt");
 }
 
-TEST_F(ShowFileDlgTest, ModeOneJoinsFullPathsAndReportsTooManyFiles) {
+TEST_F(ShowFileDialogTest, ModeOneJoinsFullPathsAndReportsTooManyFiles) {
     dialogs.fileAnswers = {writes("/d\0a.txt\0b.txt\0c.txt\0\0"s), writes("/d/one.txt\0\0"s),
                            ScriptedDialogs::cancel(), writes("\1\0\0"s)};
     EXPECT_EQ(show(1), nulJoined({"/d/a.txt", "/d/b.txt", "/d/c.txt"}));
@@ -93,7 +93,7 @@ TEST_F(ShowFileDlgTest, ModeOneJoinsFullPathsAndReportsTooManyFiles) {
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
 }
 
-TEST_F(ShowFileDlgTest, UnknownModeOrFailingDialogGivesNothing) {
+TEST_F(ShowFileDialogTest, UnknownModeOrFailingDialogGivesNothing) {
     EXPECT_EQ(show(3), "");
     EXPECT_TRUE(dialogs.fileRequests.empty());
     dialogs.fileAnswers = {[](const FileDialogRequest&, std::string&) { throw Error(err::FileNotFound); }};

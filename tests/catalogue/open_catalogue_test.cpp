@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_chooser.h"
 #include "platform/catalogue_builder.h"
 #include "platform/error.h"
+#include "platform/qt_settings.h"
 #include "support/catalogues.h"
 #include "support/fakes.h"
 
@@ -25,7 +26,7 @@ const QString kNotFound = "找不到数据库文件!";
 const QString kAbsent = "<absent>";
 
 // Program folder and current directory are fresh folders; probe and engine are real.
-class OpenMDBTest : public ::testing::Test, protected test::FakeEnv {
+class OpenCatalogueTest : public ::testing::Test, protected test::FakeEnv {
 protected:
     void SetUp() override {
         previousDir = QDir::currentPath();
@@ -52,7 +53,7 @@ protected:
     std::unique_ptr<Database> db;
 };
 
-TEST_F(OpenMDBTest, FirstStartRegistersOnceAndOpensTheMdbFolder) {
+TEST_F(OpenCatalogueTest, FirstStartRegistersOnceAndOpensTheMdbFolder) {
     put(inProgram("mdb/winapi.mdb"));
     ASSERT_TRUE(open());
     EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
@@ -74,7 +75,7 @@ TEST_F(OpenMDBTest, FirstStartRegistersOnceAndOpensTheMdbFolder) {
 
 // The current directory comes before the mdb folder; a stale remembered path
 // finds its namesake there and stays; a malformed one is forgotten silently.
-TEST_F(OpenMDBTest, WhereTheCatalogueIsLookedFor) {
+TEST_F(OpenCatalogueTest, WhereTheCatalogueIsLookedFor) {
     put(currentDir.filePath("winapi.mdb"));
     put(inProgram("mdb/winapi.mdb"));
     ASSERT_TRUE(open());
@@ -91,7 +92,7 @@ TEST_F(OpenMDBTest, WhereTheCatalogueIsLookedFor) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(OpenMDBTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
+TEST_F(OpenCatalogueTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
     struct BoundedProbe : LocalFileProbe {
         bool exists(const QString& path) override {
             if (--left < 0) throw std::runtime_error("probing without end");
@@ -107,7 +108,7 @@ TEST_F(OpenMDBTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
 // No or Cancel to the question ends the program; so does a cancelled chooser
 // with nothing remembered and no .mdb file, or with a stale path whatever
 // lies in the program folder.
-TEST_F(OpenMDBTest, NoCatalogueFromTheUserEndsTheProgram) {
+TEST_F(OpenCatalogueTest, NoCatalogueFromTheUserEndsTheProgram) {
     dialogs.answers = {Answer::No, Answer::Cancel, Answer::Yes, Answer::Yes};
     dialogs.fileAnswers = {ScriptedDialogs::cancel(), ScriptedDialogs::cancel()};
     for (int i = 0; i < 3; ++i) EXPECT_THROW(open(), ProgramEnded);
@@ -128,7 +129,7 @@ TEST_F(OpenMDBTest, NoCatalogueFromTheUserEndsTheProgram) {
 // After a cancelled chooser the program folder's "*.mdb" is opened, which
 // fails while a .mdb file lies there: the chooser comes again, and its choice
 // is remembered and opened.
-TEST_F(OpenMDBTest, CancelledChooserWithAnMdbFileComesRoundAgain) {
+TEST_F(OpenCatalogueTest, CancelledChooserWithAnMdbFileComesRoundAgain) {
     put(inProgram("stray.mdb"));
     const QString chosen = currentDir.filePath("elsewhere/mine.mdb");
     put(chosen);
@@ -143,7 +144,7 @@ TEST_F(OpenMDBTest, CancelledChooserWithAnMdbFileComesRoundAgain) {
 
 // One prompt per start; a wrong or cancelled password fails and leaves the
 // caller's database as it was.
-TEST_F(OpenMDBTest, PasswordIsAskedOnceAndUsed) {
+TEST_F(OpenCatalogueTest, PasswordIsAskedOnceAndUsed) {
     put(inProgram("mdb/winapi.mdb"), "geheim");
     dialogs.inputs = {"geheim", "wrong", ""};
     ASSERT_TRUE(open());
@@ -157,7 +158,7 @@ TEST_F(OpenMDBTest, PasswordIsAskedOnceAndUsed) {
 
 // A machine with the 3.5 engine only fails once, then starts on it; engine
 // and file failures are each shown once.
-TEST_F(OpenMDBTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
+TEST_F(OpenCatalogueTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
     put(inProgram("mdb/winapi.mdb"));
     remember("DAO_Ver", "DAO.DBEngine.36");
     engines.setUncreatable("DAO.DBEngine.36");
@@ -182,7 +183,71 @@ TEST_F(OpenMDBTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
     EXPECT_TRUE(dialogs.texts()[2].startsWith("不可识别的数据库格式"));
 }
 
-TEST_F(OpenMDBTest, ChooserRemembersTheLastChoiceAndAlwaysOpensInTheProgramFolder) {
+// "*" and "?" are plain characters in the names of files and folders that
+// exist; only a pattern that names no file is refused.
+TEST_F(OpenCatalogueTest, WildcardsInExistingNamesAreNoPatterns) {
+    env.programDir = inProgram("what?");
+    put(env.programDir + "/mdb/winapi.mdb");
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), env.programDir + "/mdb/winapi.mdb");
+
+    const QString starred = currentDir.filePath("win*api?.mdb");
+    put(starred);
+    remember("MDB_Path", starred);
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), starred);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// An Access file is named as such, with no password asked; nothing is
+// forgotten and the caller's database stays as it was.
+TEST_F(OpenCatalogueTest, AccessFileIsRefusedWithAConversionNote) {
+    for (const QByteArray signature : {"Standard Jet DB", "Standard ACE DB"}) {
+        const QString access = currentDir.filePath("access.mdb");
+        QFile file(access);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4, '\0') + signature + QByteArray(4096 - 19, '\0'));
+        file.close();
+        remember("MDB_Path", access);
+        EXPECT_FALSE(open());
+        EXPECT_FALSE(db);
+        EXPECT_EQ(setting("MDB_Path"), access);
+    }
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    for (const QString& text : dialogs.texts()) {
+        EXPECT_TRUE(text.contains(currentDir.filePath("access.mdb")) && text.contains("Access/Jet") &&
+                    text.contains("mdb-export"))
+            << text.toStdString();
+    }
+    EXPECT_TRUE(dialogs.prompts.empty());
+}
+
+// Settings that cannot be written are reported once per start, and the
+// catalogue found in the mdb folder or chosen by the user still opens.
+TEST_F(OpenCatalogueTest, UnwritableSettingsAreShownOnceAndTheCatalogueStillOpens) {
+    QFile blocker(currentDir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    QtSettingsStore blocked(blocker.fileName());  // a file where the folder should be
+    env.settings = &blocked;
+    const QString chosen = currentDir.filePath("chosen/mine.mdb");
+    put(chosen);
+    dialogs.answers = {Answer::Yes};
+    dialogs.fileAnswers = {ScriptedDialogs::choose(chosen)};
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), chosen);
+    put(inProgram("mdb/winapi.mdb"));
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
+
+    ASSERT_EQ(dialogs.texts().size(), 3);
+    EXPECT_EQ(dialogs.texts()[1], kAsk);
+    EXPECT_EQ(dialogs.texts()[0], dialogs.texts()[2]);
+    EXPECT_TRUE(dialogs.texts()[0].contains(blocker.fileName() + "/QMWX_varnel.ini") &&
+                dialogs.texts()[0].contains("不是文件夹"))
+        << dialogs.texts()[0].toStdString();
+}
+
+TEST_F(OpenCatalogueTest, ChooserRemembersTheLastChoiceAndAlwaysOpensInTheProgramFolder) {
     dialogs.fileAnswers = {ScriptedDialogs::cancel(), ScriptedDialogs::choose(" /d/a.mdb "),
                            ScriptedDialogs::cancel()};
     chooseCatalogue(env, "varnel");

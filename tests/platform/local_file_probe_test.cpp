@@ -17,12 +17,16 @@ TEST(LocalFileProbeTest, FilesAndWildcardsCountFoldersDoNot) {
     QFile::setPermissions(dir.filePath("winapi.mdb"), QFileDevice::Permissions());
     QDir(dir.path()).mkpath("folder.mdb");
     QDir(dir.path()).mkpath("sub/only.dir");
+    QDir(dir.path()).mkpath("what?");
+    QFile(dir.filePath("what?/winapi.mdb")).open(QIODevice::WriteOnly);
     LocalFileProbe probe;
     const std::pair<const char*, bool> cases[] = {
         {R"(\winapi.mdb)", true}, {"/sub/../winapi.mdb", true}, {"/folder.mdb", false}, {"/missing.mdb", false},
         // wildcards match hidden files but no folders; brackets are plain characters
         {"/*.db", true}, {"/win?pi.mdb", true}, {"/win?api.mdb", false}, {"/a[1]*", true}, {"/a1*", false},
         {"/sub/*", false},
+        // a folder whose name holds a wildcard is a plain folder
+        {"/what?/winapi.mdb", true}, {"/what?/*.mdb", true}, {"/what?/other.mdb", false},
     };
     for (const auto& [path, exists] : cases) EXPECT_EQ(probe.exists(dir.path() + path), exists) << path;
 

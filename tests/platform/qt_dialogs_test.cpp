@@ -1,7 +1,12 @@
 #include "platform/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -15,10 +20,7 @@ namespace {
 
 TEST(QtDialogsTest, FiltersAndOfferedFile) {
     EXPECT_EQ(nameFiltersFor("数据库|*.mdb; *.db|所有|*.*|孤单"), QStringList({"数据库 (*.mdb *.db)", "所有 (*)"}));
-    // An offered file outside the dialog's folder is not offered.
-    EXPECT_EQ(offeredFile("  /d/a.mdb \0junk"s, "/d/"), "/d/a.mdb");
-    EXPECT_EQ(offeredFile("/e/a.mdb   ", "/d"), "");
-    EXPECT_EQ(offeredFile("/e/a.mdb   ", ""), "/e/a.mdb");
+    EXPECT_EQ(offeredFile("  /d/a.mdb \0junk"s), "/d/a.mdb");
 }
 
 // The choice is written over the start of the buffer in the form of its mode;
@@ -42,17 +44,29 @@ TEST(QtDialogsTest, ChoiceIsWrittenInTheFormOfItsMode) {
     }
 }
 
-// Closes the next modal box as its window's close button would.
-void closeNextBox() {
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+// Closes the next modal box as its window's close button would, after
+// noting the texts of its buttons without their shortcut marks.
+void closeNextBox(QStringList* buttonTexts = nullptr) {
+    QTimer::singleShot(0, [buttonTexts] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        if (buttonTexts)
+            for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
+                *buttonTexts << button->text().remove(QRegularExpression(R"(\(&.\)|&)"));
+        box->close();
     });
 }
 
-TEST(QtDialogsTest, ClosedBoxesCountAsCancel) {
+// The standard buttons read in Chinese whatever the system's locale.
+TEST(QtDialogsTest, ClosedBoxesCountAsCancelAndSpeakChinese) {
     QtDialogs dialogs;
-    closeNextBox();
+    QStringList question, notice;
+    closeNextBox(&question);
     EXPECT_EQ(dialogs.messageBox("?", Buttons::YesNoCancel, Icon::Question), Answer::Cancel);
+    EXPECT_EQ(question, QStringList({"是", "否", "取消"}));
+    closeNextBox(&notice);
+    dialogs.messageBox("!", Buttons::Ok, Icon::Critical);
+    EXPECT_EQ(notice, QStringList{"确定"});
     closeNextBox();
     EXPECT_EQ(dialogs.inputBox("密码:"), "");
     std::string buffer = "/x/y.mdb" + std::string(20, ' ');
@@ -77,6 +91,29 @@ TEST(QtDialogsTest, FileDialogOpensInTheFolderAndWritesTheChoice) {
     QtDialogs().fileDialog({0, "所有文件|*.*", "", "", dir.path()}, buffer);
     EXPECT_EQ(shownDir, dir.path());
     EXPECT_EQ(buffer.substr(0, buffer.find('\0')), dir.filePath("a.mdb").toStdString());
+}
+
+// The last file chosen, from another folder, is offered in full in the
+// file-name field while the dialog shows its own folder; Open takes it.
+TEST(QtDialogsTest, FileDialogOffersTheLastFileOfAnotherFolder) {
+    QTemporaryDir shown, other;
+    QFile(other.filePath("b.mdb")).open(QIODevice::WriteOnly);
+    QString shownDir, nameField, openText;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        shownDir = dialog->directory().absolutePath();
+        nameField = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        QPushButton* open = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+        openText = open->text();
+        open->click();
+    });
+    std::string buffer = other.filePath("b.mdb").toStdString() + std::string(200, ' ');
+    QtDialogs().fileDialog({0, "所有文件|*.*", "", "", shown.path()}, buffer);
+    EXPECT_EQ(shownDir, shown.path());
+    EXPECT_EQ(nameField, other.filePath("b.mdb"));
+    EXPECT_TRUE(openText.startsWith("打开")) << openText.toStdString();
+    EXPECT_EQ(buffer.substr(0, buffer.find('\0')), other.filePath("b.mdb").toStdString());
 }
 
 }  // namespace

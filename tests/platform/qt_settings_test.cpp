@@ -35,8 +35,14 @@ TEST(QtSettingsStoreTest, UnwritableStoreAndBadNamesThrow) {
     QFile blocker(base.filePath("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     QtSettingsStore blocked(blocker.fileName());  // a file where the folder should be
-    EXPECT_EQ(test::failureOf([&] { blocked.write("QMWX_varnel", "DAO_Ver", "DAO_Ver", "x"); }),
-              err::PathFileAccess);
+    try {
+        blocked.write("QMWX_varnel", "DAO_Ver", "DAO_Ver", "x");
+        ADD_FAILURE() << "written";
+    } catch (const Error& e) {  // the file and the reason are named
+        EXPECT_EQ(e.number(), err::PathFileAccess);
+        EXPECT_EQ(e.description(), QString("路径/文件访问错误：%1/QMWX_varnel.ini（'%1' 是文件，不是文件夹）")
+                                       .arg(blocker.fileName()));
+    }
     EXPECT_EQ(blocked.read("QMWX_varnel", "DAO_Ver", "DAO_Ver", "d"), "d");
     for (const QString app : {"", "../x", R"(a\b)"})
         EXPECT_EQ(test::failureOf([&] { QtSettingsStore(base.path()).read(app, "s", "k", "d"); }),

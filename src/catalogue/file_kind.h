@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace tolvane {
+
+// Whether the file is a Microsoft Access (Jet or ACE) database: its bytes 4
+// to 18 read "Standard Jet DB" or "Standard ACE DB". Only regular files are
+// read; a missing or unreadable file is none.
+bool isAccessDatabase(const QString& path);
+
+// Throws Error 3343 with a description that names the file, says that it is
+// an Access/Jet database this version cannot open, and shows how to turn it
+// into a catalogue, when the file is one; does nothing otherwise.
+void refuseAccessDatabase(const QString& path);
+
+}  // namespace tolvane
