@@ -107,7 +107,8 @@ JetPattern JetPattern::compile(std::string_view utf8) {
 }
 
 // Counts the steps of one match and asks the interrupt, if any, every few
-// thousand of them.
+// thousand of them. Each matching loop keeps its own, so that the count
+// stays in a register.
 class JetPattern::Budget {
 public:
     explicit Budget(MatchInterrupt* interrupt) : interrupt_(interrupt) {}
@@ -132,21 +133,28 @@ namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
 
-// Where ASCII text contains a folded ASCII literal, letters compared without
-// case: 1 or 0, or nothing when the budget ran out.
-std::optional<bool> containsFolded(std::string_view text, std::string_view literal, auto& budget) {
+// Whether ASCII text contains a folded ASCII literal, letters compared
+// without case; nothing when the budget ran out. The budget is spent once
+// per block of positions, keeping the search loop tight.
+template <class Budget>
+std::optional<bool> containsFolded(std::string_view text, std::string_view literal, Budget budget) {
+    constexpr std::size_t kBlock = 1024;
     const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
     const std::size_t n = literal.size();
     if (n > text.size()) return false;
     const char first = literal[0];
     const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - ('a' - 'A')) : first;
-    for (std::size_t i = 0; i + n <= text.size(); ++i) {
-        if (!budget.spend(1)) return std::nullopt;
-        if (text[i] != first && text[i] != firstUpper) continue;
-        std::size_t k = 1;
-        while (k < n && fold(text[i + k]) == literal[k]) ++k;
-        if (k == n) return true;
-        if (!budget.spend(k)) return std::nullopt;
+    const std::size_t starts = text.size() - n + 1;
+    for (std::size_t block = 0; block < starts; block += kBlock) {
+        std::size_t steps = 0;
+        for (std::size_t i = block; i < std::min(starts, block + kBlock); ++i) {
+            if (text[i] != first && text[i] != firstUpper) continue;
+            std::size_t k = 1;
+            while (k < n && fold(text[i + k]) == literal[k]) ++k;
+            if (k == n) return true;
+            steps += k;
+        }
+        if (!budget.spend(kBlock + steps)) return std::nullopt;
     }
     return false;
 }
@@ -165,7 +173,8 @@ inline bool JetPattern::tokenMatches(const Token& token, char32_t c, char32_t fo
 }
 
 template <class Decode>
-std::optional<bool> JetPattern::run(std::string_view text, Decode decode, Budget& budget) const {
+std::optional<bool> JetPattern::run(std::string_view text, Decode decode, MatchInterrupt* interrupt) const {
+    Budget budget(interrupt);
     const std::size_t count = tokens_.size();
     std::size_t t = 0, p = 0;
     // Where the last star was met, and the text position it covers up to.
@@ -203,30 +212,28 @@ std::optional<bool> JetPattern::run(std::string_view text, Decode decode, Budget
     return p == count;
 }
 
-std::optional<bool> JetPattern::match(std::string_view utf8, Budget& budget) const {
-    if (literalExactOnUtf8_) return containsFolded(utf8, literal_, budget);
+std::optional<bool> JetPattern::match(std::string_view utf8, MatchInterrupt* interrupt) const {
+    if (literalExactOnUtf8_) return containsFolded(utf8, literal_, Budget(interrupt));
     // Most names are plain ASCII: then every byte is a character.
     bool ascii = true;
     for (const char byte : utf8) ascii &= static_cast<unsigned char>(byte) < 0x80;
-    if (ascii && !literal_.empty()) return containsFolded(utf8, literal_, budget);
+    if (ascii && !literal_.empty()) return containsFolded(utf8, literal_, Budget(interrupt));
     if (ascii)
         return run(
             utf8,
             [](std::string_view text, std::size_t& pos) -> char32_t {
                 return static_cast<unsigned char>(text[pos++]);
             },
-            budget);
-    return run(utf8, decodeUtf8, budget);
+            interrupt);
+    return run(utf8, decodeUtf8, interrupt);
 }
 
 bool JetPattern::matches(std::string_view utf8) const {
-    Budget unlimited(nullptr);
-    return *match(utf8, unlimited);
+    return *match(utf8, nullptr);
 }
 
 std::optional<bool> JetPattern::matches(std::string_view utf8, MatchInterrupt& interrupt) const {
-    Budget budget(&interrupt);
-    return match(utf8, budget);
+    return match(utf8, &interrupt);
 }
 
 }  // namespace tolvane

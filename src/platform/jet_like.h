@@ -53,9 +53,9 @@ private:
     };
     class Budget;
 
-    std::optional<bool> match(std::string_view utf8, Budget& budget) const;
+    std::optional<bool> match(std::string_view utf8, MatchInterrupt* interrupt) const;
     template <class Decode>
-    std::optional<bool> run(std::string_view text, Decode decode, Budget& budget) const;
+    std::optional<bool> run(std::string_view text, Decode decode, MatchInterrupt* interrupt) const;
     bool tokenMatches(const Token& token, char32_t c, char32_t folded) const;
 
     std::vector<Token> tokens_;

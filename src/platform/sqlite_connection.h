@@ -38,7 +38,7 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 class Connection final : public MatchInterrupt {
 public:
     using InterruptCheck = std::function<bool()>;
-    static constexpr std::chrono::milliseconds kAskEvery{25};
+    static constexpr std::chrono::milliseconds kAskEvery{20};
 
     explicit Connection(sqlite3* db);  // takes ownership, also of a failed open
     ~Connection();
