@@ -65,8 +65,8 @@ public:
     // fails with err::Cancelled. The check may process window input but must
     // not use this database: calls made from inside it fail with err::Busy,
     // and closing the database there cancels the statement and closes the
-    // database once it has stopped. An empty check lets statements run to
-    // their end.
+    // database once it has stopped (a recordset that is reading must stay
+    // alive until then). An empty check lets statements run to their end.
     virtual void setInterruptCheck(std::function<bool()> check) = 0;
     virtual void close() = 0;
 };
