@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tolvane {
@@ -36,6 +37,49 @@ QString SearchStatement::part(qlonglong first, std::optional<qlonglong> end) con
     QString sql = select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID>=") + QString::number(first);
     if (end) sql += QStringLiteral(" AND ID<") + QString::number(*end);
     return sql;
+}
+
+QString SearchStatement::idPart(const QVariant& first, const std::optional<QVariant>& last) const {
+    QString sql = select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID>=") + sqlIdLiteral(first);
+    if (last) sql += QStringLiteral(" AND ID<=") + sqlIdLiteral(*last);
+    return sql;
+}
+
+QString SearchStatement::nullIdPart() const {
+    return select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID IS NULL");
+}
+
+QString firstIdAfterQuery(const std::optional<QVariant>& after) {
+    const QString where = after ? QStringLiteral("ID>") + sqlIdLiteral(*after) : QStringLiteral("ID IS NOT NULL");
+    return QStringLiteral("SELECT ID AS v FROM winfun WHERE ") + where + QStringLiteral(" ORDER BY ID LIMIT 1");
+}
+
+QString partEndQuery(const QVariant& first, qlonglong rows) {
+    return QStringLiteral("SELECT ID AS v FROM winfun WHERE ID>=") + sqlIdLiteral(first) +
+           QStringLiteral(" ORDER BY ID LIMIT 1 OFFSET ") + QString::number(std::max<qlonglong>(rows - 1, 0));
+}
+
+QString sqlIdLiteral(const QVariant& id) {
+    const auto hex = [](const QByteArray& bytes) {
+        return QStringLiteral("X'") + QString::fromLatin1(bytes.toHex()) + QLatin1Char('\'');
+    };
+    if (!id.isValid() || id.isNull()) return QStringLiteral("NULL");
+    switch (id.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int: return QString::number(id.toLongLong());
+    case QMetaType::Double: {
+        const double value = id.toDouble();
+        // SQLite reads a literal beyond the largest double as infinity.
+        if (std::isinf(value)) return value > 0 ? QStringLiteral("9e999") : QStringLiteral("-9e999");
+        return QString::number(value, 'g', 17);
+    }
+    case QMetaType::QByteArray: return hex(id.toByteArray());
+    default: {
+        const QString text = id.toString();
+        if (text.contains(QChar(0))) return QStringLiteral("CAST(") + hex(text.toUtf8()) + QStringLiteral(" AS TEXT)");
+        return sqlTextLiteral(text);
+    }
+    }
 }
 
 SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,

@@ -25,7 +25,35 @@ struct SearchStatement {
     // The same rows among the IDs from `first` up to, not including, `end`
     // (without an end: all IDs from `first` on).
     QString part(qlonglong first, std::optional<qlonglong> end) const;
+    // The same rows among the IDs from `first` to `last`, both included, in
+    // the store's ID order (see IdWalk); without a last: all from `first` on.
+    QString idPart(const QVariant& first, const std::optional<QVariant>& last) const;
+    // The same rows among those whose ID is Null, which no part reaches.
+    QString nullIdPart() const;
 };
+
+// Walking the catalogue in the store's own ID order, part by part, whatever
+// the IDs hold. The store orders IDs as SQLite compares them: numbers by
+// value (integers and reals together), then texts, then blobs; Null IDs come
+// in no part. IDs are passed back exactly as read from the queries below
+// (qlonglong, double, QString or QByteArray). One turn:
+//   1. firstIdAfterQuery(previous last, or nothing at the start): column v
+//      of its one row is the part's first ID; no row: the walk is over.
+//   2. partEndQuery(first, rows): column v of its one row is the ID `rows - 1`
+//      places after `first`, the part's last ID; no row: fewer are left, and
+//      the part runs to the end (idPart without a last), the last part.
+//   3. idPart(first, last) lists the part's rows; go on with 1.
+// Every part starts strictly after the previous one's last ID, so the walk
+// ends after at most as many parts as there are distinct IDs, and it never
+// yields a row twice; duplicate IDs fall into the same part.
+QString firstIdAfterQuery(const std::optional<QVariant>& after);
+QString partEndQuery(const QVariant& first, qlonglong rows);
+
+// An ID as an SQL literal that compares exactly like the value read:
+// integers and reals in full precision, texts quoted (as a cast blob when
+// they hold a zero character, which would end the statement text), blobs in
+// hexadecimal, Null as NULL.
+QString sqlIdLiteral(const QVariant& id);
 
 // The records whose name contains `pattern`, as (name, ID). A category
 // position other than 2 adds class = position - 2; a DLL position other

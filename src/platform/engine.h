@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 namespace tolvane {
@@ -36,7 +37,9 @@ public:
 
     // AddNew or Edit, then setField for each value, then update(): the
     // values are written in one transaction. A new row gets every column at
-    // its default and a fresh ID; after update() it is the current row.
+    // its default and a fresh ID; after update() it is the current row. Like
+    // Database::execute, update() writes nothing to a file that has been
+    // deleted or replaced since it was opened.
     virtual void addNew() = 0;
     virtual void edit() = 0;
     virtual void setField(const QString& name, const QVariant& value) = 0;
@@ -53,8 +56,18 @@ public:
     virtual std::unique_ptr<Recordset> openRecordset(const QString& sql) = 0;
     // A recordset over a whole table that can take new rows.
     virtual std::unique_ptr<Recordset> openTable(const QString& table) = 0;
-    // Runs one statement; touching no row is no failure.
+    // Runs one statement; touching no row is no failure. A statement that
+    // writes fails, naming the file, when the file has been deleted or
+    // replaced since it was opened; nothing is written then.
     virtual void execute(const QString& sql) = 0;
+    // Called back while a statement runs, at least every ~50 ms of its work
+    // and within long pattern matches; true cancels the statement, which then
+    // fails with err::Cancelled. The check may process window input but must
+    // not use this database: calls made from inside it fail with err::Busy,
+    // and closing the database there cancels the statement and closes the
+    // database once it has stopped (a recordset that is reading must stay
+    // alive until then). An empty check lets statements run to their end.
+    virtual void setInterruptCheck(std::function<bool()> check) = 0;
     virtual void close() = 0;
 };
 

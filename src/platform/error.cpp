@@ -49,6 +49,9 @@ QString describeError(int number) {
     case err::ValidationFailed: return QStringLiteral("值违反了字段或表的有效性规则。");
     case err::ObjectClosed: return QStringLiteral("对象无效或不再被设置。");
     case err::TypeMismatch: return QStringLiteral("表达式中数据类型不匹配。");
+    case err::NotPermitted: return QStringLiteral("没有执行此操作的权限。");
+    case err::Cancelled: return QStringLiteral("操作已被用户取消。");
+    case err::Busy: return QStringLiteral("数据库正忙于另一项操作，请稍后再试。");
     default: return {};
     }
 }

@@ -46,6 +46,9 @@ constexpr int InvalidOperation = 3219;
 constexpr int ValidationFailed = 3317;
 constexpr int ObjectClosed = 3420;
 constexpr int TypeMismatch = 3464;
+constexpr int NotPermitted = 3033;
+constexpr int Cancelled = 3059;
+constexpr int Busy = 3211;
 }  // namespace err
 
 // Every failure of the engine and of the other platform services: a number

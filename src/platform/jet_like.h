@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/char_set.h"
+
 #include <QStringView>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +20,18 @@ namespace tolvane {
 //          itself; "*", "?", "#" and "[" inside a list stand for themselves;
 //          "[]" matches nothing (zero characters), "[!]" any one character.
 // Every other character stands for itself; letters compare without regard to
-// case (simple Unicode case folding), and the whole text must match.
-// Texts are UTF-8; invalid bytes count as one character each.
+// case (simple Unicode case folding; for lists see CharSet), and the whole
+// text must match. Texts are UTF-8; invalid bytes count as one character each.
+
+// Asked every few thousand steps of a long match; true abandons the match.
+class MatchInterrupt {
+public:
+    virtual bool interrupted() = 0;
+
+protected:
+    ~MatchInterrupt() = default;
+};
+
 class JetPattern {
 public:
     // Throws Error(err::InvalidPattern) for an unclosed "[" or a descending range.
@@ -26,8 +39,11 @@ public:
     static JetPattern compile(QStringView pattern);
 
     // Greedy matching that backtracks only to the last "*": time is bounded by
-    // text length times pattern length, whatever the number of stars.
+    // text length times pattern length, whatever the number of stars or the
+    // length of a list.
     bool matches(std::string_view utf8) const;
+    // The same, asking `interrupt` now and then: nothing when it said stop.
+    std::optional<bool> matches(std::string_view utf8, MatchInterrupt& interrupt) const;
 
 private:
     enum class Kind : unsigned char { Char, AnyOne, Digit, Set, Star };
@@ -35,22 +51,15 @@ private:
         Kind kind;
         char32_t ch;   // Char: the folded character; Set: index into sets_
     };
-    struct Range {
-        char32_t low, high;  // as written, and as folded
-        char32_t foldedLow, foldedHigh;
-    };
-    struct Set {
-        bool negated = false;
-        std::vector<Range> ranges;  // a single character is a range of one
-    };
+    class Budget;
 
+    std::optional<bool> match(std::string_view utf8, MatchInterrupt* interrupt) const;
     template <class Decode>
-    bool run(std::string_view text, Decode decode) const;
+    std::optional<bool> run(std::string_view text, Decode decode, MatchInterrupt* interrupt) const;
     bool tokenMatches(const Token& token, char32_t c, char32_t folded) const;
-    bool setMatches(const Set& set, char32_t c, char32_t folded) const;
 
     std::vector<Token> tokens_;
-    std::vector<Set> sets_;
+    std::vector<CharSet> sets_;
     // For "*text*" with plain ASCII text (the commonest pattern by far): the
     // text folded, searched for directly; empty otherwise.
     std::string literal_;
@@ -60,9 +69,6 @@ private:
     // ASCII bytes.
     bool literalExactOnUtf8_ = false;
 };
-
-// Simple case folding of one code point, with an ASCII fast path.
-char32_t foldCase(char32_t c);
 
 // Decodes the code point at text[pos] and advances pos; an invalid or
 // truncated sequence yields U+FFFD and advances one byte.

@@ -26,14 +26,22 @@ void jetLike(sqlite3_context* context, int, sqlite3_value** args) {
         sqlite3_result_null(context);
         return;
     }
+    auto& interrupt = *static_cast<MatchInterrupt*>(sqlite3_user_data(context));
+    const auto answer = [&](const JetPattern& pattern) {
+        const std::optional<bool> matched = pattern.matches(textOf(args[1]), interrupt);
+        if (matched)
+            sqlite3_result_int(context, *matched);
+        else
+            sqlite3_result_error_code(context, SQLITE_INTERRUPT);
+    };
     try {
         // A constant pattern is compiled once per statement and kept with it.
         if (const auto* cached = static_cast<const JetPattern*>(sqlite3_get_auxdata(context, 0))) {
-            sqlite3_result_int(context, cached->matches(textOf(args[1])));
+            answer(*cached);
             return;
         }
         auto pattern = std::make_unique<JetPattern>(JetPattern::compile(textOf(args[0])));
-        sqlite3_result_int(context, pattern->matches(textOf(args[1])));
+        answer(*pattern);
         // SQLite may drop the pattern at once, so it is handed over only after use.
         sqlite3_set_auxdata(context, 0, pattern.release(), deletePattern);
     } catch (const Error&) {
@@ -45,8 +53,8 @@ void jetLike(sqlite3_context* context, int, sqlite3_value** args) {
 
 }  // namespace
 
-int installJetLike(sqlite3* db) {
-    return sqlite3_create_function(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+int installJetLike(sqlite3* db, MatchInterrupt& interrupt) {
+    return sqlite3_create_function(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, &interrupt,
                                    jetLike, nullptr, nullptr);
 }
 

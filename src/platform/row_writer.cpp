@@ -44,7 +44,7 @@ QByteArray integerKeyOf(Connection& connection, const QByteArray& schema, const 
     Statement info = connection.prepareInternal("PRAGMA " + schema + ".table_info(" + table + ")");
     QByteArray key;
     int keys = 0;
-    while (sqlite3_step(info.get()) == SQLITE_ROW) {
+    while (connection.step(info.get()) == SQLITE_ROW) {
         if (sqlite3_column_int(info.get(), 5) == 0) continue;
         ++keys;
         const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 2));
@@ -106,7 +106,7 @@ qlonglong RowWriter::insert(Connection& connection, const Values& values) const 
     }
     Statement statement = connection.prepareInternal(sql);
     bind(statement.get(), values);
-    const int rc = sqlite3_step(statement.get());
+    const int rc = connection.step(statement.get());
     if (rc != SQLITE_DONE) connection.fail(rc);
     return sqlite3_last_insert_rowid(connection.handle());
 }
@@ -119,7 +119,7 @@ void RowWriter::update(Connection& connection, qlonglong key, const Values& valu
                                                      " WHERE " + columns_[std::size_t(key_)] + "=?");
     bind(statement.get(), values);
     sqlite3_bind_int64(statement.get(), int(values.size()) + 1, key);
-    const int rc = sqlite3_step(statement.get());
+    const int rc = connection.step(statement.get());
     if (rc != SQLITE_DONE) connection.fail(rc);
     if (sqlite3_changes(connection.handle()) == 0) throw Error(err::RecordDeleted);
 }
@@ -130,7 +130,7 @@ Statement RowWriter::read(Connection& connection, qlonglong key) const {
     Statement statement = connection.prepareInternal("SELECT " + names + " FROM " + tableName() +
                                                      " WHERE " + columns_[std::size_t(key_)] + "=?");
     sqlite3_bind_int64(statement.get(), 1, key);
-    const int rc = sqlite3_step(statement.get());
+    const int rc = connection.step(statement.get());
     if (rc == SQLITE_DONE) throw Error(err::RecordDeleted);
     if (rc != SQLITE_ROW) connection.fail(rc);
     return statement;

@@ -14,11 +14,15 @@ SqliteDatabase::~SqliteDatabase() {
     connection_->close();
 }
 
+// The calls below keep their own reference to the connection: the
+// interrupt check, run while they work, may destroy this object.
+
 std::unique_ptr<Recordset> SqliteDatabase::openRecordset(const QString& sql) {
-    Statement statement = connection_->prepare(sql);
+    const std::shared_ptr<Connection> connection = connection_;
+    Statement statement = connection->prepare(sql);
     if (sqlite3_column_count(statement.get()) == 0 || !sqlite3_stmt_readonly(statement.get()))
         throw Error(err::InvalidOperation);
-    return std::make_unique<SqliteRecordset>(connection_, std::move(statement));
+    return std::make_unique<SqliteRecordset>(connection, std::move(statement));
 }
 
 std::unique_ptr<Recordset> SqliteDatabase::openTable(const QString& table) {
@@ -28,10 +32,16 @@ std::unique_ptr<Recordset> SqliteDatabase::openTable(const QString& table) {
 }
 
 void SqliteDatabase::execute(const QString& sql) {
-    Statement statement = connection_->prepare(sql);
+    const std::shared_ptr<Connection> connection = connection_;
+    Statement statement = connection->prepare(sql);
     if (sqlite3_column_count(statement.get()) > 0) throw Error(err::CannotExecuteSelect);
-    const int rc = sqlite3_step(statement.get());
-    if (rc != SQLITE_DONE) connection_->fail(rc);
+    if (!sqlite3_stmt_readonly(statement.get())) connection->checkFileUnchanged();
+    const int rc = connection->step(statement.get());
+    if (rc != SQLITE_DONE) connection->fail(rc);
+}
+
+void SqliteDatabase::setInterruptCheck(std::function<bool()> check) {
+    connection_->setInterruptCheck(std::move(check));
 }
 
 void SqliteDatabase::close() {

@@ -19,6 +19,7 @@ public:
     std::unique_ptr<Recordset> openRecordset(const QString& sql) override;
     std::unique_ptr<Recordset> openTable(const QString& table) override;
     void execute(const QString& sql) override;
+    void setInterruptCheck(std::function<bool()> check) override;
     void close() override;
 
 private:

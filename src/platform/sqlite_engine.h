@@ -25,9 +25,13 @@ private:
 //   3024 (CannotFindFile)    no such file; no file is ever created;
 //   3051 (FileInUse)         the file cannot be read, or another user holds
 //                            it exclusively;
-//   3343 (NotInDatabase)     the file is no catalogue (damaged, empty, text);
+//   3343 (NotInDatabase)     the file is no catalogue (damaged, empty, text;
+//                            winfun missing, a view, or without ID or name;
+//                            a virtual table declared), naming file and fault;
 //   3031 (NotValidPassword)  the file is encrypted and the connect string
 //                            ";PWD=..." gives no password or a wrong one.
+// Every connection is guarded (see guardCatalogue): statements that do more
+// than read winfun and change its rows fail with 3033 (NotPermitted).
 // The password of a plain file is ignored. exclusive keeps other users out
 // while the database is open; readOnly makes every write fail with 3027.
 class SqliteEngine final : public Engine {

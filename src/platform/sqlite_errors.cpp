@@ -38,8 +38,9 @@ Error translate(int rc, sqlite3* db) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB: return fileError(err::NotInDatabase, path);
     case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-    case SQLITE_AUTH: return fileError(err::FileInUse, path);
+    case SQLITE_PERM: return fileError(err::FileInUse, path);
+    case SQLITE_AUTH: return deniedError(path, QString());
+    case SQLITE_INTERRUPT: return Error(err::Cancelled);
     case SQLITE_FULL: return Error(err::DiskFull);
     case SQLITE_IOERR: return Error(err::DiskError);
     case SQLITE_TOOBIG: return Error(err::FieldTooSmall);
@@ -64,6 +65,18 @@ Error fileError(int number, const QString& path) {
                      QStringLiteral("无法打开文件 '%1'：文件已被独占打开，或者没有读写它的权限。").arg(path));
     default: return Error(number);
     }
+}
+
+Error fileGoneError(const QString& path) {
+    return Error(err::CannotFindFile,
+                 QStringLiteral("目录文件 '%1' 已不存在：它在打开之后被删除或被另一个文件替换。更改没有保存。")
+                     .arg(path));
+}
+
+Error deniedError(const QString& path, const QString& what) {
+    const QString done = what.isEmpty() ? QStringLiteral("不允许的操作") : what;
+    return Error(err::NotPermitted,
+                 QStringLiteral("对目录文件 '%1' 的操作被拒绝：%2。目录只允许读写 winfun 表中的记录。").arg(path, done));
 }
 
 Error openError(int rc, sqlite3* db, const QString& path, bool encrypted) {

@@ -20,6 +20,13 @@ Error translate(int rc, sqlite3* db);
 // An error about one file, naming the file in its description.
 Error fileError(int number, const QString& path);
 
+// The catalogue file was deleted or replaced since it was opened
+// (err::CannotFindFile, naming the path).
+Error fileGoneError(const QString& path);
+
+// The authorizer refused an operation (err::NotPermitted); `what` says which.
+Error deniedError(const QString& path, const QString& what);
+
 // The failure of opening a catalogue file and reading its schema: a file
 // that is no database is a wrong key when the file is encrypted, and a lock
 // that does not clear means another user holds the file.

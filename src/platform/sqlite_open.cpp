@@ -1,5 +1,7 @@
 #include "platform/sqlite_open.h"
 
+#include "platform/catalogue_guard.h"
+#include "platform/catalogue_schema.h"
 #include "platform/jet_like_function.h"
 #include "platform/sqlite_errors.h"
 
@@ -81,7 +83,8 @@ std::shared_ptr<Connection> openCatalogueFile(const QString& given, bool exclusi
             rc = sqlite3_key(db, key.constData(), int(key.size()));
         }
     }
-    if (rc == SQLITE_OK) rc = installJetLike(db);
+    if (rc == SQLITE_OK) rc = installJetLike(db, *connection);
+    if (rc == SQLITE_OK) rc = guardCatalogue(db, *connection);
     // A lock still held after a short wait at opening is another user's
     // exclusive use; later statements wait longer for a writer to finish.
     if (rc == SQLITE_OK) {
@@ -89,6 +92,8 @@ std::shared_ptr<Connection> openCatalogueFile(const QString& given, bool exclusi
         rc = verify(db, exclusive, readOnly);
     }
     if (rc != SQLITE_OK) throw openError(rc, db, given, kind == FileKind::Encrypted);
+    checkCatalogueSchema(*connection, given);
+    connection->watchFile(info.absoluteFilePath());
     sqlite3_busy_timeout(db, 2000);
     return connection;
 }

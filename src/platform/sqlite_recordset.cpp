@@ -1,7 +1,7 @@
 #include "platform/sqlite_recordset.h"
 
 #include "platform/find_criterion.h"
-#include "platform/sqlite_errors.h"
+#include "platform/error.h"
 
 #include <sqlite3.h>
 
@@ -38,7 +38,7 @@ int SqliteRecordset::columnIndex(const QString& name) const {
 bool SqliteRecordset::fetch(std::size_t row) {
     while (rows_.size() <= row) {
         if (!statement_) return false;
-        const int rc = sqlite3_step(statement_.get());
+        const int rc = connection_->step(statement_.get());
         if (rc == SQLITE_ROW) {
             rows_.append(statement_.get());
             continue;
@@ -48,7 +48,7 @@ bool SqliteRecordset::fetch(std::size_t row) {
             statement_.reset();
             return false;
         }
-        const Error failure = translate(rc, connection_->handle());
+        const Error failure = connection_->error(rc);
         statement_.reset();
         throw failure;
     }

@@ -1,4 +1,5 @@
 #include "platform/error.h"
+#include "platform/sqlite_engine.h"
 #include "platform/sqlite_recordset.h"
 #include "support/catalogues.h"
 
@@ -147,17 +148,18 @@ TEST_F(RecordsetTest, EditingNeedsEditOrAddNewAndAWritableCurrentRow) {
 }
 
 TEST_F(RecordsetTest, FailedUpdateWritesNothingAndKeepsTheEdit) {
-    db->execute("CREATE TABLE strict (ID INTEGER PRIMARY KEY, a TEXT, b TEXT NOT NULL)");
-    db->execute("INSERT INTO strict (a, b) VALUES ('old', 'kept')");
-    auto rs = db->openRecordset("select * from strict");
+    auto strict = tolvane::SqliteEngine().openDatabase(dir.makeFrom(
+        "strict.mdb", "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, b TEXT NOT NULL);"
+                      "INSERT INTO winfun (name, b) VALUES ('old', 'kept');"));
+    auto rs = strict->openRecordset("select * from winfun");
     rs->edit();
-    rs->setField("a", "new");
+    rs->setField("name", "new");
     rs->setField("b", QVariant());
     EXPECT_EQ(failureOf([&] { rs->update(); }), err::ValidationFailed);
-    EXPECT_EQ(tolvane::test::columnOf(*db, "select a from strict", "a"), QStringList{"old"});
+    EXPECT_EQ(tolvane::test::columnOf(*strict, "select name from winfun"), QStringList{"old"});
     rs->setField("b", "fixed");
     rs->update();
-    EXPECT_EQ(tolvane::test::columnOf(*db, "select a from strict", "a"), QStringList{"new"});
+    EXPECT_EQ(tolvane::test::columnOf(*strict, "select name from winfun"), QStringList{"new"});
 
     auto gone = row(2);  // a row deleted meanwhile
     db->execute("delete from winfun where ID=2");

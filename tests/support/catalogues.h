@@ -25,6 +25,8 @@ public:
     // unless the password is empty; returns its path.
     QString make(const QString& name, const QString& extraSql = {},
                  const QString& password = {}) const;
+    // Writes a plain file from exactly this SQL (no schema of its own).
+    QString makeFrom(const QString& name, const QString& sql) const;
     // Writes raw bytes as a file; returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     // A plain catalogue with extraSql, opened.
