@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libsqlcipher-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-noto-cjk xvfb xauth
-  mingw-w64-x86-64-dev libclang-14-dev mono-mcs
+  mingw-w64-x86-64-dev libclang-14-dev mono-mcs mono-runtime
 )
 missing=()
 for p in "${packages[@]}"; do

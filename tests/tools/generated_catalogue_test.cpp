@@ -131,15 +131,19 @@ TEST_F(GeneratedCatalogue, EveryCSharpFormCompilesWithMcs) {
 
 TEST_F(GeneratedCatalogue, GeneratorReproducesItsOutput) {
     const fs::path again = fs::temp_directory_path() / ("tolvane_winapi_" + std::to_string(::getpid()) + ".sql");
+    const fs::path layouts = again.string() + ".layouts";
     const std::string command = std::string(TOLVANE_GENCATALOGUE) + " --include " + TOLVANE_MINGW_INCLUDE +
                                 " --libs " + TOLVANE_MINGW_LIBS + " --resource-dir " +
-                                TOLVANE_CLANG_RESOURCE_DIR + " --out " + again.string() + " > /dev/null";
+                                TOLVANE_CLANG_RESOURCE_DIR + " --out " + again.string() + " --layouts " +
+                                layouts.string() + " --exceptions " + TOLVANE_LAYOUT_EXCEPTIONS + " > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::string first = readAll(TOLVANE_GENERATED_SQL);
-    const std::string second = readAll(again);
+    const std::string first = readAll(TOLVANE_GENERATED_SQL), firstLayouts = readAll(TOLVANE_GENERATED_LAYOUTS);
+    const std::string second = readAll(again), secondLayouts = readAll(layouts);
     fs::remove(again);
+    fs::remove(layouts);
     EXPECT_FALSE(first.empty());
     EXPECT_TRUE(first == second) << "two runs on the same headers and libraries differ";
+    EXPECT_TRUE(firstLayouts == secondLayouts) << "two runs give different layouts";
 }
 
 }  // namespace

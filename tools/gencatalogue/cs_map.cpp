@@ -1,6 +1,7 @@
 #include "cs_map.h"
 
 #include <algorithm>
+#include <set>
 
 #include "c_types.h"
 #include "layout.h"
@@ -43,6 +44,15 @@ std::string byValArray(const std::string& type, long long count, const std::stri
            ")] public " + type + "[] " + name + ";";
 }
 
+// A member C# has no type for, as an array of the integers of its alignment,
+// so that the marshaller aligns it as C does.
+std::string opaque(const CType& t, long long bytes, const std::string& name) {
+    static const char* kTypes[] = {"byte", "ushort", "uint", "ulong"};
+    int unit = 1, index = 0;
+    while (unit * 2 <= std::min(t.align, 8) && bytes % (unit * 2) == 0) unit *= 2, ++index;
+    return byValArray(kTypes[index], bytes / unit, name);
+}
+
 // One field of a sequential struct; "" when the member takes no room.
 std::string sequentialField(const Member& m, const std::string& name, const TypeNames& names,
                             CharSet charSet, bool generic) {
@@ -59,13 +69,13 @@ std::string sequentialField(const Member& m, const std::string& name, const Type
             return byValArray(kind == CharKind::Narrow ? "byte" : "ushort", count, name);
         }
         std::string type = isBool(element) ? "int" : csValueType(element, names);
-        if (type.empty()) return byValArray("byte", count * element.size, name);
+        if (type.empty()) return opaque(element, count * element.size, name);
         return byValArray(type, count, name);
     }
     if (const CharKind kind = stringKind(t); kind != CharKind::None && !isCallback(t))
         return marshalString(kind, charSet, generic) + "public string " + name + ";";
     std::string type = csValueType(t, names);
-    if (type.empty()) return t.size > 0 ? byValArray("byte", t.size, name) : std::string();
+    if (type.empty()) return t.size > 0 ? opaque(t, t.size, name) : std::string();
     return "public " + type + " " + name + ";";
 }
 
@@ -103,6 +113,23 @@ std::string unionBody(const Record& r, const TypeNames& names) {
     return out;
 }
 
+std::string byRefPointerSized(const CType& target) {
+    return target.isSigned ? "ref IntPtr " : "ref UIntPtr ";
+}
+
+// BOOL functions documented to return -1 on error as well as 0 and nonzero:
+// as bool, -1 would read as true.
+bool returnsMinusOne(const std::string& name) {
+    static const std::set<std::string> kNames = {"GetMessage"};
+    return kNames.count(name) != 0;
+}
+
+// Functions that free or release the BSTR they get: given the marshaller's
+// temporary copy, it would be freed twice.
+bool takesBstrOwnership(const std::string& name) {
+    return name == "SysFreeString" || name == "SysReleaseString";
+}
+
 }  // namespace
 
 std::string csValueType(const CType& t, const TypeNames& names) {
@@ -116,7 +143,7 @@ std::string csValueType(const CType& t, const TypeNames& names) {
             if (t.record == "GUID") return "Guid";
             if (t.record == "LARGE_INTEGER") return "long";
             if (t.record == "ULARGE_INTEGER") return "ulong";
-            return names.of(t);
+            return names.cs(t);
         default: return {};
     }
 }
@@ -132,6 +159,10 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
     }
     const CType* target = t.target.get();
     if (!target) return "IntPtr " + name;
+    if (isBstr(t)) return "[MarshalAs(UnmanagedType.BStr)] string " + name;
+    if (isBinaryBuffer(p)) return "byte[] " + name;
+    if (pointsToPointerSized(t)) return byRefPointerSized(*target) + name;
+    if (passedByPointer(*target)) return "IntPtr " + name;
     if (const CharKind kind = charKind(*target); kind != CharKind::None)
         return marshalString(kind, charSet, generic) +
                (target->isConst ? "string " : "StringBuilder ") + name;
@@ -155,14 +186,27 @@ bool setsLastError(const Function& f) {
     return isBool(*f.result) || f.result->kind == Kind::Pointer;
 }
 
+namespace {
+
+bool pointsToBytes(const CType& t, int size) {
+    return t.kind == Kind::Pointer && t.target && t.target->kind == Kind::Integer && t.target->size == size;
+}
+
+}  // namespace
+
 StringSides stringSides(const std::vector<CTypePtr>& ansi, const std::vector<CTypePtr>* wide) {
     StringSides s;
     s.generic.assign(ansi.size(), false);
     if (wide) {
         s.charSet = CharSet::Auto;
-        for (size_t i = 0; i < ansi.size() && i < wide->size(); ++i)
+        for (size_t i = 0; i < ansi.size() && i < wide->size(); ++i) {
             s.generic[i] = stringKind(*ansi[i]) == CharKind::Narrow &&
                            stringKind(*(*wide)[i]) == CharKind::Wide;
+            // Strings of unsigned char / unsigned short (RPC_CSTR, RPC_WSTR)
+            // pass as bytes: Auto would send ANSI bytes to the W export.
+            if (!s.generic[i] && pointsToBytes(*ansi[i], 1) && pointsToBytes(*(*wide)[i], 2))
+                s.charSet = CharSet::Ansi;
+        }
         return s;
     }
     bool narrow = false, wideAny = false;
@@ -178,12 +222,16 @@ StringSides stringSides(const std::vector<CTypePtr>& ansi, const std::vector<CTy
 std::string csDeclare(const CsFunction& target, const Function& f, const TypeNames& names,
                       const StringSides& sides) {
     std::string result = stringKind(*f.result) != CharKind::None ? "IntPtr"
-                                                                   : csValueType(*f.result, names);
+                         : returnsMinusOne(target.name)          ? "int"
+                                                                 : csValueType(*f.result, names);
     if (result.empty()) return {};
     std::vector<std::string> params;
     for (size_t i = 0; i < f.params.size(); ++i) {
         const bool generic = i < sides.generic.size() && sides.generic[i];
         std::string p = csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
+        // A BSTR marshalled from a string is the marshaller's to free.
+        if (isBstr(*f.params[i].type) && takesBstrOwnership(target.name))
+            p = "IntPtr " + csIdentifier(f.params[i].name, static_cast<int>(i) + 1);
         if (p.empty()) return {};
         params.push_back(std::move(p));
     }
@@ -197,15 +245,16 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
 }
 
 std::string csStruct(const std::string& name, const Record& r, const TypeNames& names,
-                     const StringSides& sides) {
+                     const StringSides& sides, const PackChoice& pack) {
     std::string layout = r.isUnion ? "LayoutKind.Explicit" : "LayoutKind.Sequential";
     std::string body;
     if (r.isUnion) {
         layout += ", Size = " + std::to_string(r.size);
+        if (pack.pack) layout += ", Pack = " + std::to_string(pack.pack);
         body = unionBody(r, names);
     } else {
         if (sides.charSet != CharSet::None) layout += ", CharSet = " + charSetName(sides.charSet);
-        if (r.pack) layout += ", Pack = " + std::to_string(r.pack);
+        if (pack.pack) layout += ", Pack = " + std::to_string(pack.pack);
         int position = 0;
         const std::vector<Member> members = sequentialMembers(r);
         for (size_t i = 0; i < members.size(); ++i) {
@@ -215,7 +264,11 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
             if (!field.empty()) body += "    " + field + kCrLf;
         }
     }
-    return "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" + kCrLf +
+    std::string note;
+    if (pack.only64)
+        note = "// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = " +
+               std::to_string(pack.pack32) + kCrLf;
+    return note + "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" + kCrLf +
            body + "}";
 }
 
