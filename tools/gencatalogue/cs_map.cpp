@@ -5,6 +5,7 @@
 
 #include "c_types.h"
 #include "layout.h"
+#include "layout_rules.h"
 #include "text.h"
 
 namespace tolvane::gen {
@@ -79,7 +80,9 @@ std::string sequentialField(const Member& m, const std::string& name, const Type
     return "public " + type + " " + name + ";";
 }
 
-std::string unionBody(const Record& r, const TypeNames& names) {
+// The FieldOffset members of a union; `covered` is set when they reach its
+// whole size, aligned as C aligns them, so that no Size need be given.
+std::string unionBody(const Record& r, const TypeNames& names, bool& covered) {
     std::vector<Member> members = overlappingMembers(r);
     const bool anyScalar = std::any_of(members.begin(), members.end(), [](const Member& m) {
         return m.type->kind != Kind::Array;
@@ -96,6 +99,8 @@ std::string unionBody(const Record& r, const TypeNames& names) {
     }
     std::string out;
     int position = 0;
+    long long extent = 0;
+    int align = 1;
     for (const Member& m : members) {
         const std::string name = csIdentifier(m.name, ++position);
         std::string field;
@@ -109,7 +114,10 @@ std::string unionBody(const Record& r, const TypeNames& names) {
         }
         if (field.empty()) continue;
         out += "    [FieldOffset(" + std::to_string(m.offset) + ")] " + field + kCrLf;
+        extent = std::max(extent, m.offset + m.type->size);
+        align = std::max(align, m.type->align);
     }
+    covered = roundUp(extent, align) == r.size;
     return out;
 }
 
@@ -249,9 +257,13 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
     std::string layout = r.isUnion ? "LayoutKind.Explicit" : "LayoutKind.Sequential";
     std::string body;
     if (r.isUnion) {
-        layout += ", Size = " + std::to_string(r.size);
+        // Size only where the members fall short of the union: it differs
+        // between the targets when a member is a pointer, and mono then
+        // drops the members' alignment.
+        bool covered = false;
+        body = unionBody(r, names, covered);
+        if (!covered) layout += ", Size = " + std::to_string(r.size);
         if (pack.pack) layout += ", Pack = " + std::to_string(pack.pack);
-        body = unionBody(r, names);
     } else {
         if (sides.charSet != CharSet::None) layout += ", CharSet = " + charSetName(sides.charSet);
         if (pack.pack) layout += ", Pack = " + std::to_string(pack.pack);
