@@ -89,6 +89,18 @@ TEST(CsMap, SequentialStructs) {
                                  "[StructLayout(LayoutKind.Sequential)]"));
 }
 
+TEST(CsMap, UnionsOfUnlikeMembersAreNestedExplicitStructs) {
+    // One member cannot stand for a DWORD and a pointer on both targets; two DWORDs can.
+    auto mixed = record("", {field("dw", DWORD()), field("p", HANDLE())}, true);
+    auto alike = record("", {field("x", DWORD()), field("y", DWORD())}, true);
+    auto r = record("S", {field("a", DWORD()), field("u", mixed), field("", alike)});
+    EXPECT_EQ(tolvane::gen::csStruct("S", *r->body, {}, {}, {}),
+              "[StructLayout(LayoutKind.Sequential)]\r\nstruct S\r\n{\r\n    public uint a;\r\n"
+              "    public Union2 u;\r\n    public uint x;\r\n"
+              "    [StructLayout(LayoutKind.Explicit)]\r\n    public struct Union2\r\n    {\r\n"
+              "        [FieldOffset(0)] public uint u_dw;\r\n        [FieldOffset(0)] public IntPtr u_p;\r\n    }\r\n}");
+}
+
 TEST(CsMap, ConstantsTakeTheTypeOfTheirExpression) {
     const std::pair<Constant, const char*> cases[] = {
         {constant("X", 0x80000000LL, true, 4, true), "const uint X = 0x80000000;"},

@@ -90,9 +90,26 @@ const DeclaredLayout& CsLayouts::of(const std::string& type) {
     std::vector<gen::Slot> slots;
     std::vector<long long> fieldOffsets;
     std::vector<std::string> names;
-    for (const std::string& l : lines(text->second)) {
+    std::vector<const DeclaredLayout*> inner;  // by field: its nested type, if any
+    // Nested types, one level in, are registered first as Outer.Name.
+    std::vector<std::string> own;
+    const std::vector<std::string> all = lines(text->second);
+    for (size_t at = 0; at < all.size(); ++at) {
+        if (!all[at].starts_with("    [StructLayout(")) {
+            own.push_back(all[at]);
+            continue;
+        }
+        std::string block;
+        for (; at < all.size() && all[at] != "    }"; ++at) block += all[at].substr(4) + "\n";
+        block += "}\n";
+        const std::string name = block.substr(block.find("public struct ") + 14);
+        texts_[type + "." + name.substr(0, name.find('\n'))] = block;
+    }
+    for (const std::string& l : own) {
         std::smatch m;
-        if (l.starts_with("//") || l.starts_with("struct ") || l == "{" || l == "}") continue;
+        if (l.starts_with("//") || l.starts_with("struct ") || l.starts_with("public struct ") || l == "{" ||
+            l == "}")
+            continue;
         if (std::regex_match(l, m, kLayout)) {
             explicitLayout = m[1] == "Explicit";
             if (m[2].matched) declaredSize = std::stoll(m[3]);
@@ -116,18 +133,22 @@ const DeclaredLayout& CsLayouts::of(const std::string& type) {
         else if (t == "long" || t == "ulong" || t == "double") v = {8, 8};
         else if (t == "IntPtr" || t == "UIntPtr" || t == "string") v = {pointer_, pointer_};
         else if (t == "Guid") v = {16, 4};
-        else {
-            const DeclaredLayout& nested = of(t);
+        const DeclaredLayout* nestedType = nullptr;
+        if (v.size == 0) {
+            const bool own = texts_.count(type + "." + t) != 0;
+            const DeclaredLayout& nested = of(own ? type + "." + t : t);
             if (!nested.problem.empty()) {
                 out.problem = nested.problem;
                 return out;
             }
             v = {nested.size, nested.align};
+            if (own) nestedType = &nested;
         }
         if (marshal == "ByValArray") v.size *= std::stoll(m[6]);
         slots.push_back({v.size, v.align});
         fieldOffsets.push_back(m[1].matched ? std::stoll(m[2]) : 0);
         names.push_back(m[9]);
+        inner.push_back(nestedType);
     }
     if (explicitLayout) {
         long long extent = 0;
@@ -140,7 +161,12 @@ const DeclaredLayout& CsLayouts::of(const std::string& type) {
         return out;
     }
     const gen::Placement p = gen::placeSequential(slots, pack);
-    for (size_t i = 0; i < names.size(); ++i) out.offsets[names[i]] = p.offsets[i];
+    for (size_t i = 0; i < names.size(); ++i) {
+        out.offsets[names[i]] = p.offsets[i];
+        // The members of a nested union count as the struct's own.
+        if (inner[i])
+            for (const auto& [name, offset] : inner[i]->offsets) out.offsets.emplace(name, p.offsets[i] + offset);
+    }
     out.size = p.size;
     out.align = p.align;
     return out;

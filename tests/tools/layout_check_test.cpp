@@ -5,6 +5,7 @@
 // when the reviewed exceptions file lists it and the record's explain says so.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -116,14 +117,21 @@ TEST(LayoutCheck, MonoLaysOutEveryStructAsClangDoesOn64Bit) {
         cs << t << "\n";
     }
     cs << R"(static class Probe {
+    // Offsets of the fields, and of the fields of nested unions as the struct's own.
+    static string Fields(Type t, long at) {
+        string line = "";
+        foreach (FieldInfo f in t.GetFields()) {
+            long offset = at + (long)Marshal.OffsetOf(t, f.Name);
+            line += "\t" + f.Name + "=" + offset;
+            if (f.FieldType.DeclaringType == t) line += Fields(f.FieldType, offset);
+        }
+        return line;
+    }
     static void Main() {
         foreach (Type t in typeof(Probe).Assembly.GetTypes()) {
-            if (!t.IsValueType || t.Namespace != "W") continue;
+            if (!t.IsValueType || t.Namespace != "W" || t.IsNested) continue;
             try {
-                string line = t.Name + "\t" + Marshal.SizeOf(t);
-                foreach (FieldInfo f in t.GetFields())
-                    line += "\t" + f.Name + "=" + Marshal.OffsetOf(t, f.Name);
-                Console.WriteLine(line);
+                Console.WriteLine(t.Name + "\t" + Marshal.SizeOf(t) + Fields(t, 0));
             } catch (Exception e) { Console.WriteLine(t.Name + "\t!" + e.GetType().Name); }
         }
     }
@@ -151,7 +159,7 @@ TEST(LayoutCheck, MonoLaysOutEveryStructAsClangDoesOn64Bit) {
         }
         l.size = std::stoll(size);
         for (std::string field; std::getline(f, field, '\t');)
-            l.offsets[field.substr(0, field.find('='))] = std::stoll(field.substr(field.find('=') + 1));
+            l.offsets.emplace(field.substr(0, field.find('=')), std::stoll(field.substr(field.find('=') + 1)));
     }
     fs::remove_all(dir);
     std::map<std::string, std::string> mismatches;
@@ -159,10 +167,15 @@ TEST(LayoutCheck, MonoLaysOutEveryStructAsClangDoesOn64Bit) {
         if (c.form != "cs64") continue;
         auto l = mono.find(c.type);
         const std::string problem = l == mono.end() ? "not loaded" : compareLayouts(l->second, c, isUnion(c.type));
-        if (!problem.empty()) mismatches[c.type + " cs64"] = problem;
+        if (problem.empty()) continue;
+        // Differences the marshaller's rules predict are listed as cs64;
+        // those of mono alone as mono.
+        const bool predicted = std::any_of(inputs().exceptions.begin(), inputs().exceptions.end(),
+                                           [&](const auto& e) { return e.type == c.type && e.form == "cs64"; });
+        mismatches[c.type + (predicted ? " cs64" : " mono")] = problem;
     }
     std::cout << "[ figures  ] structs mono lays out unlike 64-bit C: " << mismatches.size() << '\n';
-    expectOnlyReviewed(mismatches, {"cs64"});
+    expectOnlyReviewed(mismatches, {"cs64", "mono"});
 }
 
 }  // namespace

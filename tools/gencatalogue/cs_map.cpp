@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "c_types.h"
 #include "layout.h"
@@ -82,8 +83,10 @@ std::string sequentialField(const Member& m, const std::string& name, const Type
 
 // The FieldOffset members of a union; `covered` is set when they reach its
 // whole size, aligned as C aligns them, so that no Size need be given.
-std::string unionBody(const Record& r, const TypeNames& names, bool& covered) {
+std::string unionBody(const Record& r, const TypeNames& names, bool& covered,
+                      const std::string& prefix = {}, const std::string& indent = "    ") {
     std::vector<Member> members = overlappingMembers(r);
+    for (Member& m : members) m.name = prefix + m.name;
     const bool anyScalar = std::any_of(members.begin(), members.end(), [](const Member& m) {
         return m.type->kind != Kind::Array;
     });
@@ -113,7 +116,7 @@ std::string unionBody(const Record& r, const TypeNames& names, bool& covered) {
             field = "public " + type + " " + name + ";";
         }
         if (field.empty()) continue;
-        out += "    [FieldOffset(" + std::to_string(m.offset) + ")] " + field + kCrLf;
+        out += indent + "[FieldOffset(" + std::to_string(m.offset) + ")] " + field + kCrLf;
         extent = std::max(extent, m.offset + m.type->size);
         align = std::max(align, m.type->align);
     }
@@ -136,6 +139,19 @@ bool returnsMinusOne(const std::string& name) {
 // temporary copy, it would be freed twice.
 bool takesBstrOwnership(const std::string& name) {
     return name == "SysFreeString" || name == "SysReleaseString";
+}
+
+// A union whose members all start at its beginning and differ in size,
+// alignment or pointer width: one of them cannot stand for the rest.
+bool needsNestedUnion(const Record& u) {
+    const std::vector<Member> members = overlappingMembers(u);
+    if (members.empty() || std::any_of(members.begin(), members.end(), [](const Member& m) { return m.offset != 0; }))
+        return false;
+    auto shape = [](const Member& m) {
+        const CType& t = *m.type;
+        return std::tuple(t.size, t.align, t.kind == Kind::Pointer || isPointerSized(t));
+    };
+    return std::any_of(members.begin(), members.end(), [&](const Member& m) { return shape(m) != shape(members[0]); });
 }
 
 }  // namespace
@@ -269,12 +285,37 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
         if (pack.pack) layout += ", Pack = " + std::to_string(pack.pack);
         int position = 0;
         const std::vector<Member> members = sequentialMembers(r);
+        std::string nested;
+        const Record* union_ = nullptr;
         for (size_t i = 0; i < members.size(); ++i) {
+            ++position;
+            if (const Member& m = members[i]; m.inUnion && needsNestedUnion(*m.inUnion)) {
+                // A union inside the struct is a nested Explicit struct, so
+                // that the marshaller gives it the size and alignment of all
+                // its members on either target, not those of one of them.
+                // One holding structures keeps its largest member instead
+                // (their inner offsets would be fixed to one target's), and
+                // so does one whose members are all alike.
+                if (m.inUnion == union_) continue;
+                union_ = m.inUnion;
+                bool covered = false;
+                const std::string fields = unionBody(*union_, names, covered, m.unionPrefix, "        ");
+                const std::string type = "Union" + std::to_string(position);
+                const std::string field = m.unionPrefix.empty()
+                                              ? "union" + std::to_string(position)
+                                              : csIdentifier(m.unionPrefix.substr(0, m.unionPrefix.size() - 1), position);
+                nested += "    [StructLayout(LayoutKind.Explicit" +
+                          (covered ? std::string() : ", Size = " + std::to_string(union_->size)) + ")]" + kCrLf +
+                          "    public struct " + type + kCrLf + "    {" + kCrLf + fields + "    }" + kCrLf;
+                body += "    public " + type + " " + field + ";" + kCrLf;
+                continue;
+            }
             const bool generic = i < sides.generic.size() && sides.generic[i];
-            std::string field = sequentialField(members[i], csIdentifier(members[i].name, ++position),
+            std::string field = sequentialField(members[i], csIdentifier(members[i].name, position),
                                                 names, sides.charSet, generic);
             if (!field.empty()) body += "    " + field + kCrLf;
         }
+        body += nested;
     }
     std::string note;
     if (pack.only64)

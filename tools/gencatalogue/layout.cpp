@@ -55,7 +55,10 @@ void append(const Field& f, const std::string& prefix, long long base, std::vect
 void appendRecord(const Record& r, const std::string& prefix, long long base,
                   std::vector<Member>& out) {
     if (r.isUnion) {
+        const size_t first = out.size();
         if (const Field* f = largestMember(r)) append(*f, prefix, base + f->offset, out);
+        for (size_t i = first; i < out.size(); ++i)
+            out[i].inUnion = &r, out[i].unionOffset = base, out[i].unionPrefix = prefix;
         return;
     }
     int bitsLeft = 0;
@@ -83,7 +86,9 @@ void append(const Field& f, const std::string& prefix, long long base, std::vect
         appendRecord(*body, f.name.empty() ? prefix : prefix + f.name + "_", base, out);
         return;
     }
-    out.push_back({prefix + f.name, f.type, base});
+    Member m;
+    m.name = prefix + f.name, m.type = f.type, m.offset = base;
+    out.push_back(std::move(m));
 }
 
 // Numbers repeated names; VB compares names without regard to case.

@@ -13,6 +13,11 @@ struct Member {
     CTypePtr type;
     long long offset = 0;  // bytes from the start of the record
     bool repeated = false;  // numbered because C has the same name twice
+    // The outermost union below the record that this member represents (as
+    // its largest member), with the union's offset and member-name prefix.
+    const Record* inUnion = nullptr;
+    long long unionOffset = 0;
+    std::string unionPrefix;
 };
 
 // Members in order: anonymous structures are inlined, a union is represented

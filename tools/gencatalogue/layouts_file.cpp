@@ -80,7 +80,8 @@ std::vector<LayoutException> readExceptions(std::istream& in) {
 
 std::string exceptionNote(const std::vector<LayoutException>& all, const std::string& type) {
     static const std::map<std::string, std::string> kForms = {
-        {"vb32", "VB 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"}};
+        {"vb32", "VB 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"},
+        {"mono", "C# 声明在 mono 运行时中"}};
     std::string out;
     for (const LayoutException& e : all)
         if (e.type == type) {

@@ -8,7 +8,8 @@
 // form: vb32 (the VB Type against the 32-bit layout), cs32 and cs64 (the C#
 // struct against the 32-bit and 64-bit layouts); members under the
 // identifier the form gives them.
-// Exceptions file: NAME TAB form TAB reason (Chinese); '#' starts a comment.
+// Exceptions file: NAME TAB form TAB reason (Chinese); '#' starts a comment;
+// form as above, or mono for a difference of the mono runtime alone.
 #include <iosfwd>
 #include <string>
 #include <vector>
