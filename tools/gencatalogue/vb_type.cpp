@@ -116,7 +116,8 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, int maxAlign) {
             at = m.offset;
         }
         if (m.align > cap || m.offset % m.align != 0) toBytes(m, m.size);
-        if (m.offset > at) pad(at, m.offset - at);
+        // A hole VB leaves by itself needs no filler.
+        if (m.offset > roundUp(at, m.align)) pad(at, m.offset - at);
         at = m.offset + m.size;
         out.members.push_back(m);
     }
@@ -125,11 +126,11 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, int maxAlign) {
         toBytes(last, r.size - last.offset);
         at = r.size;
     }
-    if (at < r.size) {
+    for (const VbMember& m : out.members) out.align = std::max(out.align, m.align);
+    if (roundUp(at, out.align) < r.size) {
         pad(at, r.size - at);
         at = r.size;
     }
-    for (const VbMember& m : out.members) out.align = std::max(out.align, m.align);
     out.size = roundUp(at, out.align);
     return out;
 }

@@ -2,7 +2,7 @@
 // VB Type blocks whose member offsets and size equal the C structure's.
 // VB6 aligns a member to min(its size, 4) (arrays and fixed strings by
 // element); C may align 8-byte members to 8 or pack a structure to 1 or 2.
-// Where VB would leave no hole but C does, a padding member fills it; where
+// Where C leaves a hole VB would not, a padding member fills it; where
 // VB would align a member that C leaves misaligned (packed structures), the
 // member is held as bytes with a comment saying what C keeps there.
 #include <string>
