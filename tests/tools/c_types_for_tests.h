@@ -20,6 +20,7 @@ inline std::shared_ptr<CType> make(Kind kind, int size, std::string spelling, st
                                    CTypePtr target = nullptr) {
     auto t = std::make_shared<CType>();
     t->kind = kind, t->size = size;
+    t->align = size == 2 || size == 4 || size == 8 ? size : 1;
     t->spelling = names.empty() ? std::move(spelling) : names.front();
     t->names = std::move(names);
     t->target = std::move(target);
@@ -48,6 +49,7 @@ inline CTypePtr array(CTypePtr element, long long count) {
     auto t = make(Kind::Array, static_cast<int>(element->size * count),
                   element->spelling + "[" + std::to_string(count) + "]", {}, element);
     t->count = count;
+    t->align = element->align;
     return t;
 }
 
@@ -57,14 +59,30 @@ inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool 
                        bool complete = true) {
     auto r = std::make_shared<Record>();
     r->name = name, r->isUnion = isUnion, r->header = "test.h";
+    // Laid out as C does: natural alignment, bit fields sharing a unit.
     long long offset = 0;
+    int align = 1, bitsLeft = 0;
     for (Field& f : fields) {
-        f.offset = isUnion ? 0 : offset;
-        if (!isUnion) offset += f.type->size;
-        r->size = std::max(r->size, isUnion ? f.type->size : static_cast<int>(offset));
+        align = std::max(align, f.type->align);
+        if (isUnion) {
+            r->size = std::max(r->size, f.type->size);
+            continue;
+        }
+        if (f.bitWidth > 0 && f.bitWidth <= bitsLeft) {
+            f.offset = offset - f.type->size;
+            bitsLeft -= f.bitWidth;
+            continue;
+        }
+        offset = (offset + f.type->align - 1) / f.type->align * f.type->align;
+        f.offset = offset;
+        offset += f.type->size;
+        bitsLeft = f.bitWidth > 0 ? f.type->size * 8 - f.bitWidth : 0;
     }
+    if (!isUnion) r->size = static_cast<int>(offset);
+    r->size = (r->size + align - 1) / align * align;
     r->fields = std::move(fields);
     auto t = make(Kind::Record, r->size, name);
+    t->align = align;
     t->record = name, t->complete = complete;
     if (complete) t->body = r;
     return t;

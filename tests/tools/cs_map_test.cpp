@@ -73,16 +73,32 @@ TEST(CsMap, SequentialStructs) {
                                 field("text", LPCSTR()), field("tail", array(BYTE(), 0))});
     EXPECT_EQ(tolvane::gen::csStruct("SAMPLE", *r->body, known(),
                                      tolvane::gen::stringSides(
-                                         {array(CHAR(), 16), array(WCHAR(), 4), LPCSTR(), array(BYTE(), 0)}, nullptr)),
+                                         {array(CHAR(), 16), array(WCHAR(), 4), LPCSTR(), array(BYTE(), 0)}, nullptr), {}),
               "[StructLayout(LayoutKind.Sequential)]\r\nstruct SAMPLE\r\n{\r\n"
               "    [MarshalAs(UnmanagedType.ByValArray, SizeConst = 16)] public byte[] name;\r\n"
               "    [MarshalAs(UnmanagedType.ByValArray, SizeConst = 4)] public ushort[] wide;\r\n"
               "    [MarshalAs(UnmanagedType.LPStr)] public string text;\r\n"
               "}");
-    auto packed = std::make_shared<tolvane::gen::Record>(*record("P", {field("a", WORD())})->body);
-    packed->pack = 1;
-    EXPECT_EQ(tolvane::gen::csStruct("P", *packed, {}, {}),
+    const auto t = record("P", {field("a", WORD())});
+    const auto* p = t->body.get();
+    EXPECT_EQ(tolvane::gen::csStruct("P", *p, {}, {}, {1, false, 0}),
               "[StructLayout(LayoutKind.Sequential, Pack = 1)]\r\nstruct P\r\n{\r\n    public ushort a;\r\n}");
+    // No Pack fits both targets: the 64-bit form, saying what 32-bit needs.
+    EXPECT_TRUE(tolvane::gen::csStruct("P", *p, {}, {}, {0, true, 1})
+                    .starts_with("// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = 1\r\n"
+                                 "[StructLayout(LayoutKind.Sequential)]"));
+}
+
+TEST(CsMap, UnionsOfUnlikeMembersAreNestedExplicitStructs) {
+    // One member cannot stand for a DWORD and a pointer on both targets; two DWORDs can.
+    auto mixed = record("", {field("dw", DWORD()), field("p", HANDLE())}, true);
+    auto alike = record("", {field("x", DWORD()), field("y", DWORD())}, true);
+    auto r = record("S", {field("a", DWORD()), field("u", mixed), field("", alike)});
+    EXPECT_EQ(tolvane::gen::csStruct("S", *r->body, {}, {}, {}),
+              "[StructLayout(LayoutKind.Sequential)]\r\nstruct S\r\n{\r\n    public uint a;\r\n"
+              "    public Union2 u;\r\n    public uint x;\r\n"
+              "    [StructLayout(LayoutKind.Explicit)]\r\n    public struct Union2\r\n    {\r\n"
+              "        [FieldOffset(0)] public uint u_dw;\r\n        [FieldOffset(0)] public IntPtr u_p;\r\n    }\r\n}");
 }
 
 TEST(CsMap, ConstantsTakeTheTypeOfTheirExpression) {

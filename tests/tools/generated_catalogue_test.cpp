@@ -12,19 +12,13 @@
 
 #include "dll_choice.h"
 #include "support/catalogue_rows.h"
+#include "support/read_file.h"
 #include "vb_check.h"
 
 namespace {
 
 using tolvane::test::CatalogueRow;
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class GeneratedCatalogue : public ::testing::Test {
 protected:
@@ -125,21 +119,26 @@ TEST_F(GeneratedCatalogue, EveryCSharpFormCompilesWithMcs) {
     const std::string command = std::string(TOLVANE_MCS) + " -target:library -nowarn:169,414,649 -out:" +
                                 (dir / "catalogue.dll").string() + " " + (dir / "catalogue.cs").string() +
                                 " > " + (dir / "mcs.log").string() + " 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0) << readAll(dir / "mcs.log").substr(0, 4000);
+    EXPECT_EQ(std::system(command.c_str()), 0) << tolvane::test::readFile(dir / "mcs.log").substr(0, 4000);
     fs::remove_all(dir);
 }
 
 TEST_F(GeneratedCatalogue, GeneratorReproducesItsOutput) {
     const fs::path again = fs::temp_directory_path() / ("tolvane_winapi_" + std::to_string(::getpid()) + ".sql");
+    const fs::path layouts = again.string() + ".layouts";
     const std::string command = std::string(TOLVANE_GENCATALOGUE) + " --include " + TOLVANE_MINGW_INCLUDE +
                                 " --libs " + TOLVANE_MINGW_LIBS + " --resource-dir " +
-                                TOLVANE_CLANG_RESOURCE_DIR + " --out " + again.string() + " > /dev/null";
+                                TOLVANE_CLANG_RESOURCE_DIR + " --out " + again.string() + " --layouts " +
+                                layouts.string() + " --exceptions " + TOLVANE_LAYOUT_EXCEPTIONS + " > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::string first = readAll(TOLVANE_GENERATED_SQL);
-    const std::string second = readAll(again);
+    using tolvane::test::readFile;
+    const std::string first = readFile(TOLVANE_GENERATED_SQL), firstLayouts = readFile(TOLVANE_GENERATED_LAYOUTS);
+    const std::string second = readFile(again), secondLayouts = readFile(layouts);
     fs::remove(again);
+    fs::remove(layouts);
     EXPECT_FALSE(first.empty());
     EXPECT_TRUE(first == second) << "two runs on the same headers and libraries differ";
+    EXPECT_TRUE(firstLayouts == secondLayouts) << "two runs give different layouts";
 }
 
 }  // namespace

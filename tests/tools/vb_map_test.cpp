@@ -1,4 +1,5 @@
 #include "vb_map.h"
+#include "vb_type.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,11 @@ TEST(VbMap, ConstantsKeepTheirBitPatternAsLong) {
         {constant("X", 16, true), "Const X = &H10&"},
         // written in decimal but beyond a signed Long: the same 32 bits in hex
         {constant("X", 4294967295, false, 4, true), "Const X = &HFFFFFFFF&"},
-        {constant("X", 4294967296, true, 8), "Const X = 4294967296"},
+        // VB6 has no 64-bit integer: a Double where it is exact, else the digits for CDec
+        {constant("X", 4294967296, true, 8), "Const X As Double = 4294967296  ' 64 位整数，Double 可精确表示"},
+        {constant("MAXLONGLONG", 0x7FFFFFFFFFFFFFFF, true, 8),
+         "Const MAXLONGLONG As String = \"9223372036854775807\"  ' 64 位整数，VB6 无此类型：用 CDec(MAXLONGLONG) 取精确值"},
+        {constant("X", -1, true, 8, true), "Const X As String = \"18446744073709551615\"  ' 64 位整数，VB6 无此类型：用 CDec(X) 取精确值"},
     };
     for (const auto& [constant, vb] : cases) EXPECT_EQ(tolvane::gen::vbConst(constant), vb) << vb;
 }

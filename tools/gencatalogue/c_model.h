@@ -19,7 +19,8 @@ struct CType {
     std::string spelling;            // as written in the declaration, e.g. "LPCSTR"
     std::vector<std::string> names;  // typedef chain, outermost first: LPCSTR, CONST CHAR* ...
     std::string builtin;             // Integer/Real: canonical spelling, e.g. "unsigned long"
-    int size = 0;                    // bytes on the 32-bit target; 0 when unknown
+    int size = 0;                    // bytes on the parsed target; 0 when unknown
+    int align = 1;                   // C alignment on the parsed target
     bool isSigned = false;
     bool isConst = false;            // this level is const-qualified
     CTypePtr target;                 // Pointer: pointee; Array: element

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <set>
 #include <cctype>
 #include <string_view>
 
@@ -56,6 +57,40 @@ bool isPointerSized(const CType& t) {
     return std::any_of(t.names.begin(), t.names.end(), [](const std::string& n) {
         return std::find(std::begin(kNames), std::end(kNames), n) != std::end(kNames);
     });
+}
+
+bool pointsToPointerSized(const CType& t) {
+    static constexpr std::string_view kNames[] = {"PINT_PTR",  "PUINT_PTR", "PLONG_PTR",  "PULONG_PTR",
+                                                  "PDWORD_PTR", "PSIZE_T",  "PSSIZE_T", "PKAFFINITY"};
+    if (t.kind != Kind::Pointer || !t.target) return false;
+    if (isPointerSized(*t.target)) return true;
+    return std::any_of(t.names.begin(), t.names.end(), [](const std::string& n) {
+        return std::find(std::begin(kNames), std::end(kNames), n) != std::end(kNames);
+    });
+}
+
+bool isBinaryBuffer(const Param& p) {
+    return stringKind(*p.type) == CharKind::Narrow &&
+           (p.name == "buf" || p.name == "optval" || p.name == "pcOut");
+}
+
+bool isBstr(const CType& t) { return t.kind == Kind::Pointer && t.hasName("BSTR"); }
+
+namespace {
+
+bool variableLength(const Record& r) {
+    if (r.isUnion || r.fields.empty()) return false;
+    const CType& last = *r.fields.back().type;
+    if (last.kind == Kind::Array) return last.count <= 1;
+    return last.kind == Kind::Record && last.body && variableLength(*last.body);
+}
+
+}  // namespace
+
+bool passedByPointer(const CType& record) {
+    static const std::set<std::string> kKept = {"ACL", "FINDREPLACEA", "FINDREPLACEW", "FINDREPLACE"};
+    if (record.kind != Kind::Record || !record.complete) return false;
+    return kKept.count(record.record) || (record.body && variableLength(*record.body));
 }
 
 bool isBool(const CType& t) {

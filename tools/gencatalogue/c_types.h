@@ -19,6 +19,20 @@ bool isHandle(const CType& t);
 // INT_PTR, UINT_PTR, LONG_PTR, ULONG_PTR, DWORD_PTR, SIZE_T, WPARAM, LPARAM,
 // LRESULT and the typedefs built on them: 32 bits here, 64 on Win64.
 bool isPointerSized(const CType& t);
+// A pointer to a pointer-sized integer (PULONG_PTR, SIZE_T*, DWORD_PTR*):
+// the callee writes 8 bytes through it in a 64-bit process.
+bool pointsToPointerSized(const CType& t);
+// A char pointer parameter that carries bytes, not text: socket buffers and
+// options (buf, optval) and the one-byte results of VarI1From* (pcOut).
+bool isBinaryBuffer(const Param& p);
+// BSTR: a length-prefixed string that SysAllocString made and SysFreeString frees.
+bool isBstr(const CType& t);
+// A structure a function must get as the caller's own pointer: one the
+// callee keeps after returning (FINDREPLACE, which the modeless find dialog
+// uses until it closes), or one longer than its C type (ACL followed by its
+// ACEs, ITEMIDLIST and others ending in a one-element array): a marshalled
+// copy would be freed early or cut short.
+bool passedByPointer(const CType& record);
 // BOOL/WINBOOL: a 32-bit integer used as a truth value.
 bool isBool(const CType& t);
 // 64-bit integers, including the LARGE_INTEGER and ULARGE_INTEGER unions.

@@ -11,6 +11,7 @@
 #include "text.h"
 #include "type_names.h"
 #include "vb_map.h"
+#include "vb_type.h"
 
 namespace tolvane::gen {
 
@@ -50,6 +51,15 @@ std::string prototype(const Function& f) {
            join(params, ", ") + ")";
 }
 
+// The Unicode constant a TCHAR constant stands for in Unicode builds
+// (__MINGW_NAME_AW(X) is XA or XW, __MINGW_NAME_UAW(X) X_A or X_W), "" for
+// others.
+std::string unicodeTwin(const Constant& c) {
+    if (c.body == "__MINGW_NAME_AW(" + c.name + ")" || c.body == c.name + "A") return c.name + "W";
+    if (c.body == "__MINGW_NAME_UAW(" + c.name + ")") return c.name + "_W";
+    return {};
+}
+
 std::vector<CTypePtr> paramTypes(const Function& f) {
     std::vector<CTypePtr> out;
     for (const Param& p : f.params) out.push_back(p.type);
@@ -64,8 +74,9 @@ std::vector<CTypePtr> memberTypes(const Record& r) {
 
 class Builder {
 public:
-    Builder(const Declarations& d, const ExportIndex& e, const Availability& a)
-        : decls_(d), exports_(e), availability_(a) {}
+    Builder(const Declarations& d, const ExportIndex& e, const Availability& a,
+            const std::vector<LayoutException>& x)
+        : decls_(d), exports_(e), availability_(a), exceptions_(x) {}
 
     Catalogue run() {
         for (const auto& [name, dlls] : exports_)
@@ -108,8 +119,8 @@ private:
                 if (!names_.contains(name)) names_.add(name, name);
                 continue;
             }
-            names_.add(name, generic);
-            names_.add(generic + "W", generic);
+            names_.add(name, generic, Half::Ansi);
+            names_.add(generic + "W", generic, Half::Unicode);
             wideOf[name] = generic + "W";
         }
         for (const auto& [name, r] : byName) {
@@ -121,18 +132,30 @@ private:
             row.name = pair ? wide->second.substr(0, name.size() - 1) : name;
             row.cls = -1;
             setAvailability(row, name, pair ? wide->second : std::string());
+            // VB6 calls the ANSI exports; CharSet.Auto is Unicode wherever .NET
+            // runs on Windows, so the C# struct has the Unicode members.
+            const std::string csName = pair ? wide->second : name;
+            const Record& cs = pair ? *byName.at(csName) : *r;
             const std::vector<CTypePtr> ansi = memberTypes(*r);
             std::vector<CTypePtr> unicode;
-            if (pair) unicode = memberTypes(*byName.at(wide->second));
+            if (pair) unicode = memberTypes(cs);
             const StringSides sides = stringSides(ansi, pair ? &unicode : nullptr);
+            auto r64 = decls_.records64.find(csName);
+            const Record* cs64 = r64 == decls_.records64.end() ? nullptr : r64->second.get();
             row.declare = vbTypeBlock(row.name, *r, names_);
-            row.csharp = csStruct(row.name, *r, names_, sides);
+            row.csharp = csStruct(row.name, cs, names_, sides, choosePack(cs, cs64));
+            out_.layouts.push_back(cLayout(row.name, "vb32", *r));
+            out_.layouts.push_back(cLayout(row.name, "cs32", cs));
+            if (cs64) out_.layouts.push_back(cLayout(row.name, "cs64", *cs64));
             row.explain = std::string(r->isUnion ? "联合" : "结构") + "，声明于 " + r->header +
-                          "，32 位下 " + std::to_string(r->size) + " 字节。";
+                          "，32 位下 " + std::to_string(r->size) + " 字节";
+            if (cs64) row.explain += "，64 位下 " + std::to_string(cs64->size) + " 字节";
+            row.explain += "。";
             if (pair) {
                 row.othername = name + " " + wide->second;
-                row.explain += "ANSI 版 " + name + "，Unicode 版 " + wide->second + "。";
+                row.explain += "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
             }
+            row.explain += exceptionNote(exceptions_, row.name);
             row.other = name;
             out_.rows.push_back(std::move(row));
         }
@@ -190,8 +213,10 @@ private:
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
-        row.csharp = csDeclare({name, dll, setsLastError(f)}, f, names_,
-                               stringSides(ansi, wide ? &unicode : nullptr));
+        // CharSet.Auto binds the W export wherever .NET runs on Windows.
+        const StringSides sides = stringSides(ansi, wide ? &unicode : nullptr);
+        const Function& csSource = wide && sides.charSet == CharSet::Auto ? *wide : f;
+        row.csharp = csDeclare({name, dll, setsLastError(f)}, csSource, names_, sides);
         if (row.declare.empty() || row.csharp.empty()) {
             ++out_.skipped.inexpressible;
             return;
@@ -221,18 +246,32 @@ private:
         out_.rows.push_back(std::move(row));
     }
 
+    // A TCHAR constant (LVM_INSERTITEM defined as LVM_INSERTITEMA) takes the
+    // ANSI value in VB, which calls the A exports, and the Unicode value in
+    // C#, whose CharSet.Auto is Unicode.
     void addConstants() {
-        std::set<std::string> seen;
-        for (const Constant& c : decls_.constants) {
-            if (!seen.insert(c.name).second) continue;
+        std::map<std::string, const Constant*> byName;
+        for (const Constant& c : decls_.constants) byName.emplace(c.name, &c);
+        for (const auto& [name, c] : byName) {
             Row row;
-            row.name = c.name;
+            row.name = c->name;
             row.cls = 0;
-            setAvailability(row, c.name);
-            row.declare = vbConst(c);
-            row.csharp = csConst(c);
-            row.explain = "常数，定义于 " + c.header + "，值 " + std::to_string(c.value) + "。";
-            row.other = c.body;
+            setAvailability(row, c->name);
+            row.declare = vbConst(*c);
+            row.explain = "常数，定义于 " + c->header + "，值 " + std::to_string(c->value) + "。";
+            auto wide = byName.find(unicodeTwin(*c));
+            if (wide != byName.end()) {
+                Constant unicode = *wide->second;
+                unicode.name = c->name;
+                row.csharp = csConst(unicode);
+                const std::string ansi = wide->first.substr(0, wide->first.size() - 1) + "A";
+                row.explain = "常数（随字符集而变），定义于 " + c->header + "：VB 取 ANSI 版 " + ansi +
+                              " 的值 " + std::to_string(c->value) + "，C# 取 Unicode 版 " + wide->first +
+                              " 的值 " + std::to_string(unicode.value) + "。";
+            } else {
+                row.csharp = csConst(*c);
+            }
+            row.other = c->body;
             out_.rows.push_back(std::move(row));
         }
     }
@@ -240,6 +279,7 @@ private:
     const Declarations& decls_;
     const ExportIndex& exports_;
     const Availability& availability_;
+    const std::vector<LayoutException>& exceptions_;
     TypeNames names_;
     std::map<std::string, int> sizes_;  // functions each DLL exports
     Catalogue out_;
@@ -248,8 +288,9 @@ private:
 }  // namespace
 
 Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
-                         const Availability& availability) {
-    return Builder(d, exports, availability).run();
+                         const Availability& availability,
+                         const std::vector<LayoutException>& exceptions) {
+    return Builder(d, exports, availability, exceptions).run();
 }
 
 }  // namespace tolvane::gen

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "c_model.h"
+#include "layouts_file.h"
 
 namespace tolvane::gen {
 
@@ -23,6 +24,8 @@ struct Declarations {
     std::vector<Function> functions;                      // source order
     std::vector<std::shared_ptr<const Record>> records;   // named, defined
     std::vector<Constant> constants;
+    // The structures as laid out on 64-bit Windows, by C name.
+    std::map<std::string, std::shared_ptr<const Record>> records64;
 };
 
 // Names (functions, structures, macros) the headers declare when set to an
@@ -45,10 +48,12 @@ struct Skipped {
 struct Catalogue {
     std::vector<Row> rows;  // sorted by name, class, DLL
     Skipped skipped;
+    std::vector<CLayout> layouts;  // clang's layouts of every Type, per form
 };
 
 Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
-                         const Availability& availability);
+                         const Availability& availability,
+                         const std::vector<LayoutException>& exceptions = {});
 
 // The generic name of an ANSI/Unicode pair, or "" unless both `ansiName` and
 // its Unicode twin are among `names` and the generic name is not.

@@ -24,12 +24,13 @@ public:
         }
     }
 
-    void read(const std::vector<CXCursor>& top, Declarations& out) {
+    void read(const std::vector<CXCursor>& top, Declarations& out, bool withFunctions = true) {
         std::set<std::string> seenFunctions, seenRecords;
         for (CXCursor c : top) {
             const std::string& header = headers_.of(c);
             if (header.empty()) continue;
             if (c.kind == CXCursor_FunctionDecl) {
+                if (!withFunctions) continue;
                 std::string name = take(clang_getCursorSpelling(c));
                 if (seenFunctions.insert(name).second) out.functions.push_back(function(c, name, header));
             } else if (isRecordDecl(c) || c.kind == CXCursor_TypedefDecl) {
@@ -40,6 +41,11 @@ public:
 
 private:
     std::string usr(CXCursor c) const { return take(clang_getCursorUSR(clang_getCanonicalCursor(c))); }
+
+    // clang gives sibling anonymous records one USR, and the anonymous
+    // unions a macro expands share one location, so a definition is known by
+    // its declaration node, which a cursor holds for the unit's lifetime.
+    static const void* identity(CXCursor def) { return clang_getCanonicalCursor(def).data[0]; }
 
     std::string nameOf(CXCursor c) const {
         auto it = names_.find(usr(c));
@@ -82,7 +88,7 @@ private:
     }
 
     std::shared_ptr<const Record> recordOf(CXCursor def) {
-        const std::string key = usr(def);
+        const void* key = identity(def);
         if (auto it = records_.find(key); it != records_.end()) return it->second;
         auto r = std::make_shared<Record>();
         records_[key] = r;
@@ -108,7 +114,7 @@ private:
             } else {
                 continue;
             }
-            f.type = convert(fieldType, true);
+            f.type = convert(fieldType);
             natural = std::max(natural, static_cast<int>(clang_Type_getAlignOf(fieldType)));
             r->fields.push_back(std::move(f));
         }
@@ -116,7 +122,7 @@ private:
         return r;
     }
 
-    CTypePtr convert(CXType t, bool needBody) {
+    CTypePtr convert(CXType t) {
         auto out = std::make_shared<CType>();
         out->spelling = take(clang_getTypeSpelling(t));
         out->isConst = clang_isConstQualifiedType(t);
@@ -135,6 +141,7 @@ private:
         }
         const CXType c = clang_getCanonicalType(t);
         out->size = static_cast<int>(std::max(0LL, clang_Type_getSizeOf(c)));
+        out->align = static_cast<int>(std::max(1LL, clang_Type_getAlignOf(c)));
         switch (c.kind) {
             case CXType_Void: out->kind = Kind::Void; break;
             case CXType_Bool: case CXType_Char_U: case CXType_UChar: case CXType_Char16:
@@ -156,11 +163,11 @@ private:
                 break;
             case CXType_Pointer: case CXType_BlockPointer:
                 out->kind = Kind::Pointer;
-                out->target = convert(clang_getPointeeType(t.kind == CXType_Pointer ? t : c), false);
+                out->target = convert(clang_getPointeeType(t.kind == CXType_Pointer ? t : c));
                 break;
             case CXType_ConstantArray: case CXType_IncompleteArray:
                 out->kind = Kind::Array;
-                out->target = convert(clang_getArrayElementType(t.kind == c.kind ? t : c), true);
+                out->target = convert(clang_getArrayElementType(t.kind == c.kind ? t : c));
                 out->count = c.kind == CXType_ConstantArray ? clang_getArraySize(c) : 0;
                 break;
             case CXType_Record: {
@@ -171,7 +178,7 @@ private:
                 out->record = nameOf(out->complete ? def : decl);
                 if (out->complete) {
                     out->isInterface = isInterface(def);
-                    if (needBody || out->record.empty()) out->body = recordOf(def);
+                    out->body = recordOf(def);
                 }
                 break;
             }
@@ -211,13 +218,13 @@ private:
         f.name = name;
         f.header = header;
         const CXType type = clang_getCursorType(c);
-        f.result = convert(clang_getResultType(type), true);
+        f.result = convert(clang_getResultType(type));
         f.cdecl_ = clang_getFunctionTypeCallingConv(type) == CXCallingConv_C;
         f.variadic = clang_isFunctionTypeVariadic(type);
         const int n = clang_Cursor_getNumArguments(c);
         for (int i = 0; i < n; ++i) {
             CXCursor arg = clang_Cursor_getArgument(c, static_cast<unsigned>(i));
-            f.params.push_back({take(clang_getCursorSpelling(arg)), convert(clang_getCursorType(arg), true)});
+            f.params.push_back({take(clang_getCursorSpelling(arg)), convert(clang_getCursorType(arg))});
         }
         return f;
     }
@@ -226,7 +233,7 @@ private:
     CXTranslationUnit tu_;
     Headers headers_;
     std::map<std::string, std::string> names_;  // record USR -> typedef name
-    std::map<std::string, std::shared_ptr<Record>> records_;
+    std::map<const void*, std::shared_ptr<Record>> records_;  // by identity()
 };
 
 }  // namespace
@@ -250,6 +257,18 @@ ParseResult readHeaders(const ParseSettings& settings) {
     reader.read(top, result.declarations);
     result.declarations.constants = integerMacros(settings, unit, top);
     return result;
+}
+
+std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings) {
+    Unit unit(settings, "");
+    const std::vector<CXCursor> top = unit.topLevel();
+    Reader reader(settings, unit.tu());
+    reader.nameRecords(top);
+    Declarations d;
+    reader.read(top, d, false);
+    std::map<std::string, std::shared_ptr<const Record>> out;
+    for (auto& r : d.records) out.emplace(r->name, std::move(r));
+    return out;
 }
 
 std::set<std::string> declaredNames(const ParseSettings& settings) {

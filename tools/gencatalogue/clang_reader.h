@@ -1,7 +1,9 @@
 #pragma once
 // Reads the SDK headers with libclang, parsed for the 32-bit Windows target
 // so that __stdcall and the 32-bit sizes are those a VB6 or 32-bit .NET
-// program sees.
+// program sees; the structures are read once more for the 64-bit target.
+#include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@ struct ParseSettings {
     std::string resourceDir;           // clang's own headers (stddef.h, ...)
     std::vector<std::string> headers;  // included in this order
     std::string version = "0x0A00";    // WINVER and _WIN32_WINNT
+    std::string target = "i686-w64-mingw32";
 };
 
 struct ParseResult {
@@ -26,6 +29,10 @@ struct ParseResult {
 // Functions, structures and integer macros of the headers. Throws
 // std::runtime_error when libclang cannot parse at all.
 ParseResult readHeaders(const ParseSettings& settings);
+
+// The named structures of the headers as laid out for settings.target (the
+// 64-bit layouts the C# forms must also match), by C name.
+std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings);
 
 // Function, structure and macro names declared with the headers set to the
 // given version.

@@ -25,7 +25,7 @@ public:
         for (const std::string& h : s.headers) source_ += "#include <" + h + ">\n";
         source_ += extra;
         const std::vector<std::string> args = {
-            "-x", "c", "-std=gnu11", "-target", "i686-w64-mingw32", "-nostdlibinc",
+            "-x", "c", "-std=gnu11", "-target", s.target, "-nostdlibinc",
             "-resource-dir", s.resourceDir, "-isystem", s.includeDir,
             "-D_WIN32_WINNT=" + s.version, "-DWINVER=" + s.version, "-D_WIN32_IE=" + ieFor(s.version),
             "-ferror-limit=0"};

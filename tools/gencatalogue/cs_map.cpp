@@ -1,9 +1,12 @@
 #include "cs_map.h"
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 
 #include "c_types.h"
 #include "layout.h"
+#include "layout_rules.h"
 #include "text.h"
 
 namespace tolvane::gen {
@@ -43,6 +46,15 @@ std::string byValArray(const std::string& type, long long count, const std::stri
            ")] public " + type + "[] " + name + ";";
 }
 
+// A member C# has no type for, as an array of the integers of its alignment,
+// so that the marshaller aligns it as C does.
+std::string opaque(const CType& t, long long bytes, const std::string& name) {
+    static const char* kTypes[] = {"byte", "ushort", "uint", "ulong"};
+    int unit = 1, index = 0;
+    while (unit * 2 <= std::min(t.align, 8) && bytes % (unit * 2) == 0) unit *= 2, ++index;
+    return byValArray(kTypes[index], bytes / unit, name);
+}
+
 // One field of a sequential struct; "" when the member takes no room.
 std::string sequentialField(const Member& m, const std::string& name, const TypeNames& names,
                             CharSet charSet, bool generic) {
@@ -59,18 +71,22 @@ std::string sequentialField(const Member& m, const std::string& name, const Type
             return byValArray(kind == CharKind::Narrow ? "byte" : "ushort", count, name);
         }
         std::string type = isBool(element) ? "int" : csValueType(element, names);
-        if (type.empty()) return byValArray("byte", count * element.size, name);
+        if (type.empty()) return opaque(element, count * element.size, name);
         return byValArray(type, count, name);
     }
     if (const CharKind kind = stringKind(t); kind != CharKind::None && !isCallback(t))
         return marshalString(kind, charSet, generic) + "public string " + name + ";";
     std::string type = csValueType(t, names);
-    if (type.empty()) return t.size > 0 ? byValArray("byte", t.size, name) : std::string();
+    if (type.empty()) return t.size > 0 ? opaque(t, t.size, name) : std::string();
     return "public " + type + " " + name + ";";
 }
 
-std::string unionBody(const Record& r, const TypeNames& names) {
+// The FieldOffset members of a union; `covered` is set when they reach its
+// whole size, aligned as C aligns them, so that no Size need be given.
+std::string unionBody(const Record& r, const TypeNames& names, bool& covered,
+                      const std::string& prefix = {}, const std::string& indent = "    ") {
     std::vector<Member> members = overlappingMembers(r);
+    for (Member& m : members) m.name = prefix + m.name;
     const bool anyScalar = std::any_of(members.begin(), members.end(), [](const Member& m) {
         return m.type->kind != Kind::Array;
     });
@@ -86,6 +102,8 @@ std::string unionBody(const Record& r, const TypeNames& names) {
     }
     std::string out;
     int position = 0;
+    long long extent = 0;
+    int align = 1;
     for (const Member& m : members) {
         const std::string name = csIdentifier(m.name, ++position);
         std::string field;
@@ -98,9 +116,42 @@ std::string unionBody(const Record& r, const TypeNames& names) {
             field = "public " + type + " " + name + ";";
         }
         if (field.empty()) continue;
-        out += "    [FieldOffset(" + std::to_string(m.offset) + ")] " + field + kCrLf;
+        out += indent + "[FieldOffset(" + std::to_string(m.offset) + ")] " + field + kCrLf;
+        extent = std::max(extent, m.offset + m.type->size);
+        align = std::max(align, m.type->align);
     }
+    covered = roundUp(extent, align) == r.size;
     return out;
+}
+
+std::string byRefPointerSized(const CType& target) {
+    return target.isSigned ? "ref IntPtr " : "ref UIntPtr ";
+}
+
+// BOOL functions documented to return -1 on error as well as 0 and nonzero:
+// as bool, -1 would read as true.
+bool returnsMinusOne(const std::string& name) {
+    static const std::set<std::string> kNames = {"GetMessage"};
+    return kNames.count(name) != 0;
+}
+
+// Functions that free or release the BSTR they get: given the marshaller's
+// temporary copy, it would be freed twice.
+bool takesBstrOwnership(const std::string& name) {
+    return name == "SysFreeString" || name == "SysReleaseString";
+}
+
+// A union whose members all start at its beginning and differ in size,
+// alignment or pointer width: one of them cannot stand for the rest.
+bool needsNestedUnion(const Record& u) {
+    const std::vector<Member> members = overlappingMembers(u);
+    if (members.empty() || std::any_of(members.begin(), members.end(), [](const Member& m) { return m.offset != 0; }))
+        return false;
+    auto shape = [](const Member& m) {
+        const CType& t = *m.type;
+        return std::tuple(t.size, t.align, t.kind == Kind::Pointer || isPointerSized(t));
+    };
+    return std::any_of(members.begin(), members.end(), [&](const Member& m) { return shape(m) != shape(members[0]); });
 }
 
 }  // namespace
@@ -116,7 +167,7 @@ std::string csValueType(const CType& t, const TypeNames& names) {
             if (t.record == "GUID") return "Guid";
             if (t.record == "LARGE_INTEGER") return "long";
             if (t.record == "ULARGE_INTEGER") return "ulong";
-            return names.of(t);
+            return names.cs(t);
         default: return {};
     }
 }
@@ -132,6 +183,10 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
     }
     const CType* target = t.target.get();
     if (!target) return "IntPtr " + name;
+    if (isBstr(t)) return "[MarshalAs(UnmanagedType.BStr)] string " + name;
+    if (isBinaryBuffer(p)) return "byte[] " + name;
+    if (pointsToPointerSized(t)) return byRefPointerSized(*target) + name;
+    if (passedByPointer(*target)) return "IntPtr " + name;
     if (const CharKind kind = charKind(*target); kind != CharKind::None)
         return marshalString(kind, charSet, generic) +
                (target->isConst ? "string " : "StringBuilder ") + name;
@@ -155,14 +210,27 @@ bool setsLastError(const Function& f) {
     return isBool(*f.result) || f.result->kind == Kind::Pointer;
 }
 
+namespace {
+
+bool pointsToBytes(const CType& t, int size) {
+    return t.kind == Kind::Pointer && t.target && t.target->kind == Kind::Integer && t.target->size == size;
+}
+
+}  // namespace
+
 StringSides stringSides(const std::vector<CTypePtr>& ansi, const std::vector<CTypePtr>* wide) {
     StringSides s;
     s.generic.assign(ansi.size(), false);
     if (wide) {
         s.charSet = CharSet::Auto;
-        for (size_t i = 0; i < ansi.size() && i < wide->size(); ++i)
+        for (size_t i = 0; i < ansi.size() && i < wide->size(); ++i) {
             s.generic[i] = stringKind(*ansi[i]) == CharKind::Narrow &&
                            stringKind(*(*wide)[i]) == CharKind::Wide;
+            // Strings of unsigned char / unsigned short (RPC_CSTR, RPC_WSTR)
+            // pass as bytes: Auto would send ANSI bytes to the W export.
+            if (!s.generic[i] && pointsToBytes(*ansi[i], 1) && pointsToBytes(*(*wide)[i], 2))
+                s.charSet = CharSet::Ansi;
+        }
         return s;
     }
     bool narrow = false, wideAny = false;
@@ -178,12 +246,16 @@ StringSides stringSides(const std::vector<CTypePtr>& ansi, const std::vector<CTy
 std::string csDeclare(const CsFunction& target, const Function& f, const TypeNames& names,
                       const StringSides& sides) {
     std::string result = stringKind(*f.result) != CharKind::None ? "IntPtr"
-                                                                   : csValueType(*f.result, names);
+                         : returnsMinusOne(target.name)          ? "int"
+                                                                 : csValueType(*f.result, names);
     if (result.empty()) return {};
     std::vector<std::string> params;
     for (size_t i = 0; i < f.params.size(); ++i) {
         const bool generic = i < sides.generic.size() && sides.generic[i];
         std::string p = csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
+        // A BSTR marshalled from a string is the marshaller's to free.
+        if (isBstr(*f.params[i].type) && takesBstrOwnership(target.name))
+            p = "IntPtr " + csIdentifier(f.params[i].name, static_cast<int>(i) + 1);
         if (p.empty()) return {};
         params.push_back(std::move(p));
     }
@@ -197,25 +269,59 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
 }
 
 std::string csStruct(const std::string& name, const Record& r, const TypeNames& names,
-                     const StringSides& sides) {
+                     const StringSides& sides, const PackChoice& pack) {
     std::string layout = r.isUnion ? "LayoutKind.Explicit" : "LayoutKind.Sequential";
     std::string body;
     if (r.isUnion) {
-        layout += ", Size = " + std::to_string(r.size);
-        body = unionBody(r, names);
+        // Size only where the members fall short of the union: it differs
+        // between the targets when a member is a pointer, and mono then
+        // drops the members' alignment.
+        bool covered = false;
+        body = unionBody(r, names, covered);
+        if (!covered) layout += ", Size = " + std::to_string(r.size);
+        if (pack.pack) layout += ", Pack = " + std::to_string(pack.pack);
     } else {
         if (sides.charSet != CharSet::None) layout += ", CharSet = " + charSetName(sides.charSet);
-        if (r.pack) layout += ", Pack = " + std::to_string(r.pack);
+        if (pack.pack) layout += ", Pack = " + std::to_string(pack.pack);
         int position = 0;
         const std::vector<Member> members = sequentialMembers(r);
+        std::string nested;
+        const Record* union_ = nullptr;
         for (size_t i = 0; i < members.size(); ++i) {
+            ++position;
+            if (const Member& m = members[i]; m.inUnion && needsNestedUnion(*m.inUnion)) {
+                // A union inside the struct is a nested Explicit struct, so
+                // that the marshaller gives it the size and alignment of all
+                // its members on either target, not those of one of them.
+                // One holding structures keeps its largest member instead
+                // (their inner offsets would be fixed to one target's), and
+                // so does one whose members are all alike.
+                if (m.inUnion == union_) continue;
+                union_ = m.inUnion;
+                bool covered = false;
+                const std::string fields = unionBody(*union_, names, covered, m.unionPrefix, "        ");
+                const std::string type = "Union" + std::to_string(position);
+                const std::string field = m.unionPrefix.empty()
+                                              ? "union" + std::to_string(position)
+                                              : csIdentifier(m.unionPrefix.substr(0, m.unionPrefix.size() - 1), position);
+                nested += "    [StructLayout(LayoutKind.Explicit" +
+                          (covered ? std::string() : ", Size = " + std::to_string(union_->size)) + ")]" + kCrLf +
+                          "    public struct " + type + kCrLf + "    {" + kCrLf + fields + "    }" + kCrLf;
+                body += "    public " + type + " " + field + ";" + kCrLf;
+                continue;
+            }
             const bool generic = i < sides.generic.size() && sides.generic[i];
-            std::string field = sequentialField(members[i], csIdentifier(members[i].name, ++position),
+            std::string field = sequentialField(members[i], csIdentifier(members[i].name, position),
                                                 names, sides.charSet, generic);
             if (!field.empty()) body += "    " + field + kCrLf;
         }
+        body += nested;
     }
-    return "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" + kCrLf +
+    std::string note;
+    if (pack.only64)
+        note = "// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = " +
+               std::to_string(pack.pack32) + kCrLf;
+    return note + "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" + kCrLf +
            body + "}";
 }
 

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "c_model.h"
+#include "cs_pack.h"
 #include "type_names.h"
 
 namespace tolvane::gen {
@@ -58,9 +59,10 @@ struct CsFunction {
 std::string csDeclare(const CsFunction& target, const Function& f, const TypeNames& names,
                       const StringSides& sides);
 
-// "[StructLayout(...)]" CR LF "struct Name" CR LF "{" ... "}".
+// "[StructLayout(...)]" CR LF "struct Name" CR LF "{" ... "}", preceded by
+// a comment line when the Pack fits 64-bit processes only.
 std::string csStruct(const std::string& name, const Record& r, const TypeNames& names,
-                     const StringSides& sides);
+                     const StringSides& sides, const PackChoice& pack);
 
 // "const int|uint|long|ulong NAME = value;".
 std::string csConst(const Constant& c);

@@ -3,13 +3,44 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
+
+#include "c_types.h"
 
 namespace tolvane::gen {
 
+namespace {
+
+// Bytes of pointers and pointer-sized integers in a type: what it grows by
+// on 64-bit Windows, where they take 8 bytes instead of 4.
+long long pointerBytes(const CType& t) {
+    switch (t.kind) {
+        case Kind::Pointer: return t.size;
+        case Kind::Integer: return isPointerSized(t) ? t.size : 0;
+        case Kind::Array: return t.target ? t.count * pointerBytes(*t.target) : 0;
+        case Kind::Record: {
+            if (!t.body) return 0;
+            long long n = 0;
+            for (const Field& f : t.body->fields) {
+                const long long b = pointerBytes(*f.type);
+                n = t.body->isUnion ? std::max(n, b) : n + b;
+            }
+            return n;
+        }
+        default: return 0;
+    }
+}
+
+}  // namespace
+
 const Field* largestMember(const Record& r) {
     const Field* best = nullptr;
-    for (const Field& f : r.fields)
-        if (f.type && (!best || f.type->size > best->type->size)) best = &f;
+    for (const Field& f : r.fields) {
+        if (!f.type) continue;
+        if (!best || f.type->size > best->type->size ||
+            (f.type->size == best->type->size && pointerBytes(*f.type) > pointerBytes(*best->type)))
+            best = &f;
+    }
     return best;
 }
 
@@ -24,7 +55,10 @@ void append(const Field& f, const std::string& prefix, long long base, std::vect
 void appendRecord(const Record& r, const std::string& prefix, long long base,
                   std::vector<Member>& out) {
     if (r.isUnion) {
+        const size_t first = out.size();
         if (const Field* f = largestMember(r)) append(*f, prefix, base + f->offset, out);
+        for (size_t i = first; i < out.size(); ++i)
+            out[i].inUnion = &r, out[i].unionOffset = base, out[i].unionPrefix = prefix;
         return;
     }
     int bitsLeft = 0;
@@ -52,13 +86,17 @@ void append(const Field& f, const std::string& prefix, long long base, std::vect
         appendRecord(*body, f.name.empty() ? prefix : prefix + f.name + "_", base, out);
         return;
     }
-    out.push_back({prefix + f.name, f.type, base});
+    Member m;
+    m.name = prefix + f.name, m.type = f.type, m.offset = base;
+    out.push_back(std::move(m));
 }
 
 // Numbers repeated names; VB compares names without regard to case.
 void numberRepeats(std::vector<Member>& members) {
     std::map<std::string, int> seen;
+    std::set<std::string> exact;
     for (Member& m : members) {
+        m.repeated = !exact.insert(m.name).second;
         std::string key = m.name;
         std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
         if (int n = seen[key]++; n > 0) m.name += std::to_string(n + 1);

@@ -12,6 +12,12 @@ struct Member {
     std::string name;
     CTypePtr type;
     long long offset = 0;  // bytes from the start of the record
+    bool repeated = false;  // numbered because C has the same name twice
+    // The outermost union below the record that this member represents (as
+    // its largest member), with the union's offset and member-name prefix.
+    const Record* inUnion = nullptr;
+    long long unionOffset = 0;
+    std::string unionPrefix;
 };
 
 // Members in order: anonymous structures are inlined, a union is represented
@@ -24,7 +30,8 @@ std::vector<Member> sequentialMembers(const Record& r);
 // inlined, nested unions contribute their largest member.
 std::vector<Member> overlappingMembers(const Record& r);
 
-// The largest member of a union, the first of equal size; nullptr when empty.
+// The largest member of a union; of equal sizes the one holding more
+// pointers (the largest on 64-bit too), then the first; nullptr when empty.
 const Field* largestMember(const Record& r);
 
 }  // namespace tolvane::gen

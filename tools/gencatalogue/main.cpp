@@ -33,7 +33,7 @@ const std::vector<std::string> kHeaders = {
     "dsgetdc.h",  "nb30.h",     "setupapi.h", "winioctl.h", "vfw.h",     "mmreg.h"};
 
 struct Options {
-    std::string include, libs, resourceDir, out;
+    std::string include, libs, resourceDir, out, layouts, exceptions;
 };
 
 bool parseOptions(int argc, char** argv, Options& o) {
@@ -43,6 +43,8 @@ bool parseOptions(int argc, char** argv, Options& o) {
         else if (key == "--libs") o.libs = argv[i + 1];
         else if (key == "--resource-dir") o.resourceDir = argv[i + 1];
         else if (key == "--out") o.out = argv[i + 1];
+        else if (key == "--layouts") o.layouts = argv[i + 1];
+        else if (key == "--exceptions") o.exceptions = argv[i + 1];
         else return false;
     }
     return !o.include.empty() && !o.libs.empty() && !o.resourceDir.empty() && !o.out.empty();
@@ -73,6 +75,18 @@ ExportIndex readExports(const std::string& folder, std::map<std::string, std::se
 
 double seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// Writes through a temporary file, so that a failed run leaves no half file.
+template <typename Write>
+void writeAtomically(const std::string& path, Write write) {
+    const std::string tmp = path + ".tmp";
+    {
+        std::ofstream file(tmp, std::ios::binary);
+        write(file);
+        if (!file) throw std::runtime_error("cannot write " + tmp);
+    }
+    fs::rename(tmp, path);
 }
 
 void report(const Catalogue& c, const std::map<std::string, std::set<std::string>>& perDll) {
@@ -115,7 +129,8 @@ void report(const Catalogue& c, const std::map<std::string, std::set<std::string
 int main(int argc, char** argv) {
     Options o;
     if (!parseOptions(argc, argv, o)) {
-        std::cerr << "usage: gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql\n";
+        std::cerr << "usage: gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql\n"
+                     "       [--layouts FILE] [--exceptions FILE]\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -128,21 +143,30 @@ int main(int argc, char** argv) {
             std::cerr << "gencatalogue: " << parsed.errors << " errors parsing the headers\n";
             for (const std::string& e : parsed.firstErrors) std::cerr << "  " << e << '\n';
         }
+        const auto at64 = std::chrono::steady_clock::now();
+        ParseSettings settings64 = settings;
+        settings64.target = "x86_64-w64-mingw32";
+        parsed.declarations.records64 = readRecords(settings64);
+        const double seconds64 = seconds(at64);
         Availability availability;
         settings.version = "0x0400";
         availability.win95 = declaredNames(settings);
         settings.version = "0x0501";
         availability.winnt = declaredNames(settings);
-        const Catalogue catalogue = buildCatalogue(parsed.declarations, exports, availability);
-
-        const fs::path out = o.out, tmp = o.out + ".tmp";
-        {
-            std::ofstream file(tmp, std::ios::binary);
-            writeSql(file, catalogue.rows);
-            if (!file) throw std::runtime_error("cannot write " + tmp.string());
+        std::vector<LayoutException> exceptions;
+        if (!o.exceptions.empty()) {
+            std::ifstream in(o.exceptions);
+            if (!in) throw std::runtime_error("cannot read " + o.exceptions);
+            exceptions = readExceptions(in);
         }
-        fs::rename(tmp, out);
+        const Catalogue catalogue = buildCatalogue(parsed.declarations, exports, availability, exceptions);
+
+        writeAtomically(o.out, [&](std::ostream& file) { writeSql(file, catalogue.rows); });
+        if (!o.layouts.empty())
+            writeAtomically(o.layouts, [&](std::ostream& file) { writeLayouts(file, catalogue.layouts); });
         report(catalogue, perDll);
+        std::cout << "  64-bit structure layouts read in " << std::fixed << std::setprecision(1)
+                  << seconds64 << " s\n";
         std::cout << "  generated in " << std::fixed << std::setprecision(1) << seconds(start) << " s\n";
     } catch (const std::exception& e) {
         std::cerr << "gencatalogue: " << e.what() << '\n';

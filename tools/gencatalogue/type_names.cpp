@@ -8,10 +8,10 @@
 
 namespace tolvane::gen {
 
-std::string TypeNames::of(const CType& t) const {
+std::string TypeNames::of(const CType& t, Half unfit) const {
     if (!isNamedRecord(t)) return {};
     auto it = names_.find(t.record);
-    return it == names_.end() ? std::string() : it->second;
+    return it == names_.end() || it->second.half == unfit ? std::string() : it->second.name;
 }
 
 namespace {

@@ -9,17 +9,29 @@
 
 namespace tolvane::gen {
 
+// A pair's Type is laid out from the ANSI structure in VB and from the
+// Unicode one in C#; where a declaration names the other half explicitly
+// (LOGFONTW in a VB Type, LOGFONTA in a C# struct), the Type does not fit it.
+enum class Half { None, Ansi, Unicode };
+
 class TypeNames {
 public:
-    void add(const std::string& cName, const std::string& catalogueName) {
-        names_[cName] = catalogueName;
+    void add(const std::string& cName, const std::string& catalogueName, Half half = Half::None) {
+        names_[cName] = {catalogueName, half};
     }
-    // The Type a record is written as, or "" when the catalogue has none.
-    std::string of(const CType& t) const;
+    // The Type a record is written as in VB or in C#, or "" when the
+    // catalogue has none that fits it.
+    std::string vb(const CType& t) const { return of(t, Half::Unicode); }
+    std::string cs(const CType& t) const { return of(t, Half::Ansi); }
     bool contains(const std::string& cName) const { return names_.count(cName) != 0; }
 
 private:
-    std::map<std::string, std::string> names_;
+    std::string of(const CType& t, Half unfit) const;
+    struct Entry {
+        std::string name;
+        Half half;
+    };
+    std::map<std::string, Entry> names_;
 };
 
 // Identifiers usable in each language: keywords get a suffix (VB) or an @

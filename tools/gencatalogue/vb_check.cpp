@@ -79,7 +79,7 @@ std::string checkVbDeclare(const std::string& declare, const std::string& export
 
 std::string checkVbType(const std::string& block, const std::set<std::string>& types) {
     static const std::regex kMember(
-        R"(^    ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)( \* [1-9][0-9]*)?$)");
+        R"(^    ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)( \* [1-9][0-9]*)?(  ' .*)?$)");
     const std::vector<std::string> ls = lines(block);
     if (ls.size() < 3 || !ls.front().starts_with("Type ") || ls.back() != "End Type")
         return "not a Type block with members";
@@ -95,7 +95,8 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
 }
 
 std::string checkVbConst(const std::string& line) {
-    static const std::regex kConst(R"(^Const [A-Za-z][A-Za-z0-9_]* = (-?[0-9]+|&H[0-9A-F]{1,8}&)$)");
+    static const std::regex kConst(
+        R"re(^Const [A-Za-z][A-Za-z0-9_]*( = (-?[0-9]+|&H[0-9A-F]{1,8}&)| As Double = -?[0-9]+  ' .+| As String = "-?[0-9]+"  ' .+)$)re");
     return std::regex_match(line, kConst) ? std::string() : "malformed Const: " + line;
 }
 

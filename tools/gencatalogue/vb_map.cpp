@@ -52,7 +52,7 @@ std::string pointeeParamType(const CType& target, const TypeNames& names) {
         case Kind::Pointer: return "Long";
         case Kind::Record: {
             if (isInt64(target)) return "Currency";
-            std::string n = names.of(target);
+            std::string n = names.vb(target);
             return n.empty() ? "Any" : n;
         }
         default: return "Any";
@@ -67,7 +67,7 @@ std::string vbValueType(const CType& t, const TypeNames& names, bool isField) {
         case Kind::Real: return realType(t.size);
         case Kind::Pointer:
             return isField && stringKind(t) == CharKind::Narrow ? "String" : "Long";
-        case Kind::Record: return isInt64(t) ? "Currency" : names.of(t);
+        case Kind::Record: return isInt64(t) ? "Currency" : names.vb(t);
         default: return {};
     }
 }
@@ -76,6 +76,8 @@ std::vector<std::string> vbParams(const Param& p, int position, const TypeNames&
     const std::string name = vbIdentifier(p.name, position);
     const CType& t = *p.type;
     if (isCallback(t)) return {param(true, name, "Long")};
+    if (isBinaryBuffer(p)) return {param(false, name, "Byte")};
+    if (t.kind == Kind::Pointer && t.target && passedByPointer(*t.target)) return {param(true, name, "Long")};
     switch (stringKind(t)) {
         case CharKind::Narrow: return {param(true, name, "String")};
         case CharKind::Wide: return {param(true, name, "Long")};
@@ -115,53 +117,24 @@ std::string vbDeclare(const std::string& name, const std::string& exportName,
     return out;
 }
 
-std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names) {
-    std::string out = "Type " + name;
-    int position = 0;
-    for (const Member& m : sequentialMembers(r)) {
-        const std::string member = vbIdentifier(m.name, ++position);
-        long long count = 1;
-        const CType& element = arrayElement(*m.type, count);
-        std::string line;
-        if (m.type->kind == Kind::Array) {
-            if (count <= 0) continue;  // a trailing open array takes no room
-            if (charKind(element) == CharKind::Narrow) {
-                line = member + " As String * " + std::to_string(count);
-            } else {
-                std::string type = vbValueType(element, names, false);
-                if (type.empty()) {
-                    type = "Byte";
-                    count *= element.size;
-                }
-                line = member + "(0 To " + std::to_string(count - 1) + ") As " + type;
-            }
-        } else {
-            std::string type = vbValueType(*m.type, names, true);
-            if (type.empty()) {
-                if (m.type->size <= 0) continue;
-                line = member + "(0 To " + std::to_string(m.type->size - 1) + ") As Byte";
-            } else {
-                line = member + " As " + type;
-            }
-        }
-        out += kCrLf;
-        out += "    " + line;
-    }
-    out += kCrLf;
-    out += "End Type";
-    return out;
-}
-
 std::string vbConst(const Constant& c) {
-    std::string value;
     const long long v = c.value;
-    const bool fitsLong = v >= -2147483648LL && v <= 2147483647LL;
+    const bool above63Bits = c.bytes == 8 && c.isUnsigned && v < 0;
+    const bool fitsLong = !above63Bits && v >= -2147483648LL && v <= 2147483647LL;
     const bool unsignedWord = !fitsLong && v > 0 && v <= 0xFFFFFFFFLL && c.bytes <= 4;
+    const std::string name = vbIdentifier(c.name, 0);
     if ((c.hex && fitsLong) || unsignedWord)
-        value = "&H" + hexDigits(static_cast<unsigned long long>(v), 32) + "&";
-    else
-        value = std::to_string(v);
-    return "Const " + vbIdentifier(c.name, 0) + " = " + value;
+        return "Const " + name + " = &H" + hexDigits(static_cast<unsigned long long>(v), 32) + "&";
+    const std::string digits =
+        above63Bits ? std::to_string(static_cast<unsigned long long>(v)) : std::to_string(v);
+    if (fitsLong) return "Const " + name + " = " + digits;
+    // VB6 has no 64-bit integer: a Double holds the value exactly up to 2^53,
+    // beyond that the digits go into a String that CDec turns into an exact
+    // Decimal.
+    if (!above63Bits && v >= -(1LL << 53) && v <= (1LL << 53))
+        return "Const " + name + " As Double = " + digits + "  ' 64 位整数，Double 可精确表示";
+    return "Const " + name + " As String = \"" + digits + "\"  ' 64 位整数，VB6 无此类型：用 CDec(" +
+           name + ") 取精确值";
 }
 
 }  // namespace tolvane::gen

@@ -40,9 +40,6 @@ std::vector<std::string> vbParams(const Param& p, int position, const TypeNames&
 std::string vbDeclare(const std::string& name, const std::string& exportName,
                       const std::string& lib, const Function& f, const TypeNames& names);
 
-// "Type Name" ... "End Type", one member a line, CR LF between lines.
-std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names);
-
 // "Const NAME = value": hexadecimal as &H...& (a Long), decimal otherwise;
 // values beyond 32 bits in decimal.
 std::string vbConst(const Constant& c);

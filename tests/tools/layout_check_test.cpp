@@ -1,0 +1,181 @@
+// Every structure of the generated catalogue laid out from its declaration
+// text, compared with clang's layouts: the VB Type against 32-bit C, the C#
+// struct against 32-bit and 64-bit C by the marshaller's rules, and the C#
+// structs once more as the mono runtime lays them out. A mismatch passes only
+// when the reviewed exceptions file lists it and the record's explain says so.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "declared_layouts.h"
+#include "layouts_file.h"
+#include "support/catalogue_rows.h"
+#include "support/read_file.h"
+
+namespace {
+
+using tolvane::gen::CLayout;
+using tolvane::test::CatalogueRow;
+namespace fs = std::filesystem;
+
+struct Inputs {
+    std::map<std::string, const CatalogueRow*> types;
+    std::map<std::string, std::string> vb, cs;
+    std::vector<CLayout> layouts;
+    std::vector<tolvane::gen::LayoutException> exceptions;
+};
+
+const std::vector<CatalogueRow>& rows() {
+    static const auto all = tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE);
+    return all;
+}
+
+const Inputs& inputs() {
+    static const Inputs in = [] {
+        Inputs i;
+        for (const CatalogueRow& r : rows())
+            if (r.cls == -1) {
+                i.types[r.name] = &r;
+                i.vb[r.name] = r.declare;
+                i.cs[r.name] = r.csharp;
+            }
+        std::ifstream layouts(TOLVANE_GENERATED_LAYOUTS), exceptions(TOLVANE_LAYOUT_EXCEPTIONS);
+        i.layouts = tolvane::gen::readLayouts(layouts);
+        i.exceptions = tolvane::gen::readExceptions(exceptions);
+        return i;
+    }();
+    return in;
+}
+
+bool isUnion(const std::string& type) {
+    return inputs().cs.at(type).find("LayoutKind.Explicit") != std::string::npos;
+}
+
+// Checks every mismatch ("type form") against the exceptions file.
+void expectOnlyReviewed(const std::map<std::string, std::string>& mismatches, const std::set<std::string>& forms) {
+    std::set<std::string> listed;
+    for (const auto& e : inputs().exceptions) {
+        if (!forms.count(e.form)) continue;
+        const std::string key = e.type + " " + e.form;
+        listed.insert(key);
+        EXPECT_TRUE(mismatches.count(key)) << key << " is listed but matches C";
+        auto row = inputs().types.find(e.type);
+        ASSERT_NE(row, inputs().types.end()) << e.type;
+        EXPECT_NE(row->second->explain.find(e.reason), std::string::npos) << e.type << ": explain lacks the reason";
+    }
+    for (const auto& [key, why] : mismatches)
+        if (!listed.count(key)) ADD_FAILURE() << key << ": " << why;
+}
+
+TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
+    ASSERT_FALSE(inputs().types.empty()) << "cannot read " << TOLVANE_GENERATED_CATALOGUE;
+    ASSERT_GT(inputs().layouts.size(), inputs().types.size() * 2);
+    tolvane::test::VbLayouts vb(inputs().vb);
+    tolvane::test::CsLayouts cs32(inputs().cs, 4), cs64(inputs().cs, 8);
+    std::map<std::string, std::string> mismatches;
+    std::map<std::string, int> counts;
+    for (const CLayout& c : inputs().layouts) {
+        SCOPED_TRACE(c.type);
+        ASSERT_TRUE(inputs().types.count(c.type)) << "layout of a record the catalogue lacks";
+        for (const auto& m : c.members) EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";
+        const std::string problem =
+            c.form == "vb32" ? compareLayouts(vb.of(c.type), c, false)
+                             : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
+        if (problem.empty()) continue;
+        ++counts[c.form];
+        mismatches[c.type + " " + c.form] = problem;
+    }
+    std::cout << "[ figures  ] layouts differing from C (reviewed exceptions): vb32 " << counts["vb32"]
+              << ", cs32 " << counts["cs32"] << ", cs64 " << counts["cs64"] << '\n';
+    // A struct whose Pack fits 64-bit processes only says so on its first
+    // line, and differs from 32-bit C.
+    for (const auto& [type, text] : inputs().cs)
+        if (text.starts_with("//")) {
+            EXPECT_TRUE(mismatches.count(type + " cs32")) << type;
+        }
+    expectOnlyReviewed(mismatches, {"vb32", "cs32", "cs64"});
+}
+
+// mono takes CharSet.Auto as ANSI on Linux, Windows as Unicode: the program
+// says Unicode, as a Windows process would have it.
+TEST(LayoutCheck, MonoLaysOutEveryStructAsClangDoesOn64Bit) {
+    ASSERT_FALSE(inputs().types.empty());
+    const fs::path dir = fs::temp_directory_path() / ("tolvane_mono_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::ostringstream cs;
+    cs << "using System;\nusing System.Reflection;\nusing System.Runtime.InteropServices;\n"
+       << "namespace W {\n";
+    for (const auto& [type, text] : inputs().cs) {
+        std::string t = text;
+        for (size_t i = t.find("CharSet.Auto"); i != std::string::npos; i = t.find("CharSet.Auto", i))
+            t.replace(i, 12, "CharSet.Unicode");
+        cs << t << "\n";
+    }
+    cs << R"(static class Probe {
+    // Offsets of the fields, and of the fields of nested unions as the struct's own.
+    static string Fields(Type t, long at) {
+        string line = "";
+        foreach (FieldInfo f in t.GetFields()) {
+            long offset = at + (long)Marshal.OffsetOf(t, f.Name);
+            line += "\t" + f.Name + "=" + offset;
+            if (f.FieldType.DeclaringType == t) line += Fields(f.FieldType, offset);
+        }
+        return line;
+    }
+    static void Main() {
+        foreach (Type t in typeof(Probe).Assembly.GetTypes()) {
+            if (!t.IsValueType || t.Namespace != "W" || t.IsNested) continue;
+            try {
+                Console.WriteLine(t.Name + "\t" + Marshal.SizeOf(t) + Fields(t, 0));
+            } catch (Exception e) { Console.WriteLine(t.Name + "\t!" + e.GetType().Name); }
+        }
+    }
+}
+}
+)";
+    std::ofstream(dir / "probe.cs", std::ios::binary) << cs.str();
+    const std::string exe = (dir / "probe.exe").string();
+    const std::string build = std::string(TOLVANE_MCS) + " -nowarn:169,414,649 -out:" + exe + " " +
+                              (dir / "probe.cs").string() + " > " + (dir / "mcs.log").string() + " 2>&1";
+    ASSERT_EQ(std::system(build.c_str()), 0) << tolvane::test::readFile(dir / "mcs.log").substr(0, 4000);
+    const std::string run = std::string(TOLVANE_MONO) + " " + exe + " > " + (dir / "out.txt").string();
+    ASSERT_EQ(std::system(run.c_str()), 0);
+    std::map<std::string, tolvane::test::DeclaredLayout> mono;
+    std::istringstream out(tolvane::test::readFile(dir / "out.txt"));
+    for (std::string line; std::getline(out, line);) {
+        std::istringstream f(line);
+        std::string name, size;
+        std::getline(f, name, '\t');
+        std::getline(f, size, '\t');
+        tolvane::test::DeclaredLayout& l = mono[name];
+        if (size.starts_with("!")) {
+            l.problem = "mono refuses it: " + size.substr(1);
+            continue;
+        }
+        l.size = std::stoll(size);
+        for (std::string field; std::getline(f, field, '\t');)
+            l.offsets.emplace(field.substr(0, field.find('=')), std::stoll(field.substr(field.find('=') + 1)));
+    }
+    fs::remove_all(dir);
+    std::map<std::string, std::string> mismatches;
+    for (const CLayout& c : inputs().layouts) {
+        if (c.form != "cs64") continue;
+        auto l = mono.find(c.type);
+        const std::string problem = l == mono.end() ? "not loaded" : compareLayouts(l->second, c, isUnion(c.type));
+        if (problem.empty()) continue;
+        // Differences the marshaller's rules predict are listed as cs64;
+        // those of mono alone as mono.
+        const bool predicted = std::any_of(inputs().exceptions.begin(), inputs().exceptions.end(),
+                                           [&](const auto& e) { return e.type == c.type && e.form == "cs64"; });
+        mismatches[c.type + (predicted ? " cs64" : " mono")] = problem;
+    }
+    std::cout << "[ figures  ] structs mono lays out unlike 64-bit C: " << mismatches.size() << '\n';
+    expectOnlyReviewed(mismatches, {"cs64", "mono"});
+}
+
+}  // namespace

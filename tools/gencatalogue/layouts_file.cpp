@@ -1,0 +1,95 @@
+#include "layouts_file.h"
+
+#include <istream>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "c_types.h"
+#include "layout.h"
+#include "type_names.h"
+
+namespace tolvane::gen {
+
+namespace {
+
+long long extent(const CType& t) {
+    long long count = 1;
+    const CType& element = arrayElement(t, count);
+    return t.kind == Kind::Array ? count * element.size : t.size;
+}
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    for (std::string f; std::getline(in, f, '\t');) out.push_back(f);
+    return out;
+}
+
+}  // namespace
+
+CLayout cLayout(const std::string& type, const std::string& form, const Record& r) {
+    CLayout out{type, form, r.size, {}};
+    const bool vb = form == "vb32";
+    const std::vector<Member> members =
+        r.isUnion && !vb ? overlappingMembers(r) : sequentialMembers(r);
+    int position = 0;
+    for (const Member& m : members) {
+        ++position;
+        // C# names as reflection and the layout checks see them, without the @ of keywords.
+        std::string name = vb ? vbIdentifier(m.name, position) : csIdentifier(m.name, position);
+        if (name.starts_with('@')) name.erase(0, 1);
+        out.members.push_back({name, m.offset, extent(*m.type), m.repeated});
+    }
+    return out;
+}
+
+void writeLayouts(std::ostream& out, const std::vector<CLayout>& layouts) {
+    for (const CLayout& l : layouts) {
+        out << l.type << '\t' << l.form << '\t' << l.size;
+        for (const MemberAt& m : l.members) out << '\t' << m.name << '=' << m.offset << '+' << m.size << (m.repeated ? "*" : "");
+        out << '\n';
+    }
+}
+
+std::vector<CLayout> readLayouts(std::istream& in) {
+    std::vector<CLayout> out;
+    for (std::string line; std::getline(in, line);) {
+        const std::vector<std::string> f = fields(line);
+        if (f.size() < 3) continue;
+        CLayout l{f[0], f[1], std::stoll(f[2]), {}};
+        for (size_t i = 3; i < f.size(); ++i) {
+            const size_t eq = f[i].find('='), plus = f[i].find('+', eq);
+            l.members.push_back({f[i].substr(0, eq), std::stoll(f[i].substr(eq + 1, plus - eq - 1)),
+                                 std::stoll(f[i].substr(plus + 1)), f[i].back() == '*'});
+        }
+        out.push_back(std::move(l));
+    }
+    return out;
+}
+
+std::vector<LayoutException> readExceptions(std::istream& in) {
+    std::vector<LayoutException> out;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::vector<std::string> f = fields(line);
+        if (f.size() == 3) out.push_back({f[0], f[1], f[2]});
+    }
+    return out;
+}
+
+std::string exceptionNote(const std::vector<LayoutException>& all, const std::string& type) {
+    static const std::map<std::string, std::string> kForms = {
+        {"vb32", "VB 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"},
+        {"mono", "C# 声明在 mono 运行时中"}};
+    std::string out;
+    for (const LayoutException& e : all)
+        if (e.type == type) {
+            auto form = kForms.find(e.form);
+            out += "注意：" + (form == kForms.end() ? e.form : form->second) + "的布局与 C 不同：" +
+                   e.reason + "。";
+        }
+    return out;
+}
+
+}  // namespace tolvane::gen

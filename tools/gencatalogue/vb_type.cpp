@@ -1,0 +1,152 @@
+#include "vb_type.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "c_types.h"
+#include "layout.h"
+#include "text.h"
+#include "vb_map.h"
+
+namespace tolvane::gen {
+
+namespace {
+
+struct Shape {
+    std::string type;
+    long long count = 0;
+    long long size = 0;
+    int align = 1;
+};
+
+// Size and VB alignment of one value of a VB type standing for `t`.
+Shape scalar(const CType& t, const std::string& type, const TypeNames& names, int maxAlign) {
+    if (t.kind == Kind::Record && !isInt64(t) && t.body)
+        return {type, 0, t.size, vbTypeLayout(*t.body, names, maxAlign).align};
+    return {type, 0, t.size, std::min(std::max(1, t.size), maxAlign)};
+}
+
+Shape bytes(long long n) { return {"Byte", n, n, 1}; }
+
+// How VB holds a member naturally; size 0 when it takes no room.
+Shape shapeOf(const CType& t, const TypeNames& names, int maxAlign) {
+    if (t.kind == Kind::Array) {
+        long long count = 1;
+        const CType& element = arrayElement(t, count);
+        if (count <= 0) return {};
+        if (charKind(element) == CharKind::Narrow) return {"String * " + std::to_string(count), 0, count, 1};
+        const std::string type = vbValueType(element, names, false);
+        if (type.empty()) return bytes(count * element.size);
+        Shape s = scalar(element, type, names, maxAlign);
+        s.count = count;
+        s.size *= count;
+        return s;
+    }
+    const std::string type = vbValueType(t, names, true);
+    if (type.empty()) return t.size > 0 ? bytes(t.size) : Shape{};
+    return scalar(t, type, names, maxAlign);
+}
+
+std::string described(const VbMember& m) {
+    return m.count ? m.type + " 数组" : m.type == "String" ? "字符串指针" : m.type;
+}
+
+// Holds a member as plain bytes, saying what C keeps there.
+void toBytes(VbMember& m, long long size) {
+    if (m.type != "Byte")
+        m.note = "C 在偏移 " + std::to_string(m.offset) + " 处存放 " + described(m) +
+                 "，VB 无法按 C 的方式对齐，故按 " + std::to_string(size) +
+                 " 个字节存放，用 CopyMemory 读写";
+    m.type = "Byte";
+    m.count = size;
+    m.size = size;
+    m.align = 1;
+}
+
+class Namer {
+public:
+    void take(const std::string& name) { used_.insert(lower(name)); }
+    std::string padding() {
+        std::string name;
+        do name = "unused" + std::to_string(++n_);
+        while (used_.count(name));
+        used_.insert(name);
+        return name;
+    }
+
+private:
+    static std::string lower(std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+        return s;
+    }
+    std::set<std::string> used_;
+    int n_ = 0;
+};
+
+long long lowestBit(long long n) { return n > 0 ? n & -n : 1 << 30; }
+
+}  // namespace
+
+VbType vbTypeLayout(const Record& r, const TypeNames& names, int maxAlign) {
+    // The Type's size is a multiple of its largest alignment, which must
+    // therefore divide the C size.
+    const int cap = static_cast<int>(std::min<long long>(maxAlign, lowestBit(r.size)));
+    std::vector<VbMember> placed;
+    Namer namer;
+    int position = 0;
+    for (const Member& m : sequentialMembers(r)) {
+        const std::string name = vbIdentifier(m.name, ++position);
+        const Shape s = shapeOf(*m.type, names, maxAlign);
+        if (s.size <= 0) continue;
+        namer.take(name);
+        placed.push_back({name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), ""});
+    }
+    VbType out;
+    long long at = 0;
+    auto pad = [&](long long from, long long n) {
+        out.members.push_back({namer.padding(), "Byte", n, from, n, 1, "C 的对齐填充"});
+    };
+    for (VbMember& m : placed) {
+        if (m.offset < at && !out.members.empty()) {
+            // A bit-field unit reaching into the next member keeps only its own bytes.
+            VbMember& previous = out.members.back();
+            if (m.offset <= previous.offset) continue;
+            toBytes(previous, m.offset - previous.offset);
+            at = m.offset;
+        }
+        if (m.align > cap || m.offset % m.align != 0) toBytes(m, m.size);
+        // A hole VB leaves by itself needs no filler.
+        if (m.offset > roundUp(at, m.align)) pad(at, m.offset - at);
+        at = m.offset + m.size;
+        out.members.push_back(m);
+    }
+    if (at > r.size && !out.members.empty()) {
+        VbMember& last = out.members.back();
+        toBytes(last, r.size - last.offset);
+        at = r.size;
+    }
+    for (const VbMember& m : out.members) out.align = std::max(out.align, m.align);
+    if (roundUp(at, out.align) < r.size) {
+        pad(at, r.size - at);
+        at = r.size;
+    }
+    out.size = roundUp(at, out.align);
+    return out;
+}
+
+std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names) {
+    std::string out = "Type " + name;
+    for (const VbMember& m : vbTypeLayout(r, names).members) {
+        out += kCrLf;
+        out += "    " + m.name;
+        if (m.count) out += "(0 To " + std::to_string(m.count - 1) + ")";
+        out += " As " + m.type;
+        if (!m.note.empty()) out += "  ' " + m.note;
+    }
+    out += kCrLf;
+    out += "End Type";
+    return out;
+}
+
+}  // namespace tolvane::gen
