@@ -44,7 +44,7 @@ MainWindow::MainWindow(const Env& env, QWidget* parent)
         RecordView::Controls{c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
                              c.resultModel, c.statusLine});
     searches_ = std::make_unique<Searches>(
-        catalogue_,
+        catalogue_, *env.dialogs,
         Searches::Controls{c.patternBox, c.categoryFilter, c.dllFilter, c.resultModel, c.statusLine, c.searchDelay},
         [this] { recordView_->selectResult(0); });
     outputForms_ = std::make_unique<OutputForms>(
@@ -67,34 +67,46 @@ MainWindow::~MainWindow() {
 }
 
 // Which control goes to which feature. Detail-box focus and key releases,
-// and Esc anywhere in the window, arrive through eventFilter.
+// and Esc anywhere in the window, arrive through eventFilter. Handlers that
+// use the catalogue go through whenCatalogueFree.
 void MainWindow::connectHandlers() {
     const WindowControls& c = controls_;
+    const auto free = [this](std::function<void()> handler) {
+        return [this, handler] { whenCatalogueFree(handler); };
+    };
     Searches* s = searches_.get();
     connect(c.patternBox->lineEdit(), &QLineEdit::textEdited, this, [s] { s->patternEdited(); });
-    connect(c.patternBox, &QComboBox::activated, this, [s] { s->presetChosen(); });
-    connect(c.categoryFilter, &QComboBox::activated, this, [s] { s->categoryFilterChosen(); });
-    connect(c.dllFilter, &QComboBox::activated, this, [s] { s->dllFilterChosen(); });
-    connect(c.searchDelay, &QTimer::timeout, this, [s] { s->searchDelayElapsed(); });
-    connect(c.fullTextButton, &QPushButton::clicked, this, [s] { s->searchFullText(); });
+    connect(c.patternBox, &QComboBox::activated, this, free([s] { s->presetChosen(); }));
+    connect(c.categoryFilter, &QComboBox::activated, this, free([s] { s->categoryFilterChosen(); }));
+    connect(c.dllFilter, &QComboBox::activated, this, free([s] { s->dllFilterChosen(); }));
+    connect(c.searchDelay, &QTimer::timeout, this, free([s] { s->searchDelayElapsed(); }));
+    connect(c.fullTextButton, &QPushButton::clicked, this, free([s] { s->searchFullText(); }));
 
     RecordView* view = recordView_.get();
-    connect(c.resultList, &ResultListView::entryChosen, this, [view] { view->resultChosen(); });
+    connect(c.resultList, &ResultListView::entryChosen, this, free([view] { view->resultChosen(); }));
     for (int i = 0; i < static_cast<int>(c.navigationButtons.size()); ++i)
-        connect(c.navigationButtons[i], &QPushButton::clicked, this, [view, i] { view->navigate(i); });
+        connect(c.navigationButtons[i], &QPushButton::clicked, this, free([view, i] { view->navigate(i); }));
 
     OutputForms* forms = outputForms_.get();
     for (int i = 0; i < static_cast<int>(c.formButtons.size()); ++i)
-        connect(c.formButtons[i], &QRadioButton::toggled, this, [forms, i](bool on) {
-            if (on) forms->outputFormChosen(i);
+        connect(c.formButtons[i], &QRadioButton::toggled, this, [this, forms, i](bool on) {
+            if (on) whenCatalogueFree([forms, i] { forms->outputFormChosen(i); });
         });
     connect(c.copyButton, &QPushButton::clicked, this, [forms] { forms->copyFocusedBox(); });
 
     RecordEditor* editor = recordEditor_.get();
-    connect(c.addButton, &QPushButton::clicked, this, [editor] { editor->addRecord(); });
-    connect(c.saveButton, &QPushButton::clicked, this, [editor] { editor->saveShownRecord(); });
-    connect(c.deleteButton, &QPushButton::clicked, this, [editor] { editor->deleteShownRecord(); });
+    connect(c.addButton, &QPushButton::clicked, this, free([editor] { editor->addRecord(); }));
+    connect(c.saveButton, &QPushButton::clicked, this, free([editor] { editor->saveShownRecord(); }));
+    connect(c.deleteButton, &QPushButton::clicked, this, free([editor] { editor->deleteShownRecord(); }));
     connect(c.zoomButton, &QPushButton::clicked, this, [this] { detailZoom_->toggleZoom(); });
+}
+
+// A search lets the window work from inside an engine statement, where the
+// catalogue cannot take another one; a handler that needs it waits until
+// that statement has returned (events posted now come at the next turn).
+void MainWindow::whenCatalogueFree(const std::function<void()>& handler) {
+    if (!searches_->insideStatement()) return handler();
+    QTimer::singleShot(0, this, [this, handler] { whenCatalogueFree(handler); });
 }
 
 void MainWindow::start() {

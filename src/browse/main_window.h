@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace tolvane {
@@ -45,6 +46,7 @@ protected:
 
 private:
     void connectHandlers();
+    void whenCatalogueFree(const std::function<void()>& handler);
     void shutdown();
 
     const Env& env_;

@@ -5,6 +5,21 @@
 
 namespace tolvane {
 
+std::optional<qint64> wholeNumber(const QVariant& id) {
+    switch (id.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int: return id.toLongLong();
+    case QMetaType::Double: {
+        // Only a real that names a 64-bit integer exactly.
+        const double d = id.toDouble();
+        if (d >= -9223372036854775808.0 && d < 9223372036854775808.0 && d == static_cast<double>(static_cast<qint64>(d)))
+            return static_cast<qint64>(d);
+        return std::nullopt;
+    }
+    default: return std::nullopt;
+    }
+}
+
 ResultFill::ResultFill(ResultListModel& list, std::chrono::nanoseconds slice, std::function<FillStep()> yield)
     : list_(list), slice_(slice), yield_(std::move(yield)) {
     sinceTurn_.start();
@@ -14,9 +29,12 @@ FillEnd ResultFill::add(Recordset& rows) {
     const QString nameColumn = QStringLiteral("name");
     const QString idColumn = QStringLiteral("ID");
     while (!rows.eof()) {
-        const QVariant name = rows.field(nameColumn);
-        list_.stage(name.isNull() ? QByteArray() : name.toString().toUtf8(),
-                    rows.field(idColumn).toLongLong());
+        if (const auto id = wholeNumber(rows.field(idColumn))) {
+            const QVariant name = rows.field(nameColumn);
+            list_.stage(name.isNull() ? QByteArray() : name.toString().toUtf8(), *id);
+        } else {
+            ++skipped_;
+        }
         rows.moveNext();
         if (const auto end = turn()) return *end;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QVariant>
 
 #include <chrono>
 #include <functional>
@@ -11,6 +12,10 @@ namespace tolvane {
 class Recordset;
 class ResultListModel;
 
+// An ID as the list carries it: a 64-bit whole number. Nothing for Null,
+// texts, blobs and reals that are no whole number.
+std::optional<qint64> wholeNumber(const QVariant& id);
+
 // What a fill does after letting the window work: go on; stop, keeping every
 // row read so far (Esc); or abandon, leaving the list alone because a newer
 // search owns it now.
@@ -20,8 +25,9 @@ enum class FillEnd { Finished, Stopped, Abandoned };
 // Fills the result list with the rows of a search, which may arrive in
 // several parts, while the window keeps working. Each row adds its name as
 // text (a Null name as empty text) and its ID as item data, in the order the
-// rows come. Whenever `slice` of filling has passed, the window gets its
-// turn through `yield`. Rows are staged as they are read and published in
+// rows come; a row whose ID is no whole number is skipped and counted.
+// Whenever `slice` of filling has passed, the window gets its turn through
+// `yield`. Rows are staged as they are read and published in
 // batches: before a turn once they are at least as many as the list shows,
 // and at the end. Views lay the list out anew on every publication, so
 // growing batches keep that work linear in the number of rows. Abandoning
@@ -37,6 +43,8 @@ public:
     FillEnd add(Recordset& rows);
     // Publishes what is staged: the result is complete.
     void finish();
+    // Rows skipped for an ID that is no whole number.
+    qint64 skipped() const { return skipped_; }
 
 private:
     // The window's turn once the slice has passed; how the fill ends when it
@@ -47,6 +55,7 @@ private:
     std::chrono::nanoseconds slice_;
     std::function<FillStep()> yield_;
     QElapsedTimer sinceTurn_;
+    qint64 skipped_ = 0;
 };
 
 }  // namespace tolvane

@@ -33,12 +33,6 @@ QString sqlTextLiteral(const QString& text) {
 
 QString SearchStatement::text() const { return select + QStringLiteral(" WHERE ") + condition; }
 
-QString SearchStatement::part(qlonglong first, std::optional<qlonglong> end) const {
-    QString sql = select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID>=") + QString::number(first);
-    if (end) sql += QStringLiteral(" AND ID<") + QString::number(*end);
-    return sql;
-}
-
 QString SearchStatement::idPart(const QVariant& first, const std::optional<QVariant>& last) const {
     QString sql = select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID>=") + sqlIdLiteral(first);
     if (last) sql += QStringLiteral(" AND ID<=") + sqlIdLiteral(*last);
@@ -98,12 +92,6 @@ SearchStatement fullTextQuery(const QString& pattern) {
     return {QStringLiteral("SELECT * FROM winfun"), conditions.join(QStringLiteral(" OR "))};
 }
 
-QString firstIdQuery(std::optional<qlonglong> from) {
-    QString sql = QStringLiteral("SELECT min(ID) AS v FROM winfun");
-    if (from) sql += QStringLiteral(" WHERE ID>=") + QString::number(*from);
-    return sql;
-}
-
 QString recordQuery(qlonglong id) {
     return QStringLiteral("select * from winfun where ID =") + QString::number(id);
 }
@@ -126,6 +114,15 @@ QString searchingText() { return QStringLiteral("Esc取消查询"); }
 
 QString countText(qsizetype count) {
     return QStringLiteral("找到 ") + QString::number(count) + QStringLiteral(" 个相关函数.");
+}
+
+QString cutShortText(qsizetype count) {
+    return QStringLiteral("查询出错而中止，已列出 ") + QString::number(count) + QStringLiteral(" 个.");
+}
+
+QString skippedIdsText(qint64 count) {
+    return QStringLiteral("有 ") + QString::number(count) +
+           QStringLiteral(" 条符合条件的记录的 ID 不是整数，无法显示，未列出。");
 }
 
 QString positionText(const QString& name, qsizetype row, qsizetype count) {

@@ -22,9 +22,6 @@ struct SearchStatement {
     QString condition;
 
     QString text() const;
-    // The same rows among the IDs from `first` up to, not including, `end`
-    // (without an end: all IDs from `first` on).
-    QString part(qlonglong first, std::optional<qlonglong> end) const;
     // The same rows among the IDs from `first` to `last`, both included, in
     // the store's ID order (see IdWalk); without a last: all from `first` on.
     QString idPart(const QVariant& first, const std::optional<QVariant>& last) const;
@@ -64,10 +61,6 @@ SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, in
 // The records in which any of the searchable columns contains `pattern`.
 SearchStatement fullTextQuery(const QString& pattern);
 
-// The lowest ID from `from` on, as column "v" (Null when there is none);
-// without `from` the lowest of all.
-QString firstIdQuery(std::optional<qlonglong> from);
-
 // One record by its ID.
 QString recordQuery(qlonglong id);
 
@@ -88,6 +81,10 @@ NavigationPlan navigationPlan(int button, const QString& idOnView);
 // Status line texts.
 QString searchingText();
 QString countText(qsizetype count);
+// A search that an engine failure ended, with what it had listed.
+QString cutShortText(qsizetype count);
+// The message after a search that met rows it could not list.
+QString skippedIdsText(qint64 count);
 // An entry's text, a blank, its position counted from 1, "/" and the count.
 QString positionText(const QString& name, qsizetype row, qsizetype count);
 

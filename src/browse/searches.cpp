@@ -3,6 +3,7 @@
 #include "browse/result_fill.h"
 #include "browse/result_list.h"
 #include "browse/search_query.h"
+#include "platform/dialogs.h"
 #include "platform/engine.h"
 #include "platform/error.h"
 
@@ -14,37 +15,50 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <limits>
+#include <optional>
 
 namespace tolvane {
 
 namespace {
 
-// IDs per part at first; each next part is sized so that reading it takes
-// about one fill slice, changing at most fourfold from one part to the next.
-constexpr qlonglong kFirstSpan = 4096;
-constexpr qlonglong kMinSpan = 256;
-constexpr qlonglong kMaxSpan = qlonglong{1} << 22;
-constexpr qlonglong kLastId = std::numeric_limits<qlonglong>::max();
+// Rows per part at first: the list shows something at once. Each next part
+// is sized so that reading it takes about one fill slice, changing at most
+// fourfold from one part to the next.
+constexpr qlonglong kFirstPart = 256;
+constexpr qlonglong kMinPart = 64;
+constexpr qlonglong kMaxPart = qlonglong{1} << 20;
 
-qlonglong nextSpan(qlonglong span, qint64 tookNs, std::chrono::nanoseconds slice) {
-    const double wanted = static_cast<double>(span) * static_cast<double>(slice.count()) /
+qlonglong nextPart(qlonglong rows, qint64 tookNs, std::chrono::nanoseconds slice) {
+    const double wanted = static_cast<double>(rows) * static_cast<double>(slice.count()) /
                           static_cast<double>(std::max<qint64>(tookNs, 1));
-    return std::clamp(static_cast<qlonglong>(std::min(wanted, static_cast<double>(kMaxSpan))),
-                      std::max(kMinSpan, span / 4), std::min(kMaxSpan, span * 4));
+    return std::clamp(static_cast<qlonglong>(std::min(wanted, static_cast<double>(kMaxPart))),
+                      std::max(kMinPart, rows / 4), std::min(kMaxPart, rows * 4));
 }
 
-std::optional<qlonglong> firstId(Database& db, std::optional<qlonglong> from) {
-    const QVariant id = db.openRecordset(firstIdQuery(from))->field(QStringLiteral("v"));
-    if (id.isNull()) return std::nullopt;
-    return id.toLongLong();
+// Column v of a query's one row; nothing when there is no row.
+std::optional<QVariant> valueOf(Database& db, const QString& sql) {
+    const std::unique_ptr<Recordset> row = db.openRecordset(sql);
+    if (row->eof()) return std::nullopt;
+    return row->field(QStringLiteral("v"));
 }
+
+// The catalogue's interrupt check for as long as a search runs.
+class InterruptCheck {
+public:
+    InterruptCheck(Database& db, std::function<bool()> check) : db_(db) { db_.setInterruptCheck(std::move(check)); }
+    ~InterruptCheck() { db_.setInterruptCheck({}); }
+    InterruptCheck(const InterruptCheck&) = delete;
+    InterruptCheck& operator=(const InterruptCheck&) = delete;
+
+private:
+    Database& db_;
+};
 
 }  // namespace
 
-Searches::Searches(const std::shared_ptr<Database>& catalogue, Controls controls,
+Searches::Searches(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs, Controls controls,
                    std::function<void()> showFirstResult)
-    : catalogue_(catalogue), controls_(controls), showFirstResult_(std::move(showFirstResult)) {}
+    : catalogue_(catalogue), dialogs_(dialogs), controls_(controls), showFirstResult_(std::move(showFirstResult)) {}
 
 void Searches::patternEdited() {
     cancelled_ = true;
@@ -75,8 +89,8 @@ void Searches::searchNames() {
     if (pattern.isEmpty() || !started_) return;
     controls_.statusLine->setText(searchingText());
     const QComboBox* dll = controls_.dllFilter;
-    if (!run(nameSearchQuery(pattern, controls_.categoryFilter->currentIndex(), dll->currentIndex(),
-                             dll->currentText())))
+    if (run(nameSearchQuery(pattern, controls_.categoryFilter->currentIndex(), dll->currentIndex(),
+                            dll->currentText())) != RunEnd::Finished)
         return;
     controls_.statusLine->setText(countText(controls_.resultModel->count()));
     if (controls_.resultModel->count() > 0) showFirstResult_();
@@ -91,48 +105,76 @@ void Searches::searchFullText() {
     run(fullTextQuery(controls_.patternBox->currentText()));
 }
 
-// The rows are read part by part in ascending ID (the catalogue's own order),
-// each part a range of IDs that takes about one slice to read. So no single
-// engine call keeps the window waiting long, even while few rows match, and
-// the engine holds the rows of one part only.
-bool Searches::run(const SearchStatement& statement) {
+// The rows are read part by part in the store's ID order, each part a run
+// of IDs that takes about one slice to read, and each starting after the
+// last ID of the one before, so the walk ends whatever the IDs hold. The
+// window gets its turn between rows and, through the interrupt check, inside
+// any engine statement that works for long (a costly pattern, a damaged or
+// hostile file). Handlers that need the catalogue wait for the statement to
+// return (see insideStatement).
+Searches::RunEnd Searches::run(const SearchStatement& statement) {
     const std::uint64_t run = ++runs_;
     // The search keeps the catalogue open even if the window closes while
     // it yields; the list and this object go with the window.
     const std::shared_ptr<Database> db = catalogue_;
     ResultListModel& list = *controls_.resultModel;
     const QPointer<ResultListModel> alive(&list);
+    const auto stopped = [&] { return !alive || runs_ != run || cancelled_; };
     ResultFill fill(list, fillSlice_, [&] {
         QCoreApplication::processEvents();
         if (!alive || runs_ != run) return FillStep::Abandon;
         return cancelled_ ? FillStep::Stop : FillStep::GoOn;
     });
+    if (!db) {
+        list.clear();
+        return RunEnd::Finished;
+    }
+    const InterruptCheck check(*db, [&] {
+        insideStatement_ = true;
+        QCoreApplication::processEvents();
+        if (!alive) return true;  // gone with the window
+        insideStatement_ = false;
+        return stopped();
+    });
+    bool cleared = false;
+    const auto clearOnce = [&] {
+        if (!cleared) list.clear();
+        cleared = true;
+    };
     try {
-        if (!db) throw Error(err::EngineFailure);
-        bool cleared = false;
-        qlonglong span = kFirstSpan;
-        for (auto first = firstId(*db, std::nullopt); first;) {
+        qlonglong rows = kFirstPart;
+        for (auto first = valueOf(*db, firstIdAfterQuery(std::nullopt)); first;) {
             QElapsedTimer took;
             took.start();
-            // The last part reaches the highest possible ID.
-            const std::optional<qlonglong> end =
-                *first > kLastId - span ? std::nullopt : std::optional<qlonglong>(*first + span);
-            const std::unique_ptr<Recordset> rows = db->openRecordset(statement.part(*first, end));
-            if (!cleared) list.clear();
-            cleared = true;
-            if (fill.add(*rows) != FillEnd::Finished) return false;
-            if (!end) break;
-            span = nextSpan(span, took.nsecsElapsed(), fillSlice_);
-            first = firstId(*db, *end);
+            const std::optional<QVariant> last = valueOf(*db, partEndQuery(*first, rows));
+            const std::unique_ptr<Recordset> part = db->openRecordset(statement.idPart(*first, last));
+            clearOnce();
+            if (fill.add(*part) != FillEnd::Finished) return RunEnd::Stopped;
+            if (!last) break;
+            rows = nextPart(rows, took.nsecsElapsed(), fillSlice_);
+            first = valueOf(*db, firstIdAfterQuery(last));
         }
-        if (!cleared) list.clear();
+        clearOnce();
+        // Rows without an ID are in no part; they count among the skipped.
+        if (fill.add(*db->openRecordset(statement.nullIdPart())) != FillEnd::Finished) return RunEnd::Stopped;
         fill.finish();
-    } catch (const Error&) {
-        // Failures arise only between two turns of the window, so this is
-        // still the latest search; it ends quietly with nothing listed.
-        list.clear();
+    } catch (const Error& e) {
+        if (e.number() == err::Cancelled || stopped()) {
+            if (alive && runs_ == run) {  // Esc: what was read stays listed
+                clearOnce();
+                fill.finish();
+            }
+            return RunEnd::Stopped;
+        }
+        clearOnce();
+        if (e.number() == err::InvalidPattern) return RunEnd::Finished;
+        fill.finish();  // what was found before the failure stays listed
+        controls_.statusLine->setText(cutShortText(list.count()));
+        dialogs_.messageBox(e.description(), Buttons::Ok, Icon::Critical);
+        return RunEnd::Failed;
     }
-    return true;
+    if (fill.skipped() > 0) dialogs_.messageBox(skippedIdsText(fill.skipped()), Buttons::Ok, Icon::Critical);
+    return RunEnd::Finished;
 }
 
 }  // namespace tolvane

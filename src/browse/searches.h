@@ -14,6 +14,7 @@ class QTimer;
 namespace tolvane {
 
 class Database;
+class Dialogs;
 class ResultListModel;
 struct SearchStatement;
 
@@ -33,7 +34,7 @@ public:
     };
     // `showFirstResult` is called after a name search that found something;
     // it shows the first entry as a user's pick of it would.
-    Searches(const std::shared_ptr<Database>& catalogue, Controls controls,
+    Searches(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs, Controls controls,
              std::function<void()> showFirstResult);
 
     // Name searches run only once the window has started.
@@ -41,6 +42,9 @@ public:
     void setFillSlice(std::chrono::nanoseconds slice) { fillSlice_ = slice; }
     // Stops a running search, keeping the entries it listed (Esc, closing).
     void cancel() { cancelled_ = true; }
+    // True while a search is inside an engine statement that lets the window
+    // work: the catalogue must not be used until the statement returns.
+    bool insideStatement() const { return insideStatement_; }
 
     void patternEdited();
     void presetChosen();
@@ -51,18 +55,22 @@ public:
     void searchFullText();
 
 private:
+    enum class RunEnd { Finished, Stopped, Failed };
     // Replaces the entries of the list by the rows of a search statement,
-    // filling while the window stays responsive. True when the search ran to
-    // its end; false when it was cancelled or a newer search took over. A
-    // statement the catalogue rejects (or no catalogue) leaves the list
-    // empty and counts as run to its end.
-    bool run(const SearchStatement& statement);
+    // filling while the window stays responsive. Stopped: cancelled, or a
+    // newer search took over. Failed: the engine failed on the way; the
+    // rows listed before stay, the failure is shown once and the status
+    // line says the search was cut short. A malformed pattern (or no
+    // catalogue) leaves the list empty and counts as finished.
+    RunEnd run(const SearchStatement& statement);
 
     const std::shared_ptr<Database>& catalogue_;
+    Dialogs& dialogs_;
     Controls controls_;
     std::function<void()> showFirstResult_;
     bool started_ = false;
     bool cancelled_ = false;
+    bool insideStatement_ = false;
     // How long a search fills the list between two looks at the window's
     // input (Esc, typing, clicks): short enough that the window answers at
     // once, long enough that its own work stays small beside the filling.

@@ -35,10 +35,10 @@ TEST(SearchQueryTest, NameQueryKeepsThePatternInOneLiteralAndAddsTheFilters) {
 // A part of a search reads one ID range; the range binds to the whole
 // condition, also to a chain of ORs.
 TEST(SearchQueryTest, PartsKeepTheConditionWholeWithinAnIdRange) {
-    const QString part = fullTextQuery(QStringLiteral("a")).part(10, 20);
+    const QString part = fullTextQuery(QStringLiteral("a")).idPart(10, 20);
     EXPECT_TRUE(part.startsWith(QStringLiteral("SELECT * FROM winfun WHERE (name LIKE '*a*' OR class")));
-    EXPECT_TRUE(part.endsWith(QStringLiteral("parameter LIKE '*a*') AND ID>=10 AND ID<20")));
-    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 0, {}).part(-5, std::nullopt),
+    EXPECT_TRUE(part.endsWith(QStringLiteral("parameter LIKE '*a*') AND ID>=10 AND ID<=20")));
+    EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 0, {}).idPart(-5, std::nullopt),
               QStringLiteral("SELECT name,ID FROM winfun WHERE (name LIKE '*a*' and class=-2) AND ID>=-5"));
 }
 
