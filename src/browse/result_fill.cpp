@@ -16,6 +16,15 @@ std::optional<qint64> wholeNumber(const QVariant& id) {
             return static_cast<qint64>(d);
         return std::nullopt;
     }
+    case QMetaType::QString: {
+        // A key column of text affinity stores whole numbers as text; only
+        // the canonical spelling finds the row again by "ID = n".
+        const QString text = id.toString();
+        bool ok = false;
+        const qint64 n = text.toLongLong(&ok);
+        if (ok && QString::number(n) == text) return n;
+        return std::nullopt;
+    }
     default: return std::nullopt;
     }
 }
