@@ -12,10 +12,6 @@ namespace tolvane {
 class Recordset;
 class ResultListModel;
 
-// An ID as the list carries it: a 64-bit whole number. Nothing for Null,
-// texts, blobs and reals that are no whole number.
-std::optional<qint64> wholeNumber(const QVariant& id);
-
 // What a fill does after letting the window work: go on; stop, keeping every
 // row read so far (Esc); or abandon, leaving the list alone because a newer
 // search owns it now.
