@@ -20,7 +20,7 @@ lookups=(
 printf '%-40s %8s %8s %8s\n' lookup "min ms" "median" "max"
 for lookup in "${lookups[@]}"; do
   read -ra args <<<"$lookup"
-  "$find" --catalogue "$catalogue" "${args[@]}" >/dev/null  # warm the file cache
+  "$find" --catalogue "$catalogue" "${args[@]}" >/dev/null 2>&1 || true  # warms the file cache
   times=()
   for ((i = 0; i < runs; i++)); do
     start=$(date +%s%N)
