@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browse/detail_fields.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
@@ -10,18 +12,6 @@ namespace tolvane {
 
 class DetailBox;
 
-// The detail boxes of the record view, by what they show.
-enum DetailField : int {
-    kNameBox,
-    kDllBox,
-    kExplanationBox,
-    kDeclarationBox,
-    kParametersBox,
-    kSampleCodeBox,
-    kReturnValueBox,
-    kIdBox,  // which record is on view; saving and deleting find the row by it
-    kDetailBoxCount
-};
 using DetailBoxes = std::array<DetailBox*, kDetailBoxCount>;
 
 // One detail text box of the record view. Its tag names the catalogue column

@@ -26,8 +26,6 @@ namespace tolvane {
 
 namespace {
 
-const QString kAppArgument = QStringLiteral("varnel");
-
 // Shift state as the key handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers m) {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
@@ -111,7 +109,7 @@ void MainWindow::whenCatalogueFree(const std::function<void()>& handler) {
 
 void MainWindow::start() {
     std::unique_ptr<Database> db;
-    if (openCatalogue(env_, QStringLiteral("winapi.mdb"), db, kAppArgument)) {
+    if (openCatalogue(env_, kCatalogueFileName, db, kAppArgument)) {
         catalogue_ = std::move(db);
         const WindowControls& c = controls_;
         addItems(kCategoryList, c.categoryFilter, QStringLiteral("~"), kAllCategoriesPosition);

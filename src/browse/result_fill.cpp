@@ -1,33 +1,10 @@
 #include "browse/result_fill.h"
 
 #include "browse/result_list.h"
+#include "browse/search_walk.h"
 #include "platform/engine.h"
 
 namespace tolvane {
-
-std::optional<qint64> wholeNumber(const QVariant& id) {
-    switch (id.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int: return id.toLongLong();
-    case QMetaType::Double: {
-        // Only a real that names a 64-bit integer exactly.
-        const double d = id.toDouble();
-        if (d >= -9223372036854775808.0 && d < 9223372036854775808.0 && d == static_cast<double>(static_cast<qint64>(d)))
-            return static_cast<qint64>(d);
-        return std::nullopt;
-    }
-    case QMetaType::QString: {
-        // A key column of text affinity stores whole numbers as text; only
-        // the canonical spelling finds the row again by "ID = n".
-        const QString text = id.toString();
-        bool ok = false;
-        const qint64 n = text.toLongLong(&ok);
-        if (ok && QString::number(n) == text) return n;
-        return std::nullopt;
-    }
-    default: return std::nullopt;
-    }
-}
 
 ResultFill::ResultFill(ResultListModel& list, std::chrono::nanoseconds slice, std::function<FillStep()> yield)
     : list_(list), slice_(slice), yield_(std::move(yield)) {

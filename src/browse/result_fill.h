@@ -12,11 +12,6 @@ namespace tolvane {
 class Recordset;
 class ResultListModel;
 
-// An ID as the list carries it: a 64-bit whole number, stored as an
-// integer, an exact real or a text in canonical decimal spelling. Nothing for
-// Null, blobs and any other text or real.
-std::optional<qint64> wholeNumber(const QVariant& id);
-
 // What a fill does after letting the window work: go on; stop, keeping every
 // row read so far (Esc); or abandon, leaving the list alone because a newer
 // search owns it now.

@@ -3,44 +3,20 @@
 #include "browse/result_fill.h"
 #include "browse/result_list.h"
 #include "browse/search_query.h"
+#include "browse/search_walk.h"
 #include "platform/dialogs.h"
 #include "platform/engine.h"
 #include "platform/error.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
 
-#include <algorithm>
-#include <optional>
-
 namespace tolvane {
 
 namespace {
-
-// Rows per part at first: the list shows something at once. Each next part
-// is sized so that reading it takes about one fill slice, changing at most
-// fourfold from one part to the next.
-constexpr qlonglong kFirstPart = 256;
-constexpr qlonglong kMinPart = 64;
-constexpr qlonglong kMaxPart = qlonglong{1} << 20;
-
-qlonglong nextPart(qlonglong rows, qint64 tookNs, std::chrono::nanoseconds slice) {
-    const double wanted = static_cast<double>(rows) * static_cast<double>(slice.count()) /
-                          static_cast<double>(std::max<qint64>(tookNs, 1));
-    return std::clamp(static_cast<qlonglong>(std::min(wanted, static_cast<double>(kMaxPart))),
-                      std::max(kMinPart, rows / 4), std::min(kMaxPart, rows * 4));
-}
-
-// Column v of a query's one row; nothing when there is no row.
-std::optional<QVariant> valueOf(Database& db, const QString& sql) {
-    const std::unique_ptr<Recordset> row = db.openRecordset(sql);
-    if (row->eof()) return std::nullopt;
-    return row->field(QStringLiteral("v"));
-}
 
 // The catalogue's interrupt check for as long as a search runs.
 class InterruptCheck {
@@ -106,9 +82,8 @@ void Searches::searchFullText() {
 }
 
 // The rows are read part by part in the store's ID order, each part a run
-// of IDs that takes about one slice to read, and each starting after the
-// last ID of the one before, so the walk ends whatever the IDs hold. The
-// window gets its turn between rows and, through the interrupt check, inside
+// of IDs that takes about one slice to read (see walkSearch). The window
+// gets its turn between rows and, through the interrupt check, inside
 // any engine statement that works for long (a costly pattern, a damaged or
 // hostile file). Handlers that need the catalogue wait for the statement to
 // return (see insideStatement).
@@ -142,21 +117,12 @@ Searches::RunEnd Searches::run(const SearchStatement& statement) {
         cleared = true;
     };
     try {
-        qlonglong rows = kFirstPart;
-        for (auto first = valueOf(*db, firstIdAfterQuery(std::nullopt)); first;) {
-            QElapsedTimer took;
-            took.start();
-            const std::optional<QVariant> last = valueOf(*db, partEndQuery(*first, rows));
-            const std::unique_ptr<Recordset> part = db->openRecordset(statement.idPart(*first, last));
+        const auto fillPart = [&](Recordset& part) {
             clearOnce();
-            if (fill.add(*part) != FillEnd::Finished) return RunEnd::Stopped;
-            if (!last) break;
-            rows = nextPart(rows, took.nsecsElapsed(), fillSlice_);
-            first = valueOf(*db, firstIdAfterQuery(last));
-        }
+            return fill.add(part) == FillEnd::Finished;
+        };
+        if (walkSearch(*db, statement, fillSlice_, fillPart) == WalkEnd::Stopped) return RunEnd::Stopped;
         clearOnce();
-        // Rows without an ID are in no part; they count among the skipped.
-        if (fill.add(*db->openRecordset(statement.nullIdPart())) != FillEnd::Finished) return RunEnd::Stopped;
         fill.finish();
     } catch (const Error& e) {
         if (e.number() == err::Cancelled || stopped()) {

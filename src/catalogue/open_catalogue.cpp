@@ -41,11 +41,6 @@ std::unique_ptr<Engine> createEngine(const Env& env, const QString& id) {
     return engine;
 }
 
-// The part after the last "\" or "/" (all of it without one).
-QString fileNamePart(const QString& path) {
-    return path.mid(std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1);
-}
-
 Env withSettings(Env env, SettingsStore& settings) {
     env.settings = &settings;
     return env;
@@ -101,10 +96,11 @@ private:
     // Sets path_ to an existing file: the remembered one, its namesake in the
     // "mdb" folder, or the user's choice. Ends the program when none exists.
     void locate() {
-        path_ = readSetting(kCataloguePathEntry, fileName_);
-        if (env_.files->exists(path_)) return;
-        path_ = env_.programDir + QStringLiteral("/mdb/") + fileNamePart(path_);
-        if (env_.files->exists(path_)) return;
+        if (const auto found = existingCatalogue(*env_.files, readSetting(kCataloguePathEntry, fileName_),
+                                                 env_.programDir)) {
+            path_ = *found;
+            return;
+        }
         asked_ = true;
         if (env_.dialogs->messageBox(kAskToChoose, Buttons::YesNoCancel, Icon::None) != Answer::Yes)
             env_.processes->endProgram();
@@ -169,6 +165,15 @@ private:
 }  // namespace
 
 QString settingsAppName(const QString& appName) { return QStringLiteral("QMWX_") + appName; }
+
+std::optional<QString> existingCatalogue(FileProbe& files, const QString& path, const QString& programDir) {
+    if (files.exists(path)) return path;
+    // The part after the last "\" or "/" (all of it without one).
+    const QString name = path.mid(std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1);
+    const QString inProgramDir = programDir + QStringLiteral("/mdb/") + name;
+    if (files.exists(inProgramDir)) return inProgramDir;
+    return std::nullopt;
+}
 
 bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
              const QString& appName) {

@@ -3,11 +3,13 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace tolvane {
 
 struct Env;
 class Database;
+class FileProbe;
 
 // The opener's two remembered entries. Each lives under the settings
 // application name "QMWX_" + the caller's application name, with section and
@@ -16,6 +18,17 @@ inline const QString kEngineVersionEntry = QStringLiteral("DAO_Ver");  // engine
 inline const QString kCataloguePathEntry = QStringLiteral("MDB_Path");  // chosen catalogue
 
 QString settingsAppName(const QString& appName);
+
+// The catalogue file name and the application name the program opens its
+// catalogue with.
+inline const QString kCatalogueFileName = QStringLiteral("winapi.mdb");
+inline const QString kAppArgument = QStringLiteral("varnel");
+
+// Where the catalogue is found without asking: `path` (a remembered one, or
+// a bare file name taken from the current directory) when a file exists
+// there, else the file of the same name in the "mdb" folder beside the
+// program; nothing when neither exists. A malformed path throws Error 52.
+std::optional<QString> existingCatalogue(FileProbe& files, const QString& path, const QString& programDir);
 
 // Finds and opens the catalogue file. Registers the engine and records which
 // version can be created when none is recorded yet; looks for the remembered

@@ -1,6 +1,6 @@
 #include "editing/declaration_copy.h"
 
-#include "browse/detail_box.h"
+#include "browse/detail_fields.h"
 
 namespace tolvane {
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace tolvane {
+
+class Database;
+class FileProbe;
+class SettingsStore;
+
+// The catalogue a lookup reads when none is given: where the window finds
+// one without asking (the remembered MDB_Path, else ./winapi.mdb, then the
+// same file name in mdb/ beside the program). A remembered path that is
+// malformed counts as none remembered; nothing is written. Throws
+// FindFailure when no file is found.
+QString defaultCataloguePath(SettingsStore& settings, FileProbe& files, const QString& programDir);
+
+// The password in a password file: its first line, without the line end.
+// Throws FindFailure when the file cannot be read.
+QString readPasswordFile(const QString& path);
+
+// Opens a catalogue read-only. Throws FindFailure with a message that names
+// the file and says why it cannot be read: missing, not a usable file name,
+// unreadable, damaged or no catalogue, an Access database, encrypted without
+// a password, a wrong password.
+std::unique_ptr<Database> openCatalogueReadOnly(const QString& path, const QString& password);
+
+// A failure of the engine while reading `path`, in English.
+QString readingFailure(const QString& path, int errorNumber);
+
+}  // namespace tolvane

@@ -1,0 +1,46 @@
+#include "cli/find_command.h"
+
+#include "cli/find_catalogue.h"
+#include "cli/find_lookup.h"
+#include "cli/find_options.h"
+#include "cli/record_output.h"
+#include "platform/engine.h"
+
+namespace tolvane {
+
+namespace {
+
+QByteArray errorLine(const QString& text) { return ("tolvane-find: " + text + u'\n').toUtf8(); }
+
+}  // namespace
+
+FindResult runFind(const QStringList& arguments, SettingsStore& settings, FileProbe& files,
+                   const QString& programDir) {
+    FindResult result;
+    try {
+        const FindOptions options = parseFindOptions(arguments);
+        if (options.help) {
+            result.out = findHelp().toUtf8();
+            return result;
+        }
+        const QString path =
+            options.catalogue.isEmpty() ? defaultCataloguePath(settings, files, programDir) : options.catalogue;
+        const QString password = options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
+        const std::unique_ptr<Database> db = openCatalogueReadOnly(path, password);
+        const FoundRecords found = lookUp(*db, options, path);
+        result.out = formatRecords(found, options);
+        result.status = found.rows.empty() ? 1 : 0;
+        if (found.skipped > 0)
+            result.err += errorLine(QStringLiteral("%1 matching records have an ID that is no whole number; they are "
+                                                   "not listed")
+                                        .arg(found.skipped));
+        if (found.more)
+            result.err += errorLine(QStringLiteral("more records match; showing the first %1 (--limit 0 shows all)")
+                                        .arg(options.limit));
+    } catch (const FindFailure& failure) {
+        result = {2, {}, errorLine(failure.message())};
+    }
+    return result;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,177 @@
+#include "cli/find_options.h"
+
+#include "catalogue/vocabulary.h"
+
+#include <QCommandLineParser>
+
+namespace tolvane {
+
+namespace {
+
+const QStringList& categories() {
+    static const QStringList list = kCategoryList.split(u'~');
+    return list;
+}
+
+const QStringList& dlls() {
+    static const QStringList list = kDllList.split(u'~');
+    return list;
+}
+
+// The category's Chinese text exactly as listed, or its position in the list.
+int categoryPosition(const QString& given) {
+    if (const qsizetype at = categories().indexOf(given); at >= 0) return static_cast<int>(at);
+    bool number = false;
+    const int position = given.toInt(&number);
+    if (number && position >= 0 && position < categories().size()) return position;
+    throw FindFailure(QStringLiteral("unknown category '%1': give its text or its number (0 to %2) from the "
+                                     "category list of --help")
+                          .arg(given)
+                          .arg(categories().size() - 1));
+}
+
+// A DLL entry, letters in either case; the list's own spelling is searched,
+// since the catalogue compares it exactly.
+int dllPosition(const QString& given) {
+    for (int i = 0; i < dlls().size(); ++i)
+        if (dlls()[i].compare(given, Qt::CaseInsensitive) == 0) return i;
+    throw FindFailure(QStringLiteral("unknown DLL '%1': use one of %2 (spelled as listed)")
+                          .arg(given, dlls().mid(1).join(QStringLiteral(", "))));
+}
+
+DeclarationForm formOf(const QString& given) {
+    for (const DeclarationForm form : {DeclarationForm::VB, DeclarationForm::CSharp, DeclarationForm::VBA64})
+        if (formName(form) == given.toLower()) return form;
+    throw FindFailure(QStringLiteral("unknown form '%1': use vb, cs or vba64").arg(given));
+}
+
+qlonglong limitOf(const QString& given) {
+    bool number = false;
+    const qlonglong limit = given.toLongLong(&number);
+    if (!number || limit < 0 || given.startsWith(u'+'))
+        throw FindFailure(QStringLiteral("--limit takes a whole number, 0 or more (0 for every record), not '%1'")
+                              .arg(given));
+    return limit;
+}
+
+}  // namespace
+
+FindOptions::FindOptions()
+    : categoryPosition(kAllCategoriesPosition), dllPosition(kAllLibrariesPosition),
+      dllText(dlls()[kAllLibrariesPosition]) {}
+
+QString formColumn(DeclarationForm form) {
+    switch (form) {
+    case DeclarationForm::VB: return QStringLiteral("declare");
+    case DeclarationForm::CSharp: return QStringLiteral("CSharp");
+    case DeclarationForm::VBA64: return QStringLiteral("vba64");
+    }
+    return {};
+}
+
+QString formName(DeclarationForm form) {
+    switch (form) {
+    case DeclarationForm::VB: return QStringLiteral("vb");
+    case DeclarationForm::CSharp: return QStringLiteral("cs");
+    case DeclarationForm::VBA64: return QStringLiteral("vba64");
+    }
+    return {};
+}
+
+FindOptions parseFindOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption fullText(QStringLiteral("full-text"));
+    const QCommandLineOption category(QStringLiteral("category"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption dll(QStringLiteral("dll"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption form(QStringLiteral("form"), {}, QStringLiteral("FORM"));
+    const QCommandLineOption publicForm(QStringLiteral("public"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption names(QStringLiteral("names"));
+    const QCommandLineOption limit(QStringLiteral("limit"), {}, QStringLiteral("N"));
+    const QCommandLineOption catalogue(QStringLiteral("catalogue"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption passwordFile(QStringLiteral("password-file"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption crlf(QStringLiteral("crlf"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue, passwordFile, crlf,
+                       help});
+    // The program's name comes first, as the parser expects.
+    if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
+        throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
+
+    FindOptions options;
+    options.help = parser.isSet(help);
+    if (options.help) return options;
+    const QStringList patterns = parser.positionalArguments();
+    if (patterns.size() != 1)
+        throw FindFailure(patterns.isEmpty() ? QStringLiteral("no PATTERN given (see --help)")
+                                             : QStringLiteral("give exactly one PATTERN, not %1 (quote a pattern "
+                                                              "that holds blanks or wildcards)")
+                                                   .arg(patterns.size()));
+    options.pattern = patterns.front();
+    options.fullText = parser.isSet(fullText);
+    if (options.fullText && (parser.isSet(category) || parser.isSet(dll)))
+        throw FindFailure(QStringLiteral("--full-text searches every record: it takes no --category or --dll"));
+    if (!options.fullText && options.pattern.isEmpty())
+        throw FindFailure(QStringLiteral("the PATTERN is empty: give part of a name, or * for every record"));
+    if (parser.isSet(category)) options.categoryPosition = categoryPosition(parser.value(category));
+    if (parser.isSet(dll)) {
+        options.dllPosition = dllPosition(parser.value(dll));
+        options.dllText = dlls()[options.dllPosition];
+    }
+    if (parser.isSet(form)) options.form = formOf(parser.value(form));
+    options.publicForm = parser.isSet(publicForm);
+    if (parser.isSet(json) && parser.isSet(names))
+        throw FindFailure(QStringLiteral("--json and --names cannot be combined"));
+    if (parser.isSet(json)) options.output = FindOutput::Json;
+    if (parser.isSet(names)) options.output = FindOutput::Names;
+    if (parser.isSet(limit)) options.limit = limitOf(parser.value(limit));
+    options.catalogue = parser.value(catalogue);
+    options.passwordFile = parser.value(passwordFile);
+    options.crlf = parser.isSet(crlf);
+    return options;
+}
+
+QString findHelp() {
+    QString text = QStringLiteral(
+        "Usage: tolvane-find [options] PATTERN\n"
+        "Looks up Windows API functions, types and constants in the Tolvane catalogue and prints their\n"
+        "declarations. PATTERN is part of a name: * any run of characters, ? one character, # one digit,\n"
+        "[abc], [a-z], [!abc] one character from (or not from) a set; case does not matter.\n"
+        "\n"
+        "Options:\n"
+        "  --full-text            search every searchable column (name, declaration, description,\n"
+        "                         sample code, ...), as the window's full-text button does\n"
+        "  --category TEXT        a category of the window's category list: its text or its number;\n"
+        "                         as in the window, entry number N finds the records of class N-2\n"
+        "  --dll TEXT             a DLL as spelled in the window's DLL list\n"
+        "  --form vb|cs|vba64     print this declaration form, made private as the copy button does\n"
+        "                         (default vb; vba64 needs a catalogue that has it)\n"
+        "  --public               print the stored form unchanged\n"
+        "  --json                 one JSON object per record and line: every column, \"form\" and\n"
+        "                         \"declaration\" (the form asked for); Null as null\n"
+        "  --names                print only the matching names, one per line\n"
+        "  --limit N              at most N records (default 50; 0 for all)\n"
+        "  --catalogue FILE       the catalogue to read (default: the one the window opens: the\n"
+        "                         remembered MDB_Path, ./winapi.mdb, then mdb/winapi.mdb beside the program)\n"
+        "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
+        "  --crlf                 end lines with CR LF, as the window's copy does (default LF)\n"
+        "  -h, --help             show this text\n"
+        "\n"
+        "Records come in the window's order, separated by a blank line. Exit status: 0 found, 1 nothing\n"
+        "matched, 2 error (one line on standard error). The catalogue and the settings are only read.\n"
+        "\n"
+        "Categories:\n");
+    for (int i = 0; i < categories().size(); ++i)
+        text += QStringLiteral("  %1 %2%3\n")
+                    .arg(i, 2)
+                    .arg(categories()[i], i == kAllCategoriesPosition ? QStringLiteral(" (no condition)") : QString());
+    text += QStringLiteral("DLLs: ") + dlls().mid(1).join(QStringLiteral(", ")) + QStringLiteral("\n\n");
+    text += QStringLiteral(
+        "Examples:\n"
+        "  tolvane-find CreateFile                      private VB declarations of names holding CreateFile\n"
+        "  tolvane-find --form cs --dll user32 'Get*Window'   C# forms from user32\n"
+        "  tolvane-find --full-text --names --limit 0 HWND    every record that mentions HWND\n");
+    return text;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace tolvane {
+
+// A lookup that cannot be made: a bad command line, a catalogue that cannot
+// be read, a malformed pattern. The message is one English line for the
+// user, without the program's name.
+class FindFailure : public std::runtime_error {
+public:
+    explicit FindFailure(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+// The declaration forms a lookup prints; each is stored in its own column.
+enum class DeclarationForm { VB, CSharp, VBA64 };
+
+enum class FindOutput { Declarations, Json, Names };
+
+// What the command line asks for.
+struct FindOptions {
+    QString pattern;
+    bool fullText = false;
+    int categoryPosition;  // in the category list; the default is "all categories"
+    int dllPosition;       // in the DLL list; the default is "all libraries"
+    QString dllText;       // the DLL list's entry at dllPosition
+    DeclarationForm form = DeclarationForm::VB;
+    bool publicForm = false;
+    FindOutput output = FindOutput::Declarations;
+    qlonglong limit = 50;  // 0: every record
+    QString catalogue;     // empty: where the window finds it without asking
+    QString passwordFile;
+    bool crlf = false;
+    bool help = false;
+
+    FindOptions();
+};
+
+// Reads the arguments (without the program's name). Throws FindFailure for
+// an unknown option, a missing or unusable value, a category or DLL that is
+// not on the window's lists, conflicting options, or not exactly one pattern
+// (unless --help is asked for).
+FindOptions parseFindOptions(const QStringList& arguments);
+
+// The --help text: usage, every option, the lists' entries, three examples.
+QString findHelp();
+
+// The catalogue column that holds a form, and the form's name on the command line.
+QString formColumn(DeclarationForm form);
+QString formName(DeclarationForm form);
+
+}  // namespace tolvane
