@@ -19,10 +19,13 @@ QString privateCSharpDeclaration(const QString& declaration) {
     return out;
 }
 
+QString privateDeclaration(const QString& declaration, OutputForm form) {
+    return form == OutputForm::CSharp ? privateCSharpDeclaration(declaration) : privateVbDeclaration(declaration);
+}
+
 QString copiedText(const QString& text, int box, OutputForm form) {
     if (box != kDeclarationBox) return text + kCrLf;
-    return (form == OutputForm::VB ? privateVbDeclaration(text) : privateCSharpDeclaration(text)) +
-           kCrLf;
+    return privateDeclaration(text, form) + kCrLf;
 }
 
 }  // namespace tolvane

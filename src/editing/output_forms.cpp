@@ -3,7 +3,9 @@
 #include "browse/record_view.h"
 #include "browse/twips.h"
 #include "browse/window_controls.h"
+#include "catalogue/optional_columns.h"
 #include "editing/declaration_copy.h"
+#include "editing/output_form_setting.h"
 #include "editing/record_writes.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
@@ -12,17 +14,34 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace tolvane {
 
-OutputForms::OutputForms(Clipboard& clipboard, Dialogs& dialogs, RecordView& view, Controls controls)
-    : clipboard_(clipboard), dialogs_(dialogs), view_(view), controls_(controls) {}
+OutputForms::OutputForms(Clipboard& clipboard, Dialogs& dialogs, SettingsStore& settings, QString settingsApp,
+                         RecordView& view, Controls controls)
+    : clipboard_(clipboard), dialogs_(dialogs), settings_(settings), settingsApp_(std::move(settingsApp)),
+      view_(view), controls_(controls) {}
 
 QString OutputForms::formColumn(int formButton) {
-    return formButton == kVbForm ? QStringLiteral("declare") : QStringLiteral("CSharp");
+    switch (formButton) {
+    case kCSharpForm: return QStringLiteral("CSharp");
+    case kVba64Form: return kVba64Column;
+    default: return QStringLiteral("declare");
+    }
+}
+
+void OutputForms::start(const OptionalColumns& columns) {
+    controls_.formButtons[kVba64Form]->setEnabled(columns.vba64);
+    int form = rememberedFormButton(settings_, settingsApp_);
+    if (!controls_.formButtons[form]->isEnabled()) form = kVbForm;
+    controls_.formButtons[form]->setChecked(true);
+    controls_.detailBoxes[kDeclarationBox]->setTag(formColumn(form));
 }
 
 void OutputForms::outputFormChosen(int formButton) {
     controls_.detailBoxes[kDeclarationBox]->setTag(formColumn(formButton));
+    rememberFormButton(settings_, settingsApp_, formButton);
     // Reload the record on view so that the box shows the column its tag now
     // names; otherwise a save would write one form's text into the other's
     // column. Without a record on view there is nothing to reload.
@@ -30,7 +49,9 @@ void OutputForms::outputFormChosen(int formButton) {
 }
 
 void OutputForms::copyFocusedBox() {
-    const OutputForm form = controls_.formButtons[kVbForm]->isChecked() ? OutputForm::VB : OutputForm::CSharp;
+    const OutputForm form = controls_.formButtons[kCSharpForm]->isChecked()   ? OutputForm::CSharp
+                            : controls_.formButtons[kVba64Form]->isChecked() ? OutputForm::Vba64
+                                                                             : OutputForm::VB;
     const QString text = copiedText(controls_.detailBoxes[focusedBox_]->text(), focusedBox_, form);
     try {
         clipboard_.clear();

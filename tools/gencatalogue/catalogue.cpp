@@ -156,9 +156,22 @@ private:
                 row.explain += "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
             }
             row.explain += exceptionNote(exceptions_, row.name);
+            addVba64Type(row, *r);
             row.other = name;
             out_.rows.push_back(std::move(row));
         }
+    }
+
+    // The 64-bit VBA Type, laid out from the structure's 64-bit form (the
+    // ANSI one of a pair, as in VB). A structure the 64-bit headers do not
+    // define (FLOATING_SAVE_AREA, x86 only) is written from its 32-bit form.
+    void addVba64Type(Row& row, const Record& r32) {
+        auto r64 = decls_.records64.find(r32.name);
+        const bool only32 = r64 == decls_.records64.end();
+        const Record& r = only32 ? r32 : *r64->second;
+        row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
+        out_.layouts.push_back(cLayout(row.name, "vba64", r));
+        if (only32) row.explain += "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。";
     }
 
     std::vector<std::string> exportersOf(const std::string& name) const {
@@ -210,6 +223,7 @@ private:
         row.cls = categoryOf(name, f.header, dll);
         setAvailability(row, f.name, wide ? wide->name : std::string());
         row.declare = vbDeclare(name, f.name, row.libsclass, f, names_);
+        row.vba64 = vbDeclare(name, f.name, row.libsclass, f, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
@@ -258,6 +272,7 @@ private:
             row.cls = 0;
             setAvailability(row, c->name);
             row.declare = vbConst(*c);
+            row.vba64 = vbConst(*c, VbDialect::Vba64);
             row.explain = "常数，定义于 " + c->header + "，值 " + std::to_string(c->value) + "。";
             auto wide = byName.find(unicodeTwin(*c));
             if (wide != byName.end()) {

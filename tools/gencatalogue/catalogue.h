@@ -17,6 +17,7 @@ struct Row {
     int cls = 2;
     std::string libsclass, win95, winnt, explain, declare, csharp, parameter, recode, returned,
         othername, other;
+    std::string vba64;  // the 64-bit VBA form
     std::vector<std::string> exports;  // export names the row describes (not stored)
 };
 

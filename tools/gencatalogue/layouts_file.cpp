@@ -30,7 +30,7 @@ std::vector<std::string> fields(const std::string& line) {
 
 CLayout cLayout(const std::string& type, const std::string& form, const Record& r) {
     CLayout out{type, form, r.size, {}};
-    const bool vb = form == "vb32";
+    const bool vb = form == "vb32" || form == "vba64";
     const std::vector<Member> members =
         r.isUnion && !vb ? overlappingMembers(r) : sequentialMembers(r);
     int position = 0;
@@ -80,7 +80,7 @@ std::vector<LayoutException> readExceptions(std::istream& in) {
 
 std::string exceptionNote(const std::vector<LayoutException>& all, const std::string& type) {
     static const std::map<std::string, std::string> kForms = {
-        {"vb32", "VB 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"},
+        {"vb32", "VB 声明"}, {"vba64", "64 位 VBA 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"},
         {"mono", "C# 声明在 mono 运行时中"}};
     std::string out;
     for (const LayoutException& e : all)

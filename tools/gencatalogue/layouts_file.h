@@ -5,8 +5,9 @@
 //
 // Layout file, one line per structure and form:
 //   NAME TAB form TAB size [TAB member=offset+size]...
-// form: vb32 (the VB Type against the 32-bit layout), cs32 and cs64 (the C#
-// struct against the 32-bit and 64-bit layouts); members under the
+// form: vb32 (the VB Type against the 32-bit layout), vba64 (the 64-bit
+// VBA Type against the 64-bit layout), cs32 and cs64 (the C# struct against
+// the 32-bit and 64-bit layouts); members under the
 // identifier the form gives them.
 // Exceptions file: NAME TAB form TAB reason (Chinese); '#' starts a comment;
 // form as above, or mono for a difference of the mono runtime alone.
