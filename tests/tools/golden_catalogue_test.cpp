@@ -60,7 +60,7 @@ TEST(GoldenCatalogue, WellKnownDeclarationsMatchTheirHandCheckedForms) {
             ++vba64Forms;
         }
     }
-    EXPECT_GE(vba64Forms, 7);
+    EXPECT_GE(vba64Forms, 9);
     EXPECT_GE(golden.size(), 50u);
     EXPECT_GE(kinds[0], 10);
     EXPECT_GE(kinds[1], 10);

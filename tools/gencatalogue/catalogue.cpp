@@ -264,15 +264,20 @@ private:
     // ANSI value in VB, which calls the A exports, and the Unicode value in
     // C#, whose CharSet.Auto is Unicode.
     void addConstants() {
-        std::map<std::string, const Constant*> byName;
+        std::map<std::string, const Constant*> byName, byName64;
         for (const Constant& c : decls_.constants) byName.emplace(c.name, &c);
+        for (const Constant& c : decls_.constants64) byName64.emplace(c.name, &c);
         for (const auto& [name, c] : byName) {
             Row row;
             row.name = c->name;
             row.cls = 0;
             setAvailability(row, c->name);
             row.declare = vbConst(*c);
-            row.vba64 = vbConst(*c, VbDialect::Vba64);
+            // 64-bit VBA takes the value a 64-bit process sees (sizes and
+            // pointer-sized values may differ).
+            auto c64 = byName64.find(c->name);
+            const Constant& value64 = c64 == byName64.end() ? *c : *c64->second;
+            row.vba64 = vbConst(value64, VbDialect::Vba64);
             row.explain = "常数，定义于 " + c->header + "，值 " + std::to_string(c->value) + "。";
             auto wide = byName.find(unicodeTwin(*c));
             if (wide != byName.end()) {
@@ -286,6 +291,8 @@ private:
             } else {
                 row.csharp = csConst(*c);
             }
+            if (value64.value != c->value)
+                row.explain += "64 位下值为 " + std::to_string(value64.value) + "（64 位 VBA 声明取此值）。";
             row.other = c->body;
             out_.rows.push_back(std::move(row));
         }

@@ -27,6 +27,8 @@ struct Declarations {
     std::vector<Constant> constants;
     // The structures as laid out on 64-bit Windows, by C name.
     std::map<std::string, std::shared_ptr<const Record>> records64;
+    // The integer macros as evaluated for 64-bit Windows (sizes, pointer-sized values).
+    std::vector<Constant> constants64;
 };
 
 // Names (functions, structures, macros) the headers declare when set to an

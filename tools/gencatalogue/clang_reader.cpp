@@ -259,9 +259,11 @@ ParseResult readHeaders(const ParseSettings& settings) {
     return result;
 }
 
-std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings) {
+std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings,
+                                                                 std::vector<Constant>* constants) {
     Unit unit(settings, "");
     const std::vector<CXCursor> top = unit.topLevel();
+    if (constants) *constants = integerMacros(settings, unit, top);
     Reader reader(settings, unit.tu());
     reader.nameRecords(top);
     Declarations d;

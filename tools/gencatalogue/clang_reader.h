@@ -31,8 +31,10 @@ struct ParseResult {
 ParseResult readHeaders(const ParseSettings& settings);
 
 // The named structures of the headers as laid out for settings.target (the
-// 64-bit layouts the C# forms must also match), by C name.
-std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings);
+// 64-bit layouts the C# forms must also match), by C name; with `constants`,
+// also the integer macros as evaluated for that target.
+std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings,
+                                                                 std::vector<Constant>* constants = nullptr);
 
 // Function, structure and macro names declared with the headers set to the
 // given version.
