@@ -84,6 +84,7 @@ TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
     std::map<std::string, std::string> mismatches;
     std::map<std::string, int> counts;
     for (const CLayout& c : inputs().layouts) {
+        if (c.form == "x64call") continue;  // a function's prototype (vba64_call_test.cpp)
         SCOPED_TRACE(c.type);
         ASSERT_TRUE(inputs().types.count(c.type)) << "layout of a record the catalogue lacks";
         for (const auto& m : c.members) EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";

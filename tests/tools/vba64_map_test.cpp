@@ -21,6 +21,12 @@ using tolvane::gen::VbDialect;
 using Words = std::vector<std::string>;
 constexpr VbDialect kVba64 = VbDialect::Vba64;
 
+// A pointer as the 64-bit parse gives it.
+CTypePtr pointer64(CTypePtr target, std::vector<std::string> names = {}) {
+    const std::string spelling = target->spelling + " *";
+    return make(Kind::Pointer, 8, spelling, std::move(names), std::move(target));
+}
+
 TypeNames rectAndPoint() {
     TypeNames names;
     names.add("RECT", "RECT");
@@ -30,12 +36,6 @@ TypeNames rectAndPoint() {
 
 Words params(const char* name, CTypePtr type) {
     return tolvane::gen::vbParams(Param{name, std::move(type)}, 1, rectAndPoint(), kVba64);
-}
-
-// A pointer as the 64-bit parse gives it.
-CTypePtr pointer64(CTypePtr target, std::vector<std::string> names = {}) {
-    const std::string spelling = target->spelling + " *";
-    return make(Kind::Pointer, 8, spelling, std::move(names), std::move(target));
 }
 
 TEST(Vba64Map, PointerSizedValuesAreLongPtrAnd64BitIntegersLongLong) {
@@ -64,9 +64,10 @@ TEST(Vba64Map, StructuresByValueGoAsX64PassesThem) {
     EXPECT_EQ(params("rc", RECT()), Words{"ByRef rc As RECT"});
     EXPECT_EQ(params("s", record("ODD", {field("a", DWORD()), field("b", DWORD()), field("c", DWORD())})),
               Words{"ByRef s As Any"});
-    // A pointer is 8 bytes there: alone it fills the register, with more it goes by pointer.
-    EXPECT_EQ(params("s", record("P", {field("h", HWND())})), Words{"ByVal s As LongPtr"});
-    EXPECT_EQ(params("s", record("PW", {field("h", HWND()), field("n", DWORD())})), Words{"ByRef s As Any"});
+    // Sizes are the 64-bit prototype's: a pointer alone fills the register, with more it goes by pointer.
+    EXPECT_EQ(params("s", record("P", {field("h", pointer64(voidType(), {"HWND"}))})), Words{"ByVal s As LongLong"});
+    EXPECT_EQ(params("s", record("PW", {field("h", pointer64(voidType(), {"HWND"})), field("n", DWORD())})),
+              Words{"ByRef s As Any"});
 }
 
 TEST(Vba64Map, DeclareStatementsArePtrSafe) {

@@ -223,7 +223,10 @@ private:
         row.cls = categoryOf(name, f.header, dll);
         setAvailability(row, f.name, wide ? wide->name : std::string());
         row.declare = vbDeclare(name, f.name, row.libsclass, f, names_);
-        row.vba64 = vbDeclare(name, f.name, row.libsclass, f, names_, VbDialect::Vba64);
+        // 64-bit VBA declares the prototype a 64-bit process sees.
+        auto f64 = decls_.functions64.find(f.name);
+        const Function& vba = f64 == decls_.functions64.end() ? f : f64->second;
+        row.vba64 = vbDeclare(name, f.name, row.libsclass, vba, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
@@ -240,6 +243,8 @@ private:
             row.explain += "ANSI 版 " + f.name + "，Unicode 版 " + wide->name + "。";
             row.othername = f.name + " " + wide->name;
         }
+        if (&vba == &f) row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
+        else out_.layouts.push_back(x64Call(name, vba));
         row.exports = {f.name};
         if (wide) row.exports.push_back(wide->name);
         if (f.cdecl_) row.explain += "调用约定 cdecl（VB6 的 Declare 只能调用 stdcall 函数）。";

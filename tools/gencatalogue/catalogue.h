@@ -27,7 +27,9 @@ struct Declarations {
     std::vector<Constant> constants;
     // The structures as laid out on 64-bit Windows, by C name.
     std::map<std::string, std::shared_ptr<const Record>> records64;
-    // The integer macros as evaluated for 64-bit Windows (sizes, pointer-sized values).
+    // The prototypes and the integer macros (sizes, pointer-sized values)
+    // as a 64-bit process sees them.
+    std::map<std::string, Function> functions64;
     std::vector<Constant> constants64;
 };
 

@@ -44,6 +44,22 @@ CLayout cLayout(const std::string& type, const std::string& form, const Record& 
     return out;
 }
 
+CLayout x64Call(const std::string& name, const Function& f) {
+    CLayout out{name, "x64call", f.result->kind == Kind::Void ? 0 : f.result->size, {}};
+    int position = 0;
+    for (const Param& p : f.params) {
+        const CType& t = *p.type;
+        const bool inRegister = t.kind != Kind::Array && (t.kind != Kind::Record || t.size == 1 || t.size == 2 ||
+                                                          t.size == 4 || t.size == 8);
+        long long pointee = 0;
+        if ((t.kind == Kind::Pointer || t.kind == Kind::Array) && t.target && t.target->kind != Kind::Function)
+            pointee = t.target->size;
+        if (!inRegister && t.kind == Kind::Record) pointee = t.size;
+        out.members.push_back({vbIdentifier(p.name, ++position), pointee, inRegister ? t.size : 8, false});
+    }
+    return out;
+}
+
 void writeLayouts(std::ostream& out, const std::vector<CLayout>& layouts) {
     for (const CLayout& l : layouts) {
         out << l.type << '\t' << l.form << '\t' << l.size;

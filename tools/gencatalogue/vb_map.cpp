@@ -1,6 +1,5 @@
 #include "vb_map.h"
 
-#include <algorithm>
 #include <limits>
 
 #include "c_types.h"
@@ -25,14 +24,6 @@ std::string integerType(const CType& t, VbDialect d) {
     return d == VbDialect::Vba64 && isPointerSized(t) ? vbPointerType(d) : integerType(t.size, d);
 }
 
-bool holdsPointer(const CType& t) {
-    if (t.kind == Kind::Pointer || isPointerSized(t)) return true;
-    if (t.kind == Kind::Array) return t.target && holdsPointer(*t.target);
-    if (t.kind != Kind::Record || !t.body) return false;
-    return std::any_of(t.body->fields.begin(), t.body->fields.end(),
-                       [](const Field& f) { return holdsPointer(*f.type); });
-}
-
 std::string realType(int size) { return size == 4 ? "Single" : "Double"; }
 
 std::string param(bool byVal, const std::string& name, const std::string& type) {
@@ -45,12 +36,8 @@ std::vector<std::string> wordParams(const CType& t, const std::string& name, con
                                     VbDialect d) {
     if (d == VbDialect::Vba64) {
         // x64 passes a structure of 1, 2, 4 or 8 bytes in a register, any
-        // other by a pointer to it. One with a pointer is larger than here
-        // unless the pointer is all it holds.
-        const bool pointers = holdsPointer(t);
-        if (pointers && t.size == 4) return {param(true, name, vbPointerType(d))};
-        if (!pointers && (t.size == 1 || t.size == 2 || t.size == 4 || t.size == 8))
-            return {param(true, name, integerType(t.size, d))};
+        // other by a pointer to it.
+        if (t.size == 1 || t.size == 2 || t.size == 4 || t.size == 8) return {param(true, name, integerType(t.size, d))};
         const std::string type = names.vb(t);
         return {param(false, name, type.empty() ? "Any" : type)};
     }

@@ -28,10 +28,11 @@
 
 namespace tolvane::gen {
 
-// The 64-bit VBA form (vb_dialect.h) follows the same map with LongPtr for
-// every pointer-sized value and LongLong for 64-bit integers; a structure by
-// value is one integer when it is 1, 2, 4 or 8 bytes long (the x64 calling
-// convention passes it in a register), else passed ByRef (a pointer to it).
+// The 64-bit VBA form (vb_dialect.h) follows the same map, given the types
+// as a 64-bit process sees them, with LongPtr for every pointer-sized value
+// and LongLong for 64-bit integers; a structure by value is one integer when
+// it is 1, 2, 4 or 8 bytes long (the x64 calling convention passes it in a
+// register), else passed ByRef (a pointer to it).
 
 // VB type of a field or result value; "" when VB has no such value.
 std::string vbValueType(const CType& t, const TypeNames& names, bool isField,
