@@ -34,7 +34,7 @@ QString OutputForms::formColumn(int formButton) {
 void OutputForms::start(const OptionalColumns& columns) {
     controls_.formButtons[kVba64Form]->setEnabled(columns.vba64);
     int form = rememberedFormButton(settings_, settingsApp_);
-    if (!controls_.formButtons[form]->isEnabled()) form = kVbForm;
+    if (form == kVba64Form && !columns.vba64) form = kVbForm;
     controls_.formButtons[form]->setChecked(true);
     controls_.detailBoxes[kDeclarationBox]->setTag(formColumn(form));
 }
