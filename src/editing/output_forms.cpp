@@ -32,7 +32,9 @@ QString OutputForms::formColumn(int formButton) {
 }
 
 void OutputForms::start(const OptionalColumns& columns) {
-    controls_.formButtons[kVba64Form]->setEnabled(columns.vba64);
+    QRadioButton* vba64 = controls_.formButtons[kVba64Form];
+    vba64->setEnabled(columns.vba64);
+    vba64->setToolTip(columns.vba64 ? QString() : QStringLiteral("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
     int form = rememberedFormButton(settings_, settingsApp_);
     if (form == kVba64Form && !columns.vba64) form = kVbForm;
     controls_.formButtons[form]->setChecked(true);

@@ -54,6 +54,7 @@ TEST_F(Vba64FormTest, TheThirdButtonSitsBelowCSharpAndFollowsItInTabOrder) {
     EXPECT_EQ(vba->size(), u.formButtons[kCSharpForm]->size());
     EXPECT_EQ(u.formButtons[kCSharpForm]->nextInFocusChain(), vba);
     EXPECT_TRUE(vba->isEnabled());
+    EXPECT_EQ(vba->toolTip(), QString());
     EXPECT_TRUE(u.formButtons[kVbForm]->isChecked());
 }
 
@@ -106,6 +107,7 @@ TEST_F(Vba64FormTest, ACatalogueWithoutTheColumnOffersNoVba64AndNeverGetsIt) {
     WindowUser& u = load();
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_FALSE(u.formButtons[kVba64Form]->isEnabled());
+    EXPECT_EQ(u.formButtons[kVba64Form]->toolTip(), q("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
     EXPECT_TRUE(u.formButtons[kVbForm]->isChecked());
     EXPECT_EQ(u.box(kDeclarationBox).tag(), q("declare"));
     u.showByName(q("Sleep"));
