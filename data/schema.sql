@@ -1,6 +1,8 @@
 -- The catalogue: one table, one row per function, type or constant.
 -- class: category number (-1 types, 0 constants, 1..16 functions by area).
 -- win95/winnt: exactly 'Yes' or 'No'. Text columns hold CR LF line breaks.
+-- vba64: the declaration for 64-bit VBA; catalogues made before it lack the
+-- column, and the program works with them as they are.
 CREATE TABLE winfun (
   ID INTEGER PRIMARY KEY AUTOINCREMENT,
   name TEXT,
@@ -15,7 +17,8 @@ CREATE TABLE winfun (
   recode TEXT,
   returned TEXT,
   othername TEXT,
-  other TEXT
+  other TEXT,
+  vba64 TEXT
 );
 
 -- Searches list names in ID order, narrowed by category and DLL: this index

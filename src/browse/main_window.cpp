@@ -5,6 +5,7 @@
 #include "browse/result_list_view.h"
 #include "browse/searches.h"
 #include "catalogue/open_catalogue.h"
+#include "catalogue/optional_columns.h"
 #include "catalogue/vocabulary.h"
 #include "editing/detail_zoom.h"
 #include "editing/output_forms.h"
@@ -46,7 +47,7 @@ MainWindow::MainWindow(const Env& env, QWidget* parent)
         Searches::Controls{c.patternBox, c.categoryFilter, c.dllFilter, c.resultModel, c.statusLine, c.searchDelay},
         [this] { recordView_->selectResult(0); });
     outputForms_ = std::make_unique<OutputForms>(
-        *env.clipboard, *env.dialogs, *recordView_,
+        *env.clipboard, *env.dialogs, *env.settings, settingsAppName(kAppArgument), *recordView_,
         OutputForms::Controls{c.detailBoxes, c.formButtons, c.copyButton, c.zoomButton});
     recordEditor_ = std::make_unique<RecordEditor>(
         catalogue_, *env.dialogs, *recordView_,
@@ -111,6 +112,9 @@ void MainWindow::start() {
     std::unique_ptr<Database> db;
     if (openCatalogue(env_, kCatalogueFileName, db, kAppArgument)) {
         catalogue_ = std::move(db);
+        const OptionalColumns columns = optionalColumns(*catalogue_);
+        searches_->setOptionalColumns(columns);
+        outputForms_->start(columns);
         const WindowControls& c = controls_;
         addItems(kCategoryList, c.categoryFilter, QStringLiteral("~"), kAllCategoriesPosition);
         addItems(kCategoryList, c.categoryBox, QStringLiteral("~"), kAllCategoriesPosition);

@@ -18,8 +18,8 @@ constexpr int kAllCategories = 2;
 constexpr int kAllLibraries = 0;
 
 // `column LIKE '*pattern*'`, the pattern quoted.
-QString containsCondition(const char* column, const QString& pattern) {
-    return QLatin1String(column) + QStringLiteral(" LIKE ") +
+QString containsCondition(const QString& column, const QString& pattern) {
+    return column + QStringLiteral(" LIKE ") +
            sqlTextLiteral(QLatin1Char('*') + pattern + QLatin1Char('*'));
 }
 
@@ -78,7 +78,7 @@ QString sqlIdLiteral(const QVariant& id) {
 
 SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
                                 const QString& dllText) {
-    QString condition = containsCondition("name", pattern);
+    QString condition = containsCondition(QStringLiteral("name"), pattern);
     if (categoryPosition != kAllCategories)
         condition += QStringLiteral(" and class=") + QString::number(categoryPosition - 2);
     if (dllPosition != kAllLibraries)
@@ -86,9 +86,10 @@ SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, in
     return {QStringLiteral("SELECT name,ID FROM winfun"), condition};
 }
 
-SearchStatement fullTextQuery(const QString& pattern) {
+SearchStatement fullTextQuery(const QString& pattern, const OptionalColumns& columns) {
     QStringList conditions;
-    for (const char* column : kSearchableColumns) conditions << containsCondition(column, pattern);
+    for (const char* column : kSearchableColumns) conditions << containsCondition(QLatin1String(column), pattern);
+    if (columns.vba64) conditions << containsCondition(kVba64Column, pattern);
     return {QStringLiteral("SELECT * FROM winfun"), conditions.join(QStringLiteral(" OR "))};
 }
 

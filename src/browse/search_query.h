@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/optional_columns.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -58,8 +60,9 @@ QString sqlIdLiteral(const QVariant& id);
 SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
                                 const QString& dllText);
 
-// The records in which any of the searchable columns contains `pattern`.
-SearchStatement fullTextQuery(const QString& pattern);
+// The records in which any of the searchable columns contains `pattern`;
+// the optional columns are searched when the catalogue has them.
+SearchStatement fullTextQuery(const QString& pattern, const OptionalColumns& columns = {});
 
 // One record by its ID.
 QString recordQuery(qlonglong id);

@@ -78,7 +78,7 @@ void Searches::searchNames() {
 void Searches::searchFullText() {
     controls_.searchDelay->stop();
     cancelled_ = false;
-    run(fullTextQuery(controls_.patternBox->currentText()));
+    run(fullTextQuery(controls_.patternBox->currentText(), columns_));
 }
 
 // The rows are read part by part in the store's ID order, each part a run

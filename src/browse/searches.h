@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/optional_columns.h"
+
 #include <QObject>
 
 #include <chrono>
@@ -39,6 +41,8 @@ public:
 
     // Name searches run only once the window has started.
     void markStarted() { started_ = true; }
+    // The optional columns the full-text search looks in as well.
+    void setOptionalColumns(const OptionalColumns& columns) { columns_ = columns; }
     void setFillSlice(std::chrono::nanoseconds slice) { fillSlice_ = slice; }
     // Stops a running search, keeping the entries it listed (Esc, closing).
     void cancel() { cancelled_ = true; }
@@ -68,6 +72,7 @@ private:
     Dialogs& dialogs_;
     Controls controls_;
     std::function<void()> showFirstResult_;
+    OptionalColumns columns_;
     bool started_ = false;
     bool cancelled_ = false;
     bool insideStatement_ = false;

@@ -65,6 +65,7 @@ void nameControls(const WindowControls& c) {
         {c.deleteButton, "deleteButton"}, {c.copyButton, "copyButton"},     {c.zoomButton, "zoomButton"},
         {c.searchDelay, "searchDelay"},   {c.banner, "banner"},
         {c.formButtons[kVbForm], "vbFormButton"},          {c.formButtons[kCSharpForm], "csharpFormButton"},
+        {c.formButtons[kVba64Form], "vba64FormButton"},
         {c.navigationButtons[kFirstRecord], "firstButton"}, {c.navigationButtons[kPreviousRecord], "previousButton"},
         {c.navigationButtons[kNextRecord], "nextButton"},   {c.navigationButtons[kLastRecord], "lastButton"},
     };
@@ -191,6 +192,9 @@ WindowControls createControls(QWidget& window, const Env& env) {
     c.detailBoxes[kDeclarationBox] = multi(3750, 2610, 7650, 1170, "declare");
     c.formButtons[kVbForm] = place(new QRadioButton(QStringLiteral("VB"), &window), 3030, 2940, 705, 225);
     c.formButtons[kCSharpForm] = place(new QRadioButton(QStringLiteral("C#"), &window), 3030, 3240, 705, 225);
+    // Enabled at start-up when the catalogue has the 64-bit VBA column.
+    c.formButtons[kVba64Form] = place(new QRadioButton(QStringLiteral("VBA64"), &window), 3030, 3540, 705, 225);
+    c.formButtons[kVba64Form]->setEnabled(false);
     c.formButtons[kVbForm]->setChecked(true);
     c.zoomButton = place(new QPushButton(QStringLiteral("放大"), &window), 10080, 3480, 555, 285);
     c.copyButton = place(new QPushButton(QStringLiteral("复制"), &window), 10620, 3480, 525, 285);
@@ -222,7 +226,7 @@ WindowControls createControls(QWidget& window, const Env& env) {
                         d[kSampleCodeBox]->widget(), d[kReturnValueBox]->widget(), c.zoomButton, c.copyButton,
                         c.deleteButton, c.addButton, c.saveButton, c.fullTextButton, d[kIdBox]->widget(),
                         go[kFirstRecord], go[kPreviousRecord], go[kNextRecord], go[kLastRecord],
-                        c.formButtons[kVbForm], c.formButtons[kCSharpForm], c.banner};
+                        c.formButtons[kVbForm], c.formButtons[kCSharpForm], c.formButtons[kVba64Form], c.banner};
     for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     return c;
 }

@@ -22,7 +22,7 @@ class ResultListModel;
 // Navigation buttons, in their order on the window.
 enum NavigationButton : int { kFirstRecord, kPreviousRecord, kNextRecord, kLastRecord };
 // The declaration forms the form buttons choose.
-enum FormButton : int { kVbForm, kCSharpForm };
+enum FormButton : int { kVbForm, kCSharpForm, kVba64Form, kFormCount };
 
 // The main window's controls. Every control carries an object name (the
 // member's name; array elements as listed in window_controls.cpp), by which
@@ -41,7 +41,7 @@ struct WindowControls {
     QCheckBox* win95Check = nullptr;
     QCheckBox* winntCheck = nullptr;
     std::array<QPushButton*, 4> navigationButtons{};
-    std::array<QRadioButton*, 2> formButtons{};
+    std::array<QRadioButton*, kFormCount> formButtons{};
     QPushButton* addButton = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* deleteButton = nullptr;

@@ -39,8 +39,8 @@ int dllPosition(const QString& given) {
                           .arg(given, dlls().mid(1).join(QStringLiteral(", "))));
 }
 
-DeclarationForm formOf(const QString& given) {
-    for (const DeclarationForm form : {DeclarationForm::VB, DeclarationForm::CSharp, DeclarationForm::VBA64})
+OutputForm formOf(const QString& given) {
+    for (const OutputForm form : {OutputForm::VB, OutputForm::CSharp, OutputForm::Vba64})
         if (formName(form) == given.toLower()) return form;
     throw FindFailure(QStringLiteral("unknown form '%1': use vb, cs or vba64").arg(given));
 }
@@ -60,20 +60,11 @@ FindOptions::FindOptions()
     : categoryPosition(kAllCategoriesPosition), dllPosition(kAllLibrariesPosition),
       dllText(dlls()[kAllLibrariesPosition]) {}
 
-QString formColumn(DeclarationForm form) {
+QString formName(OutputForm form) {
     switch (form) {
-    case DeclarationForm::VB: return QStringLiteral("declare");
-    case DeclarationForm::CSharp: return QStringLiteral("CSharp");
-    case DeclarationForm::VBA64: return QStringLiteral("vba64");
-    }
-    return {};
-}
-
-QString formName(DeclarationForm form) {
-    switch (form) {
-    case DeclarationForm::VB: return QStringLiteral("vb");
-    case DeclarationForm::CSharp: return QStringLiteral("cs");
-    case DeclarationForm::VBA64: return QStringLiteral("vba64");
+    case OutputForm::VB: return QStringLiteral("vb");
+    case OutputForm::CSharp: return QStringLiteral("cs");
+    case OutputForm::Vba64: return QStringLiteral("vba64");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/declaration_copy.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,9 +21,6 @@ private:
     QString message_;
 };
 
-// The declaration forms a lookup prints; each is stored in its own column.
-enum class DeclarationForm { VB, CSharp, VBA64 };
-
 enum class FindOutput { Declarations, Json, Names };
 
 // What the command line asks for.
@@ -31,7 +30,7 @@ struct FindOptions {
     int categoryPosition;  // in the category list; the default is "all categories"
     int dllPosition;       // in the DLL list; the default is "all libraries"
     QString dllText;       // the DLL list's entry at dllPosition
-    DeclarationForm form = DeclarationForm::VB;
+    OutputForm form = OutputForm::VB;
     bool publicForm = false;
     FindOutput output = FindOutput::Declarations;
     qlonglong limit = 50;  // 0: every record
@@ -52,8 +51,7 @@ FindOptions parseFindOptions(const QStringList& arguments);
 // The --help text: usage, every option, the lists' entries, three examples.
 QString findHelp();
 
-// The catalogue column that holds a form, and the form's name on the command line.
-QString formColumn(DeclarationForm form);
-QString formName(DeclarationForm form);
+// A form's name on the command line.
+QString formName(OutputForm form);
 
 }  // namespace tolvane

@@ -54,9 +54,7 @@ QByteArray jsonLine(const FoundRecords& found, std::size_t row, const FindOption
 QString printedDeclaration(const QVariant& stored, const FindOptions& options) {
     const QString text = stored.toString();
     if (options.publicForm) return withLineEnds(text + kCrLf, options.crlf);
-    // The 64-bit VBA form is made private as the VB form is.
-    const OutputForm form = options.form == DeclarationForm::CSharp ? OutputForm::CSharp : OutputForm::VB;
-    return withLineEnds(copiedText(text, kDeclarationBox, form), options.crlf);
+    return withLineEnds(copiedText(text, kDeclarationBox, options.form), options.crlf);
 }
 
 QByteArray formatRecords(const FoundRecords& found, const FindOptions& options) {

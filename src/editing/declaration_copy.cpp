@@ -1,5 +1,7 @@
 #include "editing/declaration_copy.h"
 
+#include "catalogue/optional_columns.h"
+
 #include "browse/detail_fields.h"
 
 namespace tolvane {
@@ -19,10 +21,22 @@ QString privateCSharpDeclaration(const QString& declaration) {
     return out;
 }
 
+QString formColumn(OutputForm form) {
+    switch (form) {
+    case OutputForm::CSharp: return QStringLiteral("CSharp");
+    case OutputForm::Vba64: return kVba64Column;
+    case OutputForm::VB: break;
+    }
+    return QStringLiteral("declare");
+}
+
+QString privateDeclaration(const QString& declaration, OutputForm form) {
+    return form == OutputForm::CSharp ? privateCSharpDeclaration(declaration) : privateVbDeclaration(declaration);
+}
+
 QString copiedText(const QString& text, int box, OutputForm form) {
     if (box != kDeclarationBox) return text + kCrLf;
-    return (form == OutputForm::VB ? privateVbDeclaration(text) : privateCSharpDeclaration(text)) +
-           kCrLf;
+    return privateDeclaration(text, form) + kCrLf;
 }
 
 }  // namespace tolvane

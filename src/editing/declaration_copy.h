@@ -4,8 +4,12 @@
 
 namespace tolvane {
 
-// The two forms the declaration box can show; each is its own column.
-enum class OutputForm { VB, CSharp };
+// The forms the declaration box can show; each is its own column. Vba64 is
+// the 64-bit VBA form (Declare PtrSafe, LongPtr, LongLong).
+enum class OutputForm { VB, CSharp, Vba64 };
+
+// The column of winfun that stores `form`: "declare", "CSharp" or "vba64".
+QString formColumn(OutputForm form);
 
 // "Private " in front of the whole text.
 QString privateVbDeclaration(const QString& declaration);
@@ -13,6 +17,10 @@ QString privateVbDeclaration(const QString& declaration);
 // line break; exact case, left to right, matches never overlap. A text that
 // starts with "static extern" keeps its first line as it is.
 QString privateCSharpDeclaration(const QString& declaration);
+// A stored declaration of `form` made private: the VB and 64-bit VBA forms
+// as privateVbDeclaration, the C# form as privateCSharpDeclaration. No line
+// break is added.
+QString privateDeclaration(const QString& declaration, OutputForm form);
 
 // What the copy button puts on the clipboard for detail box `box` holding
 // `text` (line breaks CR LF): the declaration box's text as a private

@@ -3,7 +3,9 @@
 #include "browse/record_view.h"
 #include "browse/twips.h"
 #include "browse/window_controls.h"
+#include "catalogue/optional_columns.h"
 #include "editing/declaration_copy.h"
+#include "editing/output_form_setting.h"
 #include "editing/record_writes.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
@@ -12,17 +14,40 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace tolvane {
 
-OutputForms::OutputForms(Clipboard& clipboard, Dialogs& dialogs, RecordView& view, Controls controls)
-    : clipboard_(clipboard), dialogs_(dialogs), view_(view), controls_(controls) {}
+namespace {
 
-QString OutputForms::formColumn(int formButton) {
-    return formButton == kVbForm ? QStringLiteral("declare") : QStringLiteral("CSharp");
+// The form buttons stand in the order of the forms.
+static_assert(kVbForm == static_cast<int>(OutputForm::VB) && kCSharpForm == static_cast<int>(OutputForm::CSharp) &&
+              kVba64Form == static_cast<int>(OutputForm::Vba64));
+
+OutputForm formOf(int formButton) { return static_cast<OutputForm>(formButton); }
+
+}  // namespace
+
+OutputForms::OutputForms(Clipboard& clipboard, Dialogs& dialogs, SettingsStore& settings, QString settingsApp,
+                         RecordView& view, Controls controls)
+    : clipboard_(clipboard), dialogs_(dialogs), settings_(settings), settingsApp_(std::move(settingsApp)),
+      view_(view), controls_(controls) {}
+
+QString OutputForms::formColumn(int formButton) { return tolvane::formColumn(formOf(formButton)); }
+
+void OutputForms::start(const OptionalColumns& columns) {
+    QRadioButton* vba64 = controls_.formButtons[kVba64Form];
+    vba64->setEnabled(columns.vba64);
+    vba64->setToolTip(columns.vba64 ? QString() : QStringLiteral("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
+    int form = rememberedFormButton(settings_, settingsApp_);
+    if (form == kVba64Form && !columns.vba64) form = kVbForm;
+    controls_.formButtons[form]->setChecked(true);
+    controls_.detailBoxes[kDeclarationBox]->setTag(formColumn(form));
 }
 
 void OutputForms::outputFormChosen(int formButton) {
     controls_.detailBoxes[kDeclarationBox]->setTag(formColumn(formButton));
+    rememberFormButton(settings_, settingsApp_, formButton);
     // Reload the record on view so that the box shows the column its tag now
     // names; otherwise a save would write one form's text into the other's
     // column. Without a record on view there is nothing to reload.
@@ -30,7 +55,9 @@ void OutputForms::outputFormChosen(int formButton) {
 }
 
 void OutputForms::copyFocusedBox() {
-    const OutputForm form = controls_.formButtons[kVbForm]->isChecked() ? OutputForm::VB : OutputForm::CSharp;
+    OutputForm form = OutputForm::VB;
+    for (int button = 0; button < kFormCount; ++button)
+        if (controls_.formButtons[button]->isChecked()) form = formOf(button);
     const QString text = copiedText(controls_.detailBoxes[focusedBox_]->text(), focusedBox_, form);
     try {
         clipboard_.clear();

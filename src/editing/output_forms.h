@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browse/detail_box.h"
+#include "browse/window_controls.h"
 
 #include <array>
 
@@ -12,25 +13,34 @@ namespace tolvane {
 class Clipboard;
 class Dialogs;
 class RecordView;
+class SettingsStore;
+struct OptionalColumns;
 
-// The declaration box's form (VB or C#), the copy button and the detail box
+// The declaration box's form (VB, C# or 64-bit VBA), the copy button and the detail box
 // that last had the focus, which the copy and the enlarge act on and beside
 // which their buttons sit.
 class OutputForms {
 public:
     struct Controls {
         DetailBoxes detailBoxes;
-        std::array<QRadioButton*, 2> formButtons;
+        std::array<QRadioButton*, kFormCount> formButtons;
         QPushButton* copyButton;
         QPushButton* zoomButton;
     };
-    OutputForms(Clipboard& clipboard, Dialogs& dialogs, RecordView& view, Controls controls);
+    // The chosen form is remembered in `settings` under application `settingsApp`.
+    OutputForms(Clipboard& clipboard, Dialogs& dialogs, SettingsStore& settings, QString settingsApp,
+                RecordView& view, Controls controls);
 
     // The column a form button's form is stored in.
     static QString formColumn(int formButton);
 
-    // Switches the declaration box to the form of `formButton` and reloads
-    // the record on view, so that the box shows that form's column.
+    // Start-up, once the catalogue is open: offers the 64-bit VBA form only
+    // when the catalogue has its column, and chooses the form remembered
+    // from the last run (VB instead of a form not offered).
+    void start(const OptionalColumns& columns);
+    // Switches the declaration box to the form of `formButton`, remembers
+    // the choice and reloads the record on view, so that the box shows that
+    // form's column.
     void outputFormChosen(int formButton);
     // Puts the focused box's text on the clipboard: the declaration as a
     // private declaration of the chosen form, any other text as it is.
@@ -44,6 +54,8 @@ public:
 private:
     Clipboard& clipboard_;
     Dialogs& dialogs_;
+    SettingsStore& settings_;
+    QString settingsApp_;
     RecordView& view_;
     Controls controls_;
     int focusedBox_ = kDeclarationBox;

@@ -40,6 +40,11 @@ TEST(SearchQueryTest, PartsKeepTheConditionWholeWithinAnIdRange) {
     EXPECT_TRUE(part.endsWith(QStringLiteral("parameter LIKE '*a*') AND ID>=10 AND ID<=20")));
     EXPECT_EQ(nameSearchQuery(QStringLiteral("a"), 0, 0, {}).idPart(-5, std::nullopt),
               QStringLiteral("SELECT name,ID FROM winfun WHERE (name LIKE '*a*' and class=-2) AND ID>=-5"));
+    // The 64-bit VBA column is searched only in a catalogue that has it.
+    EXPECT_FALSE(part.contains(QStringLiteral("vba64")));
+    EXPECT_TRUE(fullTextQuery(QStringLiteral("a"), OptionalColumns{true})
+                    .text()
+                    .endsWith(QStringLiteral("parameter LIKE '*a*' OR vba64 LIKE '*a*'")));
 }
 
 TEST(SearchQueryTest, StatusTextsAndNumbersReadFromRecords) {

@@ -48,6 +48,7 @@ protected:
 TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutput) {
     const QString damaged = dir.writeFile("damaged.mdb", QByteArray(1000, 'x'));
     const QString wrongPassword = dir.writeFile("wrong.txt", "guess\n");
+    const QString old = dir.makeFrom("old.mdb", schemaWithoutVba64() + dataFile("starter.sql"));
     const QByteArray starterBytes = bytesOf(starter), secretBytes = bytesOf(secret), damagedBytes = bytesOf(damaged);
     const struct {
         QStringList arguments;
@@ -67,7 +68,7 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
         {{}, "no PATTERN given"},
         {{"Get", "Set"}, "exactly one PATTERN"},
         {{""}, "the PATTERN is empty"},
-        {{"--form", "vba64", "Get"}, "has no vba64 column"},
+        {{"--catalogue", old, "--form", "vba64", "Get"}, "has no vba64 column"},
         {{"--catalogue", dir.path("missing.mdb"), "x"}, "catalogue not found"},
         {{"--catalogue", dir.path("*.mdb"), "x"}, "not a usable catalogue file name"},
         {{"--catalogue", damaged, "x"}, "is no Tolvane catalogue"},
@@ -113,7 +114,7 @@ TEST_F(FindCommandTest, EncryptedCatalogueReadsWithItsPasswordAndStaysUnchanged)
 TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
     auto db = SqliteEngine().openDatabase(starter);
     const QStringList columns = columnOf(*db, "PRAGMA table_info(winfun)", "name");
-    ASSERT_EQ(columns.size(), 14);
+    ASSERT_EQ(columns.size(), 15);
     std::map<qint64, std::map<QString, QVariant>> stored;
     for (auto rs = db->openRecordset("SELECT * FROM winfun"); !rs->eof(); rs->moveNext())
         for (const QString& column : columns) stored[rs->field("ID").toLongLong()][column] = rs->field(column);
@@ -163,11 +164,10 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
 
     // --form vba64 reads its own column and is made private as VB is.
     const QString vba64 = "Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long";
-    const QString withVba64 = dir.make("vba64.mdb", "ALTER TABLE winfun ADD COLUMN vba64 TEXT;"
-                                                    "INSERT INTO winfun (name, declare, vba64) VALUES"
+    const QString withVba64 = dir.make("vba64.mdb", "INSERT INTO winfun (name, declare, vba64) VALUES"
                                                     " ('GetTickCount', 'x', '" + QString(vba64).replace("'", "''") + "');");
     const FindRun vba = runFind({"--catalogue", withVba64, "--form", "vba64", "--crlf", "GetTickCount"});
-    EXPECT_EQ(vba.out, copiedText(vba64, kDeclarationBox, OutputForm::VB).toUtf8());
+    EXPECT_EQ(vba.out, copiedText(vba64, kDeclarationBox, OutputForm::Vba64).toUtf8());
     EXPECT_TRUE(QJsonDocument::fromJson(runFind({"--catalogue", withVba64, "--json", "GetTickCount"}).out)
                     .object()
                     .contains("vba64"));

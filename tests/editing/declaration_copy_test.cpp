@@ -5,7 +5,7 @@
 using namespace tolvane;
 
 TEST(CopiedTextTest, PrefixesTheDeclarationBoxByFormAndEndsEveryTextWithOneMoreBreak) {
-    constexpr OutputForm VB = OutputForm::VB, CS = OutputForm::CSharp;
+    constexpr OutputForm VB = OutputForm::VB, CS = OutputForm::CSharp, VBA64 = OutputForm::Vba64;
     const struct {
         const char* text;
         int box;
@@ -27,9 +27,15 @@ TEST(CopiedTextTest, PrefixesTheDeclarationBoxByFormAndEndsEveryTextWithOneMoreB
         {"x\nstatic extern int A();\rstatic extern int B();", 3, CS, nullptr},
         {"x\r\n static extern int A();\r\nstatic  extern int B();", 3, CS, nullptr},
         {"line\r\n", 3, CS, nullptr},
+        // The 64-bit VBA form is made private as VB is, whatever it holds.
+        {"Declare PtrSafe Function A Lib \"a\" () As LongPtr", 3, VBA64,
+         "Private Declare PtrSafe Function A Lib \"a\" () As LongPtr\r\n"},
+        {"", 3, VBA64, "Private \r\n"},
+        {"x\r\nstatic extern int A();", 3, VBA64, "Private x\r\nstatic extern int A();\r\n"},
         // Other boxes are copied as they stand.
         {"line\r\n", 0, VB, nullptr},
         {"\r\nstatic extern", 5, CS, nullptr},
+        {"Declare PtrSafe Sub A", 4, VBA64, nullptr},
     };
     for (const auto& c : cases)
         EXPECT_EQ(copiedText(QString::fromUtf8(c.text), c.box, c.form),

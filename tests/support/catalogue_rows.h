@@ -10,7 +10,7 @@ struct CatalogueRow {
     std::string name;
     int cls = 0;
     std::string libsclass, win95, winnt, explain, declare, csharp, parameter, recode, returned,
-        othername, other;  // Null as ""
+        othername, other, vba64;  // Null as ""
 };
 
 // Every row in ID order; empty if the file cannot be read.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <gtest/gtest.h>
 
 namespace tolvane::test {
 
@@ -25,6 +26,13 @@ QString CatalogueDir::make(const QString& name, const QString& extraSql,
     const QString file = path(name);
     createCatalogue(file, password, dataFile(QStringLiteral("schema.sql")) + '\n' + extraSql);
     return file;
+}
+
+QString schemaWithoutVba64() {
+    QString schema = dataFile(QStringLiteral("schema.sql"));
+    const QString column = QStringLiteral(",\n  vba64 TEXT");
+    if (!schema.contains(column)) ADD_FAILURE() << "the schema's vba64 line has changed";
+    return schema.remove(column);
 }
 
 QString CatalogueDir::makeFrom(const QString& name, const QString& sql) const {

@@ -16,6 +16,9 @@ namespace tolvane::test {
 // The text of a file under data/ in the source tree.
 QString dataFile(const QString& name);
 
+// The schema as catalogues made before the 64-bit VBA column have it.
+QString schemaWithoutVba64();
+
 // A scratch folder (removed with the object) holding catalogue files.
 class CatalogueDir {
 public:

@@ -46,7 +46,7 @@ public:
     QCheckBox* win95Check;
     QCheckBox* winntCheck;
     std::array<QPushButton*, 4> navigationButtons;  // first, previous, next, last
-    std::array<QRadioButton*, 2> formButtons;        // VB, C#
+    std::array<QRadioButton*, 3> formButtons;        // VB, C#, VBA64
     QPushButton* addButton;
     QPushButton* saveButton;
     QPushButton* deleteButton;

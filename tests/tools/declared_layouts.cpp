@@ -33,9 +33,12 @@ const DeclaredLayout& VbLayouts::of(const std::string& type) {
     if (auto it = done_.find(type); it != done_.end()) return it->second;
     DeclaredLayout& out = done_[type];
     static const std::regex kMember(R"(^    ([A-Za-z0-9_]+)(\(0 To ([0-9]+)\))? As ([A-Za-z0-9_]+)( \* ([0-9]+))?(  '.*)?$)");
-    static const std::map<std::string, int> kSizes = {{"Byte", 1},   {"Integer", 2}, {"Boolean", 2},
-                                                      {"Long", 4},   {"Single", 4},  {"String", 4},
-                                                      {"Double", 8}, {"Currency", 8}};
+    const bool vba64 = dialect_ == gen::VbDialect::Vba64;
+    const int maxAlign = gen::vbMaxAlign(dialect_);
+    std::map<std::string, int> kSizes = {{"Byte", 1},   {"Integer", 2},      {"Boolean", 2},
+                                         {"Long", 4},   {"Single", 4},       {"String", vba64 ? 8 : 4},
+                                         {"Double", 8}, {"Currency", 8}};
+    if (vba64) kSizes.insert({{"LongPtr", 8}, {"LongLong", 8}});
     auto text = texts_.find(type);
     if (text == texts_.end()) {
         out.problem = "no Type " + type;
@@ -54,7 +57,7 @@ const DeclaredLayout& VbLayouts::of(const std::string& type) {
         if (m[5].matched) {
             v = {std::stoll(m[6]), 1};
         } else if (auto s = kSizes.find(m[4]); s != kSizes.end()) {
-            v = {s->second, std::min(s->second, gen::kVb6MaxAlign)};
+            v = {s->second, std::min(s->second, maxAlign)};
         } else {
             const DeclaredLayout& nested = of(m[4]);
             if (!nested.problem.empty()) {
@@ -67,7 +70,7 @@ const DeclaredLayout& VbLayouts::of(const std::string& type) {
         slots.push_back({v.size, v.align});
         names.push_back(m[1]);
     }
-    const gen::Placement p = gen::placeSequential(slots, gen::kVb6MaxAlign);
+    const gen::Placement p = gen::placeSequential(slots, maxAlign);
     for (size_t i = 0; i < names.size(); ++i) out.offsets[names[i]] = p.offsets[i];
     out.size = p.size;
     out.align = p.align;

@@ -1,13 +1,15 @@
 #pragma once
 // Layouts computed from the declaration text alone, as the consumer would
 // lay it out: a VB6 Type by VB6's rules (members aligned to min(size, 4),
-// fixed strings and arrays by element), a C# struct by the marshaller's rules
+// fixed strings and arrays by element), a 64-bit VBA Type by its rules
+// (LongPtr, LongLong and String pointers 8 bytes, aligned up to 8), a C# struct by the marshaller's rules
 // for Sequential and Explicit layouts, Pack, CharSet, ByValArray and
 // ByValTStr. Nested Types and structs are looked up by name among the texts.
 #include <map>
 #include <string>
 
 #include "layouts_file.h"
+#include "vb_dialect.h"
 
 namespace tolvane::test {
 
@@ -20,11 +22,13 @@ struct DeclaredLayout {
 
 class VbLayouts {
 public:
-    explicit VbLayouts(std::map<std::string, std::string> typeBlocks) : texts_(std::move(typeBlocks)) {}
+    explicit VbLayouts(std::map<std::string, std::string> typeBlocks, gen::VbDialect dialect = gen::VbDialect::Vb6)
+        : texts_(std::move(typeBlocks)), dialect_(dialect) {}
     const DeclaredLayout& of(const std::string& type);
 
 private:
     std::map<std::string, std::string> texts_;
+    gen::VbDialect dialect_;
     std::map<std::string, DeclaredLayout> done_;
 };
 

@@ -1,5 +1,5 @@
 // Whole-catalogue checks of the generated default catalogue: sizes, DLL
-// spelling, the structure of every VB form, the C# forms compiling with mcs,
+// spelling, the structure of every VB and 64-bit VBA form, the C# forms compiling with mcs,
 // and the generator reproducing its output.
 #include <gtest/gtest.h>
 
@@ -67,35 +67,41 @@ TEST_F(GeneratedCatalogue, RowsAreUniqueSortedAndWellFormedWithTheDllFilterSpell
         // The copy command relies on a function's C# form being the attribute line, CR LF, "static extern".
         EXPECT_TRUE(r.cls <= 0 || (r.csharp.starts_with("[DllImport(\"") &&
                                    r.csharp.find("\r\nstatic extern ") != std::string::npos));
-        for (const std::string* text : {&r.declare, &r.csharp, &r.parameter, &r.explain, &r.returned, &r.other}) {
+        for (const std::string* text : {&r.declare, &r.csharp, &r.vba64, &r.parameter, &r.explain, &r.returned, &r.other}) {
             for (size_t i = text->find('\n'); i != std::string::npos; i = text->find('\n', i + 1))
                 ASSERT_TRUE(i > 0 && (*text)[i - 1] == '\r') << "bare line feed in " << *text;
         }
     }
 }
 
-TEST_F(GeneratedCatalogue, EveryVbFormIsStructurallySound) {
+// The first structural problem of a record's VB or 64-bit VBA form, "" if none.
+std::string vbProblem(const CatalogueRow& r, const std::string& text, const std::set<std::string>& types,
+                      tolvane::gen::VbDialect dialect) {
+    if (r.cls == -1) return tolvane::gen::checkVbType(text, types, dialect);
+    if (r.cls == 0) return tolvane::gen::checkVbConst(text, dialect);
+    // A pair is declared on its ANSI export, named first in othername;
+    // VB names cannot start with "_" (_lopen is declared as lopen)
+    // nor be keywords (select is declared as select_).
+    const std::string exportName = r.othername.empty() ? r.name : r.othername.substr(0, r.othername.find(' '));
+    const std::string problem = tolvane::gen::checkVbDeclare(text, exportName, types, dialect);
+    if (!problem.empty()) return problem;
+    std::string afterKeyword = text.substr(8);  // after "Declare ", then "PtrSafe " and "Function "|"Sub "
+    if (afterKeyword.starts_with("PtrSafe ")) afterKeyword.erase(0, 8);
+    afterKeyword.erase(0, afterKeyword.find(' ') + 1);
+    const std::string declared = r.name.substr(r.name.find_first_not_of('_'));
+    if (!afterKeyword.starts_with(declared + " ") && !afterKeyword.starts_with(declared + "_ "))
+        return "declares another name";
+    return {};
+}
+
+TEST_F(GeneratedCatalogue, EveryVbAndVba64FormIsStructurallySound) {
+    using tolvane::gen::VbDialect;
     std::set<std::string> types;
     for (const CatalogueRow& r : rows())
         if (r.cls == -1) types.insert(r.name);
     for (const CatalogueRow& r : rows()) {
-        std::string problem;
-        if (r.cls == -1) {
-            problem = tolvane::gen::checkVbType(r.declare, types);
-        } else if (r.cls == 0) {
-            problem = tolvane::gen::checkVbConst(r.declare);
-        } else {
-            // A pair is declared on its ANSI export, named first in othername;
-            // VB names cannot start with "_" (_lopen is declared as lopen)
-            // nor be keywords (select is declared as select_).
-            const std::string exportName = r.othername.empty() ? r.name : r.othername.substr(0, r.othername.find(' '));
-            problem = tolvane::gen::checkVbDeclare(r.declare, exportName, types);
-            const std::string declared = r.name.substr(r.name.find_first_not_of('_'));
-            const std::string afterKeyword = r.declare.substr(r.declare.find(' ', 8) + 1);
-            if (problem.empty() && !afterKeyword.starts_with(declared + " ") && !afterKeyword.starts_with(declared + "_ "))
-                problem = "declares another name";
-        }
-        EXPECT_EQ(problem, "") << r.name << ": " << r.declare;
+        EXPECT_EQ(vbProblem(r, r.declare, types, VbDialect::Vb6), "") << r.name << ": " << r.declare;
+        EXPECT_EQ(vbProblem(r, r.vba64, types, VbDialect::Vba64), "") << r.name << ": " << r.vba64;
     }
 }
 

@@ -12,7 +12,8 @@ namespace {
 
 using tolvane::test::CatalogueRow;
 
-// The entries of golden.txt: name, class and library, VB form, C# form.
+// The entries of golden.txt: name, class and library, VB form, C# form and
+// (for some) the 64-bit VBA form.
 std::vector<CatalogueRow> readGolden() {
     std::ifstream in(TOLVANE_SOURCE_DIR "/tests/tools/golden.txt");
     std::vector<CatalogueRow> entries;
@@ -27,7 +28,7 @@ std::vector<CatalogueRow> readGolden() {
         std::string* form = &g.declare;
         while (std::getline(in, line) && !line.empty()) {
             if (line == "--") {
-                form = &g.csharp;
+                form = form == &g.declare ? &g.csharp : &g.vba64;
             } else {
                 if (!form->empty()) *form += "\r\n";
                 *form += line;
@@ -42,6 +43,7 @@ TEST(GoldenCatalogue, WellKnownDeclarationsMatchTheirHandCheckedForms) {
     const std::vector<CatalogueRow> rows = tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE);
     ASSERT_FALSE(rows.empty()) << "cannot read " << TOLVANE_GENERATED_CATALOGUE;
     int kinds[3] = {};  // types, constants, functions
+    int vba64Forms = 0;
     for (const CatalogueRow& g : golden) {
         SCOPED_TRACE(g.name);
         ++kinds[std::min(g.cls, 1) + 1];
@@ -53,7 +55,12 @@ TEST(GoldenCatalogue, WellKnownDeclarationsMatchTheirHandCheckedForms) {
         EXPECT_EQ(row->libsclass, g.libsclass);
         EXPECT_EQ(row->declare, g.declare);
         EXPECT_EQ(row->csharp, g.csharp);
+        if (!g.vba64.empty()) {
+            EXPECT_EQ(row->vba64, g.vba64);
+            ++vba64Forms;
+        }
     }
+    EXPECT_GE(vba64Forms, 9);
     EXPECT_GE(golden.size(), 50u);
     EXPECT_GE(kinds[0], 10);
     EXPECT_GE(kinds[1], 10);

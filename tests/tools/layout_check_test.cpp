@@ -1,5 +1,6 @@
 // Every structure of the generated catalogue laid out from its declaration
-// text, compared with clang's layouts: the VB Type against 32-bit C, the C#
+// text, compared with clang's layouts: the VB Type against 32-bit C, the
+// 64-bit VBA Type against 64-bit C, the C#
 // struct against 32-bit and 64-bit C by the marshaller's rules, and the C#
 // structs once more as the mono runtime lays them out. A mismatch passes only
 // when the reviewed exceptions file lists it and the record's explain says so.
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 
 struct Inputs {
     std::map<std::string, const CatalogueRow*> types;
-    std::map<std::string, std::string> vb, cs;
+    std::map<std::string, std::string> vb, vba64, cs;
     std::vector<CLayout> layouts;
     std::vector<tolvane::gen::LayoutException> exceptions;
 };
@@ -42,6 +43,7 @@ const Inputs& inputs() {
             if (r.cls == -1) {
                 i.types[r.name] = &r;
                 i.vb[r.name] = r.declare;
+                i.vba64[r.name] = r.vba64;
                 i.cs[r.name] = r.csharp;
             }
         std::ifstream layouts(TOLVANE_GENERATED_LAYOUTS), exceptions(TOLVANE_LAYOUT_EXCEPTIONS);
@@ -74,31 +76,35 @@ void expectOnlyReviewed(const std::map<std::string, std::string>& mismatches, co
 
 TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
     ASSERT_FALSE(inputs().types.empty()) << "cannot read " << TOLVANE_GENERATED_CATALOGUE;
-    ASSERT_GT(inputs().layouts.size(), inputs().types.size() * 2);
-    tolvane::test::VbLayouts vb(inputs().vb);
+    ASSERT_GT(inputs().layouts.size(), inputs().types.size() * 3);
+    // Every Type has its 64-bit VBA form, checked against 64-bit C.
+    for (const auto& [type, text] : inputs().vba64) EXPECT_FALSE(text.empty()) << type << " has no vba64 form";
+    tolvane::test::VbLayouts vb(inputs().vb), vba64(inputs().vba64, tolvane::gen::VbDialect::Vba64);
     tolvane::test::CsLayouts cs32(inputs().cs, 4), cs64(inputs().cs, 8);
     std::map<std::string, std::string> mismatches;
     std::map<std::string, int> counts;
     for (const CLayout& c : inputs().layouts) {
+        if (c.form == "x64call") continue;  // a function's prototype (vba64_call_test.cpp)
         SCOPED_TRACE(c.type);
         ASSERT_TRUE(inputs().types.count(c.type)) << "layout of a record the catalogue lacks";
         for (const auto& m : c.members) EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";
         const std::string problem =
-            c.form == "vb32" ? compareLayouts(vb.of(c.type), c, false)
-                             : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
+            c.form == "vb32"    ? compareLayouts(vb.of(c.type), c, false)
+            : c.form == "vba64" ? compareLayouts(vba64.of(c.type), c, false)
+                                : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
         if (problem.empty()) continue;
         ++counts[c.form];
         mismatches[c.type + " " + c.form] = problem;
     }
     std::cout << "[ figures  ] layouts differing from C (reviewed exceptions): vb32 " << counts["vb32"]
-              << ", cs32 " << counts["cs32"] << ", cs64 " << counts["cs64"] << '\n';
+              << ", vba64 " << counts["vba64"] << ", cs32 " << counts["cs32"] << ", cs64 " << counts["cs64"] << '\n';
     // A struct whose Pack fits 64-bit processes only says so on its first
     // line, and differs from 32-bit C.
     for (const auto& [type, text] : inputs().cs)
         if (text.starts_with("//")) {
             EXPECT_TRUE(mismatches.count(type + " cs32")) << type;
         }
-    expectOnlyReviewed(mismatches, {"vb32", "cs32", "cs64"});
+    expectOnlyReviewed(mismatches, {"vb32", "vba64", "cs32", "cs64"});
 }
 
 // mono takes CharSet.Auto as ANSI on Linux, Windows as Unicode: the program

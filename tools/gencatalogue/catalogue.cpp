@@ -156,9 +156,22 @@ private:
                 row.explain += "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
             }
             row.explain += exceptionNote(exceptions_, row.name);
+            addVba64Type(row, *r);
             row.other = name;
             out_.rows.push_back(std::move(row));
         }
+    }
+
+    // The 64-bit VBA Type, laid out from the structure's 64-bit form (the
+    // ANSI one of a pair, as in VB). A structure the 64-bit headers do not
+    // define (FLOATING_SAVE_AREA, x86 only) is written from its 32-bit form.
+    void addVba64Type(Row& row, const Record& r32) {
+        auto r64 = decls_.records64.find(r32.name);
+        const bool only32 = r64 == decls_.records64.end();
+        const Record& r = only32 ? r32 : *r64->second;
+        row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
+        out_.layouts.push_back(cLayout(row.name, "vba64", r));
+        if (only32) row.explain += "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。";
     }
 
     std::vector<std::string> exportersOf(const std::string& name) const {
@@ -210,6 +223,10 @@ private:
         row.cls = categoryOf(name, f.header, dll);
         setAvailability(row, f.name, wide ? wide->name : std::string());
         row.declare = vbDeclare(name, f.name, row.libsclass, f, names_);
+        // 64-bit VBA declares the prototype a 64-bit process sees.
+        auto f64 = decls_.functions64.find(f.name);
+        const Function& vba = f64 == decls_.functions64.end() ? f : f64->second;
+        row.vba64 = vbDeclare(name, f.name, row.libsclass, vba, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
@@ -226,6 +243,8 @@ private:
             row.explain += "ANSI 版 " + f.name + "，Unicode 版 " + wide->name + "。";
             row.othername = f.name + " " + wide->name;
         }
+        if (&vba == &f) row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
+        else out_.layouts.push_back(x64Call(name, vba));
         row.exports = {f.name};
         if (wide) row.exports.push_back(wide->name);
         if (f.cdecl_) row.explain += "调用约定 cdecl（VB6 的 Declare 只能调用 stdcall 函数）。";
@@ -250,14 +269,20 @@ private:
     // ANSI value in VB, which calls the A exports, and the Unicode value in
     // C#, whose CharSet.Auto is Unicode.
     void addConstants() {
-        std::map<std::string, const Constant*> byName;
+        std::map<std::string, const Constant*> byName, byName64;
         for (const Constant& c : decls_.constants) byName.emplace(c.name, &c);
+        for (const Constant& c : decls_.constants64) byName64.emplace(c.name, &c);
         for (const auto& [name, c] : byName) {
             Row row;
             row.name = c->name;
             row.cls = 0;
             setAvailability(row, c->name);
             row.declare = vbConst(*c);
+            // 64-bit VBA takes the value a 64-bit process sees (sizes and
+            // pointer-sized values may differ).
+            auto c64 = byName64.find(c->name);
+            const Constant& value64 = c64 == byName64.end() ? *c : *c64->second;
+            row.vba64 = vbConst(value64, VbDialect::Vba64);
             row.explain = "常数，定义于 " + c->header + "，值 " + std::to_string(c->value) + "。";
             auto wide = byName.find(unicodeTwin(*c));
             if (wide != byName.end()) {
@@ -271,6 +296,8 @@ private:
             } else {
                 row.csharp = csConst(*c);
             }
+            if (value64.value != c->value)
+                row.explain += "64 位下值为 " + std::to_string(value64.value) + "（64 位 VBA 声明取此值）。";
             row.other = c->body;
             out_.rows.push_back(std::move(row));
         }

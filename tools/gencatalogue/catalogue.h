@@ -17,6 +17,7 @@ struct Row {
     int cls = 2;
     std::string libsclass, win95, winnt, explain, declare, csharp, parameter, recode, returned,
         othername, other;
+    std::string vba64;  // the 64-bit VBA form
     std::vector<std::string> exports;  // export names the row describes (not stored)
 };
 
@@ -26,6 +27,10 @@ struct Declarations {
     std::vector<Constant> constants;
     // The structures as laid out on 64-bit Windows, by C name.
     std::map<std::string, std::shared_ptr<const Record>> records64;
+    // The prototypes and the integer macros (sizes, pointer-sized values)
+    // as a 64-bit process sees them.
+    std::map<std::string, Function> functions64;
+    std::vector<Constant> constants64;
 };
 
 // Names (functions, structures, macros) the headers declare when set to an

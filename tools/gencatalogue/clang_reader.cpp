@@ -259,16 +259,16 @@ ParseResult readHeaders(const ParseSettings& settings) {
     return result;
 }
 
-std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings) {
+void read64Bit(const ParseSettings& settings, Declarations& d) {
     Unit unit(settings, "");
     const std::vector<CXCursor> top = unit.topLevel();
     Reader reader(settings, unit.tu());
     reader.nameRecords(top);
-    Declarations d;
-    reader.read(top, d, false);
-    std::map<std::string, std::shared_ptr<const Record>> out;
-    for (auto& r : d.records) out.emplace(r->name, std::move(r));
-    return out;
+    Declarations read;
+    reader.read(top, read);
+    for (auto& r : read.records) d.records64.emplace(r->name, std::move(r));
+    for (Function& f : read.functions) d.functions64.emplace(f.name, std::move(f));
+    d.constants64 = integerMacros(settings, unit, top);
 }
 
 std::set<std::string> declaredNames(const ParseSettings& settings) {

@@ -30,9 +30,11 @@ struct ParseResult {
 // std::runtime_error when libclang cannot parse at all.
 ParseResult readHeaders(const ParseSettings& settings);
 
-// The named structures of the headers as laid out for settings.target (the
-// 64-bit layouts the C# forms must also match), by C name.
-std::map<std::string, std::shared_ptr<const Record>> readRecords(const ParseSettings& settings);
+// The headers as a 64-bit process sees them (settings.target): the named
+// structures' layouts (which the C# forms must also match and the 64-bit
+// VBA Types are laid out from), the prototypes and the integer macros'
+// values, into d.records64, d.functions64 and d.constants64.
+void read64Bit(const ParseSettings& settings, Declarations& d);
 
 // Function, structure and macro names declared with the headers set to the
 // given version.

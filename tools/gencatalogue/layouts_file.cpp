@@ -30,7 +30,7 @@ std::vector<std::string> fields(const std::string& line) {
 
 CLayout cLayout(const std::string& type, const std::string& form, const Record& r) {
     CLayout out{type, form, r.size, {}};
-    const bool vb = form == "vb32";
+    const bool vb = form == "vb32" || form == "vba64";
     const std::vector<Member> members =
         r.isUnion && !vb ? overlappingMembers(r) : sequentialMembers(r);
     int position = 0;
@@ -40,6 +40,22 @@ CLayout cLayout(const std::string& type, const std::string& form, const Record& 
         std::string name = vb ? vbIdentifier(m.name, position) : csIdentifier(m.name, position);
         if (name.starts_with('@')) name.erase(0, 1);
         out.members.push_back({name, m.offset, extent(*m.type), m.repeated});
+    }
+    return out;
+}
+
+CLayout x64Call(const std::string& name, const Function& f) {
+    CLayout out{name, "x64call", f.result->kind == Kind::Void ? 0 : f.result->size, {}};
+    int position = 0;
+    for (const Param& p : f.params) {
+        const CType& t = *p.type;
+        const bool inRegister = t.kind != Kind::Array && (t.kind != Kind::Record || t.size == 1 || t.size == 2 ||
+                                                          t.size == 4 || t.size == 8);
+        long long pointee = 0;
+        if ((t.kind == Kind::Pointer || t.kind == Kind::Array) && t.target && t.target->kind != Kind::Function)
+            pointee = t.target->size;
+        if (!inRegister && t.kind == Kind::Record) pointee = t.size;
+        out.members.push_back({vbIdentifier(p.name, ++position), pointee, inRegister ? t.size : 8, false});
     }
     return out;
 }
@@ -80,7 +96,7 @@ std::vector<LayoutException> readExceptions(std::istream& in) {
 
 std::string exceptionNote(const std::vector<LayoutException>& all, const std::string& type) {
     static const std::map<std::string, std::string> kForms = {
-        {"vb32", "VB 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"},
+        {"vb32", "VB 声明"}, {"vba64", "64 位 VBA 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"},
         {"mono", "C# 声明在 mono 运行时中"}};
     std::string out;
     for (const LayoutException& e : all)

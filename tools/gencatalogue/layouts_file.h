@@ -5,9 +5,16 @@
 //
 // Layout file, one line per structure and form:
 //   NAME TAB form TAB size [TAB member=offset+size]...
-// form: vb32 (the VB Type against the 32-bit layout), cs32 and cs64 (the C#
-// struct against the 32-bit and 64-bit layouts); members under the
+// form: vb32 (the VB Type against the 32-bit layout), vba64 (the 64-bit
+// VBA Type against the 64-bit layout), cs32 and cs64 (the C# struct against
+// the 32-bit and 64-bit layouts); members under the
 // identifier the form gives them.
+// form x64call: a function's 64-bit prototype as the x64 calling
+// convention passes it, for the 64-bit VBA Declare: size is the result's
+// (0 for void), each member a parameter by its VB name, "offset" the size
+// of what a pointer parameter points to (0 when unknown or not a pointer)
+// and size the bytes passed (8 for a pointer, and for a structure that is
+// not 1, 2, 4 or 8 bytes long, which goes by a pointer to a copy).
 // Exceptions file: NAME TAB form TAB reason (Chinese); '#' starts a comment;
 // form as above, or mono for a difference of the mono runtime alone.
 #include <iosfwd>
@@ -33,6 +40,9 @@ struct CLayout {
 
 // The layout of `r` with its members named for the VB Type or the C# struct.
 CLayout cLayout(const std::string& type, const std::string& form, const Record& r);
+
+// The x64call line of a function declared under `name`.
+CLayout x64Call(const std::string& name, const Function& f);
 
 void writeLayouts(std::ostream& out, const std::vector<CLayout>& layouts);
 std::vector<CLayout> readLayouts(std::istream& in);

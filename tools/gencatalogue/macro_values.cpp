@@ -83,7 +83,11 @@ ValueType valueType(CXType probe) {
     ValueType v;
     const CXType t = clang_getCanonicalType(clang_getPointeeType(probe));
     switch (t.kind) {
-        case CXType_Pointer: v.isPointer = true; v.bytes = 4; v.ok = true; return v;
+        case CXType_Pointer:
+            v.isPointer = true;
+            v.bytes = static_cast<int>(clang_Type_getSizeOf(t));
+            v.ok = true;
+            return v;
         case CXType_Enum: {
             const CXType under = clang_getCanonicalType(clang_getEnumDeclIntegerType(clang_getTypeDeclaration(t)));
             v.isUnsigned = under.kind == CXType_UInt || under.kind == CXType_ULong;
@@ -103,10 +107,10 @@ ValueType valueType(CXType probe) {
     }
 }
 
-// The value as the macro's own type holds it: pointers sign-extended from 32
-// bits, narrower integers reduced to their width.
+// The value as the macro's own type holds it: 32-bit pointers sign-extended
+// (as a Long holds them), narrower integers reduced to their width.
 long long normalise(long long value, const ValueType& t) {
-    if (t.isPointer) return static_cast<int32_t>(static_cast<uint32_t>(value));
+    if (t.isPointer && t.bytes == 4) return static_cast<int32_t>(static_cast<uint32_t>(value));
     if (t.bytes >= 8) return value;
     const int bits = t.bytes * 8;
     const unsigned long long mask = (1ULL << bits) - 1;

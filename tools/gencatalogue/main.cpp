@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
         const auto at64 = std::chrono::steady_clock::now();
         ParseSettings settings64 = settings;
         settings64.target = "x86_64-w64-mingw32";
-        parsed.declarations.records64 = readRecords(settings64);
+        read64Bit(settings64, parsed.declarations);
         const double seconds64 = seconds(at64);
         Availability availability;
         settings.version = "0x0400";
@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
         if (!o.layouts.empty())
             writeAtomically(o.layouts, [&](std::ostream& file) { writeLayouts(file, catalogue.layouts); });
         report(catalogue, perDll);
-        std::cout << "  64-bit structure layouts read in " << std::fixed << std::setprecision(1)
+        std::cout << "  64-bit structures, prototypes and constants read in " << std::fixed << std::setprecision(1)
                   << seconds64 << " s\n";
         std::cout << "  generated in " << std::fixed << std::setprecision(1) << seconds(start) << " s\n";
     } catch (const std::exception& e) {

@@ -14,8 +14,8 @@ std::string lower(std::string s) {
     return s;
 }
 
-bool known(const std::string& type, const std::set<std::string>& types) {
-    return isVbBuiltinType(type) || types.count(type);
+bool known(const std::string& type, const std::set<std::string>& types, VbDialect dialect) {
+    return isVbBuiltinType(type, dialect) || types.count(type);
 }
 
 // Inserts a name case-insensitively, as VB compares names; false if present.
@@ -37,16 +37,16 @@ std::vector<std::string> lines(const std::string& text) {
 
 }  // namespace
 
-bool isVbBuiltinType(const std::string& type) {
+bool isVbBuiltinType(const std::string& type, VbDialect dialect) {
     static const std::set<std::string> kTypes = {"Long",     "Integer", "Byte", "Single", "Double",
                                                  "Currency", "String",  "Any",  "Boolean"};
-    return kTypes.count(type) != 0;
+    return kTypes.count(type) != 0 || (dialect == VbDialect::Vba64 && (type == "LongPtr" || type == "LongLong"));
 }
 
 std::string checkVbDeclare(const std::string& declare, const std::string& exportName,
-                           const std::set<std::string>& types) {
+                           const std::set<std::string>& types, VbDialect dialect) {
     static const std::regex kShape(
-        R"re(^Declare (Function|Sub) ([A-Za-z][A-Za-z0-9_]*) Lib "([^"]+)"( Alias "([^"]+)")? \((.*)\)( As ([A-Za-z][A-Za-z0-9_]*))?$)re");
+        R"re(^Declare (PtrSafe )?(Function|Sub) ([A-Za-z][A-Za-z0-9_]*) Lib "([^"]+)"( Alias "([^"]+)")? \((.*)\)( As ([A-Za-z][A-Za-z0-9_]*))?$)re");
     static const std::regex kParam(R"(^(ByVal|ByRef) ([A-Za-z][A-Za-z0-9_]*) As ([A-Za-z][A-Za-z0-9_]*)$)");
     int depth = 0;
     for (char c : declare) {
@@ -56,12 +56,14 @@ std::string checkVbDeclare(const std::string& declare, const std::string& export
     if (depth) return "unbalanced parentheses";
     std::smatch m;
     if (!std::regex_match(declare, m, kShape)) return "not a Declare statement";
-    if (m[4].matched != (exportName != m[2])) return "Alias must be present exactly when the export name differs";
-    if (m[4].matched && m[5] != exportName) return "Alias names " + m[5].str() + " instead of " + exportName;
-    const bool isFunction = m[1] == "Function";
-    if (isFunction != m[7].matched) return isFunction ? "Function without a result type" : "Sub with a result type";
-    if (isFunction && (!known(m[8], types) || m[8] == "Any")) return "unknown result type " + m[8].str();
-    const std::string params = m[6];
+    if (m[1].matched != (dialect == VbDialect::Vba64))
+        return dialect == VbDialect::Vba64 ? "64-bit VBA needs PtrSafe" : "PtrSafe is 64-bit VBA only";
+    if (m[5].matched != (exportName != m[3])) return "Alias must be present exactly when the export name differs";
+    if (m[5].matched && m[6] != exportName) return "Alias names " + m[6].str() + " instead of " + exportName;
+    const bool isFunction = m[2] == "Function";
+    if (isFunction != m[8].matched) return isFunction ? "Function without a result type" : "Sub with a result type";
+    if (isFunction && (!known(m[9], types, dialect) || m[9] == "Any")) return "unknown result type " + m[9].str();
+    const std::string params = m[7];
     std::set<std::string> seen;
     size_t at = 0;
     while (!params.empty() && at <= params.size()) {
@@ -70,14 +72,14 @@ std::string checkVbDeclare(const std::string& declare, const std::string& export
         const std::string p = params.substr(at, end - at);
         std::smatch pm;
         if (!std::regex_match(p, pm, kParam)) return "malformed parameter: " + p;
-        if (!known(pm[3], types)) return "unknown type " + pm[3].str();
+        if (!known(pm[3], types, dialect)) return "unknown type " + pm[3].str();
         if (!fresh(seen, pm[2])) return "repeated parameter name " + pm[2].str();
         at = end + 2;
     }
     return {};
 }
 
-std::string checkVbType(const std::string& block, const std::set<std::string>& types) {
+std::string checkVbType(const std::string& block, const std::set<std::string>& types, VbDialect dialect) {
     static const std::regex kMember(
         R"(^    ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)( \* [1-9][0-9]*)?(  ' .*)?$)");
     const std::vector<std::string> ls = lines(block);
@@ -87,17 +89,20 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
     for (size_t i = 1; i + 1 < ls.size(); ++i) {
         std::smatch m;
         if (!std::regex_match(ls[i], m, kMember)) return "malformed member: " + ls[i];
-        if (!known(m[3], types) || m[3] == "Any") return "unknown member type " + m[3].str();
+        if (!known(m[3], types, dialect) || m[3] == "Any") return "unknown member type " + m[3].str();
         if (m[4].matched && m[3] != "String") return "fixed length on a non-String member";
         if (!fresh(seen, m[1])) return "repeated member name " + m[1].str();
     }
     return {};
 }
 
-std::string checkVbConst(const std::string& line) {
-    static const std::regex kConst(
+std::string checkVbConst(const std::string& line, VbDialect dialect) {
+    static const std::regex kVb6(
         R"re(^Const [A-Za-z][A-Za-z0-9_]*( = (-?[0-9]+|&H[0-9A-F]{1,8}&)| As Double = -?[0-9]+  ' .+| As String = "-?[0-9]+"  ' .+)$)re");
-    return std::regex_match(line, kConst) ? std::string() : "malformed Const: " + line;
+    static const std::regex kVba64(
+        R"re(^Const [A-Za-z][A-Za-z0-9_]* = (-?[0-9]+|&H[0-9A-F]{1,8}&|-?[0-9]+\^|&H[0-9A-F]{1,16}\^)$)re");
+    return std::regex_match(line, dialect == VbDialect::Vba64 ? kVba64 : kVb6) ? std::string()
+                                                                              : "malformed Const: " + line;
 }
 
 }  // namespace tolvane::gen

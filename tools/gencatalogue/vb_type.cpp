@@ -21,31 +21,31 @@ struct Shape {
 };
 
 // Size and VB alignment of one value of a VB type standing for `t`.
-Shape scalar(const CType& t, const std::string& type, const TypeNames& names, int maxAlign) {
+Shape scalar(const CType& t, const std::string& type, const TypeNames& names, VbDialect d) {
     if (t.kind == Kind::Record && !isInt64(t) && t.body)
-        return {type, 0, t.size, vbTypeLayout(*t.body, names, maxAlign).align};
-    return {type, 0, t.size, std::min(std::max(1, t.size), maxAlign)};
+        return {type, 0, t.size, vbTypeLayout(*t.body, names, d).align};
+    return {type, 0, t.size, std::min(std::max(1, t.size), vbMaxAlign(d))};
 }
 
 Shape bytes(long long n) { return {"Byte", n, n, 1}; }
 
 // How VB holds a member naturally; size 0 when it takes no room.
-Shape shapeOf(const CType& t, const TypeNames& names, int maxAlign) {
+Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
     if (t.kind == Kind::Array) {
         long long count = 1;
         const CType& element = arrayElement(t, count);
         if (count <= 0) return {};
         if (charKind(element) == CharKind::Narrow) return {"String * " + std::to_string(count), 0, count, 1};
-        const std::string type = vbValueType(element, names, false);
+        const std::string type = vbValueType(element, names, false, d);
         if (type.empty()) return bytes(count * element.size);
-        Shape s = scalar(element, type, names, maxAlign);
+        Shape s = scalar(element, type, names, d);
         s.count = count;
         s.size *= count;
         return s;
     }
-    const std::string type = vbValueType(t, names, true);
+    const std::string type = vbValueType(t, names, true, d);
     if (type.empty()) return t.size > 0 ? bytes(t.size) : Shape{};
-    return scalar(t, type, names, maxAlign);
+    return scalar(t, type, names, d);
 }
 
 std::string described(const VbMember& m) {
@@ -88,7 +88,8 @@ long long lowestBit(long long n) { return n > 0 ? n & -n : 1 << 30; }
 
 }  // namespace
 
-VbType vbTypeLayout(const Record& r, const TypeNames& names, int maxAlign) {
+VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) {
+    const int maxAlign = vbMaxAlign(dialect);
     // The Type's size is a multiple of its largest alignment, which must
     // therefore divide the C size.
     const int cap = static_cast<int>(std::min<long long>(maxAlign, lowestBit(r.size)));
@@ -97,7 +98,7 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, int maxAlign) {
     int position = 0;
     for (const Member& m : sequentialMembers(r)) {
         const std::string name = vbIdentifier(m.name, ++position);
-        const Shape s = shapeOf(*m.type, names, maxAlign);
+        const Shape s = shapeOf(*m.type, names, dialect);
         if (s.size <= 0) continue;
         namer.take(name);
         placed.push_back({name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), ""});
@@ -135,9 +136,10 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, int maxAlign) {
     return out;
 }
 
-std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names) {
+std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names,
+                        VbDialect dialect) {
     std::string out = "Type " + name;
-    for (const VbMember& m : vbTypeLayout(r, names).members) {
+    for (const VbMember& m : vbTypeLayout(r, names, dialect).members) {
         out += kCrLf;
         out += "    " + m.name;
         if (m.count) out += "(0 To " + std::to_string(m.count - 1) + ")";

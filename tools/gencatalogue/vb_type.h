@@ -1,7 +1,7 @@
 #pragma once
 // VB Type blocks whose member offsets and size equal the C structure's.
-// VB6 aligns a member to min(its size, 4) (arrays and fixed strings by
-// element); C may align 8-byte members to 8 or pack a structure to 1 or 2.
+// VB6 aligns a member to min(its size, 4), 64-bit VBA to min(its size, 8)
+// (arrays and fixed strings by element); C may align 8-byte members to 8 or pack a structure to 1 or 2.
 // Where C leaves a hole VB would not, a padding member fills it; where
 // VB would align a member that C leaves misaligned (packed structures), the
 // member is held as bytes with a comment saying what C keeps there.
@@ -11,6 +11,7 @@
 #include "c_model.h"
 #include "layout_rules.h"
 #include "type_names.h"
+#include "vb_dialect.h"
 
 namespace tolvane::gen {
 
@@ -30,10 +31,12 @@ struct VbType {
     int align = 1;
 };
 
-// The members of the Type for `r` under VB alignment rules capped at maxAlign.
-VbType vbTypeLayout(const Record& r, const TypeNames& names, int maxAlign = kVb6MaxAlign);
+// The members of the Type for `r` under the dialect's alignment rules. For
+// 64-bit VBA `r` is the structure as laid out on 64-bit Windows.
+VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect = VbDialect::Vb6);
 
 // "Type Name" ... "End Type", one member a line, CR LF between lines.
-std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names);
+std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names,
+                        VbDialect dialect = VbDialect::Vb6);
 
 }  // namespace tolvane::gen

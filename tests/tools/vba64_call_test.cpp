@@ -1,0 +1,101 @@
+// Every 64-bit VBA Declare of the generated catalogue read back from its
+// text as 64-bit VBA passes its arguments, compared with clang's x86_64
+// prototype of the function (the generator's x64call lines): the same
+// parameters by name, each passing as many bytes as the x64 calling
+// convention takes for it, each ByRef pointing at as many bytes as C's
+// pointer does (a Type by its size computed from its vba64 text), and a
+// result of C's size.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+
+#include "declared_layouts.h"
+#include "layouts_file.h"
+#include "support/catalogue_rows.h"
+
+namespace {
+
+using tolvane::gen::CLayout;
+using tolvane::test::CatalogueRow;
+
+// Bytes of a value of a built-in type in 64-bit VBA; 0 for Any or a Type.
+long long builtinSize(const std::string& type) {
+    static const std::map<std::string, long long> kSizes = {
+        {"Byte", 1},     {"Integer", 2},  {"Long", 4},     {"Single", 4}, {"Double", 8},
+        {"Currency", 8}, {"LongPtr", 8},  {"LongLong", 8}, {"String", 8}};
+    auto it = kSizes.find(type);
+    return it == kSizes.end() ? 0 : it->second;
+}
+
+// The first difference between a Declare and C's prototype, "" if none.
+std::string difference(const std::string& declare, const CLayout& c, tolvane::test::VbLayouts& types) {
+    static const std::regex kShape(R"re(^Declare PtrSafe (Function|Sub) \S+ Lib "[^"]+"( Alias "[^"]+")? \((.*)\)( As (\w+))?$)re");
+    static const std::regex kParam(R"(^(ByVal|ByRef) (\w+) As (\w+)$)");
+    std::smatch m;
+    if (!std::regex_match(declare, m, kShape)) return "not a 64-bit VBA Declare";
+    const long long result = m[4].matched ? builtinSize(m[5]) : 0;
+    if (result != c.size) return "result of " + std::to_string(result) + " bytes, C has " + std::to_string(c.size);
+    std::vector<std::string> params;
+    const std::string list = m[3];
+    for (size_t at = 0; !list.empty() && at <= list.size();) {
+        const size_t end = std::min(list.find(", ", at), list.size());
+        params.push_back(list.substr(at, end - at));
+        at = end + 2;
+    }
+    if (params.size() != c.members.size())
+        return std::to_string(params.size()) + " parameters, C has " + std::to_string(c.members.size());
+    for (size_t i = 0; i < params.size(); ++i) {
+        const tolvane::gen::MemberAt& p = c.members[i];
+        std::smatch pm;
+        if (!std::regex_match(params[i], pm, kParam)) return "malformed parameter " + params[i];
+        if (pm[2] != p.name) return "parameter " + pm[2].str() + " where C has " + p.name;
+        const bool byRef = pm[1] == "ByRef";
+        const std::string type = pm[3];
+        const long long passed = byRef ? 8 : builtinSize(type);
+        if (passed != p.size)
+            return p.name + " passes " + std::to_string(passed) + " bytes, C " + std::to_string(p.size);
+        if (!byRef || p.offset == 0 || type == "Any") continue;
+        long long pointee = builtinSize(type);
+        if (pointee == 0) {
+            const tolvane::test::DeclaredLayout& t = types.of(type);
+            if (!t.problem.empty()) return p.name + ": " + t.problem;
+            pointee = t.size;
+        }
+        if (pointee != p.offset)
+            return p.name + " points to " + std::to_string(pointee) + " bytes, C to " + std::to_string(p.offset);
+    }
+    return {};
+}
+
+TEST(Vba64Call, EveryDeclarePassesWhatTheX64PrototypeTakes) {
+    const auto rows = tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE);
+    ASSERT_FALSE(rows.empty());
+    std::ifstream file(TOLVANE_GENERATED_LAYOUTS);
+    std::map<std::string, CLayout> calls;
+    std::map<std::string, std::string> typeTexts;
+    for (CLayout& l : tolvane::gen::readLayouts(file))
+        if (l.form == "x64call") calls.emplace(l.type, std::move(l));
+    for (const CatalogueRow& r : rows)
+        if (r.cls == -1) typeTexts[r.name] = r.vba64;
+    tolvane::test::VbLayouts types(typeTexts, tolvane::gen::VbDialect::Vba64);
+    int checked = 0, without = 0;
+    for (const CatalogueRow& r : rows) {
+        if (r.cls <= 0) continue;
+        auto c = calls.find(r.name);
+        if (c == calls.end()) {
+            ++without;
+            EXPECT_NE(r.explain.find("64 位头文件不声明此函数"), std::string::npos) << r.name;
+            continue;
+        }
+        ++checked;
+        EXPECT_EQ(difference(r.vba64, c->second, types), "") << r.name << ": " << r.vba64;
+    }
+    std::cout << "[ figures  ] 64-bit VBA Declares checked against x86_64 prototypes: " << checked
+              << ", functions the 64-bit headers do not declare: " << without << '\n';
+    EXPECT_GT(checked, 5000);
+    EXPECT_LT(without, checked / 100);
+}
+
+}  // namespace
