@@ -3,6 +3,7 @@
 // libraries and prints counts per class, category and DLL.
 #include <algorithm>
 #include <chrono>
+#include <future>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -11,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "availability.h"
 #include "catalogue.h"
 #include "clang_reader.h"
 #include "dll_choice.h"
@@ -71,6 +73,30 @@ ExportIndex readExports(const std::string& folder, std::map<std::string, std::se
     ExportIndex index;
     for (auto& [name, set] : dlls) index[name] = {set.begin(), set.end()};
     return index;
+}
+
+// The names the headers declare at each older version, parsed two at a time.
+Availability declaredByLevel(ParseSettings settings) {
+    std::map<int, std::future<std::set<std::string>>> parses;
+    std::map<int, std::set<std::string>> names;
+    for (int level : parsedLevels()) {
+        std::ostringstream version;
+        version << "0x" << std::hex << std::uppercase << std::setw(4) << std::setfill('0') << level;
+        settings.version = version.str();
+        parses[level] = std::async(std::launch::async, declaredNames, settings);
+        if (parses.size() == 2) {
+            for (auto& [l, parse] : parses) names[l] = parse.get();
+            parses.clear();
+        }
+    }
+    for (auto& [l, parse] : parses) names[l] = parse.get();
+    Availability a;
+    a.win95 = std::move(names[kWin95Level]);
+    a.winnt = std::move(names[kWinNtLevel]);
+    names.erase(kWin95Level);
+    names.erase(kWinNtLevel);
+    a.more = std::move(names);
+    return a;
 }
 
 double seconds(std::chrono::steady_clock::time_point since) {
@@ -148,11 +174,7 @@ int main(int argc, char** argv) {
         settings64.target = "x86_64-w64-mingw32";
         parsed.declarations.records64 = readRecords(settings64);
         const double seconds64 = seconds(at64);
-        Availability availability;
-        settings.version = "0x0400";
-        availability.win95 = declaredNames(settings);
-        settings.version = "0x0501";
-        availability.winnt = declaredNames(settings);
+        const Availability availability = declaredByLevel(settings);
         std::vector<LayoutException> exceptions;
         if (!o.exceptions.empty()) {
             std::ifstream in(o.exceptions);
