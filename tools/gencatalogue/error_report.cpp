@@ -13,8 +13,9 @@ constexpr Failure kZero = Failure::Zero, kAllOnes = Failure::AllOnes;
 // given here and that GetLastError tells why. Reviewed one by one against
 // the platform documentation; functions whose failing result can also be a
 // valid one and which ask the caller to clear the last error first
-// (SetWindowLong, TlsGetValue) and functions that free and return a handle
-// (GlobalFree, LocalFree) are not listed.
+// (SetWindowLong, TlsGetValue), functions whose 0 is an answer rather than a
+// failure (EqualSid, IsClipboardFormatAvailable) and functions that free and
+// return a handle (GlobalFree, LocalFree) are not listed.
 const std::vector<LastErrorEntry> kTable = {
     // files and folders
     {"CreateFile", kAllOnes}, {"ReadFile", kZero}, {"WriteFile", kZero}, {"CloseHandle", kZero},
@@ -138,7 +139,7 @@ const std::vector<LastErrorEntry> kTable = {
     {"ExitWindowsEx", kZero}, {"LockWorkStation", kZero}, {"TranslateAccelerator", kZero},
     {"CreateAcceleratorTable", kZero}, {"LoadString", kZero},
     // resources, menus, clipboard
-    {"LoadIcon", kZero}, {"LoadCursor", kZero}, {"LoadImage", kZero}, {"LoadBitmap", kZero},
+    {"LoadIcon", kZero}, {"LoadCursor", kZero}, {"LoadImage", kZero},
     {"LoadMenu", kZero}, {"DestroyIcon", kZero}, {"DestroyCursor", kZero},
     {"CreateIconIndirect", kZero}, {"GetIconInfo", kZero}, {"DrawIconEx", kZero},
     {"CreateMenu", kZero}, {"CreatePopupMenu", kZero}, {"DestroyMenu", kZero},
@@ -147,14 +148,13 @@ const std::vector<LastErrorEntry> kTable = {
     {"GetMenuItemInfo", kZero}, {"SetMenuItemInfo", kZero}, {"GetMenuItemCount", kAllOnes},
     {"OpenClipboard", kZero}, {"CloseClipboard", kZero}, {"EmptyClipboard", kZero},
     {"GetClipboardData", kZero}, {"SetClipboardData", kZero}, {"RegisterClipboardFormat", kZero},
-    {"IsClipboardFormatAvailable", kZero},
     // security, services, event log, cryptography
     {"OpenProcessToken", kZero}, {"OpenThreadToken", kZero}, {"AdjustTokenPrivileges", kZero},
     {"LookupPrivilegeValue", kZero}, {"GetTokenInformation", kZero}, {"DuplicateTokenEx", kZero},
     {"LogonUser", kZero}, {"ImpersonateLoggedOnUser", kZero}, {"RevertToSelf", kZero},
     {"LookupAccountName", kZero}, {"LookupAccountSid", kZero},
     {"ConvertSidToStringSid", kZero}, {"ConvertStringSidToSid", kZero},
-    {"AllocateAndInitializeSid", kZero}, {"CopySid", kZero}, {"EqualSid", kZero},
+    {"AllocateAndInitializeSid", kZero}, {"CopySid", kZero},
     {"InitializeSecurityDescriptor", kZero}, {"SetSecurityDescriptorDacl", kZero},
     {"InitiateSystemShutdown", kZero}, {"InitiateSystemShutdownEx", kZero},
     {"AbortSystemShutdown", kZero}, {"OpenSCManager", kZero}, {"OpenService", kZero},
