@@ -111,6 +111,7 @@ TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
          {declaration("GetTextW", INT(), {{"hWnd", HWND()}, {"lpString", LPWSTR()}, {"nMaxCount", INT()}}), "user32.dll"},
          {declaration("GetNameW", BOOL(), {{"lpBuffer", LPWSTR()}, {"pcchSize", pointer(DWORD())}}), "user32.dll"},
          {declaration("FillA", BOOL(), {{"lpsz", LPSTR()}, {"flags", DWORD()}}), "user32.dll"},
+         {declaration("ReadData", LONG(), {{"lpData", pointer(BYTE())}, {"lpcbData", pointer(DWORD())}}), "user32.dll"},
          {declaration("GetInfo", BOOL(), {{"pInfo", pointer(info)}, {"pPlain", pointer(plain)}}), "user32.dll"},
          {declaration("DoNothing", voidType(), {{"x", INT()}, {"y", INT()}}), "user32.dll"}},
         {}, {info, plain});
@@ -128,6 +129,12 @@ TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
     // Without a length beside it an output text gets no buffer.
     EXPECT_FALSE(has(c["FillA"].recode, "String$"));
     EXPECT_FALSE(has(c["FillA"].recode, "new StringBuilder"));
+    // Bytes: an array passed by its first element in VB, a byte[] in C#.
+    const std::string& data = c["ReadData"].recode;
+    EXPECT_TRUE(has(data, "Dim lpData(0 To 259) As Byte\r\n"));
+    EXPECT_TRUE(has(data, "lpcbData = UBound(lpData) + 1\r\nresult = ReadData(lpData(0), lpcbData)"));
+    EXPECT_TRUE(has(data, "byte[] lpData = new byte[260];"));
+    EXPECT_TRUE(has(data, "lpcbData = (uint)lpData.Length;"));
     const std::string& get = c["GetInfo"].recode;
     EXPECT_TRUE(has(get, "pInfo.cbSize = Len(pInfo)\r\n"));
     EXPECT_TRUE(has(get, "pInfo.cbSize = (uint)Marshal.SizeOf(typeof(INFO));"));
@@ -158,6 +165,13 @@ TEST(Samples, VbCheckRejectsWhatVbWouldNotRunAsMeant) {
     EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)\r\nIf n = 0 Then Debug.Print \"x\" & r"), "");
     EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long"), "");  // no call
     EXPECT_NE(check("Dim pInfo As Any\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"), "");
+    // Arrays go by their first element, and UBound counts only arrays.
+    const std::string bytes = R"(Declare Function Read Lib "user32" (ByRef b As Byte, ByVal n As Long) As Long)";
+    auto checkBytes = [&](const std::string& body) { return tolvane::gen::checkVbSample(body, bytes, types); };
+    EXPECT_EQ(checkBytes("Dim b(0 To 9) As Byte\r\nDim n As Long\r\nDim r As Long\r\nn = UBound(b) + 1\r\nr = Read(b(0), n)"), "");
+    EXPECT_NE(checkBytes("Dim b(0 To 9) As Byte\r\nDim n As Long\r\nDim r As Long\r\nr = Read(b, n)"), "");
+    EXPECT_NE(checkBytes("Dim b As Byte\r\nDim n As Long\r\nDim r As Long\r\nn = UBound(b) + 1\r\nr = Read(b, n)"), "");
+    EXPECT_NE(checkBytes("Dim b As Byte\r\nDim n As Long\r\nDim r As Long\r\nr = Read(b(0), n)"), "");
 }
 
 TEST(Explain, ConstantValuesInHexadecimalAndDecimalAtTheirWidth) {

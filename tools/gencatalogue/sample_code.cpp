@@ -84,6 +84,14 @@ bool isOutputText(const Param& p) {
            !isBinaryBuffer(p) && !isBstr(t);
 }
 
+// A pointer to bytes the callee writes: LPBYTE, and the char buffers that
+// carry bytes (recv's buf).
+bool isOutputBytes(const Param& p) {
+    const CType& t = *p.type;
+    return t.kind == Kind::Pointer && t.target && !t.target->isConst && t.target->kind == Kind::Integer &&
+           t.target->size == 1 && (charKind(*t.target) == CharKind::None || isBinaryBuffer(p));
+}
+
 // The structure a parameter points to when its first member holds its size.
 const Field* sizeMember(const Param& p) {
     const CType& t = *p.type;
@@ -96,13 +104,13 @@ const Field* sizeMember(const Param& p) {
 // What the sample does with each C parameter beyond declaring it.
 struct Roles {
     std::vector<int> lengthOf;   // by parameter: the output text whose length it gives, or -1
-    std::vector<bool> buffer;    // an output text with a length beside it
+    std::vector<bool> buffer;    // an output text or bytes with a length beside it
 };
 
 Roles rolesOf(const Function& f) {
     Roles r{std::vector<int>(f.params.size(), -1), std::vector<bool>(f.params.size(), false)};
     for (size_t i = 0; i < f.params.size(); ++i) {
-        if (!isOutputText(f.params[i])) continue;
+        if (!isOutputText(f.params[i]) && !isOutputBytes(f.params[i])) continue;
         const int partner = lengthPartner(f, static_cast<int>(i));
         if (partner < 0 || r.lengthOf[partner] >= 0 || r.buffer[partner]) continue;
         r.lengthOf[partner] = static_cast<int>(i);
@@ -189,12 +197,19 @@ public:
             dims.push_back("Dim " + p.name + " As " + (p.type == "Any" ? "Long" : p.type));
             args.push_back(p.name);
         }
+        const std::string last = std::to_string(kSampleBufferLength - 1);
         for (size_t i = 0; mapped && i < in_.vb.params.size(); ++i) {
             const auto& p = vb_.params[first[i]];
             if (roles.buffer[i]) {
                 const int length = lengthIndex(roles, static_cast<int>(i));
                 const auto& len = vb_.params[first[length]];
                 if (len.type != "Long" && len.type != "Integer") continue;
+                if (p.type == "Byte" && p.byRef) {  // bytes: an array, passed by its first element
+                    dims[first[i]] = "Dim " + p.name + "(0 To " + last + ") As Byte";
+                    args[first[i]] = p.name + "(0)";
+                    sets.push_back(len.name + " = UBound(" + p.name + ") + 1");
+                    continue;
+                }
                 std::string text = p.name;
                 if (p.type == "Long") {  // a Unicode text, passed as StrPtr of a String
                     text = p.name + "Buffer";
@@ -240,13 +255,15 @@ public:
         }
         for (size_t i = 0; mapped && i < cs_.params.size(); ++i) {
             const auto& p = cs_.params[i];
-            if (roles.buffer[i] && p.type == "StringBuilder") {
+            if (roles.buffer[i] && (p.type == "StringBuilder" || p.type == "byte[]")) {
                 const int length = lengthIndex(roles, static_cast<int>(i));
                 const auto& len = cs_.params[length];
                 if (!isCsLengthType(len.type)) continue;
-                declarations[i] = "StringBuilder " + p.name + " = new StringBuilder(" +
-                                  std::to_string(kSampleBufferLength) + ");";
-                sets.push_back(len.name + " = " + csConvert(p.name + ".Capacity", len.type) + ";");
+                const bool text = p.type == "StringBuilder";
+                const std::string count = std::to_string(kSampleBufferLength);
+                declarations[i] = text ? "StringBuilder " + p.name + " = new StringBuilder(" + count + ");"
+                                       : "byte[] " + p.name + " = new byte[" + count + "];";
+                sets.push_back(len.name + " = " + csConvert(p.name + (text ? ".Capacity" : ".Length"), len.type) + ";");
             }
             if (const Field* size = sizeMember(in_.cs.params[i]); size && p.byRef) {
                 const std::string type = csValueType(*size->type, names_);

@@ -1,8 +1,8 @@
 #pragma once
 // The recode column: a short usage sample for a function, VB first, then
 // C#. Each declares a variable of the declared type for every parameter,
-// gives an output text a buffer where a length parameter stands beside it
-// (and sets that length to the buffer's size), sets the size member of a
+// gives an output text or byte buffer room where a length parameter stands
+// beside it (and sets that length to the buffer's size), sets the size member of a
 // structure whose first member holds its size, calls the function and,
 // where the error rules say how it reports failure, checks the result.
 #include <string>
@@ -35,8 +35,8 @@ std::string sampleCode(const SampleInput& in, const TypeNames& names);
 // lStructSize, nLength, dwLength, dwOSVersionInfoSize, biSize, ...).
 bool isSizeMember(const Field& first);
 
-// The parameter beside `index` that gives the length of an output text at
-// `index`: an integer or a pointer to one whose name speaks of a size,
+// The parameter beside `index` that gives the length of an output text or
+// byte buffer at `index`: an integer or a pointer to one whose name speaks of a size,
 // length, count or maximum; -1 when there is none.
 int lengthPartner(const Function& f, int index);
 

@@ -106,7 +106,13 @@ namespace {
 struct SampleState {
     std::map<std::string, std::string> vars;  // lower-case name -> type
     const std::set<std::string>& types;
+    // The type of a variable, "Byte()" for an array; "name(0)" is the
+    // array's first element.
     std::string typeOf(const std::string& name) const {
+        if (name.ends_with("(0)")) {
+            const std::string array = typeOf(name.substr(0, name.size() - 3));
+            return array.ends_with("()") ? array.substr(0, array.size() - 2) : std::string();
+        }
         auto it = vars.find(lower(name));
         return it == vars.end() ? std::string() : it->second;
     }
@@ -114,17 +120,24 @@ struct SampleState {
 
 // One line of a sample other than the call; "" when sound.
 std::string checkSampleLine(const std::string& line, SampleState& s, const std::string& result) {
-    static const std::regex kDim(R"(^Dim ([A-Za-z][A-Za-z0-9_]*) As ([A-Za-z][A-Za-z0-9_]*)$)");
+    static const std::regex kDim(R"(^Dim ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)$)");
     static const std::regex kBuffer(R"(^([A-Za-z][A-Za-z0-9_]*) = String\$\([1-9][0-9]*, vbNullChar\)$)");
+    static const std::regex kCount(R"(^([A-Za-z][A-Za-z0-9_]*) = UBound\(([A-Za-z][A-Za-z0-9_]*)\) \+ 1$)");
     static const std::regex kOf(R"(^([A-Za-z][A-Za-z0-9_]*) = (StrPtr|Len)\(([A-Za-z][A-Za-z0-9_]*)\)$)");
     static const std::regex kSize(R"(^([A-Za-z][A-Za-z0-9_]*)\.([A-Za-z][A-Za-z0-9_]*) = Len\(([A-Za-z][A-Za-z0-9_]*)\)$)");
     static const std::regex kIf(
         R"re(^If ([A-Za-z][A-Za-z0-9_]*) (=|<>|<) (-?[0-9]+) Then Debug\.Print "[^"]*" & (Err\.LastDllError|[A-Za-z][A-Za-z0-9_]*)$)re");
     std::smatch m;
     if (std::regex_match(line, m, kDim)) {
-        if (!known(m[2], s.types) || m[2] == "Any") return "unknown type " + m[2].str();
-        if (!s.vars.emplace(lower(m[1]), m[2]).second) return "repeated variable " + m[1].str();
+        if (!known(m[3], s.types) || m[3] == "Any") return "unknown type " + m[3].str();
+        const std::string type = m[3].str() + (m[2].matched ? "()" : "");
+        if (!s.vars.emplace(lower(m[1]), type).second) return "repeated variable " + m[1].str();
         return {};
+    }
+    if (std::regex_match(line, m, kCount)) {
+        const std::string target = s.typeOf(m[1]);
+        if (target != "Long" && target != "Integer") return "length in a non-integer: " + line;
+        return s.typeOf(m[2]).ends_with("()") ? "" : "UBound of a variable that is not an array: " + line;
     }
     if (std::regex_match(line, m, kBuffer))
         return s.typeOf(m[1]) == "String" ? "" : "buffer in a variable that is not a String: " + line;
@@ -189,6 +202,7 @@ std::string checkVbSample(const std::string& sample, const std::string& declare,
         for (size_t i = 0; i < args.size(); ++i) {
             const std::string type = state.typeOf(args[i]);
             if (type.empty()) return "argument not a declared variable: " + args[i];
+            if (type.ends_with("()")) return "a whole array as argument: " + args[i];
             if (params[i].first && params[i].second != "Any" && type != params[i].second)
                 return "ByRef argument " + args[i] + " is not " + params[i].second;
         }
