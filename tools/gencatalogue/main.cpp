@@ -3,8 +3,8 @@
 // libraries and prints counts per class, category and DLL.
 #include <algorithm>
 #include <chrono>
-#include <future>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -174,7 +174,9 @@ int main(int argc, char** argv) {
         settings64.target = "x86_64-w64-mingw32";
         parsed.declarations.records64 = readRecords(settings64);
         const double seconds64 = seconds(at64);
+        const auto atLevels = std::chrono::steady_clock::now();
         const Availability availability = declaredByLevel(settings);
+        const double secondsLevels = seconds(atLevels);
         std::vector<LayoutException> exceptions;
         if (!o.exceptions.empty()) {
             std::ifstream in(o.exceptions);
@@ -189,6 +191,8 @@ int main(int argc, char** argv) {
         report(catalogue, perDll);
         std::cout << "  64-bit structure layouts read in " << std::fixed << std::setprecision(1)
                   << seconds64 << " s\n";
+        std::cout << "  names at " << parsedLevels().size() << " older Windows versions read in " << secondsLevels
+                  << " s\n";
         std::cout << "  generated in " << std::fixed << std::setprecision(1) << seconds(start) << " s\n";
     } catch (const std::exception& e) {
         std::cerr << "gencatalogue: " << e.what() << '\n';
