@@ -82,7 +82,8 @@ TEST(ErrorRules, TableAndResultTypesDecideTheExplanationTheCheckAndSetLastError)
                           {declaration("SHDoIt", HRESULT, {}), "shell32.dll"},
                           {declaration("RegCloseKey", LONG(), {{"hKey", HANDLE()}}), "advapi32.dll"},
                           {declaration("RegCount", LONG(), {}), "other.dll"},
-                          {declaration("IsThing", BOOL(), {}), "user32.dll"}});
+                          {declaration("IsThing", BOOL(), {}), "user32.dll"},
+                          {declaration("SetTimer", LPARAM(), {}), "user32.dll"}});
     const Row& create = c["CreateFile"];
     EXPECT_TRUE(has(create.explain, "失败时返回 INVALID_HANDLE_VALUE（-1），并设置最后错误：VB 用 Err.LastDllError"));
     EXPECT_TRUE(has(create.recode, "If result = -1 Then Debug.Print \"CreateFile 失败，错误代码 \" & Err.LastDllError"));
@@ -91,6 +92,9 @@ TEST(ErrorRules, TableAndResultTypesDecideTheExplanationTheCheckAndSetLastError)
     const Row& length = c["GetWindowTextLength"];
     EXPECT_TRUE(has(length.csharp, "SetLastError = true"));
     EXPECT_TRUE(has(length.recode, "if (result == 0) Console.WriteLine"));
+    // A pointer-sized number fails with 0, not with NULL.
+    EXPECT_TRUE(has(c["SetTimer"].explain, "失败时返回 0，并设置最后错误"));
+    EXPECT_TRUE(has(c["SetTimer"].recode, "if (result == IntPtr.Zero) Console.WriteLine"));
     EXPECT_TRUE(has(c["SHDoIt"].explain, "返回值就是错误代码（HRESULT，小于 0 表示失败）"));
     EXPECT_TRUE(has(c["SHDoIt"].recode, "If result < 0 Then Debug.Print \"SHDoIt 返回错误代码 \" & result"));
     EXPECT_TRUE(has(c["RegCloseKey"].explain, "（LONG，0 表示成功）"));

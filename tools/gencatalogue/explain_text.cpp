@@ -8,7 +8,7 @@ namespace tolvane::gen {
 namespace {
 
 std::string failingValue(Failure failure, const CType& result) {
-    const bool pointer = result.kind == Kind::Pointer || isHandle(result) || isPointerSized(result);
+    const bool pointer = result.kind == Kind::Pointer || isHandle(result);
     if (failure == Failure::AllOnes)
         return pointer ? "INVALID_HANDLE_VALUE（-1）" : "-1（0x" + hexDigits(~0ULL, result.size * 8) + "）";
     if (isBool(result)) return "FALSE（0）";
