@@ -114,6 +114,7 @@ TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
         {{declaration("GetTextA", INT(), {{"hWnd", HWND()}, {"lpString", LPSTR()}, {"nMaxCount", INT()}}), "user32.dll"},
          {declaration("GetTextW", INT(), {{"hWnd", HWND()}, {"lpString", LPWSTR()}, {"nMaxCount", INT()}}), "user32.dll"},
          {declaration("GetNameW", BOOL(), {{"lpBuffer", LPWSTR()}, {"pcchSize", pointer(DWORD())}}), "user32.dll"},
+         {declaration("SetNameW", BOOL(), {{"lpName", LPCWSTR()}}), "user32.dll"},
          {declaration("FillA", BOOL(), {{"lpsz", LPSTR()}, {"flags", DWORD()}}), "user32.dll"},
          {declaration("ReadData", LONG(), {{"lpData", pointer(BYTE())}, {"lpcbData", pointer(DWORD())}}), "user32.dll"},
          {declaration("GetInfo", BOOL(), {{"pInfo", pointer(info)}, {"pPlain", pointer(plain)}}), "user32.dll"},
@@ -130,6 +131,7 @@ TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
     EXPECT_TRUE(has(name, "lpBuffer = StrPtr(lpBufferBuffer)\r\npcchSize = Len(lpBufferBuffer)"));
     EXPECT_TRUE(has(name, "pcchSize = (uint)lpBuffer.Capacity;"));
     EXPECT_TRUE(has(name, "GetNameW(lpBuffer, ref pcchSize);"));
+    EXPECT_TRUE(has(c["SetNameW"].recode, "Dim lpNameText As String\r\nDim result As Long\r\nlpName = StrPtr(lpNameText)\r\n"));
     // Without a length beside it an output text gets no buffer.
     EXPECT_FALSE(has(c["FillA"].recode, "String$"));
     EXPECT_FALSE(has(c["FillA"].recode, "new StringBuilder"));

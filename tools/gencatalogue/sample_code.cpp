@@ -170,6 +170,13 @@ public:
                 if (text != p.name) sets.push_back(p.name + " = StrPtr(" + text + ")");
                 sets.push_back(len.name + " = Len(" + text + ")");
             }
+            // Any other Unicode text goes to VB as StrPtr of a String.
+            const CType& t = *in_.vb.params[i].type;
+            if (!roles.buffer[i] && p.type == "Long" && !p.byRef && stringKind(t) == CharKind::Wide &&
+                !isCallback(t) && !isBstr(t)) {
+                dims.push_back("Dim " + p.name + "Text As String");
+                sets.push_back(p.name + " = StrPtr(" + p.name + "Text)");
+            }
             if (const Field* size = sizeMember(in_.vb.params[i]); size && p.byRef && !isVbBuiltinType(p.type))
                 sets.push_back(p.name + "." + vbIdentifier(size->name, 1) + " = Len(" + p.name + ")");
         }
