@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <tuple>
 
+#include "availability.h"
 #include "c_types.h"
 #include "categories.h"
 #include "cs_map.h"
 #include "dll_choice.h"
+#include "error_report.h"
+#include "explain_text.h"
 #include "layout.h"
+#include "sample_code.h"
 #include "text.h"
 #include "type_names.h"
 #include "vb_map.h"
@@ -155,6 +159,7 @@ private:
                 row.othername = name + " " + wide->second;
                 row.explain += "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
             }
+            row.explain += versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
             row.explain += exceptionNote(exceptions_, row.name);
             addVba64Type(row, *r);
             row.other = name;
@@ -221,7 +226,10 @@ private:
         row.name = name;
         row.libsclass = libsclass(dll);
         row.cls = categoryOf(name, f.header, dll);
-        setAvailability(row, f.name, wide ? wide->name : std::string());
+        const Support support = supportOf(availability_, dll, f.name, wide ? wide->name : std::string());
+        row.win95 = yesNo(support.win95);
+        row.winnt = yesNo(support.winnt);
+        const ErrorRule error = errorRuleOf(name, dll, f);
         row.declare = vbDeclare(name, f.name, row.libsclass, f, names_);
         // 64-bit VBA declares the prototype a 64-bit process sees.
         auto f64 = decls_.functions64.find(f.name);
@@ -233,21 +241,20 @@ private:
         // CharSet.Auto binds the W export wherever .NET runs on Windows.
         const StringSides sides = stringSides(ansi, wide ? &unicode : nullptr);
         const Function& csSource = wide && sides.charSet == CharSet::Auto ? *wide : f;
-        row.csharp = csDeclare({name, dll, setsLastError(f)}, csSource, names_, sides);
+        const bool lastError = setsLastError(f) || error.report == ErrorReport::LastError;
+        row.csharp = csDeclare({name, dll, lastError}, csSource, names_, sides);
         if (row.declare.empty() || row.csharp.empty()) {
             ++out_.skipped.inexpressible;
             return;
         }
-        row.explain = "声明于 " + f.header + "，由 " + dll + " 导出。";
-        if (wide) {
-            row.explain += "ANSI 版 " + f.name + "，Unicode 版 " + wide->name + "。";
-            row.othername = f.name + " " + wide->name;
-        }
+        row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(), f.cdecl_,
+                                       support, error, f.result.get()});
+        if (wide) row.othername = f.name + " " + wide->name;
         if (&vba == &f) row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
         else out_.layouts.push_back(x64Call(name, vba));
         row.exports = {f.name};
         if (wide) row.exports.push_back(wide->name);
-        if (f.cdecl_) row.explain += "调用约定 cdecl（VB6 的 Declare 只能调用 stdcall 函数）。";
+        row.recode = sampleCode({f, csSource, row.declare, row.csharp, error}, names_);
         std::vector<std::string> lines;
         for (size_t i = 0; i < f.params.size(); ++i) {
             const Param& p = f.params[i];
@@ -283,16 +290,15 @@ private:
             auto c64 = byName64.find(c->name);
             const Constant& value64 = c64 == byName64.end() ? *c : *c64->second;
             row.vba64 = vbConst(value64, VbDialect::Vba64);
-            row.explain = "常数，定义于 " + c->header + "，值 " + std::to_string(c->value) + "。";
+            const int level = headerLevel(availability_, c->name);
+            row.explain = constantExplain(*c, nullptr, {}, level);
             auto wide = byName.find(unicodeTwin(*c));
             if (wide != byName.end()) {
                 Constant unicode = *wide->second;
                 unicode.name = c->name;
                 row.csharp = csConst(unicode);
                 const std::string ansi = wide->first.substr(0, wide->first.size() - 1) + "A";
-                row.explain = "常数（随字符集而变），定义于 " + c->header + "：VB 取 ANSI 版 " + ansi +
-                              " 的值 " + std::to_string(c->value) + "，C# 取 Unicode 版 " + wide->first +
-                              " 的值 " + std::to_string(unicode.value) + "。";
+                row.explain = constantExplain(*c, wide->second, ansi, level);
             } else {
                 row.csharp = csConst(*c);
             }

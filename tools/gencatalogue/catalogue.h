@@ -38,6 +38,7 @@ struct Declarations {
 struct Availability {
     std::set<std::string> win95;  // WINVER and _WIN32_WINNT 0x0400
     std::set<std::string> winnt;  // WINVER and _WIN32_WINNT 0x0501
+    std::map<int, std::set<std::string>> more;  // the other levels, for the minimum version
 };
 
 // Export name -> the DLLs whose import libraries export it as a function.

@@ -65,7 +65,10 @@ private:
     // The Internet Explorer level that came with each Windows version.
     static std::string ieFor(const std::string& version) {
         if (version == "0x0400") return "0x0400";
-        if (version == "0x0501") return "0x0600";
+        if (version == "0x0501" || version == "0x0502") return "0x0600";
+        if (version == "0x0600") return "0x0700";
+        if (version == "0x0601") return "0x0800";
+        if (version == "0x0602" || version == "0x0603") return "0x0A00";
         return version;
     }
 

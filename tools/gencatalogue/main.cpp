@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -11,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "availability.h"
 #include "catalogue.h"
 #include "clang_reader.h"
 #include "dll_choice.h"
@@ -71,6 +73,30 @@ ExportIndex readExports(const std::string& folder, std::map<std::string, std::se
     ExportIndex index;
     for (auto& [name, set] : dlls) index[name] = {set.begin(), set.end()};
     return index;
+}
+
+// The names the headers declare at each older version, parsed two at a time.
+Availability declaredByLevel(ParseSettings settings) {
+    std::map<int, std::future<std::set<std::string>>> parses;
+    std::map<int, std::set<std::string>> names;
+    for (int level : parsedLevels()) {
+        std::ostringstream version;
+        version << "0x" << std::hex << std::uppercase << std::setw(4) << std::setfill('0') << level;
+        settings.version = version.str();
+        parses[level] = std::async(std::launch::async, declaredNames, settings);
+        if (parses.size() == 2) {
+            for (auto& [l, parse] : parses) names[l] = parse.get();
+            parses.clear();
+        }
+    }
+    for (auto& [l, parse] : parses) names[l] = parse.get();
+    Availability a;
+    a.win95 = std::move(names[kWin95Level]);
+    a.winnt = std::move(names[kWinNtLevel]);
+    names.erase(kWin95Level);
+    names.erase(kWinNtLevel);
+    a.more = std::move(names);
+    return a;
 }
 
 double seconds(std::chrono::steady_clock::time_point since) {
@@ -148,11 +174,9 @@ int main(int argc, char** argv) {
         settings64.target = "x86_64-w64-mingw32";
         read64Bit(settings64, parsed.declarations);
         const double seconds64 = seconds(at64);
-        Availability availability;
-        settings.version = "0x0400";
-        availability.win95 = declaredNames(settings);
-        settings.version = "0x0501";
-        availability.winnt = declaredNames(settings);
+        const auto atLevels = std::chrono::steady_clock::now();
+        const Availability availability = declaredByLevel(settings);
+        const double secondsLevels = seconds(atLevels);
         std::vector<LayoutException> exceptions;
         if (!o.exceptions.empty()) {
             std::ifstream in(o.exceptions);
@@ -167,6 +191,8 @@ int main(int argc, char** argv) {
         report(catalogue, perDll);
         std::cout << "  64-bit structures, prototypes and constants read in " << std::fixed << std::setprecision(1)
                   << seconds64 << " s\n";
+        std::cout << "  names at " << parsedLevels().size() << " older Windows versions read in " << secondsLevels
+                  << " s\n";
         std::cout << "  generated in " << std::fixed << std::setprecision(1) << seconds(start) << " s\n";
     } catch (const std::exception& e) {
         std::cerr << "gencatalogue: " << e.what() << '\n';

@@ -28,4 +28,15 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
 // where VB6 needs a Double or the digits in a String.
 std::string checkVbConst(const std::string& line, VbDialect dialect = VbDialect::Vb6);
 
+// A usage sample (lines after a comment heading) of the function `declare`
+// declares: Dim lines of known types (or arrays of them), each name once;
+// assignments to declared variables (a String$ buffer, StrPtr and Len of a
+// declared String, UBound + 1 of an array, Len of a declared Type into its
+// own member); one call of the declared name with one declared variable (or
+// an array's first element) per parameter, of the parameter's type where it
+// is passed ByRef, its result in a variable of the result type; and If lines
+// that test that result.
+std::string checkVbSample(const std::string& sample, const std::string& declare,
+                          const std::set<std::string>& types);
+
 }  // namespace tolvane::gen

@@ -1,0 +1,154 @@
+// The generated catalogue's availability, explain and sample columns as a
+// whole: the DLL table applied to every function, the error table matching
+// catalogued functions, every VB sample structurally sound and every C#
+// sample compiling with mcs.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "availability.h"
+#include "error_report.h"
+#include "sample_code.h"
+#include "support/catalogue_rows.h"
+#include "support/read_file.h"
+#include "vb_check.h"
+
+namespace {
+
+using tolvane::test::CatalogueRow;
+namespace fs = std::filesystem;
+
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class GeneratedColumns : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(rows().empty()) << "cannot read " << TOLVANE_GENERATED_CATALOGUE; }
+    static const std::vector<CatalogueRow>& rows() {
+        static const auto all = tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE);
+        return all;
+    }
+    static const CatalogueRow* function(const std::string& name) {
+        for (const CatalogueRow& r : rows())
+            if (r.cls > 0 && r.name == name) return &r;
+        return nullptr;
+    }
+    // The VB and the C# part of a sample.
+    static std::pair<std::string, std::string> parts(const std::string& recode) {
+        const std::string separator = std::string("\r\n\r\n") + tolvane::gen::kCsSampleHeading + "\r\n";
+        const size_t at = recode.find(separator);
+        if (at == std::string::npos) return {};
+        return {recode.substr(0, at), recode.substr(at + separator.size())};
+    }
+};
+
+TEST_F(GeneratedColumns, FunctionsOfDllsAVersionNeverHadAreNotMarkedForIt) {
+    int not95 = 0;
+    for (const CatalogueRow& r : rows()) {
+        if (r.cls <= 0) continue;
+        const tolvane::gen::DllRule* rule = tolvane::gen::dllRule(r.libsclass);
+        if (!rule) continue;
+        if (!rule->win9x) {
+            EXPECT_EQ(r.win95, "No") << r.name << " of " << r.libsclass;
+            ++not95;
+        }
+        if (rule->ntSince > tolvane::gen::kWinNtLevel) {
+            EXPECT_EQ(r.winnt, "No") << r.name << " of " << r.libsclass;
+            EXPECT_TRUE(has(r.explain, "需要 ")) << r.name;
+        }
+    }
+    EXPECT_GT(not95, 237);
+}
+
+TEST_F(GeneratedColumns, ExplainStatesVersionsErrorReportsSizesAndValues) {
+    for (const CatalogueRow& r : rows()) {
+        if (r.cls == -1) {
+            EXPECT_TRUE(has(r.explain, " 字节")) << r.name;
+        } else if (r.cls == 0) {
+            EXPECT_TRUE(has(r.explain, "（十进制 ")) << r.name;
+        }
+    }
+    for (const auto& e : tolvane::gen::lastErrorTable()) {
+        const CatalogueRow* r = function(e.name);
+        ASSERT_NE(r, nullptr) << "the error table names " << e.name << ", which the catalogue lacks";
+        EXPECT_TRUE(has(r->csharp, "SetLastError = true")) << e.name;
+        EXPECT_TRUE(has(r->explain, "Err.LastDllError")) << e.name;
+        EXPECT_TRUE(has(r->recode, "Err.LastDllError") && has(r->recode, "Marshal.GetLastWin32Error()")) << e.name;
+        // A table's failing value must be one the result can hold.
+        EXPECT_TRUE(e.failure == tolvane::gen::Failure::Zero ||
+                    (e.failure == tolvane::gen::Failure::AllOnes && !has(r->csharp, "static extern bool ")))
+            << e.name;
+    }
+    struct Case {
+        const char *name, *part;
+    };
+    const Case cases[] = {
+        {"CreateFile", "ANSI 版 CreateFileA，Unicode 版 CreateFileW。失败时返回 INVALID_HANDLE_VALUE（-1），并设置最后错误"},
+        {"DwmEnableComposition", "需要 Windows Vista 或更高版本。返回值就是错误代码（HRESULT，小于 0 表示失败）"},
+        {"GetTickCount64", "需要 Windows Vista 或更高版本。"},
+        {"RegOpenKeyEx", "返回值就是错误代码（LONG，0 表示成功）"},
+        {"EnumWindows", "声明于 winuser.h，由 user32.dll 导出。"},
+    };
+    for (const Case& c : cases) {
+        const CatalogueRow* r = function(c.name);
+        ASSERT_NE(r, nullptr) << c.name;
+        EXPECT_TRUE(has(r->explain, c.part)) << r->explain;
+    }
+    EXPECT_FALSE(has(function("GetTickCount")->explain, "需要"));
+    EXPECT_FALSE(has(function("EnumWindows")->explain, "错误"));
+}
+
+TEST_F(GeneratedColumns, EveryVbSampleIsStructurallySound) {
+    std::set<std::string> types;
+    for (const CatalogueRow& r : rows())
+        if (r.cls == -1) types.insert(r.name);
+    int buffers = 0, sizes = 0, checks = 0;
+    for (const CatalogueRow& r : rows()) {
+        if (r.cls <= 0) continue;
+        const auto [vb, cs] = parts(r.recode);
+        ASSERT_TRUE(vb.starts_with(tolvane::gen::kVbSampleHeading)) << r.name << ": " << r.recode;
+        EXPECT_EQ(tolvane::gen::checkVbSample(vb, r.declare, types), "") << r.name << ":\n" << vb;
+        buffers += has(vb, "String$(");
+        sizes += has(vb, " = Len(") && has(vb, ".");
+        checks += has(vb, "\r\nIf ");
+    }
+    // The samples do what they are for in the usual numbers.
+    EXPECT_GT(buffers, 300);
+    EXPECT_GT(sizes, 100);
+    EXPECT_GT(checks, 1500);
+}
+
+// Every sample becomes a method of one class that also holds every
+// declaration, so one mcs run checks them all.
+TEST_F(GeneratedColumns, EveryCSharpSampleCompilesWithMcs) {
+    const fs::path dir = fs::temp_directory_path() / ("tolvane_samples_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::ostringstream cs, repeated, samples;
+    std::set<std::string> seen;
+    int methods = 0;
+    for (const CatalogueRow& r : rows()) {
+        (seen.insert(r.name).second ? cs : repeated) << r.csharp << "\r\n";
+        if (r.cls <= 0) continue;
+        samples << "static void Sample" << ++methods << "()\r\n{\r\n" << parts(r.recode).second << "\r\n}\r\n";
+    }
+    std::ofstream(dir / "samples.cs", std::ios::binary)
+        << "using System;\nusing System.Runtime.InteropServices;\nusing System.Text;\n"
+        << "static class NativeMethods\n{\n" << cs.str() << samples.str() << "static class Repeated\n{\n"
+        << repeated.str() << "}\n}\n";
+    EXPECT_GT(methods, 5000);
+    const std::string command = std::string(TOLVANE_MCS) + " -target:library -nowarn:169,414,649,219 -out:" +
+                                (dir / "samples.dll").string() + " " + (dir / "samples.cs").string() + " > " +
+                                (dir / "mcs.log").string() + " 2>&1";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(std::system(command.c_str()), 0) << tolvane::test::readFile(dir / "mcs.log").substr(0, 4000);
+    std::cout << "mcs compiled " << methods << " samples in "
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() << " s\n";
+    fs::remove_all(dir);
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// The explain column: only what the headers, the export tables and the
+// reviewed rule tables establish, never what a function does.
+#include <string>
+
+#include "availability.h"
+#include "c_model.h"
+#include "error_report.h"
+
+namespace tolvane::gen {
+
+struct FunctionFacts {
+    std::string header;
+    std::string dll;       // file name, "kernel32.dll"
+    std::string ansi;      // the export the row declares (the ANSI half of a pair)
+    std::string wide;      // the Unicode half, "" when the function has no pair
+    bool cdecl_ = false;
+    Support support;
+    ErrorRule error;
+    const CType* result = nullptr;
+};
+
+std::string functionExplain(const FunctionFacts& f);
+
+// "需要 Windows Vista 或更高版本。", or "" for a level the 95 and NT 4.0
+// headers already have.
+std::string versionNote(int level);
+
+// The sentence on how the function reports failure; "" when unstated.
+std::string errorNote(const ErrorRule& rule, const CType& result);
+
+// "值 0x10（十进制 16）" in the width of the constant.
+std::string constantValue(const Constant& c);
+
+// A constant's explain; `unicode` is the Unicode twin of a TCHAR constant
+// (whose value the C# form takes), nullptr otherwise.
+std::string constantExplain(const Constant& c, const Constant* unicode, const std::string& ansiName,
+                            int level);
+
+}  // namespace tolvane::gen
