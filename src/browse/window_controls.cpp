@@ -89,6 +89,17 @@ void fitFontToHeight(QLabel& label) {
     label.setFont(font);
 }
 
+// The largest font size, down to 8 pixels, at which the button's text fits
+// its width beside the indicator.
+void fitFontToWidth(QAbstractButton& button) {
+    QFont font = button.font();
+    for (int size = QFontInfo(font).pixelSize(); size >= 8; --size) {
+        font.setPixelSize(size);
+        button.setFont(font);
+        if (button.sizeHint().width() <= button.width()) break;
+    }
+}
+
 struct LabelSpec {
     const char* text;
     int left, top, width, height;
@@ -195,6 +206,7 @@ WindowControls createControls(QWidget& window, const Env& env) {
     // Enabled at start-up when the catalogue has the 64-bit VBA column.
     c.formButtons[kVba64Form] = place(new QRadioButton(QStringLiteral("VBA64"), &window), 3030, 3540, 705, 225);
     c.formButtons[kVba64Form]->setEnabled(false);
+    fitFontToWidth(*c.formButtons[kVba64Form]);
     c.formButtons[kVbForm]->setChecked(true);
     c.zoomButton = place(new QPushButton(QStringLiteral("放大"), &window), 10080, 3480, 555, 285);
     c.copyButton = place(new QPushButton(QStringLiteral("复制"), &window), 10620, 3480, 525, 285);
