@@ -26,13 +26,6 @@ const QString kNoCurrentRecord = QStringLiteral("无当前记录。");
 class RecordViewTest : public WindowTest {
 protected:
     QString onView() const { return user->shown(kIdBox); }
-    // Finds a record by its exact name and clicks its entry.
-    void open(const QString& name) {
-        user->search(name);
-        const int row = static_cast<int>(user->entries().indexOf(name));
-        ASSERT_GE(row, 0) << name.toStdString();
-        user->clickEntry(row);
-    }
     void go(int button) { user->click(user->navigationButtons[static_cast<std::size_t>(button)]); }
 };
 
@@ -71,15 +64,15 @@ TEST_F(RecordViewTest, CountsAndPositionsGoPastThe16BitRange) {
 TEST_F(RecordViewTest, EveryBoxShowsItsColumn) {
     sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (100, 'Bare')"));
     WindowUser& u = load();
-    open(QStringLiteral("GetSystemMetrics"));  // win95 holds "yes"
+    u.showByName(QStringLiteral("GetSystemMetrics"));  // win95 holds "yes"
     EXPECT_FALSE(u.win95Check->isChecked());
     EXPECT_TRUE(u.winntCheck->isChecked());
     EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("硬件与系统函数"));
-    open(QStringLiteral("RECT"));  // class -1
+    u.showByName(QStringLiteral("RECT"));  // class -1
     EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("Type类型"));
-    open(QStringLiteral("GetLastError"));  // class 2
+    u.showByName(QStringLiteral("GetLastError"));  // class 2
     EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("未分类"));
-    open(QStringLiteral("Bare"));
+    u.showByName(QStringLiteral("Bare"));
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("Bare"));
     for (int i = kDllBox; i < kIdBox; ++i) EXPECT_EQ(u.shown(i), QString()) << i;
     EXPECT_EQ(onView(), QStringLiteral("100"));
@@ -87,9 +80,9 @@ TEST_F(RecordViewTest, EveryBoxShowsItsColumn) {
     EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("未分类"));
 
     u.click(u.formButtons[kCSharpForm]);
-    open(QStringLiteral("LZOpenFile"));  // no C# form
+    u.showByName(QStringLiteral("LZOpenFile"));  // no C# form
     EXPECT_EQ(u.shown(kDeclarationBox), QString());
-    open(QStringLiteral("Sleep"));
+    u.showByName(QStringLiteral("Sleep"));
     EXPECT_TRUE(u.shown(kDeclarationBox).startsWith(QStringLiteral("[DllImport")));
 }
 
