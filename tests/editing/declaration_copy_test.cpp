@@ -30,7 +30,6 @@ TEST(CopiedTextTest, PrefixesTheDeclarationBoxByFormAndEndsEveryTextWithOneMoreB
         // The 64-bit VBA form is made private as VB is, whatever it holds.
         {"Declare PtrSafe Function A Lib \"a\" () As LongPtr", 3, VBA64,
          "Private Declare PtrSafe Function A Lib \"a\" () As LongPtr\r\n"},
-        {"", 3, VBA64, "Private \r\n"},
         {"x\r\nstatic extern int A();", 3, VBA64, "Private x\r\nstatic extern int A();\r\n"},
         // Other boxes are copied as they stand.
         {"line\r\n", 0, VB, nullptr},
