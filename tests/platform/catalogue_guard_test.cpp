@@ -33,6 +33,8 @@ tolvane::Error errorOf(const std::function<void()>& call) {
 
 // A file opens only when winfun is a table with ID and name, in any case,
 // and no virtual table is declared; otherwise 3343 names the file and fault.
+// (A view, a missing name column and a virtual table beside winfun are
+// refused through the window in hostile_catalogue_test.)
 TEST(CatalogueSchemaTest, FilesThatHoldNoCatalogueAreRefusedNamingTheFault) {
     tolvane::test::CatalogueDir dir;
     const struct {
@@ -40,12 +42,8 @@ TEST(CatalogueSchemaTest, FilesThatHoldNoCatalogueAreRefusedNamingTheFault) {
         QString sql;
         const char* fault;  // nullptr: opens
     } cases[] = {
-        {"view.mdb", "CREATE TABLE t (ID INTEGER PRIMARY KEY, name TEXT); CREATE VIEW winfun AS SELECT * FROM t;",
-         "视图"},
-        {"noname.mdb", "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, title TEXT);", "缺少 name"},
         {"none.mdb", "CREATE TABLE other (ID INTEGER PRIMARY KEY, name TEXT);", "没有 winfun"},
         {"ftswinfun.mdb", "CREATE VIRTUAL TABLE winfun USING fts3(ID, name);", "虚拟表"},
-        {"ftsview.mdb", kTable + "CREATE VIRTUAL TABLE f USING fts3(x); CREATE VIEW v AS SELECT * FROM f;", "虚拟表"},
         // a schema entry rewritten by hand, with a comment inside the keywords
         {"hidden.mdb",
          kTable + "CREATE VIRTUAL TABLE r USING rtree(id, a, b); PRAGMA writable_schema=ON;"

@@ -31,6 +31,16 @@ TEST(JetPatternTest, WildcardsListsAndCase) {
         // letters ignore case also outside ASCII; SQL's own wildcards are literal
         {"b", "[A-C]", true}, {"ПРИВЕТ", "*привет*", true}, {"E", "é", false}, {"1000", "100%", false},
         {"axb", "a_b", false},
+        // A letter is in a list when either of its case forms is; range ends are
+        // taken as written, so ranges whose ends differ in case keep their letters.
+        // Z..a holds Z [ \ ] ^ _ ` a: so z and A too, but no other letter
+        {"Z", "[Z-a]", true}, {"z", "[Z-a]", true}, {"A", "[Z-a]", true}, {"_", "[Z-a]", true},
+        {"b", "[Z-a]", false}, {"Y", "[Z-a]", false}, {"b", "[!Z-a]", true}, {"a", "[!Z-a]", false},
+        // outside ASCII, across the end of the byte bitmap (U+00FF..U+0100)
+        {"Ÿ", "[ÿ-Ā]", true}, {"ā", "[ÿ-Ā]", true}, {"Ă", "[ÿ-Ā]", false},
+        {"Ω", "[α-ω]", true}, {"K", "[j-l]", true}, {"k", "[K]", true},
+        // overlapping and unordered items join up without swallowing gaps
+        {"g", "[m-pa-fe-h]", true}, {"n", "[m-pa-fe-h]", true}, {"i", "[m-pa-fe-h]", false}, {"q", "[m-pa-fe-h]", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(JetPattern::compile(std::string_view(c.pattern)).matches(c.text), c.matches)
@@ -49,27 +59,8 @@ TEST(JetPatternTest, UnclosedListOrDescendingRangeIsAnErrorAndManyStarsStayLinea
     EXPECT_TRUE(JetPattern::compile(stars + "*b").matches(text + "b"));
 }
 
-// A letter is in a list when either of its case forms is; range ends are
-// taken as written, so ranges whose ends differ in case keep their letters.
-TEST(JetPatternTest, ListsMatchEitherCaseFormOfALetter) {
-    const struct {
-        const char *text, *pattern;
-        bool matches;
-    } cases[] = {
-        // Z..a holds Z [ \ ] ^ _ ` a: so z and A too, but no other letter
-        {"Z", "[Z-a]", true}, {"z", "[Z-a]", true}, {"A", "[Z-a]", true}, {"_", "[Z-a]", true},
-        {"b", "[Z-a]", false}, {"Y", "[Z-a]", false}, {"b", "[!Z-a]", true}, {"a", "[!Z-a]", false},
-        // outside ASCII, across the end of the byte bitmap (U+00FF..U+0100)
-        {"Ÿ", "[ÿ-Ā]", true}, {"ā", "[ÿ-Ā]", true}, {"Ă", "[ÿ-Ā]", false},
-        {"Ω", "[α-ω]", true}, {"K", "[j-l]", true}, {"k", "[K]", true},
-        // overlapping and unordered items join up without swallowing gaps
-        {"g", "[m-pa-fe-h]", true}, {"n", "[m-pa-fe-h]", true}, {"i", "[m-pa-fe-h]", false}, {"q", "[m-pa-fe-h]", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(JetPattern::compile(std::string_view(c.pattern)).matches(c.text), c.matches)
-            << '"' << c.text << "\" LIKE \"" << c.pattern << '"';
-
-    // A list of ten thousand characters is one set: the last of them is found.
+// A list of ten thousand characters is one set: the last of them is found.
+TEST(JetPatternTest, LongListsAreOneSet) {
     QString list = QStringLiteral("*[");
     for (int i = 0; i < 10000; ++i) list += QChar(0x4E00 + i);
     const auto longList = JetPattern::compile(QStringView(list + QStringLiteral("]*")));
