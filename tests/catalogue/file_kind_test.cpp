@@ -7,11 +7,11 @@
 namespace tolvane {
 namespace {
 
-// Only the signature at its place makes an Access file.
+// Only the signature at its place makes an Access file (both signatures at
+// their place are recognised in open_catalogue_test).
 TEST(FileKindTest, AccessSignatureAtItsPlace) {
     test::CatalogueDir dir;
     const QByteArray lead(4, '\x01');
-    EXPECT_TRUE(isAccessDatabase(dir.writeFile("jet.mdb", lead + "Standard Jet DB" + QByteArray(1, '\0'))));
     EXPECT_TRUE(isAccessDatabase(dir.writeFile("ace.accdb", lead + "Standard ACE DB")));
     EXPECT_FALSE(isAccessDatabase(dir.writeFile("cut.mdb", lead + "Standard Jet D")));
     EXPECT_FALSE(isAccessDatabase(dir.writeFile("early.mdb", "Standard Jet DB")));
