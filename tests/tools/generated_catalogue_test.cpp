@@ -127,9 +127,10 @@ TEST_F(GeneratedCatalogue, GeneratorReproducesItsOutput) {
     const fs::path again = fs::temp_directory_path() / ("tolvane_winapi_" + std::to_string(::getpid()) + ".sql");
     const fs::path layouts = again.string() + ".layouts";
     const std::string command = std::string(TOLVANE_GENCATALOGUE) + " --include " + TOLVANE_MINGW_INCLUDE +
-                                " --libs " + TOLVANE_MINGW_LIBS + " --resource-dir " +
+                                " --libs " + TOLVANE_MINGW_LIBS + " --libs32 " + TOLVANE_MINGW_LIBS32 + " --resource-dir " +
                                 TOLVANE_CLANG_RESOURCE_DIR + " --out " + again.string() + " --layouts " +
-                                layouts.string() + " --exceptions " + TOLVANE_LAYOUT_EXCEPTIONS + " > /dev/null";
+                                layouts.string() + " --exceptions " + TOLVANE_LAYOUT_EXCEPTIONS +
+                                " --hand-records " + TOLVANE_HAND_RECORDS + " > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     using tolvane::test::readFile;
     const std::string first = readFile(TOLVANE_GENERATED_SQL), firstLayouts = readFile(TOLVANE_GENERATED_LAYOUTS);

@@ -7,7 +7,9 @@
 #include "categories.h"
 #include "cs_map.h"
 #include "dll_choice.h"
+#include "extra_records.h"
 #include "layout.h"
+#include "param_names.h"
 #include "text.h"
 #include "type_names.h"
 #include "vb_map.h"
@@ -60,6 +62,11 @@ std::string unicodeTwin(const Constant& c) {
     return {};
 }
 
+// A constant's value as the explanation shows it: a string in quotes.
+std::string shownValue(const Constant& c) {
+    return c.isString ? "\"" + c.text + "\"" : std::to_string(c.value);
+}
+
 std::vector<CTypePtr> paramTypes(const Function& f) {
     std::vector<CTypePtr> out;
     for (const Param& p : f.params) out.push_back(p.type);
@@ -75,8 +82,8 @@ std::vector<CTypePtr> memberTypes(const Record& r) {
 class Builder {
 public:
     Builder(const Declarations& d, const ExportIndex& e, const Availability& a,
-            const std::vector<LayoutException>& x)
-        : decls_(d), exports_(e), availability_(a), exceptions_(x) {}
+            const std::vector<LayoutException>& x, const ExportDetails& details)
+        : decls_(d), exports_(e), availability_(a), exceptions_(x), details_(details) {}
 
     Catalogue run() {
         for (const auto& [name, dlls] : exports_)
@@ -108,19 +115,23 @@ private:
             if (r->name.empty() || r->name[0] == '_' || r->name.ends_with("Vtbl") ||
                 r->fields.empty())
                 continue;
-            byName.emplace(r->name, r.get());
+            if (isInterfaceStub(*r)) ++out_.skipped.interfaceStubs;
+            else if (isHandleDummy(*r)) ++out_.skipped.handleDummies;
+            else byName.emplace(r->name, r.get());
         }
         std::set<std::string> all;
         for (const auto& [name, r] : byName) all.insert(name);
         std::map<std::string, std::string> wideOf;  // ANSI C name -> Unicode C name
+        std::map<std::string, std::string> typeName;  // C name or pair's generic -> catalogue name
         for (const auto& [name, r] : byName) {
             const std::string generic = pairGeneric(name, all);
             if (generic.empty()) {
-                if (!names_.contains(name)) names_.add(name, name);
+                if (!names_.contains(name)) names_.add(name, typeName[name] = documentedTypeName(name, all));
                 continue;
             }
-            names_.add(name, generic, Half::Ansi);
-            names_.add(generic + "W", generic, Half::Unicode);
+            typeName[generic] = documentedTypeName(generic, all);
+            names_.add(name, typeName[generic], Half::Ansi);
+            names_.add(generic + "W", typeName[generic], Half::Unicode);
             wideOf[name] = generic + "W";
         }
         for (const auto& [name, r] : byName) {
@@ -129,7 +140,7 @@ private:
             if (!pair && name.back() == 'W' && wideOf.count(name.substr(0, name.size() - 1) + "A"))
                 continue;  // the Unicode half of a pair
             Row row;
-            row.name = pair ? wide->second.substr(0, name.size() - 1) : name;
+            row.name = typeName[pair ? wide->second.substr(0, name.size() - 1) : name];
             row.cls = -1;
             setAvailability(row, name, pair ? wide->second : std::string());
             // VB6 calls the ANSI exports; CharSet.Auto is Unicode wherever .NET
@@ -168,8 +179,22 @@ private:
 
     void addFunctions() {
         std::map<std::string, const Function*> byName;
-        for (const Function& f : decls_.functions) {
+        classic_ = classicPsapiNames(decls_.functions, exports_);
+        std::vector<const Function*> functions;
+        for (const Function& f : decls_.functions) functions.push_back(&f);
+        for (const Function& f : classic_) functions.push_back(&f);
+        for (const Function* declared : functions) {
+            const Function& f = *declared;
             if (implementedByCaller(f.name)) continue;
+            if (isMarshallingHelper(f.name)) {
+                ++out_.skipped.marshallingHelpers;
+                continue;
+            }
+            if (!f.dll.empty()) {  // placed by hand or by the psapi rule
+                checkPlacement(f, details_.anyKind);
+                byName.emplace(f.name, &f);
+                continue;
+            }
             if (exportersOf(f.name).empty()) {
                 ++out_.skipped.notExported;
                 continue;
@@ -179,7 +204,8 @@ private:
         // How many functions of each header every DLL exports.
         std::map<std::string, std::map<std::string, int>> headerCounts;
         for (const auto& [name, f] : byName)
-            for (const std::string& dll : exportersOf(name)) ++headerCounts[f->header][dll];
+            if (f->dll.empty())
+                for (const std::string& dll : exportersOf(name)) ++headerCounts[f->header][dll];
 
         std::set<std::string> all;
         for (const auto& [name, f] : byName) all.insert(name);
@@ -193,13 +219,16 @@ private:
         }
     }
 
-    void addFunction(const std::string& name, const Function& f, const Function* wide,
+    void addFunction(const std::string& name, const Function& declared, const Function* wideDeclared,
                      const std::map<std::string, int>& counts) {
-        if (f.variadic) {
+        if (declared.variadic) {
             ++out_.skipped.variadic;
             return;
         }
-        const std::string dll = chooseDll(exportersOf(f.name), counts, sizes_);
+        const Function f = withParameterNames(declared, names_);
+        const Function wideNamed = wideDeclared ? withParameterNames(*wideDeclared, names_) : Function();
+        const Function* wide = wideDeclared ? &wideNamed : nullptr;
+        const std::string dll = f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
         if (dll.empty()) {
             ++out_.skipped.excludedOnly;
             return;
@@ -209,14 +238,14 @@ private:
         row.libsclass = libsclass(dll);
         row.cls = categoryOf(name, f.header, dll);
         setAvailability(row, f.name, wide ? wide->name : std::string());
-        row.declare = vbDeclare(name, f.name, row.libsclass, f, names_);
+        row.declare = vbDeclare(name, vbExportOf(f), row.libsclass, f, names_);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
         // CharSet.Auto binds the W export wherever .NET runs on Windows.
         const StringSides sides = stringSides(ansi, wide ? &unicode : nullptr);
         const Function& csSource = wide && sides.charSet == CharSet::Auto ? *wide : f;
-        row.csharp = csDeclare({name, dll, setsLastError(f)}, csSource, names_, sides);
+        row.csharp = csForm({name, dll, setsLastError(f), ""}, f, csSource, wide != nullptr, names_, sides);
         if (row.declare.empty() || row.csharp.empty()) {
             ++out_.skipped.inexpressible;
             return;
@@ -226,8 +255,10 @@ private:
             row.explain += "ANSI 版 " + f.name + "，Unicode 版 " + wide->name + "。";
             row.othername = f.name + " " + wide->name;
         }
-        row.exports = {f.name};
+        row.exports = {f.exportName.empty() ? f.name : f.exportName};
         if (wide) row.exports.push_back(wide->name);
+        row.explain += placementNote(f, wide, dll, row.exports, details_.onlyOn);
+        if (const std::string others = handOtherNames(f, wide); !others.empty()) row.othername = others;
         if (f.cdecl_) row.explain += "调用约定 cdecl（VB6 的 Declare 只能调用 stdcall 函数）。";
         std::vector<std::string> lines;
         for (size_t i = 0; i < f.params.size(); ++i) {
@@ -258,7 +289,7 @@ private:
             row.cls = 0;
             setAvailability(row, c->name);
             row.declare = vbConst(*c);
-            row.explain = "常数，定义于 " + c->header + "，值 " + std::to_string(c->value) + "。";
+            row.explain = "常数，定义于 " + c->header + "，值 " + shownValue(*c) + "。";
             auto wide = byName.find(unicodeTwin(*c));
             if (wide != byName.end()) {
                 Constant unicode = *wide->second;
@@ -266,8 +297,8 @@ private:
                 row.csharp = csConst(unicode);
                 const std::string ansi = wide->first.substr(0, wide->first.size() - 1) + "A";
                 row.explain = "常数（随字符集而变），定义于 " + c->header + "：VB 取 ANSI 版 " + ansi +
-                              " 的值 " + std::to_string(c->value) + "，C# 取 Unicode 版 " + wide->first +
-                              " 的值 " + std::to_string(unicode.value) + "。";
+                              " 的值 " + shownValue(*c) + "，C# 取 Unicode 版 " + wide->first +
+                              " 的值 " + shownValue(unicode) + "。";
             } else {
                 row.csharp = csConst(*c);
             }
@@ -280,6 +311,8 @@ private:
     const ExportIndex& exports_;
     const Availability& availability_;
     const std::vector<LayoutException>& exceptions_;
+    const ExportDetails& details_;
+    std::vector<Function> classic_;  // psapi.dll's classic names
     TypeNames names_;
     std::map<std::string, int> sizes_;  // functions each DLL exports
     Catalogue out_;
@@ -289,8 +322,9 @@ private:
 
 Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
                          const Availability& availability,
-                         const std::vector<LayoutException>& exceptions) {
-    return Builder(d, exports, availability, exceptions).run();
+                         const std::vector<LayoutException>& exceptions,
+                         const ExportDetails& details) {
+    return Builder(d, exports, availability, exceptions, details).run();
 }
 
 }  // namespace tolvane::gen

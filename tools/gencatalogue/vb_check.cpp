@@ -96,7 +96,7 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
 
 std::string checkVbConst(const std::string& line) {
     static const std::regex kConst(
-        R"re(^Const [A-Za-z][A-Za-z0-9_]*( = (-?[0-9]+|&H[0-9A-F]{1,8}&)| As Double = -?[0-9]+  ' .+| As String = "-?[0-9]+"  ' .+)$)re");
+        R"re(^Const [A-Za-z][A-Za-z0-9_]*( = (-?[0-9]+|&H[0-9A-F]{1,8}&|"([ !#-~]|"")*")| As Double = -?[0-9]+  ' .+| As String = "-?[0-9]+"  ' .+)$)re");
     return std::regex_match(line, kConst) ? std::string() : "malformed Const: " + line;
 }
 

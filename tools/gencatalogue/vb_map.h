@@ -41,7 +41,7 @@ std::string vbDeclare(const std::string& name, const std::string& exportName,
                       const std::string& lib, const Function& f, const TypeNames& names);
 
 // "Const NAME = value": hexadecimal as &H...& (a Long), decimal otherwise;
-// values beyond 32 bits in decimal.
+// values beyond 32 bits in decimal; a string in quotes, quotes doubled.
 std::string vbConst(const Constant& c);
 
 }  // namespace tolvane::gen
