@@ -49,6 +49,7 @@ struct Record {
     int pack = 0;  // explicit packing below natural alignment, 0 otherwise
     std::vector<Field> fields;
     std::string header;
+    std::string sameAs;  // hand-made records: the structure it equals under another name
 };
 
 struct Param {

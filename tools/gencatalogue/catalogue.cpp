@@ -166,6 +166,7 @@ private:
                 row.othername = name + " " + wide->second;
                 row.explain += "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
             }
+            if (!r->sameAs.empty()) row.explain += "与 " + r->sameAs + " 相同（VB 程序惯用的名字）。";
             row.explain += exceptionNote(exceptions_, row.name);
             row.other = name;
             out_.rows.push_back(std::move(row));

@@ -121,7 +121,11 @@ private:
         r->size = static_cast<int>(std::max(0LL, clang_Type_getSizeOf(type)));
         const int align = static_cast<int>(std::max(0LL, clang_Type_getAlignOf(type)));
         r->header = headers_.of(def);
-        if (r->header.empty()) r->header = annotationFields(handAnnotation(def))["header"];
+        if (r->header.empty()) {
+            auto hand = annotationFields(handAnnotation(def));
+            r->header = hand["header"];
+            r->sameAs = hand["same"];
+        }
         int natural = 1;
         for (CXCursor c : children(def)) {
             Field f;

@@ -109,6 +109,9 @@ std::string placementNote(const Function& f, const Function* wide, const std::st
                "，在 32 位进程中调用 " + stand + "（按 IntPtr.Size 选择）；VB6 是 32 位程序，其声明调用 " +
                f.export32 + "。";
     }
+    std::string alias;
+    if (!f.exportName.empty() && f.exportName != f.name)
+        alias = "头文件中 " + f.name + " 只是宏；此记录调用 " + dll + " 的导出 " + f.exportName + "。";
     std::set<std::string> targets;
     if (!f.unlistedOn.empty()) {
         targets.insert(f.unlistedOn);
@@ -118,8 +121,8 @@ std::string placementNote(const Function& f, const Function* wide, const std::st
             targets.insert(it == onlyOn.end() ? std::string() : it->second);
         }
     }
-    if (targets.size() != 1 || targets.begin()->empty()) return {};
-    return "只有 " + *targets.begin() + "的 " + dll + " 导出此函数。";
+    if (targets.size() != 1 || targets.begin()->empty()) return alias;
+    return alias + "只有 " + *targets.begin() + "的 " + dll + " 导出此函数。";
 }
 
 std::string handOtherNames(const Function& f, const Function* wide) {

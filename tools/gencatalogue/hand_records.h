@@ -11,7 +11,8 @@
  *              form in 32-bit processes, use it),
  *   only=32    exported by the 32-bit DLL alone, an export that the import
  *              libraries do not list (mingw-w64 implements it in the
- *              library itself); the platform documentation names the DLL.
+ *              library itself); the platform documentation names the DLL,
+ *   same=S     (structures) the structure this one equals under another name.
  * The generator fails when a DLL does not export the name given.
  * Review every change against the platform documentation. */
 #define TOLVANE_RECORD(text) __attribute__((annotate("tolvane: " text)))
@@ -78,7 +79,7 @@ ULONG_PTR WINAPI SetClassLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
     TOLVANE_RECORD("header=winuser.h dll=user32.dll export32=SetClassLongW");
 
 /* The name VB programs give POINT. */
-typedef struct TOLVANE_RECORD("header=windef.h") POINTAPI {
+typedef struct TOLVANE_RECORD("header=windef.h same=POINT") POINTAPI {
     LONG x;
     LONG y;
 } POINTAPI;
