@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libsqlcipher-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-noto-cjk xvfb xauth
-  mingw-w64-x86-64-dev libclang-14-dev mono-mcs mono-runtime
+  mingw-w64-x86-64-dev mingw-w64-i686-dev libclang-14-dev mono-mcs mono-runtime
 )
 missing=()
 for p in "${packages[@]}"; do

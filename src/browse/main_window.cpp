@@ -1,6 +1,7 @@
 #include "browse/main_window.h"
 
 #include "browse/add_items.h"
+#include "browse/dll_list.h"
 #include "browse/record_view.h"
 #include "browse/result_list_view.h"
 #include "browse/searches.h"
@@ -118,7 +119,8 @@ void MainWindow::start() {
         const WindowControls& c = controls_;
         addItems(kCategoryList, c.categoryFilter, QStringLiteral("~"), kAllCategoriesPosition);
         addItems(kCategoryList, c.categoryBox, QStringLiteral("~"), kAllCategoriesPosition);
-        addItems(kDllList, c.dllFilter, QStringLiteral("~"), kAllLibrariesPosition);
+        addItems(dllFilterEntries(kDllList, catalogueDllSpellings(*catalogue_)), c.dllFilter,
+                 QStringLiteral("~"), kAllLibrariesPosition);
         addItems(kPatternPresets, c.patternBox, QStringLiteral("~"), 0);
     }
     searches_->markStarted();

@@ -47,7 +47,7 @@ TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     const Row &type = c.rows[0], &pick = c.rows[1], &show = c.rows[2];
     EXPECT_EQ(type.name + ' ' + pick.name + ' ' + show.name, "OFN Pick ShowWindow");
     EXPECT_EQ(pick.othername, "PickA PickW");
-    EXPECT_EQ(pick.declare, R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef p1 As OFN) As Long)");
+    EXPECT_EQ(pick.declare, R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef lpOFN As OFN) As Long)");
     EXPECT_NE(pick.csharp.find("CharSet = CharSet.Auto"), std::string::npos);
     EXPECT_EQ(pick.win95 + pick.winnt, "YesYes");
     EXPECT_EQ(type.othername, "OFNA OFNW");

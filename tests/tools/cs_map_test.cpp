@@ -55,7 +55,7 @@ TEST(CsMap, DeclarationsAndLastErrorRule) {
     Function f = declaration("lstrcpyA", LPSTR(), {{"lpString1", LPSTR()}, {"lpString2", LPCSTR()}});
     f.cdecl_ = true;
     EXPECT_TRUE(tolvane::gen::setsLastError(f));
-    EXPECT_EQ(tolvane::gen::csDeclare({"lstrcpy", "kernel32.dll", true}, f, {},
+    EXPECT_EQ(tolvane::gen::csDeclare({"lstrcpy", "kernel32.dll", true, ""}, f, {},
                                       tolvane::gen::stringSides({LPSTR(), LPCSTR()}, nullptr)),
               "[DllImport(\"kernel32.dll\", CharSet = CharSet.Ansi, SetLastError = true, "
               "CallingConvention = CallingConvention.Cdecl)]\r\n"
@@ -64,7 +64,7 @@ TEST(CsMap, DeclarationsAndLastErrorRule) {
     EXPECT_FALSE(tolvane::gen::setsLastError(f));
     // A structure neither side has a Type for cannot be passed by value.
     f.params = {{"b", record("BLOB", {field("cbSize", DWORD())})}};
-    EXPECT_EQ(tolvane::gen::csDeclare({"F", "x.dll", false}, f, {}, {}), "");
+    EXPECT_EQ(tolvane::gen::csDeclare({"F", "x.dll", false, ""}, f, {}, {}), "");
 }
 
 TEST(CsMap, SequentialStructs) {

@@ -83,7 +83,13 @@ std::string vbProblem(const CatalogueRow& r, const std::string& text, const std:
     // A pair is declared on its ANSI export, named first in othername;
     // VB names cannot start with "_" (_lopen is declared as lopen)
     // nor be keywords (select is declared as select_).
-    const std::string exportName = r.othername.empty() ? r.name : r.othername.substr(0, r.othername.find(' '));
+    // A record whose exports differ between the targets (GetWindowLongPtr)
+    // names the 32-bit pair, then the 64-bit pair; 64-bit VBA calls the latter.
+    std::vector<std::string> exports;
+    std::istringstream words(r.othername);
+    for (std::string w; words >> w;) exports.push_back(w);
+    const size_t called = dialect == tolvane::gen::VbDialect::Vba64 && exports.size() == 4 ? 2 : 0;
+    const std::string exportName = exports.empty() ? r.name : exports[called];
     const std::string problem = tolvane::gen::checkVbDeclare(text, exportName, types, dialect);
     if (!problem.empty()) return problem;
     std::string afterKeyword = text.substr(8);  // after "Declare ", then "PtrSafe " and "Function "|"Sub "
@@ -134,9 +140,10 @@ TEST_F(GeneratedCatalogue, GeneratorReproducesItsOutput) {
     const fs::path again = fs::temp_directory_path() / ("tolvane_winapi_" + std::to_string(::getpid()) + ".sql");
     const fs::path layouts = again.string() + ".layouts";
     const std::string command = std::string(TOLVANE_GENCATALOGUE) + " --include " + TOLVANE_MINGW_INCLUDE +
-                                " --libs " + TOLVANE_MINGW_LIBS + " --resource-dir " +
+                                " --libs " + TOLVANE_MINGW_LIBS + " --libs32 " + TOLVANE_MINGW_LIBS32 + " --resource-dir " +
                                 TOLVANE_CLANG_RESOURCE_DIR + " --out " + again.string() + " --layouts " +
-                                layouts.string() + " --exceptions " + TOLVANE_LAYOUT_EXCEPTIONS + " > /dev/null";
+                                layouts.string() + " --exceptions " + TOLVANE_LAYOUT_EXCEPTIONS +
+                                " --hand-records " + TOLVANE_HAND_RECORDS + " > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     using tolvane::test::readFile;
     const std::string first = readFile(TOLVANE_GENERATED_SQL), firstLayouts = readFile(TOLVANE_GENERATED_LAYOUTS);

@@ -74,10 +74,10 @@ std::string archive(const std::vector<std::string>& members) {
     return out;
 }
 
-std::string thunk(const std::string& name, bool code) {
+std::string thunk(const std::string& name, bool code, const std::string& head = "_head_lib64_libfoo_a") {
     std::vector<Section> sections = {{".text", code ? std::string("\xff\x25\0\0\0\0", 6) : ""},
                                      {".idata$6", std::string("\0\0", 2) + name + '\0'}};
-    std::vector<Symbol> symbols = {{"__imp_" + name, 2}, {"_head_lib64_libfoo_a", 0}};
+    std::vector<Symbol> symbols = {{"__imp_" + name, 2}, {head, 0}};
     if (code) symbols.push_back({name, 1});
     return coff(sections, symbols);
 }
@@ -99,6 +99,14 @@ TEST(ImportLibrary, DlltoolMembersAndShortImportRecords) {
                   shortImport("ByOrdinal", "BAR.DLL", 0, 0),  // imported by ordinal: no name
               }))),
               (std::vector<std::string>{"Beep kernel32.dll code", "Data bar.dll data"}));
+}
+
+// 32-bit objects put one more underscore before every C symbol; the export
+// name in .idata$6 stays undecorated.
+TEST(ImportLibrary, ThirtyTwoBitMembersLinkHeadAndTail) {
+    const std::string tail = coff({{".idata$7", std::string("FOO.dll\0", 8)}}, {{"__libfoo_a_iname", 1}});
+    EXPECT_EQ(described(readImportLibrary(archive({thunk("GetThing", true, "__head_libfoo_a"), tail}))),
+              (std::vector<std::string>{"GetThing foo.dll code"}));
 }
 
 TEST(ImportLibrary, DamagedInputYieldsWhatCanBeRead) {

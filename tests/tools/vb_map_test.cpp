@@ -1,4 +1,6 @@
 #include "vb_map.h"
+#include "cs_map.h"
+#include "vb_check.h"
 #include "vb_type.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +78,18 @@ TEST(VbMap, ConstantsKeepTheirBitPatternAsLong) {
         {constant("X", -1, true, 8, true), "Const X As String = \"18446744073709551615\"  ' 64 位整数，VB6 无此类型：用 CDec(X) 取精确值"},
     };
     for (const auto& [constant, vb] : cases) EXPECT_EQ(tolvane::gen::vbConst(constant), vb) << vb;
+}
+
+// Strings as each language writes a literal: VB doubles the quote, C#
+// escapes it and the backslash; the VB check takes what the map writes.
+TEST(VbMap, StringConstantsInBothLanguages) {
+    Constant c = constant("ALERTER_MAILSLOT", 0, false);
+    c.isString = true;
+    c.text = R"(\\.\MAILSLOT\"Alerter")";
+    EXPECT_EQ(tolvane::gen::vbConst(c), R"(Const ALERTER_MAILSLOT = "\\.\MAILSLOT\""Alerter""")");
+    EXPECT_EQ(tolvane::gen::csConst(c), R"(const string ALERTER_MAILSLOT = "\\\\.\\MAILSLOT\\\"Alerter\"";)");
+    EXPECT_EQ(tolvane::gen::checkVbConst(tolvane::gen::vbConst(c)), "");
+    EXPECT_NE(tolvane::gen::checkVbConst("Const X = \"a\"b\""), "");
 }
 
 }  // namespace

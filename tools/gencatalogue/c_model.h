@@ -49,6 +49,7 @@ struct Record {
     int pack = 0;  // explicit packing below natural alignment, 0 otherwise
     std::vector<Field> fields;
     std::string header;
+    std::string sameAs;  // hand-made records: the structure it equals under another name
 };
 
 struct Param {
@@ -63,6 +64,12 @@ struct Function {
     bool cdecl_ = false;
     bool variadic = false;
     std::string header;
+    // Set for hand-made records only (hand_records.h): the DLL the record
+    // is catalogued under, the export it calls when that differs from the
+    // name, and the export a 32-bit process calls instead; the target ("32
+    // 位") whose DLL alone exports it when the import libraries do not list
+    // the export.
+    std::string dll, exportName, export32, unlistedOn;
 };
 
 struct Constant {
@@ -74,6 +81,8 @@ struct Constant {
     bool hex = false;  // the definition writes its number in hexadecimal
     std::string header;
     std::string body;  // the definition's text after the name
+    bool isString = false;  // a string constant: `text` holds it, not `value`
+    std::string text;
 };
 
 }  // namespace tolvane::gen

@@ -1,6 +1,7 @@
 #include "c_types.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <set>
 #include <cctype>
@@ -72,6 +73,13 @@ bool pointsToPointerSized(const CType& t) {
 bool isBinaryBuffer(const Param& p) {
     return stringKind(*p.type) == CharKind::Narrow &&
            (p.name == "buf" || p.name == "optval" || p.name == "pcOut");
+}
+
+bool isReservedPointer(const Param& p) {
+    const bool pointer = p.type->kind == Kind::Pointer || p.type->kind == Kind::Array;
+    std::string name = p.name;
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return pointer && !isCallback(*p.type) && name.find("reserved") != std::string::npos;
 }
 
 bool isBstr(const CType& t) { return t.kind == Kind::Pointer && t.hasName("BSTR"); }

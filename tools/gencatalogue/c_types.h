@@ -25,6 +25,10 @@ bool pointsToPointerSized(const CType& t);
 // A char pointer parameter that carries bytes, not text: socket buffers and
 // options (buf, optval) and the one-byte results of VarI1From* (pcOut).
 bool isBinaryBuffer(const Param& p);
+// A pointer parameter the documentation reserves (its name contains
+// "Reserved" in any case, RegQueryValueEx's lpReserved): callers must pass 0, so it is
+// passed by value as a number.
+bool isReservedPointer(const Param& p);
 // BSTR: a length-prefixed string that SysAllocString made and SysFreeString frees.
 bool isBstr(const CType& t);
 // A structure a function must get as the caller's own pointer: one the

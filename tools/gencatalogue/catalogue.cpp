@@ -10,7 +10,9 @@
 #include "dll_choice.h"
 #include "error_report.h"
 #include "explain_text.h"
+#include "extra_records.h"
 #include "layout.h"
+#include "param_names.h"
 #include "sample_code.h"
 #include "text.h"
 #include "type_names.h"
@@ -79,8 +81,8 @@ std::vector<CTypePtr> memberTypes(const Record& r) {
 class Builder {
 public:
     Builder(const Declarations& d, const ExportIndex& e, const Availability& a,
-            const std::vector<LayoutException>& x)
-        : decls_(d), exports_(e), availability_(a), exceptions_(x) {}
+            const std::vector<LayoutException>& x, const ExportDetails& details)
+        : decls_(d), exports_(e), availability_(a), exceptions_(x), details_(details) {}
 
     Catalogue run() {
         for (const auto& [name, dlls] : exports_)
@@ -112,19 +114,23 @@ private:
             if (r->name.empty() || r->name[0] == '_' || r->name.ends_with("Vtbl") ||
                 r->fields.empty())
                 continue;
-            byName.emplace(r->name, r.get());
+            if (isInterfaceStub(*r)) ++out_.skipped.interfaceStubs;
+            else if (isHandleDummy(*r)) ++out_.skipped.handleDummies;
+            else byName.emplace(r->name, r.get());
         }
         std::set<std::string> all;
         for (const auto& [name, r] : byName) all.insert(name);
         std::map<std::string, std::string> wideOf;  // ANSI C name -> Unicode C name
+        std::map<std::string, std::string> typeName;  // C name or pair's generic -> catalogue name
         for (const auto& [name, r] : byName) {
             const std::string generic = pairGeneric(name, all);
             if (generic.empty()) {
-                if (!names_.contains(name)) names_.add(name, name);
+                if (!names_.contains(name)) names_.add(name, typeName[name] = documentedTypeName(name, all));
                 continue;
             }
-            names_.add(name, generic, Half::Ansi);
-            names_.add(generic + "W", generic, Half::Unicode);
+            typeName[generic] = documentedTypeName(generic, all);
+            names_.add(name, typeName[generic], Half::Ansi);
+            names_.add(generic + "W", typeName[generic], Half::Unicode);
             wideOf[name] = generic + "W";
         }
         for (const auto& [name, r] : byName) {
@@ -133,7 +139,7 @@ private:
             if (!pair && name.back() == 'W' && wideOf.count(name.substr(0, name.size() - 1) + "A"))
                 continue;  // the Unicode half of a pair
             Row row;
-            row.name = pair ? wide->second.substr(0, name.size() - 1) : name;
+            row.name = typeName[pair ? wide->second.substr(0, name.size() - 1) : name];
             row.cls = -1;
             setAvailability(row, name, pair ? wide->second : std::string());
             // VB6 calls the ANSI exports; CharSet.Auto is Unicode wherever .NET
@@ -160,6 +166,7 @@ private:
                 row.explain += "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
             }
             row.explain += versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
+            if (!r->sameAs.empty()) row.explain += "与 " + r->sameAs + " 相同（VB 程序惯用的名字）。";
             row.explain += exceptionNote(exceptions_, row.name);
             addVba64Type(row, *r);
             row.other = name;
@@ -186,8 +193,22 @@ private:
 
     void addFunctions() {
         std::map<std::string, const Function*> byName;
-        for (const Function& f : decls_.functions) {
+        classic_ = classicPsapiNames(decls_.functions, exports_);
+        std::vector<const Function*> functions;
+        for (const Function& f : decls_.functions) functions.push_back(&f);
+        for (const Function& f : classic_) functions.push_back(&f);
+        for (const Function* declared : functions) {
+            const Function& f = *declared;
             if (implementedByCaller(f.name)) continue;
+            if (isMarshallingHelper(f.name)) {
+                ++out_.skipped.marshallingHelpers;
+                continue;
+            }
+            if (!f.dll.empty()) {  // placed by hand or by the psapi rule
+                checkPlacement(f, details_.anyKind);
+                byName.emplace(f.name, &f);
+                continue;
+            }
             if (exportersOf(f.name).empty()) {
                 ++out_.skipped.notExported;
                 continue;
@@ -197,7 +218,8 @@ private:
         // How many functions of each header every DLL exports.
         std::map<std::string, std::map<std::string, int>> headerCounts;
         for (const auto& [name, f] : byName)
-            for (const std::string& dll : exportersOf(name)) ++headerCounts[f->header][dll];
+            if (f->dll.empty())
+                for (const std::string& dll : exportersOf(name)) ++headerCounts[f->header][dll];
 
         std::set<std::string> all;
         for (const auto& [name, f] : byName) all.insert(name);
@@ -211,13 +233,16 @@ private:
         }
     }
 
-    void addFunction(const std::string& name, const Function& f, const Function* wide,
+    void addFunction(const std::string& name, const Function& declared, const Function* wideDeclared,
                      const std::map<std::string, int>& counts) {
-        if (f.variadic) {
+        if (declared.variadic) {
             ++out_.skipped.variadic;
             return;
         }
-        const std::string dll = chooseDll(exportersOf(f.name), counts, sizes_);
+        const Function f = withParameterNames(declared, names_);
+        const Function wideNamed = wideDeclared ? withParameterNames(*wideDeclared, names_) : Function();
+        const Function* wide = wideDeclared ? &wideNamed : nullptr;
+        const std::string dll = f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
         if (dll.empty()) {
             ++out_.skipped.excludedOnly;
             return;
@@ -230,11 +255,14 @@ private:
         row.win95 = yesNo(support.win95);
         row.winnt = yesNo(support.winnt);
         const ErrorRule error = errorRuleOf(name, dll, f);
-        row.declare = vbDeclare(name, f.name, row.libsclass, f, names_);
-        // 64-bit VBA declares the prototype a 64-bit process sees.
+        row.declare = vbDeclare(name, vbExportOf(f), row.libsclass, f, names_);
+        // 64-bit VBA declares the prototype and the export a 64-bit process
+        // sees (GetWindowLongPtrA, not the GetWindowLongA it stands for in
+        // 32-bit processes).
         auto f64 = decls_.functions64.find(f.name);
         const Function& vba = f64 == decls_.functions64.end() ? f : f64->second;
-        row.vba64 = vbDeclare(name, f.name, row.libsclass, vba, names_, VbDialect::Vba64);
+        row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass, vba, names_,
+                              VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
@@ -242,7 +270,7 @@ private:
         const StringSides sides = stringSides(ansi, wide ? &unicode : nullptr);
         const Function& csSource = wide && sides.charSet == CharSet::Auto ? *wide : f;
         const bool lastError = setsLastError(f) || error.report == ErrorReport::LastError;
-        row.csharp = csDeclare({name, dll, lastError}, csSource, names_, sides);
+        row.csharp = csForm({name, dll, lastError, ""}, f, csSource, wide != nullptr, names_, sides);
         if (row.declare.empty() || row.csharp.empty()) {
             ++out_.skipped.inexpressible;
             return;
@@ -250,10 +278,12 @@ private:
         row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(), f.cdecl_,
                                        support, error, f.result.get()});
         if (wide) row.othername = f.name + " " + wide->name;
+        row.exports = {f.exportName.empty() ? f.name : f.exportName};
+        if (wide) row.exports.push_back(wide->name);
+        row.explain += placementNote(f, wide, dll, row.exports, details_.onlyOn);
+        if (const std::string others = handOtherNames(f, wide); !others.empty()) row.othername = others;
         if (&vba == &f) row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
         else out_.layouts.push_back(x64Call(name, vba));
-        row.exports = {f.name};
-        if (wide) row.exports.push_back(wide->name);
         row.recode = sampleCode({f, csSource, row.declare, row.csharp, error}, names_);
         std::vector<std::string> lines;
         for (size_t i = 0; i < f.params.size(); ++i) {
@@ -313,6 +343,8 @@ private:
     const ExportIndex& exports_;
     const Availability& availability_;
     const std::vector<LayoutException>& exceptions_;
+    const ExportDetails& details_;
+    std::vector<Function> classic_;  // psapi.dll's classic names
     TypeNames names_;
     std::map<std::string, int> sizes_;  // functions each DLL exports
     Catalogue out_;
@@ -322,8 +354,9 @@ private:
 
 Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
                          const Availability& availability,
-                         const std::vector<LayoutException>& exceptions) {
-    return Builder(d, exports, availability, exceptions).run();
+                         const std::vector<LayoutException>& exceptions,
+                         const ExportDetails& details) {
+    return Builder(d, exports, availability, exceptions, details).run();
 }
 
 }  // namespace tolvane::gen

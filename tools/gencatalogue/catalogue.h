@@ -43,12 +43,28 @@ struct Availability {
 
 // Export name -> the DLLs whose import libraries export it as a function.
 using ExportIndex = std::map<std::string, std::vector<std::string>>;
+// Export name -> the one target ("32 位", "64 位") whose libraries export it,
+// for the names the other target's libraries lack.
+using ExportArchitectures = std::map<std::string, std::string>;
+
+// What the import libraries say beyond the code exports.
+struct ExportDetails {
+    ExportArchitectures onlyOn;  // names only one target's libraries export
+    // Every export, also those whose library member has no jump thunk: the
+    // 32-bit kernel32 library implements InterlockedIncrement itself and
+    // keeps only the DLL's import of it.
+    ExportIndex anyKind;
+};
 
 struct Skipped {
     int notExported = 0;   // declared, but no import library exports it
     int excludedOnly = 0;   // exported only by excluded DLLs
     int variadic = 0;      // "..." cannot be declared in VB or marshalled
     int inexpressible = 0; // a result or parameter neither language can take
+    // Left out as records nobody looks up (rules in extra_records.h).
+    int interfaceStubs = 0;     // COM interface structures holding only lpVtbl
+    int handleDummies = 0;      // DECLARE_HANDLE's HDC__ ...
+    int marshallingHelpers = 0; // RPC/NDR *_UserMarshal ..., Ndr*
 };
 
 struct Catalogue {
@@ -59,7 +75,8 @@ struct Catalogue {
 
 Catalogue buildCatalogue(const Declarations& d, const ExportIndex& exports,
                          const Availability& availability,
-                         const std::vector<LayoutException>& exceptions = {});
+                         const std::vector<LayoutException>& exceptions = {},
+                         const ExportDetails& details = {});
 
 // The generic name of an ANSI/Unicode pair, or "" unless both `ansiName` and
 // its Unicode twin are among `names` and the generic name is not.

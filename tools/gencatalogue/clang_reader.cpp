@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "clang_unit.h"
+#include "extra_records.h"
 
 namespace tolvane::gen {
 
@@ -27,12 +28,20 @@ public:
     void read(const std::vector<CXCursor>& top, Declarations& out, bool withFunctions = true) {
         std::set<std::string> seenFunctions, seenRecords;
         for (CXCursor c : top) {
-            const std::string& header = headers_.of(c);
+            std::string header = headers_.of(c);
+            std::map<std::string, std::string> hand;
+            if (header.empty()) {
+                hand = annotationFields(handAnnotation(c));
+                header = hand["header"];
+            }
             if (header.empty()) continue;
             if (c.kind == CXCursor_FunctionDecl) {
                 if (!withFunctions) continue;
                 std::string name = take(clang_getCursorSpelling(c));
-                if (seenFunctions.insert(name).second) out.functions.push_back(function(c, name, header));
+                if (seenFunctions.insert(name).second) {
+                    out.functions.push_back(function(c, name, header));
+                    placeHandRecord(out.functions.back(), hand);
+                }
             } else if (isRecordDecl(c) || c.kind == CXCursor_TypedefDecl) {
                 collectRecords(c, seenRecords, out);
             }
@@ -68,6 +77,20 @@ private:
             if (isRecordDecl(child)) collectRecords(child, seen, out);
     }
 
+    // The annotation of a hand-made record ("header=... dll=..."), also on
+    // the structure a typedef defines; "" for anything else.
+    static std::string handAnnotation(CXCursor c) {
+        for (CXCursor child : children(c)) {
+            if (child.kind == CXCursor_AnnotateAttr) {
+                const std::string text = take(clang_getCursorSpelling(child));
+                if (text.starts_with(kHandAnnotation)) return text.substr(kHandAnnotation.size());
+            } else if (c.kind == CXCursor_TypedefDecl && isRecordDecl(child)) {
+                return handAnnotation(child);
+            }
+        }
+        return {};
+    }
+
     static bool isInterface(CXCursor def) {
         std::vector<CXCursor> fields;
         for (CXCursor c : children(def))
@@ -98,6 +121,11 @@ private:
         r->size = static_cast<int>(std::max(0LL, clang_Type_getSizeOf(type)));
         const int align = static_cast<int>(std::max(0LL, clang_Type_getAlignOf(type)));
         r->header = headers_.of(def);
+        if (r->header.empty()) {
+            auto hand = annotationFields(handAnnotation(def));
+            r->header = hand["header"];
+            r->sameAs = hand["same"];
+        }
         int natural = 1;
         for (CXCursor c : children(def)) {
             Field f;
@@ -256,6 +284,7 @@ ParseResult readHeaders(const ParseSettings& settings) {
     reader.nameRecords(top);
     reader.read(top, result.declarations);
     result.declarations.constants = integerMacros(settings, unit, top);
+    for (Constant& c : stringMacros(settings, unit, top)) result.declarations.constants.push_back(std::move(c));
     return result;
 }
 

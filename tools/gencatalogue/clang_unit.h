@@ -23,6 +23,7 @@ public:
     Unit(const ParseSettings& s, const std::string& extra) : index_(clang_createIndex(0, 0)) {
         source_ = "";
         for (const std::string& h : s.headers) source_ += "#include <" + h + ">\n";
+        source_ += s.extraSource;
         source_ += extra;
         const std::vector<std::string> args = {
             "-x", "c", "-std=gnu11", "-target", s.target, "-nostdlibinc",
@@ -124,5 +125,9 @@ private:
 // The integer macros of a parsed unit, evaluated by clang in a second parse.
 std::vector<Constant> integerMacros(const ParseSettings& settings, const Unit& unit,
                                     const std::vector<CXCursor>& top);
+
+// The string macros of a parsed unit (printable ASCII texts only).
+std::vector<Constant> stringMacros(const ParseSettings& settings, const Unit& unit,
+                                   const std::vector<CXCursor>& top);
 
 }  // namespace tolvane::gen

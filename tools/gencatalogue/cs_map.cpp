@@ -182,7 +182,7 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
         return type.empty() ? std::string() : type + " " + name;
     }
     const CType* target = t.target.get();
-    if (!target) return "IntPtr " + name;
+    if (!target || isReservedPointer(p)) return "IntPtr " + name;
     if (isBstr(t)) return "[MarshalAs(UnmanagedType.BStr)] string " + name;
     if (isBinaryBuffer(p)) return "byte[] " + name;
     if (pointsToPointerSized(t)) return byRefPointerSized(*target) + name;
@@ -263,6 +263,7 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
     if (sides.charSet != CharSet::None) attr += ", CharSet = " + charSetName(sides.charSet);
     if (target.setLastError) attr += ", SetLastError = true";
     if (f.cdecl_) attr += ", CallingConvention = CallingConvention.Cdecl";
+    if (!target.entryPoint.empty()) attr += ", EntryPoint = \"" + target.entryPoint + "\"";
     attr += ")]";
     return attr + kCrLf + "static extern " + result + " " + target.name + "(" +
            join(params, ", ") + ");";
@@ -326,6 +327,14 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
 }
 
 std::string csConst(const Constant& c) {
+    if (c.isString) {
+        std::string quoted;
+        for (char ch : c.text) {
+            if (ch == '"' || ch == '\\') quoted += '\\';
+            quoted += ch;
+        }
+        return "const string " + csIdentifier(c.name, 0) + " = \"" + quoted + "\";";
+    }
     std::string type = "int";
     if (!c.isPointer) {
         if (c.bytes == 8) type = c.isUnsigned ? "ulong" : "long";

@@ -52,6 +52,7 @@ struct CsFunction {
     std::string name;      // method name, also the entry point the CharSet resolves
     std::string dll;       // "kernel32.dll"
     bool setLastError = false;
+    std::string entryPoint;  // the export, when it is not the name
 };
 
 // "[DllImport(...)]" CR LF "static extern Result Name(params);"; empty when
@@ -64,7 +65,7 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
 std::string csStruct(const std::string& name, const Record& r, const TypeNames& names,
                      const StringSides& sides, const PackChoice& pack);
 
-// "const int|uint|long|ulong NAME = value;".
+// "const int|uint|long|ulong NAME = value;", or "const string NAME = "...";".
 std::string csConst(const Constant& c);
 
 // The functions whose failure GetLastError explains: those returning BOOL, a

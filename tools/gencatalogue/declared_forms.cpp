@@ -1,5 +1,7 @@
 #include "declared_forms.h"
 
+#include <algorithm>
+#include <optional>
 #include <regex>
 
 namespace tolvane::gen {
@@ -36,10 +38,19 @@ std::optional<Declared> readVb(const std::string& declare) {
 }
 
 std::optional<Declared> readCs(const std::string& declare) {
-    static const std::regex kShape(R"(static extern (\S+) ([A-Za-z_][A-Za-z0-9_]*)\((.*)\);$)");
+    // The last "static" line is what a caller calls: the extern itself, or
+    // the method that picks one of two externs by the process's pointer size.
+    static const std::regex kShape(R"(^static (?:extern )?(\S+) ([A-Za-z_][A-Za-z0-9_]*)\((.*)\);?\r?$)");
     static const std::regex kParam(R"(^(?:\[\S*\] )?(ref )?(\S+) (\S+)$)");
     std::smatch m;
-    if (!std::regex_search(declare, m, kShape)) return std::nullopt;
+    std::optional<std::string> called;
+    for (size_t at = 0; at <= declare.size();) {
+        const size_t end = std::min(declare.find('\n', at), declare.size());
+        const std::string line = declare.substr(at, end - at);
+        if (std::regex_match(line, kShape)) called = line;
+        at = end + 1;
+    }
+    if (!called || !std::regex_match(*called, m, kShape)) return std::nullopt;
     Declared d{m[2], m[1], {}};
     for (const std::string& p : splitParams(m[3])) {
         std::smatch pm;

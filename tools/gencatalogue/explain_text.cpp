@@ -49,6 +49,7 @@ std::string functionExplain(const FunctionFacts& f) {
 }
 
 std::string constantValue(const Constant& c) {
+    if (c.isString) return "值 \"" + c.text + "\"";
     const int bits = c.isPointer ? 32 : c.bytes * 8;
     return "值 0x" + hexDigits(static_cast<unsigned long long>(c.value), bits) + "（十进制 " +
            std::to_string(c.value) + "）";

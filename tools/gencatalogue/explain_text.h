@@ -29,7 +29,7 @@ std::string versionNote(int level);
 // The sentence on how the function reports failure; "" when unstated.
 std::string errorNote(const ErrorRule& rule, const CType& result);
 
-// "值 0x10（十进制 16）" in the width of the constant.
+// "值 0x10（十进制 16）" in the width of the constant; a string as "值 \"…\"".
 std::string constantValue(const Constant& c);
 
 // A constant's explain; `unicode` is the Unicode twin of a TCHAR constant

@@ -74,7 +74,10 @@ Piece readCoff(std::string_view d) {
         const uint8_t storage = static_cast<uint8_t>(d[s + 16]);
         i += static_cast<uint8_t>(d[s + 17]);  // skip auxiliary records
         if (storage != 2) continue;            // external symbols only
-        if (section == 0 && name.starts_with("_head_")) p.headKey = name.substr(6);
+        // 32-bit objects prefix every C symbol with one more underscore.
+        if (section == 0 && name.find_first_not_of('_') != std::string::npos &&
+            name.substr(name.find_first_not_of('_')).starts_with("head_"))
+            p.headKey = name.substr(name.find_first_not_of('_') + 5);
         if (section > 0 && name.ends_with("_iname")) {
             std::string key = name.substr(0, name.size() - 6);
             key.erase(0, key.find_first_not_of('_'));

@@ -1,4 +1,4 @@
-// gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql
+// gencatalogue --include DIR --libs DIR [--libs32 DIR] --resource-dir DIR --out FILE.sql
 // Generates the default catalogue from the mingw-w64 headers and import
 // libraries and prints counts per class, category and DLL.
 #include <algorithm>
@@ -16,7 +16,7 @@
 #include "catalogue.h"
 #include "clang_reader.h"
 #include "dll_choice.h"
-#include "import_library.h"
+#include "export_index.h"
 #include "sql_writer.h"
 
 namespace fs = std::filesystem;
@@ -30,12 +30,12 @@ const std::vector<std::string> kHeaders = {
     "winsock2.h", "ws2tcpip.h", "windows.h", "commdlg.h", "commctrl.h", "shellapi.h",
     "shlobj.h",   "shlwapi.h",  "winspool.h", "lzexpand.h", "winnetwk.h", "lm.h",
     "mmsystem.h", "imm.h",      "winver.h",  "psapi.h",    "tlhelp32.h", "wininet.h",
-    "iphlpapi.h", "uxtheme.h",  "dwmapi.h",  "wincrypt.h", "userenv.h", "richedit.h",
+    "iphlpapi.h", "icmpapi.h", "uxtheme.h",  "dwmapi.h",  "wincrypt.h", "userenv.h", "richedit.h",
     "aclapi.h",   "sddl.h",     "ntsecapi.h", "wincred.h", "evntrace.h", "winsafer.h",
     "dsgetdc.h",  "nb30.h",     "setupapi.h", "winioctl.h", "vfw.h",     "mmreg.h"};
 
 struct Options {
-    std::string include, libs, resourceDir, out, layouts, exceptions;
+    std::string include, libs, libs32, resourceDir, out, layouts, exceptions, handRecords;
 };
 
 bool parseOptions(int argc, char** argv, Options& o) {
@@ -43,36 +43,15 @@ bool parseOptions(int argc, char** argv, Options& o) {
         const std::string key = argv[i];
         if (key == "--include") o.include = argv[i + 1];
         else if (key == "--libs") o.libs = argv[i + 1];
+        else if (key == "--libs32") o.libs32 = argv[i + 1];
         else if (key == "--resource-dir") o.resourceDir = argv[i + 1];
         else if (key == "--out") o.out = argv[i + 1];
         else if (key == "--layouts") o.layouts = argv[i + 1];
         else if (key == "--exceptions") o.exceptions = argv[i + 1];
+        else if (key == "--hand-records") o.handRecords = argv[i + 1];
         else return false;
     }
     return !o.include.empty() && !o.libs.empty() && !o.resourceDir.empty() && !o.out.empty();
-}
-
-// Code exports by name, from every import library in the folder.
-ExportIndex readExports(const std::string& folder, std::map<std::string, std::set<std::string>>& perDll) {
-    std::vector<fs::path> libs;
-    for (const auto& e : fs::directory_iterator(folder))
-        if (e.path().extension() == ".a" && e.path().filename().string().starts_with("lib"))
-            libs.push_back(e.path());
-    std::sort(libs.begin(), libs.end());
-    std::map<std::string, std::set<std::string>> dlls;
-    for (const fs::path& lib : libs) {
-        std::ifstream in(lib, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        for (const Export& e : readImportLibrary(bytes.str())) {
-            if (!e.code) continue;
-            dlls[e.name].insert(e.dll);
-            perDll[e.dll].insert(e.name);
-        }
-    }
-    ExportIndex index;
-    for (auto& [name, set] : dlls) index[name] = {set.begin(), set.end()};
-    return index;
 }
 
 // The names the headers declare at each older version, parsed two at a time.
@@ -134,6 +113,9 @@ void report(const Catalogue& c, const std::map<std::string, std::set<std::string
     std::cout << "\n  skipped functions: " << c.skipped.notExported << " not exported, "
               << c.skipped.excludedOnly << " excluded DLLs only, " << c.skipped.variadic
               << " variadic, " << c.skipped.inexpressible << " inexpressible\n";
+    std::cout << "  left out: " << c.skipped.interfaceStubs << " COM interface stubs, "
+              << c.skipped.handleDummies << " handle dummies, " << c.skipped.marshallingHelpers
+              << " RPC/NDR marshalling helpers\n";
     std::cout << "  listed DLLs (records, exports with a record / exports):\n";
     for (const auto& [dll, exports] : perDll) {
         if (!listedPosition(dll)) continue;
@@ -156,14 +138,17 @@ int main(int argc, char** argv) {
     Options o;
     if (!parseOptions(argc, argv, o)) {
         std::cerr << "usage: gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql\n"
-                     "       [--layouts FILE] [--exceptions FILE]\n";
+                     "       [--libs32 DIR] [--layouts FILE] [--exceptions FILE] [--hand-records FILE.h]\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
     try {
-        std::map<std::string, std::set<std::string>> perDll;
-        const ExportIndex exports = readExports(o.libs, perDll);
-        ParseSettings settings{o.include, o.resourceDir, kHeaders, "0x0A00"};
+        std::vector<LibraryFolder> folders = {{o.libs, "64 位"}};
+        if (!o.libs32.empty()) folders.push_back({o.libs32, "32 位"});
+        const Exports exports = readExports(folders);
+        const auto& perDll = exports.perDll;
+        ParseSettings settings{o.include, o.resourceDir, kHeaders, "0x0A00", "i686-w64-mingw32", ""};
+        if (!o.handRecords.empty()) settings.extraSource = "#include \"" + o.handRecords + "\"\n";
         ParseResult parsed = readHeaders(settings);
         if (parsed.errors) {
             std::cerr << "gencatalogue: " << parsed.errors << " errors parsing the headers\n";
@@ -183,7 +168,8 @@ int main(int argc, char** argv) {
             if (!in) throw std::runtime_error("cannot read " + o.exceptions);
             exceptions = readExceptions(in);
         }
-        const Catalogue catalogue = buildCatalogue(parsed.declarations, exports, availability, exceptions);
+        const Catalogue catalogue = buildCatalogue(parsed.declarations, exports.index, availability, exceptions,
+                                                 exports.details);
 
         writeAtomically(o.out, [&](std::ostream& file) { writeSql(file, catalogue.rows); });
         if (!o.layouts.empty())

@@ -99,9 +99,9 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
 
 std::string checkVbConst(const std::string& line, VbDialect dialect) {
     static const std::regex kVb6(
-        R"re(^Const [A-Za-z][A-Za-z0-9_]*( = (-?[0-9]+|&H[0-9A-F]{1,8}&)| As Double = -?[0-9]+  ' .+| As String = "-?[0-9]+"  ' .+)$)re");
+        R"re(^Const [A-Za-z][A-Za-z0-9_]*( = (-?[0-9]+|&H[0-9A-F]{1,8}&|"([ !#-~]|"")*")| As Double = -?[0-9]+  ' .+| As String = "-?[0-9]+"  ' .+)$)re");
     static const std::regex kVba64(
-        R"re(^Const [A-Za-z][A-Za-z0-9_]* = (-?[0-9]+|&H[0-9A-F]{1,8}&|-?[0-9]+\^|&H[0-9A-F]{1,16}\^)$)re");
+        R"re(^Const [A-Za-z][A-Za-z0-9_]* = (-?[0-9]+|&H[0-9A-F]{1,8}&|-?[0-9]+\^|&H[0-9A-F]{1,16}\^|"([ !#-~]|"")*")$)re");
     return std::regex_match(line, dialect == VbDialect::Vba64 ? kVba64 : kVb6) ? std::string()
                                                                               : "malformed Const: " + line;
 }

@@ -91,7 +91,7 @@ std::vector<std::string> vbParams(const Param& p, int position, const TypeNames&
     const std::string name = vbIdentifier(p.name, position);
     const CType& t = *p.type;
     const std::string pointer = vbPointerType(dialect);
-    if (isCallback(t)) return {param(true, name, pointer)};
+    if (isCallback(t) || isReservedPointer(p)) return {param(true, name, pointer)};
     if (isBinaryBuffer(p)) return {param(false, name, "Byte")};
     if (t.kind == Kind::Pointer && t.target && passedByPointer(*t.target)) return {param(true, name, pointer)};
     switch (stringKind(t)) {
@@ -136,6 +136,11 @@ std::string vbDeclare(const std::string& name, const std::string& exportName,
 }
 
 std::string vbConst(const Constant& c, VbDialect dialect) {
+    if (c.isString) {
+        std::string quoted;
+        for (char ch : c.text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+        return "Const " + vbIdentifier(c.name, 0) + " = \"" + quoted + "\"";
+    }
     const long long v = c.value;
     const bool above63Bits = c.bytes == 8 && c.isUnsigned && v < 0;
     const bool fitsLong = !above63Bits && v >= -2147483648LL && v <= 2147483647LL;

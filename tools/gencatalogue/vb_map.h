@@ -52,7 +52,8 @@ std::string vbDeclare(const std::string& name, const std::string& exportName,
 
 // "Const NAME = value": hexadecimal as &H...& (a Long), decimal otherwise;
 // values beyond 32 bits as an exact Double or the digits in a String (VB6),
-// or as a LongLong literal with the ^ suffix (64-bit VBA).
+// or as a LongLong literal with the ^ suffix (64-bit VBA); a string in
+// quotes, quotes doubled.
 std::string vbConst(const Constant& c, VbDialect dialect = VbDialect::Vb6);
 
 }  // namespace tolvane::gen

@@ -1,0 +1,75 @@
+// The names programmers look up first (lookup_names.txt) are all in the
+// generated catalogue, each as a record of its kind, except those listed
+// as missing with a reason.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "support/catalogue_rows.h"
+
+namespace {
+
+struct LookupNames {
+    std::map<std::string, std::vector<std::string>> byKind;  // "functions", "types", "constants"
+    std::map<std::string, std::string> missing;                // name -> reason
+};
+
+LookupNames readLookupNames(const std::string& path) {
+    LookupNames out;
+    std::ifstream in(path);
+    std::string line, section;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        if (line.front() == '[' && line.back() == ']') {
+            section = line.substr(1, line.size() - 2);
+            continue;
+        }
+        std::istringstream words(line);
+        std::string word;
+        if (section == "missing") {
+            words >> word;
+            std::string reason;
+            std::getline(words, reason);
+            out.missing[word] = reason;
+            continue;
+        }
+        while (words >> word) out.byKind[section].push_back(word);
+    }
+    return out;
+}
+
+std::string kindOf(int cls) { return cls == -1 ? "types" : cls == 0 ? "constants" : "functions"; }
+
+TEST(LookupNames, TheGeneratedCatalogueHoldsEveryNameProgrammersLookUpFirst) {
+    const LookupNames names = readLookupNames(TOLVANE_SOURCE_DIR "/tests/tools/lookup_names.txt");
+    std::set<std::pair<std::string, std::string>> held;  // kind, name
+    for (const auto& r : tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE)) held.insert({kindOf(r.cls), r.name});
+    ASSERT_FALSE(held.empty());
+
+    size_t total = 0;
+    std::set<std::string> seen;
+    for (const auto& [kind, list] : names.byKind) {
+        ASSERT_TRUE(kind == "functions" || kind == "types" || kind == "constants") << kind;
+        EXPECT_GE(list.size(), 50u) << kind;
+        total += list.size();
+        for (const std::string& name : list) {
+            EXPECT_TRUE(seen.insert(name).second) << name << " is listed twice";
+            EXPECT_FALSE(names.missing.count(name)) << name << " is listed and missing";
+            EXPECT_TRUE(held.count({kind, name})) << kind << ": " << name;
+        }
+    }
+    EXPECT_GE(total, 300u);
+    // A missing name stays listed with its reason only while the catalogue lacks it.
+    for (const auto& [name, reason] : names.missing) {
+        EXPECT_FALSE(reason.empty()) << name;
+        for (const char* kind : {"functions", "types", "constants"})
+            EXPECT_FALSE(held.count({kind, name})) << name << " is in the catalogue now";
+    }
+    std::cout << "[ figures  ] " << total << " names looked up, " << names.missing.size()
+              << " listed as missing\n";
+}
+
+}  // namespace
