@@ -260,6 +260,8 @@ private:
         // sees (GetWindowLongPtrA, not the GetWindowLongA it stands for in
         // 32-bit processes).
         auto f64 = decls_.functions64.find(f.name);
+        // The 64-bit headers declare psapi.dll's classic names only as K32 functions.
+        if (f64 == decls_.functions64.end() && f.dll == "psapi.dll") f64 = decls_.functions64.find("K32" + f.name);
         const Function& vba = f64 == decls_.functions64.end() ? f : f64->second;
         row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass, vba, names_,
                               VbDialect::Vba64);
@@ -282,8 +284,14 @@ private:
         if (wide) row.exports.push_back(wide->name);
         row.explain += placementNote(f, wide, dll, row.exports, details_.onlyOn);
         if (const std::string others = handOtherNames(f, wide); !others.empty()) row.othername = others;
-        if (&vba == &f) row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
-        else out_.layouts.push_back(x64Call(name, vba));
+        if (onlyTarget(f, row.exports, details_.onlyOn) == "32 位") {
+            // A Declare that 64-bit Office can never bind would only fail at its first call.
+            row.vba64 = "' 64 位的 " + dll + " 不导出 " + vbExportOf(f) + "，64 位 VBA 无法调用此函数。";
+        } else if (&vba == &f) {
+            row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
+        } else {
+            out_.layouts.push_back(x64Call(name, vba));
+        }
         row.recode = sampleCode({f, csSource, row.declare, row.csharp, error}, names_);
         std::vector<std::string> lines;
         for (size_t i = 0; i < f.params.size(); ++i) {

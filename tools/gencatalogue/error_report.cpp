@@ -215,6 +215,10 @@ ErrorRule errorRuleOf(const std::string& name, const std::string& dll, const Fun
     }();
     if (auto it = kByName.find(name); it != kByName.end())
         return {ErrorReport::LastError, it->second, {}};
+    // psapi.dll's classic names are kernel32's K32 functions under their old
+    // name, and report errors the same way.
+    if (auto it = kByName.find("K32" + name); dll == "psapi.dll" && it != kByName.end())
+        return {ErrorReport::LastError, it->second, {}};
     const CType& result = *f.result;
     for (const auto& [type, failure] : kCodeTypes)
         if (result.hasName(type)) return {ErrorReport::ReturnedCode, failure, type};

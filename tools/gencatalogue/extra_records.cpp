@@ -112,17 +112,19 @@ std::string placementNote(const Function& f, const Function* wide, const std::st
     std::string alias;
     if (!f.exportName.empty() && f.exportName != f.name)
         alias = "头文件中 " + f.name + " 只是宏；此记录调用 " + dll + " 的导出 " + f.exportName + "。";
+    const std::string target = onlyTarget(f, exports, onlyOn);
+    if (target.empty()) return alias;
+    return alias + "只有 " + target + "的 " + dll + " 导出此函数。";
+}
+
+std::string onlyTarget(const Function& f, const std::vector<std::string>& exports, const ExportArchitectures& onlyOn) {
+    if (!f.unlistedOn.empty()) return f.unlistedOn;
     std::set<std::string> targets;
-    if (!f.unlistedOn.empty()) {
-        targets.insert(f.unlistedOn);
-    } else {
-        for (const std::string& e : exports) {
-            auto it = onlyOn.find(e);
-            targets.insert(it == onlyOn.end() ? std::string() : it->second);
-        }
+    for (const std::string& e : exports) {
+        auto it = onlyOn.find(e);
+        targets.insert(it == onlyOn.end() ? std::string() : it->second);
     }
-    if (targets.size() != 1 || targets.begin()->empty()) return alias;
-    return alias + "只有 " + *targets.begin() + "的 " + dll + " 导出此函数。";
+    return targets.size() == 1 ? *targets.begin() : std::string();
 }
 
 std::string handOtherNames(const Function& f, const Function* wide) {

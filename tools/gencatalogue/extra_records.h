@@ -51,6 +51,10 @@ std::string csBothTargets(const std::string& name, const std::string& extern64,
 std::string csForm(CsFunction target, const Function& f, const Function& csSource, bool pair,
                    const TypeNames& names, const StringSides& sides);
 
+// The one target ("32 位", "64 位") whose libraries alone export the
+// record's exports; empty when both do.
+std::string onlyTarget(const Function& f, const std::vector<std::string>& exports, const ExportArchitectures& onlyOn);
+
 // What the record says about where the function is exported: the one
 // target whose DLL exports it, and for a function with a 32-bit stand-in
 // which export each process calls.
