@@ -1,5 +1,6 @@
 #include "cli/find_lookup.h"
 
+#include "browse/dll_list.h"
 #include "browse/search_query.h"
 #include "browse/search_walk.h"
 #include "cli/find_catalogue.h"
@@ -26,10 +27,19 @@ QStringList columnsOf(Database& db) {
     return columns;
 }
 
+// The catalogue's own spelling of a DLL that the fixed entries lack, as the
+// window's DLL filter lists it.
+QString catalogueDll(Database& db, const QString& given) {
+    for (const QString& spelling : catalogueDllSpellings(db))
+        if (spelling.compare(given, Qt::CaseInsensitive) == 0) return spelling;
+    throw FindFailure(QStringLiteral("unknown DLL '%1': no record of the catalogue is in it (see --help)").arg(given));
+}
+
 // The statement the window runs for the same pattern and filters.
-SearchStatement statementFor(const FindOptions& options) {
+SearchStatement statementFor(Database& db, const FindOptions& options) {
     if (options.fullText) return fullTextQuery(options.pattern);
-    return nameSearchQuery(options.pattern, options.categoryPosition, options.dllPosition, options.dllText);
+    const QString dll = options.dllPosition == kCatalogueDll ? catalogueDll(db, options.dllText) : options.dllText;
+    return nameSearchQuery(options.pattern, options.categoryPosition, options.dllPosition, dll);
 }
 
 // Whole records by ID, in this order, as the record view reads them.
@@ -97,7 +107,7 @@ FoundRecords lookUp(Database& db, const FindOptions& options, const QString& pat
             }
             return true;
         };
-        walkSearch(db, statementFor(options), kPartTime, readPart);
+        walkSearch(db, statementFor(db, options), kPartTime, readPart);
         if (!namesOnly) found.rows = records(db, ids, found.columns);
         db.execute(QStringLiteral("COMMIT"));
     } catch (const Error& e) {

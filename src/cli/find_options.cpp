@@ -35,8 +35,7 @@ int categoryPosition(const QString& given) {
 int dllPosition(const QString& given) {
     for (int i = 0; i < dlls().size(); ++i)
         if (dlls()[i].compare(given, Qt::CaseInsensitive) == 0) return i;
-    throw FindFailure(QStringLiteral("unknown DLL '%1': use one of %2 (spelled as listed)")
-                          .arg(given, dlls().mid(1).join(QStringLiteral(", "))));
+    return kCatalogueDll;
 }
 
 OutputForm formOf(const QString& given) {
@@ -107,7 +106,7 @@ FindOptions parseFindOptions(const QStringList& arguments) {
     if (parser.isSet(category)) options.categoryPosition = categoryPosition(parser.value(category));
     if (parser.isSet(dll)) {
         options.dllPosition = dllPosition(parser.value(dll));
-        options.dllText = dlls()[options.dllPosition];
+        options.dllText = options.dllPosition == kCatalogueDll ? parser.value(dll) : dlls()[options.dllPosition];
     }
     if (parser.isSet(form)) options.form = formOf(parser.value(form));
     options.publicForm = parser.isSet(publicForm);
@@ -156,7 +155,8 @@ QString findHelp() {
         text += QStringLiteral("  %1 %2%3\n")
                     .arg(i, 2)
                     .arg(categories()[i], i == kAllCategoriesPosition ? QStringLiteral(" (no condition)") : QString());
-    text += QStringLiteral("DLLs: ") + dlls().mid(1).join(QStringLiteral(", ")) + QStringLiteral("\n\n");
+    text += QStringLiteral("DLLs: ") + dlls().mid(1).join(QStringLiteral(", ")) +
+            QStringLiteral(", then every other DLL the catalogue holds (as the window lists them)\n\n");
     text += QStringLiteral(
         "Examples:\n"
         "  tolvane-find CreateFile                      private VB declarations of names holding CreateFile\n"

@@ -23,13 +23,18 @@ private:
 
 enum class FindOutput { Declarations, Json, Names };
 
+// The DLL filter's position for a DLL after the list's fixed entries, which
+// the window reads from the catalogue: the lookup checks it there.
+constexpr int kCatalogueDll = -1;
+
 // What the command line asks for.
 struct FindOptions {
     QString pattern;
     bool fullText = false;
     int categoryPosition;  // in the category list; the default is "all categories"
-    int dllPosition;       // in the DLL list; the default is "all libraries"
-    QString dllText;       // the DLL list's entry at dllPosition
+    int dllPosition;       // in the DLL list; the default is "all libraries"; kCatalogueDll
+                           // for a spelling the fixed entries lack
+    QString dllText;       // the DLL list's entry at dllPosition, or the spelling as given
     OutputForm form = OutputForm::VB;
     bool publicForm = false;
     FindOutput output = FindOutput::Declarations;

@@ -162,6 +162,11 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
     EXPECT_EQ(runFind({"--catalogue", starter, "--public", "--form", "cs", "sleep"}).out,
               (QString(sleepCs).replace("\r\n", "\n") + "\n").toUtf8());
 
+    // --dll takes a DLL after the fixed entries too, as the window lists them from the catalogue.
+    const QString extra = dir.make("extra.mdb", "INSERT INTO winfun (name, libsclass) VALUES ('InternetOpen', 'wininet.dll');");
+    EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "WinInet.dll", "Open"}).out, "InternetOpen\n");
+    EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "other.dll", "Open"}).status, 2);
+
     // --form vba64 reads its own column and is made private as VB is.
     const QString vba64 = "Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long";
     const QString withVba64 = dir.make("vba64.mdb", "INSERT INTO winfun (name, declare, vba64) VALUES"
