@@ -1,5 +1,6 @@
 #include "support/catalogue_rows.h"
 
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 namespace tolvane::test {
@@ -24,6 +25,12 @@ std::vector<CatalogueRow> readCatalogue(const std::string& path) {
     sqlite3_finalize(st);
     sqlite3_close(db);
     return rows;
+}
+
+const std::vector<CatalogueRow>& generatedCatalogue() {
+    static const std::vector<CatalogueRow> all = readCatalogue(TOLVANE_GENERATED_CATALOGUE);
+    if (all.empty()) ADD_FAILURE() << "cannot read " << TOLVANE_GENERATED_CATALOGUE;
+    return all;
 }
 
 }  // namespace tolvane::test

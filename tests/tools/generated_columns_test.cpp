@@ -28,11 +28,7 @@ bool has(const std::string& text, const std::string& part) { return text.find(pa
 
 class GeneratedColumns : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_FALSE(rows().empty()) << "cannot read " << TOLVANE_GENERATED_CATALOGUE; }
-    static const std::vector<CatalogueRow>& rows() {
-        static const auto all = tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE);
-        return all;
-    }
+    static const std::vector<CatalogueRow>& rows() { return tolvane::test::generatedCatalogue(); }
     static const CatalogueRow* function(const std::string& name) {
         for (const CatalogueRow& r : rows())
             if (r.cls > 0 && r.name == name) return &r;

@@ -31,10 +31,7 @@ struct Inputs {
     std::vector<tolvane::gen::LayoutException> exceptions;
 };
 
-const std::vector<CatalogueRow>& rows() {
-    static const auto all = tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE);
-    return all;
-}
+const std::vector<CatalogueRow>& rows() { return tolvane::test::generatedCatalogue(); }
 
 const Inputs& inputs() {
     static const Inputs in = [] {

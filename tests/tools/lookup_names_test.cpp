@@ -46,7 +46,7 @@ std::string kindOf(int cls) { return cls == -1 ? "types" : cls == 0 ? "constants
 TEST(LookupNames, TheGeneratedCatalogueHoldsEveryNameProgrammersLookUpFirst) {
     const LookupNames names = readLookupNames(TOLVANE_SOURCE_DIR "/tests/tools/lookup_names.txt");
     std::set<std::pair<std::string, std::string>> held;  // kind, name
-    for (const auto& r : tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE)) held.insert({kindOf(r.cls), r.name});
+    for (const auto& r : tolvane::test::generatedCatalogue()) held.insert({kindOf(r.cls), r.name});
     ASSERT_FALSE(held.empty());
 
     size_t total = 0;

@@ -70,7 +70,7 @@ std::string difference(const std::string& declare, const CLayout& c, tolvane::te
 }
 
 TEST(Vba64Call, EveryDeclarePassesWhatTheX64PrototypeTakes) {
-    const auto rows = tolvane::test::readCatalogue(TOLVANE_GENERATED_CATALOGUE);
+    const auto& rows = tolvane::test::generatedCatalogue();
     ASSERT_FALSE(rows.empty());
     std::ifstream file(TOLVANE_GENERATED_LAYOUTS);
     std::map<std::string, CLayout> calls;

@@ -2,6 +2,7 @@
 // libclang plumbing shared by the header reader and the macro evaluator.
 #include <clang-c/Index.h>
 
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -121,6 +122,29 @@ private:
     std::string prefix_;
     std::unordered_map<CXFile, std::string> cache_;
 };
+
+// The object-like macros that the headers below the include folder define
+// (names beginning "__" left out), by name, each read by `readBody(cursor,
+// candidate)` into a Candidate that has name, header and body. A later
+// definition replaces an earlier one; one whose body is refused drops the name.
+template <class Candidate, class ReadBody>
+std::map<std::string, Candidate> macroCandidates(const ParseSettings& settings, const std::vector<CXCursor>& top,
+                                                 ReadBody readBody) {
+    Headers headers(settings.includeDir);
+    std::map<std::string, Candidate> byName;
+    for (CXCursor c : top) {
+        if (c.kind != CXCursor_MacroDefinition || clang_Cursor_isMacroFunctionLike(c)) continue;
+        const std::string& header = headers.of(c);
+        if (header.empty()) continue;
+        Candidate candidate{};
+        candidate.name = take(clang_getCursorSpelling(c));
+        candidate.header = header;
+        if (candidate.name.starts_with("__")) continue;
+        if (readBody(c, candidate)) byName[candidate.name] = std::move(candidate);
+        else byName.erase(candidate.name);
+    }
+    return byName;
+}
 
 // The integer macros of a parsed unit, evaluated by clang in a second parse.
 std::vector<Constant> integerMacros(const ParseSettings& settings, const Unit& unit,

@@ -123,17 +123,8 @@ long long normalise(long long value, const ValueType& t) {
 
 std::vector<Constant> integerMacros(const ParseSettings& settings, const Unit& unit,
                                     const std::vector<CXCursor>& top) {
-    Headers headers(settings.includeDir);
-    std::map<std::string, Candidate> byName;  // the last definition wins
-    for (CXCursor c : top) {
-        if (c.kind != CXCursor_MacroDefinition || clang_Cursor_isMacroFunctionLike(c)) continue;
-        const std::string& header = headers.of(c);
-        if (header.empty()) continue;
-        Candidate candidate{take(clang_getCursorSpelling(c)), header, "", false};
-        if (candidate.name.starts_with("__")) continue;
-        if (candidateBody(unit.tu(), c, candidate)) byName[candidate.name] = std::move(candidate);
-        else byName.erase(candidate.name);
-    }
+    const auto byName = macroCandidates<Candidate>(
+        settings, top, [&](CXCursor c, Candidate& candidate) { return candidateBody(unit.tu(), c, candidate); });
     std::vector<const Candidate*> order;
     std::string probes;
     for (const auto& [name, c] : byName) {
