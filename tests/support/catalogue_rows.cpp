@@ -5,6 +5,9 @@
 
 namespace tolvane::test {
 
+namespace {
+
+// Every row in ID order; empty if the file cannot be read.
 std::vector<CatalogueRow> readCatalogue(const std::string& path) {
     std::vector<CatalogueRow> rows;
     sqlite3* db = nullptr;
@@ -26,6 +29,8 @@ std::vector<CatalogueRow> readCatalogue(const std::string& path) {
     sqlite3_close(db);
     return rows;
 }
+
+}  // namespace
 
 const std::vector<CatalogueRow>& generatedCatalogue() {
     static const std::vector<CatalogueRow> all = readCatalogue(TOLVANE_GENERATED_CATALOGUE);

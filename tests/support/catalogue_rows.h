@@ -13,11 +13,8 @@ struct CatalogueRow {
         othername, other, vba64;  // Null as ""
 };
 
-// Every row in ID order; empty if the file cannot be read.
-std::vector<CatalogueRow> readCatalogue(const std::string& path);
-
-// The rows of the default catalogue the build generated, read once per
-// process; a file that cannot be read fails the calling test.
+// The rows of the default catalogue the build generated, in ID order, read
+// once per process; a file that cannot be read fails the calling test.
 const std::vector<CatalogueRow>& generatedCatalogue();
 
 }  // namespace tolvane::test
