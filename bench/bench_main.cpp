@@ -6,12 +6,12 @@
 #include "search_bench.h"
 #include "synthetic_catalogue.h"
 
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QThread>
-#include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,7 +26,8 @@ namespace {
 // Keeps each figure as it is reported, in milliseconds per run.
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
-    CollectingReporter(const std::map<std::string, FigureKey>& names, std::map<FigureKey, Figure>& figures)
+    CollectingReporter(const std::map<std::string, FigureKey>& names,
+                       std::map<FigureKey, Figure>& figures)
         : names_(names), figures_(figures) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -42,8 +43,9 @@ public:
                 const auto it = run.counters.find(name);
                 return it == run.counters.end() ? -1.0 : static_cast<double>(it->second);
             };
-            figures_[found->second] = {run.GetAdjustedRealTime() * toMs, run.GetAdjustedCPUTime() * toMs,
-                                       counter("entries"), counter("longest_pause_ms")};
+            figures_[found->second] = {run.GetAdjustedRealTime() * toMs,
+                                       run.GetAdjustedCPUTime() * toMs, counter("entries"),
+                                       counter("longest_pause_ms")};
         }
     }
 
@@ -62,8 +64,8 @@ std::string machine() {
                 break;
             }
     std::ostringstream s;
-    s << model.toStdString() << ", " << QThread::idealThreadCount() << " cores, Qt " << qVersion() << ", SQLite "
-      << sqlite3_libversion();
+    s << model.toStdString() << ", " << QThread::idealThreadCount() << " cores, Qt " << qVersion()
+      << ", SQLite " << sqlite3_libversion();
     return s.str();
 }
 
@@ -72,16 +74,19 @@ void printTable(const std::vector<int>& sizes, const std::map<FigureKey, Figure>
     for (const auto& [key, ms] : figures)
         if (std::find(labels.begin(), labels.end(), std::get<1>(key)) == labels.end())
             labels.push_back(std::get<1>(key));
-    std::printf("\nms per run, wall clock (process CPU); pause: longest wait of input during the run\n"
-                "%-8s %-19s %8s %19s %19s %19s %14s %6s\n",
-                "records", "case", "entries", "window", "engine alone", "plain sqlite3", "window/sqlite3", "pause");
+    std::printf(
+        "\nms per run, wall clock (process CPU); pause: longest wait of input during the run\n"
+        "%-8s %-19s %8s %19s %19s %19s %14s %6s\n",
+        "records", "case", "entries", "window", "engine alone", "plain sqlite3", "window/sqlite3",
+        "pause");
     for (const int records : sizes)
         for (const std::string& label : labels) {
             auto figure = [&](Path p) {
                 const auto it = figures.find({records, label, p});
                 return it == figures.end() ? Figure{} : it->second;
             };
-            const Figure window = figure(Path::Window), engine = figure(Path::Engine), raw = figure(Path::Raw);
+            const Figure window = figure(Path::Window), engine = figure(Path::Engine),
+                         raw = figure(Path::Raw);
             if (window.real < 0) continue;
             auto cell = [](const Figure& f) {
                 char text[40];
@@ -90,10 +95,12 @@ void printTable(const std::vector<int>& sizes, const std::map<FigureKey, Figure>
             };
             char entries[16] = "", pause[16] = "";
             if (window.entries >= 0) std::snprintf(entries, sizeof entries, "%.0f", window.entries);
-            if (window.longestPause >= 0) std::snprintf(pause, sizeof pause, "%.0f", window.longestPause);
-            std::printf("%-8d %-19s %8s %19s %19s %19s %6.2f (%.2f) %6s\n", records, label.c_str(), entries,
-                        cell(window).c_str(), cell(engine).c_str(), cell(raw).c_str(),
-                        raw.real > 0 ? window.real / raw.real : 0.0, raw.cpu > 0 ? window.cpu / raw.cpu : 0.0, pause);
+            if (window.longestPause >= 0)
+                std::snprintf(pause, sizeof pause, "%.0f", window.longestPause);
+            std::printf("%-8d %-19s %8s %19s %19s %19s %6.2f (%.2f) %6s\n", records, label.c_str(),
+                        entries, cell(window).c_str(), cell(engine).c_str(), cell(raw).c_str(),
+                        raw.real > 0 ? window.real / raw.real : 0.0,
+                        raw.cpu > 0 ? window.cpu / raw.cpu : 0.0, pause);
         }
 }
 
@@ -103,16 +110,18 @@ void printMemory(const char* self, const std::string& catalogue) {
     char line[256] = {};
     long long entries = 0, before = 0, peak = 0, rss = 0, names = 0;
     const bool read = probe && std::fgets(line, sizeof line, probe) &&
-                      std::sscanf(line, "entries=%lld before=%lld peak=%lld rss=%lld names=%lld", &entries,
-                                  &before, &peak, &rss, &names) == 5;
+                      std::sscanf(line, "entries=%lld before=%lld peak=%lld rss=%lld names=%lld",
+                                  &entries, &before, &peak, &rss, &names) == 5;
     if (probe) pclose(probe);
     if (!read) {
         std::printf("\nmemory probe failed\n");
         return;
     }
-    std::printf("\nListing %lld records: peak memory %.1f MiB (%.1f MiB before the search, %.1f MiB after it);"
-                " the names themselves are %.1f MiB\n",
-                entries, peak / 1024.0, before / 1024.0, rss / 1024.0, names / 1024.0);
+    std::printf(
+        "\nListing %lld records: peak memory %.1f MiB (%.1f MiB before the search, %.1f MiB after "
+        "it);"
+        " the names themselves are %.1f MiB\n",
+        entries, peak / 1024.0, before / 1024.0, rss / 1024.0, names / 1024.0);
 }
 
 }  // namespace
@@ -129,7 +138,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         if (std::strncmp(argv[i], "--sizes=", 8) == 0) {
             sizes.clear();
-            for (const QString& n : QString::fromLatin1(argv[i] + 8).split(u',')) sizes.push_back(n.toInt());
+            for (const QString& n : QString::fromLatin1(argv[i] + 8).split(u','))
+                sizes.push_back(n.toInt());
         } else if (std::strncmp(argv[i], "--dir=", 6) == 0) {
             folder = argv[i] + 6;
         } else {
@@ -143,7 +153,8 @@ int main(int argc, char** argv) {
     std::map<std::string, FigureKey> names;
     registerSearchBenchmarks(folder, sizes, names);
     const std::string largest =
-        sizes.empty() ? std::string() : syntheticCatalogue(folder, *std::max_element(sizes.begin(), sizes.end()));
+        sizes.empty() ? std::string()
+                      : syntheticCatalogue(folder, *std::max_element(sizes.begin(), sizes.end()));
     if (!largest.empty()) registerEngineBenchmarks(largest);
     benchmark::Initialize(&restCount, rest.data());
     std::map<FigureKey, Figure> figures;

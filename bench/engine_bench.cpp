@@ -36,7 +36,8 @@ std::unique_ptr<Database> open(const std::string& catalogue) {
 void firstRowOfAll(benchmark::State& state, const std::string& catalogue) {
     auto db = open(catalogue);
     for (auto _ : state) {
-        auto rs = db->openRecordset(QStringLiteral("SELECT name,ID FROM winfun WHERE name LIKE '*'"));
+        auto rs =
+            db->openRecordset(QStringLiteral("SELECT name,ID FROM winfun WHERE name LIKE '*'"));
         benchmark::DoNotOptimize(rs->field(QStringLiteral("name")));
     }
 }
@@ -71,7 +72,8 @@ void patternMatchOnly(benchmark::State& state) {
 // A name search with a costly pattern, through the engine to the last row.
 void costlyPattern(benchmark::State& state, const std::string& catalogue, const QString& pattern) {
     auto db = open(catalogue);
-    const QString sql = QStringLiteral("SELECT name,ID FROM winfun WHERE name LIKE '*%1*'").arg(pattern);
+    const QString sql =
+        QStringLiteral("SELECT name,ID FROM winfun WHERE name LIKE '*%1*'").arg(pattern);
     for (auto _ : state) {
         auto rs = db->openRecordset(sql);
         if (!rs->eof()) rs->moveLast();
@@ -125,9 +127,11 @@ void stopLatency(benchmark::State& state, const std::string& catalogue, const QS
 std::string tenMegabyteRow(const std::string& folder) {
     const QString path = QString::fromStdString(folder) + QStringLiteral("/ten-megabyte-row.mdb");
     if (!QFile::exists(path))
-        createCatalogue(path, {},
-                        QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, explain TEXT);"
-                                       "INSERT INTO winfun VALUES (1, 'Big', replace(hex(zeroblob(5000000)), '0', 'a'));"));
+        createCatalogue(
+            path, {},
+            QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, explain TEXT);"
+                           "INSERT INTO winfun VALUES (1, 'Big', replace(hex(zeroblob(5000000)), "
+                           "'0', 'a'));"));
     return path.toStdString();
 }
 
@@ -138,11 +142,11 @@ void registerEngineBenchmarks(const std::string& catalogue) {
     for (const int records : {30000, 300000}) {
         const std::string file = syntheticCatalogue(folder, records);
         const std::string size = " at " + std::to_string(records);
-        benchmark::RegisterBenchmark(("engine: 10000-item bracket list" + size).c_str(), costlyPattern, file,
-                                     longBracketList())
+        benchmark::RegisterBenchmark(("engine: 10000-item bracket list" + size).c_str(),
+                                     costlyPattern, file, longBracketList())
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("engine: *a*a*a...*b, 300 stars" + size).c_str(), costlyPattern, file,
-                                     manyStars())
+        benchmark::RegisterBenchmark(("engine: *a*a*a...*b, 300 stars" + size).c_str(),
+                                     costlyPattern, file, manyStars())
             ->Unit(benchmark::kMillisecond);
     }
     // No search reaches a view; a self-join is the longest statement the
@@ -157,8 +161,8 @@ void registerEngineBenchmarks(const std::string& catalogue) {
                                  QStringLiteral("SELECT count(*) AS n FROM winfun a, winfun b"))
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
-    benchmark::RegisterBenchmark("engine: stop latency, 10 MB text", stopLatency, tenMegabyteRow(folder),
-                                 tenMegabyteSql)
+    benchmark::RegisterBenchmark("engine: stop latency, 10 MB text", stopLatency,
+                                 tenMegabyteRow(folder), tenMegabyteSql)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
     benchmark::RegisterBenchmark("engine: first row of all", firstRowOfAll, catalogue)

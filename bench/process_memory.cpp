@@ -10,7 +10,11 @@ long long statusKiB(const char* key) {
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith(key))
-            return line.mid(static_cast<int>(qstrlen(key))).trimmed().split(' ').first().toLongLong();
+            return line.mid(static_cast<int>(qstrlen(key)))
+                .trimmed()
+                .split(' ')
+                .first()
+                .toLongLong();
     return -1;
 }
 

@@ -16,16 +16,16 @@
 #include "platform/settings.h"
 #include "platform/sqlite_engine.h"
 
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
-#include <QFile>
-#include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -47,7 +47,8 @@ public:
 class RememberedCatalogue : public SettingsStore {
 public:
     explicit RememberedCatalogue(const QString& path) : path_(path) {}
-    QString read(const QString&, const QString& section, const QString&, const QString& defaultValue) override {
+    QString read(const QString&, const QString& section, const QString&,
+                 const QString& defaultValue) override {
         if (section == kCataloguePathEntry) return path_;
         if (section == kEngineVersionEntry) return QStringLiteral("DAO.DBEngine.36");
         return defaultValue;
@@ -68,19 +69,23 @@ struct Case {
 
 std::string rawFullText(const std::string& word) {
     std::string sql = "SELECT name,ID FROM winfun WHERE ";
-    const char* columns[] = {"name",      "class",    "declare", "recode",  "othername", "libsclass",
-                             "win95",     "winnt",    "explain", "returned", "other",    "parameter"};
-    for (const char* c : columns) sql += std::string(c == columns[0] ? "" : " OR ") + c + " LIKE '%" + word + "%'";
+    const char* columns[] = {"name",  "class", "declare", "recode",   "othername", "libsclass",
+                             "win95", "winnt", "explain", "returned", "other",     "parameter"};
+    for (const char* c : columns)
+        sql += std::string(c == columns[0] ? "" : " OR ") + c + " LIKE '%" + word + "%'";
     return sql;
 }
 
 const std::vector<Case>& searchCases() {
     static const std::vector<Case> cases = {
-        {"\"*\" every record", QStringLiteral("*"), false, "SELECT name,ID FROM winfun WHERE name LIKE '%'"},
+        {"\"*\" every record", QStringLiteral("*"), false,
+         "SELECT name,ID FROM winfun WHERE name LIKE '%'"},
         {"CreateWindow", QStringLiteral("CreateWindow"), false,
          "SELECT name,ID FROM winfun WHERE name LIKE '%CreateWindow%'"},
-        {"*Window*", QStringLiteral("*Window*"), false, "SELECT name,ID FROM winfun WHERE name LIKE '%Window%'"},
-        {"Get?Text", QStringLiteral("Get?Text"), false, "SELECT name,ID FROM winfun WHERE name LIKE '%Get_Text%'"},
+        {"*Window*", QStringLiteral("*Window*"), false,
+         "SELECT name,ID FROM winfun WHERE name LIKE '%Window%'"},
+        {"Get?Text", QStringLiteral("Get?Text"), false,
+         "SELECT name,ID FROM winfun WHERE name LIKE '%Get_Text%'"},
         {"full text \"handle\"", QStringLiteral("handle"), true, rawFullText("handle")},
     };
     return cases;
@@ -91,7 +96,8 @@ const std::vector<Case>& searchCases() {
 // connection and a plain SQLite one.
 class Session {
 public:
-    explicit Session(const std::string& path) : path_(path), settings_(QString::fromStdString(path)) {
+    explicit Session(const std::string& path)
+        : path_(path), settings_(QString::fromStdString(path)) {
         env_.engines = &engines_;
         env_.settings = &settings_;
         env_.files = &files_;
@@ -109,10 +115,10 @@ public:
         db_ = SqliteEngine().openDatabase(QString::fromStdString(path));
         viewControls_ = createControls(viewWindow_, env_);
         const WindowControls& c = viewControls_;
-        view_ = std::make_unique<RecordView>(db_, dialogs_,
-                                             RecordView::Controls{c.detailBoxes, c.win95Check, c.winntCheck,
-                                                                  c.categoryBox, c.resultList, c.resultModel,
-                                                                  c.statusLine});
+        view_ = std::make_unique<RecordView>(
+            db_, dialogs_,
+            RecordView::Controls{c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox,
+                                 c.resultList, c.resultModel, c.statusLine});
         if (sqlite3_open_v2(path.c_str(), &raw_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             throw std::runtime_error("cannot open " + path);
     }
@@ -136,12 +142,15 @@ public:
             fullTextButton_->click();
         } else {
             searchDelay_->start(0);
-            while (searchDelay_->isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            while (searchDelay_->isActive())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         QCoreApplication::processEvents();  // the list lays out and paints
     }
     int entries() const { return entries_->rowCount(); }
-    void navigate(int button) { (button == kPreviousRecord ? previousButton_ : nextButton_)->click(); }
+    void navigate(int button) {
+        (button == kPreviousRecord ? previousButton_ : nextButton_)->click();
+    }
     RecordView& view() { return *view_; }
     Database& db() { return *db_; }
     sqlite3* raw() { return raw_; }
@@ -207,9 +216,8 @@ void searchThroughWindow(benchmark::State& state, const std::string& path, const
     QElapsedTimer sinceTick;
     qint64 longestPause = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longestPause = std::max(longestPause, sinceTick.restart());
-    });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longestPause = std::max(longestPause, sinceTick.restart()); });
     ticker.start(1);
     for (auto _ : state) {
         sinceTick.start();
@@ -221,7 +229,8 @@ void searchThroughWindow(benchmark::State& state, const std::string& path, const
 
 void searchThroughEngine(benchmark::State& state, const std::string& path, const Case& c) {
     Database& db = Session::of(path).db();
-    const QString sql = (c.fullText ? fullTextQuery(c.pattern) : nameSearchQuery(c.pattern, 2, 0, {})).text();
+    const QString sql =
+        (c.fullText ? fullTextQuery(c.pattern) : nameSearchQuery(c.pattern, 2, 0, {})).text();
     long long rows = drainEngine(*db.openRecordset(sql));
     for (auto _ : state) rows = drainEngine(*db.openRecordset(sql));
     state.counters["entries"] = static_cast<double>(rows);
@@ -242,12 +251,15 @@ void showRecord(benchmark::State& state, const std::string& path, Path through, 
         case Path::Window: s.view().showRecord(QString::number(id)); break;
         case Path::Engine: {
             const auto row = s.db().openRecordset(recordQuery(id));
-            for (const char* column : {"ID", "name", "class", "libsclass", "win95", "winnt", "explain", "declare",
-                                       "CSharp", "parameter", "recode", "returned"})
+            for (const char* column :
+                 {"ID", "name", "class", "libsclass", "win95", "winnt", "explain", "declare",
+                  "CSharp", "parameter", "recode", "returned"})
                 benchmark::DoNotOptimize(row->field(QLatin1String(column)).toString());
             break;
         }
-        case Path::Raw: drainRaw(s.raw(), "select * from winfun where ID =" + std::to_string(id)); break;
+        case Path::Raw:
+            drainRaw(s.raw(), "select * from winfun where ID =" + std::to_string(id));
+            break;
         }
     }
 }
@@ -260,7 +272,8 @@ void navigationStep(benchmark::State& state, const std::string& path, Path throu
     int step = 0;
     for (auto _ : state) {
         const int button = step++ % 2 ? 1 : 2;
-        const NavigationPlan plan = navigationPlan(button, QString::number(records / 2 + (button == 1)));
+        const NavigationPlan plan =
+            navigationPlan(button, QString::number(records / 2 + (button == 1)));
         switch (through) {
         case Path::Window: s.navigate(button); break;
         case Path::Engine: {
@@ -274,7 +287,9 @@ void navigationStep(benchmark::State& state, const std::string& path, Path throu
     }
 }
 
-const char* pathName(Path p) { return p == Path::Window ? "window" : p == Path::Engine ? "engine" : "sqlite"; }
+const char* pathName(Path p) {
+    return p == Path::Window ? "window" : p == Path::Engine ? "engine" : "sqlite";
+}
 
 }  // namespace
 
@@ -285,7 +300,8 @@ void registerSearchBenchmarks(const std::string& folder, const std::vector<int>&
     for (const int records : sizes) {
         const std::string path = syntheticCatalogue(folder, records);
         auto add = [&](const std::string& label, Path through, auto&& body) {
-            const std::string name = std::to_string(records) + ":" + pathName(through) + ":" + label;
+            const std::string name =
+                std::to_string(records) + ":" + pathName(through) + ":" + label;
             names[name] = {records, label, through};
             benchmark::RegisterBenchmark(name.c_str(), body)
                 ->Unit(benchmark::kMillisecond)
@@ -293,12 +309,15 @@ void registerSearchBenchmarks(const std::string& folder, const std::vector<int>&
                 ->MinTime(0.3);
         };
         for (const Case& c : searchCases()) {
-            add(c.label, Path::Window, [path, &c](benchmark::State& s) { searchThroughWindow(s, path, c); });
-            add(c.label, Path::Engine, [path, &c](benchmark::State& s) { searchThroughEngine(s, path, c); });
+            add(c.label, Path::Window,
+                [path, &c](benchmark::State& s) { searchThroughWindow(s, path, c); });
+            add(c.label, Path::Engine,
+                [path, &c](benchmark::State& s) { searchThroughEngine(s, path, c); });
             add(c.label, Path::Raw, [path, &c](benchmark::State& s) { searchRaw(s, path, c); });
         }
         for (const Path through : {Path::Window, Path::Engine, Path::Raw}) {
-            add("showRecord", through, [=](benchmark::State& s) { showRecord(s, path, through, records); });
+            add("showRecord", through,
+                [=](benchmark::State& s) { showRecord(s, path, through, records); });
             add("navigation step", through,
                 [=](benchmark::State& s) { navigationStep(s, path, through, records); });
         }

@@ -18,31 +18,34 @@ namespace {
 // Changes whenever the rows made change, so that no stale file is reused.
 constexpr int kGeneration = 2;
 
-constexpr std::array kVerbs = {"Get",     "Set",      "Create", "Delete",   "Destroy",  "Find",   "Enum",
-                               "Query",   "Open",     "Close",  "Read",     "Write",    "Load",   "Show",
-                               "Is",      "Register", "Send",   "Post",     "Copy",     "Move",   "Draw",
-                               "Fill",    "Select",   "Release", "Alloc",   "Free",     "Lock",   "Unlock",
-                               "Wait",    "Initialize", "Add",  "Remove",   "Insert",   "Update", "Validate",
-                               "Map",     "Translate", "Peek",  "Begin",    "End",      "Reg",    "Net"};
-constexpr std::array kNouns = {"Window",  "Text",      "File",     "Process",   "Thread",    "Menu",
-                               "DC",      "Bitmap",    "Icon",     "Cursor",    "Font",      "Printer",
-                               "Key",     "Value",     "Message",  "Dialog",    "Brush",     "Pen",
-                               "Region",  "Rect",      "Object",   "Handle",    "Module",    "Library",
-                               "Directory", "Path",    "Event",    "Mutex",     "Semaphore", "Service",
-                               "Clipboard", "Palette", "Device",   "Display",   "Console",   "Buffer",
-                               "Pipe",    "Timer",     "Hook",     "Class",     "Prop",      "Item",
-                               "Control", "Scroll",    "Caret",    "Focus",     "Keyboard",  "Mouse",
-                               "System",  "Time",      "Locale",   "Token",     "Security",  "User",
-                               "Volume",  "Drive",     "Sound",    "Heap",      "Memory",    "Resource",
-                               "String",  "Atom",      "Color",    "Metrics",   "Version",   "Name"};
-constexpr std::array kSuffixes = {"", "", "", "", "Ex", "A", "W", "Info", "32", "Indirect", "Count", "Size", "Pos"};
-constexpr std::array kConstantPrefixes = {"WM_", "MB_", "SW_", "WS_", "VK_", "ERROR_", "GENERIC_", "FILE_"};
-constexpr std::array kDlls = {"advapi32.dll", "comdlg32.dll", "gdi32", "imm32.dll", "kernel32",
-                              "lz32.dll", "mpr.dll", "netapi32.dll", "shell32.dll", "user32",
-                              "version.dll", "winmm.dll", "winspool.drv"};
-constexpr std::array kPhrases = {"返回指定窗口的句柄", "设置对象的属性", "创建一个新的对象并返回其句柄",
-                                 "枚举系统中的全部项目", "读取数据到缓冲区", "释放先前分配的资源",
-                                 "检查当前状态是否有效", "向窗口发送一条消息", "取得设备场景的信息"};
+constexpr std::array kVerbs = {
+    "Get",   "Set",        "Create",  "Delete", "Destroy", "Find",   "Enum",
+    "Query", "Open",       "Close",   "Read",   "Write",   "Load",   "Show",
+    "Is",    "Register",   "Send",    "Post",   "Copy",    "Move",   "Draw",
+    "Fill",  "Select",     "Release", "Alloc",  "Free",    "Lock",   "Unlock",
+    "Wait",  "Initialize", "Add",     "Remove", "Insert",  "Update", "Validate",
+    "Map",   "Translate",  "Peek",    "Begin",  "End",     "Reg",    "Net"};
+constexpr std::array kNouns = {
+    "Window",    "Text",    "File",    "Process",  "Thread",    "Menu",    "DC",        "Bitmap",
+    "Icon",      "Cursor",  "Font",    "Printer",  "Key",       "Value",   "Message",   "Dialog",
+    "Brush",     "Pen",     "Region",  "Rect",     "Object",    "Handle",  "Module",    "Library",
+    "Directory", "Path",    "Event",   "Mutex",    "Semaphore", "Service", "Clipboard", "Palette",
+    "Device",    "Display", "Console", "Buffer",   "Pipe",      "Timer",   "Hook",      "Class",
+    "Prop",      "Item",    "Control", "Scroll",   "Caret",     "Focus",   "Keyboard",  "Mouse",
+    "System",    "Time",    "Locale",  "Token",    "Security",  "User",    "Volume",    "Drive",
+    "Sound",     "Heap",    "Memory",  "Resource", "String",    "Atom",    "Color",     "Metrics",
+    "Version",   "Name"};
+constexpr std::array kSuffixes = {"",     "",   "",         "",      "Ex",   "A",  "W",
+                                  "Info", "32", "Indirect", "Count", "Size", "Pos"};
+constexpr std::array kConstantPrefixes = {"WM_", "MB_",    "SW_",      "WS_",
+                                          "VK_", "ERROR_", "GENERIC_", "FILE_"};
+constexpr std::array kDlls = {
+    "advapi32.dll", "comdlg32.dll", "gdi32",  "imm32.dll",   "kernel32",  "lz32.dll",    "mpr.dll",
+    "netapi32.dll", "shell32.dll",  "user32", "version.dll", "winmm.dll", "winspool.drv"};
+constexpr std::array kPhrases = {
+    "返回指定窗口的句柄",   "设置对象的属性",     "创建一个新的对象并返回其句柄",
+    "枚举系统中的全部项目", "读取数据到缓冲区",   "释放先前分配的资源",
+    "检查当前状态是否有效", "向窗口发送一条消息", "取得设备场景的信息"};
 constexpr std::array kTypes = {"Long", "Integer", "String", "Any", "Byte"};
 
 class Generator {
@@ -62,7 +65,8 @@ public:
     }
     std::string sentence(int phrases) {
         std::string s;
-        for (int i = 0; i < phrases; ++i) s += std::string(pick(kPhrases)) + (i + 1 < phrases ? "，" : "。");
+        for (int i = 0; i < phrases; ++i)
+            s += std::string(pick(kPhrases)) + (i + 1 < phrases ? "，" : "。");
         return s;
     }
 
@@ -71,7 +75,8 @@ private:
 };
 
 struct Row {
-    std::string name, libsclass, explain, declare, csharp, parameter, recode, returned, othername, other;
+    std::string name, libsclass, explain, declare, csharp, parameter, recode, returned, othername,
+        other;
     int cls;
 };
 
@@ -111,13 +116,15 @@ Row makeRow(Generator& g) {
         csParams += (i ? ", uint " : "uint ") + p;
         r.parameter += p + "：" + g.sentence(1) + "\r\n";
     }
-    r.declare = "Declare Function " + r.name + " Lib \"" + r.libsclass + "\" Alias \"" + r.name + "A\" (" +
-                vbParams + ") As Long";
-    r.csharp = "[DllImport(\"" + r.libsclass + "\")]\r\nstatic extern uint " + r.name + "(" + csParams + ");";
+    r.declare = "Declare Function " + r.name + " Lib \"" + r.libsclass + "\" Alias \"" + r.name +
+                "A\" (" + vbParams + ") As Long";
+    r.csharp = "[DllImport(\"" + r.libsclass + "\")]\r\nstatic extern uint " + r.name + "(" +
+               csParams + ");";
     r.explain = g.sentence(g.between(1, 4));
     if (g.chance(40)) {
         for (int i = g.between(2, 10); i > 0; --i)
-            r.recode += "Dim h" + std::string(g.pick(kNouns)) + " As Long ' " + g.sentence(1) + "\r\n";
+            r.recode +=
+                "Dim h" + std::string(g.pick(kNouns)) + " As Long ' " + g.sentence(1) + "\r\n";
     }
     r.returned = "Long，" + g.sentence(1);
     if (g.chance(50)) r.othername = r.name + "A " + r.name + "W";
@@ -144,14 +151,17 @@ void bindText(sqlite3_stmt* st, int index, const std::string& text) {
 void build(const std::filesystem::path& path, int records) {
     sqlite3* db = nullptr;
     check(sqlite3_open(path.c_str(), &db), db, "open");
-    check(sqlite3_exec(db, readText(TOLVANE_SOURCE_DIR "/data/schema.sql").c_str(), nullptr, nullptr, nullptr), db, "schema");
+    check(sqlite3_exec(db, readText(TOLVANE_SOURCE_DIR "/data/schema.sql").c_str(), nullptr,
+                       nullptr, nullptr),
+          db, "schema");
     check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db, "begin");
     sqlite3_stmt* st = nullptr;
-    check(sqlite3_prepare_v2(db,
-                             "INSERT INTO winfun (name, class, libsclass, win95, winnt, explain, declare, CSharp,"
-                             " parameter, recode, returned, othername, other)"
-                             " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)",
-                             -1, &st, nullptr),
+    check(sqlite3_prepare_v2(
+              db,
+              "INSERT INTO winfun (name, class, libsclass, win95, winnt, explain, declare, CSharp,"
+              " parameter, recode, returned, othername, other)"
+              " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)",
+              -1, &st, nullptr),
           db, "prepare");
     Generator g(20240611u);
     for (int i = 0; i < records; ++i) {
@@ -182,7 +192,8 @@ void build(const std::filesystem::path& path, int records) {
 std::string syntheticCatalogue(const std::string& folder, int records) {
     namespace fs = std::filesystem;
     fs::create_directories(folder);
-    const fs::path path = fs::path(folder) / ("catalogue-" + std::to_string(kGeneration) + "-" + std::to_string(records) + ".mdb");
+    const fs::path path = fs::path(folder) / ("catalogue-" + std::to_string(kGeneration) + "-" +
+                                              std::to_string(records) + ".mdb");
     if (!fs::exists(path)) {
         const fs::path partial = path.string() + ".part";
         fs::remove(partial);
@@ -196,8 +207,9 @@ long long nameBytes(const std::string& path) {
     sqlite3* db = nullptr;
     check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db, "open");
     sqlite3_stmt* st = nullptr;
-    check(sqlite3_prepare_v2(db, "SELECT sum(length(CAST(name AS BLOB))) FROM winfun", -1, &st, nullptr), db,
-          "prepare");
+    check(sqlite3_prepare_v2(db, "SELECT sum(length(CAST(name AS BLOB))) FROM winfun", -1, &st,
+                             nullptr),
+          db, "prepare");
     check(sqlite3_step(st), db, "sum");
     const long long bytes = sqlite3_column_int64(st, 0);
     sqlite3_finalize(st);

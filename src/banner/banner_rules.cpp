@@ -6,9 +6,7 @@
 
 namespace tolvane {
 
-QSize adSizeTwips(qint16 adType) {
-    return adType == 0 ? QSize(2250, 750) : QSize(750, 600);
-}
+QSize adSizeTwips(qint16 adType) { return adType == 0 ? QSize(2250, 750) : QSize(750, 600); }
 
 QString adPageAddress(const QString& base, qint16 adType) {
     if (adType == std::numeric_limits<qint16>::max()) throw Error(err::Overflow);

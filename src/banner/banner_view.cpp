@@ -73,15 +73,14 @@ void BannerView::startBanner() {
     const QString digest = md5Hex(machineName(), *env_.dialogs);
     if (settings_.exemptDigests.contains(digest)) return;
     try {
-        if (env_.browsers) browser_ = env_.browsers->create(WebBrowserClass, QStringLiteral("browser"), this);
-    } catch (const Error&) {
-    }
+        if (env_.browsers)
+            browser_ = env_.browsers->create(WebBrowserClass, QStringLiteral("browser"), this);
+    } catch (const Error&) {}
     if (!browser_) return;
     connect(browser_, &Browser::browserEvent, this, &BannerView::browserEvent);
     try {
         browser_->navigate(adPageAddress(settings_.base, adType_));
-    } catch (const Error&) {
-    }
+    } catch (const Error&) {}
     browser_->setVisible(true);
     browser_->widget()->setVisible(true);
     browser_->move(0, 0, width(), height());

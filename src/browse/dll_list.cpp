@@ -19,7 +19,8 @@ QString dllFilterEntries(const QString& fixedList, const QStringList& spellings)
         const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
-    return others.isEmpty() ? fixedList : fixedList + QStringLiteral("~") + others.join(QStringLiteral("~"));
+    return others.isEmpty() ? fixedList
+                            : fixedList + QStringLiteral("~") + others.join(QStringLiteral("~"));
 }
 
 QString dllSpellingsQuery() { return QStringLiteral("select distinct libsclass from winfun"); }

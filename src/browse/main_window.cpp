@@ -43,18 +43,20 @@ MainWindow::MainWindow(const Env& env, QWidget* parent)
         catalogue_, *env.dialogs,
         RecordView::Controls{c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
                              c.resultModel, c.statusLine});
-    searches_ = std::make_unique<Searches>(
-        catalogue_, *env.dialogs,
-        Searches::Controls{c.patternBox, c.categoryFilter, c.dllFilter, c.resultModel, c.statusLine, c.searchDelay},
-        [this] { recordView_->selectResult(0); });
+    searches_ =
+        std::make_unique<Searches>(catalogue_, *env.dialogs,
+                                   Searches::Controls{c.patternBox, c.categoryFilter, c.dllFilter,
+                                                      c.resultModel, c.statusLine, c.searchDelay},
+                                   [this] { recordView_->selectResult(0); });
     outputForms_ = std::make_unique<OutputForms>(
         *env.clipboard, *env.dialogs, *env.settings, settingsAppName(kAppArgument), *recordView_,
         OutputForms::Controls{c.detailBoxes, c.formButtons, c.copyButton, c.zoomButton});
     recordEditor_ = std::make_unique<RecordEditor>(
         catalogue_, *env.dialogs, *recordView_,
         RecordEditor::Controls{c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox});
-    detailZoom_ = std::make_unique<DetailZoom>(*this, *env.geometry, *outputForms_,
-                                               DetailZoom::Controls{c.detailBoxes, c.zoomButton, c.copyButton});
+    detailZoom_ = std::make_unique<DetailZoom>(
+        *this, *env.geometry, *outputForms_,
+        DetailZoom::Controls{c.detailBoxes, c.zoomButton, c.copyButton});
     connectHandlers();
     qApp->installEventFilter(this);
 }
@@ -77,15 +79,18 @@ void MainWindow::connectHandlers() {
     Searches* s = searches_.get();
     connect(c.patternBox->lineEdit(), &QLineEdit::textEdited, this, [s] { s->patternEdited(); });
     connect(c.patternBox, &QComboBox::activated, this, free([s] { s->presetChosen(); }));
-    connect(c.categoryFilter, &QComboBox::activated, this, free([s] { s->categoryFilterChosen(); }));
+    connect(c.categoryFilter, &QComboBox::activated, this,
+            free([s] { s->categoryFilterChosen(); }));
     connect(c.dllFilter, &QComboBox::activated, this, free([s] { s->dllFilterChosen(); }));
     connect(c.searchDelay, &QTimer::timeout, this, free([s] { s->searchDelayElapsed(); }));
     connect(c.fullTextButton, &QPushButton::clicked, this, free([s] { s->searchFullText(); }));
 
     RecordView* view = recordView_.get();
-    connect(c.resultList, &ResultListView::entryChosen, this, free([view] { view->resultChosen(); }));
+    connect(c.resultList, &ResultListView::entryChosen, this,
+            free([view] { view->resultChosen(); }));
     for (int i = 0; i < static_cast<int>(c.navigationButtons.size()); ++i)
-        connect(c.navigationButtons[i], &QPushButton::clicked, this, free([view, i] { view->navigate(i); }));
+        connect(c.navigationButtons[i], &QPushButton::clicked, this,
+                free([view, i] { view->navigate(i); }));
 
     OutputForms* forms = outputForms_.get();
     for (int i = 0; i < static_cast<int>(c.formButtons.size()); ++i)
@@ -96,8 +101,10 @@ void MainWindow::connectHandlers() {
 
     RecordEditor* editor = recordEditor_.get();
     connect(c.addButton, &QPushButton::clicked, this, free([editor] { editor->addRecord(); }));
-    connect(c.saveButton, &QPushButton::clicked, this, free([editor] { editor->saveShownRecord(); }));
-    connect(c.deleteButton, &QPushButton::clicked, this, free([editor] { editor->deleteShownRecord(); }));
+    connect(c.saveButton, &QPushButton::clicked, this,
+            free([editor] { editor->saveShownRecord(); }));
+    connect(c.deleteButton, &QPushButton::clicked, this,
+            free([editor] { editor->deleteShownRecord(); }));
     connect(c.zoomButton, &QPushButton::clicked, this, [this] { detailZoom_->toggleZoom(); });
 }
 
@@ -126,7 +133,9 @@ void MainWindow::start() {
     searches_->markStarted();
 }
 
-void MainWindow::setSearchFillSlice(std::chrono::nanoseconds slice) { searches_->setFillSlice(slice); }
+void MainWindow::setSearchFillSlice(std::chrono::nanoseconds slice) {
+    searches_->setFillSlice(slice);
+}
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
@@ -190,8 +199,7 @@ void MainWindow::shutdown() {
     if (catalogue_ && catalogue_.use_count() == 1) {
         try {
             catalogue_->close();
-        } catch (const Error&) {
-        }
+        } catch (const Error&) {}
     }
     catalogue_.reset();
 }

@@ -50,7 +50,8 @@ void showPosition(QLabel& line, const QString& name, qsizetype row, qsizetype co
 
 }  // namespace
 
-RecordView::RecordView(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs, Controls controls)
+RecordView::RecordView(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs,
+                       Controls controls)
     : catalogue_(catalogue), dialogs_(dialogs), controls_(controls) {}
 
 void RecordView::showRecord(const QString& id) {
@@ -109,7 +110,10 @@ void RecordView::navigate(int button) {
         rows = db->openRecordset(plan.sql);
     });
     if (rows) {
-        if (plan.findOnView) attempt([&] { rows->findFirst(QStringLiteral("ID=") + controls_.detailBoxes[kIdBox]->text()); });
+        if (plan.findOnView)
+            attempt([&] {
+                rows->findFirst(QStringLiteral("ID=") + controls_.detailBoxes[kIdBox]->text());
+            });
         attempt([&] {
             switch (plan.move) {
             case NavigationPlan::Move::First: rows->moveFirst(); break;

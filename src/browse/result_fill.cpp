@@ -6,7 +6,8 @@
 
 namespace tolvane {
 
-ResultFill::ResultFill(ResultListModel& list, std::chrono::nanoseconds slice, std::function<FillStep()> yield)
+ResultFill::ResultFill(ResultListModel& list, std::chrono::nanoseconds slice,
+                       std::function<FillStep()> yield)
     : list_(list), slice_(slice), yield_(std::move(yield)) {
     sinceTurn_.start();
 }

@@ -31,7 +31,8 @@ enum class FillEnd { Finished, Stopped, Abandoned };
 // is cleared). Engine failures propagate as tolvane::Error.
 class ResultFill {
 public:
-    ResultFill(ResultListModel& list, std::chrono::nanoseconds slice, std::function<FillStep()> yield);
+    ResultFill(ResultListModel& list, std::chrono::nanoseconds slice,
+               std::function<FillStep()> yield);
 
     // Adds the remaining rows of one part. The window also gets its turn
     // after the part's last row when the slice has passed, so parts that

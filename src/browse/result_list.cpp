@@ -27,10 +27,12 @@ QString ResultListModel::text(int row) const {
     const std::size_t block = begin / kBlockSize;
     const std::size_t offset = begin % kBlockSize;
     if (offset + (end - begin) <= kBlockSize)
-        return QString::fromUtf8(blocks_[block].get() + offset, static_cast<qsizetype>(end - begin));
+        return QString::fromUtf8(blocks_[block].get() + offset,
+                                 static_cast<qsizetype>(end - begin));
     QByteArray bytes(blocks_[block].get() + offset, static_cast<qsizetype>(kBlockSize - offset));
     for (std::size_t at = (block + 1) * kBlockSize; at < end; at += kBlockSize)
-        bytes.append(blocks_[at / kBlockSize].get(), static_cast<qsizetype>(std::min(kBlockSize, end - at)));
+        bytes.append(blocks_[at / kBlockSize].get(),
+                     static_cast<qsizetype>(std::min(kBlockSize, end - at)));
     return QString::fromUtf8(bytes);
 }
 
@@ -38,7 +40,8 @@ void ResultListModel::stage(QByteArrayView nameUtf8, std::int64_t itemData) {
     const char* from = nameUtf8.data();
     std::size_t left = static_cast<std::size_t>(nameUtf8.size());
     while (left > 0) {
-        if (used_ == blocks_.size() * kBlockSize) blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+        if (used_ == blocks_.size() * kBlockSize)
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
         const std::size_t offset = used_ % kBlockSize;
         const std::size_t n = std::min(left, kBlockSize - offset);
         std::memcpy(blocks_.back().get() + offset, from, n);

@@ -44,8 +44,8 @@ private:
     static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
     std::vector<std::unique_ptr<char[]>> blocks_;
-    std::size_t used_ = 0;             // bytes of all names so far
-    std::deque<std::uint32_t> ends_;   // end of each name within the bytes
+    std::size_t used_ = 0;            // bytes of all names so far
+    std::deque<std::uint32_t> ends_;  // end of each name within the bytes
     std::deque<std::int64_t> ids_;
     int published_ = 0;
 };

@@ -6,14 +6,16 @@
 namespace tolvane {
 
 void ResultListView::mousePressEvent(QMouseEvent* event) {
-    pressedOnEntry_ = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+    pressedOnEntry_ =
+        event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
     QListView::mousePressEvent(event);
 }
 
 // The press made its entry current; the release completes the click.
 void ResultListView::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
-    const bool chosen = pressedOnEntry_ && event->button() == Qt::LeftButton && currentIndex().isValid();
+    const bool chosen =
+        pressedOnEntry_ && event->button() == Qt::LeftButton && currentIndex().isValid();
     pressedOnEntry_ = false;
     if (chosen) emit entryChosen();
 }

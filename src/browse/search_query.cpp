@@ -10,9 +10,9 @@ namespace tolvane {
 namespace {
 
 // The columns the full-text search looks in, in the order it names them.
-const char* const kSearchableColumns[] = {"name",      "class",   "declare", "recode",
-                                          "othername", "libsclass", "win95", "winnt",
-                                          "explain",   "returned", "other",  "parameter"};
+const char* const kSearchableColumns[] = {"name",      "class",     "declare", "recode",
+                                          "othername", "libsclass", "win95",   "winnt",
+                                          "explain",   "returned",  "other",   "parameter"};
 
 constexpr int kAllCategories = 2;
 constexpr int kAllLibraries = 0;
@@ -34,7 +34,8 @@ QString sqlTextLiteral(const QString& text) {
 QString SearchStatement::text() const { return select + QStringLiteral(" WHERE ") + condition; }
 
 QString SearchStatement::idPart(const QVariant& first, const std::optional<QVariant>& last) const {
-    QString sql = select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID>=") + sqlIdLiteral(first);
+    QString sql = select + QStringLiteral(" WHERE (") + condition + QStringLiteral(") AND ID>=") +
+                  sqlIdLiteral(first);
     if (last) sql += QStringLiteral(" AND ID<=") + sqlIdLiteral(*last);
     return sql;
 }
@@ -44,13 +45,16 @@ QString SearchStatement::nullIdPart() const {
 }
 
 QString firstIdAfterQuery(const std::optional<QVariant>& after) {
-    const QString where = after ? QStringLiteral("ID>") + sqlIdLiteral(*after) : QStringLiteral("ID IS NOT NULL");
-    return QStringLiteral("SELECT ID AS v FROM winfun WHERE ") + where + QStringLiteral(" ORDER BY ID LIMIT 1");
+    const QString where =
+        after ? QStringLiteral("ID>") + sqlIdLiteral(*after) : QStringLiteral("ID IS NOT NULL");
+    return QStringLiteral("SELECT ID AS v FROM winfun WHERE ") + where +
+           QStringLiteral(" ORDER BY ID LIMIT 1");
 }
 
 QString partEndQuery(const QVariant& first, qlonglong rows) {
     return QStringLiteral("SELECT ID AS v FROM winfun WHERE ID>=") + sqlIdLiteral(first) +
-           QStringLiteral(" ORDER BY ID LIMIT 1 OFFSET ") + QString::number(std::max<qlonglong>(rows - 1, 0));
+           QStringLiteral(" ORDER BY ID LIMIT 1 OFFSET ") +
+           QString::number(std::max<qlonglong>(rows - 1, 0));
 }
 
 QString sqlIdLiteral(const QVariant& id) {
@@ -64,13 +68,15 @@ QString sqlIdLiteral(const QVariant& id) {
     case QMetaType::Double: {
         const double value = id.toDouble();
         // SQLite reads a literal beyond the largest double as infinity.
-        if (std::isinf(value)) return value > 0 ? QStringLiteral("9e999") : QStringLiteral("-9e999");
+        if (std::isinf(value))
+            return value > 0 ? QStringLiteral("9e999") : QStringLiteral("-9e999");
         return QString::number(value, 'g', 17);
     }
     case QMetaType::QByteArray: return hex(id.toByteArray());
     default: {
         const QString text = id.toString();
-        if (text.contains(QChar(0))) return QStringLiteral("CAST(") + hex(text.toUtf8()) + QStringLiteral(" AS TEXT)");
+        if (text.contains(QChar(0)))
+            return QStringLiteral("CAST(") + hex(text.toUtf8()) + QStringLiteral(" AS TEXT)");
         return sqlTextLiteral(text);
     }
     }
@@ -88,7 +94,8 @@ SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, in
 
 SearchStatement fullTextQuery(const QString& pattern, const OptionalColumns& columns) {
     QStringList conditions;
-    for (const char* column : kSearchableColumns) conditions << containsCondition(QLatin1String(column), pattern);
+    for (const char* column : kSearchableColumns)
+        conditions << containsCondition(QLatin1String(column), pattern);
     if (columns.vba64) conditions << containsCondition(kVba64Column, pattern);
     return {QStringLiteral("SELECT * FROM winfun"), conditions.join(QStringLiteral(" OR "))};
 }
@@ -105,9 +112,11 @@ NavigationPlan navigationPlan(int button, const QString& idOnView) {
     const bool next = button == 2;
     bool isNumber = false;
     const qlonglong id = idOnView.toLongLong(&isNumber);
-    if (!isNumber) return {ascending + QStringLiteral(" limit 2"), true, next ? Move::Next : Move::Previous};
-    const QString neighbour = next ? QStringLiteral("select ID from winfun where ID>%1 order by ID limit 1")
-                                   : QStringLiteral("select ID from winfun where ID<%1 order by ID desc limit 1");
+    if (!isNumber)
+        return {ascending + QStringLiteral(" limit 2"), true, next ? Move::Next : Move::Previous};
+    const QString neighbour =
+        next ? QStringLiteral("select ID from winfun where ID>%1 order by ID limit 1")
+             : QStringLiteral("select ID from winfun where ID<%1 order by ID desc limit 1");
     return {neighbour.arg(id), false, Move::First};
 }
 
@@ -118,7 +127,8 @@ QString countText(qsizetype count) {
 }
 
 QString cutShortText(qsizetype count) {
-    return QStringLiteral("查询出错而中止，已列出 ") + QString::number(count) + QStringLiteral(" 个.");
+    return QStringLiteral("查询出错而中止，已列出 ") + QString::number(count) +
+           QStringLiteral(" 个.");
 }
 
 QString skippedIdsText(qint64 count) {
@@ -127,7 +137,8 @@ QString skippedIdsText(qint64 count) {
 }
 
 QString positionText(const QString& name, qsizetype row, qsizetype count) {
-    return name + QLatin1Char(' ') + QString::number(row + 1) + QLatin1Char('/') + QString::number(count);
+    return name + QLatin1Char(' ') + QString::number(row + 1) + QLatin1Char('/') +
+           QString::number(count);
 }
 
 double leadingNumber(const QString& text) {

@@ -40,7 +40,8 @@ std::optional<qint64> wholeNumber(const QVariant& id) {
     case QMetaType::Double: {
         // Only a real that names a 64-bit integer exactly.
         const double d = id.toDouble();
-        if (d >= -9223372036854775808.0 && d < 9223372036854775808.0 && d == static_cast<double>(static_cast<qint64>(d)))
+        if (d >= -9223372036854775808.0 && d < 9223372036854775808.0 &&
+            d == static_cast<double>(static_cast<qint64>(d)))
             return static_cast<qint64>(d);
         return std::nullopt;
     }

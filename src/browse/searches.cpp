@@ -21,7 +21,9 @@ namespace {
 // The catalogue's interrupt check for as long as a search runs.
 class InterruptCheck {
 public:
-    InterruptCheck(Database& db, std::function<bool()> check) : db_(db) { db_.setInterruptCheck(std::move(check)); }
+    InterruptCheck(Database& db, std::function<bool()> check) : db_(db) {
+        db_.setInterruptCheck(std::move(check));
+    }
     ~InterruptCheck() { db_.setInterruptCheck({}); }
     InterruptCheck(const InterruptCheck&) = delete;
     InterruptCheck& operator=(const InterruptCheck&) = delete;
@@ -34,7 +36,10 @@ private:
 
 Searches::Searches(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs, Controls controls,
                    std::function<void()> showFirstResult)
-    : catalogue_(catalogue), dialogs_(dialogs), controls_(controls), showFirstResult_(std::move(showFirstResult)) {}
+    : catalogue_(catalogue),
+      dialogs_(dialogs),
+      controls_(controls),
+      showFirstResult_(std::move(showFirstResult)) {}
 
 void Searches::patternEdited() {
     cancelled_ = true;
@@ -121,7 +126,8 @@ Searches::RunEnd Searches::run(const SearchStatement& statement) {
             clearOnce();
             return fill.add(part) == FillEnd::Finished;
         };
-        if (walkSearch(*db, statement, fillSlice_, fillPart) == WalkEnd::Stopped) return RunEnd::Stopped;
+        if (walkSearch(*db, statement, fillSlice_, fillPart) == WalkEnd::Stopped)
+            return RunEnd::Stopped;
         clearOnce();
         fill.finish();
     } catch (const Error& e) {
@@ -139,7 +145,8 @@ Searches::RunEnd Searches::run(const SearchStatement& statement) {
         dialogs_.messageBox(e.description(), Buttons::Ok, Icon::Critical);
         return RunEnd::Failed;
     }
-    if (fill.skipped() > 0) dialogs_.messageBox(skippedIdsText(fill.skipped()), Buttons::Ok, Icon::Critical);
+    if (fill.skipped() > 0)
+        dialogs_.messageBox(skippedIdsText(fill.skipped()), Buttons::Ok, Icon::Critical);
     return RunEnd::Finished;
 }
 

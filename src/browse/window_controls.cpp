@@ -58,22 +58,37 @@ QIcon makeIcon() {
 // Object names, by which tests and tools find the controls.
 void nameControls(const WindowControls& c) {
     const std::pair<QObject*, const char*> named[] = {
-        {c.patternBox, "patternBox"},     {c.categoryFilter, "categoryFilter"}, {c.dllFilter, "dllFilter"},
-        {c.fullTextButton, "fullTextButton"}, {c.resultList, "resultList"}, {c.resultModel, "resultModel"},
-        {c.statusLine, "statusLine"},     {c.categoryBox, "categoryBox"},   {c.win95Check, "win95Check"},
-        {c.winntCheck, "winntCheck"},     {c.addButton, "addButton"},       {c.saveButton, "saveButton"},
-        {c.deleteButton, "deleteButton"}, {c.copyButton, "copyButton"},     {c.zoomButton, "zoomButton"},
-        {c.searchDelay, "searchDelay"},   {c.banner, "banner"},
-        {c.formButtons[kVbForm], "vbFormButton"},          {c.formButtons[kCSharpForm], "csharpFormButton"},
+        {c.patternBox, "patternBox"},
+        {c.categoryFilter, "categoryFilter"},
+        {c.dllFilter, "dllFilter"},
+        {c.fullTextButton, "fullTextButton"},
+        {c.resultList, "resultList"},
+        {c.resultModel, "resultModel"},
+        {c.statusLine, "statusLine"},
+        {c.categoryBox, "categoryBox"},
+        {c.win95Check, "win95Check"},
+        {c.winntCheck, "winntCheck"},
+        {c.addButton, "addButton"},
+        {c.saveButton, "saveButton"},
+        {c.deleteButton, "deleteButton"},
+        {c.copyButton, "copyButton"},
+        {c.zoomButton, "zoomButton"},
+        {c.searchDelay, "searchDelay"},
+        {c.banner, "banner"},
+        {c.formButtons[kVbForm], "vbFormButton"},
+        {c.formButtons[kCSharpForm], "csharpFormButton"},
         {c.formButtons[kVba64Form], "vba64FormButton"},
-        {c.navigationButtons[kFirstRecord], "firstButton"}, {c.navigationButtons[kPreviousRecord], "previousButton"},
-        {c.navigationButtons[kNextRecord], "nextButton"},   {c.navigationButtons[kLastRecord], "lastButton"},
+        {c.navigationButtons[kFirstRecord], "firstButton"},
+        {c.navigationButtons[kPreviousRecord], "previousButton"},
+        {c.navigationButtons[kNextRecord], "nextButton"},
+        {c.navigationButtons[kLastRecord], "lastButton"},
     };
     for (const auto& [control, name] : named) control->setObjectName(QLatin1String(name));
-    static const char* boxNames[kDetailBoxCount] = {"nameBox",          "dllBox",        "explanationBox",
-                                                    "declarationBox",   "parametersBox", "sampleCodeBox",
-                                                    "returnValueBox",   "idBox"};
-    for (int i = 0; i < kDetailBoxCount; ++i) c.detailBoxes[i]->widget()->setObjectName(QLatin1String(boxNames[i]));
+    static const char* boxNames[kDetailBoxCount] = {
+        "nameBox",       "dllBox",        "explanationBox", "declarationBox",
+        "parametersBox", "sampleCodeBox", "returnValueBox", "idBox"};
+    for (int i = 0; i < kDetailBoxCount; ++i)
+        c.detailBoxes[i]->widget()->setObjectName(QLatin1String(boxNames[i]));
     for (std::size_t i = 0; i < c.fieldLabels.size(); ++i)
         c.fieldLabels[i]->setObjectName(QStringLiteral("fieldLabel%1").arg(i));
 }
@@ -122,7 +137,8 @@ WindowControls createControls(QWidget& window, const Env& env) {
     // is picked from the list.
     c.patternBox->setCompleter(nullptr);
     QObject::disconnect(c.patternBox->lineEdit(), &QLineEdit::returnPressed, c.patternBox, nullptr);
-    QObject::disconnect(c.patternBox->lineEdit(), &QLineEdit::editingFinished, c.patternBox, nullptr);
+    QObject::disconnect(c.patternBox->lineEdit(), &QLineEdit::editingFinished, c.patternBox,
+                        nullptr);
     setBackground(c.patternBox, kPatternBackground);
     c.categoryFilter = place(new QComboBox(&window), 90, 450, 2445, 300);
     c.dllFilter = place(new QComboBox(&window), 90, 840, 2445, 300);
@@ -191,20 +207,25 @@ WindowControls createControls(QWidget& window, const Env& env) {
     static const int gotoLefts[] = {8070, 8370, 8640, 8940};
     for (std::size_t i = 0; i < c.navigationButtons.size(); ++i)
         c.navigationButtons[i] =
-            place(new QPushButton(QString::fromLatin1(gotoCaptions[i]), &window), gotoLefts[i], 900, 315, 285);
+            place(new QPushButton(QString::fromLatin1(gotoCaptions[i]), &window), gotoLefts[i], 900,
+                  315, 285);
 
     c.win95Check =
         place(new QCheckBox(QStringLiteral("Window95/98/Me"), &window), 3780, 1290, 1755, 225);
-    c.winntCheck = place(new QCheckBox(QStringLiteral("WinNT/2000/XP"), &window), 5610, 1290, 1665, 255);
+    c.winntCheck =
+        place(new QCheckBox(QStringLiteral("WinNT/2000/XP"), &window), 5610, 1290, 1665, 255);
     c.win95Check->setProperty("tag", QStringLiteral("win95"));
     c.winntCheck->setProperty("tag", QStringLiteral("winnt"));
 
     c.detailBoxes[kExplanationBox] = multi(3750, 1650, 7650, 930, "explain");
     c.detailBoxes[kDeclarationBox] = multi(3750, 2610, 7650, 1170, "declare");
-    c.formButtons[kVbForm] = place(new QRadioButton(QStringLiteral("VB"), &window), 3030, 2940, 705, 225);
-    c.formButtons[kCSharpForm] = place(new QRadioButton(QStringLiteral("C#"), &window), 3030, 3240, 705, 225);
+    c.formButtons[kVbForm] =
+        place(new QRadioButton(QStringLiteral("VB"), &window), 3030, 2940, 705, 225);
+    c.formButtons[kCSharpForm] =
+        place(new QRadioButton(QStringLiteral("C#"), &window), 3030, 3240, 705, 225);
     // Enabled at start-up when the catalogue has the 64-bit VBA column.
-    c.formButtons[kVba64Form] = place(new QRadioButton(QStringLiteral("VBA64"), &window), 3030, 3540, 705, 225);
+    c.formButtons[kVba64Form] =
+        place(new QRadioButton(QStringLiteral("VBA64"), &window), 3030, 3540, 705, 225);
     c.formButtons[kVba64Form]->setEnabled(false);
     fitFontToWidth(*c.formButtons[kVba64Form]);
     c.formButtons[kVbForm]->setChecked(true);
@@ -215,7 +236,8 @@ WindowControls createControls(QWidget& window, const Env& env) {
     c.detailBoxes[kReturnValueBox] = multi(3750, 6420, 7650, 690, "returned");
     c.addButton = place(new QPushButton(QStringLiteral("添加"), &window), 9210, 7080, 855, 315);
     c.deleteButton = place(new QPushButton(QStringLiteral("删除"), &window), 8370, 7080, 855, 315);
-    c.saveButton = place(new QPushButton(QStringLiteral("保存修改"), &window), 10230, 7080, 1155, 315);
+    c.saveButton =
+        place(new QPushButton(QStringLiteral("保存修改"), &window), 10230, 7080, 1155, 315);
 
     c.banner = new BannerView(env, &window);
     c.banner->move(px(9180), 0);
@@ -232,13 +254,35 @@ WindowControls createControls(QWidget& window, const Env& env) {
     // Tab order: the layout's tab indexes, focusable controls only.
     const DetailBoxes& d = c.detailBoxes;
     const auto& go = c.navigationButtons;
-    QWidget* order[] = {c.patternBox, c.categoryFilter, c.dllFilter, c.resultList, d[kNameBox]->widget(),
-                        c.categoryBox, d[kDllBox]->widget(), c.win95Check, c.winntCheck,
-                        d[kExplanationBox]->widget(), d[kDeclarationBox]->widget(), d[kParametersBox]->widget(),
-                        d[kSampleCodeBox]->widget(), d[kReturnValueBox]->widget(), c.zoomButton, c.copyButton,
-                        c.deleteButton, c.addButton, c.saveButton, c.fullTextButton, d[kIdBox]->widget(),
-                        go[kFirstRecord], go[kPreviousRecord], go[kNextRecord], go[kLastRecord],
-                        c.formButtons[kVbForm], c.formButtons[kCSharpForm], c.formButtons[kVba64Form], c.banner};
+    QWidget* order[] = {c.patternBox,
+                        c.categoryFilter,
+                        c.dllFilter,
+                        c.resultList,
+                        d[kNameBox]->widget(),
+                        c.categoryBox,
+                        d[kDllBox]->widget(),
+                        c.win95Check,
+                        c.winntCheck,
+                        d[kExplanationBox]->widget(),
+                        d[kDeclarationBox]->widget(),
+                        d[kParametersBox]->widget(),
+                        d[kSampleCodeBox]->widget(),
+                        d[kReturnValueBox]->widget(),
+                        c.zoomButton,
+                        c.copyButton,
+                        c.deleteButton,
+                        c.addButton,
+                        c.saveButton,
+                        c.fullTextButton,
+                        d[kIdBox]->widget(),
+                        go[kFirstRecord],
+                        go[kPreviousRecord],
+                        go[kNextRecord],
+                        go[kLastRecord],
+                        c.formButtons[kVbForm],
+                        c.formButtons[kCSharpForm],
+                        c.formButtons[kVba64Form],
+                        c.banner};
     for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     return c;
 }

@@ -57,7 +57,7 @@ FileDialogState& fileDialogState() {
 }
 
 QString showFileDialog(const Env& env, int mode, const QString& filter, const QString& title,
-                    const QString& defaultExtension, FileDialogState& state) {
+                       const QString& defaultExtension, FileDialogState& state) {
     FileDialogRequest request;
     request.mode = mode;
     request.filter = QString(filter).replace(kDefaultFilter, kAllFiles);

@@ -9,7 +9,7 @@ struct Env;
 // What the file-dialog wrapper remembers from one dialog to the next.
 struct FileDialogState {
     QString dialogFile;  // the last chosen file as a full path (the last one of a multiple choice)
-    QString dialogFolder;   // the folder the next dialog opens in
+    QString dialogFolder;  // the folder the next dialog opens in
 };
 
 // The state shared by the whole run; empty at start.
@@ -29,7 +29,7 @@ inline const QString kDefaultFilter = QStringLiteral("DLG_Defalt_Filter");
 // nothing and gives "". A failing dialog gives "" without a message.
 // "\" and "/" both separate folders; results keep the separator they came with.
 QString showFileDialog(const Env& env, int mode, const QString& filter, const QString& title,
-                    const QString& defaultExtension, FileDialogState& state = fileDialogState());
+                       const QString& defaultExtension, FileDialogState& state = fileDialogState());
 
 // Turns a multiple-choice text (the folder, NUL, names separated by NULs,
 // trailing NULs allowed) into full paths separated by single NULs, in place,

@@ -23,8 +23,10 @@ const QString kEngine36 = QStringLiteral("DAO.DBEngine.36");
 const QString kEngine35 = QStringLiteral("DAO.DBEngine.35");
 // Registration of version 3.5 first, then 3.6, at their fixed places.
 const QStringList kRegistrations = {
-    QStringLiteral(R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO350.DLL" /s)"),
-    QStringLiteral(R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO360.DLL" /s)"),
+    QStringLiteral(
+        R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO350.DLL" /s)"),
+    QStringLiteral(
+        R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO360.DLL" /s)"),
 };
 constexpr int kRegistrationPauseMs = 2000;
 
@@ -56,8 +58,12 @@ class Opener {
 public:
     Opener(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
            const QString& appName)
-        : settings_(*env.settings, *env.dialogs), env_(withSettings(env, settings_)),
-          fileName_(fileName), db_(db), appName_(appName), app_(settingsAppName(appName)) {}
+        : settings_(*env.settings, *env.dialogs),
+          env_(withSettings(env, settings_)),
+          fileName_(fileName),
+          db_(db),
+          appName_(appName),
+          app_(settingsAppName(appName)) {}
 
     bool run() {
         for (;;) {
@@ -96,8 +102,8 @@ private:
     // Sets path_ to an existing file: the remembered one, its namesake in the
     // "mdb" folder, or the user's choice. Ends the program when none exists.
     void locate() {
-        if (const auto found = existingCatalogue(*env_.files, readSetting(kCataloguePathEntry, fileName_),
-                                                 env_.programDir)) {
+        if (const auto found = existingCatalogue(
+                *env_.files, readSetting(kCataloguePathEntry, fileName_), env_.programDir)) {
             path_ = *found;
             return;
         }
@@ -132,16 +138,15 @@ private:
                 env_.settings->remove(app_, kEngineVersionEntry, kEngineVersionEntry);
                 break;
             case err::NotValidPassword:
-                keep(engine_->openDatabase(path_, false, false,
-                                           kPasswordConnect +
-                                               env_.dialogs->inputBox(kPasswordPrompt)));
+                keep(engine_->openDatabase(
+                    path_, false, false,
+                    kPasswordConnect + env_.dialogs->inputBox(kPasswordPrompt)));
                 return Outcome::Opened;
             case err::NotValidFileName:
                 chooseCatalogue(env_, appName_);
                 afterBadName_ = false;
                 return Outcome::Repeat;
-            default:
-                break;
+            default: break;
             }
             report(env_, failure);
         } catch (const Error& next) {
@@ -166,7 +171,8 @@ private:
 
 QString settingsAppName(const QString& appName) { return QStringLiteral("QMWX_") + appName; }
 
-std::optional<QString> existingCatalogue(FileProbe& files, const QString& path, const QString& programDir) {
+std::optional<QString> existingCatalogue(FileProbe& files, const QString& path,
+                                         const QString& programDir) {
     if (files.exists(path)) return path;
     // The part after the last "\" or "/" (all of it without one).
     const QString name = path.mid(std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1);
@@ -176,7 +182,7 @@ std::optional<QString> existingCatalogue(FileProbe& files, const QString& path, 
 }
 
 bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
-             const QString& appName) {
+                   const QString& appName) {
     return Opener(env, fileName, db, appName).run();
 }
 
@@ -186,8 +192,7 @@ void registerEngine(const Env& env, const QString& appName) {
         try {
             env.processes->startHidden(commandLine);
             started = true;
-        } catch (const Error&) {
-        }
+        } catch (const Error&) {}
     }
     // The pause lets started registrations finish; without any there is
     // nothing to wait for.
@@ -200,10 +205,9 @@ void registerEngine(const Env& env, const QString& appName) {
             continue;
         }
         try {
-            env.settings->write(settingsAppName(appName), kEngineVersionEntry,
-                                kEngineVersionEntry, id);
-        } catch (const Error&) {
-        }
+            env.settings->write(settingsAppName(appName), kEngineVersionEntry, kEngineVersionEntry,
+                                id);
+        } catch (const Error&) {}
         return;
     }
     env.dialogs->messageBox(kNoEngine, Buttons::Ok, Icon::Critical);

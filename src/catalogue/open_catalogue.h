@@ -14,7 +14,7 @@ class FileProbe;
 // The opener's two remembered entries. Each lives under the settings
 // application name "QMWX_" + the caller's application name, with section and
 // key both equal to the entry's name.
-inline const QString kEngineVersionEntry = QStringLiteral("DAO_Ver");  // engine identifier
+inline const QString kEngineVersionEntry = QStringLiteral("DAO_Ver");   // engine identifier
 inline const QString kCataloguePathEntry = QStringLiteral("MDB_Path");  // chosen catalogue
 
 QString settingsAppName(const QString& appName);
@@ -28,7 +28,8 @@ inline const QString kAppArgument = QStringLiteral("varnel");
 // a bare file name taken from the current directory) when a file exists
 // there, else the file of the same name in the "mdb" folder beside the
 // program; nothing when neither exists. A malformed path throws Error 52.
-std::optional<QString> existingCatalogue(FileProbe& files, const QString& path, const QString& programDir);
+std::optional<QString> existingCatalogue(FileProbe& files, const QString& path,
+                                         const QString& programDir);
 
 // Finds and opens the catalogue file. Registers the engine and records which
 // version can be created when none is recorded yet; looks for the remembered
@@ -44,7 +45,7 @@ std::optional<QString> existingCatalogue(FileProbe& files, const QString& path, 
 // with its description and the call returns false.
 // On success db holds the open catalogue; on failure db keeps what it held.
 bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
-             const QString& appName);
+                   const QString& appName);
 
 // Starts the registration of both engine versions, then records in
 // "DAO_Ver" the first of version 3.6 and 3.5 that can be created; shows

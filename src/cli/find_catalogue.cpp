@@ -15,8 +15,8 @@
 namespace tolvane {
 
 QString defaultCataloguePath(SettingsStore& settings, FileProbe& files, const QString& programDir) {
-    const QString remembered = settings.read(settingsAppName(kAppArgument), kCataloguePathEntry, kCataloguePathEntry,
-                                             kCatalogueFileName);
+    const QString remembered = settings.read(settingsAppName(kAppArgument), kCataloguePathEntry,
+                                             kCataloguePathEntry, kCatalogueFileName);
     std::optional<QString> found;
     try {
         found = existingCatalogue(files, remembered, programDir);
@@ -26,15 +26,17 @@ QString defaultCataloguePath(SettingsStore& settings, FileProbe& files, const QS
         found = existingCatalogue(files, kCatalogueFileName, programDir);
     }
     if (found) return *found;
-    throw FindFailure(QStringLiteral("no catalogue found (not at the remembered path, not ./%1, not %2/mdb/%1); "
-                                     "give one with --catalogue FILE")
-                          .arg(kCatalogueFileName, programDir));
+    throw FindFailure(
+        QStringLiteral("no catalogue found (not at the remembered path, not ./%1, not %2/mdb/%1); "
+                       "give one with --catalogue FILE")
+            .arg(kCatalogueFileName, programDir));
 }
 
 QString readPasswordFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FindFailure(QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString()));
+        throw FindFailure(
+            QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString()));
     QByteArray line = file.readLine();
     if (line.endsWith('\n')) line.chop(1);
     if (line.endsWith('\r')) line.chop(1);
@@ -46,25 +48,30 @@ std::unique_ptr<Database> openCatalogueReadOnly(const QString& path, const QStri
         return SqliteEngine().openDatabase(path, false, true, QStringLiteral(";PWD=") + password);
     } catch (const Error& e) {
         switch (e.number()) {
-        case err::CannotFindFile: throw FindFailure(QStringLiteral("catalogue not found: %1").arg(path));
+        case err::CannotFindFile:
+            throw FindFailure(QStringLiteral("catalogue not found: %1").arg(path));
         case err::NotValidFileName:
             throw FindFailure(QStringLiteral("not a usable catalogue file name: %1").arg(path));
         case err::FileInUse:
-            throw FindFailure(QStringLiteral("cannot read the catalogue %1: no permission, or another program "
-                                             "holds it exclusively")
-                                  .arg(path));
+            throw FindFailure(
+                QStringLiteral("cannot read the catalogue %1: no permission, or another program "
+                               "holds it exclusively")
+                    .arg(path));
         case err::NotInDatabase:
             if (isAccessDatabase(path))
-                throw FindFailure(QStringLiteral("%1 is a Microsoft Access database, which Tolvane cannot read; "
-                                                 "convert it to SQLite first (mdb-schema and mdb-export of mdbtools)")
-                                      .arg(path));
-            throw FindFailure(QStringLiteral("%1 is no Tolvane catalogue: it is damaged or another kind of file")
-                                  .arg(path));
+                throw FindFailure(
+                    QStringLiteral(
+                        "%1 is a Microsoft Access database, which Tolvane cannot read; "
+                        "convert it to SQLite first (mdb-schema and mdb-export of mdbtools)")
+                        .arg(path));
+            throw FindFailure(
+                QStringLiteral("%1 is no Tolvane catalogue: it is damaged or another kind of file")
+                    .arg(path));
         case err::NotValidPassword:
             if (password.isEmpty())
-                throw FindFailure(
-                    QStringLiteral("the catalogue %1 is encrypted: give its password with --password-file FILE")
-                        .arg(path));
+                throw FindFailure(QStringLiteral("the catalogue %1 is encrypted: give its password "
+                                                 "with --password-file FILE")
+                                      .arg(path));
             throw FindFailure(QStringLiteral("wrong password for the catalogue %1").arg(path));
         default: throw FindFailure(readingFailure(path, e.number()));
         }
@@ -72,7 +79,9 @@ std::unique_ptr<Database> openCatalogueReadOnly(const QString& path, const QStri
 }
 
 QString readingFailure(const QString& path, int errorNumber) {
-    return QStringLiteral("reading the catalogue %1 failed (engine error %2)").arg(path).arg(errorNumber);
+    return QStringLiteral("reading the catalogue %1 failed (engine error %2)")
+        .arg(path)
+        .arg(errorNumber);
 }
 
 }  // namespace tolvane

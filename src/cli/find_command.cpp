@@ -23,20 +23,24 @@ FindResult runFind(const QStringList& arguments, SettingsStore& settings, FilePr
             result.out = findHelp().toUtf8();
             return result;
         }
-        const QString path =
-            options.catalogue.isEmpty() ? defaultCataloguePath(settings, files, programDir) : options.catalogue;
-        const QString password = options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
+        const QString path = options.catalogue.isEmpty()
+                                 ? defaultCataloguePath(settings, files, programDir)
+                                 : options.catalogue;
+        const QString password =
+            options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
         const std::unique_ptr<Database> db = openCatalogueReadOnly(path, password);
         const FoundRecords found = lookUp(*db, options, path);
         result.out = formatRecords(found, options);
         result.status = found.rows.empty() ? 1 : 0;
         if (found.skipped > 0)
-            result.err += errorLine(QStringLiteral("%1 matching records have an ID that is no whole number; they are "
-                                                   "not listed")
-                                        .arg(found.skipped));
+            result.err += errorLine(
+                QStringLiteral("%1 matching records have an ID that is no whole number; they are "
+                               "not listed")
+                    .arg(found.skipped));
         if (found.more)
-            result.err += errorLine(QStringLiteral("more records match; showing the first %1 (--limit 0 shows all)")
-                                        .arg(options.limit));
+            result.err += errorLine(
+                QStringLiteral("more records match; showing the first %1 (--limit 0 shows all)")
+                    .arg(options.limit));
     } catch (const FindFailure& failure) {
         result = {2, {}, errorLine(failure.message())};
     }

@@ -22,7 +22,8 @@ constexpr std::chrono::milliseconds kPartTime{10};
 
 QStringList columnsOf(Database& db) {
     QStringList columns;
-    for (auto rs = db.openRecordset(QStringLiteral("PRAGMA table_info(winfun)")); !rs->eof(); rs->moveNext())
+    for (auto rs = db.openRecordset(QStringLiteral("PRAGMA table_info(winfun)")); !rs->eof();
+         rs->moveNext())
         columns << rs->field(QStringLiteral("name")).toString();
     return columns;
 }
@@ -32,18 +33,22 @@ QStringList columnsOf(Database& db) {
 QString catalogueDll(Database& db, const QString& given) {
     for (const QString& spelling : catalogueDllSpellings(db))
         if (spelling.compare(given, Qt::CaseInsensitive) == 0) return spelling;
-    throw FindFailure(QStringLiteral("unknown DLL '%1': no record of the catalogue is in it (see --help)").arg(given));
+    throw FindFailure(
+        QStringLiteral("unknown DLL '%1': no record of the catalogue is in it (see --help)")
+            .arg(given));
 }
 
 // The statement the window runs for the same pattern and filters.
 SearchStatement statementFor(Database& db, const FindOptions& options) {
     if (options.fullText) return fullTextQuery(options.pattern);
-    const QString dll = options.dllPosition == kCatalogueDll ? catalogueDll(db, options.dllText) : options.dllText;
+    const QString dll =
+        options.dllPosition == kCatalogueDll ? catalogueDll(db, options.dllText) : options.dllText;
     return nameSearchQuery(options.pattern, options.categoryPosition, options.dllPosition, dll);
 }
 
 // Whole records by ID, in this order, as the record view reads them.
-std::vector<QVariantList> records(Database& db, const std::vector<qint64>& ids, const QStringList& columns) {
+std::vector<QVariantList> records(Database& db, const std::vector<qint64>& ids,
+                                  const QStringList& columns) {
     std::vector<QVariantList> rows;
     for (const qint64 id : ids) {
         const std::unique_ptr<Recordset> record = db.openRecordset(recordQuery(id));
@@ -60,9 +65,10 @@ void checkPattern(const QString& pattern) {
     try {
         JetPattern::compile(QStringView(pattern));
     } catch (const Error&) {
-        throw FindFailure(QStringLiteral("malformed pattern '%1': every [ needs its ], and a range such as [a-z] "
-                                         "must run upwards")
-                              .arg(pattern));
+        throw FindFailure(
+            QStringLiteral("malformed pattern '%1': every [ needs its ], and a range such as [a-z] "
+                           "must run upwards")
+                .arg(pattern));
     }
 }
 
@@ -85,9 +91,10 @@ FoundRecords lookUp(Database& db, const FindOptions& options, const QString& pat
         found.columns = namesOnly ? QStringList{QStringLiteral("name")} : columnsOf(db);
         const QString formColumnName = formColumn(options.form);
         if (!namesOnly && !found.columns.contains(formColumnName, Qt::CaseInsensitive))
-            throw FindFailure(QStringLiteral("the catalogue %1 has no %2 column, so it holds no %3 declarations; "
-                                             "choose another --form")
-                                  .arg(path, formColumnName, formName(options.form)));
+            throw FindFailure(
+                QStringLiteral("the catalogue %1 has no %2 column, so it holds no %3 declarations; "
+                               "choose another --form")
+                    .arg(path, formColumnName, formName(options.form)));
         // The names and IDs as the window lists them, then each record as the
         // window shows it: the name search reads names and IDs alone, from an
         // index.

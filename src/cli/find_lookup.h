@@ -15,8 +15,9 @@ struct FindOptions;
 struct FoundRecords {
     QStringList columns;
     std::vector<QVariantList> rows;
-    bool more = false;   // further records match beyond the limit
-    qint64 skipped = 0;  // matching records whose ID is no whole number, not listed (as in the window)
+    bool more = false;  // further records match beyond the limit
+    qint64 skipped =
+        0;  // matching records whose ID is no whole number, not listed (as in the window)
 
     // A column's value, the column named in either case; Null for a column
     // the records do not have.

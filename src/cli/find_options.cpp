@@ -24,10 +24,11 @@ int categoryPosition(const QString& given) {
     bool number = false;
     const int position = given.toInt(&number);
     if (number && position >= 0 && position < categories().size()) return position;
-    throw FindFailure(QStringLiteral("unknown category '%1': give its text or its number (0 to %2) from the "
-                                     "category list of --help")
-                          .arg(given)
-                          .arg(categories().size() - 1));
+    throw FindFailure(
+        QStringLiteral("unknown category '%1': give its text or its number (0 to %2) from the "
+                       "category list of --help")
+            .arg(given)
+            .arg(categories().size() - 1));
 }
 
 // A DLL entry, letters in either case; the list's own spelling is searched,
@@ -48,15 +49,17 @@ qlonglong limitOf(const QString& given) {
     bool number = false;
     const qlonglong limit = given.toLongLong(&number);
     if (!number || limit < 0 || given.startsWith(u'+'))
-        throw FindFailure(QStringLiteral("--limit takes a whole number, 0 or more (0 for every record), not '%1'")
-                              .arg(given));
+        throw FindFailure(
+            QStringLiteral("--limit takes a whole number, 0 or more (0 for every record), not '%1'")
+                .arg(given));
     return limit;
 }
 
 }  // namespace
 
 FindOptions::FindOptions()
-    : categoryPosition(kAllCategoriesPosition), dllPosition(kAllLibrariesPosition),
+    : categoryPosition(kAllCategoriesPosition),
+      dllPosition(kAllLibrariesPosition),
       dllText(dlls()[kAllLibrariesPosition]) {}
 
 QString formName(OutputForm form) {
@@ -79,11 +82,12 @@ FindOptions parseFindOptions(const QStringList& arguments) {
     const QCommandLineOption names(QStringLiteral("names"));
     const QCommandLineOption limit(QStringLiteral("limit"), {}, QStringLiteral("N"));
     const QCommandLineOption catalogue(QStringLiteral("catalogue"), {}, QStringLiteral("FILE"));
-    const QCommandLineOption passwordFile(QStringLiteral("password-file"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption passwordFile(QStringLiteral("password-file"), {},
+                                          QStringLiteral("FILE"));
     const QCommandLineOption crlf(QStringLiteral("crlf"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue, passwordFile, crlf,
-                       help});
+    parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
+                       passwordFile, crlf, help});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
@@ -93,20 +97,24 @@ FindOptions parseFindOptions(const QStringList& arguments) {
     if (options.help) return options;
     const QStringList patterns = parser.positionalArguments();
     if (patterns.size() != 1)
-        throw FindFailure(patterns.isEmpty() ? QStringLiteral("no PATTERN given (see --help)")
-                                             : QStringLiteral("give exactly one PATTERN, not %1 (quote a pattern "
-                                                              "that holds blanks or wildcards)")
-                                                   .arg(patterns.size()));
+        throw FindFailure(patterns.isEmpty()
+                              ? QStringLiteral("no PATTERN given (see --help)")
+                              : QStringLiteral("give exactly one PATTERN, not %1 (quote a pattern "
+                                               "that holds blanks or wildcards)")
+                                    .arg(patterns.size()));
     options.pattern = patterns.front();
     options.fullText = parser.isSet(fullText);
     if (options.fullText && (parser.isSet(category) || parser.isSet(dll)))
-        throw FindFailure(QStringLiteral("--full-text searches every record: it takes no --category or --dll"));
+        throw FindFailure(
+            QStringLiteral("--full-text searches every record: it takes no --category or --dll"));
     if (!options.fullText && options.pattern.isEmpty())
-        throw FindFailure(QStringLiteral("the PATTERN is empty: give part of a name, or * for every record"));
+        throw FindFailure(
+            QStringLiteral("the PATTERN is empty: give part of a name, or * for every record"));
     if (parser.isSet(category)) options.categoryPosition = categoryPosition(parser.value(category));
     if (parser.isSet(dll)) {
         options.dllPosition = dllPosition(parser.value(dll));
-        options.dllText = options.dllPosition == kCatalogueDll ? parser.value(dll) : dlls()[options.dllPosition];
+        options.dllText =
+            options.dllPosition == kCatalogueDll ? parser.value(dll) : dlls()[options.dllPosition];
     }
     if (parser.isSet(form)) options.form = formOf(parser.value(form));
     options.publicForm = parser.isSet(publicForm);
@@ -124,17 +132,21 @@ FindOptions parseFindOptions(const QStringList& arguments) {
 QString findHelp() {
     QString text = QStringLiteral(
         "Usage: tolvane-find [options] PATTERN\n"
-        "Looks up Windows API functions, types and constants in the Tolvane catalogue and prints their\n"
-        "declarations. PATTERN is part of a name: * any run of characters, ? one character, # one digit,\n"
+        "Looks up Windows API functions, types and constants in the Tolvane catalogue and prints "
+        "their\n"
+        "declarations. PATTERN is part of a name: * any run of characters, ? one character, # one "
+        "digit,\n"
         "[abc], [a-z], [!abc] one character from (or not from) a set; case does not matter.\n"
         "\n"
         "Options:\n"
         "  --full-text            search every searchable column (name, declaration, description,\n"
         "                         sample code, ...), as the window's full-text button does\n"
-        "  --category TEXT        a category of the window's category list: its text or its number;\n"
+        "  --category TEXT        a category of the window's category list: its text or its "
+        "number;\n"
         "                         as in the window, entry number N finds the records of class N-2\n"
         "  --dll TEXT             a DLL as spelled in the window's DLL list\n"
-        "  --form vb|cs|vba64     print this declaration form, made private as the copy button does\n"
+        "  --form vb|cs|vba64     print this declaration form, made private as the copy button "
+        "does\n"
         "                         (default vb; vba64 needs a catalogue that has it)\n"
         "  --public               print the stored form unchanged\n"
         "  --json                 one JSON object per record and line: every column, \"form\" and\n"
@@ -142,24 +154,31 @@ QString findHelp() {
         "  --names                print only the matching names, one per line\n"
         "  --limit N              at most N records (default 50; 0 for all)\n"
         "  --catalogue FILE       the catalogue to read (default: the one the window opens: the\n"
-        "                         remembered MDB_Path, ./winapi.mdb, then mdb/winapi.mdb beside the program)\n"
+        "                         remembered MDB_Path, ./winapi.mdb, then mdb/winapi.mdb beside "
+        "the program)\n"
         "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
         "  --crlf                 end lines with CR LF, as the window's copy does (default LF)\n"
         "  -h, --help             show this text\n"
         "\n"
-        "Records come in the window's order, separated by a blank line. Exit status: 0 found, 1 nothing\n"
-        "matched, 2 error (one line on standard error). The catalogue and the settings are only read.\n"
+        "Records come in the window's order, separated by a blank line. Exit status: 0 found, 1 "
+        "nothing\n"
+        "matched, 2 error (one line on standard error). The catalogue and the settings are only "
+        "read.\n"
         "\n"
         "Categories:\n");
     for (int i = 0; i < categories().size(); ++i)
-        text += QStringLiteral("  %1 %2%3\n")
-                    .arg(i, 2)
-                    .arg(categories()[i], i == kAllCategoriesPosition ? QStringLiteral(" (no condition)") : QString());
-    text += QStringLiteral("DLLs: ") + dlls().mid(1).join(QStringLiteral(", ")) +
-            QStringLiteral(", then every other DLL the catalogue holds (as the window lists them)\n\n");
+        text +=
+            QStringLiteral("  %1 %2%3\n")
+                .arg(i, 2)
+                .arg(categories()[i],
+                     i == kAllCategoriesPosition ? QStringLiteral(" (no condition)") : QString());
+    text +=
+        QStringLiteral("DLLs: ") + dlls().mid(1).join(QStringLiteral(", ")) +
+        QStringLiteral(", then every other DLL the catalogue holds (as the window lists them)\n\n");
     text += QStringLiteral(
         "Examples:\n"
-        "  tolvane-find CreateFile                      private VB declarations of names holding CreateFile\n"
+        "  tolvane-find CreateFile                      private VB declarations of names holding "
+        "CreateFile\n"
         "  tolvane-find --form cs --dll user32 'Get*Window'   C# forms from user32\n"
         "  tolvane-find --full-text --names --limit 0 HWND    every record that mentions HWND\n");
     return text;

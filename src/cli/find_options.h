@@ -14,7 +14,8 @@ namespace tolvane {
 // user, without the program's name.
 class FindFailure : public std::runtime_error {
 public:
-    explicit FindFailure(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit FindFailure(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:

@@ -36,7 +36,8 @@ QJsonValue jsonValue(const QVariant& value) {
 // line end that ends every printed record.
 QByteArray jsonLine(const FoundRecords& found, std::size_t row, const FindOptions& options) {
     QJsonObject object;
-    for (qsizetype i = 0; i < found.columns.size(); ++i) object.insert(found.columns[i], jsonValue(found.rows[row][i]));
+    for (qsizetype i = 0; i < found.columns.size(); ++i)
+        object.insert(found.columns[i], jsonValue(found.rows[row][i]));
     object.insert(QStringLiteral("form"), formName(options.form));
     const QVariant stored = found.value(row, formColumn(options.form));
     if (options.publicForm && (!stored.isValid() || stored.isNull())) {
@@ -63,7 +64,8 @@ QByteArray formatRecords(const FoundRecords& found, const FindOptions& options) 
     for (std::size_t row = 0; row < found.rows.size(); ++row) {
         switch (options.output) {
         case FindOutput::Names:
-            out += (found.value(row, QStringLiteral("name")).toString() + lineEnd(options)).toUtf8();
+            out +=
+                (found.value(row, QStringLiteral("name")).toString() + lineEnd(options)).toUtf8();
             break;
         case FindOutput::Json: out += jsonLine(found, row, options); break;
         case FindOutput::Declarations:

@@ -31,7 +31,8 @@ QString formColumn(OutputForm form) {
 }
 
 QString privateDeclaration(const QString& declaration, OutputForm form) {
-    return form == OutputForm::CSharp ? privateCSharpDeclaration(declaration) : privateVbDeclaration(declaration);
+    return form == OutputForm::CSharp ? privateCSharpDeclaration(declaration)
+                                      : privateVbDeclaration(declaration);
 }
 
 QString copiedText(const QString& text, int box, OutputForm form) {

@@ -15,7 +15,8 @@ const QString kRestore = QStringLiteral("恢复");
 constexpr int kCtrlOnly = 2;
 }  // namespace
 
-DetailZoom::DetailZoom(QWidget& window, WindowGeometry& geometry, OutputForms& forms, Controls controls)
+DetailZoom::DetailZoom(QWidget& window, WindowGeometry& geometry, OutputForms& forms,
+                       Controls controls)
     : window_(window), geometry_(geometry), forms_(forms), controls_(controls) {}
 
 void DetailZoom::toggleZoom() {
@@ -29,7 +30,8 @@ void DetailZoom::toggleZoom() {
         box->raise();
         zoom->setText(kRestore);
     } else {
-        const QRect r = restoredPlacement(zoomedFrom_, geometry_.clientToScreen(&window_, QPoint(0, 0)));
+        const QRect r =
+            restoredPlacement(zoomedFrom_, geometry_.clientToScreen(&window_, QPoint(0, 0)));
         geometry_.setWindowPos(box, r.x(), r.y(), r.width(), r.height());
         zoom->setText(kEnlarge);
     }

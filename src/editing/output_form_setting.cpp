@@ -16,9 +16,9 @@ int rememberedFormButton(SettingsStore& settings, const QString& app) {
 
 void rememberFormButton(SettingsStore& settings, const QString& app, int formButton) {
     try {
-        settings.write(app, kOutputFormEntry, kOutputFormEntry, OutputForms::formColumn(formButton));
-    } catch (const Error&) {
-    }
+        settings.write(app, kOutputFormEntry, kOutputFormEntry,
+                       OutputForms::formColumn(formButton));
+    } catch (const Error&) {}
 }
 
 }  // namespace tolvane

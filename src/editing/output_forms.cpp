@@ -21,24 +21,30 @@ namespace tolvane {
 namespace {
 
 // The form buttons stand in the order of the forms.
-static_assert(kVbForm == static_cast<int>(OutputForm::VB) && kCSharpForm == static_cast<int>(OutputForm::CSharp) &&
+static_assert(kVbForm == static_cast<int>(OutputForm::VB) &&
+              kCSharpForm == static_cast<int>(OutputForm::CSharp) &&
               kVba64Form == static_cast<int>(OutputForm::Vba64));
 
 OutputForm formOf(int formButton) { return static_cast<OutputForm>(formButton); }
 
 }  // namespace
 
-OutputForms::OutputForms(Clipboard& clipboard, Dialogs& dialogs, SettingsStore& settings, QString settingsApp,
-                         RecordView& view, Controls controls)
-    : clipboard_(clipboard), dialogs_(dialogs), settings_(settings), settingsApp_(std::move(settingsApp)),
-      view_(view), controls_(controls) {}
+OutputForms::OutputForms(Clipboard& clipboard, Dialogs& dialogs, SettingsStore& settings,
+                         QString settingsApp, RecordView& view, Controls controls)
+    : clipboard_(clipboard),
+      dialogs_(dialogs),
+      settings_(settings),
+      settingsApp_(std::move(settingsApp)),
+      view_(view),
+      controls_(controls) {}
 
 QString OutputForms::formColumn(int formButton) { return tolvane::formColumn(formOf(formButton)); }
 
 void OutputForms::start(const OptionalColumns& columns) {
     QRadioButton* vba64 = controls_.formButtons[kVba64Form];
     vba64->setEnabled(columns.vba64);
-    vba64->setToolTip(columns.vba64 ? QString() : QStringLiteral("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
+    vba64->setToolTip(
+        columns.vba64 ? QString() : QStringLiteral("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
     int form = rememberedFormButton(settings_, settingsApp_);
     if (form == kVba64Form && !columns.vba64) form = kVbForm;
     controls_.formButtons[form]->setChecked(true);
@@ -51,7 +57,8 @@ void OutputForms::outputFormChosen(int formButton) {
     // Reload the record on view so that the box shows the column its tag now
     // names; otherwise a save would write one form's text into the other's
     // column. Without a record on view there is nothing to reload.
-    if (auto id = recordIdFromText(controls_.detailBoxes[kIdBox]->text())) view_.showRecord(QString::number(*id));
+    if (auto id = recordIdFromText(controls_.detailBoxes[kIdBox]->text()))
+        view_.showRecord(QString::number(*id));
 }
 
 void OutputForms::copyFocusedBox() {

@@ -28,8 +28,8 @@ public:
         QPushButton* zoomButton;
     };
     // The chosen form is remembered in `settings` under application `settingsApp`.
-    OutputForms(Clipboard& clipboard, Dialogs& dialogs, SettingsStore& settings, QString settingsApp,
-                RecordView& view, Controls controls);
+    OutputForms(Clipboard& clipboard, Dialogs& dialogs, SettingsStore& settings,
+                QString settingsApp, RecordView& view, Controls controls);
 
     // The column a form button's form is stored in.
     static QString formColumn(int formButton);

@@ -24,7 +24,8 @@ Database& requireCatalogue(const std::shared_ptr<Database>& db) {
 // The ID box only selects the row; it is never written.
 RecordEdit editOnScreen(const RecordEditor::Controls& c) {
     RecordEdit edit;
-    for (int i = 0; i < kIdBox; ++i) edit.texts.emplace_back(c.detailBoxes[i]->tag(), c.detailBoxes[i]->text());
+    for (int i = 0; i < kIdBox; ++i)
+        edit.texts.emplace_back(c.detailBoxes[i]->tag(), c.detailBoxes[i]->text());
     edit.win95 = c.win95Check->isChecked();
     edit.winnt = c.winntCheck->isChecked();
     edit.categoryPosition = c.categoryBox->currentIndex();
@@ -41,8 +42,8 @@ void showFailure(Dialogs& dialogs, const Error& e) {
 
 }  // namespace
 
-RecordEditor::RecordEditor(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs, RecordView& view,
-                           Controls controls)
+RecordEditor::RecordEditor(const std::shared_ptr<Database>& catalogue, Dialogs& dialogs,
+                           RecordView& view, Controls controls)
     : catalogue_(catalogue), dialogs_(dialogs), view_(view), controls_(controls) {}
 
 void RecordEditor::addRecord() {
@@ -72,7 +73,8 @@ void RecordEditor::deleteShownRecord() {
     if (!confirmed(dialogs_, QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical))
         return;
     try {
-        deleteRecord(requireCatalogue(catalogue_), requireRecordId(controls_.detailBoxes[kIdBox]->text()));
+        deleteRecord(requireCatalogue(catalogue_),
+                     requireRecordId(controls_.detailBoxes[kIdBox]->text()));
     } catch (const Error& e) {
         showFailure(dialogs_, e);
     }

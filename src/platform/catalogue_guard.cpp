@@ -33,9 +33,10 @@ bool allowed(int action, const char* first, const char* second) {
     case SQLITE_UPDATE:
     case SQLITE_DELETE: return named(first, "winfun");
     case SQLITE_FUNCTION:
-        return oneOf(second, {"like", "glob", "min", "max", "count", "sum", "total", "avg", "length", "lower",
-                              "upper", "abs", "round", "coalesce", "ifnull", "nullif", "typeof", "substr",
-                              "trim", "ltrim", "rtrim", "instr", "replace", "hex"});
+        return oneOf(
+            second, {"like",   "glob",   "min",   "max",   "count", "sum",      "total",   "avg",
+                     "length", "lower",  "upper", "abs",   "round", "coalesce", "ifnull",  "nullif",
+                     "typeof", "substr", "trim",  "ltrim", "rtrim", "instr",    "replace", "hex"});
     case SQLITE_PRAGMA:
         return (named(first, "table_info") && named(second, "winfun")) ||
                oneOf(first, {"integrity_check", "quick_check", "locking_mode"});
@@ -73,16 +74,16 @@ int authorize(void* data, int action, const char* first, const char* second, con
     return SQLITE_DENY;
 }
 
-int onProgress(void* data) {
-    return static_cast<Connection*>(data)->interrupted() ? 1 : 0;
-}
+int onProgress(void* data) { return static_cast<Connection*>(data)->interrupted() ? 1 : 0; }
 
 }  // namespace
 
 int guardCatalogue(sqlite3* db, Connection& connection) {
-    int rc = sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, static_cast<int*>(nullptr));
+    int rc =
+        sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, static_cast<int*>(nullptr));
     if (rc == SQLITE_OK) rc = sqlite3_set_authorizer(db, authorize, &connection);
-    if (rc == SQLITE_OK) sqlite3_progress_handler(db, kProgressInstructions, onProgress, &connection);
+    if (rc == SQLITE_OK)
+        sqlite3_progress_handler(db, kProgressInstructions, onProgress, &connection);
     return rc;
 }
 

@@ -40,15 +40,18 @@ QString schemaFault(Connection& connection) {
     Statement entries = connection.prepareInternal("SELECT sql FROM sqlite_master");
     int rc;
     while ((rc = connection.step(entries.get())) == SQLITE_ROW)
-        if (declaresVirtualTable(columnText(entries.get(), 0))) return QStringLiteral("文件中有虚拟表（如全文索引）");
+        if (declaresVirtualTable(columnText(entries.get(), 0)))
+            return QStringLiteral("文件中有虚拟表（如全文索引）");
     if (rc != SQLITE_DONE) connection.fail(rc);
 
     Statement table = connection.prepareInternal(
-        "SELECT type FROM sqlite_master WHERE name = 'winfun' COLLATE NOCASE AND type IN ('table', 'view')");
+        "SELECT type FROM sqlite_master WHERE name = 'winfun' COLLATE NOCASE AND type IN ('table', "
+        "'view')");
     rc = connection.step(table.get());
     if (rc == SQLITE_DONE) return QStringLiteral("没有 winfun 表");
     if (rc != SQLITE_ROW) connection.fail(rc);
-    if (columnText(table.get(), 0) == QLatin1String("view")) return QStringLiteral("winfun 是视图，不是表");
+    if (columnText(table.get(), 0) == QLatin1String("view"))
+        return QStringLiteral("winfun 是视图，不是表");
 
     QStringList columns;
     Statement info = connection.prepareInternal("PRAGMA table_info(winfun)");
@@ -57,7 +60,8 @@ QString schemaFault(Connection& connection) {
     QStringList missing;
     for (const QString& needed : {QStringLiteral("ID"), QStringLiteral("name")})
         if (!columns.contains(needed, Qt::CaseInsensitive)) missing << needed;
-    if (!missing.isEmpty()) return QStringLiteral("winfun 表缺少 %1 列").arg(missing.join(QStringLiteral("、")));
+    if (!missing.isEmpty())
+        return QStringLiteral("winfun 表缺少 %1 列").arg(missing.join(QStringLiteral("、")));
     return {};
 }
 
@@ -66,7 +70,8 @@ QString schemaFault(Connection& connection) {
 void checkCatalogueSchema(Connection& connection, const QString& path) {
     const QString fault = schemaFault(connection);
     if (!fault.isEmpty())
-        throw Error(err::NotInDatabase, QStringLiteral("'%1' 不是可用的目录数据库：%2。").arg(path, fault));
+        throw Error(err::NotInDatabase,
+                    QStringLiteral("'%1' 不是可用的目录数据库：%2。").arg(path, fault));
 }
 
 }  // namespace tolvane

@@ -29,7 +29,8 @@ const std::vector<char32_t>& foldedAway() {
 
 // Sorts ranges and joins those that overlap or touch.
 std::vector<Range> merged(std::vector<Range> ranges) {
-    std::sort(ranges.begin(), ranges.end(), [](const Range& a, const Range& b) { return a.low < b.low; });
+    std::sort(ranges.begin(), ranges.end(),
+              [](const Range& a, const Range& b) { return a.low < b.low; });
     std::vector<Range> out;
     for (const Range& r : ranges) {
         if (!out.empty() && r.low <= out.back().high + 1)
@@ -63,8 +64,6 @@ CharSet::CharSet(std::vector<Range> ranges, bool negated) : negated_(negated) {
     }
 }
 
-bool CharSet::inHigh(char32_t folded) const {
-    return within(high_, folded);
-}
+bool CharSet::inHigh(char32_t folded) const { return within(high_, folded); }
 
 }  // namespace tolvane

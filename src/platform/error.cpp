@@ -5,7 +5,8 @@
 namespace tolvane {
 
 Error::Error(int number, QString description)
-    : number_(number), description_(std::move(description)),
+    : number_(number),
+      description_(std::move(description)),
       what_(QString::number(number).toStdString() + ": " + description_.toStdString()) {}
 
 Error::Error(int number) : Error(number, describeError(number)) {}
@@ -17,13 +18,15 @@ QString describeError(int number) {
     case err::FileNotFound: return QStringLiteral("文件未找到");
     case err::PathFileAccess: return QStringLiteral("路径/文件访问错误");
     case err::CannotCreateObject: return QStringLiteral("ActiveX 部件不能创建对象");
-    case err::UpdateWithoutEdit: return QStringLiteral("更新或取消更新前没有 AddNew 或 Edit 操作。");
+    case err::UpdateWithoutEdit:
+        return QStringLiteral("更新或取消更新前没有 AddNew 或 Edit 操作。");
     case err::NoCurrentRecord: return QStringLiteral("无当前记录。");
     case err::CannotFindFile: return QStringLiteral("找不到文件。");
     case err::CannotUpdate: return QStringLiteral("不能更新。数据库或对象为只读。");
     case err::NotValidPassword: return QStringLiteral("不是有效的密码。");
     case err::DiskFull: return QStringLiteral("磁盘已满或系统资源不足。");
-    case err::FileInUse: return QStringLiteral("无法打开文件：文件已被占用，或者没有读写它的权限。");
+    case err::FileInUse:
+        return QStringLiteral("无法打开文件：文件已被占用，或者没有读写它的权限。");
     case err::NotValidFileName: return QStringLiteral("不是有效的文件名。");
     case err::TooFewParameters: return QStringLiteral("参数不足。");
     case err::UnknownName: return QStringLiteral("数据库引擎不能识别的字段名或表达式。");
@@ -40,7 +43,8 @@ QString describeError(int number) {
     case err::DiskError: return QStringLiteral("磁盘或网络错误。");
     case err::CannotExecuteSelect: return QStringLiteral("不能执行选择查询。");
     case err::InvalidSql:
-        return QStringLiteral("无效的 SQL 语句；应为 'DELETE'、'INSERT'、'PROCEDURE'、'SELECT' 或 'UPDATE'。");
+        return QStringLiteral(
+            "无效的 SQL 语句；应为 'DELETE'、'INSERT'、'PROCEDURE'、'SELECT' 或 'UPDATE'。");
     case err::FieldTooSmall: return QStringLiteral("字段太小，不能接受所要添加的数据。");
     case err::FieldNotUpdatable: return QStringLiteral("不能更新字段。");
     case err::RecordDeleted: return QStringLiteral("记录已被删除。");

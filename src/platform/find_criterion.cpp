@@ -23,8 +23,7 @@ private:
     using Op = FindCriterion::Op;
 
     [[noreturn]] void syntax() const {
-        throw Error(err::SyntaxError,
-                    QStringLiteral("表达式 '%1' 中有语法错误。").arg(text_));
+        throw Error(err::SyntaxError, QStringLiteral("表达式 '%1' 中有语法错误。").arg(text_));
     }
 
     void skipBlanks() {
@@ -168,7 +167,9 @@ bool FindCriterion::compare(const QVariant& a, Op op, const QVariant& b) {
 }
 
 bool FindCriterion::matches(const std::function<QVariant(int)>& value) const {
-    const auto valueOf = [&](const Operand& o) { return o.column >= 0 ? value(o.column) : o.literal; };
+    const auto valueOf = [&](const Operand& o) {
+        return o.column >= 0 ? value(o.column) : o.literal;
+    };
     for (const Comparison& term : terms_) {
         const QVariant left = valueOf(term.left);
         if (term.op == Op::Like) {
@@ -183,4 +184,3 @@ bool FindCriterion::matches(const std::function<QVariant(int)>& value) const {
 }
 
 }  // namespace tolvane
-

@@ -94,7 +94,8 @@ JetPattern JetPattern::compile(std::string_view utf8) {
         }
     }
     const auto& tokens = result.tokens_;
-    if (tokens.size() >= 3 && tokens.front().kind == Kind::Star && tokens.back().kind == Kind::Star) {
+    if (tokens.size() >= 3 && tokens.front().kind == Kind::Star &&
+        tokens.back().kind == Kind::Star) {
         std::string literal;
         for (std::size_t k = 1; k + 1 < tokens.size(); ++k) {
             if (tokens[k].kind != Kind::Char || tokens[k].ch >= 0x80) return result;
@@ -139,11 +140,14 @@ constexpr std::size_t kNone = std::string_view::npos;
 template <class Budget>
 std::optional<bool> containsFolded(std::string_view text, std::string_view literal, Budget budget) {
     constexpr std::size_t kBlock = 1024;
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+    const auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+    };
     const std::size_t n = literal.size();
     if (n > text.size()) return false;
     const char first = literal[0];
-    const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - ('a' - 'A')) : first;
+    const char firstUpper =
+        first >= 'a' && first <= 'z' ? static_cast<char>(first - ('a' - 'A')) : first;
     const std::size_t starts = text.size() - n + 1;
     for (std::size_t block = 0; block < starts; block += kBlock) {
         std::size_t steps = 0;
@@ -173,7 +177,8 @@ inline bool JetPattern::tokenMatches(const Token& token, char32_t c, char32_t fo
 }
 
 template <class Decode>
-std::optional<bool> JetPattern::run(std::string_view text, Decode decode, MatchInterrupt* interrupt) const {
+std::optional<bool> JetPattern::run(std::string_view text, Decode decode,
+                                    MatchInterrupt* interrupt) const {
     Budget budget(interrupt);
     const std::size_t count = tokens_.size();
     std::size_t t = 0, p = 0;
@@ -228,9 +233,7 @@ std::optional<bool> JetPattern::match(std::string_view utf8, MatchInterrupt* int
     return run(utf8, decodeUtf8, interrupt);
 }
 
-bool JetPattern::matches(std::string_view utf8) const {
-    return *match(utf8, nullptr);
-}
+bool JetPattern::matches(std::string_view utf8) const { return *match(utf8, nullptr); }
 
 std::optional<bool> JetPattern::matches(std::string_view utf8, MatchInterrupt& interrupt) const {
     return match(utf8, &interrupt);

@@ -49,7 +49,7 @@ private:
     enum class Kind : unsigned char { Char, AnyOne, Digit, Set, Star };
     struct Token {
         Kind kind;
-        char32_t ch;   // Char: the folded character; Set: index into sets_
+        char32_t ch;  // Char: the folded character; Set: index into sets_
     };
     class Budget;
 

@@ -16,9 +16,7 @@ std::string_view textOf(sqlite3_value* value) {
     return {text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(value))};
 }
 
-void deletePattern(void* pattern) {
-    delete static_cast<JetPattern*>(pattern);
-}
+void deletePattern(void* pattern) { delete static_cast<JetPattern*>(pattern); }
 
 // like(pattern, text): SQLite passes the right operand of LIKE first.
 void jetLike(sqlite3_context* context, int, sqlite3_value** args) {

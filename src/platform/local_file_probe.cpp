@@ -21,9 +21,12 @@ bool isWildcard(QChar c) { return c == u'*' || c == u'?'; }
 QRegularExpression patternExpression(const QString& pattern) {
     QString expression;
     for (QChar c : pattern) {
-        if (c == u'*') expression += QStringLiteral(".*");
-        else if (c == u'?') expression += u'.';
-        else expression += QRegularExpression::escape(QString(c));
+        if (c == u'*')
+            expression += QStringLiteral(".*");
+        else if (c == u'?')
+            expression += u'.';
+        else
+            expression += QRegularExpression::escape(QString(c));
     }
     return QRegularExpression(QRegularExpression::anchoredPattern(expression));
 }
@@ -52,8 +55,9 @@ bool LocalFileProbe::exists(const QString& path) {
     const QString name = unified.mid(cut + 1);
     if (name.isEmpty()) return false;
     // "/name" lies in the root folder; a bare name in the current one.
-    const QString folder = cut < 0 ? QStringLiteral(".") : cut == 0 ? QStringLiteral("/")
-                                                                     : unified.left(cut);
+    const QString folder = cut < 0    ? QStringLiteral(".")
+                           : cut == 0 ? QStringLiteral("/")
+                                      : unified.left(cut);
     if (!std::any_of(name.begin(), name.end(), isWildcard))
         return QFileInfo(QDir(folder), name).isFile();
 

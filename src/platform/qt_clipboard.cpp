@@ -31,7 +31,8 @@ void QtClipboard::clear() { systemClipboard().clear(QClipboard::Clipboard); }
 void QtClipboard::setText(const QString& text) {
     QClipboard& clipboard = systemClipboard();
     clipboard.setText(text, QClipboard::Clipboard);
-    if (withoutCarriageReturns(clipboard.text(QClipboard::Clipboard)) != withoutCarriageReturns(text)) {
+    if (withoutCarriageReturns(clipboard.text(QClipboard::Clipboard)) !=
+        withoutCarriageReturns(text)) {
         clipboard.clear(QClipboard::Clipboard);
         throw Error(err::ClipboardFailure);
     }

@@ -42,8 +42,10 @@ bool offeredOutside(const QString& offered, const QString& initialDir) {
 void offer(QFileDialog& dialog, const QString& offered, const QString& initialDir) {
     if (offered.isEmpty()) return;
     auto* nameField = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (nameField && offeredOutside(offered, initialDir)) nameField->setText(offered);
-    else dialog.selectFile(offered);
+    if (nameField && offeredOutside(offered, initialDir))
+        nameField->setText(offered);
+    else
+        dialog.selectFile(offered);
 }
 
 }  // namespace
@@ -93,10 +95,10 @@ void writeChosenFiles(int mode, const QStringList& paths, std::string& buffer) {
 
 Answer QtDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
     const bool question = buttons == Buttons::YesNoCancel;
-    QMessageBox box(qtIcon(icon), kApplicationTitle, text,
-                    question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                             : QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(
+        qtIcon(icon), kApplicationTitle, text,
+        question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+        QApplication::activeWindow());
     if (question) box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;

@@ -19,8 +19,7 @@ QString whyUnwritable(const QString& fileName) {
     const QFileInfo file(fileName);
     QFileInfo folder(file.absolutePath());  // the nearest one that exists
     while (!folder.exists() && !folder.isRoot()) folder = QFileInfo(folder.absolutePath());
-    if (!folder.isDir())
-        return QStringLiteral("'%1' 是文件，不是文件夹").arg(folder.filePath());
+    if (!folder.isDir()) return QStringLiteral("'%1' 是文件，不是文件夹").arg(folder.filePath());
     if (file.exists() && !file.isWritable()) return QStringLiteral("文件是只读的");
     if (!folder.isWritable())
         return QStringLiteral("没有写入文件夹 '%1' 的权限").arg(folder.filePath());
@@ -41,8 +40,7 @@ void commit(QSettings& settings) {
 // The application name is a file name: one with a folder separator would
 // reach outside the settings folder.
 std::unique_ptr<QSettings> open(const QString& baseFolder, const QString& app) {
-    if (app.isEmpty() || app.contains(u'/') || app.contains(u'\\'))
-        throw Error(err::BadFileName);
+    if (app.isEmpty() || app.contains(u'/') || app.contains(u'\\')) throw Error(err::BadFileName);
     if (baseFolder.isEmpty())
         return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                            kOrganization, app);
@@ -50,9 +48,7 @@ std::unique_ptr<QSettings> open(const QString& baseFolder, const QString& app) {
                                        QSettings::IniFormat);
 }
 
-QString entryKey(const QString& section, const QString& key) {
-    return section + u'/' + key;
-}
+QString entryKey(const QString& section, const QString& key) { return section + u'/' + key; }
 
 }  // namespace
 

@@ -50,8 +50,9 @@ std::size_t RowStore::encode(sqlite3_stmt* statement) {
         case SQLITE_TEXT:
         case SQLITE_BLOB: {
             const bool text = sqlite3_column_type(statement, c) == SQLITE_TEXT;
-            const char* raw = text ? reinterpret_cast<const char*>(sqlite3_column_text(statement, c))
-                                   : static_cast<const char*>(sqlite3_column_blob(statement, c));
+            const char* raw = text
+                                  ? reinterpret_cast<const char*>(sqlite3_column_text(statement, c))
+                                  : static_cast<const char*>(sqlite3_column_blob(statement, c));
             const auto length = static_cast<std::size_t>(sqlite3_column_bytes(statement, c));
             bytes_.push_back(text ? Text : Blob);
             putVarint(length);
@@ -64,9 +65,7 @@ std::size_t RowStore::encode(sqlite3_stmt* statement) {
     return start;
 }
 
-void RowStore::append(sqlite3_stmt* statement) {
-    starts_.push_back(encode(statement));
-}
+void RowStore::append(sqlite3_stmt* statement) { starts_.push_back(encode(statement)); }
 
 void RowStore::replace(std::size_t row, sqlite3_stmt* statement) {
     starts_[row] = encode(statement);

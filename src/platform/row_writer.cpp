@@ -7,9 +7,7 @@
 namespace tolvane {
 namespace {
 
-QByteArray quoted(const char* name) {
-    return '"' + QByteArray(name).replace('"', "\"\"") + '"';
-}
+QByteArray quoted(const char* name) { return '"' + QByteArray(name).replace('"', "\"\"") + '"'; }
 
 void bindValue(sqlite3_stmt* statement, int index, const QVariant& value) {
     if (!value.isValid()) {
@@ -83,9 +81,7 @@ std::optional<RowWriter> RowWriter::forStatement(Connection& connection, sqlite3
     return writer;
 }
 
-QByteArray RowWriter::tableName() const {
-    return schema_ + '.' + table_;
-}
+QByteArray RowWriter::tableName() const { return schema_ + '.' + table_; }
 
 void RowWriter::bind(sqlite3_stmt* statement, const Values& values) const {
     int index = 0;
@@ -114,9 +110,11 @@ qlonglong RowWriter::insert(Connection& connection, const Values& values) const 
 void RowWriter::update(Connection& connection, qlonglong key, const Values& values) const {
     QByteArray assignments;
     for (const auto& entry : values)
-        assignments += (assignments.isEmpty() ? "" : ",") + columns_[std::size_t(entry.first)] + "=?";
-    Statement statement = connection.prepareInternal("UPDATE " + tableName() + " SET " + assignments +
-                                                     " WHERE " + columns_[std::size_t(key_)] + "=?");
+        assignments +=
+            (assignments.isEmpty() ? "" : ",") + columns_[std::size_t(entry.first)] + "=?";
+    Statement statement =
+        connection.prepareInternal("UPDATE " + tableName() + " SET " + assignments + " WHERE " +
+                                   columns_[std::size_t(key_)] + "=?");
     bind(statement.get(), values);
     sqlite3_bind_int64(statement.get(), int(values.size()) + 1, key);
     const int rc = connection.step(statement.get());
@@ -127,8 +125,9 @@ void RowWriter::update(Connection& connection, qlonglong key, const Values& valu
 Statement RowWriter::read(Connection& connection, qlonglong key) const {
     QByteArray names;
     for (const QByteArray& column : columns_) names += (names.isEmpty() ? "" : ",") + column;
-    Statement statement = connection.prepareInternal("SELECT " + names + " FROM " + tableName() +
-                                                     " WHERE " + columns_[std::size_t(key_)] + "=?");
+    Statement statement =
+        connection.prepareInternal("SELECT " + names + " FROM " + tableName() + " WHERE " +
+                                   columns_[std::size_t(key_)] + "=?");
     sqlite3_bind_int64(statement.get(), 1, key);
     const int rc = connection.step(statement.get());
     if (rc == SQLITE_DONE) throw Error(err::RecordDeleted);

@@ -11,9 +11,7 @@
 
 namespace tolvane {
 
-void StatementFinalizer::operator()(sqlite3_stmt* statement) const {
-    sqlite3_finalize(statement);
-}
+void StatementFinalizer::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 
 // One engine call on the connection. The outermost call starts the clock of
 // the interrupt check afresh; when it ends, a close requested meanwhile
@@ -41,9 +39,7 @@ private:
 
 Connection::Connection(sqlite3* db) : db_(db) {}
 
-Connection::~Connection() {
-    close();
-}
+Connection::~Connection() { close(); }
 
 sqlite3* Connection::handle() const {
     if (!isOpen()) throw Error(err::ObjectClosed);
@@ -71,8 +67,7 @@ bool Connection::interrupted() {
     bool stop = true;  // an exception cannot pass through SQLite: it stops the statement
     try {
         stop = check_();
-    } catch (...) {
-    }
+    } catch (...) {}
     asking_ = false;
     lastAsked_ = std::chrono::steady_clock::now();
     cancelled_ = stop || closing_;
@@ -83,13 +78,12 @@ Error Connection::error(int rc) const {
     // A refused function fails as a plain error, everything else refused as
     // SQLITE_AUTH.
     const int primary = rc & 0xFF;
-    if (primary == SQLITE_AUTH || (primary == SQLITE_ERROR && !denial_.isEmpty())) return deniedError(path_, denial_);
+    if (primary == SQLITE_AUTH || (primary == SQLITE_ERROR && !denial_.isEmpty()))
+        return deniedError(path_, denial_);
     return translate(rc, db_);
 }
 
-void Connection::fail(int rc) const {
-    throw error(rc);
-}
+void Connection::fail(int rc) const { throw error(rc); }
 
 Statement Connection::prepareInternal(const QByteArray& sql) {
     const Call call(*this);

@@ -91,10 +91,10 @@ private:
     sqlite3* db_;
     InterruptCheck check_;
     std::chrono::steady_clock::time_point lastAsked_;
-    int calls_ = 0;          // engine calls in progress (nested through the LIKE function)
-    bool asking_ = false;    // the interrupt check is running
-    bool cancelled_ = false; // the running statement is to stop
-    bool closing_ = false;   // closed while a call was in progress
+    int calls_ = 0;           // engine calls in progress (nested through the LIKE function)
+    bool asking_ = false;     // the interrupt check is running
+    bool cancelled_ = false;  // the running statement is to stop
+    bool closing_ = false;    // closed while a call was in progress
     QString path_;
     std::optional<std::pair<dev_t, ino_t>> file_;
     QString denial_;

@@ -10,9 +10,7 @@ namespace tolvane {
 SqliteDatabase::SqliteDatabase(std::shared_ptr<Connection> connection)
     : connection_(std::move(connection)) {}
 
-SqliteDatabase::~SqliteDatabase() {
-    connection_->close();
-}
+SqliteDatabase::~SqliteDatabase() { connection_->close(); }
 
 // The calls below keep their own reference to the connection: the
 // interrupt check, run while they work, may destroy this object.
@@ -44,8 +42,6 @@ void SqliteDatabase::setInterruptCheck(std::function<bool()> check) {
     connection_->setInterruptCheck(std::move(check));
 }
 
-void SqliteDatabase::close() {
-    connection_->close();
-}
+void SqliteDatabase::close() { connection_->close(); }
 
 }  // namespace tolvane

@@ -12,7 +12,8 @@ std::unique_ptr<Engine> SqliteEngineFactory::create(const QString& progId) {
 }
 
 void SqliteEngineFactory::setUncreatable(const QString& progId) {
-    creatable_.removeIf([&](const QString& id) { return id.compare(progId, Qt::CaseInsensitive) == 0; });
+    creatable_.removeIf(
+        [&](const QString& id) { return id.compare(progId, Qt::CaseInsensitive) == 0; });
 }
 
 std::unique_ptr<Database> SqliteEngine::openDatabase(const QString& path) {
@@ -26,8 +27,8 @@ std::unique_ptr<Database> SqliteEngine::openDatabase(const QString& path, bool e
 }
 
 QString passwordOf(const QString& connect) {
-    for (qsizetype at = 0; (at = connect.indexOf(QLatin1String("PWD="), at, Qt::CaseInsensitive)) >= 0;
-         at += 4) {
+    for (qsizetype at = 0;
+         (at = connect.indexOf(QLatin1String("PWD="), at, Qt::CaseInsensitive)) >= 0; at += 4) {
         if (at == 0 || connect[at - 1] == u';') return connect.mid(at + 4);
     }
     return {};

@@ -19,8 +19,8 @@ Error fromMessage(const QString& message) {
         message.startsWith(QLatin1String("incomplete input")) ||
         message.startsWith(QLatin1String("unrecognized token")))
         return Error(err::SyntaxError);
-    return Error(err::EngineFailure,
-                 describeError(err::EngineFailure) + QStringLiteral("（") + message + QStringLiteral("）"));
+    return Error(err::EngineFailure, describeError(err::EngineFailure) + QStringLiteral("（") +
+                                         message + QStringLiteral("）"));
 }
 
 }  // namespace
@@ -56,27 +56,33 @@ Error translate(int rc, sqlite3* db) {
 Error fileError(int number, const QString& path) {
     switch (number) {
     case err::CannotFindFile: return Error(number, QStringLiteral("找不到文件 '%1'。").arg(path));
-    case err::NotValidFileName: return Error(number, QStringLiteral("'%1' 不是有效的文件名。").arg(path));
+    case err::NotValidFileName:
+        return Error(number, QStringLiteral("'%1' 不是有效的文件名。").arg(path));
     case err::NotInDatabase:
-        return Error(number, QStringLiteral("不可识别的数据库格式 '%1'：文件已损坏，或者不是目录数据库。")
-                                 .arg(path));
+        return Error(number,
+                     QStringLiteral("不可识别的数据库格式 '%1'：文件已损坏，或者不是目录数据库。")
+                         .arg(path));
     case err::FileInUse:
         return Error(number,
-                     QStringLiteral("无法打开文件 '%1'：文件已被独占打开，或者没有读写它的权限。").arg(path));
+                     QStringLiteral("无法打开文件 '%1'：文件已被独占打开，或者没有读写它的权限。")
+                         .arg(path));
     default: return Error(number);
     }
 }
 
 Error fileGoneError(const QString& path) {
     return Error(err::CannotFindFile,
-                 QStringLiteral("目录文件 '%1' 已不存在：它在打开之后被删除或被另一个文件替换。更改没有保存。")
+                 QStringLiteral(
+                     "目录文件 '%1' 已不存在：它在打开之后被删除或被另一个文件替换。更改没有保存。")
                      .arg(path));
 }
 
 Error deniedError(const QString& path, const QString& what) {
     const QString done = what.isEmpty() ? QStringLiteral("不允许的操作") : what;
-    return Error(err::NotPermitted,
-                 QStringLiteral("对目录文件 '%1' 的操作被拒绝：%2。目录只允许读写 winfun 表中的记录。").arg(path, done));
+    return Error(
+        err::NotPermitted,
+        QStringLiteral("对目录文件 '%1' 的操作被拒绝：%2。目录只允许读写 winfun 表中的记录。")
+            .arg(path, done));
 }
 
 Error openError(int rc, sqlite3* db, const QString& path, bool encrypted) {

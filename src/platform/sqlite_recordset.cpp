@@ -1,7 +1,7 @@
 #include "platform/sqlite_recordset.h"
 
-#include "platform/find_criterion.h"
 #include "platform/error.h"
+#include "platform/find_criterion.h"
 
 #include <sqlite3.h>
 
@@ -56,8 +56,7 @@ bool SqliteRecordset::fetch(std::size_t row) {
 }
 
 void SqliteRecordset::fetchAll() {
-    while (fetch(rows_.size())) {
-    }
+    while (fetch(rows_.size())) {}
 }
 
 void SqliteRecordset::place(Place where, std::size_t row) {
@@ -178,9 +177,8 @@ void SqliteRecordset::update() {
         // Read to the end first, so the statement cannot yield the new row
         // as well; the new row then joins the rows kept, last.
         fetchAll();
-        connection_->writeTransaction([&] {
-            fresh = writer_->read(*connection_, writer_->insert(*connection_, pending_));
-        });
+        connection_->writeTransaction(
+            [&] { fresh = writer_->read(*connection_, writer_->insert(*connection_, pending_)); });
         rows_.append(fresh.get());
         place(Place::Row, rows_.size() - 1);
         break;

@@ -91,8 +91,7 @@ protected:
         connect(reply, &QNetworkReply::finished, this, [this, reply, name] {
             reply->deleteLater();
             QImage image;
-            if (failed(reply, MaxImageBytes) || !image.loadFromData(reply->readAll()))
-                return;
+            if (failed(reply, MaxImageBytes) || !image.loadFromData(reply->readAll())) return;
             // Stored under the name the document asked for, where it looks next.
             document()->addResource(QTextDocument::ImageResource, name, image);
             document()->markContentsDirty(0, document()->characterCount());
@@ -152,7 +151,8 @@ private:
             view_->showNothing();
             int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
             if (status < 400) status = 0;
-            raise("NavigateError", {{QStringLiteral("URL"), url}, {QStringLiteral("StatusCode"), status}});
+            raise("NavigateError",
+                  {{QStringLiteral("URL"), url}, {QStringLiteral("StatusCode"), status}});
             return;
         }
         view_->showPage(reply->url(), decodePage(reply->readAll()));

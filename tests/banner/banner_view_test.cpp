@@ -33,7 +33,9 @@ protected:
         ad->show();
     }
     QTimer* timer() { return ad->findChild<QTimer*>(QStringLiteral("startDelay")); }
-    bool ticked() { return waitUntil([this] { return !timer()->isActive(); }); }
+    bool ticked() {
+        return waitUntil([this] { return !timer()->isActive(); });
+    }
     void showAgain() {
         ad->hide();
         ad->show();
@@ -92,7 +94,8 @@ TEST_F(BannerViewTest, ShowStartsTheBannerOnceAfterASecond) {
 
     // Every browser event reaches the container as the very same object.
     const BrowserEventInfo* passed = nullptr;
-    QObject::connect(ad, &BannerView::browserEvent, [&](const BrowserEventInfo& e) { passed = &e; });
+    QObject::connect(ad, &BannerView::browserEvent,
+                     [&](const BrowserEventInfo& e) { passed = &e; });
     const BrowserEventInfo info{QStringLiteral("TitleChange"), {}};
     emit br->browserEvent(info);
     EXPECT_EQ(passed, &info);
@@ -116,7 +119,7 @@ TEST_F(BannerViewTest, FailedStepsAreSkippedAndTheNextShowRetries) {
     browsers.failing = true;
     machine.name = QString(40000, u'x');  // the digest fails, shows its box and matches nothing
     place();
-    ad->setAdType(32767);                 // no page number: no navigation
+    ad->setAdType(32767);  // no page number: no navigation
     ASSERT_TRUE(ticked());
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(ad->children().size(), 1);  // the timer only

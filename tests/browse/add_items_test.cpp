@@ -1,8 +1,8 @@
 #include "browse/add_items.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 
 using tolvane::addItems;
 

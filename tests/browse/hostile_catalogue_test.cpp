@@ -48,17 +48,20 @@ protected:
 TEST_F(HostileCatalogueTest, IdsThatAreNoWholeNumbersAreSkippedAndToldOnce) {
     for (const QString& id : {QStringLiteral("ID"), QStringLiteral("ID TEXT PRIMARY KEY")}) {
         SCOPED_TRACE(id.toStdString());
-        craft(QStringLiteral("CREATE TABLE winfun (%1, %2);"
-                             "INSERT INTO winfun (ID, name) VALUES (1, 'GetA'), ('abc', 'GetB'), (2.5, 'GetC'),"
-                             " (3, 'GetD'), ('x7', 'Other');")
-                  .arg(id, kColumns));
+        craft(
+            QStringLiteral(
+                "CREATE TABLE winfun (%1, %2);"
+                "INSERT INTO winfun (ID, name) VALUES (1, 'GetA'), ('abc', 'GetB'), (2.5, 'GetC'),"
+                " (3, 'GetD'), ('x7', 'Other');")
+                .arg(id, kColumns));
         load();
         dialogs.shown.clear();
         for (const auto& search : {std::function<QStringList()>([&] {
                                        user->search(QStringLiteral("Get*"));
                                        return user->sortedEntries();
                                    }),
-                                   std::function<QStringList()>([&] { return user->searchAll(QStringLiteral("Get")); })}) {
+                                   std::function<QStringList()>(
+                                       [&] { return user->searchAll(QStringLiteral("Get")); })}) {
             dialogs.shown.clear();
             EXPECT_EQ(search(), QStringList({"GetA", "GetD"}));
             ASSERT_EQ(dialogs.texts(), QStringList{skippedIdsText(2)});
@@ -77,11 +80,13 @@ TEST_F(HostileCatalogueTest, FilesThatAreNoCatalogueAreRefusedAtOpen) {
         QString sql;
         QString fault;
     } cases[] = {
-        {QStringLiteral("CREATE TABLE t (ID INTEGER PRIMARY KEY, name TEXT);"
-                        "CREATE VIEW winfun AS WITH RECURSIVE r(ID, name) AS (SELECT 1, 'x' UNION ALL"
-                        " SELECT ID + 1, name FROM r) SELECT * FROM r;"),
+        {QStringLiteral(
+             "CREATE TABLE t (ID INTEGER PRIMARY KEY, name TEXT);"
+             "CREATE VIEW winfun AS WITH RECURSIVE r(ID, name) AS (SELECT 1, 'x' UNION ALL"
+             " SELECT ID + 1, name FROM r) SELECT * FROM r;"),
          QStringLiteral("winfun 是视图，不是表")},
-        {QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, title TEXT);"), QStringLiteral("缺少 name")},
+        {QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, title TEXT);"),
+         QStringLiteral("缺少 name")},
         {QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, %1);"
                         "CREATE VIRTUAL TABLE f USING fts3(x); CREATE VIEW v AS SELECT * FROM f;")
              .arg(kColumns),
@@ -95,11 +100,12 @@ TEST_F(HostileCatalogueTest, FilesThatAreNoCatalogueAreRefusedAtOpen) {
         dialogs.shown.clear();
         load();
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_TRUE(dialogs.shown[0].text.contains(cataloguePath())) << dialogs.shown[0].text.toStdString();
+        EXPECT_TRUE(dialogs.shown[0].text.contains(cataloguePath()))
+            << dialogs.shown[0].text.toStdString();
         EXPECT_TRUE(dialogs.shown[0].text.contains(c.fault)) << dialogs.shown[0].text.toStdString();
         EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
-        EXPECT_EQ(user->patternBox->count() + user->categoryFilter->count() + user->categoryBox->count() +
-                      user->dllFilter->count(),
+        EXPECT_EQ(user->patternBox->count() + user->categoryFilter->count() +
+                      user->categoryBox->count() + user->dllFilter->count(),
                   0);
         user->search(QStringLiteral("*"));
         EXPECT_TRUE(user->entries().isEmpty());
@@ -116,7 +122,8 @@ TEST_F(HostileCatalogueTest, ATriggerThatWritesElsewhereMakesTheSaveFailAndWrite
     craft(dataFile(QStringLiteral("schema.sql")) +
           QStringLiteral("INSERT INTO winfun (name, explain) VALUES ('GetA', 'old');"
                          "CREATE TABLE spy (x TEXT);"
-                         "CREATE TRIGGER t AFTER UPDATE ON winfun BEGIN INSERT INTO spy VALUES (new.name); END;"));
+                         "CREATE TRIGGER t AFTER UPDATE ON winfun BEGIN INSERT INTO spy VALUES "
+                         "(new.name); END;"));
     load();
     show(QStringLiteral("GetA"));
     user->typeInto(kExplanationBox, QStringLiteral("new"));
@@ -124,7 +131,8 @@ TEST_F(HostileCatalogueTest, ATriggerThatWritesElsewhereMakesTheSaveFailAndWrite
     click(user->saveButton);
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
-    EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("被拒绝"))) << lastShown().toStdString();
+    EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("被拒绝")))
+        << lastShown().toStdString();
     EXPECT_EQ(table(), before);
     EXPECT_EQ(value(QStringLiteral("select count(*) as v from spy")).toInt(), 0);
     EXPECT_EQ(user->shown(kExplanationBox), QStringLiteral("new"));
@@ -134,11 +142,13 @@ TEST_F(HostileCatalogueTest, ATriggerThatWritesElsewhereMakesTheSaveFailAndWrite
 // and save and delete change exactly it.
 TEST_F(HostileCatalogueTest, SixtyFourBitIdsReachExactlyTheClickedRecord) {
     craft(dataFile(QStringLiteral("schema.sql")) +
-          QStringLiteral("INSERT INTO winfun (ID, name, explain) VALUES (5, 'Func5', 'five'),"
-                         " (4294967301, 'FuncBig', 'big'), (9223372036854775807, 'FuncMax', 'max');"));
+          QStringLiteral(
+              "INSERT INTO winfun (ID, name, explain) VALUES (5, 'Func5', 'five'),"
+              " (4294967301, 'FuncBig', 'big'), (9223372036854775807, 'FuncMax', 'max');"));
     load();
-    for (const auto& [name, id] : {std::pair{QStringLiteral("FuncBig"), QStringLiteral("4294967301")},
-                                   std::pair{QStringLiteral("FuncMax"), QStringLiteral("9223372036854775807")}}) {
+    for (const auto& [name, id] :
+         {std::pair{QStringLiteral("FuncBig"), QStringLiteral("4294967301")},
+          std::pair{QStringLiteral("FuncMax"), QStringLiteral("9223372036854775807")}}) {
         SCOPED_TRACE(name.toStdString());
         show(name);
         EXPECT_EQ(user->shown(kIdBox), id);
@@ -160,12 +170,14 @@ TEST_F(HostileCatalogueTest, SixtyFourBitIdsReachExactlyTheClickedRecord) {
 TEST_F(HostileCatalogueTest, DamageMidwayIsReportedOnceAndEarlierRowsStay) {
     // The index made after the rows takes the file's last pages.
     QString sql = dataFile(QStringLiteral("schema.sql"));
-    sql.remove(QStringLiteral("CREATE INDEX winfun_search ON winfun (ID, name, class, libsclass);"));
+    sql.remove(
+        QStringLiteral("CREATE INDEX winfun_search ON winfun (ID, name, class, libsclass);"));
     for (int i = 1; i <= 3000; ++i)
         sql += QStringLiteral("INSERT INTO winfun (name, explain) VALUES ('Func%1', '%2');")
                    .arg(i)
                    .arg(QString(40, QLatin1Char('a' + i % 26)));
-    craft(sql + QStringLiteral("CREATE INDEX winfun_search ON winfun (ID, name, class, libsclass);"));
+    craft(sql +
+          QStringLiteral("CREATE INDEX winfun_search ON winfun (ID, name, class, libsclass);"));
     QByteArray file = bytes();
     const qsizetype page = 4096, pages = file.size() / page;
     QRandomGenerator random(7);

@@ -35,22 +35,26 @@ QStringList walk(Database& db, const SearchStatement& search, qlonglong rows) {
 // store's order; rows with a Null ID come only in their own part.
 TEST(IdWalkTest, EveryRowWithAnIdIsListedOnceInTheStoresOrder) {
     test::CatalogueDir dir;
-    const SearchStatement all{QStringLiteral("SELECT name,ID FROM winfun"), QStringLiteral("name LIKE '*'")};
+    const SearchStatement all{QStringLiteral("SELECT name,ID FROM winfun"),
+                              QStringLiteral("name LIKE '*'")};
 
-    auto textKeys = SqliteEngine().openDatabase(dir.makeFrom(
-        "text.mdb", "CREATE TABLE winfun (ID TEXT PRIMARY KEY, name TEXT);"
-                    "INSERT INTO winfun VALUES ('abc', 'a'), ('10', 'b'), ('9', 'c'), (5, 'd'), ('Abc', 'e');"));
+    auto textKeys = SqliteEngine().openDatabase(
+        dir.makeFrom("text.mdb",
+                     "CREATE TABLE winfun (ID TEXT PRIMARY KEY, name TEXT);"
+                     "INSERT INTO winfun VALUES ('abc', 'a'), ('10', 'b'), ('9', 'c'), (5, 'd'), "
+                     "('Abc', 'e');"));
     for (const qlonglong rows : {1, 2, 10})
         EXPECT_EQ(walk(*textKeys, all, rows), QStringList({"b", "d", "c", "e", "a"})) << rows;
 
     auto mixed = SqliteEngine().openDatabase(dir.makeFrom(
-        "mixed.mdb", "CREATE TABLE winfun (ID, name TEXT); CREATE INDEX byId ON winfun (ID);"
-                     "INSERT INTO winfun VALUES (3, 'three'), (1.5, 'half'), ('abc', 'text'), (X'00', 'blob'),"
-                     "(NULL, 'null'), (1, 'one'), (3, 'three again'), (9223372036854775807, 'max'),"
-                     "(-9223372036854775808, 'min'), ('x' || char(0) || 'y', 'zero'), (1e300, 'huge'),"
-                     "(9e999, 'infinite');"));
-    const QStringList order = {"min", "one", "half", "three", "three again", "max", "huge", "infinite",
-                               "text", "zero", "blob"};
+        "mixed.mdb",
+        "CREATE TABLE winfun (ID, name TEXT); CREATE INDEX byId ON winfun (ID);"
+        "INSERT INTO winfun VALUES (3, 'three'), (1.5, 'half'), ('abc', 'text'), (X'00', 'blob'),"
+        "(NULL, 'null'), (1, 'one'), (3, 'three again'), (9223372036854775807, 'max'),"
+        "(-9223372036854775808, 'min'), ('x' || char(0) || 'y', 'zero'), (1e300, 'huge'),"
+        "(9e999, 'infinite');"));
+    const QStringList order = {"min",  "one",      "half", "three", "three again", "max",
+                               "huge", "infinite", "text", "zero",  "blob"};
     for (const qlonglong rows : {1, 2, 3, 100}) EXPECT_EQ(walk(*mixed, all, rows), order) << rows;
     EXPECT_EQ(test::columnOf(*mixed, all.nullIdPart()), QStringList{"null"});
     // An empty catalogue ends at once.

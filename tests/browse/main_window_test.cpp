@@ -51,7 +51,8 @@ TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
     WindowUser& u = load();
     EXPECT_EQ(form->size(), QSize(11475 / 15, 7590 / 15));
     EXPECT_EQ(u.box(kDeclarationBox).widget()->geometry(), twipsRect(3750, 2610, 7650, 1170));
-    EXPECT_EQ(form->findChild<BannerView*>(QStringLiteral("banner"))->geometry(), twipsRect(9180, 0, 750, 600));
+    EXPECT_EQ(form->findChild<BannerView*>(QStringLiteral("banner"))->geometry(),
+              twipsRect(9180, 0, 750, 600));
     EXPECT_EQ(u.fullTextButton->text(), QStringLiteral("在所有信息中找"));
 }
 
@@ -76,7 +77,8 @@ TEST_F(WindowTest, EscAndDoubleClickOnTheBackground) {
     const QString other = env.programDir + QStringLiteral("/other.mdb");
     dialogs.fileAnswers.push_back(test::ScriptedDialogs::choose(other));
     QTest::mouseDClick(form.get(), Qt::LeftButton, {}, QPoint(174, 300));
-    EXPECT_EQ(settings.read(settingsAppName(QStringLiteral("varnel")), kCataloguePathEntry, kCataloguePathEntry, {}),
+    EXPECT_EQ(settings.read(settingsAppName(QStringLiteral("varnel")), kCataloguePathEntry,
+                            kCataloguePathEntry, {}),
               other);
     u.search(QStringLiteral("Sleep"));
     EXPECT_EQ(u.entries(), QStringList{"Sleep"});  // the open catalogue stays in use
@@ -88,7 +90,8 @@ TEST_F(WindowTest, PasswordProtectedCatalogueOpensWithTheTypedPassword) {
     QFile::remove(cataloguePath());
     // The starter rows again, encrypted under a password.
     createCatalogue(cataloguePath(), QStringLiteral("s3cret"),
-                    test::dataFile(QStringLiteral("schema.sql")) + test::dataFile(QStringLiteral("starter.sql")));
+                    test::dataFile(QStringLiteral("schema.sql")) +
+                        test::dataFile(QStringLiteral("starter.sql")));
     dialogs.inputs.push_back(QStringLiteral("s3cret"));
     WindowUser& u = load();
     EXPECT_EQ(dialogs.prompts, QStringList{QStringLiteral("密码:")});

@@ -5,16 +5,16 @@
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHelpEvent>
-#include <QLineEdit>
-#include <QTest>
-#include <QToolTip>
-#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QToolTip>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -91,10 +91,11 @@ TEST_F(RecordViewTest, EveryBoxShowsItsColumn) {
 TEST_F(RecordViewTest, IdsThatNameNoRecord) {
     QWidget window;
     const WindowControls c = createControls(window, env);
-    std::shared_ptr<Database> catalogue = engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath());
+    std::shared_ptr<Database> catalogue =
+        engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath());
     RecordView view(catalogue, dialogs,
-                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList, c.resultModel,
-                     c.statusLine});
+                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
+                     c.resultModel, c.statusLine});
     view.showRecord(QStringLiteral("2"));
     for (const char* id : {"9999", "NotSet", "", "2 or 1=1"}) {
         view.showRecord(QString::fromLatin1(id));
@@ -114,7 +115,8 @@ TEST_F(RecordViewTest, NavigationStopsAtBothEnds) {
     load();
     go(kPreviousRecord);
     EXPECT_EQ(onView(), QStringLiteral("NotSet"));
-    const std::pair<int, const char*> steps[] = {{2, "2"}, {0, "1"}, {1, "1"}, {3, "49"}, {2, "49"}, {1, "48"}};
+    const std::pair<int, const char*> steps[] = {{2, "2"},  {0, "1"},  {1, "1"},
+                                                 {3, "49"}, {2, "49"}, {1, "48"}};
     for (const auto& [button, id] : steps) {
         go(button);
         EXPECT_EQ(onView(), QString::fromLatin1(id)) << button;
@@ -152,7 +154,8 @@ TEST_F(RecordViewTest, ClicksAndKeysChooseEntriesFocusDoesNot) {
     ASSERT_EQ(onView(), QStringLiteral("4"));
     u.clickEntry(0);
     EXPECT_EQ(onView(), QStringLiteral("3"));
-    EXPECT_EQ(u.statusLine->text().section(QLatin1Char(' '), 1), QStringLiteral("1/%1").arg(u.entries().size()));
+    EXPECT_EQ(u.statusLine->text().section(QLatin1Char(' '), 1),
+              QStringLiteral("1/%1").arg(u.entries().size()));
     QTest::keyClick(u.resultList, Qt::Key_Down);
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("ReadFile"));
 
@@ -173,20 +176,23 @@ TEST_F(RecordViewTest, ClicksAndKeysChooseEntriesFocusDoesNot) {
 // short in the status line, whose position stays whole and whose font fits
 // its height.
 TEST_F(RecordViewTest, LongNamesStayReadable) {
-    const QString name = QStringLiteral("Long") + QString(300, QLatin1Char('x')) + QStringLiteral("_Tail");
+    const QString name =
+        QStringLiteral("Long") + QString(300, QLatin1Char('x')) + QStringLiteral("_Tail");
     sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (100, '%1')").arg(name));
     WindowUser& u = load();
     u.search(QStringLiteral("_Tail"));
     ASSERT_EQ(u.entries(), QStringList{name});
     const QString status = u.statusLine->text();
     EXPECT_TRUE(status.endsWith(QStringLiteral("… 1/1"))) << status.toStdString();
-    EXPECT_LE(u.statusLine->fontMetrics().horizontalAdvance(status), u.statusLine->contentsRect().width());
+    EXPECT_LE(u.statusLine->fontMetrics().horizontalAdvance(status),
+              u.statusLine->contentsRect().width());
     EXPECT_LE(u.statusLine->fontMetrics().height(), u.statusLine->height());
     EXPECT_EQ(u.statusLine->toolTip(), name + QStringLiteral(" 1/1"));
     EXPECT_EQ(static_cast<QLineEdit*>(u.box(kNameBox).widget())->cursorPosition(), 0);
 
     const QRect entry = u.resultList->visualRect(u.resultList->model()->index(0, 0));
-    QHelpEvent tip(QEvent::ToolTip, entry.center(), u.resultList->viewport()->mapToGlobal(entry.center()));
+    QHelpEvent tip(QEvent::ToolTip, entry.center(),
+                   u.resultList->viewport()->mapToGlobal(entry.center()));
     QCoreApplication::sendEvent(u.resultList->viewport(), &tip);
     EXPECT_EQ(QToolTip::text(), name);
 }

@@ -24,10 +24,12 @@ protected:
     // The starter catalogue plus names that test the edges of the language,
     // and records far apart in ID.
     WindowUser& loadWithExtras() {
-        sql(QStringLiteral("INSERT INTO winfun (name, class, libsclass) VALUES ('O''Brien', 3, 'user32'),"
-                           " (NULL, 3, 'user32'), ('', 3, 'user32'), ('GetItem7', 3, 'kernel32.dll')"));
-        sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (5000000, 'FarC'), (2000000000, 'FarB'),"
-                           " (9223372036854775807, 'FarA')"));
+        sql(QStringLiteral(
+            "INSERT INTO winfun (name, class, libsclass) VALUES ('O''Brien', 3, 'user32'),"
+            " (NULL, 3, 'user32'), ('', 3, 'user32'), ('GetItem7', 3, 'kernel32.dll')"));
+        sql(QStringLiteral(
+            "INSERT INTO winfun (ID, name) VALUES (5000000, 'FarC'), (2000000000, 'FarB'),"
+            " (9223372036854775807, 'FarA')"));
         return load();
     }
     // Runs the search while `meanwhile` happens at the first look at the input.
@@ -86,7 +88,8 @@ TEST_F(SearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
     u.pick(u.dllFilter, 10);  // user32
     EXPECT_EQ(u.sortedEntries(), (QStringList{"GetDC", "GetSystemMetrics", "GetWindowText"}));
     u.pick(u.dllFilter, 5);  // "kernel32" is not "kernel32.dll"
-    EXPECT_EQ(u.sortedEntries(), (QStringList{"GetCurrentProcessId", "GetLastError", "GetTickCount"}));
+    EXPECT_EQ(u.sortedEntries(),
+              (QStringList{"GetCurrentProcessId", "GetLastError", "GetTickCount"}));
 }
 
 // The first entry is shown with its position; finding nothing, an empty
@@ -208,7 +211,8 @@ TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
 }
 
 TEST_F(SearchTest, FullTextEmptyPatternListsEveryRecordWithAValueNullNamesAsEmptyEntries) {
-    sql(QStringLiteral("INSERT INTO winfun (ID, name, explain) VALUES (200, NULL, 'x'), (201, 'O''Brien', NULL)"));
+    sql(QStringLiteral(
+        "INSERT INTO winfun (ID, name, explain) VALUES (200, NULL, 'x'), (201, 'O''Brien', NULL)"));
     sql(QStringLiteral("INSERT INTO winfun (ID) VALUES (202)"));
     WindowUser& u = load();
     EXPECT_EQ(u.searchAll(QString()).size(), 51);

@@ -18,10 +18,14 @@ using test::ScriptedDialogs;
 QString nulJoined(const QStringList& parts) { return parts.join(QChar(u'\0')); }
 
 TEST(ParentPathTest, GivesTheFolderInTheSeparatorsOfThePath) {
-    const std::pair<QString, QString> cases[] = {
-        {R"(C:\data\winapi.mdb)", R"(C:\data)"}, {"/home/u/winapi.mdb", "/home/u"}, {"/home/u/", "/home"},
-        {R"(C:\data/sub\x.mdb)", "C:/data/sub"}, {"winapi.mdb", ""}, {"", ""}};
-    for (const auto& [path, parent] : cases) EXPECT_EQ(parentPath(path), parent) << path.toStdString();
+    const std::pair<QString, QString> cases[] = {{R"(C:\data\winapi.mdb)", R"(C:\data)"},
+                                                 {"/home/u/winapi.mdb", "/home/u"},
+                                                 {"/home/u/", "/home"},
+                                                 {R"(C:\data/sub\x.mdb)", "C:/data/sub"},
+                                                 {"winapi.mdb", ""},
+                                                 {"", ""}};
+    for (const auto& [path, parent] : cases)
+        EXPECT_EQ(parentPath(path), parent) << path.toStdString();
 }
 
 // The list becomes full paths joined by NUL; the result is the folder.
@@ -49,7 +53,9 @@ class ShowFileDialogTest : public ::testing::Test, protected test::FakeEnv {
 protected:
     QString show(int mode) { return showFileDialog(env, mode, kDefaultFilter, "t", "txt", state); }
     static ScriptedDialogs::FileAnswer writes(const std::string& bytes) {
-        return [bytes](const FileDialogRequest&, std::string& buffer) { buffer.replace(0, bytes.size(), bytes); };
+        return [bytes](const FileDialogRequest&, std::string& buffer) {
+            buffer.replace(0, bytes.size(), bytes);
+        };
     }
 
     FileDialogState state;
@@ -58,14 +64,15 @@ protected:
 TEST_F(ShowFileDialogTest, ModesZeroAndTwoGiveTheTrimmedChoiceOrTheLastOneOnCancel) {
     state.dialogFile = "/old/a.txt";
     std::string offered;
-    dialogs.fileAnswers = {[&](const FileDialogRequest& request, std::string& buffer) {
-                               offered = buffer;
-                               EXPECT_EQ(request.filter, "所有文件|*.*");
-                               EXPECT_EQ(request.initialDir, "/old/");  // from dialogFile while dialogFolder is empty
-                               EXPECT_EQ(request.defaultExtension, "txt");
-                               ScriptedDialogs::choose("  /new/dir/b.txt  ")(request, buffer);
-                           },
-                           ScriptedDialogs::cancel(), ScriptedDialogs::choose("/d/f.txt"), ScriptedDialogs::cancel()};
+    dialogs.fileAnswers = {
+        [&](const FileDialogRequest& request, std::string& buffer) {
+            offered = buffer;
+            EXPECT_EQ(request.filter, "所有文件|*.*");
+            EXPECT_EQ(request.initialDir, "/old/");  // from dialogFile while dialogFolder is empty
+            EXPECT_EQ(request.defaultExtension, "txt");
+            ScriptedDialogs::choose("  /new/dir/b.txt  ")(request, buffer);
+        },
+        ScriptedDialogs::cancel(), ScriptedDialogs::choose("/d/f.txt"), ScriptedDialogs::cancel()};
     EXPECT_EQ(show(0), "/new/dir/b.txt");
     EXPECT_EQ(offered, "/old/a.txt" + std::string(2046, ' '));
     EXPECT_EQ(state.dialogFile, "/new/dir/b.txt");
@@ -96,7 +103,8 @@ TEST_F(ShowFileDialogTest, ModeOneJoinsFullPathsAndReportsTooManyFiles) {
 TEST_F(ShowFileDialogTest, UnknownModeOrFailingDialogGivesNothing) {
     EXPECT_EQ(show(3), "");
     EXPECT_TRUE(dialogs.fileRequests.empty());
-    dialogs.fileAnswers = {[](const FileDialogRequest&, std::string&) { throw Error(err::FileNotFound); }};
+    dialogs.fileAnswers = {
+        [](const FileDialogRequest&, std::string&) { throw Error(err::FileNotFound); }};
     state.dialogFile = "/d/f.txt";
     EXPECT_EQ(show(0), "");
     EXPECT_TRUE(dialogs.shown.empty());

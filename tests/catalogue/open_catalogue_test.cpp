@@ -7,11 +7,11 @@
 #include "support/catalogues.h"
 #include "support/fakes.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <stdexcept>
 
@@ -40,12 +40,17 @@ protected:
     // A catalogue whose one record is named after its path.
     static void put(const QString& path, const QString& password = {}) {
         QDir().mkpath(QFileInfo(path).path());
-        createCatalogue(path, password,
-                        test::dataFile("schema.sql") + "INSERT INTO winfun (name) VALUES ('" + path + "');");
+        createCatalogue(
+            path, password,
+            test::dataFile("schema.sql") + "INSERT INTO winfun (name) VALUES ('" + path + "');");
     }
     QString opened() const { return test::columnOf(*db, "select name from winfun").value(0); }
-    QString setting(const QString& entry) { return settings.read("QMWX_varnel", entry, entry, kAbsent); }
-    void remember(const QString& entry, const QString& value) { settings.write("QMWX_varnel", entry, entry, value); }
+    QString setting(const QString& entry) {
+        return settings.read("QMWX_varnel", entry, entry, kAbsent);
+    }
+    void remember(const QString& entry, const QString& value) {
+        settings.write("QMWX_varnel", entry, entry, value);
+    }
     bool open() { return openCatalogue(env, "winapi.mdb", db, "varnel"); }
 
     QTemporaryDir programDir, currentDir;
@@ -57,9 +62,11 @@ TEST_F(OpenCatalogueTest, FirstStartRegistersOnceAndOpensTheMdbFolder) {
     put(inProgram("mdb/winapi.mdb"));
     ASSERT_TRUE(open());
     EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
-    EXPECT_EQ(processes.started,
-              QStringList({R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO350.DLL" /s)",
-                           R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO360.DLL" /s)"}));
+    EXPECT_EQ(
+        processes.started,
+        QStringList(
+            {R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO350.DLL" /s)",
+             R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO360.DLL" /s)"}));
     EXPECT_TRUE(processes.sleeps.empty());  // nothing started, nothing to wait for
     EXPECT_EQ(setting("DAO_Ver"), "DAO.DBEngine.36");
     EXPECT_EQ(setting("MDB_Path"), kAbsent);
@@ -179,7 +186,8 @@ TEST_F(OpenCatalogueTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
     damaged.close();
     EXPECT_FALSE(open());
     ASSERT_EQ(dialogs.texts().size(), 3);
-    EXPECT_EQ(dialogs.texts().mid(0, 2), QStringList({describeError(err::CannotCreateObject), "无法创建DAO对象!"}));
+    EXPECT_EQ(dialogs.texts().mid(0, 2),
+              QStringList({describeError(err::CannotCreateObject), "无法创建DAO对象!"}));
     EXPECT_TRUE(dialogs.texts()[2].startsWith("不可识别的数据库格式"));
 }
 
@@ -215,8 +223,8 @@ TEST_F(OpenCatalogueTest, AccessFileIsRefusedWithAConversionNote) {
     }
     ASSERT_EQ(dialogs.shown.size(), 2u);
     for (const QString& text : dialogs.texts()) {
-        EXPECT_TRUE(text.contains(currentDir.filePath("access.mdb")) && text.contains("Access/Jet") &&
-                    text.contains("mdb-export"))
+        EXPECT_TRUE(text.contains(currentDir.filePath("access.mdb")) &&
+                    text.contains("Access/Jet") && text.contains("mdb-export"))
             << text.toStdString();
     }
     EXPECT_TRUE(dialogs.prompts.empty());

@@ -7,12 +7,12 @@
 #include "support/catalogues.h"
 #include "support/find_run.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 #include <map>
 
@@ -49,7 +49,8 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
     const QString damaged = dir.writeFile("damaged.mdb", QByteArray(1000, 'x'));
     const QString wrongPassword = dir.writeFile("wrong.txt", "guess\n");
     const QString old = dir.makeFrom("old.mdb", schemaWithoutVba64() + dataFile("starter.sql"));
-    const QByteArray starterBytes = bytesOf(starter), secretBytes = bytesOf(secret), damagedBytes = bytesOf(damaged);
+    const QByteArray starterBytes = bytesOf(starter), secretBytes = bytesOf(secret),
+                     damagedBytes = bytesOf(damaged);
     const struct {
         QStringList arguments;
         const char* says;
@@ -74,16 +75,20 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
         {{"--catalogue", damaged, "x"}, "is no Tolvane catalogue"},
         {{"--catalogue", secret, "x"}, "is encrypted: give its password with --password-file"},
         {{"--catalogue", secret, "--password-file", wrongPassword, "x"}, "wrong password"},
-        {{"--catalogue", secret, "--password-file", dir.path("none.txt"), "x"}, "cannot read the password file"},
+        {{"--catalogue", secret, "--password-file", dir.path("none.txt"), "x"},
+         "cannot read the password file"},
     };
     for (const auto& c : cases) {
         QStringList arguments = c.arguments;
-        if (!arguments.contains("--catalogue")) arguments.prepend(starter), arguments.prepend("--catalogue");
+        if (!arguments.contains("--catalogue"))
+            arguments.prepend(starter), arguments.prepend("--catalogue");
         const FindRun run = runFind(arguments);
         const QString err = QString::fromUtf8(run.err);
         EXPECT_EQ(run.status, 2) << c.says;
         EXPECT_EQ(run.out, QByteArray()) << c.says;
-        EXPECT_TRUE(err.startsWith("tolvane-find: ") && err.endsWith(u'\n') && err.count(u'\n') == 1) << err.toStdString();
+        EXPECT_TRUE(err.startsWith("tolvane-find: ") && err.endsWith(u'\n') &&
+                    err.count(u'\n') == 1)
+            << err.toStdString();
         EXPECT_TRUE(err.contains(c.says)) << err.toStdString();
     }
     EXPECT_EQ(bytesOf(starter), starterBytes);
@@ -103,7 +108,8 @@ TEST_F(FindCommandTest, EncryptedCatalogueReadsWithItsPasswordAndStaysUnchanged)
     const QString password = dir.writeFile("password.txt", "s3cret\r\n");
     const QByteArray before = bytesOf(secret);
     const FindRun plain = runFind({"--catalogue", starter, "--form", "cs", "File"});
-    const FindRun encrypted = runFind({"--catalogue", secret, "--password-file", password, "--form", "cs", "File"});
+    const FindRun encrypted =
+        runFind({"--catalogue", secret, "--password-file", password, "--form", "cs", "File"});
     EXPECT_EQ(encrypted.status, 0) << encrypted.err.constData();
     EXPECT_EQ(encrypted.out, plain.out);
     EXPECT_EQ(bytesOf(secret), before);
@@ -117,7 +123,8 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
     ASSERT_EQ(columns.size(), 15);
     std::map<qint64, std::map<QString, QVariant>> stored;
     for (auto rs = db->openRecordset("SELECT * FROM winfun"); !rs->eof(); rs->moveNext())
-        for (const QString& column : columns) stored[rs->field("ID").toLongLong()][column] = rs->field(column);
+        for (const QString& column : columns)
+            stored[rs->field("ID").toLongLong()][column] = rs->field(column);
 
     const FindRun run = runFind({"--catalogue", starter, "--json", "--limit", "0", "--crlf", "*"});
     ASSERT_EQ(run.status, 0);
@@ -133,55 +140,71 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
         for (const QString& column : columns) {
             const QVariant value = row.at(column);
             const QJsonValue json = object[column];
-            if (value.isNull()) EXPECT_TRUE(json.isNull()) << column.toStdString();
-            else if (value.typeId() == QMetaType::LongLong) EXPECT_EQ(json.toInteger(-999), value.toLongLong());
-            else EXPECT_EQ(json.toString("(no text)"), value.toString()) << column.toStdString();
+            if (value.isNull())
+                EXPECT_TRUE(json.isNull()) << column.toStdString();
+            else if (value.typeId() == QMetaType::LongLong)
+                EXPECT_EQ(json.toInteger(-999), value.toLongLong());
+            else
+                EXPECT_EQ(json.toString("(no text)"), value.toString()) << column.toStdString();
         }
         EXPECT_EQ(object["form"].toString(), "vb");
         EXPECT_EQ(object["declaration"].toString() + "\r\n",
                   copiedText(row.at("declare").toString(), kDeclarationBox, OutputForm::VB));
     }
     // The stored form of a Null column is null as well.
-    const FindRun lzOpen = runFind({"--catalogue", starter, "--json", "--public", "--form", "cs", "LZOpenFile"});
-    EXPECT_TRUE(QJsonDocument::fromJson(lzOpen.out).object()["declaration"].isNull()) << lzOpen.out.constData();
+    const FindRun lzOpen =
+        runFind({"--catalogue", starter, "--json", "--public", "--form", "cs", "LZOpenFile"});
+    EXPECT_TRUE(QJsonDocument::fromJson(lzOpen.out).object()["declaration"].isNull())
+        << lzOpen.out.constData();
 }
 
 TEST_F(FindCommandTest, OptionsShapeTheOutput) {
     // --limit: at most N records, and a note when more match.
     const FindRun three = runFind({"--catalogue", starter, "--names", "--limit", "3", "*"});
     EXPECT_EQ(lines(three.out).size(), 3);
-    EXPECT_TRUE(three.err.contains("more records match; showing the first 3")) << three.err.constData();
+    EXPECT_TRUE(three.err.contains("more records match; showing the first 3"))
+        << three.err.constData();
     const FindRun all = runFind({"--catalogue", starter, "--names", "--limit", "0", "*"});
     EXPECT_EQ(lines(all.out).size(), 49);
     EXPECT_EQ(all.err, QByteArray());
-    EXPECT_EQ(lines(runFind({"--catalogue", starter, "--names", "*"}).out).size(), 49);  // 50 by default
+    EXPECT_EQ(lines(runFind({"--catalogue", starter, "--names", "*"}).out).size(),
+              49);  // 50 by default
 
     // --public: the stored text, line breaks as LF.
     auto db = SqliteEngine().openDatabase(starter);
-    const QString sleepCs = columnOf(*db, "SELECT CSharp FROM winfun WHERE name = 'Sleep'", "CSharp").front();
+    const QString sleepCs =
+        columnOf(*db, "SELECT CSharp FROM winfun WHERE name = 'Sleep'", "CSharp").front();
     EXPECT_EQ(runFind({"--catalogue", starter, "--public", "--form", "cs", "sleep"}).out,
               (QString(sleepCs).replace("\r\n", "\n") + "\n").toUtf8());
 
     // --dll takes a DLL after the fixed entries too, as the window lists them from the catalogue.
-    const QString extra = dir.make("extra.mdb", "INSERT INTO winfun (name, libsclass) VALUES ('InternetOpen', 'wininet.dll');");
-    EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "WinInet.dll", "Open"}).out, "InternetOpen\n");
+    const QString extra =
+        dir.make("extra.mdb",
+                 "INSERT INTO winfun (name, libsclass) VALUES ('InternetOpen', 'wininet.dll');");
+    EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "WinInet.dll", "Open"}).out,
+              "InternetOpen\n");
     EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "other.dll", "Open"}).status, 2);
 
     // --form vba64 reads its own column and is made private as VB is.
     const QString vba64 = "Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long";
-    const QString withVba64 = dir.make("vba64.mdb", "INSERT INTO winfun (name, declare, vba64) VALUES"
-                                                    " ('GetTickCount', 'x', '" + QString(vba64).replace("'", "''") + "');");
-    const FindRun vba = runFind({"--catalogue", withVba64, "--form", "vba64", "--crlf", "GetTickCount"});
+    const QString withVba64 = dir.make("vba64.mdb",
+                                       "INSERT INTO winfun (name, declare, vba64) VALUES"
+                                       " ('GetTickCount', 'x', '" +
+                                           QString(vba64).replace("'", "''") + "');");
+    const FindRun vba =
+        runFind({"--catalogue", withVba64, "--form", "vba64", "--crlf", "GetTickCount"});
     EXPECT_EQ(vba.out, copiedText(vba64, kDeclarationBox, OutputForm::Vba64).toUtf8());
-    EXPECT_TRUE(QJsonDocument::fromJson(runFind({"--catalogue", withVba64, "--json", "GetTickCount"}).out)
-                    .object()
-                    .contains("vba64"));
+    EXPECT_TRUE(
+        QJsonDocument::fromJson(runFind({"--catalogue", withVba64, "--json", "GetTickCount"}).out)
+            .object()
+            .contains("vba64"));
 
     // --help: every option and three examples.
     const FindRun help = runFind({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--full-text", "--category", "--dll", "--form vb|cs|vba64", "--public", "--json",
-                               "--names", "--limit", "--catalogue", "--password-file", "--crlf", "--help"})
+    for (const char* option :
+         {"--full-text", "--category", "--dll", "--form vb|cs|vba64", "--public", "--json",
+          "--names", "--limit", "--catalogue", "--password-file", "--crlf", "--help"})
         EXPECT_TRUE(help.out.contains(option)) << option;
     EXPECT_EQ(help.out.count("\n  tolvane-find "), 3);
 }
@@ -189,13 +212,15 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
 // Without --catalogue: the remembered path, ./winapi.mdb, then mdb/winapi.mdb
 // beside the program; the settings are read, never written.
 TEST_F(FindCommandTest, FindsTheCatalogueWhereTheWindowDoes) {
-    const QString remembered = dir.make("remembered.mdb", "INSERT INTO winfun (name) VALUES ('OnlyRemembered');");
+    const QString remembered =
+        dir.make("remembered.mdb", "INSERT INTO winfun (name) VALUES ('OnlyRemembered');");
     QDir(dir.path("")).mkpath("config/Tolvane");
     QDir(dir.path("")).mkpath("work");
     const QString config = dir.path("config");
     const QString work = dir.path("work");
     dir.make("work/winapi.mdb", "INSERT INTO winfun (name) VALUES ('OnlyHere');");
-    const QString ini = dir.writeFile("config/Tolvane/QMWX_varnel.ini", "[MDB_Path]\nMDB_Path=" + remembered.toUtf8() + "\n");
+    const QString ini = dir.writeFile("config/Tolvane/QMWX_varnel.ini",
+                                      "[MDB_Path]\nMDB_Path=" + remembered.toUtf8() + "\n");
     const QByteArray iniBytes = bytesOf(ini);
     const QByteArray rememberedBytes = bytesOf(remembered);
 
@@ -206,7 +231,8 @@ TEST_F(FindCommandTest, FindsTheCatalogueWhereTheWindowDoes) {
     dir.writeFile("config/Tolvane/QMWX_varnel.ini", "[MDB_Path]\nMDB_Path=/gone/winapi.mdb\n");
     const FindRun builtIn = runFind({"CreateFile"}, config, dir.path(""));
     EXPECT_EQ(builtIn.status, 0) << builtIn.err.constData();
-    EXPECT_TRUE(("\n" + builtIn.out).contains("\nPrivate Declare Function CreateFile Lib \"kernel32\""))
+    EXPECT_TRUE(
+        ("\n" + builtIn.out).contains("\nPrivate Declare Function CreateFile Lib \"kernel32\""))
         << builtIn.out.constData();
     EXPECT_EQ(bytesOf(remembered), rememberedBytes);
     // A malformed remembered path counts as none remembered.
@@ -223,6 +249,7 @@ TEST(FindBinaryTest, NeedsNoWidgetOrGuiLibrary) {
     ASSERT_TRUE(readelf.waitForFinished());
     const QByteArray needed = readelf.readAllStandardOutput();
     EXPECT_TRUE(needed.contains("libQt6Core")) << needed.constData();
-    EXPECT_FALSE(needed.contains("libQt6Gui") || needed.contains("libQt6Widgets") || needed.contains("libQt6Network"))
+    EXPECT_FALSE(needed.contains("libQt6Gui") || needed.contains("libQt6Widgets") ||
+                 needed.contains("libQt6Network"))
         << needed.constData();
 }

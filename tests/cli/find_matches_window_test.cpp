@@ -91,6 +91,8 @@ TEST_F(FindMatchesWindowTest, PrintsEachRecordAsTheWindowsCopyGivesIt) {
         EXPECT_EQ(crlf.status, 0);
         EXPECT_EQ(crlf.out, copied.toUtf8()) << f.form;
         EXPECT_EQ(crlf.err, QByteArray());
-        EXPECT_EQ(find({"--form", f.form, "File"}).out, QString(copied).replace("\r\n", "\n").toUtf8()) << f.form;
+        EXPECT_EQ(find({"--form", f.form, "File"}).out,
+                  QString(copied).replace("\r\n", "\n").toUtf8())
+            << f.form;
     }
 }

@@ -13,7 +13,8 @@ TEST(CopiedTextTest, PrefixesTheDeclarationBoxByFormAndEndsEveryTextWithOneMoreB
         const char* expected;  // null: the text as it stands plus CR LF
     } cases[] = {
         {"", 3, VB, "Private \r\n"},
-        {"Declare Sub A ()\r\nDeclare Sub B ()", 3, VB, "Private Declare Sub A ()\r\nDeclare Sub B ()\r\n"},
+        {"Declare Sub A ()\r\nDeclare Sub B ()", 3, VB,
+         "Private Declare Sub A ()\r\nDeclare Sub B ()\r\n"},
         // An access word already there is not recognised; the prefix goes on anyway.
         {"Public Declare Sub A", 3, VB, "Private Public Declare Sub A\r\n"},
         {"line\r\n", 3, VB, "Private line\r\n\r\n"},

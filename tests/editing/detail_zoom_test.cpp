@@ -34,7 +34,8 @@ protected:
 TEST_F(ZoomTest, FocusTracksTheBoxAndPutsTheButtonsAtItsLowerEdge) {
     const QPoint copyAt = user->copyButton->pos(), enlargeAt = user->zoomButton->pos();
     EXPECT_EQ(copyAt.y(), px(3480));
-    const int expectedTwips[8] = {3480, 870, 2280, 3480, 4920, 6060, 6810, 870};  // the name box moves nothing
+    const int expectedTwips[8] = {3480, 870,  2280, 3480,
+                                  4920, 6060, 6810, 870};  // the name box moves nothing
     for (int i = 0; i < 8; ++i) {
         user->focus(i);
         EXPECT_EQ(user->copyButton->pos(), QPoint(copyAt.x(), px(expectedTwips[i]))) << i;
@@ -111,8 +112,9 @@ TEST_F(ZoomTest, CtrlAAloneSelectsTheWholeTextOnRelease) {
         EXPECT_EQ(selected(i).size(), box(i).length()) << i;
     }
     box(4).setText(QStringLiteral("text"));
-    for (Qt::KeyboardModifiers m : {Qt::ControlModifier | Qt::ShiftModifier,
-                                    Qt::ControlModifier | Qt::AltModifier, Qt::KeyboardModifiers()}) {
+    for (Qt::KeyboardModifiers m :
+         {Qt::ControlModifier | Qt::ShiftModifier, Qt::ControlModifier | Qt::AltModifier,
+          Qt::KeyboardModifiers()}) {
         QTest::keyRelease(box(4).widget(), Qt::Key_A, m);
         EXPECT_TRUE(selected(4).isEmpty()) << m;
     }

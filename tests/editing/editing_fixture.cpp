@@ -4,16 +4,15 @@
 
 namespace tolvane::test {
 
-void EditingTest::SetUp() {
-    load();
-}
+void EditingTest::SetUp() { load(); }
 
 QStringList EditingTest::table() {
-    static const QStringList columns = {"ID", "name", "class", "libsclass", "win95", "winnt",
-                                        "explain", "declare", "CSharp", "parameter", "recode",
-                                        "returned", "othername", "other"};
+    static const QStringList columns = {"ID",     "name",     "class",     "libsclass", "win95",
+                                        "winnt",  "explain",  "declare",   "CSharp",    "parameter",
+                                        "recode", "returned", "othername", "other"};
     QStringList rows;
-    auto db = SqliteEngine().openDatabase(cataloguePath());  // a second connection, as the window may have none
+    auto db = SqliteEngine().openDatabase(
+        cataloguePath());  // a second connection, as the window may have none
     auto rs = db->openRecordset(QStringLiteral("select * from winfun order by ID"));
     for (; !rs->eof(); rs->moveNext()) {
         QStringList values;
@@ -31,7 +30,8 @@ QVariant EditingTest::stored(qlonglong id, const QString& column) {
 }
 
 qlonglong EditingTest::idOf(const QString& name) {
-    const QVariant id = value(QStringLiteral("select ID as v from winfun where name ='%1'").arg(name));
+    const QVariant id =
+        value(QStringLiteral("select ID as v from winfun where name ='%1'").arg(name));
     return id.isValid() ? id.toLongLong() : -1;
 }
 

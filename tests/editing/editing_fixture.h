@@ -26,7 +26,9 @@ protected:
     void show(const QString& name) { user->showByName(name); }
     // Clicks a button after forgetting earlier boxes, answering its question with `a`.
     void click(QPushButton* button, Answer a = Answer::Yes);
-    QString lastShown() const { return dialogs.shown.empty() ? QString() : dialogs.shown.back().text; }
+    QString lastShown() const {
+        return dialogs.shown.empty() ? QString() : dialogs.shown.back().text;
+    }
 };
 
 }  // namespace tolvane::test

@@ -21,16 +21,20 @@ namespace {
 // One version of the record; every text is large so that a save writes many pages.
 RecordEdit version(char letter, bool flags, int position) {
     RecordEdit edit{{}, flags, flags, position};
-    for (const char* column : {"name", "libsclass", "explain", "declare", "parameter", "recode", "returned"})
+    for (const char* column :
+         {"name", "libsclass", "explain", "declare", "parameter", "recode", "returned"})
         edit.texts.emplace_back(column, QString(column) + QString(60000, QLatin1Char(letter)));
     return edit;
 }
 
 // The record's saved columns as one text.
 QStringList saved(Database& db, qlonglong id) {
-    return test::columnOf(db, QStringLiteral("select name||libsclass||explain||declare||parameter||recode||"
-                                             "returned||win95||winnt||class as v from winfun where ID =%1")
-                                  .arg(id), "v");
+    return test::columnOf(
+        db,
+        QStringLiteral("select name||libsclass||explain||declare||parameter||recode||"
+                       "returned||win95||winnt||class as v from winfun where ID =%1")
+            .arg(id),
+        "v");
 }
 
 // Starts a child that saves a and b in turn for ever; returns once its first
@@ -47,8 +51,7 @@ pid_t startSaving(const QString& path, qlonglong id, const RecordEdit& a, const 
                 saveRecord(*db, static_cast<std::int64_t>(id), i % 2 ? b : a);
                 if (i == 0 && write(ready[1], "x", 1) != 1) break;
             }
-        } catch (...) {
-        }
+        } catch (...) {}
         _exit(1);
     }
     close(ready[1]);
@@ -69,7 +72,9 @@ TEST(InterruptedSaveTest, AKilledSaveLeavesTheRecordWholeAndTheFileSound) {
     const RecordEdit versionA = version('A', true, 5), versionB = version('B', false, 10);
     {
         auto db = SqliteEngine().openDatabase(path);
-        id = db->openRecordset("select ID from winfun where name ='Sleep'")->field("ID").toLongLong();
+        id = db->openRecordset("select ID from winfun where name ='Sleep'")
+                 ->field("ID")
+                 .toLongLong();
         everyOtherRow = QStringLiteral("select ID from winfun where ID <>%1").arg(id);
         others = test::columnOf(*db, everyOtherRow, "ID");
         saveRecord(*db, static_cast<std::int64_t>(id), versionA);
@@ -97,7 +102,8 @@ TEST(InterruptedSaveTest, AKilledSaveLeavesTheRecordWholeAndTheFileSound) {
         const QStringList record = saved(*db, id);
         EXPECT_TRUE(record == a || record == b) << "a half-written record";
         EXPECT_EQ(test::columnOf(*db, everyOtherRow, "ID"), others);
-        EXPECT_EQ(test::columnOf(*db, "PRAGMA integrity_check", "integrity_check"), QStringList{"ok"});
+        EXPECT_EQ(test::columnOf(*db, "PRAGMA integrity_check", "integrity_check"),
+                  QStringList{"ok"});
     }
     EXPECT_GT(killedMidWrite, 0) << "no kill landed inside a write in " << rounds << " rounds";
 }

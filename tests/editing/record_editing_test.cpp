@@ -50,19 +50,25 @@ TEST_F(RecordEditingTest, EachChangeAsksAndOnlyYesGoesOn) {
 TEST_F(RecordEditingTest, SaveWritesEveryBoxByItsTagTheFlagsAndTheCategory) {
     const qlonglong id = idOf("Sleep");
     const QVariant cSharp = stored(id, "CSharp");
-    const QStringList texts = {q("Sleep2"), q("kernel32.dll"), q("it's \"quoted\"'); delete from winfun; --"),
+    const QStringList texts = {q("Sleep2"),
+                               q("kernel32.dll"),
+                               q("it's \"quoted\"'); delete from winfun; --"),
                                q("Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)\r\n' 注释"),
-                               q("ms"), q("Sleep 1\r\n"), q("")};
+                               q("ms"),
+                               q("Sleep 1\r\n"),
+                               q("")};
     onView(q("Sleep"), texts);
     ASSERT_TRUE(user->win95Check->isChecked());
     ASSERT_TRUE(user->winntCheck->isChecked());
-    user->click(user->winntCheck);  // cleared
+    user->click(user->winntCheck);     // cleared
     user->pick(user->categoryBox, 0);  // "Type类型"
     const int rows = table().size();
     click(user->saveButton);
     ASSERT_EQ(dialogs.texts(), (QStringList{q("确实要更改数据库信息吗?"), kSaved}));
-    const char* columns[] = {"name", "libsclass", "explain", "declare", "parameter", "recode", "returned"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(stored(id, columns[i]).toString(), texts[i]) << columns[i];
+    const char* columns[] = {"name",      "libsclass", "explain", "declare",
+                             "parameter", "recode",    "returned"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(stored(id, columns[i]).toString(), texts[i]) << columns[i];
     EXPECT_EQ(stored(id, "win95").toString(), q("Yes"));
     EXPECT_EQ(stored(id, "winnt").toString(), q("No"));
     EXPECT_EQ(stored(id, "class").toLongLong(), -1);
@@ -72,7 +78,8 @@ TEST_F(RecordEditingTest, SaveWritesEveryBoxByItsTagTheFlagsAndTheCategory) {
     // The C# form writes the declaration box into CSharp only.
     const QVariant declare = stored(id, "declare");
     user->click(user->formButtons[kCSharpForm]);
-    user->typeInto(kDeclarationBox, q("[DllImport(\"kernel32\")]\r\nstatic extern void Sleep(uint ms);"));
+    user->typeInto(kDeclarationBox,
+                   q("[DllImport(\"kernel32\")]\r\nstatic extern void Sleep(uint ms);"));
     user->pick(user->categoryBox, 17);
     click(user->saveButton);
     EXPECT_EQ(stored(id, "CSharp").toString(), box(3).text());
@@ -91,7 +98,8 @@ TEST_F(RecordEditingTest, ARecordSavedUnchangedKeepsEveryColumn) {
     QStringList expected = before;
     for (QString& row : expected)
         if (row.startsWith(QString::number(quirk) + '|'))
-            row.replace(QStringLiteral("|yes|"), QStringLiteral("|No|"));  // only "Yes" ticks the box
+            row.replace(QStringLiteral("|yes|"),
+                        QStringLiteral("|No|"));  // only "Yes" ticks the box
     EXPECT_EQ(table(), expected);
 }
 
@@ -132,7 +140,8 @@ TEST_F(RecordEditingTest, FailuresAreReportedAndWriteNothing) {
         click(button);
         ASSERT_EQ(dialogs.shown.size(), 2u);
         EXPECT_NE(dialogs.shown[1].text, kSaved);
-        EXPECT_TRUE(text.isEmpty() || dialogs.shown[1].text == text) << dialogs.shown[1].text.toStdString();
+        EXPECT_TRUE(text.isEmpty() || dialogs.shown[1].text == text)
+            << dialogs.shown[1].text.toStdString();
         EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
         EXPECT_EQ(table(), before);
     };
@@ -152,9 +161,10 @@ TEST_F(RecordEditingTest, TheEditorRefusesWhatItCannotWrite) {
     const WindowControls c = createControls(window, env);
     std::shared_ptr<Database> catalogue;
     RecordView view(catalogue, dialogs,
-                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList, c.resultModel,
-                     c.statusLine});
-    RecordEditor editor(catalogue, dialogs, view, {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox});
+                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
+                     c.resultModel, c.statusLine});
+    RecordEditor editor(catalogue, dialogs, view,
+                        {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox});
     const QStringList before = table();
     const auto failures = [&](std::initializer_list<void (RecordEditor::*)()> changes) {
         for (auto change : changes) {
@@ -166,7 +176,8 @@ TEST_F(RecordEditingTest, TheEditorRefusesWhatItCannotWrite) {
         }
         EXPECT_EQ(table(), before);
     };
-    catalogue = std::shared_ptr<Database>(SqliteEngine().openDatabase(cataloguePath(), false, true, {}));
+    catalogue =
+        std::shared_ptr<Database>(SqliteEngine().openDatabase(cataloguePath(), false, true, {}));
     for (const char* text : {"NotSet", "", "2 or 1=1", "99999999999999999999"}) {
         SCOPED_TRACE(text);
         c.detailBoxes[kIdBox]->setText(q(text));
@@ -174,10 +185,12 @@ TEST_F(RecordEditingTest, TheEditorRefusesWhatItCannotWrite) {
     }
     c.detailBoxes[kIdBox]->setText(QString::number(idOf("Sleep")));
     SCOPED_TRACE("read-only");
-    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
+    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord,
+              &RecordEditor::deleteShownRecord});
     catalogue.reset();
     SCOPED_TRACE("no catalogue");
-    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
+    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord,
+              &RecordEditor::deleteShownRecord});
 }
 
 TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordInTheIdBoxDroppingEdits) {
@@ -216,7 +229,8 @@ TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordInTheIdBoxDroppingEdits) 
 TEST_F(RecordEditingTest, CopyPutsTheCurrentBoxOnTheClipboardWithCrLfBreaks) {
     show("GetTickCount");
     user->click(user->copyButton);
-    EXPECT_EQ(clipboard.text, q("Private Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n"));
+    EXPECT_EQ(clipboard.text,
+              q("Private Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n"));
     user->click(user->formButtons[kCSharpForm]);
     user->typeInto(kDeclarationBox, q("[A]\nstatic extern void A();"));
     user->click(user->copyButton);
@@ -241,7 +255,8 @@ TEST_F(RecordEditingTest, CopyPutsTheCurrentBoxOnTheClipboardWithCrLfBreaks) {
 TEST_F(RecordEditingTest, LongTextsInOneLineBoxesSurviveAnUnchangedSave) {
     const QString name = QStringLiteral("Big") + QString(40000, QLatin1Char('N'));
     const QString dll = QString(40000, QLatin1Char('d'));
-    sql(QStringLiteral("INSERT INTO winfun (ID, name, libsclass) VALUES (100, '%1', '%2')").arg(name, dll));
+    sql(QStringLiteral("INSERT INTO winfun (ID, name, libsclass) VALUES (100, '%1', '%2')")
+            .arg(name, dll));
     user->search(QStringLiteral("BigN"));
     user->clickEntry(0);
     EXPECT_EQ(user->shown(kNameBox), name);

@@ -28,7 +28,8 @@ protected:
         return settings.entries.value(kApp + '/' + kOutputFormEntry + '/' + kOutputFormEntry);
     }
     QVariant stored(const QString& name, const QString& column) {
-        return value(QStringLiteral("select %1 as v from winfun where name='%2'").arg(column, name));
+        return value(
+            QStringLiteral("select %1 as v from winfun where name='%2'").arg(column, name));
     }
     // Closes the window and starts the program again on the same settings.
     WindowUser& restart() {
@@ -80,7 +81,8 @@ TEST_F(Vba64FormTest, SwitchingShowsEachFormsColumnAndCopyAndSaveUseTheVba64Colu
     u.showByName(q("GetTickCount"));
 
     // The save writes the box into vba64 alone.
-    const QString edited = q("Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long\r\n' 已改");
+    const QString edited =
+        q("Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long\r\n' 已改");
     u.typeInto(kDeclarationBox, edited);
     confirm(u.saveButton);
     EXPECT_EQ(dialogs.texts().last(), q("修改成功!"));
@@ -95,12 +97,14 @@ TEST_F(Vba64FormTest, SwitchingShowsEachFormsColumnAndCopyAndSaveUseTheVba64Colu
 // A catalogue made before the column existed: the form is not offered, even
 // when it was the last one chosen, and no change adds the column.
 TEST_F(Vba64FormTest, ACatalogueWithoutTheColumnOffersNoVba64AndNeverGetsIt) {
-    createCatalogue(cataloguePath(), QString(), test::schemaWithoutVba64() + test::dataFile(QStringLiteral("starter.sql")));
+    createCatalogue(cataloguePath(), QString(),
+                    test::schemaWithoutVba64() + test::dataFile(QStringLiteral("starter.sql")));
     settings.write(kApp, kOutputFormEntry, kOutputFormEntry, q("vba64"));
     WindowUser& u = load();
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_FALSE(u.formButtons[kVba64Form]->isEnabled());
-    EXPECT_EQ(u.formButtons[kVba64Form]->toolTip(), q("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
+    EXPECT_EQ(u.formButtons[kVba64Form]->toolTip(),
+              q("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
     EXPECT_TRUE(u.formButtons[kVbForm]->isChecked());
     EXPECT_EQ(u.box(kDeclarationBox).tag(), q("declare"));
     u.showByName(q("Sleep"));
@@ -138,8 +142,10 @@ TEST_F(Vba64FormTest, TheChosenFormIsRememberedAcrossARestart) {
     EXPECT_TRUE(third.formButtons[kVba64Form]->isChecked());
     EXPECT_EQ(third.box(kDeclarationBox).tag(), q("vba64"));
     // The opener's entries keep their names and values.
-    EXPECT_EQ(settings.read(kApp, kEngineVersionEntry, kEngineVersionEntry, {}), q("DAO.DBEngine.36"));
-    EXPECT_FALSE(settings.entries.contains(kApp + '/' + kCataloguePathEntry + '/' + kCataloguePathEntry));
+    EXPECT_EQ(settings.read(kApp, kEngineVersionEntry, kEngineVersionEntry, {}),
+              q("DAO.DBEngine.36"));
+    EXPECT_FALSE(
+        settings.entries.contains(kApp + '/' + kCataloguePathEntry + '/' + kCataloguePathEntry));
 
     // An entry that names no form gives VB.
     settings.write(kApp, kOutputFormEntry, kOutputFormEntry, q("Fortran"));

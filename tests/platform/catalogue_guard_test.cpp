@@ -6,8 +6,8 @@
 
 #include <QFile>
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 using tolvane::SqliteEngine;
 namespace err = tolvane::err;
@@ -46,9 +46,12 @@ TEST(CatalogueSchemaTest, FilesThatHoldNoCatalogueAreRefusedNamingTheFault) {
         {"ftswinfun.mdb", "CREATE VIRTUAL TABLE winfun USING fts3(ID, name);", "虚拟表"},
         // a schema entry rewritten by hand, with a comment inside the keywords
         {"hidden.mdb",
-         kTable + "CREATE VIRTUAL TABLE r USING rtree(id, a, b); PRAGMA writable_schema=ON;"
-                  "UPDATE sqlite_master SET sql = 'create /* x */ virtual" + "\n" + "table r using rtree(id, a, b)'"
-                  " WHERE name = 'r';",
+         kTable +
+             "CREATE VIRTUAL TABLE r USING rtree(id, a, b); PRAGMA writable_schema=ON;"
+             "UPDATE sqlite_master SET sql = 'create /* x */ virtual" +
+             "\n" +
+             "table r using rtree(id, a, b)'"
+             " WHERE name = 'r';",
          "虚拟表"},
         {"case.mdb", "CREATE TABLE WinFun (id TEXT PRIMARY KEY, NAME TEXT);", nullptr},
     };
@@ -60,7 +63,8 @@ TEST(CatalogueSchemaTest, FilesThatHoldNoCatalogueAreRefusedNamingTheFault) {
             continue;
         }
         EXPECT_EQ(e.number(), err::NotInDatabase) << c.file;
-        EXPECT_TRUE(e.description().contains(path) && e.description().contains(QString::fromUtf8(c.fault)))
+        EXPECT_TRUE(e.description().contains(path) &&
+                    e.description().contains(QString::fromUtf8(c.fault)))
             << e.what();
     }
 }
@@ -76,16 +80,23 @@ TEST(CatalogueGuardTest, OnlyTheCataloguesOwnReadsAndWritesPass) {
                                              "CREATE TRIGGER keep AFTER UPDATE ON winfun "
                                              "BEGIN INSERT INTO log VALUES (new.name); END;"));
     const char* refusedReads[] = {
-        "select * from log", "select * from onWinfun", "select fts3_tokenizer('simple') as v",
+        "select * from log",
+        "select * from onWinfun",
+        "select fts3_tokenizer('simple') as v",
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT i FROM n",
         "select * from sqlite_temp_master",
     };
-    for (const char* sql : refusedReads) EXPECT_EQ(failureOf([&] { db->openRecordset(sql); }), err::NotPermitted) << sql;
+    for (const char* sql : refusedReads)
+        EXPECT_EQ(failureOf([&] { db->openRecordset(sql); }), err::NotPermitted) << sql;
     const char* refusedStatements[] = {
-        "CREATE TABLE x (a)", "DROP TABLE log", "ATTACH 'other.mdb' AS o", "PRAGMA writable_schema=ON",
+        "CREATE TABLE x (a)",
+        "DROP TABLE log",
+        "ATTACH 'other.mdb' AS o",
+        "PRAGMA writable_schema=ON",
         "CREATE TEMP TRIGGER t AFTER DELETE ON winfun BEGIN SELECT 1; END",
     };
-    for (const char* sql : refusedStatements) EXPECT_EQ(failureOf([&] { db->execute(sql); }), err::NotPermitted) << sql;
+    for (const char* sql : refusedStatements)
+        EXPECT_EQ(failureOf([&] { db->execute(sql); }), err::NotPermitted) << sql;
 
     // A save that would fire the trigger is refused, naming it and its target.
     auto row = db->openRecordset("select * from winfun where ID =1");
@@ -93,7 +104,8 @@ TEST(CatalogueGuardTest, OnlyTheCataloguesOwnReadsAndWritesPass) {
     row->setField("name", "Changed");
     const tolvane::Error refused = errorOf([&] { row->update(); });
     EXPECT_EQ(refused.number(), err::NotPermitted);
-    EXPECT_TRUE(refused.description().contains("keep") && refused.description().contains("log")) << refused.what();
+    EXPECT_TRUE(refused.description().contains("keep") && refused.description().contains("log"))
+        << refused.what();
     EXPECT_EQ(columnOf(*db, "select name from winfun"), QStringList{"GetTickCount"});
 
     // Adding (with its key counter) and deleting fire no trigger and pass.
@@ -111,8 +123,9 @@ TEST(CatalogueGuardTest, OnlyTheCataloguesOwnReadsAndWritesPass) {
 // and closing it there closes it once the statement has stopped.
 TEST(InterruptCheckTest, TheCheckCancelsLongStatementsAndMatches) {
     tolvane::test::CatalogueDir dir;
-    auto db = dir.open(tolvane::test::numberedRows(2000) +
-                       "INSERT INTO winfun (name) VALUES (replace(hex(zeroblob(500000)), '0', 'a'));");
+    auto db =
+        dir.open(tolvane::test::numberedRows(2000) +
+                 "INSERT INTO winfun (name) VALUES (replace(hex(zeroblob(500000)), '0', 'a'));");
     const QString join = QStringLiteral("select count(*) as name from winfun a, winfun b");
     const QString longMatch =
         QStringLiteral("select name from winfun where name LIKE '*%1b*'").arg(QString(1000, u'a'));
@@ -124,7 +137,8 @@ TEST(InterruptCheckTest, TheCheckCancelsLongStatementsAndMatches) {
     });
     for (const QString& sql : {join, longMatch}) {
         asked = 0;
-        EXPECT_EQ(failureOf([&] { columnOf(*db, sql); }), err::Cancelled) << sql.left(60).toStdString();
+        EXPECT_EQ(failureOf([&] { columnOf(*db, sql); }), err::Cancelled)
+            << sql.left(60).toStdString();
         EXPECT_EQ(asked, 1);
     }
     EXPECT_EQ(nested, err::Busy);
@@ -154,7 +168,9 @@ TEST(FileGoneTest, WritesFailNamingThePathOnceTheFileIsDeletedOrReplaced) {
         auto db = SqliteEngine().openDatabase(path);
         auto row = db->openRecordset("select * from winfun where ID =1");
         if (replaced)
-            ASSERT_EQ(std::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()), 0);
+            ASSERT_EQ(std::rename(QFile::encodeName(other).constData(),
+                                  QFile::encodeName(path).constData()),
+                      0);
         else
             ASSERT_TRUE(QFile::remove(path));
         const auto expectGone = [&](const std::function<void()>& write) {
@@ -172,6 +188,8 @@ TEST(FileGoneTest, WritesFailNamingThePathOnceTheFileIsDeletedOrReplaced) {
         EXPECT_EQ(columnOf(*db, "select name from winfun"), QStringList{"GetTickCount"});
     }
     // The deleted file, and the file that replaced the other one, are unchanged.
-    EXPECT_EQ(columnOf(*SqliteEngine().openDatabase(kept), "select name from winfun"), QStringList{"GetTickCount"});
-    EXPECT_EQ(columnOf(*SqliteEngine().openDatabase(path), "select name from winfun"), QStringList{"Other"});
+    EXPECT_EQ(columnOf(*SqliteEngine().openDatabase(kept), "select name from winfun"),
+              QStringList{"GetTickCount"});
+    EXPECT_EQ(columnOf(*SqliteEngine().openDatabase(path), "select name from winfun"),
+              QStringList{"Other"});
 }

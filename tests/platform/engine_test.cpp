@@ -23,16 +23,19 @@ const QString kOneRow = QStringLiteral("INSERT INTO winfun (name) VALUES ('GetTi
 // proven by the catalogue opener's tests; here: other names and letter case.
 TEST(EngineFactoryTest, UnknownEnginesFailWith429AndIdentifiersIgnoreCase) {
     tolvane::SqliteEngineFactory factory;
-    EXPECT_EQ(failureOf([&] { factory.create(QStringLiteral("DAO.DBEngine.120")); }), err::CannotCreateObject);
+    EXPECT_EQ(failureOf([&] { factory.create(QStringLiteral("DAO.DBEngine.120")); }),
+              err::CannotCreateObject);
     factory.setUncreatable(QStringLiteral("dao.dbengine.36"));
-    EXPECT_EQ(failureOf([&] { factory.create(QStringLiteral("DAO.DBEngine.36")); }), err::CannotCreateObject);
+    EXPECT_EQ(failureOf([&] { factory.create(QStringLiteral("DAO.DBEngine.36")); }),
+              err::CannotCreateObject);
 }
 
 // Each way of opening fails with the number of its cause, or succeeds (0).
 TEST(EngineOpenTest, OpeningFailsWithTheNumberOfItsCause) {
     tolvane::test::CatalogueDir dir;
     const QString plain = dir.make(QStringLiteral("winapi.mdb"), kOneRow);
-    const QString secret = dir.make(QStringLiteral("secret.mdb"), kOneRow, QStringLiteral("s3cr;et"));
+    const QString secret =
+        dir.make(QStringLiteral("secret.mdb"), kOneRow, QStringLiteral("s3cr;et"));
     const QString missing = dir.path(QStringLiteral("missing.mdb"));
     const QString empty = dir.writeFile(QStringLiteral("empty.mdb"), {});
     QByteArray noise(4096, '\0');  // a page of noise reads as encrypted
@@ -52,7 +55,8 @@ TEST(EngineOpenTest, OpeningFailsWithTheNumberOfItsCause) {
         {plain, ";PWD=any", 0},
         {QString(plain).replace('/', '\\'), nullptr, 0},
         {empty, nullptr, err::NotInDatabase},
-        {dir.writeFile(QStringLiteral("cut.mdb"), QByteArray("SQLite format 3\0", 16) + QByteArray(84, 'x')),
+        {dir.writeFile(QStringLiteral("cut.mdb"),
+                       QByteArray("SQLite format 3\0", 16) + QByteArray(84, 'x')),
          nullptr, err::NotInDatabase},
         {dir.writeFile(QStringLiteral("noise.mdb"), noise), ";PWD=x", err::NotValidPassword},
         {pipe, nullptr, err::FileInUse},
@@ -60,7 +64,8 @@ TEST(EngineOpenTest, OpeningFailsWithTheNumberOfItsCause) {
     SqliteEngine engine;
     for (const auto& c : cases) {
         const int number = failureOf([&] {
-            auto db = c.connect ? engine.openDatabase(c.path, false, false, QString::fromLatin1(c.connect))
+            auto db = c.connect ? engine.openDatabase(c.path, false, false,
+                                                      QString::fromLatin1(c.connect))
                                 : engine.openDatabase(c.path);
             EXPECT_EQ(tolvane::test::columnOf(*db, QStringLiteral("select name from winfun")),
                       QStringList{"GetTickCount"});
@@ -75,7 +80,8 @@ TEST(EngineOpenTest, OpeningFailsWithTheNumberOfItsCause) {
 // recordsets, which may still be finalized safely.
 TEST(EngineOpenTest, ReadOnlyAndClosedDatabases) {
     tolvane::test::CatalogueDir dir;
-    auto db = SqliteEngine().openDatabase(dir.make(QStringLiteral("winapi.mdb"), kOneRow), false, true, QString());
+    auto db = SqliteEngine().openDatabase(dir.make(QStringLiteral("winapi.mdb"), kOneRow), false,
+                                          true, QString());
     EXPECT_EQ(failureOf([&] { db->execute("delete from winfun"); }), err::CannotUpdate);
     auto rs = db->openRecordset("select * from winfun");
     db->close();
@@ -107,6 +113,7 @@ TEST(StatementTest, OneStatementPerCallAndBadOnesFailWithTheirNumbers) {
     };
     for (const auto& [sql, number] : statements)
         EXPECT_EQ(failureOf([&] { db->execute(sql); }), number) << sql;
-    EXPECT_EQ(failureOf([&] { db->openTable("winfun\"; delete from winfun; --"); }), err::NoSuchTable);
+    EXPECT_EQ(failureOf([&] { db->openTable("winfun\"; delete from winfun; --"); }),
+              err::NoSuchTable);
     EXPECT_EQ(tolvane::test::columnOf(*db, "select name from winfun"), QStringList({"b", "c"}));
 }

@@ -3,17 +3,18 @@
 #include "platform/error.h"
 #include "support/catalogues.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tolvane {
 namespace {
 
 TEST(LocalFileProbeTest, FilesAndWildcardsCountFoldersDoNot) {
     QTemporaryDir dir;
-    for (const char* name : {"winapi.mdb", ".hidden.db", "a[1].mdb"}) QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+    for (const char* name : {"winapi.mdb", ".hidden.db", "a[1].mdb"})
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
     QFile::setPermissions(dir.filePath("winapi.mdb"), QFileDevice::Permissions());
     QDir(dir.path()).mkpath("folder.mdb");
     QDir(dir.path()).mkpath("sub/only.dir");
@@ -21,14 +22,24 @@ TEST(LocalFileProbeTest, FilesAndWildcardsCountFoldersDoNot) {
     QFile(dir.filePath("what?/winapi.mdb")).open(QIODevice::WriteOnly);
     LocalFileProbe probe;
     const std::pair<const char*, bool> cases[] = {
-        {R"(\winapi.mdb)", true}, {"/sub/../winapi.mdb", true}, {"/folder.mdb", false}, {"/missing.mdb", false},
+        {R"(\winapi.mdb)", true},
+        {"/sub/../winapi.mdb", true},
+        {"/folder.mdb", false},
+        {"/missing.mdb", false},
         // wildcards match hidden files but no folders; brackets are plain characters
-        {"/*.db", true}, {"/win?pi.mdb", true}, {"/win?api.mdb", false}, {"/a[1]*", true}, {"/a1*", false},
+        {"/*.db", true},
+        {"/win?pi.mdb", true},
+        {"/win?api.mdb", false},
+        {"/a[1]*", true},
+        {"/a1*", false},
         {"/sub/*", false},
         // a folder whose name holds a wildcard is a plain folder
-        {"/what?/winapi.mdb", true}, {"/what?/*.mdb", true}, {"/what?/other.mdb", false},
+        {"/what?/winapi.mdb", true},
+        {"/what?/*.mdb", true},
+        {"/what?/other.mdb", false},
     };
-    for (const auto& [path, exists] : cases) EXPECT_EQ(probe.exists(dir.path() + path), exists) << path;
+    for (const auto& [path, exists] : cases)
+        EXPECT_EQ(probe.exists(dir.path() + path), exists) << path;
 
     const QString previous = QDir::currentPath();  // relative paths start in the current folder
     QDir::setCurrent(dir.path());
@@ -39,11 +50,16 @@ TEST(LocalFileProbeTest, FilesAndWildcardsCountFoldersDoNot) {
 TEST(LocalFileProbeTest, MalformedPathsAreRejectedAndTheLimitsAreNot) {
     LocalFileProbe probe;
     const QString longName(256, u'n');
-    const QStringList malformed = {
-        "", "a\tb.mdb", QString("a") + QChar(u'\0') + "b", "/x*/a.mdb", "/" + longName, "/" + QString(86, u'数'),
-        QString("/d").repeated(2048)};
+    const QStringList malformed = {"",
+                                   "a\tb.mdb",
+                                   QString("a") + QChar(u'\0') + "b",
+                                   "/x*/a.mdb",
+                                   "/" + longName,
+                                   "/" + QString(86, u'数'),
+                                   QString("/d").repeated(2048)};
     for (const QString& path : malformed)
-        EXPECT_EQ(test::failureOf([&] { probe.exists(path); }), err::BadFileName) << path.left(40).toStdString();
+        EXPECT_EQ(test::failureOf([&] { probe.exists(path); }), err::BadFileName)
+            << path.left(40).toStdString();
     EXPECT_FALSE(probe.exists("/" + longName.left(255)));
     EXPECT_FALSE(probe.exists("/" + QString(85, u'数')));  // 255 bytes in UTF-8
     EXPECT_FALSE(probe.exists(QString("/d").repeated(2047)));

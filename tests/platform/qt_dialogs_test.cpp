@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -9,7 +10,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <string>
 
@@ -19,7 +19,8 @@ namespace tolvane {
 namespace {
 
 TEST(QtDialogsTest, FiltersAndOfferedFile) {
-    EXPECT_EQ(nameFiltersFor("数据库|*.mdb; *.db|所有|*.*|孤单"), QStringList({"数据库 (*.mdb *.db)", "所有 (*)"}));
+    EXPECT_EQ(nameFiltersFor("数据库|*.mdb; *.db|所有|*.*|孤单"),
+              QStringList({"数据库 (*.mdb *.db)", "所有 (*)"}));
     EXPECT_EQ(offeredFile("  /d/a.mdb \0junk"s), "/d/a.mdb");
 }
 

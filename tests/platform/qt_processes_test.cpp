@@ -3,11 +3,11 @@
 #include "platform/error.h"
 #include "support/catalogues.h"
 
+#include <gtest/gtest.h>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -17,7 +17,8 @@ namespace {
 TEST(QtProcessesTest, MissingProgramCannotStartAndAQuotedArgumentStaysOne) {
     QtProcesses processes;
     for (const QString line : {R"(regsvr32 "C:\Program Files\x.dll" /s)", "  "})
-        EXPECT_EQ(test::failureOf([&] { processes.startHidden(line); }), err::FileNotFound) << line.toStdString();
+        EXPECT_EQ(test::failureOf([&] { processes.startHidden(line); }), err::FileNotFound)
+            << line.toStdString();
     QTemporaryDir dir;
     const QString target = dir.filePath("with space.txt");
     processes.startHidden("touch \"" + target + "\"");

@@ -3,9 +3,9 @@
 #include "platform/error.h"
 #include "support/catalogues.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tolvane {
 namespace {
@@ -40,8 +40,9 @@ TEST(QtSettingsStoreTest, UnwritableStoreAndBadNamesThrow) {
         ADD_FAILURE() << "written";
     } catch (const Error& e) {  // the file and the reason are named
         EXPECT_EQ(e.number(), err::PathFileAccess);
-        EXPECT_EQ(e.description(), QString("路径/文件访问错误：%1/QMWX_varnel.ini（'%1' 是文件，不是文件夹）")
-                                       .arg(blocker.fileName()));
+        EXPECT_EQ(e.description(),
+                  QString("路径/文件访问错误：%1/QMWX_varnel.ini（'%1' 是文件，不是文件夹）")
+                      .arg(blocker.fileName()));
     }
     EXPECT_EQ(blocked.read("QMWX_varnel", "DAO_Ver", "DAO_Ver", "d"), "d");
     for (const QString app : {"", "../x", R"(a\b)"})

@@ -16,7 +16,8 @@ protected:
         db = dir.open(QStringLiteral(
             "INSERT INTO winfun (name, class, libsclass, win95, explain, declare) VALUES "
             "('GetTickCount', 4, 'kernel32', 'Yes', '', 'Declare Function GetTickCount'),"
-            "('CreateFileA', 11, 'kernel32', 'No', NULL, NULL), ('O''Brien', 3, 'user32', 'Yes', 'x', NULL);"));
+            "('CreateFileA', 11, 'kernel32', 'No', NULL, NULL), ('O''Brien', 3, 'user32', 'Yes', "
+            "'x', NULL);"));
     }
     std::unique_ptr<tolvane::Recordset> open(const QString& sql) { return db->openRecordset(sql); }
     // A fresh look at one stored row.
@@ -78,7 +79,7 @@ TEST_F(RecordsetTest, FieldsByNameWithNullApartFromEmptyTextAndExactValues) {
 TEST_F(RecordsetTest, FindFirstCriteriaAndFailures) {
     auto rs = open("select * from winfun");
     const std::pair<const char*, int> found[] = {
-        {"name = 'createfilea'", 2}, {"name='O''Brien'", 3}, {"[name] = \"GetTickCount\"", 1},
+        {"name = 'createfilea'", 2},  {"name='O''Brien'", 3},     {"[name] = \"GetTickCount\"", 1},
         {"class <> 4 and ID > 2", 3}, {"name LIKE 'create*'", 2},
     };
     for (const auto& [criterion, expected] : found) {
@@ -87,8 +88,9 @@ TEST_F(RecordsetTest, FindFirstCriteriaAndFailures) {
         EXPECT_EQ(rs->eof() ? 0 : id(*rs), expected) << criterion;
     }
     const std::pair<const char*, int> failing[] = {
-        {"Bogus=1", err::UnknownName}, {"ID=", err::SyntaxError}, {"name='open", err::SyntaxError},
-        {"ID=5 AND", err::SyntaxError}, {"name LIKE '[x'", err::InvalidPattern},
+        {"Bogus=1", err::UnknownName},           {"ID=", err::SyntaxError},
+        {"name='open", err::SyntaxError},        {"ID=5 AND", err::SyntaxError},
+        {"name LIKE '[x'", err::InvalidPattern},
     };
     rs->findFirst("ID=2");
     for (const auto& [criterion, number] : failing) {
@@ -148,9 +150,10 @@ TEST_F(RecordsetTest, EditingNeedsEditOrAddNewAndAWritableCurrentRow) {
 }
 
 TEST_F(RecordsetTest, FailedUpdateWritesNothingAndKeepsTheEdit) {
-    auto strict = tolvane::SqliteEngine().openDatabase(dir.makeFrom(
-        "strict.mdb", "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, b TEXT NOT NULL);"
-                      "INSERT INTO winfun (name, b) VALUES ('old', 'kept');"));
+    auto strict = tolvane::SqliteEngine().openDatabase(
+        dir.makeFrom("strict.mdb",
+                     "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, b TEXT NOT NULL);"
+                     "INSERT INTO winfun (name, b) VALUES ('old', 'kept');"));
     auto rs = strict->openRecordset("select * from winfun");
     rs->edit();
     rs->setField("name", "new");

@@ -28,7 +28,9 @@ protected:
             requestsSeen << server.requested.size();
         });
     }
-    bool loaded(int count) { return waitUntil([&] { return events.size() >= count; }); }
+    bool loaded(int count) {
+        return waitUntil([&] { return events.size() >= count; });
+    }
     QTextBrowser* view() { return ad->findChild<QTextBrowser*>(); }
 
     test::LoopbackHttp server;
@@ -52,7 +54,8 @@ TEST_F(BannerPageTest, ShowsThePageAndItsImagesWithoutBlocking) {
     EXPECT_EQ(requestsSeen, (QList<int>{0, 1, 1}));  // the page came after navigation started
     EXPECT_EQ(view()->toPlainText().left(4), "横幅二号");
     EXPECT_TRUE(waitUntil([&] {
-        const QVariant pic = view()->document()->resource(QTextDocument::ImageResource, QUrl("pic.png"));
+        const QVariant pic =
+            view()->document()->resource(QTextDocument::ImageResource, QUrl("pic.png"));
         return pic.value<QImage>().size() == QSize(3, 2);
     }));
     EXPECT_EQ(server.requested, (QStringList{"/ad2.htm", "/pic.png"}));
@@ -67,7 +70,8 @@ TEST_F(BannerPageTest, PageThatFailsLeavesTheAreaEmpty) {
         const int before = events.size();
         ad->findChild<Browser*>()->navigate(server.base() + path);
         ASSERT_TRUE(loaded(before + 2));
-        EXPECT_EQ(events.last(), QString(path) == "/big.htm" ? "NavigateError 0" : "NavigateError 404");
+        EXPECT_EQ(events.last(),
+                  QString(path) == "/big.htm" ? "NavigateError 0" : "NavigateError 404");
         EXPECT_TRUE(view()->toPlainText().isEmpty());
     }
 }

@@ -4,10 +4,10 @@
 #include "platform/error.h"
 #include "platform/sqlite_engine.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace tolvane::test {
 
@@ -17,9 +17,7 @@ QString dataFile(const QString& name) {
     return QString::fromUtf8(file.readAll());
 }
 
-QString CatalogueDir::path(const QString& name) const {
-    return QDir(dir_.path()).filePath(name);
-}
+QString CatalogueDir::path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
 
 QString CatalogueDir::make(const QString& name, const QString& extraSql,
                            const QString& password) const {
@@ -64,7 +62,8 @@ int failureOf(const std::function<void()>& call) {
 
 QStringList columnOf(Database& db, const QString& sql, const QString& column) {
     QStringList values;
-    for (auto rs = db.openRecordset(sql); !rs->eof(); rs->moveNext()) values << rs->field(column).toString();
+    for (auto rs = db.openRecordset(sql); !rs->eof(); rs->moveNext())
+        values << rs->field(column).toString();
     return values;
 }
 
@@ -72,8 +71,10 @@ QString numberedRows(int count) {
     // The numbers are built from decimal digits, as the catalogue's guard
     // refuses recursive queries.
     const QString digit = QStringLiteral(
-        "(SELECT 0 AS d UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT 4 "
-        "UNION ALL SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8 UNION ALL SELECT 9)");
+        "(SELECT 0 AS d UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT "
+        "4 "
+        "UNION ALL SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8 UNION ALL "
+        "SELECT 9)");
     QStringList tables, terms;
     qlonglong scale = 1;
     do {
@@ -82,8 +83,9 @@ QString numberedRows(int count) {
         terms << QStringLiteral("%1.d * %2").arg(name).arg(scale);
         scale *= 10;
     } while (scale < count);
-    return QStringLiteral("INSERT INTO winfun (name, class) SELECT 'Name' || i, i % 17 - 1 FROM "
-                          "(SELECT %1 + 1 AS i FROM %2) WHERE i <= %3 ORDER BY i;")
+    return QStringLiteral(
+               "INSERT INTO winfun (name, class) SELECT 'Name' || i, i % 17 - 1 FROM "
+               "(SELECT %1 + 1 AS i FROM %2) WHERE i <= %3 ORDER BY i;")
         .arg(terms.join(QStringLiteral(" + ")), tables.join(QStringLiteral(", ")))
         .arg(count);
 }

@@ -43,7 +43,8 @@ private:
 int failureOf(const std::function<void()>& call);
 
 // The text of one column over every row of a query (Null as "").
-QStringList columnOf(Database& db, const QString& sql, const QString& column = QStringLiteral("name"));
+QStringList columnOf(Database& db, const QString& sql,
+                     const QString& column = QStringLiteral("name"));
 
 // Whether this process holds the file at `path` open (read from /proc).
 bool heldOpen(const QString& path);

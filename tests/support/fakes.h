@@ -28,7 +28,8 @@ public:
                  const QString& defaultValue) override {
         return entries.value(app + '/' + section + '/' + key, defaultValue);
     }
-    void write(const QString& app, const QString& section, const QString& key, const QString& value) override {
+    void write(const QString& app, const QString& section, const QString& key,
+               const QString& value) override {
         entries.insert(app + '/' + section + '/' + key, value);
     }
     void remove(const QString& app, const QString& section, const QString& key) override {

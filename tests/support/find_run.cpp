@@ -1,15 +1,16 @@
 #include "support/find_run.h"
 
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tolvane::test {
 
 FindRun runFind(const QStringList& arguments, const QString& configHome, const QString& workDir) {
     QTemporaryDir emptyConfig;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.isEmpty() ? emptyConfig.path() : configHome);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       configHome.isEmpty() ? emptyConfig.path() : configHome);
     QProcess process;
     process.setProcessEnvironment(environment);
     if (!workDir.isEmpty()) process.setWorkingDirectory(workDir);

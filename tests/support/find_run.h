@@ -18,6 +18,7 @@ struct FindRun {
 // Runs tolvane-find with `arguments` in `workDir` (the test's own folder
 // when empty), its settings in `configHome` (a fresh empty folder when
 // empty), and waits for it to end.
-FindRun runFind(const QStringList& arguments, const QString& configHome = {}, const QString& workDir = {});
+FindRun runFind(const QStringList& arguments, const QString& configHome = {},
+                const QString& workDir = {});
 
 }  // namespace tolvane::test

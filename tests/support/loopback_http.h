@@ -33,8 +33,8 @@ private:
         requested << path;
         const QByteArray body = pages.value(path);
         s->write((pages.contains(path) ? "HTTP/1.0 200 OK" : "HTTP/1.0 404 Not Found") +
-                 QByteArray("\r\nContent-Length: ") + QByteArray::number(body.size()) +
-                 "\r\n\r\n" + body);
+                 QByteArray("\r\nContent-Length: ") + QByteArray::number(body.size()) + "\r\n\r\n" +
+                 body);
         s->disconnectFromHost();
     }
 

@@ -31,10 +31,14 @@ WindowUser& WindowTest::load(bool realDelay) {
     return *user;
 }
 
-QString WindowTest::cataloguePath() const { return programDir_.path() + QStringLiteral("/mdb/winapi.mdb"); }
+QString WindowTest::cataloguePath() const {
+    return programDir_.path() + QStringLiteral("/mdb/winapi.mdb");
+}
 
 void WindowTest::sql(const QString& statement) {
-    engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath())->execute(statement);
+    engines.create(QStringLiteral("DAO.DBEngine.36"))
+        ->openDatabase(cataloguePath())
+        ->execute(statement);
 }
 
 QVariant WindowTest::value(const QString& query) {

@@ -7,8 +7,8 @@
 #include "support/fakes.h"
 #include "support/window_user.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <memory>
 

@@ -43,7 +43,7 @@ W* find(const QWidget& window, const char* name) {
     return found;
 }
 
-const char* const kBoxNames[kDetailBoxCount] = {"nameBox",       "dllBox",        "explanationBox",
+const char* const kBoxNames[kDetailBoxCount] = {"nameBox",        "dllBox",        "explanationBox",
                                                 "declarationBox", "parametersBox", "sampleCodeBox",
                                                 "returnValueBox", "idBox"};
 
@@ -179,7 +179,8 @@ void WindowUser::click(QAbstractButton* button) { QTest::mouseClick(button, Qt::
 void WindowUser::duringNextSearch(std::function<void()> action) {
     QObject::connect(
         resultList->model(), &QAbstractItemModel::modelReset, &window,
-        [this, action = std::move(action)] { QTimer::singleShot(0, &window, action); }, Qt::SingleShotConnection);
+        [this, action = std::move(action)] { QTimer::singleShot(0, &window, action); },
+        Qt::SingleShotConnection);
 }
 
 void WindowUser::pressEsc() { QTest::keyClick(patternBox->lineEdit(), Qt::Key_Escape); }

@@ -24,7 +24,9 @@ class QTimer;
 class QWidget;
 
 // Readable names in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace tolvane::test {
 
@@ -46,7 +48,7 @@ public:
     QCheckBox* win95Check;
     QCheckBox* winntCheck;
     std::array<QPushButton*, 4> navigationButtons;  // first, previous, next, last
-    std::array<QRadioButton*, 3> formButtons;        // VB, C#, VBA64
+    std::array<QRadioButton*, 3> formButtons;       // VB, C#, VBA64
     QPushButton* addButton;
     QPushButton* saveButton;
     QPushButton* deleteButton;

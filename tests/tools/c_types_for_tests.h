@@ -16,8 +16,8 @@ using gen::Kind;
 using gen::Record;
 
 // A type of `kind` with its size, spelling, typedef names and target.
-inline std::shared_ptr<CType> make(Kind kind, int size, std::string spelling, std::vector<std::string> names = {},
-                                   CTypePtr target = nullptr) {
+inline std::shared_ptr<CType> make(Kind kind, int size, std::string spelling,
+                                   std::vector<std::string> names = {}, CTypePtr target = nullptr) {
     auto t = std::make_shared<CType>();
     t->kind = kind, t->size = size;
     t->align = size == 2 || size == 4 || size == 8 ? size : 1;
@@ -27,7 +27,8 @@ inline std::shared_ptr<CType> make(Kind kind, int size, std::string spelling, st
     return t;
 }
 
-inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names, std::string builtin) {
+inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names,
+                        std::string builtin) {
     auto t = make(Kind::Integer, size, builtin, std::move(names));
     t->isSigned = isSigned;
     t->builtin = std::move(builtin);
@@ -95,7 +96,8 @@ inline Field field(const std::string& name, CTypePtr type, int bitWidth = -1) {
 }
 
 // A function declared in "test.h".
-inline gen::Function declaration(const std::string& name, CTypePtr result, std::vector<gen::Param> params) {
+inline gen::Function declaration(const std::string& name, CTypePtr result,
+                                 std::vector<gen::Param> params) {
     gen::Function f;
     f.name = name, f.result = std::move(result), f.params = std::move(params), f.header = "test.h";
     return f;
@@ -105,7 +107,8 @@ inline gen::Function declaration(const std::string& name, CTypePtr result, std::
 inline gen::Constant constant(const std::string& name, long long value, bool hex, int bytes = 4,
                               bool isUnsigned = false, bool isPointer = false) {
     gen::Constant c;
-    c.name = name, c.value = value, c.hex = hex, c.bytes = bytes, c.isUnsigned = isUnsigned, c.isPointer = isPointer;
+    c.name = name, c.value = value, c.hex = hex, c.bytes = bytes, c.isUnsigned = isUnsigned,
+    c.isPointer = isPointer;
     return c;
 }
 
@@ -127,11 +130,13 @@ inline CTypePtr LPCWSTR() { return pointer(constOf(WCHAR()), {"LPCWSTR"}); }
 inline CTypePtr LPWSTR() { return pointer(WCHAR(), {"LPWSTR"}); }
 inline CTypePtr LPVOID() { return pointer(voidType(), {"LPVOID"}); }
 inline CTypePtr RECT() {
-    return record("RECT", {field("left", LONG()), field("top", LONG()), field("right", LONG()), field("bottom", LONG())});
+    return record("RECT", {field("left", LONG()), field("top", LONG()), field("right", LONG()),
+                           field("bottom", LONG())});
 }
 inline CTypePtr POINT() { return record("POINT", {field("x", LONG()), field("y", LONG())}); }
 inline CTypePtr LARGE_INTEGER() {
-    return record("LARGE_INTEGER", {field("QuadPart", integer(8, true, {"LONGLONG"}, "long long"))}, true);
+    return record("LARGE_INTEGER", {field("QuadPart", integer(8, true, {"LONGLONG"}, "long long"))},
+                  true);
 }
 inline CTypePtr WNDPROC() { return pointer(make(Kind::Function, 0, ""), {"WNDPROC"}); }
 

@@ -15,7 +15,9 @@ namespace {
 using namespace tolvane::test::c;
 using tolvane::gen::Row;
 
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // Builds a catalogue of `functions`, each exported by the DLL beside it and
 // declared by the headers at every level unless `levels` says otherwise.
@@ -75,19 +77,26 @@ TEST(Availability, DllTableAndHeaderLevelsDecideTheColumnsAndTheMinimumVersion) 
 
 TEST(ErrorRules, TableAndResultTypesDecideTheExplanationTheCheckAndSetLastError) {
     const auto HRESULT = integer(4, true, {"HRESULT", "LONG"}, "long");
-    const auto c = build({{declaration("CreateFileA", HANDLE(), {{"lpFileName", LPCSTR()}}), "kernel32.dll"},
-                          {declaration("CreateFileW", HANDLE(), {{"lpFileName", LPCWSTR()}}), "kernel32.dll"},
-                          {declaration("GetWindowTextLengthA", INT(), {{"hWnd", HWND()}}), "user32.dll"},
-                          {declaration("GetWindowTextLengthW", INT(), {{"hWnd", HWND()}}), "user32.dll"},
-                          {declaration("SHDoIt", HRESULT, {}), "shell32.dll"},
-                          {declaration("RegCloseKey", LONG(), {{"hKey", HANDLE()}}), "advapi32.dll"},
-                          {declaration("RegCount", LONG(), {}), "other.dll"},
-                          {declaration("IsThing", BOOL(), {}), "user32.dll"},
-                          {declaration("SetTimer", LPARAM(), {}), "user32.dll"}});
+    const auto c =
+        build({{declaration("CreateFileA", HANDLE(), {{"lpFileName", LPCSTR()}}), "kernel32.dll"},
+               {declaration("CreateFileW", HANDLE(), {{"lpFileName", LPCWSTR()}}), "kernel32.dll"},
+               {declaration("GetWindowTextLengthA", INT(), {{"hWnd", HWND()}}), "user32.dll"},
+               {declaration("GetWindowTextLengthW", INT(), {{"hWnd", HWND()}}), "user32.dll"},
+               {declaration("SHDoIt", HRESULT, {}), "shell32.dll"},
+               {declaration("RegCloseKey", LONG(), {{"hKey", HANDLE()}}), "advapi32.dll"},
+               {declaration("RegCount", LONG(), {}), "other.dll"},
+               {declaration("IsThing", BOOL(), {}), "user32.dll"},
+               {declaration("SetTimer", LPARAM(), {}), "user32.dll"}});
     const Row& create = c["CreateFile"];
-    EXPECT_TRUE(has(create.explain, "失败时返回 INVALID_HANDLE_VALUE（-1），并设置最后错误：VB 用 Err.LastDllError"));
-    EXPECT_TRUE(has(create.recode, "If result = -1 Then Debug.Print \"CreateFile 失败，错误代码 \" & Err.LastDllError"));
-    EXPECT_TRUE(has(create.recode, "if (result == new IntPtr(-1)) Console.WriteLine(\"CreateFile 失败，错误代码 \" + Marshal.GetLastWin32Error());"));
+    EXPECT_TRUE(
+        has(create.explain,
+            "失败时返回 INVALID_HANDLE_VALUE（-1），并设置最后错误：VB 用 Err.LastDllError"));
+    EXPECT_TRUE(
+        has(create.recode,
+            "If result = -1 Then Debug.Print \"CreateFile 失败，错误代码 \" & Err.LastDllError"));
+    EXPECT_TRUE(has(create.recode,
+                    "if (result == new IntPtr(-1)) Console.WriteLine(\"CreateFile 失败，错误代码 "
+                    "\" + Marshal.GetLastWin32Error());"));
     // An int result gets SetLastError = true from the table.
     const Row& length = c["GetWindowTextLength"];
     EXPECT_TRUE(has(length.csharp, "SetLastError = true"));
@@ -96,7 +105,8 @@ TEST(ErrorRules, TableAndResultTypesDecideTheExplanationTheCheckAndSetLastError)
     EXPECT_TRUE(has(c["SetTimer"].explain, "失败时返回 0，并设置最后错误"));
     EXPECT_TRUE(has(c["SetTimer"].recode, "if (result == IntPtr.Zero) Console.WriteLine"));
     EXPECT_TRUE(has(c["SHDoIt"].explain, "返回值就是错误代码（HRESULT，小于 0 表示失败）"));
-    EXPECT_TRUE(has(c["SHDoIt"].recode, "If result < 0 Then Debug.Print \"SHDoIt 返回错误代码 \" & result"));
+    EXPECT_TRUE(has(c["SHDoIt"].recode,
+                    "If result < 0 Then Debug.Print \"SHDoIt 返回错误代码 \" & result"));
     EXPECT_TRUE(has(c["RegCloseKey"].explain, "（LONG，0 表示成功）"));
     EXPECT_TRUE(has(c["RegCloseKey"].recode, "if (result != 0)"));
     // Neither in the table nor of an error-code type: nothing is said or checked.
@@ -111,17 +121,27 @@ TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
     const auto info = record("INFO", {field("cbSize", DWORD()), field("x", LONG())});
     const auto plain = record("PLAIN", {field("x", LONG()), field("cbSize", DWORD())});
     const auto c = build(
-        {{declaration("GetTextA", INT(), {{"hWnd", HWND()}, {"lpString", LPSTR()}, {"nMaxCount", INT()}}), "user32.dll"},
-         {declaration("GetTextW", INT(), {{"hWnd", HWND()}, {"lpString", LPWSTR()}, {"nMaxCount", INT()}}), "user32.dll"},
-         {declaration("GetNameW", BOOL(), {{"lpBuffer", LPWSTR()}, {"pcchSize", pointer(DWORD())}}), "user32.dll"},
+        {{declaration("GetTextA", INT(),
+                      {{"hWnd", HWND()}, {"lpString", LPSTR()}, {"nMaxCount", INT()}}),
+          "user32.dll"},
+         {declaration("GetTextW", INT(),
+                      {{"hWnd", HWND()}, {"lpString", LPWSTR()}, {"nMaxCount", INT()}}),
+          "user32.dll"},
+         {declaration("GetNameW", BOOL(), {{"lpBuffer", LPWSTR()}, {"pcchSize", pointer(DWORD())}}),
+          "user32.dll"},
          {declaration("SetNameW", BOOL(), {{"lpName", LPCWSTR()}}), "user32.dll"},
          {declaration("FillA", BOOL(), {{"lpsz", LPSTR()}, {"flags", DWORD()}}), "user32.dll"},
-         {declaration("ReadData", LONG(), {{"lpData", pointer(BYTE())}, {"lpcbData", pointer(DWORD())}}), "user32.dll"},
-         {declaration("GetInfo", BOOL(), {{"pInfo", pointer(info)}, {"pPlain", pointer(plain)}}), "user32.dll"},
+         {declaration("ReadData", LONG(),
+                      {{"lpData", pointer(BYTE())}, {"lpcbData", pointer(DWORD())}}),
+          "user32.dll"},
+         {declaration("GetInfo", BOOL(), {{"pInfo", pointer(info)}, {"pPlain", pointer(plain)}}),
+          "user32.dll"},
          {declaration("DoNothing", voidType(), {{"x", INT()}, {"y", INT()}}), "user32.dll"}},
         {}, {info, plain});
     const std::string& text = c["GetText"].recode;
-    EXPECT_TRUE(has(text, "lpString = String$(260, vbNullChar)\r\nnMaxCount = Len(lpString)\r\nresult = GetText(hWnd, lpString, nMaxCount)"));
+    EXPECT_TRUE(has(text,
+                    "lpString = String$(260, vbNullChar)\r\nnMaxCount = Len(lpString)\r\nresult = "
+                    "GetText(hWnd, lpString, nMaxCount)"));
     EXPECT_TRUE(has(text, "StringBuilder lpString = new StringBuilder(260);"));
     EXPECT_TRUE(has(text, "nMaxCount = lpString.Capacity;"));
     // A Unicode-only text is passed to VB as StrPtr of a String; a length
@@ -131,14 +151,17 @@ TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
     EXPECT_TRUE(has(name, "lpBuffer = StrPtr(lpBufferBuffer)\r\npcchSize = Len(lpBufferBuffer)"));
     EXPECT_TRUE(has(name, "pcchSize = (uint)lpBuffer.Capacity;"));
     EXPECT_TRUE(has(name, "GetNameW(lpBuffer, ref pcchSize);"));
-    EXPECT_TRUE(has(c["SetNameW"].recode, "Dim lpNameText As String\r\nDim result As Long\r\nlpName = StrPtr(lpNameText)\r\n"));
+    EXPECT_TRUE(
+        has(c["SetNameW"].recode,
+            "Dim lpNameText As String\r\nDim result As Long\r\nlpName = StrPtr(lpNameText)\r\n"));
     // Without a length beside it an output text gets no buffer.
     EXPECT_FALSE(has(c["FillA"].recode, "String$"));
     EXPECT_FALSE(has(c["FillA"].recode, "new StringBuilder"));
     // Bytes: an array passed by its first element in VB, a byte[] in C#.
     const std::string& data = c["ReadData"].recode;
     EXPECT_TRUE(has(data, "Dim lpData(0 To 259) As Byte\r\n"));
-    EXPECT_TRUE(has(data, "lpcbData = UBound(lpData) + 1\r\nresult = ReadData(lpData(0), lpcbData)"));
+    EXPECT_TRUE(
+        has(data, "lpcbData = UBound(lpData) + 1\r\nresult = ReadData(lpData(0), lpcbData)"));
     EXPECT_TRUE(has(data, "byte[] lpData = new byte[260];"));
     EXPECT_TRUE(has(data, "lpcbData = (uint)lpData.Length;"));
     const std::string& get = c["GetInfo"].recode;
@@ -156,28 +179,53 @@ TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
 }
 
 TEST(Samples, VbCheckRejectsWhatVbWouldNotRunAsMeant) {
-    const std::string declare = R"(Declare Function GetInfo Lib "user32" (ByRef pInfo As INFO, ByVal n As Long) As Long)";
+    const std::string declare =
+        R"(Declare Function GetInfo Lib "user32" (ByRef pInfo As INFO, ByVal n As Long) As Long)";
     const std::set<std::string> types = {"INFO"};
     auto check = [&](const std::string& body) {
         return tolvane::gen::checkVbSample("' VB6 示例\r\n" + body, declare, types);
     };
-    EXPECT_EQ(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\npInfo.cb = Len(pInfo)\r\nr = GetInfo(pInfo, n)"), "");
-    EXPECT_NE(check("Dim pInfo As Long\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"), "");  // ByRef type
-    EXPECT_NE(check("Dim pInfo As INFO\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"), "");                 // undeclared
-    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo)"), "");    // count
-    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As String\r\nr = GetInfo(pInfo, n)"), "");  // result type
-    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"), "");
-    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\nn = String$(9, vbNullChar)\r\nr = GetInfo(pInfo, n)"), "");
-    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)\r\nIf n = 0 Then Debug.Print \"x\" & r"), "");
+    EXPECT_EQ(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\npInfo.cb = "
+                    "Len(pInfo)\r\nr = GetInfo(pInfo, n)"),
+              "");
+    EXPECT_NE(check("Dim pInfo As Long\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"),
+              "");  // ByRef type
+    EXPECT_NE(check("Dim pInfo As INFO\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"),
+              "");  // undeclared
+    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo)"),
+              "");  // count
+    EXPECT_NE(
+        check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As String\r\nr = GetInfo(pInfo, n)"),
+        "");  // result type
+    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim n As Long\r\nDim r As Long\r\nr = "
+                    "GetInfo(pInfo, n)"),
+              "");
+    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\nn = String$(9, "
+                    "vbNullChar)\r\nr = GetInfo(pInfo, n)"),
+              "");
+    EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, "
+                    "n)\r\nIf n = 0 Then Debug.Print \"x\" & r"),
+              "");
     EXPECT_NE(check("Dim pInfo As INFO\r\nDim n As Long"), "");  // no call
-    EXPECT_NE(check("Dim pInfo As Any\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"), "");
+    EXPECT_NE(check("Dim pInfo As Any\r\nDim n As Long\r\nDim r As Long\r\nr = GetInfo(pInfo, n)"),
+              "");
     // Arrays go by their first element, and UBound counts only arrays.
-    const std::string bytes = R"(Declare Function Read Lib "user32" (ByRef b As Byte, ByVal n As Long) As Long)";
-    auto checkBytes = [&](const std::string& body) { return tolvane::gen::checkVbSample(body, bytes, types); };
-    EXPECT_EQ(checkBytes("Dim b(0 To 9) As Byte\r\nDim n As Long\r\nDim r As Long\r\nn = UBound(b) + 1\r\nr = Read(b(0), n)"), "");
-    EXPECT_NE(checkBytes("Dim b(0 To 9) As Byte\r\nDim n As Long\r\nDim r As Long\r\nr = Read(b, n)"), "");
-    EXPECT_NE(checkBytes("Dim b As Byte\r\nDim n As Long\r\nDim r As Long\r\nn = UBound(b) + 1\r\nr = Read(b, n)"), "");
-    EXPECT_NE(checkBytes("Dim b As Byte\r\nDim n As Long\r\nDim r As Long\r\nr = Read(b(0), n)"), "");
+    const std::string bytes =
+        R"(Declare Function Read Lib "user32" (ByRef b As Byte, ByVal n As Long) As Long)";
+    auto checkBytes = [&](const std::string& body) {
+        return tolvane::gen::checkVbSample(body, bytes, types);
+    };
+    EXPECT_EQ(checkBytes("Dim b(0 To 9) As Byte\r\nDim n As Long\r\nDim r As Long\r\nn = UBound(b) "
+                         "+ 1\r\nr = Read(b(0), n)"),
+              "");
+    EXPECT_NE(
+        checkBytes("Dim b(0 To 9) As Byte\r\nDim n As Long\r\nDim r As Long\r\nr = Read(b, n)"),
+        "");
+    EXPECT_NE(checkBytes("Dim b As Byte\r\nDim n As Long\r\nDim r As Long\r\nn = UBound(b) + "
+                         "1\r\nr = Read(b, n)"),
+              "");
+    EXPECT_NE(checkBytes("Dim b As Byte\r\nDim n As Long\r\nDim r As Long\r\nr = Read(b(0), n)"),
+              "");
 }
 
 TEST(Explain, ConstantValuesInHexadecimalAndDecimalAtTheirWidth) {
@@ -185,7 +233,8 @@ TEST(Explain, ConstantValuesInHexadecimalAndDecimalAtTheirWidth) {
     EXPECT_EQ(constantValue(constant("A", 16, true)), "值 0x10（十进制 16）");
     EXPECT_EQ(constantValue(constant("B", -1, false)), "值 0xFFFFFFFF（十进制 -1）");
     EXPECT_EQ(constantValue(constant("C", -2, false, 8)), "值 0xFFFFFFFFFFFFFFFE（十进制 -2）");
-    EXPECT_EQ(constantValue(constant("D", -1, false, 8, false, true)), "值 0xFFFFFFFF（十进制 -1）");
+    EXPECT_EQ(constantValue(constant("D", -1, false, 8, false, true)),
+              "值 0xFFFFFFFF（十进制 -1）");
     EXPECT_EQ(tolvane::gen::versionNote(0x0400), "");
     EXPECT_EQ(tolvane::gen::versionNote(0x0603), "需要 Windows 8.1 或更高版本。");
 }

@@ -21,12 +21,17 @@ TEST(Categories, RuleTableSortsWellKnownFunctions) {
     };
     const Case cases[] = {
         // the golden forms cover the common categories; these are the rest
-        {"LZOpenFile", "lzexpand.h", "lz32.dll", 11}, {"AppendMenu", "winuser.h", "user32.dll", 8},
-        {"SelectObject", "wingdi.h", "gdi32.dll", 5}, {"LoadIcon", "winuser.h", "user32.dll", 7},
-        {"LineTo", "wingdi.h", "gdi32.dll", 6}, {"WNetAddConnection2", "winnetwk.h", "mpr.dll", 13},
-        {"OpenPrinter", "winspool.h", "winspool.drv", 10}, {"Frobnicate", "other.h", "other.dll", 2},
+        {"LZOpenFile", "lzexpand.h", "lz32.dll", 11},
+        {"AppendMenu", "winuser.h", "user32.dll", 8},
+        {"SelectObject", "wingdi.h", "gdi32.dll", 5},
+        {"LoadIcon", "winuser.h", "user32.dll", 7},
+        {"LineTo", "wingdi.h", "gdi32.dll", 6},
+        {"WNetAddConnection2", "winnetwk.h", "mpr.dll", 13},
+        {"OpenPrinter", "winspool.h", "winspool.drv", 10},
+        {"Frobnicate", "other.h", "other.dll", 2},
     };
-    for (const Case& c : cases) EXPECT_EQ(categoryOf(c.name, c.header, c.dll), c.category) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(categoryOf(c.name, c.header, c.dll), c.category) << c.name;
 }
 
 TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
@@ -36,7 +41,8 @@ TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     d.records = {ofnA->body, ofnW->body};
     d.functions = {declaration("PickA", BOOL(), {{"", pointer(ofnA)}}),
                    declaration("PickW", BOOL(), {{"", pointer(ofnW)}}),
-                   declaration("ShowWindow", BOOL(), {{"hWnd", HWND()}, {"lpRect", pointer(constOf(RECT()))}})};
+                   declaration("ShowWindow", BOOL(),
+                               {{"hWnd", HWND()}, {"lpRect", pointer(constOf(RECT()))}})};
     const tolvane::gen::ExportIndex exports = {
         {"PickA", {"comdlg32.dll"}}, {"PickW", {"comdlg32.dll"}}, {"ShowWindow", {"user32.dll"}}};
     tolvane::gen::Availability availability;
@@ -47,24 +53,28 @@ TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     const Row &type = c.rows[0], &pick = c.rows[1], &show = c.rows[2];
     EXPECT_EQ(type.name + ' ' + pick.name + ' ' + show.name, "OFN Pick ShowWindow");
     EXPECT_EQ(pick.othername, "PickA PickW");
-    EXPECT_EQ(pick.declare, R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef lpOFN As OFN) As Long)");
+    EXPECT_EQ(
+        pick.declare,
+        R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef lpOFN As OFN) As Long)");
     EXPECT_NE(pick.csharp.find("CharSet = CharSet.Auto"), std::string::npos);
     EXPECT_EQ(pick.win95 + pick.winnt, "YesYes");
     EXPECT_EQ(type.othername, "OFNA OFNW");
     EXPECT_EQ(show.libsclass + ' ' + show.win95, "user32 No");
     // One line per parameter; a pointer to const is marked as input.
-    EXPECT_EQ(show.parameter, "ByVal hWnd As Long    ' HWND hWnd\r\nByRef lpRect As Any    ' RECT * lpRect [输入]");
+    EXPECT_EQ(show.parameter,
+              "ByVal hWnd As Long    ' HWND hWnd\r\nByRef lpRect As Any    ' RECT * lpRect [输入]");
 }
 
 TEST(CatalogueBuilder, LeavesOutWhatCannotBeImportedOrDeclared) {
     tolvane::gen::Declarations d;
     Function variadic = declaration("wsprintfA", BOOL(), {{"", LPSTR()}});
     variadic.variadic = true;
-    d.functions = {declaration("NotExported", BOOL(), {}), declaration("strlen", BOOL(), {}),
-                   declaration("DllGetClassObject", BOOL(), {}), variadic,
-                   declaration("GetDpi", BOOL(), {{"pt", record("ANON_PT", {field("x", LONG())})}})};
-    d.records = {record("_INTERNAL", {field("a", DWORD())})->body, record("IUnknownVtbl", {field("f", LPVOID())})->body,
-                 record("EMPTY", {})->body};
+    d.functions = {
+        declaration("NotExported", BOOL(), {}), declaration("strlen", BOOL(), {}),
+        declaration("DllGetClassObject", BOOL(), {}), variadic,
+        declaration("GetDpi", BOOL(), {{"pt", record("ANON_PT", {field("x", LONG())})}})};
+    d.records = {record("_INTERNAL", {field("a", DWORD())})->body,
+                 record("IUnknownVtbl", {field("f", LPVOID())})->body, record("EMPTY", {})->body};
     d.constants = {constant("WM_NULL", 0, false), constant("WM_NULL", 5, false)};
     const tolvane::gen::ExportIndex exports = {{"strlen", {"msvcrt.dll", "ntdll.dll"}},
                                                {"DllGetClassObject", {"shell32.dll"}},
@@ -103,14 +113,17 @@ TEST(VbCheck, CatchesWhatVbWouldReject) {
     for (const auto& [declare, exported, sound] : declares)
         EXPECT_EQ(tolvane::gen::checkVbDeclare(declare, exported, types).empty(), sound) << declare;
     const std::pair<const char*, bool> blocks[] = {
-        {"Type T\r\n    a As Long\r\n    s As String * 8\r\n    b(0 To 3) As RECT\r\nEnd Type", true},
+        {"Type T\r\n    a As Long\r\n    s As String * 8\r\n    b(0 To 3) As RECT\r\nEnd Type",
+         true},
         {"Type T\r\n    a As Long\r\n    A As Long\r\nEnd Type", false},
         {"Type T\r\n    a As POINT\r\nEnd Type", false},
     };
-    for (const auto& [block, sound] : blocks) EXPECT_EQ(tolvane::gen::checkVbType(block, types).empty(), sound) << block;
+    for (const auto& [block, sound] : blocks)
+        EXPECT_EQ(tolvane::gen::checkVbType(block, types).empty(), sound) << block;
     // A Long constant in hexadecimal needs its "&"; without it VB reads an Integer.
-    const std::pair<const char*, bool> constants[] = {
-        {"Const A = &H80000000&", true}, {"Const A = &H80000000", false}, {"Const A = 0x10", false}};
+    const std::pair<const char*, bool> constants[] = {{"Const A = &H80000000&", true},
+                                                      {"Const A = &H80000000", false},
+                                                      {"Const A = 0x10", false}};
     for (const auto& [constant, sound] : constants)
         EXPECT_EQ(tolvane::gen::checkVbConst(constant).empty(), sound) << constant;
 }

@@ -27,12 +27,19 @@ TEST(CsMap, ParametersFollowTheTypeMapAndStringsTheCharacterSet) {
         return csParam(Param{"p", std::move(type)}, 1, known(), charSet, generic);
     };
     const std::pair<CTypePtr, const char*> cases[] = {
-        {HWND(), "IntPtr p"}, {LPARAM(), "IntPtr p"}, {BOOL(), "bool p"}, {DWORD(), "uint p"},
-        {WCHAR(), "char p"}, {LARGE_INTEGER(), "long p"}, {pointer(HANDLE()), "ref IntPtr p"},
-        {pointer(BYTE()), "byte[] p"}, {pointer(RECT()), "ref RECT p"},
+        {HWND(), "IntPtr p"},
+        {LPARAM(), "IntPtr p"},
+        {BOOL(), "bool p"},
+        {DWORD(), "uint p"},
+        {WCHAR(), "char p"},
+        {LARGE_INTEGER(), "long p"},
+        {pointer(HANDLE()), "ref IntPtr p"},
+        {pointer(BYTE()), "byte[] p"},
+        {pointer(RECT()), "ref RECT p"},
         {pointer(record("GUID", {field("Data1", DWORD())})), "ref Guid p"},
         {pointer(record("BLOB", {field("cbSize", DWORD())})), "IntPtr p"},
-        {LPWSTR(), "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p"},  // a string of a mixed function
+        {LPWSTR(),
+         "[MarshalAs(UnmanagedType.LPWStr)] StringBuilder p"},  // a string of a mixed function
     };
     for (const auto& [type, cs] : cases) EXPECT_EQ(one(type), cs) << type->spelling;
     EXPECT_EQ(one(LPSTR(), CharSet::Ansi), "StringBuilder p");
@@ -52,7 +59,8 @@ TEST(CsMap, CharacterSetOfADeclaration) {
 }
 
 TEST(CsMap, DeclarationsAndLastErrorRule) {
-    Function f = declaration("lstrcpyA", LPSTR(), {{"lpString1", LPSTR()}, {"lpString2", LPCSTR()}});
+    Function f =
+        declaration("lstrcpyA", LPSTR(), {{"lpString1", LPSTR()}, {"lpString2", LPCSTR()}});
     f.cdecl_ = true;
     EXPECT_TRUE(tolvane::gen::setsLastError(f));
     EXPECT_EQ(tolvane::gen::csDeclare({"lstrcpy", "kernel32.dll", true, ""}, f, {},
@@ -71,9 +79,11 @@ TEST(CsMap, SequentialStructs) {
     // Narrow and wide text in one structure: no character set, so each is spelled out.
     auto r = record("SAMPLEA", {field("name", array(CHAR(), 16)), field("wide", array(WCHAR(), 4)),
                                 field("text", LPCSTR()), field("tail", array(BYTE(), 0))});
-    EXPECT_EQ(tolvane::gen::csStruct("SAMPLE", *r->body, known(),
-                                     tolvane::gen::stringSides(
-                                         {array(CHAR(), 16), array(WCHAR(), 4), LPCSTR(), array(BYTE(), 0)}, nullptr), {}),
+    EXPECT_EQ(tolvane::gen::csStruct(
+                  "SAMPLE", *r->body, known(),
+                  tolvane::gen::stringSides(
+                      {array(CHAR(), 16), array(WCHAR(), 4), LPCSTR(), array(BYTE(), 0)}, nullptr),
+                  {}),
               "[StructLayout(LayoutKind.Sequential)]\r\nstruct SAMPLE\r\n{\r\n"
               "    [MarshalAs(UnmanagedType.ByValArray, SizeConst = 16)] public byte[] name;\r\n"
               "    [MarshalAs(UnmanagedType.ByValArray, SizeConst = 4)] public ushort[] wide;\r\n"
@@ -82,11 +92,14 @@ TEST(CsMap, SequentialStructs) {
     const auto t = record("P", {field("a", WORD())});
     const auto* p = t->body.get();
     EXPECT_EQ(tolvane::gen::csStruct("P", *p, {}, {}, {1, false, 0}),
-              "[StructLayout(LayoutKind.Sequential, Pack = 1)]\r\nstruct P\r\n{\r\n    public ushort a;\r\n}");
+              "[StructLayout(LayoutKind.Sequential, Pack = 1)]\r\nstruct P\r\n{\r\n    public "
+              "ushort a;\r\n}");
     // No Pack fits both targets: the 64-bit form, saying what 32-bit needs.
-    EXPECT_TRUE(tolvane::gen::csStruct("P", *p, {}, {}, {0, true, 1})
-                    .starts_with("// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = 1\r\n"
-                                 "[StructLayout(LayoutKind.Sequential)]"));
+    EXPECT_TRUE(
+        tolvane::gen::csStruct("P", *p, {}, {}, {0, true, 1})
+            .starts_with(
+                "// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = 1\r\n"
+                "[StructLayout(LayoutKind.Sequential)]"));
 }
 
 TEST(CsMap, UnionsOfUnlikeMembersAreNestedExplicitStructs) {
@@ -98,7 +111,8 @@ TEST(CsMap, UnionsOfUnlikeMembersAreNestedExplicitStructs) {
               "[StructLayout(LayoutKind.Sequential)]\r\nstruct S\r\n{\r\n    public uint a;\r\n"
               "    public Union2 u;\r\n    public uint x;\r\n"
               "    [StructLayout(LayoutKind.Explicit)]\r\n    public struct Union2\r\n    {\r\n"
-              "        [FieldOffset(0)] public uint u_dw;\r\n        [FieldOffset(0)] public IntPtr u_p;\r\n    }\r\n}");
+              "        [FieldOffset(0)] public uint u_dw;\r\n        [FieldOffset(0)] public "
+              "IntPtr u_p;\r\n    }\r\n}");
 }
 
 TEST(CsMap, ConstantsTakeTheTypeOfTheirExpression) {

@@ -32,11 +32,12 @@ struct Value {
 const DeclaredLayout& VbLayouts::of(const std::string& type) {
     if (auto it = done_.find(type); it != done_.end()) return it->second;
     DeclaredLayout& out = done_[type];
-    static const std::regex kMember(R"(^    ([A-Za-z0-9_]+)(\(0 To ([0-9]+)\))? As ([A-Za-z0-9_]+)( \* ([0-9]+))?(  '.*)?$)");
+    static const std::regex kMember(
+        R"(^    ([A-Za-z0-9_]+)(\(0 To ([0-9]+)\))? As ([A-Za-z0-9_]+)( \* ([0-9]+))?(  '.*)?$)");
     const bool vba64 = dialect_ == gen::VbDialect::Vba64;
     const int maxAlign = gen::vbMaxAlign(dialect_);
-    std::map<std::string, int> kSizes = {{"Byte", 1},   {"Integer", 2},      {"Boolean", 2},
-                                         {"Long", 4},   {"Single", 4},       {"String", vba64 ? 8 : 4},
+    std::map<std::string, int> kSizes = {{"Byte", 1},   {"Integer", 2}, {"Boolean", 2},
+                                         {"Long", 4},   {"Single", 4},  {"String", vba64 ? 8 : 4},
                                          {"Double", 8}, {"Currency", 8}};
     if (vba64) kSizes.insert({{"LongPtr", 8}, {"LongLong", 8}});
     auto text = texts_.find(type);
@@ -85,8 +86,10 @@ const DeclaredLayout& CsLayouts::of(const std::string& type) {
         out.problem = "no struct " + type;
         return out;
     }
-    static const std::regex kLayout(R"(^\[StructLayout\(LayoutKind\.(Sequential|Explicit)(, Size = ([0-9]+))?(, CharSet = CharSet\.(\w+))?(, Pack = ([0-9]+))?\)\]$)");
-    static const std::regex kField(R"(^    (\[FieldOffset\(([0-9]+)\)\] )?(\[MarshalAs\(UnmanagedType\.(\w+)(, SizeConst = ([0-9]+))?\)\] )?public (\w+)(\[\])? @?(\w+);$)");
+    static const std::regex kLayout(
+        R"(^\[StructLayout\(LayoutKind\.(Sequential|Explicit)(, Size = ([0-9]+))?(, CharSet = CharSet\.(\w+))?(, Pack = ([0-9]+))?\)\]$)");
+    static const std::regex kField(
+        R"(^    (\[FieldOffset\(([0-9]+)\)\] )?(\[MarshalAs\(UnmanagedType\.(\w+)(, SizeConst = ([0-9]+))?\)\] )?public (\w+)(\[\])? @?(\w+);$)");
     bool explicitLayout = false, wide = false;
     long long declaredSize = 0;
     int pack = gen::kMarshalDefaultPack;
@@ -110,8 +113,8 @@ const DeclaredLayout& CsLayouts::of(const std::string& type) {
     }
     for (const std::string& l : own) {
         std::smatch m;
-        if (l.starts_with("//") || l.starts_with("struct ") || l.starts_with("public struct ") || l == "{" ||
-            l == "}")
+        if (l.starts_with("//") || l.starts_with("struct ") || l.starts_with("public struct ") ||
+            l == "{" || l == "}")
             continue;
         if (std::regex_match(l, m, kLayout)) {
             explicitLayout = m[1] == "Explicit";
@@ -129,13 +132,20 @@ const DeclaredLayout& CsLayouts::of(const std::string& type) {
         Value v;
         if (marshal == "ByValTStr") {
             v = {std::stoll(m[6]) * charSize, charSize};
-        } else if (t == "byte" || t == "sbyte") v = {1, 1};
-        else if (t == "short" || t == "ushort") v = {2, 2};
-        else if (t == "char") v = {charSize, charSize};
-        else if (t == "int" || t == "uint" || t == "float" || t == "bool") v = {4, 4};
-        else if (t == "long" || t == "ulong" || t == "double") v = {8, 8};
-        else if (t == "IntPtr" || t == "UIntPtr" || t == "string") v = {pointer_, pointer_};
-        else if (t == "Guid") v = {16, 4};
+        } else if (t == "byte" || t == "sbyte")
+            v = {1, 1};
+        else if (t == "short" || t == "ushort")
+            v = {2, 2};
+        else if (t == "char")
+            v = {charSize, charSize};
+        else if (t == "int" || t == "uint" || t == "float" || t == "bool")
+            v = {4, 4};
+        else if (t == "long" || t == "ulong" || t == "double")
+            v = {8, 8};
+        else if (t == "IntPtr" || t == "UIntPtr" || t == "string")
+            v = {pointer_, pointer_};
+        else if (t == "Guid")
+            v = {16, 4};
         const DeclaredLayout* nestedType = nullptr;
         if (v.size == 0) {
             const bool own = texts_.count(type + "." + t) != 0;
@@ -168,7 +178,8 @@ const DeclaredLayout& CsLayouts::of(const std::string& type) {
         out.offsets[names[i]] = p.offsets[i];
         // The members of a nested union count as the struct's own.
         if (inner[i])
-            for (const auto& [name, offset] : inner[i]->offsets) out.offsets.emplace(name, p.offsets[i] + offset);
+            for (const auto& [name, offset] : inner[i]->offsets)
+                out.offsets.emplace(name, p.offsets[i] + offset);
     }
     out.size = p.size;
     out.align = p.align;
@@ -183,13 +194,15 @@ std::string compareLayouts(const DeclaredLayout& declared, const gen::CLayout& c
         auto it = declared.offsets.find(m.name);
         if (it == declared.offsets.end()) {
             // A union's other members are represented by the one declared.
-            const bool represented = std::any_of(declared.offsets.begin(), declared.offsets.end(),
-                                                 [&](const auto& d) { return d.second == m.offset; });
+            const bool represented =
+                std::any_of(declared.offsets.begin(), declared.offsets.end(),
+                            [&](const auto& d) { return d.second == m.offset; });
             if (m.size == 0 || isUnion || represented) continue;
             return "no member " + m.name;
         }
         if (it->second != m.offset)
-            return m.name + " at " + std::to_string(it->second) + " instead of " + std::to_string(m.offset);
+            return m.name + " at " + std::to_string(it->second) + " instead of " +
+                   std::to_string(m.offset);
     }
     return {};
 }

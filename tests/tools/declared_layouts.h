@@ -2,9 +2,9 @@
 // Layouts computed from the declaration text alone, as the consumer would
 // lay it out: a VB6 Type by VB6's rules (members aligned to min(size, 4),
 // fixed strings and arrays by element), a 64-bit VBA Type by its rules
-// (LongPtr, LongLong and String pointers 8 bytes, aligned up to 8), a C# struct by the marshaller's rules
-// for Sequential and Explicit layouts, Pack, CharSet, ByValArray and
-// ByValTStr. Nested Types and structs are looked up by name among the texts.
+// (LongPtr, LongLong and String pointers 8 bytes, aligned up to 8), a C# struct by the marshaller's
+// rules for Sequential and Explicit layouts, Pack, CharSet, ByValArray and ByValTStr. Nested Types
+// and structs are looked up by name among the texts.
 #include <map>
 #include <string>
 
@@ -17,12 +17,13 @@ struct DeclaredLayout {
     long long size = 0;
     int align = 1;
     std::map<std::string, long long> offsets;  // by member name
-    std::string problem;                        // text that could not be read
+    std::string problem;                       // text that could not be read
 };
 
 class VbLayouts {
 public:
-    explicit VbLayouts(std::map<std::string, std::string> typeBlocks, gen::VbDialect dialect = gen::VbDialect::Vb6)
+    explicit VbLayouts(std::map<std::string, std::string> typeBlocks,
+                       gen::VbDialect dialect = gen::VbDialect::Vb6)
         : texts_(std::move(typeBlocks)), dialect_(dialect) {}
     const DeclaredLayout& of(const std::string& type);
 

@@ -15,19 +15,25 @@ using namespace tolvane::test::c;
 using namespace tolvane::gen;
 
 TEST(ExtraRecords, HandMadeRecordsArePlacedAndChecked) {
-    Function f = declaration("CopyMemory", voidType(), {{"Destination", LPVOID()}, {"Source", LPVOID()}});
-    placeHandRecord(f, annotationFields("header=minwinbase.h dll=kernel32.dll export=RtlMoveMemory"));
-    EXPECT_EQ(f.dll + ' ' + f.exportName + ' ' + vbExportOf(f), "kernel32.dll RtlMoveMemory RtlMoveMemory");
+    Function f =
+        declaration("CopyMemory", voidType(), {{"Destination", LPVOID()}, {"Source", LPVOID()}});
+    placeHandRecord(f,
+                    annotationFields("header=minwinbase.h dll=kernel32.dll export=RtlMoveMemory"));
+    EXPECT_EQ(f.dll + ' ' + f.exportName + ' ' + vbExportOf(f),
+              "kernel32.dll RtlMoveMemory RtlMoveMemory");
     EXPECT_THROW(annotationFields("dll"), std::runtime_error);
-    const ExportIndex exports = {{"RtlMoveMemory", {"kernel32.dll", "ntdll.dll"}}, {"GetWindowLongA", {"user32.dll"}}};
+    const ExportIndex exports = {{"RtlMoveMemory", {"kernel32.dll", "ntdll.dll"}},
+                                 {"GetWindowLongA", {"user32.dll"}}};
     EXPECT_NO_THROW(checkPlacement(f, exports));
     f.dll = "user32.dll";
     EXPECT_THROW(checkPlacement(f, exports), std::runtime_error);
     // A 32-bit stand-in must be exported too; VB, a 32-bit program, calls it.
-    Function ptr = declaration("GetWindowLongPtrA", LPARAM(), {{"hWnd", HWND()}, {"nIndex", INT()}});
+    Function ptr =
+        declaration("GetWindowLongPtrA", LPARAM(), {{"hWnd", HWND()}, {"nIndex", INT()}});
     placeHandRecord(ptr, annotationFields("dll=user32.dll export32=GetWindowLongA"));
     EXPECT_EQ(vbExportOf(ptr), "GetWindowLongA");
-    EXPECT_THROW(checkPlacement(ptr, exports), std::runtime_error);  // GetWindowLongPtrA itself is not
+    EXPECT_THROW(checkPlacement(ptr, exports),
+                 std::runtime_error);  // GetWindowLongPtrA itself is not
     // An export the import libraries do not list is taken from the record.
     Function inc = declaration("InterlockedIncrement", LONG(), {{"lpAddend", pointer(LONG())}});
     placeHandRecord(inc, annotationFields("dll=kernel32.dll only=32"));
@@ -43,25 +49,31 @@ TEST(ExtraRecords, PsapiClassicNamesForTheK32Functions) {
                                        declaration("K32Other", BOOL(), {})};
     for (Function& f : functions) f.header = "psapi.h";
     functions[3].header = "winbase.h";
-    const ExportIndex exports = {{"EnumProcesses", {"psapi.dll"}}, {"GetModuleBaseNameA", {"psapi.dll"}},
-                                 {"Other", {"psapi.dll"}}, {"Unexported", {"kernel32.dll"}}};
+    const ExportIndex exports = {{"EnumProcesses", {"psapi.dll"}},
+                                 {"GetModuleBaseNameA", {"psapi.dll"}},
+                                 {"Other", {"psapi.dll"}},
+                                 {"Unexported", {"kernel32.dll"}}};
     std::vector<std::string> got;
-    for (const Function& f : classicPsapiNames(functions, exports)) got.push_back(f.name + ' ' + f.dll);
-    EXPECT_EQ(got, (std::vector<std::string>{"EnumProcesses psapi.dll", "GetModuleBaseNameA psapi.dll"}));
+    for (const Function& f : classicPsapiNames(functions, exports))
+        got.push_back(f.name + ' ' + f.dll);
+    EXPECT_EQ(
+        got, (std::vector<std::string>{"EnumProcesses psapi.dll", "GetModuleBaseNameA psapi.dll"}));
 }
 
 TEST(ExtraRecords, CSharpFormForBothTargetsCallsTheEntryPointOfTheProcess) {
     Function f = declaration("GetWindowLongPtrA", LPARAM(), {{"hWnd", HWND()}, {"nIndex", INT()}});
     f.dll = "user32.dll";
     f.export32 = "GetWindowLongA";
-    const std::string cs = csForm({"GetWindowLongPtr", "user32.dll", false, ""}, f, f, true, {}, {});
+    const std::string cs =
+        csForm({"GetWindowLongPtr", "user32.dll", false, ""}, f, f, true, {}, {});
     EXPECT_EQ(cs,
               "[DllImport(\"user32.dll\", EntryPoint = \"GetWindowLongPtr\")]\r\n"
               "static extern IntPtr GetWindowLongPtr64(IntPtr hWnd, int nIndex);\r\n"
               "[DllImport(\"user32.dll\", EntryPoint = \"GetWindowLong\")]\r\n"
               "static extern IntPtr GetWindowLongPtr32(IntPtr hWnd, int nIndex);\r\n"
               "static IntPtr GetWindowLongPtr(IntPtr hWnd, int nIndex)\r\n{\r\n"
-              "    return IntPtr.Size == 8 ? GetWindowLongPtr64(hWnd, nIndex) : GetWindowLongPtr32(hWnd, nIndex);\r\n}");
+              "    return IntPtr.Size == 8 ? GetWindowLongPtr64(hWnd, nIndex) : "
+              "GetWindowLongPtr32(hWnd, nIndex);\r\n}");
     // An alias is called through EntryPoint.
     Function copy = declaration("CopyMemory", voidType(), {{"Destination", LPVOID()}});
     copy.exportName = "RtlMoveMemory";
@@ -89,14 +101,18 @@ TEST(ExtraRecords, WhatIsLeftOutAndTheDocumentedTypeNames) {
 
 TEST(ExtraRecords, ExportsOfBothTargetsAreUnitedAndOneTargetsNamesNoted) {
     const Exports e = mergeExports(
-        {{"64 位", {{"GetWindowLongPtrA", "user32.dll", true}, {"NetShareEnum", "netapi32.dll", true}}},
-         {"32 位", {{"GetWindowLongA", "user32.dll", true}, {"NetShareEnum", "srvcli.dll", true},
-                    {"InterlockedIncrement", "kernel32.dll", false}}}});
+        {{"64 位",
+          {{"GetWindowLongPtrA", "user32.dll", true}, {"NetShareEnum", "netapi32.dll", true}}},
+         {"32 位",
+          {{"GetWindowLongA", "user32.dll", true},
+           {"NetShareEnum", "srvcli.dll", true},
+           {"InterlockedIncrement", "kernel32.dll", false}}}});
     EXPECT_EQ(e.index.at("GetWindowLongA"), std::vector<std::string>{"user32.dll"});
     // The first target's DLLs: the other adds names, not DLLs.
     EXPECT_EQ(e.index.at("NetShareEnum"), std::vector<std::string>{"netapi32.dll"});
     EXPECT_FALSE(e.index.count("InterlockedIncrement"));
-    EXPECT_EQ(e.details.anyKind.at("InterlockedIncrement"), std::vector<std::string>{"kernel32.dll"});
+    EXPECT_EQ(e.details.anyKind.at("InterlockedIncrement"),
+              std::vector<std::string>{"kernel32.dll"});
     EXPECT_EQ(e.details.onlyOn.at("GetWindowLongPtrA"), "64 位");
     EXPECT_EQ(e.details.onlyOn.at("GetWindowLongA"), "32 位");
     EXPECT_FALSE(e.details.onlyOn.count("NetShareEnum"));
@@ -106,16 +122,25 @@ TEST(ParamNames, UnnamedParametersGetUniqueHungarianNames) {
     auto ofn = record("OPENFILENAME", {field("lStructSize", DWORD())});
     TypeNames names;
     names.add("OPENFILENAME", "OPENFILENAME");
-    const Function f = withParameterNames(
-        declaration("F", BOOL(), {{"", pointer(ofn)}, {"", HWND()}, {"", DWORD()}, {"dwValue", DWORD()},
-                                  {"", DWORD()}, {"", LPCSTR()}, {"", LPSTR()}, {"", WNDPROC()},
-                                  {"", LPARAM()}, {"", pointer(DWORD())}, {"", LPVOID()}, {"", HANDLE()}}),
-        names);
+    const Function f = withParameterNames(declaration("F", BOOL(),
+                                                      {{"", pointer(ofn)},
+                                                       {"", HWND()},
+                                                       {"", DWORD()},
+                                                       {"dwValue", DWORD()},
+                                                       {"", DWORD()},
+                                                       {"", LPCSTR()},
+                                                       {"", LPSTR()},
+                                                       {"", WNDPROC()},
+                                                       {"", LPARAM()},
+                                                       {"", pointer(DWORD())},
+                                                       {"", LPVOID()},
+                                                       {"", HANDLE()}}),
+                                          names);
     std::vector<std::string> got;
     for (const auto& p : f.params) got.push_back(p.name);
-    EXPECT_EQ(got, (std::vector<std::string>{"lpOPENFILENAME", "hWnd", "dwValue2", "dwValue", "dwValue3",
-                                             "lpszString", "lpszBuffer", "lpfnWndproc", "lParam", "lpdwValue",
-                                             "lpvData", "hObject"}));
+    EXPECT_EQ(got, (std::vector<std::string>{"lpOPENFILENAME", "hWnd", "dwValue2", "dwValue",
+                                             "dwValue3", "lpszString", "lpszBuffer", "lpfnWndproc",
+                                             "lParam", "lpdwValue", "lpvData", "hObject"}));
 }
 
 }  // namespace

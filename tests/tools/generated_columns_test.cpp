@@ -24,7 +24,9 @@ namespace {
 using tolvane::test::CatalogueRow;
 namespace fs = std::filesystem;
 
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 class GeneratedColumns : public ::testing::Test {
 protected:
@@ -36,7 +38,8 @@ protected:
     }
     // The VB and the C# part of a sample.
     static std::pair<std::string, std::string> parts(const std::string& recode) {
-        const std::string separator = std::string("\r\n\r\n") + tolvane::gen::kCsSampleHeading + "\r\n";
+        const std::string separator =
+            std::string("\r\n\r\n") + tolvane::gen::kCsSampleHeading + "\r\n";
         const size_t at = recode.find(separator);
         if (at == std::string::npos) return {};
         return {recode.substr(0, at), recode.substr(at + separator.size())};
@@ -66,27 +69,35 @@ TEST_F(GeneratedColumns, ExplainStatesVersionsErrorReportsSizesAndValues) {
         if (r.cls == -1) {
             EXPECT_TRUE(has(r.explain, " 字节")) << r.name;
         } else if (r.cls == 0) {
-            const bool text = r.declare.starts_with("Const " + r.name + " = \"");  // a string constant
+            const bool text =
+                r.declare.starts_with("Const " + r.name + " = \"");  // a string constant
             EXPECT_TRUE(has(r.explain, text ? "值 \"" : "（十进制 ")) << r.name;
         }
     }
     for (const auto& e : tolvane::gen::lastErrorTable()) {
         const CatalogueRow* r = function(e.name);
-        ASSERT_NE(r, nullptr) << "the error table names " << e.name << ", which the catalogue lacks";
+        ASSERT_NE(r, nullptr) << "the error table names " << e.name
+                              << ", which the catalogue lacks";
         EXPECT_TRUE(has(r->csharp, "SetLastError = true")) << e.name;
         EXPECT_TRUE(has(r->explain, "Err.LastDllError")) << e.name;
-        EXPECT_TRUE(has(r->recode, "Err.LastDllError") && has(r->recode, "Marshal.GetLastWin32Error()")) << e.name;
+        EXPECT_TRUE(has(r->recode, "Err.LastDllError") &&
+                    has(r->recode, "Marshal.GetLastWin32Error()"))
+            << e.name;
         // A table's failing value must be one the result can hold.
-        EXPECT_TRUE(e.failure == tolvane::gen::Failure::Zero ||
-                    (e.failure == tolvane::gen::Failure::AllOnes && !has(r->csharp, "static extern bool ")))
+        EXPECT_TRUE(
+            e.failure == tolvane::gen::Failure::Zero ||
+            (e.failure == tolvane::gen::Failure::AllOnes && !has(r->csharp, "static extern bool ")))
             << e.name;
     }
     struct Case {
         const char *name, *part;
     };
     const Case cases[] = {
-        {"CreateFile", "ANSI 版 CreateFileA，Unicode 版 CreateFileW。失败时返回 INVALID_HANDLE_VALUE（-1），并设置最后错误"},
-        {"DwmEnableComposition", "需要 Windows Vista 或更高版本。返回值就是错误代码（HRESULT，小于 0 表示失败）"},
+        {"CreateFile",
+         "ANSI 版 CreateFileA，Unicode 版 CreateFileW。失败时返回 "
+         "INVALID_HANDLE_VALUE（-1），并设置最后错误"},
+        {"DwmEnableComposition",
+         "需要 Windows Vista 或更高版本。返回值就是错误代码（HRESULT，小于 0 表示失败）"},
         {"GetTickCount64", "需要 Windows Vista 或更高版本。"},
         {"RegOpenKeyEx", "返回值就是错误代码（LONG，0 表示成功）"},
         {"EnumWindows", "声明于 winuser.h，由 user32.dll 导出。"},
@@ -123,7 +134,8 @@ TEST_F(GeneratedColumns, EveryVbSampleIsStructurallySound) {
 // Every sample becomes a method of one class that also holds every
 // declaration, so one mcs run checks them all.
 TEST_F(GeneratedColumns, EveryCSharpSampleCompilesWithMcs) {
-    const fs::path dir = fs::temp_directory_path() / ("tolvane_samples_" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("tolvane_samples_" + std::to_string(::getpid()));
     fs::create_directories(dir);
     std::ostringstream cs, repeated, samples;
     std::set<std::string> seen;
@@ -131,20 +143,25 @@ TEST_F(GeneratedColumns, EveryCSharpSampleCompilesWithMcs) {
     for (const CatalogueRow& r : rows()) {
         (seen.insert(r.name).second ? cs : repeated) << r.csharp << "\r\n";
         if (r.cls <= 0) continue;
-        samples << "static void Sample" << ++methods << "()\r\n{\r\n" << parts(r.recode).second << "\r\n}\r\n";
+        samples << "static void Sample" << ++methods << "()\r\n{\r\n"
+                << parts(r.recode).second << "\r\n}\r\n";
     }
     std::ofstream(dir / "samples.cs", std::ios::binary)
         << "using System;\nusing System.Runtime.InteropServices;\nusing System.Text;\n"
-        << "static class NativeMethods\n{\n" << cs.str() << samples.str() << "static class Repeated\n{\n"
+        << "static class NativeMethods\n{\n"
+        << cs.str() << samples.str() << "static class Repeated\n{\n"
         << repeated.str() << "}\n}\n";
     EXPECT_GT(methods, 5000);
-    const std::string command = std::string(TOLVANE_MCS) + " -target:library -nowarn:169,414,649,219 -out:" +
-                                (dir / "samples.dll").string() + " " + (dir / "samples.cs").string() + " > " +
-                                (dir / "mcs.log").string() + " 2>&1";
+    const std::string command =
+        std::string(TOLVANE_MCS) +
+        " -target:library -nowarn:169,414,649,219 -out:" + (dir / "samples.dll").string() + " " +
+        (dir / "samples.cs").string() + " > " + (dir / "mcs.log").string() + " 2>&1";
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(std::system(command.c_str()), 0) << tolvane::test::readFile(dir / "mcs.log").substr(0, 4000);
+    EXPECT_EQ(std::system(command.c_str()), 0)
+        << tolvane::test::readFile(dir / "mcs.log").substr(0, 4000);
     std::cout << "mcs compiled " << methods << " samples in "
-              << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() << " s\n";
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
+              << " s\n";
     fs::remove_all(dir);
 }
 

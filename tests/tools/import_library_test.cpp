@@ -68,13 +68,15 @@ std::string archive(const std::vector<std::string>& members) {
     int n = 0;
     for (const std::string& m : members) {
         char header[61];  // name, size, end mark
-        std::snprintf(header, sizeof header, "%-48s%-10zu`\n", ("m" + std::to_string(n++) + ".o/").c_str(), m.size());
+        std::snprintf(header, sizeof header, "%-48s%-10zu`\n",
+                      ("m" + std::to_string(n++) + ".o/").c_str(), m.size());
         out += header + m + (m.size() % 2 ? "\n" : "");
     }
     return out;
 }
 
-std::string thunk(const std::string& name, bool code, const std::string& head = "_head_lib64_libfoo_a") {
+std::string thunk(const std::string& name, bool code,
+                  const std::string& head = "_head_lib64_libfoo_a") {
     std::vector<Section> sections = {{".text", code ? std::string("\xff\x25\0\0\0\0", 6) : ""},
                                      {".idata$6", std::string("\0\0", 2) + name + '\0'}};
     std::vector<Symbol> symbols = {{"__imp_" + name, 2}, {head, 0}};
@@ -85,17 +87,20 @@ std::string thunk(const std::string& name, bool code, const std::string& head = 
 // "name dll code" or "name dll data" for each export.
 std::vector<std::string> described(const std::vector<Export>& exports) {
     std::vector<std::string> out;
-    for (const Export& e : exports) out.push_back(e.name + ' ' + e.dll + (e.code ? " code" : " data"));
+    for (const Export& e : exports)
+        out.push_back(e.name + ' ' + e.dll + (e.code ? " code" : " data"));
     return out;
 }
 
 TEST(ImportLibrary, DlltoolMembersAndShortImportRecords) {
-    const std::string tail = coff({{".idata$7", std::string("FOO.dll\0", 8)}}, {{"__lib64_libfoo_a_iname", 1}});
-    EXPECT_EQ(described(readImportLibrary(archive({thunk("DoThing", true), thunk("SomeTable", false), tail}))),
+    const std::string tail =
+        coff({{".idata$7", std::string("FOO.dll\0", 8)}}, {{"__lib64_libfoo_a_iname", 1}});
+    EXPECT_EQ(described(readImportLibrary(
+                  archive({thunk("DoThing", true), thunk("SomeTable", false), tail}))),
               (std::vector<std::string>{"DoThing foo.dll code", "SomeTable foo.dll data"}));
     EXPECT_EQ(described(readImportLibrary(archive({
                   shortImport("Beep", "KERNEL32.dll", 0, 1),
-                  shortImport("_Data@4", "BAR.DLL", 1, 3),     // data, undecorated
+                  shortImport("_Data@4", "BAR.DLL", 1, 3),    // data, undecorated
                   shortImport("ByOrdinal", "BAR.DLL", 0, 0),  // imported by ordinal: no name
               }))),
               (std::vector<std::string>{"Beep kernel32.dll code", "Data bar.dll data"}));
@@ -104,9 +109,11 @@ TEST(ImportLibrary, DlltoolMembersAndShortImportRecords) {
 // 32-bit objects put one more underscore before every C symbol; the export
 // name in .idata$6 stays undecorated.
 TEST(ImportLibrary, ThirtyTwoBitMembersLinkHeadAndTail) {
-    const std::string tail = coff({{".idata$7", std::string("FOO.dll\0", 8)}}, {{"__libfoo_a_iname", 1}});
-    EXPECT_EQ(described(readImportLibrary(archive({thunk("GetThing", true, "__head_libfoo_a"), tail}))),
-              (std::vector<std::string>{"GetThing foo.dll code"}));
+    const std::string tail =
+        coff({{".idata$7", std::string("FOO.dll\0", 8)}}, {{"__libfoo_a_iname", 1}});
+    EXPECT_EQ(
+        described(readImportLibrary(archive({thunk("GetThing", true, "__head_libfoo_a"), tail}))),
+        (std::vector<std::string>{"GetThing foo.dll code"}));
 }
 
 TEST(ImportLibrary, DamagedInputYieldsWhatCanBeRead) {
@@ -114,7 +121,8 @@ TEST(ImportLibrary, DamagedInputYieldsWhatCanBeRead) {
     // A thunk whose head no tail names has no DLL.
     EXPECT_TRUE(readImportLibrary(archive({thunk("Orphan", true)})).empty());
     // Truncated in the middle of a member, or with sizes that point outside.
-    std::string whole = archive({shortImport("Beep", "k.dll", 0, 1), shortImport("Exit", "k.dll", 0, 1)});
+    std::string whole =
+        archive({shortImport("Beep", "k.dll", 0, 1), shortImport("Exit", "k.dll", 0, 1)});
     EXPECT_EQ(readImportLibrary(whole.substr(0, whole.size() - 5)).size(), 1u);
     EXPECT_TRUE(readImportLibrary(archive({std::string(200, '\x7f')})).empty());
     whole.replace(8 + 48, 10, "9999999999");
@@ -129,20 +137,26 @@ TEST(DllChoice, SpellingExclusionsAndPreference) {
     EXPECT_TRUE(isExcludedDll("ntoskrnl.exe"));
     EXPECT_FALSE(isExcludedDll("comctl32.dll"));
 
-    const std::map<std::string, int> sizes = {{"kernel32.dll", 1600}, {"lz32.dll", 14}, {"advapi32.dll", 860},
-                                              {"cryptsp.dll", 40},   {"crypt32.dll", 300}, {"ntdll.dll", 2000}};
+    const std::map<std::string, int> sizes = {{"kernel32.dll", 1600}, {"lz32.dll", 14},
+                                              {"advapi32.dll", 860},  {"cryptsp.dll", 40},
+                                              {"crypt32.dll", 300},   {"ntdll.dll", 2000}};
     // The C library stays out even when ntdll exports the name as well.
     EXPECT_EQ(chooseDll({"msvcrt.dll", "ntdll.dll"}, {}, sizes), "");
     // API sets only when no real DLL has the function.
-    EXPECT_EQ(chooseDll({"api-ms-win-core-file-l1-1-0.dll", "kernel32.dll"}, {}, sizes), "kernel32.dll");
-    EXPECT_EQ(chooseDll({"api-ms-win-core-file-l1-1-0.dll"}, {}, sizes), "api-ms-win-core-file-l1-1-0.dll");
+    EXPECT_EQ(chooseDll({"api-ms-win-core-file-l1-1-0.dll", "kernel32.dll"}, {}, sizes),
+              "kernel32.dll");
+    EXPECT_EQ(chooseDll({"api-ms-win-core-file-l1-1-0.dll"}, {}, sizes),
+              "api-ms-win-core-file-l1-1-0.dll");
     // Equal share of the header: the smaller library made for it.
-    EXPECT_EQ(chooseDll({"kernel32.dll", "lz32.dll"}, {{"kernel32.dll", 12}, {"lz32.dll", 12}}, sizes), "lz32.dll");
+    EXPECT_EQ(
+        chooseDll({"kernel32.dll", "lz32.dll"}, {{"kernel32.dll", 12}, {"lz32.dll", 12}}, sizes),
+        "lz32.dll");
     // Not exported by the header's home DLL: a listed DLL first.
     EXPECT_EQ(chooseDll({"cryptsp.dll", "advapi32.dll"},
                         {{"crypt32.dll", 200}, {"cryptsp.dll", 30}, {"advapi32.dll", 30}}, sizes),
               "advapi32.dll");
-    EXPECT_EQ(chooseDll({"crypt32.dll", "advapi32.dll"}, {{"crypt32.dll", 200}, {"advapi32.dll", 30}}, sizes),
+    EXPECT_EQ(chooseDll({"crypt32.dll", "advapi32.dll"},
+                        {{"crypt32.dll", 200}, {"advapi32.dll", 30}}, sizes),
               "crypt32.dll");
 }
 

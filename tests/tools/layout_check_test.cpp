@@ -56,7 +56,8 @@ bool isUnion(const std::string& type) {
 }
 
 // Checks every mismatch ("type form") against the exceptions file.
-void expectOnlyReviewed(const std::map<std::string, std::string>& mismatches, const std::set<std::string>& forms) {
+void expectOnlyReviewed(const std::map<std::string, std::string>& mismatches,
+                        const std::set<std::string>& forms) {
     std::set<std::string> listed;
     for (const auto& e : inputs().exceptions) {
         if (!forms.count(e.form)) continue;
@@ -65,7 +66,8 @@ void expectOnlyReviewed(const std::map<std::string, std::string>& mismatches, co
         EXPECT_TRUE(mismatches.count(key)) << key << " is listed but matches C";
         auto row = inputs().types.find(e.type);
         ASSERT_NE(row, inputs().types.end()) << e.type;
-        EXPECT_NE(row->second->explain.find(e.reason), std::string::npos) << e.type << ": explain lacks the reason";
+        EXPECT_NE(row->second->explain.find(e.reason), std::string::npos)
+            << e.type << ": explain lacks the reason";
     }
     for (const auto& [key, why] : mismatches)
         if (!listed.count(key)) ADD_FAILURE() << key << ": " << why;
@@ -75,7 +77,8 @@ TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
     ASSERT_FALSE(inputs().types.empty()) << "cannot read " << TOLVANE_GENERATED_CATALOGUE;
     ASSERT_GT(inputs().layouts.size(), inputs().types.size() * 3);
     // Every Type has its 64-bit VBA form, checked against 64-bit C.
-    for (const auto& [type, text] : inputs().vba64) EXPECT_FALSE(text.empty()) << type << " has no vba64 form";
+    for (const auto& [type, text] : inputs().vba64)
+        EXPECT_FALSE(text.empty()) << type << " has no vba64 form";
     tolvane::test::VbLayouts vb(inputs().vb), vba64(inputs().vba64, tolvane::gen::VbDialect::Vba64);
     tolvane::test::CsLayouts cs32(inputs().cs, 4), cs64(inputs().cs, 8);
     std::map<std::string, std::string> mismatches;
@@ -84,17 +87,20 @@ TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
         if (c.form == "x64call") continue;  // a function's prototype (vba64_call_test.cpp)
         SCOPED_TRACE(c.type);
         ASSERT_TRUE(inputs().types.count(c.type)) << "layout of a record the catalogue lacks";
-        for (const auto& m : c.members) EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";
+        for (const auto& m : c.members)
+            EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";
         const std::string problem =
-            c.form == "vb32"    ? compareLayouts(vb.of(c.type), c, false)
-            : c.form == "vba64" ? compareLayouts(vba64.of(c.type), c, false)
-                                : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
+            c.form == "vb32" ? compareLayouts(vb.of(c.type), c, false)
+            : c.form == "vba64"
+                ? compareLayouts(vba64.of(c.type), c, false)
+                : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
         if (problem.empty()) continue;
         ++counts[c.form];
         mismatches[c.type + " " + c.form] = problem;
     }
-    std::cout << "[ figures  ] layouts differing from C (reviewed exceptions): vb32 " << counts["vb32"]
-              << ", vba64 " << counts["vba64"] << ", cs32 " << counts["cs32"] << ", cs64 " << counts["cs64"] << '\n';
+    std::cout << "[ figures  ] layouts differing from C (reviewed exceptions): vb32 "
+              << counts["vb32"] << ", vba64 " << counts["vba64"] << ", cs32 " << counts["cs32"]
+              << ", cs64 " << counts["cs64"] << '\n';
     // A struct whose Pack fits 64-bit processes only says so on its first
     // line, and differs from 32-bit C.
     for (const auto& [type, text] : inputs().cs)
@@ -115,7 +121,8 @@ TEST(LayoutCheck, MonoLaysOutEveryStructAsClangDoesOn64Bit) {
        << "namespace W {\n";
     for (const auto& [type, text] : inputs().cs) {
         std::string t = text;
-        for (size_t i = t.find("CharSet.Auto"); i != std::string::npos; i = t.find("CharSet.Auto", i))
+        for (size_t i = t.find("CharSet.Auto"); i != std::string::npos;
+             i = t.find("CharSet.Auto", i))
             t.replace(i, 12, "CharSet.Unicode");
         cs << t << "\n";
     }
@@ -144,9 +151,12 @@ TEST(LayoutCheck, MonoLaysOutEveryStructAsClangDoesOn64Bit) {
     std::ofstream(dir / "probe.cs", std::ios::binary) << cs.str();
     const std::string exe = (dir / "probe.exe").string();
     const std::string build = std::string(TOLVANE_MCS) + " -nowarn:169,414,649 -out:" + exe + " " +
-                              (dir / "probe.cs").string() + " > " + (dir / "mcs.log").string() + " 2>&1";
-    ASSERT_EQ(std::system(build.c_str()), 0) << tolvane::test::readFile(dir / "mcs.log").substr(0, 4000);
-    const std::string run = std::string(TOLVANE_MONO) + " " + exe + " > " + (dir / "out.txt").string();
+                              (dir / "probe.cs").string() + " > " + (dir / "mcs.log").string() +
+                              " 2>&1";
+    ASSERT_EQ(std::system(build.c_str()), 0)
+        << tolvane::test::readFile(dir / "mcs.log").substr(0, 4000);
+    const std::string run =
+        std::string(TOLVANE_MONO) + " " + exe + " > " + (dir / "out.txt").string();
     ASSERT_EQ(std::system(run.c_str()), 0);
     std::map<std::string, tolvane::test::DeclaredLayout> mono;
     std::istringstream out(tolvane::test::readFile(dir / "out.txt"));
@@ -162,22 +172,26 @@ TEST(LayoutCheck, MonoLaysOutEveryStructAsClangDoesOn64Bit) {
         }
         l.size = std::stoll(size);
         for (std::string field; std::getline(f, field, '\t');)
-            l.offsets.emplace(field.substr(0, field.find('=')), std::stoll(field.substr(field.find('=') + 1)));
+            l.offsets.emplace(field.substr(0, field.find('=')),
+                              std::stoll(field.substr(field.find('=') + 1)));
     }
     fs::remove_all(dir);
     std::map<std::string, std::string> mismatches;
     for (const CLayout& c : inputs().layouts) {
         if (c.form != "cs64") continue;
         auto l = mono.find(c.type);
-        const std::string problem = l == mono.end() ? "not loaded" : compareLayouts(l->second, c, isUnion(c.type));
+        const std::string problem =
+            l == mono.end() ? "not loaded" : compareLayouts(l->second, c, isUnion(c.type));
         if (problem.empty()) continue;
         // Differences the marshaller's rules predict are listed as cs64;
         // those of mono alone as mono.
-        const bool predicted = std::any_of(inputs().exceptions.begin(), inputs().exceptions.end(),
-                                           [&](const auto& e) { return e.type == c.type && e.form == "cs64"; });
+        const bool predicted =
+            std::any_of(inputs().exceptions.begin(), inputs().exceptions.end(),
+                        [&](const auto& e) { return e.type == c.type && e.form == "cs64"; });
         mismatches[c.type + (predicted ? " cs64" : " mono")] = problem;
     }
-    std::cout << "[ figures  ] structs mono lays out unlike 64-bit C: " << mismatches.size() << '\n';
+    std::cout << "[ figures  ] structs mono lays out unlike 64-bit C: " << mismatches.size()
+              << '\n';
     expectOnlyReviewed(mismatches, {"cs64", "mono"});
 }
 

@@ -44,23 +44,27 @@ TEST(VbType, PadsWhereCAlignsFurtherThanVb) {
     // C aligns the double to 8, VB to 4: a filler keeps d at 8.
     auto r = record("T", {field("a", INT()), field("d", real(8)), field("b", BYTE())});
     EXPECT_EQ(typeBlock(*r->body),
-              "Type T\r\n    a As Long\r\n    unused1(0 To 3) As Byte  ' C 的对齐填充\r\n    d As Double\r\n"
+              "Type T\r\n    a As Long\r\n    unused1(0 To 3) As Byte  ' C 的对齐填充\r\n    d As "
+              "Double\r\n"
               "    b As Byte\r\n    unused2(0 To 6) As Byte  ' C 的对齐填充\r\nEnd Type");
     EXPECT_EQ(tolvane::gen::vbTypeLayout(*r->body, {}).size, 24);
 }
 
 TEST(VbType, HoldsMembersThatPackingMisalignsAsBytes) {
     // BITMAPFILEHEADER: packed to 2, 14 bytes; VB would put the DWORDs at 4 and 12.
-    auto r = packed(record("T", {field("bfType", WORD()), field("bfSize", DWORD()), field("r1", WORD()),
-                                 field("r2", WORD()), field("bfOffBits", DWORD())}),
-                    2);
+    auto r =
+        packed(record("T", {field("bfType", WORD()), field("bfSize", DWORD()), field("r1", WORD()),
+                            field("r2", WORD()), field("bfOffBits", DWORD())}),
+               2);
     const auto vb = tolvane::gen::vbTypeLayout(*r, {});
     EXPECT_EQ(vb.size, 14);
     ASSERT_EQ(vb.members.size(), 5u);
     EXPECT_EQ(vb.members[1].offset, 2);
     EXPECT_EQ(vb.members[1].type, "Byte");
     EXPECT_EQ(vb.members[1].count, 4);
-    EXPECT_EQ(vb.members[1].note, "C 在偏移 2 处存放 Long，VB 无法按 C 的方式对齐，故按 4 个字节存放，用 CopyMemory 读写");
+    EXPECT_EQ(
+        vb.members[1].note,
+        "C 在偏移 2 处存放 Long，VB 无法按 C 的方式对齐，故按 4 个字节存放，用 CopyMemory 读写");
     EXPECT_EQ(vb.members[4].offset, 10);
     // Packed to 1 and 6 bytes long, even an aligned Long would round the Type up to 8.
     auto odd = packed(record("T", {field("a", DWORD()), field("b", WORD())}), 1);

@@ -14,7 +14,7 @@ namespace {
 
 struct LookupNames {
     std::map<std::string, std::vector<std::string>> byKind;  // "functions", "types", "constants"
-    std::map<std::string, std::string> missing;                // name -> reason
+    std::map<std::string, std::string> missing;              // name -> reason
 };
 
 LookupNames readLookupNames(const std::string& path) {

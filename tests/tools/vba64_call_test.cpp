@@ -23,20 +23,23 @@ using tolvane::test::CatalogueRow;
 // Bytes of a value of a built-in type in 64-bit VBA; 0 for Any or a Type.
 long long builtinSize(const std::string& type) {
     static const std::map<std::string, long long> kSizes = {
-        {"Byte", 1},     {"Integer", 2},  {"Long", 4},     {"Single", 4}, {"Double", 8},
-        {"Currency", 8}, {"LongPtr", 8},  {"LongLong", 8}, {"String", 8}};
+        {"Byte", 1},     {"Integer", 2}, {"Long", 4},     {"Single", 4}, {"Double", 8},
+        {"Currency", 8}, {"LongPtr", 8}, {"LongLong", 8}, {"String", 8}};
     auto it = kSizes.find(type);
     return it == kSizes.end() ? 0 : it->second;
 }
 
 // The first difference between a Declare and C's prototype, "" if none.
-std::string difference(const std::string& declare, const CLayout& c, tolvane::test::VbLayouts& types) {
-    static const std::regex kShape(R"re(^Declare PtrSafe (Function|Sub) \S+ Lib "[^"]+"( Alias "[^"]+")? \((.*)\)( As (\w+))?$)re");
+std::string difference(const std::string& declare, const CLayout& c,
+                       tolvane::test::VbLayouts& types) {
+    static const std::regex kShape(
+        R"re(^Declare PtrSafe (Function|Sub) \S+ Lib "[^"]+"( Alias "[^"]+")? \((.*)\)( As (\w+))?$)re");
     static const std::regex kParam(R"(^(ByVal|ByRef) (\w+) As (\w+)$)");
     std::smatch m;
     if (!std::regex_match(declare, m, kShape)) return "not a 64-bit VBA Declare";
     const long long result = m[4].matched ? builtinSize(m[5]) : 0;
-    if (result != c.size) return "result of " + std::to_string(result) + " bytes, C has " + std::to_string(c.size);
+    if (result != c.size)
+        return "result of " + std::to_string(result) + " bytes, C has " + std::to_string(c.size);
     std::vector<std::string> params;
     const std::string list = m[3];
     for (size_t at = 0; !list.empty() && at <= list.size();) {
@@ -45,7 +48,8 @@ std::string difference(const std::string& declare, const CLayout& c, tolvane::te
         at = end + 2;
     }
     if (params.size() != c.members.size())
-        return std::to_string(params.size()) + " parameters, C has " + std::to_string(c.members.size());
+        return std::to_string(params.size()) + " parameters, C has " +
+               std::to_string(c.members.size());
     for (size_t i = 0; i < params.size(); ++i) {
         const tolvane::gen::MemberAt& p = c.members[i];
         std::smatch pm;
@@ -55,7 +59,8 @@ std::string difference(const std::string& declare, const CLayout& c, tolvane::te
         const std::string type = pm[3];
         const long long passed = byRef ? 8 : builtinSize(type);
         if (passed != p.size)
-            return p.name + " passes " + std::to_string(passed) + " bytes, C " + std::to_string(p.size);
+            return p.name + " passes " + std::to_string(passed) + " bytes, C " +
+                   std::to_string(p.size);
         if (!byRef || p.offset == 0 || type == "Any") continue;
         long long pointee = builtinSize(type);
         if (pointee == 0) {
@@ -64,7 +69,8 @@ std::string difference(const std::string& declare, const CLayout& c, tolvane::te
             pointee = t.size;
         }
         if (pointee != p.offset)
-            return p.name + " points to " + std::to_string(pointee) + " bytes, C to " + std::to_string(p.offset);
+            return p.name + " points to " + std::to_string(pointee) + " bytes, C to " +
+                   std::to_string(p.offset);
     }
     return {};
 }

@@ -22,9 +22,9 @@ struct CType {
     int size = 0;                    // bytes on the parsed target; 0 when unknown
     int align = 1;                   // C alignment on the parsed target
     bool isSigned = false;
-    bool isConst = false;            // this level is const-qualified
-    CTypePtr target;                 // Pointer: pointee; Array: element
-    long long count = 0;             // Array: element count, 0 for []
+    bool isConst = false;  // this level is const-qualified
+    CTypePtr target;       // Pointer: pointee; Array: element
+    long long count = 0;   // Array: element count, 0 for []
     // Record: the C name ("" when anonymous) and the definition (null when
     // the header only declares it).
     std::string record;
@@ -80,7 +80,7 @@ struct Constant {
     bool isPointer = false;
     bool hex = false;  // the definition writes its number in hexadecimal
     std::string header;
-    std::string body;  // the definition's text after the name
+    std::string body;       // the definition's text after the name
     bool isString = false;  // a string constant: `text` holds it, not `value`
     std::string text;
 };

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <iterator>
 #include <set>
-#include <cctype>
 #include <string_view>
 
 namespace tolvane::gen {
@@ -52,8 +51,8 @@ bool isHandle(const CType& t) {
 bool isPointerSized(const CType& t) {
     static constexpr std::string_view kNames[] = {
         "INT_PTR", "UINT_PTR", "LONG_PTR", "ULONG_PTR", "DWORD_PTR", "SIZE_T",
-        "SSIZE_T", "size_t", "ssize_t", "ptrdiff_t", "intptr_t", "uintptr_t",
-        "WPARAM", "LPARAM", "LRESULT", "KAFFINITY"};
+        "SSIZE_T", "size_t",   "ssize_t",  "ptrdiff_t", "intptr_t",  "uintptr_t",
+        "WPARAM",  "LPARAM",   "LRESULT",  "KAFFINITY"};
     if (t.kind != Kind::Integer) return false;
     return std::any_of(t.names.begin(), t.names.end(), [](const std::string& n) {
         return std::find(std::begin(kNames), std::end(kNames), n) != std::end(kNames);
@@ -61,8 +60,9 @@ bool isPointerSized(const CType& t) {
 }
 
 bool pointsToPointerSized(const CType& t) {
-    static constexpr std::string_view kNames[] = {"PINT_PTR",  "PUINT_PTR", "PLONG_PTR",  "PULONG_PTR",
-                                                  "PDWORD_PTR", "PSIZE_T",  "PSSIZE_T", "PKAFFINITY"};
+    static constexpr std::string_view kNames[] = {"PINT_PTR",   "PUINT_PTR",  "PLONG_PTR",
+                                                  "PULONG_PTR", "PDWORD_PTR", "PSIZE_T",
+                                                  "PSSIZE_T",   "PKAFFINITY"};
     if (t.kind != Kind::Pointer || !t.target) return false;
     if (isPointerSized(*t.target)) return true;
     return std::any_of(t.names.begin(), t.names.end(), [](const std::string& n) {
@@ -96,7 +96,8 @@ bool variableLength(const Record& r) {
 }  // namespace
 
 bool passedByPointer(const CType& record) {
-    static const std::set<std::string> kKept = {"ACL", "FINDREPLACEA", "FINDREPLACEW", "FINDREPLACE"};
+    static const std::set<std::string> kKept = {"ACL", "FINDREPLACEA", "FINDREPLACEW",
+                                                "FINDREPLACE"};
     if (record.kind != Kind::Record || !record.complete) return false;
     return kKept.count(record.record) || (record.body && variableLength(*record.body));
 }

@@ -37,7 +37,8 @@ std::string yesNo(bool b) { return b ? "Yes" : "No"; }
 bool implementedByCaller(const std::string& name) {
     static const std::set<std::string> kNames = {
         "DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer", "DllUnregisterServer",
-        "DllInstall", "DllGetVersion", "DllMain", "MIDL_user_allocate", "MIDL_user_free"};
+        "DllInstall",      "DllGetVersion",     "DllMain",           "MIDL_user_allocate",
+        "MIDL_user_free"};
     return kNames.count(name) != 0;
 }
 
@@ -114,18 +115,22 @@ private:
             if (r->name.empty() || r->name[0] == '_' || r->name.ends_with("Vtbl") ||
                 r->fields.empty())
                 continue;
-            if (isInterfaceStub(*r)) ++out_.skipped.interfaceStubs;
-            else if (isHandleDummy(*r)) ++out_.skipped.handleDummies;
-            else byName.emplace(r->name, r.get());
+            if (isInterfaceStub(*r))
+                ++out_.skipped.interfaceStubs;
+            else if (isHandleDummy(*r))
+                ++out_.skipped.handleDummies;
+            else
+                byName.emplace(r->name, r.get());
         }
         std::set<std::string> all;
         for (const auto& [name, r] : byName) all.insert(name);
-        std::map<std::string, std::string> wideOf;  // ANSI C name -> Unicode C name
+        std::map<std::string, std::string> wideOf;    // ANSI C name -> Unicode C name
         std::map<std::string, std::string> typeName;  // C name or pair's generic -> catalogue name
         for (const auto& [name, r] : byName) {
             const std::string generic = pairGeneric(name, all);
             if (generic.empty()) {
-                if (!names_.contains(name)) names_.add(name, typeName[name] = documentedTypeName(name, all));
+                if (!names_.contains(name))
+                    names_.add(name, typeName[name] = documentedTypeName(name, all));
                 continue;
             }
             typeName[generic] = documentedTypeName(generic, all);
@@ -163,10 +168,13 @@ private:
             row.explain += "。";
             if (pair) {
                 row.othername = name + " " + wide->second;
-                row.explain += "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
+                row.explain +=
+                    "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
             }
-            row.explain += versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
-            if (!r->sameAs.empty()) row.explain += "与 " + r->sameAs + " 相同（VB 程序惯用的名字）。";
+            row.explain +=
+                versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
+            if (!r->sameAs.empty())
+                row.explain += "与 " + r->sameAs + " 相同（VB 程序惯用的名字）。";
             row.explain += exceptionNote(exceptions_, row.name);
             addVba64Type(row, *r);
             row.other = name;
@@ -233,16 +241,18 @@ private:
         }
     }
 
-    void addFunction(const std::string& name, const Function& declared, const Function* wideDeclared,
-                     const std::map<std::string, int>& counts) {
+    void addFunction(const std::string& name, const Function& declared,
+                     const Function* wideDeclared, const std::map<std::string, int>& counts) {
         if (declared.variadic) {
             ++out_.skipped.variadic;
             return;
         }
         const Function f = withParameterNames(declared, names_);
-        const Function wideNamed = wideDeclared ? withParameterNames(*wideDeclared, names_) : Function();
+        const Function wideNamed =
+            wideDeclared ? withParameterNames(*wideDeclared, names_) : Function();
         const Function* wide = wideDeclared ? &wideNamed : nullptr;
-        const std::string dll = f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
+        const std::string dll =
+            f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
         if (dll.empty()) {
             ++out_.skipped.excludedOnly;
             return;
@@ -251,7 +261,8 @@ private:
         row.name = name;
         row.libsclass = libsclass(dll);
         row.cls = categoryOf(name, f.header, dll);
-        const Support support = supportOf(availability_, dll, f.name, wide ? wide->name : std::string());
+        const Support support =
+            supportOf(availability_, dll, f.name, wide ? wide->name : std::string());
         row.win95 = yesNo(support.win95);
         row.winnt = yesNo(support.winnt);
         const ErrorRule error = errorRuleOf(name, dll, f);
@@ -261,10 +272,11 @@ private:
         // 32-bit processes).
         auto f64 = decls_.functions64.find(f.name);
         // The 64-bit headers declare psapi.dll's classic names only as K32 functions.
-        if (f64 == decls_.functions64.end() && f.dll == "psapi.dll") f64 = decls_.functions64.find("K32" + f.name);
+        if (f64 == decls_.functions64.end() && f.dll == "psapi.dll")
+            f64 = decls_.functions64.find("K32" + f.name);
         const Function& vba = f64 == decls_.functions64.end() ? f : f64->second;
-        row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass, vba, names_,
-                              VbDialect::Vba64);
+        row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass,
+                              vba, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
@@ -272,21 +284,24 @@ private:
         const StringSides sides = stringSides(ansi, wide ? &unicode : nullptr);
         const Function& csSource = wide && sides.charSet == CharSet::Auto ? *wide : f;
         const bool lastError = setsLastError(f) || error.report == ErrorReport::LastError;
-        row.csharp = csForm({name, dll, lastError, ""}, f, csSource, wide != nullptr, names_, sides);
+        row.csharp =
+            csForm({name, dll, lastError, ""}, f, csSource, wide != nullptr, names_, sides);
         if (row.declare.empty() || row.csharp.empty()) {
             ++out_.skipped.inexpressible;
             return;
         }
-        row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(), f.cdecl_,
-                                       support, error, f.result.get()});
+        row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(),
+                                       f.cdecl_, support, error, f.result.get()});
         if (wide) row.othername = f.name + " " + wide->name;
         row.exports = {f.exportName.empty() ? f.name : f.exportName};
         if (wide) row.exports.push_back(wide->name);
         row.explain += placementNote(f, wide, dll, row.exports, details_.onlyOn);
-        if (const std::string others = handOtherNames(f, wide); !others.empty()) row.othername = others;
+        if (const std::string others = handOtherNames(f, wide); !others.empty())
+            row.othername = others;
         if (onlyTarget(f, row.exports, details_.onlyOn) == "32 位") {
             // A Declare that 64-bit Office can never bind would only fail at its first call.
-            row.vba64 = "' 64 位的 " + dll + " 不导出 " + vbExportOf(f) + "，64 位 VBA 无法调用此函数。";
+            row.vba64 =
+                "' 64 位的 " + dll + " 不导出 " + vbExportOf(f) + "，64 位 VBA 无法调用此函数。";
         } else if (&vba == &f) {
             row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
         } else {
@@ -302,10 +317,10 @@ private:
         }
         row.parameter = join(lines, kCrLf);
         const std::string vb = vbValueType(*f.result, names_, false);
-        row.returned = (vb.empty() ? std::string("无（Sub）") : vb) + "（C#: " +
-                       (stringKind(*f.result) != CharKind::None ? "IntPtr"
-                                                                : csValueType(*f.result, names_)) +
-                       "；C: " + f.result->spelling + "）";
+        row.returned =
+            (vb.empty() ? std::string("无（Sub）") : vb) + "（C#: " +
+            (stringKind(*f.result) != CharKind::None ? "IntPtr" : csValueType(*f.result, names_)) +
+            "；C: " + f.result->spelling + "）";
         row.other = prototype(f) + (wide ? kCrLf + prototype(*wide) : std::string());
         out_.rows.push_back(std::move(row));
     }
@@ -341,7 +356,8 @@ private:
                 row.csharp = csConst(*c);
             }
             if (value64.value != c->value)
-                row.explain += "64 位下值为 " + std::to_string(value64.value) + "（64 位 VBA 声明取此值）。";
+                row.explain +=
+                    "64 位下值为 " + std::to_string(value64.value) + "（64 位 VBA 声明取此值）。";
             row.other = c->body;
             out_.rows.push_back(std::move(row));
         }

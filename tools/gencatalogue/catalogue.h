@@ -17,13 +17,13 @@ struct Row {
     int cls = 2;
     std::string libsclass, win95, winnt, explain, declare, csharp, parameter, recode, returned,
         othername, other;
-    std::string vba64;  // the 64-bit VBA form
+    std::string vba64;                 // the 64-bit VBA form
     std::vector<std::string> exports;  // export names the row describes (not stored)
 };
 
 struct Declarations {
-    std::vector<Function> functions;                      // source order
-    std::vector<std::shared_ptr<const Record>> records;   // named, defined
+    std::vector<Function> functions;                     // source order
+    std::vector<std::shared_ptr<const Record>> records;  // named, defined
     std::vector<Constant> constants;
     // The structures as laid out on 64-bit Windows, by C name.
     std::map<std::string, std::shared_ptr<const Record>> records64;
@@ -36,8 +36,8 @@ struct Declarations {
 // Names (functions, structures, macros) the headers declare when set to an
 // older Windows version.
 struct Availability {
-    std::set<std::string> win95;  // WINVER and _WIN32_WINNT 0x0400
-    std::set<std::string> winnt;  // WINVER and _WIN32_WINNT 0x0501
+    std::set<std::string> win95;                // WINVER and _WIN32_WINNT 0x0400
+    std::set<std::string> winnt;                // WINVER and _WIN32_WINNT 0x0501
     std::map<int, std::set<std::string>> more;  // the other levels, for the minimum version
 };
 
@@ -57,14 +57,14 @@ struct ExportDetails {
 };
 
 struct Skipped {
-    int notExported = 0;   // declared, but no import library exports it
+    int notExported = 0;    // declared, but no import library exports it
     int excludedOnly = 0;   // exported only by excluded DLLs
-    int variadic = 0;      // "..." cannot be declared in VB or marshalled
-    int inexpressible = 0; // a result or parameter neither language can take
+    int variadic = 0;       // "..." cannot be declared in VB or marshalled
+    int inexpressible = 0;  // a result or parameter neither language can take
     // Left out as records nobody looks up (rules in extra_records.h).
-    int interfaceStubs = 0;     // COM interface structures holding only lpVtbl
-    int handleDummies = 0;      // DECLARE_HANDLE's HDC__ ...
-    int marshallingHelpers = 0; // RPC/NDR *_UserMarshal ..., Ndr*
+    int interfaceStubs = 0;      // COM interface structures holding only lpVtbl
+    int handleDummies = 0;       // DECLARE_HANDLE's HDC__ ...
+    int marshallingHelpers = 0;  // RPC/NDR *_UserMarshal ..., Ndr*
 };
 
 struct Catalogue {

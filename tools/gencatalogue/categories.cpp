@@ -66,7 +66,8 @@ const std::vector<CategoryRule> kRules = {
     {kDrawing, "^(gdi32|user32|msimg32|opengl32)\\.dll$", "",
      "Line|^MoveTo|Rect(angle)?$|^RoundRect$|Ellipse|Polygon|Polyline|PolyBezier|PolyDraw|Arc|"
      "^Pie$|^Chord$|Pen|Brush|Rgn|Path|FloodFill|^DrawEdge$|^DrawFocusRect$|^DrawFrameControl$|"
-     "Pixel|Palette|Color|ICM|MiterLimit|CurrentPosition|Visible$|^Gdi|Metafile|Paint|Figure|Region|^wgl|^(Invalidate|Validate)(Rect|Rgn)$|"
+     "Pixel|Palette|Color|ICM|MiterLimit|CurrentPosition|Visible$|^Gdi|Metafile|Paint|Figure|"
+     "Region|^wgl|^(Invalidate|Validate)(Rect|Rgn)$|"
      "^GetUpdate(Rect|Rgn)$|^UpdateWindow$|^RedrawWindow$|^DrawAnimatedRects$"},
     {kSystem, "",
      "^(sysinfoapi|winreg|mmsystem|mmeapi|timeapi|playsoundapi|joystickapi|memoryapi|heapapi|"
@@ -88,7 +89,8 @@ const std::vector<CategoryRule> kRules = {
      "Privilege|Audit|^Lsa|^Ver[A-Z]|Atom|Clipboard|^Str|^Url|^Hash|^Assoc"},
     {kSync, "", "^interlockedapi\\.h$", ""},
     {kControl, "^(user32|comctl32|comdlg32)\\.dll$", "", ""},
-    {kSystem, "^(kernel32|ntdll|virtdisk|winscard|scarddlg|msvfw32|avifil32|avicap32|msacm32)\\.dll$", "",
+    {kSystem,
+     "^(kernel32|ntdll|virtdisk|winscard|scarddlg|msvfw32|avifil32|avicap32|msacm32)\\.dll$", "",
      ""},
     {kOther,
      "^(shell32|shlwapi|shdocvw|mydocs|ole32|oleaut32|propsys|imm32|crypt32|cryptnet|bcrypt|"

@@ -12,7 +12,8 @@ namespace {
 
 class Reader {
 public:
-    Reader(const ParseSettings& s, CXTranslationUnit tu) : settings_(s), tu_(tu), headers_(s.includeDir) {}
+    Reader(const ParseSettings& s, CXTranslationUnit tu)
+        : settings_(s), tu_(tu), headers_(s.includeDir) {}
 
     void nameRecords(const std::vector<CXCursor>& top) {
         for (CXCursor c : top) {
@@ -21,7 +22,8 @@ public:
             if (under.kind != CXType_Elaborated) continue;
             CXType named = clang_Type_getNamedType(under);
             if (named.kind != CXType_Record) continue;
-            names_.try_emplace(usr(clang_getTypeDeclaration(named)), take(clang_getCursorSpelling(c)));
+            names_.try_emplace(usr(clang_getTypeDeclaration(named)),
+                               take(clang_getCursorSpelling(c)));
         }
     }
 
@@ -49,7 +51,9 @@ public:
     }
 
 private:
-    std::string usr(CXCursor c) const { return take(clang_getCursorUSR(clang_getCanonicalCursor(c))); }
+    std::string usr(CXCursor c) const {
+        return take(clang_getCursorUSR(clang_getCanonicalCursor(c)));
+    }
 
     // clang gives sibling anonymous records one USR, and the anonymous
     // unions a macro expands share one location, so a definition is known by
@@ -138,7 +142,8 @@ private:
                 const std::string leaf = firstLeaf(c);
                 if (leaf.empty()) continue;
                 f.offset = (clang_Type_getOffsetOf(type, leaf.c_str()) -
-                            clang_Type_getOffsetOf(fieldType, leaf.c_str())) / 8;
+                            clang_Type_getOffsetOf(fieldType, leaf.c_str())) /
+                           8;
             } else {
                 continue;
             }
@@ -171,49 +176,61 @@ private:
         out->size = static_cast<int>(std::max(0LL, clang_Type_getSizeOf(c)));
         out->align = static_cast<int>(std::max(1LL, clang_Type_getAlignOf(c)));
         switch (c.kind) {
-            case CXType_Void: out->kind = Kind::Void; break;
-            case CXType_Bool: case CXType_Char_U: case CXType_UChar: case CXType_Char16:
-            case CXType_UShort: case CXType_UInt: case CXType_ULong: case CXType_ULongLong:
-            case CXType_Char_S: case CXType_SChar: case CXType_WChar: case CXType_Short:
-            case CXType_Int: case CXType_Long: case CXType_LongLong:
-                out->kind = Kind::Integer;
-                out->isSigned = isSignedKind(c.kind);
-                out->builtin = builtinName(c.kind);
-                break;
-            case CXType_Enum: {
-                out->kind = Kind::Integer;
-                const CXType under = clang_getEnumDeclIntegerType(clang_getTypeDeclaration(c));
-                out->isSigned = isSignedKind(clang_getCanonicalType(under).kind);
-                break;
+        case CXType_Void: out->kind = Kind::Void; break;
+        case CXType_Bool:
+        case CXType_Char_U:
+        case CXType_UChar:
+        case CXType_Char16:
+        case CXType_UShort:
+        case CXType_UInt:
+        case CXType_ULong:
+        case CXType_ULongLong:
+        case CXType_Char_S:
+        case CXType_SChar:
+        case CXType_WChar:
+        case CXType_Short:
+        case CXType_Int:
+        case CXType_Long:
+        case CXType_LongLong:
+            out->kind = Kind::Integer;
+            out->isSigned = isSignedKind(c.kind);
+            out->builtin = builtinName(c.kind);
+            break;
+        case CXType_Enum: {
+            out->kind = Kind::Integer;
+            const CXType under = clang_getEnumDeclIntegerType(clang_getTypeDeclaration(c));
+            out->isSigned = isSignedKind(clang_getCanonicalType(under).kind);
+            break;
+        }
+        case CXType_Float:
+        case CXType_Double:
+        case CXType_LongDouble: out->kind = Kind::Real; break;
+        case CXType_Pointer:
+        case CXType_BlockPointer:
+            out->kind = Kind::Pointer;
+            out->target = convert(clang_getPointeeType(t.kind == CXType_Pointer ? t : c));
+            break;
+        case CXType_ConstantArray:
+        case CXType_IncompleteArray:
+            out->kind = Kind::Array;
+            out->target = convert(clang_getArrayElementType(t.kind == c.kind ? t : c));
+            out->count = c.kind == CXType_ConstantArray ? clang_getArraySize(c) : 0;
+            break;
+        case CXType_Record: {
+            out->kind = Kind::Record;
+            CXCursor decl = clang_getTypeDeclaration(c);
+            CXCursor def = clang_getCursorDefinition(decl);
+            out->complete = !clang_Cursor_isNull(def);
+            out->record = nameOf(out->complete ? def : decl);
+            if (out->complete) {
+                out->isInterface = isInterface(def);
+                out->body = recordOf(def);
             }
-            case CXType_Float: case CXType_Double: case CXType_LongDouble:
-                out->kind = Kind::Real;
-                break;
-            case CXType_Pointer: case CXType_BlockPointer:
-                out->kind = Kind::Pointer;
-                out->target = convert(clang_getPointeeType(t.kind == CXType_Pointer ? t : c));
-                break;
-            case CXType_ConstantArray: case CXType_IncompleteArray:
-                out->kind = Kind::Array;
-                out->target = convert(clang_getArrayElementType(t.kind == c.kind ? t : c));
-                out->count = c.kind == CXType_ConstantArray ? clang_getArraySize(c) : 0;
-                break;
-            case CXType_Record: {
-                out->kind = Kind::Record;
-                CXCursor decl = clang_getTypeDeclaration(c);
-                CXCursor def = clang_getCursorDefinition(decl);
-                out->complete = !clang_Cursor_isNull(def);
-                out->record = nameOf(out->complete ? def : decl);
-                if (out->complete) {
-                    out->isInterface = isInterface(def);
-                    out->body = recordOf(def);
-                }
-                break;
-            }
-            case CXType_FunctionProto: case CXType_FunctionNoProto:
-                out->kind = Kind::Function;
-                break;
-            default: break;
+            break;
+        }
+        case CXType_FunctionProto:
+        case CXType_FunctionNoProto: out->kind = Kind::Function; break;
+        default: break;
         }
         return out;
     }
@@ -225,19 +242,20 @@ private:
 
     static std::string builtinName(CXTypeKind k) {
         switch (k) {
-            case CXType_Char_S: case CXType_Char_U: return "char";
-            case CXType_SChar: return "signed char";
-            case CXType_UChar: return "unsigned char";
-            case CXType_Short: return "short";
-            case CXType_UShort: return "unsigned short";
-            case CXType_Int: return "int";
-            case CXType_UInt: return "unsigned int";
-            case CXType_Long: return "long";
-            case CXType_ULong: return "unsigned long";
-            case CXType_LongLong: return "long long";
-            case CXType_ULongLong: return "unsigned long long";
-            case CXType_Bool: return "_Bool";
-            default: return "int";
+        case CXType_Char_S:
+        case CXType_Char_U: return "char";
+        case CXType_SChar: return "signed char";
+        case CXType_UChar: return "unsigned char";
+        case CXType_Short: return "short";
+        case CXType_UShort: return "unsigned short";
+        case CXType_Int: return "int";
+        case CXType_UInt: return "unsigned int";
+        case CXType_Long: return "long";
+        case CXType_ULong: return "unsigned long";
+        case CXType_LongLong: return "long long";
+        case CXType_ULongLong: return "unsigned long long";
+        case CXType_Bool: return "_Bool";
+        default: return "int";
         }
     }
 
@@ -252,7 +270,8 @@ private:
         const int n = clang_Cursor_getNumArguments(c);
         for (int i = 0; i < n; ++i) {
             CXCursor arg = clang_Cursor_getArgument(c, static_cast<unsigned>(i));
-            f.params.push_back({take(clang_getCursorSpelling(arg)), convert(clang_getCursorType(arg))});
+            f.params.push_back(
+                {take(clang_getCursorSpelling(arg)), convert(clang_getCursorType(arg))});
         }
         return f;
     }
@@ -260,7 +279,7 @@ private:
     const ParseSettings& settings_;
     CXTranslationUnit tu_;
     Headers headers_;
-    std::map<std::string, std::string> names_;  // record USR -> typedef name
+    std::map<std::string, std::string> names_;                // record USR -> typedef name
     std::map<const void*, std::shared_ptr<Record>> records_;  // by identity()
 };
 
@@ -284,7 +303,8 @@ ParseResult readHeaders(const ParseSettings& settings) {
     reader.nameRecords(top);
     reader.read(top, result.declarations);
     result.declarations.constants = integerMacros(settings, unit, top);
-    for (Constant& c : stringMacros(settings, unit, top)) result.declarations.constants.push_back(std::move(c));
+    for (Constant& c : stringMacros(settings, unit, top))
+        result.declarations.constants.push_back(std::move(c));
     return result;
 }
 

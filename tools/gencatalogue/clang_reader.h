@@ -18,7 +18,7 @@ struct ParseSettings {
     std::vector<std::string> headers;  // included in this order
     std::string version = "0x0A00";    // WINVER and _WIN32_WINNT
     std::string target = "i686-w64-mingw32";
-    std::string extraSource;           // appended after the headers (hand-made records)
+    std::string extraSource;  // appended after the headers (hand-made records)
 };
 
 struct ParseResult {

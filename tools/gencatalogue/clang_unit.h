@@ -26,18 +26,28 @@ public:
         for (const std::string& h : s.headers) source_ += "#include <" + h + ">\n";
         source_ += s.extraSource;
         source_ += extra;
-        const std::vector<std::string> args = {
-            "-x", "c", "-std=gnu11", "-target", s.target, "-nostdlibinc",
-            "-resource-dir", s.resourceDir, "-isystem", s.includeDir,
-            "-D_WIN32_WINNT=" + s.version, "-DWINVER=" + s.version, "-D_WIN32_IE=" + ieFor(s.version),
-            "-ferror-limit=0"};
+        const std::vector<std::string> args = {"-x",
+                                               "c",
+                                               "-std=gnu11",
+                                               "-target",
+                                               s.target,
+                                               "-nostdlibinc",
+                                               "-resource-dir",
+                                               s.resourceDir,
+                                               "-isystem",
+                                               s.includeDir,
+                                               "-D_WIN32_WINNT=" + s.version,
+                                               "-DWINVER=" + s.version,
+                                               "-D_WIN32_IE=" + ieFor(s.version),
+                                               "-ferror-limit=0"};
         std::vector<const char*> argv;
         for (const std::string& a : args) argv.push_back(a.c_str());
         CXUnsavedFile file{kFileName, source_.c_str(), static_cast<unsigned long>(source_.size())};
         const unsigned options = CXTranslationUnit_DetailedPreprocessingRecord |
                                  CXTranslationUnit_SkipFunctionBodies | CXTranslationUnit_KeepGoing;
-        if (clang_parseTranslationUnit2(index_, kFileName, argv.data(), static_cast<int>(argv.size()),
-                                        &file, 1, options, &tu_) != CXError_Success)
+        if (clang_parseTranslationUnit2(index_, kFileName, argv.data(),
+                                        static_cast<int>(argv.size()), &file, 1, options,
+                                        &tu_) != CXError_Success)
             throw std::runtime_error("libclang could not parse the headers");
     }
     ~Unit() {
@@ -128,7 +138,8 @@ private:
 // candidate)` into a Candidate that has name, header and body. A later
 // definition replaces an earlier one; one whose body is refused drops the name.
 template <class Candidate, class ReadBody>
-std::map<std::string, Candidate> macroCandidates(const ParseSettings& settings, const std::vector<CXCursor>& top,
+std::map<std::string, Candidate> macroCandidates(const ParseSettings& settings,
+                                                 const std::vector<CXCursor>& top,
                                                  ReadBody readBody) {
     Headers headers(settings.includeDir);
     std::map<std::string, Candidate> byName;
@@ -140,8 +151,10 @@ std::map<std::string, Candidate> macroCandidates(const ParseSettings& settings, 
         candidate.name = take(clang_getCursorSpelling(c));
         candidate.header = header;
         if (candidate.name.starts_with("__")) continue;
-        if (readBody(c, candidate)) byName[candidate.name] = std::move(candidate);
-        else byName.erase(candidate.name);
+        if (readBody(c, candidate))
+            byName[candidate.name] = std::move(candidate);
+        else
+            byName.erase(candidate.name);
     }
     return byName;
 }

@@ -16,10 +16,10 @@ namespace {
 std::string integerType(const CType& t) {
     if (t.size == 2 && charKind(t) == CharKind::Wide) return "char";
     switch (t.size) {
-        case 1: return t.isSigned && t.builtin != "char" ? "sbyte" : "byte";
-        case 2: return t.isSigned ? "short" : "ushort";
-        case 8: return t.isSigned ? "long" : "ulong";
-        default: return t.isSigned ? "int" : "uint";
+    case 1: return t.isSigned && t.builtin != "char" ? "sbyte" : "byte";
+    case 2: return t.isSigned ? "short" : "ushort";
+    case 8: return t.isSigned ? "long" : "ulong";
+    default: return t.isSigned ? "int" : "uint";
     }
 }
 
@@ -33,10 +33,10 @@ std::string marshalString(CharKind kind, CharSet charSet, bool generic) {
 
 std::string charSetName(CharSet c) {
     switch (c) {
-        case CharSet::Ansi: return "CharSet.Ansi";
-        case CharSet::Unicode: return "CharSet.Unicode";
-        case CharSet::Auto: return "CharSet.Auto";
-        case CharSet::None: break;
+    case CharSet::Ansi: return "CharSet.Ansi";
+    case CharSet::Unicode: return "CharSet.Unicode";
+    case CharSet::Auto: return "CharSet.Auto";
+    case CharSet::None: break;
     }
     return {};
 }
@@ -66,8 +66,8 @@ std::string sequentialField(const Member& m, const std::string& name, const Type
         const CharKind kind = charKind(element);
         if (kind != CharKind::None) {
             if (marshalString(kind, charSet, generic).empty())
-                return "[MarshalAs(UnmanagedType.ByValTStr, SizeConst = " +
-                       std::to_string(count) + ")] public string " + name + ";";
+                return "[MarshalAs(UnmanagedType.ByValTStr, SizeConst = " + std::to_string(count) +
+                       ")] public string " + name + ";";
             return byValArray(kind == CharKind::Narrow ? "byte" : "ushort", count, name);
         }
         std::string type = isBool(element) ? "int" : csValueType(element, names);
@@ -87,9 +87,8 @@ std::string unionBody(const Record& r, const TypeNames& names, bool& covered,
                       const std::string& prefix = {}, const std::string& indent = "    ") {
     std::vector<Member> members = overlappingMembers(r);
     for (Member& m : members) m.name = prefix + m.name;
-    const bool anyScalar = std::any_of(members.begin(), members.end(), [](const Member& m) {
-        return m.type->kind != Kind::Array;
-    });
+    const bool anyScalar = std::any_of(members.begin(), members.end(),
+                                       [](const Member& m) { return m.type->kind != Kind::Array; });
     // Overlapping arrays are reference fields the marshaller refuses; with a
     // scalar member present they go, and Size keeps the union's full extent.
     if (anyScalar) {
@@ -110,8 +109,8 @@ std::string unionBody(const Record& r, const TypeNames& names, bool& covered,
         if (m.type->kind == Kind::Array) {
             field = sequentialField(m, name, names, CharSet::None, false);
         } else {
-            std::string type = stringKind(*m.type) != CharKind::None ? "IntPtr"
-                                                                      : csValueType(*m.type, names);
+            std::string type =
+                stringKind(*m.type) != CharKind::None ? "IntPtr" : csValueType(*m.type, names);
             if (type.empty()) continue;
             field = "public " + type + " " + name + ";";
         }
@@ -145,13 +144,15 @@ bool takesBstrOwnership(const std::string& name) {
 // alignment or pointer width: one of them cannot stand for the rest.
 bool needsNestedUnion(const Record& u) {
     const std::vector<Member> members = overlappingMembers(u);
-    if (members.empty() || std::any_of(members.begin(), members.end(), [](const Member& m) { return m.offset != 0; }))
+    if (members.empty() ||
+        std::any_of(members.begin(), members.end(), [](const Member& m) { return m.offset != 0; }))
         return false;
     auto shape = [](const Member& m) {
         const CType& t = *m.type;
         return std::tuple(t.size, t.align, t.kind == Kind::Pointer || isPointerSized(t));
     };
-    return std::any_of(members.begin(), members.end(), [&](const Member& m) { return shape(m) != shape(members[0]); });
+    return std::any_of(members.begin(), members.end(),
+                       [&](const Member& m) { return shape(m) != shape(members[0]); });
 }
 
 }  // namespace
@@ -159,16 +160,16 @@ bool needsNestedUnion(const Record& u) {
 std::string csValueType(const CType& t, const TypeNames& names) {
     if (isBool(t)) return "bool";
     switch (t.kind) {
-        case Kind::Void: return "void";
-        case Kind::Integer: return isPointerSized(t) ? "IntPtr" : integerType(t);
-        case Kind::Real: return t.size == 4 ? "float" : "double";
-        case Kind::Pointer: return "IntPtr";
-        case Kind::Record:
-            if (t.record == "GUID") return "Guid";
-            if (t.record == "LARGE_INTEGER") return "long";
-            if (t.record == "ULARGE_INTEGER") return "ulong";
-            return names.cs(t);
-        default: return {};
+    case Kind::Void: return "void";
+    case Kind::Integer: return isPointerSized(t) ? "IntPtr" : integerType(t);
+    case Kind::Real: return t.size == 4 ? "float" : "double";
+    case Kind::Pointer: return "IntPtr";
+    case Kind::Record:
+        if (t.record == "GUID") return "Guid";
+        if (t.record == "LARGE_INTEGER") return "long";
+        if (t.record == "ULARGE_INTEGER") return "ulong";
+        return names.cs(t);
+    default: return {};
     }
 }
 
@@ -192,17 +193,16 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
                (target->isConst ? "string " : "StringBuilder ") + name;
     const std::string byRef = "ref ";
     switch (target->kind) {
-        case Kind::Integer:
-            if (target->size == 1) return "byte[] " + name;
-            return byRef + csValueType(*target, names) + " " + name;
-        case Kind::Real:
-        case Kind::Pointer:
-            return byRef + csValueType(*target, names) + " " + name;
-        case Kind::Record: {
-            std::string type = csValueType(*target, names);
-            return type.empty() ? "IntPtr " + name : byRef + type + " " + name;
-        }
-        default: return "IntPtr " + name;
+    case Kind::Integer:
+        if (target->size == 1) return "byte[] " + name;
+        return byRef + csValueType(*target, names) + " " + name;
+    case Kind::Real:
+    case Kind::Pointer: return byRef + csValueType(*target, names) + " " + name;
+    case Kind::Record: {
+        std::string type = csValueType(*target, names);
+        return type.empty() ? "IntPtr " + name : byRef + type + " " + name;
+    }
+    default: return "IntPtr " + name;
     }
 }
 
@@ -213,7 +213,8 @@ bool setsLastError(const Function& f) {
 namespace {
 
 bool pointsToBytes(const CType& t, int size) {
-    return t.kind == Kind::Pointer && t.target && t.target->kind == Kind::Integer && t.target->size == size;
+    return t.kind == Kind::Pointer && t.target && t.target->kind == Kind::Integer &&
+           t.target->size == size;
 }
 
 }  // namespace
@@ -252,7 +253,8 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
     std::vector<std::string> params;
     for (size_t i = 0; i < f.params.size(); ++i) {
         const bool generic = i < sides.generic.size() && sides.generic[i];
-        std::string p = csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
+        std::string p =
+            csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
         // A BSTR marshalled from a string is the marshaller's to free.
         if (isBstr(*f.params[i].type) && takesBstrOwnership(target.name))
             p = "IntPtr " + csIdentifier(f.params[i].name, static_cast<int>(i) + 1);
@@ -265,8 +267,8 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
     if (f.cdecl_) attr += ", CallingConvention = CallingConvention.Cdecl";
     if (!target.entryPoint.empty()) attr += ", EntryPoint = \"" + target.entryPoint + "\"";
     attr += ")]";
-    return attr + kCrLf + "static extern " + result + " " + target.name + "(" +
-           join(params, ", ") + ");";
+    return attr + kCrLf + "static extern " + result + " " + target.name + "(" + join(params, ", ") +
+           ");";
 }
 
 std::string csStruct(const std::string& name, const Record& r, const TypeNames& names,
@@ -300,14 +302,17 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
                 if (m.inUnion == union_) continue;
                 union_ = m.inUnion;
                 bool covered = false;
-                const std::string fields = unionBody(*union_, names, covered, m.unionPrefix, "        ");
+                const std::string fields =
+                    unionBody(*union_, names, covered, m.unionPrefix, "        ");
                 const std::string type = "Union" + std::to_string(position);
-                const std::string field = m.unionPrefix.empty()
-                                              ? "union" + std::to_string(position)
-                                              : csIdentifier(m.unionPrefix.substr(0, m.unionPrefix.size() - 1), position);
+                const std::string field =
+                    m.unionPrefix.empty()
+                        ? "union" + std::to_string(position)
+                        : csIdentifier(m.unionPrefix.substr(0, m.unionPrefix.size() - 1), position);
                 nested += "    [StructLayout(LayoutKind.Explicit" +
-                          (covered ? std::string() : ", Size = " + std::to_string(union_->size)) + ")]" + kCrLf +
-                          "    public struct " + type + kCrLf + "    {" + kCrLf + fields + "    }" + kCrLf;
+                          (covered ? std::string() : ", Size = " + std::to_string(union_->size)) +
+                          ")]" + kCrLf + "    public struct " + type + kCrLf + "    {" + kCrLf +
+                          fields + "    }" + kCrLf;
                 body += "    public " + type + " " + field + ";" + kCrLf;
                 continue;
             }
@@ -322,8 +327,8 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
     if (pack.only64)
         note = "// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = " +
                std::to_string(pack.pack32) + kCrLf;
-    return note + "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" + kCrLf +
-           body + "}";
+    return note + "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" +
+           kCrLf + body + "}";
 }
 
 std::string csConst(const Constant& c) {
@@ -337,8 +342,10 @@ std::string csConst(const Constant& c) {
     }
     std::string type = "int";
     if (!c.isPointer) {
-        if (c.bytes == 8) type = c.isUnsigned ? "ulong" : "long";
-        else if (c.bytes == 4 && c.isUnsigned) type = "uint";
+        if (c.bytes == 8)
+            type = c.isUnsigned ? "ulong" : "long";
+        else if (c.bytes == 4 && c.isUnsigned)
+            type = "uint";
     }
     const bool hex = (c.hex && c.value >= 0) || (type == "ulong" && c.value < 0);
     const std::string value = hex ? "0x" + hexDigits(static_cast<unsigned long long>(c.value), 64)

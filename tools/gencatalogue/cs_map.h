@@ -49,8 +49,8 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
                     bool generic);
 
 struct CsFunction {
-    std::string name;      // method name, also the entry point the CharSet resolves
-    std::string dll;       // "kernel32.dll"
+    std::string name;  // method name, also the entry point the CharSet resolves
+    std::string dll;   // "kernel32.dll"
     bool setLastError = false;
     std::string entryPoint;  // the export, when it is not the name
 };

@@ -8,9 +8,9 @@
 namespace tolvane::gen {
 
 struct PackChoice {
-    int pack = 0;          // the Pack to write, 0 for none
-    bool only64 = false;   // no Pack fits both targets: this one fits 64-bit
-    int pack32 = 0;        // what a 32-bit process needs when only64
+    int pack = 0;         // the Pack to write, 0 for none
+    bool only64 = false;  // no Pack fits both targets: this one fits 64-bit
+    int pack32 = 0;       // what a 32-bit process needs when only64
 };
 
 // True when members laid out by their natural alignment capped at `pack`

@@ -40,7 +40,8 @@ std::optional<Declared> readVb(const std::string& declare) {
 std::optional<Declared> readCs(const std::string& declare) {
     // The last "static" line is what a caller calls: the extern itself, or
     // the method that picks one of two externs by the process's pointer size.
-    static const std::regex kShape(R"(^static (?:extern )?(\S+) ([A-Za-z_][A-Za-z0-9_]*)\((.*)\);?\r?$)");
+    static const std::regex kShape(
+        R"(^static (?:extern )?(\S+) ([A-Za-z_][A-Za-z0-9_]*)\((.*)\);?\r?$)");
     static const std::regex kParam(R"(^(?:\[\S*\] )?(ref )?(\S+) (\S+)$)");
     std::smatch m;
     std::optional<std::string> called;

@@ -10,7 +10,7 @@ namespace tolvane::gen {
 namespace {
 
 constexpr std::string_view kListed[] = {
-    "advapi32.dll", "comdlg32.dll", "gdi32.dll",   "imm32.dll",   "kernel32.dll",
+    "advapi32.dll", "comdlg32.dll", "gdi32.dll",    "imm32.dll",   "kernel32.dll",
     "lz32.dll",     "mpr.dll",      "netapi32.dll", "shell32.dll", "user32.dll",
     "version.dll",  "winmm.dll",    "winspool.drv"};
 
@@ -18,7 +18,8 @@ constexpr std::string_view kListed[] = {
 
 bool isRuntimeDll(const std::string& dll) {
     return dll.starts_with("msvcr") || dll.starts_with("msvcp") || dll.starts_with("ucrtbase") ||
-           dll.starts_with("vcruntime") || dll == "crtdll.dll" || dll.starts_with("api-ms-win-crt-");
+           dll.starts_with("vcruntime") || dll == "crtdll.dll" ||
+           dll.starts_with("api-ms-win-crt-");
 }
 
 bool isExcludedDll(const std::string& dll) {
@@ -65,18 +66,21 @@ std::string chooseDll(const std::vector<std::string>& exporters,
     for (const auto& [d, n] : headerCounts) headerDlls.push_back(d);
     const std::vector<std::string> homes = usable(headerDlls);
     if (!homes.empty()) {
-        const std::string home = *std::min_element(homes.begin(), homes.end(), [&](auto& a, auto& b) {
-            return std::make_tuple(-countIn(headerCounts, a), countIn(sizes, a), a) <
-                   std::make_tuple(-countIn(headerCounts, b), countIn(sizes, b), b);
-        });
+        const std::string home =
+            *std::min_element(homes.begin(), homes.end(), [&](auto& a, auto& b) {
+                return std::make_tuple(-countIn(headerCounts, a), countIn(sizes, a), a) <
+                       std::make_tuple(-countIn(headerCounts, b), countIn(sizes, b), b);
+            });
         if (std::find(pool.begin(), pool.end(), home) != pool.end()) return home;
     }
     auto key = [&](const std::string& d) {
         const int listed = listedPosition(d);
-        return std::make_tuple(listed ? listed : 1000, -countIn(headerCounts, d), countIn(sizes, d), d);
+        return std::make_tuple(listed ? listed : 1000, -countIn(headerCounts, d), countIn(sizes, d),
+                               d);
     };
-    return *std::min_element(pool.begin(), pool.end(),
-                             [&](const std::string& a, const std::string& b) { return key(a) < key(b); });
+    return *std::min_element(
+        pool.begin(), pool.end(),
+        [&](const std::string& a, const std::string& b) { return key(a) < key(b); });
 }
 
 }  // namespace tolvane::gen

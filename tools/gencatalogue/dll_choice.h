@@ -3,8 +3,8 @@
 //
 // A name may be exported by several import libraries. A name that a C
 // runtime DLL exports belongs to the C library, which the catalogue does not
-// list, even when ntdll exports it too. Never chosen: mingw-w64's own runtime, and kernel-mode images (.sys, .exe) that no
-// application imports from. An API set ("api-ms-...", "ext-ms-...") is
+// list, even when ntdll exports it too. Never chosen: mingw-w64's own runtime, and kernel-mode
+// images (.sys, .exe) that no application imports from. An API set ("api-ms-...", "ext-ms-...") is
 // chosen only when no real DLL exports the name.
 //
 // Each header has a home DLL: the one exporting the most of its functions,

@@ -16,7 +16,8 @@ enum class ErrorReport { Unstated, LastError, ReturnedCode };
 // The result that means failure.
 enum class Failure {
     Zero,      // FALSE, NULL, 0
-    AllOnes,   // -1 as a handle or number: INVALID_HANDLE_VALUE, INVALID_FILE_ATTRIBUTES, WAIT_FAILED
+    AllOnes,   // -1 as a handle or number: INVALID_HANDLE_VALUE, INVALID_FILE_ATTRIBUTES,
+               // WAIT_FAILED
     Negative,  // an HRESULT, NTSTATUS or SECURITY_STATUS below 0
     NonZero,   // an error code other than 0 (ERROR_SUCCESS, NERR_Success, MMSYSERR_NOERROR, ...)
 };

@@ -10,7 +10,8 @@ namespace {
 std::string failingValue(Failure failure, const CType& result) {
     const bool pointer = result.kind == Kind::Pointer || isHandle(result);
     if (failure == Failure::AllOnes)
-        return pointer ? "INVALID_HANDLE_VALUE（-1）" : "-1（0x" + hexDigits(~0ULL, result.size * 8) + "）";
+        return pointer ? "INVALID_HANDLE_VALUE（-1）"
+                       : "-1（0x" + hexDigits(~0ULL, result.size * 8) + "）";
     if (isBool(result)) return "FALSE（0）";
     return pointer ? "NULL（0）" : "0";
 }
@@ -23,15 +24,16 @@ std::string versionNote(int level) {
 
 std::string errorNote(const ErrorRule& rule, const CType& result) {
     switch (rule.report) {
-        case ErrorReport::LastError:
-            return "失败时返回 " + failingValue(rule.failure, result) +
-                   "，并设置最后错误：VB 用 Err.LastDllError 读取，C# 用 Marshal.GetLastWin32Error() 读取"
-                   "（声明带 SetLastError = true）。";
-        case ErrorReport::ReturnedCode:
-            return "返回值就是错误代码（" + rule.codeType + "，" +
-                   (rule.failure == Failure::Negative ? "小于 0 表示失败" : "0 表示成功") +
-                   "），不需读取最后错误。";
-        case ErrorReport::Unstated: break;
+    case ErrorReport::LastError:
+        return "失败时返回 " + failingValue(rule.failure, result) +
+               "，并设置最后错误：VB 用 Err.LastDllError 读取，C# 用 Marshal.GetLastWin32Error() "
+               "读取"
+               "（声明带 SetLastError = true）。";
+    case ErrorReport::ReturnedCode:
+        return "返回值就是错误代码（" + rule.codeType + "，" +
+               (rule.failure == Failure::Negative ? "小于 0 表示失败" : "0 表示成功") +
+               "），不需读取最后错误。";
+    case ErrorReport::Unstated: break;
     }
     return {};
 }
@@ -60,7 +62,8 @@ std::string constantExplain(const Constant& c, const Constant* unicode, const st
     std::string out;
     if (unicode)
         out = "常数（随字符集而变），定义于 " + c.header + "：VB 取 ANSI 版 " + ansiName + " 的" +
-              constantValue(c) + "，C# 取 Unicode 版 " + unicode->name + " 的" + constantValue(*unicode) + "。";
+              constantValue(c) + "，C# 取 Unicode 版 " + unicode->name + " 的" +
+              constantValue(*unicode) + "。";
     else
         out = "常数，定义于 " + c.header + "，" + constantValue(c) + "。";
     return out + versionNote(level);

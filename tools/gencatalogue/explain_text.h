@@ -11,9 +11,9 @@ namespace tolvane::gen {
 
 struct FunctionFacts {
     std::string header;
-    std::string dll;       // file name, "kernel32.dll"
-    std::string ansi;      // the export the row declares (the ANSI half of a pair)
-    std::string wide;      // the Unicode half, "" when the function has no pair
+    std::string dll;   // file name, "kernel32.dll"
+    std::string ansi;  // the export the row declares (the ANSI half of a pair)
+    std::string wide;  // the Unicode half, "" when the function has no pair
     bool cdecl_ = false;
     Support support;
     ErrorRule error;

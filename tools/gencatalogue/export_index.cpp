@@ -14,7 +14,8 @@ Exports mergeExports(const std::vector<LibraryExports>& libraries) {
     std::vector<std::string> order;  // targets in the order first given
     Exports out;
     for (const LibraryExports& lib : libraries) {
-        if (std::find(order.begin(), order.end(), lib.target) == order.end()) order.push_back(lib.target);
+        if (std::find(order.begin(), order.end(), lib.target) == order.end())
+            order.push_back(lib.target);
         for (const Export& e : lib.exports) {
             anyKind[e.name][lib.target].insert(e.dll);
             if (!e.code) continue;
@@ -34,7 +35,8 @@ Exports mergeExports(const std::vector<LibraryExports>& libraries) {
     for (const auto& [name, targets] : code) out.index[name] = first(targets);
     for (const auto& [name, targets] : anyKind) {
         out.details.anyKind[name] = first(targets);
-        if (order.size() > 1 && targets.size() == 1) out.details.onlyOn[name] = targets.begin()->first;
+        if (order.size() > 1 && targets.size() == 1)
+            out.details.onlyOn[name] = targets.begin()->first;
     }
     return out;
 }

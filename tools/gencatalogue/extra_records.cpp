@@ -15,7 +15,8 @@ std::map<std::string, std::string> annotationFields(const std::string& text) {
     std::string field;
     while (in >> field) {
         const size_t eq = field.find('=');
-        if (eq == std::string::npos || eq == 0) throw std::runtime_error("bad annotation field: " + field);
+        if (eq == std::string::npos || eq == 0)
+            throw std::runtime_error("bad annotation field: " + field);
         out[field.substr(0, eq)] = field.substr(eq + 1);
     }
     return out;
@@ -43,12 +44,15 @@ void checkPlacement(const Function& f, const ExportIndex& exports) {
     for (const std::string& name : {f.exportName.empty() ? f.name : f.exportName, f.export32}) {
         if (name.empty()) continue;
         auto it = exports.find(name);
-        if (it == exports.end() || std::find(it->second.begin(), it->second.end(), f.dll) == it->second.end())
-            throw std::runtime_error("hand-made record " + f.name + ": " + f.dll + " does not export " + name);
+        if (it == exports.end() ||
+            std::find(it->second.begin(), it->second.end(), f.dll) == it->second.end())
+            throw std::runtime_error("hand-made record " + f.name + ": " + f.dll +
+                                     " does not export " + name);
     }
 }
 
-std::vector<Function> classicPsapiNames(const std::vector<Function>& functions, const ExportIndex& exports) {
+std::vector<Function> classicPsapiNames(const std::vector<Function>& functions,
+                                        const ExportIndex& exports) {
     std::vector<Function> out;
     for (const Function& f : functions) {
         if (f.header != "psapi.h" || !f.name.starts_with("K32")) continue;
@@ -56,27 +60,31 @@ std::vector<Function> classicPsapiNames(const std::vector<Function>& functions, 
         classic.name = f.name.substr(3);
         classic.dll = "psapi.dll";
         auto it = exports.find(classic.name);
-        if (it != exports.end() && std::find(it->second.begin(), it->second.end(), classic.dll) != it->second.end())
+        if (it != exports.end() &&
+            std::find(it->second.begin(), it->second.end(), classic.dll) != it->second.end())
             out.push_back(std::move(classic));
     }
     return out;
 }
 
 std::string csBothTargets(const std::string& name, const std::string& extern64,
-                          const std::string& extern32, const std::vector<std::string>& argumentNames) {
+                          const std::string& extern32,
+                          const std::vector<std::string>& argumentNames) {
     // "static extern R Name64(P);" gives the method's result and parameters.
     const std::string key = "static extern ";
     const size_t at = extern64.find(key);
     const size_t open = extern64.find('(', at);
     const size_t close = extern64.rfind(')');
-    if (at == std::string::npos || open == std::string::npos || close == std::string::npos) return {};
-    const std::string head = extern64.substr(at + key.size(), open - at - key.size());  // "R Name64"
+    if (at == std::string::npos || open == std::string::npos || close == std::string::npos)
+        return {};
+    const std::string head =
+        extern64.substr(at + key.size(), open - at - key.size());  // "R Name64"
     const std::string result = head.substr(0, head.rfind(' '));
     const std::string params = extern64.substr(open + 1, close - open - 1);
     const std::string args = join(argumentNames, ", ");
-    return extern64 + kCrLf + extern32 + kCrLf + "static " + result + " " + name + "(" + params + ")" +
-           kCrLf + "{" + kCrLf + "    return IntPtr.Size == 8 ? " + name + "64(" + args + ") : " + name +
-           "32(" + args + ");" + kCrLf + "}";
+    return extern64 + kCrLf + extern32 + kCrLf + "static " + result + " " + name + "(" + params +
+           ")" + kCrLf + "{" + kCrLf + "    return IntPtr.Size == 8 ? " + name + "64(" + args +
+           ") : " + name + "32(" + args + ");" + kCrLf + "}";
 }
 
 std::string csForm(CsFunction target, const Function& f, const Function& csSource, bool pair,
@@ -101,23 +109,26 @@ std::string csForm(CsFunction target, const Function& f, const Function& csSourc
 }
 
 std::string placementNote(const Function& f, const Function* wide, const std::string& dll,
-                          const std::vector<std::string>& exports, const ExportArchitectures& onlyOn) {
+                          const std::vector<std::string>& exports,
+                          const ExportArchitectures& onlyOn) {
     if (!f.export32.empty()) {
         const std::string own = wide ? f.name + "/" + wide->name : f.name;
         const std::string stand = wide ? f.export32 + "/" + wide->export32 : f.export32;
         return "只有 64 位的 " + dll + " 导出 " + own + "：C# 声明在 64 位进程中调用 " + own +
-               "，在 32 位进程中调用 " + stand + "（按 IntPtr.Size 选择）；VB6 是 32 位程序，其声明调用 " +
-               f.export32 + "。";
+               "，在 32 位进程中调用 " + stand +
+               "（按 IntPtr.Size 选择）；VB6 是 32 位程序，其声明调用 " + f.export32 + "。";
     }
     std::string alias;
     if (!f.exportName.empty() && f.exportName != f.name)
-        alias = "头文件中 " + f.name + " 只是宏；此记录调用 " + dll + " 的导出 " + f.exportName + "。";
+        alias =
+            "头文件中 " + f.name + " 只是宏；此记录调用 " + dll + " 的导出 " + f.exportName + "。";
     const std::string target = onlyTarget(f, exports, onlyOn);
     if (target.empty()) return alias;
     return alias + "只有 " + target + "的 " + dll + " 导出此函数。";
 }
 
-std::string onlyTarget(const Function& f, const std::vector<std::string>& exports, const ExportArchitectures& onlyOn) {
+std::string onlyTarget(const Function& f, const std::vector<std::string>& exports,
+                       const ExportArchitectures& onlyOn) {
     if (!f.unlistedOn.empty()) return f.unlistedOn;
     std::set<std::string> targets;
     for (const std::string& e : exports) {
@@ -141,19 +152,23 @@ std::string handOtherNames(const Function& f, const Function* wide) {
 }
 
 bool isMarshallingHelper(const std::string& name) {
-    static const char* const kSuffixes[] = {"_UserMarshal", "_UserSize", "_UserUnmarshal", "_UserFree"};
+    static const char* const kSuffixes[] = {"_UserMarshal", "_UserSize", "_UserUnmarshal",
+                                            "_UserFree"};
     if (name.starts_with("Ndr")) return true;
     for (const char* suffix : kSuffixes) {
         const size_t at = name.find(suffix);
         // Also the 64-bit variants (BSTR_UserMarshal64).
         if (at != std::string::npos && at > 0 &&
-            (at + std::string(suffix).size() == name.size() || name.substr(at + std::string(suffix).size()) == "64"))
+            (at + std::string(suffix).size() == name.size() ||
+             name.substr(at + std::string(suffix).size()) == "64"))
             return true;
     }
     return false;
 }
 
-bool isInterfaceStub(const Record& r) { return r.fields.size() == 1 && r.fields[0].name == "lpVtbl"; }
+bool isInterfaceStub(const Record& r) {
+    return r.fields.size() == 1 && r.fields[0].name == "lpVtbl";
+}
 
 bool isHandleDummy(const Record& r) {
     return r.name.ends_with("__") && r.fields.size() == 1 && r.fields[0].name == "unused";
@@ -161,7 +176,8 @@ bool isHandleDummy(const Record& r) {
 
 std::string documentedTypeName(const std::string& name, const std::set<std::string>& taken) {
     std::string out = name;
-    if (out.size() > 3 && out.starts_with("tag") && std::isupper(static_cast<unsigned char>(out[3])))
+    if (out.size() > 3 && out.starts_with("tag") &&
+        std::isupper(static_cast<unsigned char>(out[3])))
         out.erase(0, 3);
     while (out.size() > 1 && out.back() == '_') out.pop_back();
     return out != name && taken.count(out) ? name : out;

@@ -34,14 +34,16 @@ void checkPlacement(const Function& f, const ExportIndex& exports);
 // For each K32 function of psapi.h whose classic name psapi.dll exports
 // (K32EnumProcesses: EnumProcesses), the function under the classic name,
 // placed in psapi.dll, which Windows before 7 has.
-std::vector<Function> classicPsapiNames(const std::vector<Function>& functions, const ExportIndex& exports);
+std::vector<Function> classicPsapiNames(const std::vector<Function>& functions,
+                                        const ExportIndex& exports);
 
 // The C# form of a function that only the 64-bit DLL exports under its own
 // name: `extern64` and `extern32` are its declarations named <name>64 and
 // <name>32 on the two entry points, followed here by the method <name>
 // that calls the one of the running process.
 std::string csBothTargets(const std::string& name, const std::string& extern64,
-                          const std::string& extern32, const std::vector<std::string>& argumentNames);
+                          const std::string& extern32,
+                          const std::vector<std::string>& argumentNames);
 
 // The C# form of a function. A hand-made record calls its export through
 // EntryPoint; one that only the 64-bit DLL exports under its own name gets
@@ -53,13 +55,15 @@ std::string csForm(CsFunction target, const Function& f, const Function& csSourc
 
 // The one target ("32 位", "64 位") whose libraries alone export the
 // record's exports; empty when both do.
-std::string onlyTarget(const Function& f, const std::vector<std::string>& exports, const ExportArchitectures& onlyOn);
+std::string onlyTarget(const Function& f, const std::vector<std::string>& exports,
+                       const ExportArchitectures& onlyOn);
 
 // What the record says about where the function is exported: the one
 // target whose DLL exports it, and for a function with a 32-bit stand-in
 // which export each process calls.
 std::string placementNote(const Function& f, const Function* wide, const std::string& dll,
-                          const std::vector<std::string>& exports, const ExportArchitectures& onlyOn);
+                          const std::vector<std::string>& exports,
+                          const ExportArchitectures& onlyOn);
 
 // othername of a hand-made record calling other exports than its name: the
 // exports, the one VB declares first; "" for the others.

@@ -23,9 +23,9 @@
 #undef MoveMemory
 #undef ZeroMemory
 #undef FillMemory
-VOID WINAPI CopyMemory(PVOID Destination, CONST VOID *Source, SIZE_T Length)
+VOID WINAPI CopyMemory(PVOID Destination, CONST VOID* Source, SIZE_T Length)
     TOLVANE_RECORD("header=minwinbase.h dll=kernel32.dll export=RtlMoveMemory");
-VOID WINAPI MoveMemory(PVOID Destination, CONST VOID *Source, SIZE_T Length)
+VOID WINAPI MoveMemory(PVOID Destination, CONST VOID* Source, SIZE_T Length)
     TOLVANE_RECORD("header=minwinbase.h dll=kernel32.dll export=RtlMoveMemory");
 VOID WINAPI ZeroMemory(PVOID Destination, SIZE_T Length)
     TOLVANE_RECORD("header=minwinbase.h dll=kernel32.dll export=RtlZeroMemory");
@@ -40,15 +40,15 @@ VOID WINAPI FillMemory(PVOID Destination, SIZE_T Length, BYTE Fill)
 #undef InterlockedExchange
 #undef InterlockedExchangeAdd
 #undef InterlockedCompareExchange
-LONG WINAPI InterlockedIncrement(LONG volatile *lpAddend)
+LONG WINAPI InterlockedIncrement(LONG volatile* lpAddend)
     TOLVANE_RECORD("header=winbase.h dll=kernel32.dll only=32");
-LONG WINAPI InterlockedDecrement(LONG volatile *lpAddend)
+LONG WINAPI InterlockedDecrement(LONG volatile* lpAddend)
     TOLVANE_RECORD("header=winbase.h dll=kernel32.dll only=32");
-LONG WINAPI InterlockedExchange(LONG volatile *Target, LONG Value)
+LONG WINAPI InterlockedExchange(LONG volatile* Target, LONG Value)
     TOLVANE_RECORD("header=winbase.h dll=kernel32.dll only=32");
-LONG WINAPI InterlockedExchangeAdd(LONG volatile *Addend, LONG Value)
+LONG WINAPI InterlockedExchangeAdd(LONG volatile* Addend, LONG Value)
     TOLVANE_RECORD("header=winbase.h dll=kernel32.dll only=32");
-LONG WINAPI InterlockedCompareExchange(LONG volatile *Destination, LONG Exchange, LONG Comperand)
+LONG WINAPI InterlockedCompareExchange(LONG volatile* Destination, LONG Exchange, LONG Comperand)
     TOLVANE_RECORD("header=winbase.h dll=kernel32.dll only=32");
 
 /* Pointer-sized window and class data: 64-bit user32 exports the ...Ptr

@@ -68,8 +68,10 @@ Piece readCoff(std::string_view d) {
         const size_t s = symbolTable + 18 * size_t(i);
         if (s + 18 > d.size()) break;
         std::string name;
-        if (u32(d, s) == 0) name = cString(d, strings + u32(d, s + 4));
-        else name = cString(d.substr(s, 8), 0).substr(0, 8);
+        if (u32(d, s) == 0)
+            name = cString(d, strings + u32(d, s + 4));
+        else
+            name = cString(d.substr(s, 8), 0).substr(0, 8);
         const int16_t section = static_cast<int16_t>(u16(d, s + 12));
         const uint8_t storage = static_cast<uint8_t>(d[s + 16]);
         i += static_cast<uint8_t>(d[s + 17]);  // skip auxiliary records

@@ -15,19 +15,19 @@ namespace {
 // on 64-bit Windows, where they take 8 bytes instead of 4.
 long long pointerBytes(const CType& t) {
     switch (t.kind) {
-        case Kind::Pointer: return t.size;
-        case Kind::Integer: return isPointerSized(t) ? t.size : 0;
-        case Kind::Array: return t.target ? t.count * pointerBytes(*t.target) : 0;
-        case Kind::Record: {
-            if (!t.body) return 0;
-            long long n = 0;
-            for (const Field& f : t.body->fields) {
-                const long long b = pointerBytes(*f.type);
-                n = t.body->isUnion ? std::max(n, b) : n + b;
-            }
-            return n;
+    case Kind::Pointer: return t.size;
+    case Kind::Integer: return isPointerSized(t) ? t.size : 0;
+    case Kind::Array: return t.target ? t.count * pointerBytes(*t.target) : 0;
+    case Kind::Record: {
+        if (!t.body) return 0;
+        long long n = 0;
+        for (const Field& f : t.body->fields) {
+            const long long b = pointerBytes(*f.type);
+            n = t.body->isUnion ? std::max(n, b) : n + b;
         }
-        default: return 0;
+        return n;
+    }
+    default: return 0;
     }
 }
 
@@ -98,7 +98,8 @@ void numberRepeats(std::vector<Member>& members) {
     for (Member& m : members) {
         m.repeated = !exact.insert(m.name).second;
         std::string key = m.name;
-        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(key.begin(), key.end(), key.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         if (int n = seen[key]++; n > 0) m.name += std::to_string(n + 1);
     }
 }

@@ -11,7 +11,7 @@ namespace tolvane::gen {
 struct Member {
     std::string name;
     CTypePtr type;
-    long long offset = 0;  // bytes from the start of the record
+    long long offset = 0;   // bytes from the start of the record
     bool repeated = false;  // numbered because C has the same name twice
     // The outermost union below the record that this member represents (as
     // its largest member), with the union's offset and member-name prefix.

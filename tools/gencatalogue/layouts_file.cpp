@@ -49,13 +49,16 @@ CLayout x64Call(const std::string& name, const Function& f) {
     int position = 0;
     for (const Param& p : f.params) {
         const CType& t = *p.type;
-        const bool inRegister = t.kind != Kind::Array && (t.kind != Kind::Record || t.size == 1 || t.size == 2 ||
-                                                          t.size == 4 || t.size == 8);
+        const bool inRegister =
+            t.kind != Kind::Array &&
+            (t.kind != Kind::Record || t.size == 1 || t.size == 2 || t.size == 4 || t.size == 8);
         long long pointee = 0;
-        if ((t.kind == Kind::Pointer || t.kind == Kind::Array) && t.target && t.target->kind != Kind::Function)
+        if ((t.kind == Kind::Pointer || t.kind == Kind::Array) && t.target &&
+            t.target->kind != Kind::Function)
             pointee = t.target->size;
         if (!inRegister && t.kind == Kind::Record) pointee = t.size;
-        out.members.push_back({vbIdentifier(p.name, ++position), pointee, inRegister ? t.size : 8, false});
+        out.members.push_back(
+            {vbIdentifier(p.name, ++position), pointee, inRegister ? t.size : 8, false});
     }
     return out;
 }
@@ -63,7 +66,8 @@ CLayout x64Call(const std::string& name, const Function& f) {
 void writeLayouts(std::ostream& out, const std::vector<CLayout>& layouts) {
     for (const CLayout& l : layouts) {
         out << l.type << '\t' << l.form << '\t' << l.size;
-        for (const MemberAt& m : l.members) out << '\t' << m.name << '=' << m.offset << '+' << m.size << (m.repeated ? "*" : "");
+        for (const MemberAt& m : l.members)
+            out << '\t' << m.name << '=' << m.offset << '+' << m.size << (m.repeated ? "*" : "");
         out << '\n';
     }
 }
@@ -95,9 +99,11 @@ std::vector<LayoutException> readExceptions(std::istream& in) {
 }
 
 std::string exceptionNote(const std::vector<LayoutException>& all, const std::string& type) {
-    static const std::map<std::string, std::string> kForms = {
-        {"vb32", "VB 声明"}, {"vba64", "64 位 VBA 声明"}, {"cs32", "C# 声明在 32 位进程中"}, {"cs64", "C# 声明在 64 位进程中"},
-        {"mono", "C# 声明在 mono 运行时中"}};
+    static const std::map<std::string, std::string> kForms = {{"vb32", "VB 声明"},
+                                                              {"vba64", "64 位 VBA 声明"},
+                                                              {"cs32", "C# 声明在 32 位进程中"},
+                                                              {"cs64", "C# 声明在 64 位进程中"},
+                                                              {"mono", "C# 声明在 mono 运行时中"}};
     std::string out;
     for (const LayoutException& e : all)
         if (e.type == type) {

@@ -19,17 +19,17 @@ struct Candidate {
 };
 
 bool allowedKeyword(const std::string& w) {
-    static constexpr std::string_view kWords[] = {
-        "sizeof", "unsigned", "signed", "int", "long", "short", "char", "const", "void"};
+    static constexpr std::string_view kWords[] = {"sizeof", "unsigned", "signed", "int", "long",
+                                                  "short",  "char",     "const",  "void"};
     for (std::string_view k : kWords)
         if (w == k) return true;
     return false;
 }
 
 bool allowedPunctuation(const std::string& p) {
-    static constexpr std::string_view kOps[] = {
-        "(", ")", "+", "-", "*", "/", "%", "<<", ">>", "&", "|", "^", "~", "!", "<", ">",
-        "<=", ">=", "==", "!=", "&&", "||"};
+    static constexpr std::string_view kOps[] = {"(",  ")",  "+",  "-",  "*",  "/", "%", "<<",
+                                                ">>", "&",  "|",  "^",  "~",  "!", "<", ">",
+                                                "<=", ">=", "==", "!=", "&&", "||"};
     for (std::string_view k : kOps)
         if (p == k) return true;
     return p == "?" || p == ":";
@@ -51,18 +51,20 @@ bool candidateBody(CXTranslationUnit tu, CXCursor macro, Candidate& c) {
         const CXTokenKind kind = clang_getTokenKind(tokens[i]);
         const std::string text = take(clang_getTokenSpelling(tu, tokens[i]));
         switch (kind) {
-            case CXToken_Punctuation:
-                ok = allowedPunctuation(text);
-                depth += text == "(" ? 1 : text == ")" ? -1 : 0;
-                ok = ok && depth >= 0;
-                break;
-            case CXToken_Keyword: ok = allowedKeyword(text); break;
-            case CXToken_Literal:
-                ok = !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '\'');
-                if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) c.hex = true;
-                break;
-            case CXToken_Identifier: break;
-            case CXToken_Comment: continue;
+        case CXToken_Punctuation:
+            ok = allowedPunctuation(text);
+            depth += text == "(" ? 1 : text == ")" ? -1 : 0;
+            ok = ok && depth >= 0;
+            break;
+        case CXToken_Keyword: ok = allowedKeyword(text); break;
+        case CXToken_Literal:
+            ok = !text.empty() &&
+                 (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '\'');
+            if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+                c.hex = true;
+            break;
+        case CXToken_Identifier: break;
+        case CXToken_Comment: continue;
         }
         if (wordLike(kind) && wordLike(previous)) c.body += ' ';
         c.body += text;
@@ -83,27 +85,36 @@ ValueType valueType(CXType probe) {
     ValueType v;
     const CXType t = clang_getCanonicalType(clang_getPointeeType(probe));
     switch (t.kind) {
-        case CXType_Pointer:
-            v.isPointer = true;
-            v.bytes = static_cast<int>(clang_Type_getSizeOf(t));
-            v.ok = true;
-            return v;
-        case CXType_Enum: {
-            const CXType under = clang_getCanonicalType(clang_getEnumDeclIntegerType(clang_getTypeDeclaration(t)));
-            v.isUnsigned = under.kind == CXType_UInt || under.kind == CXType_ULong;
-            v.ok = true;
-            return v;
-        }
-        case CXType_Char_U: case CXType_UChar: case CXType_UShort: case CXType_UInt:
-        case CXType_ULong: case CXType_ULongLong:
-            v.isUnsigned = true;
-            [[fallthrough]];
-        case CXType_Char_S: case CXType_SChar: case CXType_Short: case CXType_Int:
-        case CXType_Long: case CXType_LongLong: case CXType_WChar: case CXType_Char16:
-            v.bytes = static_cast<int>(clang_Type_getSizeOf(t));
-            v.ok = true;
-            return v;
-        default: return v;
+    case CXType_Pointer:
+        v.isPointer = true;
+        v.bytes = static_cast<int>(clang_Type_getSizeOf(t));
+        v.ok = true;
+        return v;
+    case CXType_Enum: {
+        const CXType under =
+            clang_getCanonicalType(clang_getEnumDeclIntegerType(clang_getTypeDeclaration(t)));
+        v.isUnsigned = under.kind == CXType_UInt || under.kind == CXType_ULong;
+        v.ok = true;
+        return v;
+    }
+    case CXType_Char_U:
+    case CXType_UChar:
+    case CXType_UShort:
+    case CXType_UInt:
+    case CXType_ULong:
+    case CXType_ULongLong: v.isUnsigned = true; [[fallthrough]];
+    case CXType_Char_S:
+    case CXType_SChar:
+    case CXType_Short:
+    case CXType_Int:
+    case CXType_Long:
+    case CXType_LongLong:
+    case CXType_WChar:
+    case CXType_Char16:
+        v.bytes = static_cast<int>(clang_Type_getSizeOf(t));
+        v.ok = true;
+        return v;
+    default: return v;
     }
 }
 
@@ -124,7 +135,8 @@ long long normalise(long long value, const ValueType& t) {
 std::vector<Constant> integerMacros(const ParseSettings& settings, const Unit& unit,
                                     const std::vector<CXCursor>& top) {
     const auto byName = macroCandidates<Candidate>(
-        settings, top, [&](CXCursor c, Candidate& candidate) { return candidateBody(unit.tu(), c, candidate); });
+        settings, top,
+        [&](CXCursor c, Candidate& candidate) { return candidateBody(unit.tu(), c, candidate); });
     std::vector<const Candidate*> order;
     std::string probes;
     for (const auto& [name, c] : byName) {
@@ -150,9 +162,10 @@ std::vector<Constant> integerMacros(const ParseSettings& settings, const Unit& u
         CXEvalResult result = clang_Cursor_Evaluate(c);
         if (!result) continue;
         if (clang_EvalResult_getKind(result) == CXEval_Int) {
-            const long long raw = clang_EvalResult_isUnsignedInt(result)
-                                      ? static_cast<long long>(clang_EvalResult_getAsUnsigned(result))
-                                      : clang_EvalResult_getAsLongLong(result);
+            const long long raw =
+                clang_EvalResult_isUnsignedInt(result)
+                    ? static_cast<long long>(clang_EvalResult_getAsUnsigned(result))
+                    : clang_EvalResult_getAsLongLong(result);
             const Candidate& cand = *order[index];
             Constant k;
             k.name = cand.name;

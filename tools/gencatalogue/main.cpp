@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <future>
 #include <fstream>
+#include <future>
 #include <iomanip>
 #include <iostream>
 #include <map>
@@ -27,12 +27,13 @@ namespace {
 // windows.h and the headers of the common DLLs; winsock2.h must precede
 // windows.h.
 const std::vector<std::string> kHeaders = {
-    "winsock2.h", "ws2tcpip.h", "windows.h", "commdlg.h", "commctrl.h", "shellapi.h",
+    "winsock2.h", "ws2tcpip.h", "windows.h",  "commdlg.h",  "commctrl.h", "shellapi.h",
     "shlobj.h",   "shlwapi.h",  "winspool.h", "lzexpand.h", "winnetwk.h", "lm.h",
-    "mmsystem.h", "imm.h",      "winver.h",  "psapi.h",    "tlhelp32.h", "wininet.h",
-    "iphlpapi.h", "icmpapi.h", "uxtheme.h",  "dwmapi.h",  "wincrypt.h", "userenv.h", "richedit.h",
-    "aclapi.h",   "sddl.h",     "ntsecapi.h", "wincred.h", "evntrace.h", "winsafer.h",
-    "dsgetdc.h",  "nb30.h",     "setupapi.h", "winioctl.h", "vfw.h",     "mmreg.h"};
+    "mmsystem.h", "imm.h",      "winver.h",   "psapi.h",    "tlhelp32.h", "wininet.h",
+    "iphlpapi.h", "icmpapi.h",  "uxtheme.h",  "dwmapi.h",   "wincrypt.h", "userenv.h",
+    "richedit.h", "aclapi.h",   "sddl.h",     "ntsecapi.h", "wincred.h",  "evntrace.h",
+    "winsafer.h", "dsgetdc.h",  "nb30.h",     "setupapi.h", "winioctl.h", "vfw.h",
+    "mmreg.h"};
 
 struct Options {
     std::string include, libs, libs32, resourceDir, out, layouts, exceptions, handRecords;
@@ -41,15 +42,24 @@ struct Options {
 bool parseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
-        if (key == "--include") o.include = argv[i + 1];
-        else if (key == "--libs") o.libs = argv[i + 1];
-        else if (key == "--libs32") o.libs32 = argv[i + 1];
-        else if (key == "--resource-dir") o.resourceDir = argv[i + 1];
-        else if (key == "--out") o.out = argv[i + 1];
-        else if (key == "--layouts") o.layouts = argv[i + 1];
-        else if (key == "--exceptions") o.exceptions = argv[i + 1];
-        else if (key == "--hand-records") o.handRecords = argv[i + 1];
-        else return false;
+        if (key == "--include")
+            o.include = argv[i + 1];
+        else if (key == "--libs")
+            o.libs = argv[i + 1];
+        else if (key == "--libs32")
+            o.libs32 = argv[i + 1];
+        else if (key == "--resource-dir")
+            o.resourceDir = argv[i + 1];
+        else if (key == "--out")
+            o.out = argv[i + 1];
+        else if (key == "--layouts")
+            o.layouts = argv[i + 1];
+        else if (key == "--exceptions")
+            o.exceptions = argv[i + 1];
+        else if (key == "--hand-records")
+            o.handRecords = argv[i + 1];
+        else
+            return false;
     }
     return !o.include.empty() && !o.libs.empty() && !o.resourceDir.empty() && !o.out.empty();
 }
@@ -105,7 +115,8 @@ void report(const Catalogue& c, const std::map<std::string, std::set<std::string
         covered[r.libsclass].insert(r.exports.begin(), r.exports.end());
     }
     int functions = 0;
-    for (const auto& [cls, n] : byClass) if (cls > 0) functions += n;
+    for (const auto& [cls, n] : byClass)
+        if (cls > 0) functions += n;
     std::cout << "gencatalogue: " << functions << " functions, " << byClass[-1] << " types, "
               << byClass[0] << " constants\n";
     std::cout << "  by class:";
@@ -128,7 +139,8 @@ void report(const Catalogue& c, const std::map<std::string, std::set<std::string
     }
     std::cout << "  other DLLs:";
     for (const auto& [dll, n] : rowsPerDll)
-        if (!listedPosition(dll + ".dll") && !listedPosition(dll)) std::cout << ' ' << dll << ':' << n;
+        if (!listedPosition(dll + ".dll") && !listedPosition(dll))
+            std::cout << ' ' << dll << ':' << n;
     std::cout << '\n';
 }
 
@@ -137,8 +149,10 @@ void report(const Catalogue& c, const std::map<std::string, std::set<std::string
 int main(int argc, char** argv) {
     Options o;
     if (!parseOptions(argc, argv, o)) {
-        std::cerr << "usage: gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql\n"
-                     "       [--libs32 DIR] [--layouts FILE] [--exceptions FILE] [--hand-records FILE.h]\n";
+        std::cerr
+            << "usage: gencatalogue --include DIR --libs DIR --resource-dir DIR --out FILE.sql\n"
+               "       [--libs32 DIR] [--layouts FILE] [--exceptions FILE] [--hand-records "
+               "FILE.h]\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -147,7 +161,8 @@ int main(int argc, char** argv) {
         if (!o.libs32.empty()) folders.push_back({o.libs32, "32 位"});
         const Exports exports = readExports(folders);
         const auto& perDll = exports.perDll;
-        ParseSettings settings{o.include, o.resourceDir, kHeaders, "0x0A00", "i686-w64-mingw32", ""};
+        ParseSettings settings{o.include, o.resourceDir,      kHeaders,
+                               "0x0A00",  "i686-w64-mingw32", ""};
         if (!o.handRecords.empty()) settings.extraSource = "#include \"" + o.handRecords + "\"\n";
         ParseResult parsed = readHeaders(settings);
         if (parsed.errors) {
@@ -168,18 +183,20 @@ int main(int argc, char** argv) {
             if (!in) throw std::runtime_error("cannot read " + o.exceptions);
             exceptions = readExceptions(in);
         }
-        const Catalogue catalogue = buildCatalogue(parsed.declarations, exports.index, availability, exceptions,
-                                                 exports.details);
+        const Catalogue catalogue = buildCatalogue(parsed.declarations, exports.index, availability,
+                                                   exceptions, exports.details);
 
         writeAtomically(o.out, [&](std::ostream& file) { writeSql(file, catalogue.rows); });
         if (!o.layouts.empty())
-            writeAtomically(o.layouts, [&](std::ostream& file) { writeLayouts(file, catalogue.layouts); });
+            writeAtomically(o.layouts,
+                            [&](std::ostream& file) { writeLayouts(file, catalogue.layouts); });
         report(catalogue, perDll);
-        std::cout << "  64-bit structures, prototypes and constants read in " << std::fixed << std::setprecision(1)
-                  << seconds64 << " s\n";
-        std::cout << "  names at " << parsedLevels().size() << " older Windows versions read in " << secondsLevels
+        std::cout << "  64-bit structures, prototypes and constants read in " << std::fixed
+                  << std::setprecision(1) << seconds64 << " s\n";
+        std::cout << "  names at " << parsedLevels().size() << " older Windows versions read in "
+                  << secondsLevels << " s\n";
+        std::cout << "  generated in " << std::fixed << std::setprecision(1) << seconds(start)
                   << " s\n";
-        std::cout << "  generated in " << std::fixed << std::setprecision(1) << seconds(start) << " s\n";
     } catch (const std::exception& e) {
         std::cerr << "gencatalogue: " << e.what() << '\n';
         return 1;

@@ -30,10 +30,10 @@ std::string outerName(const CType& t) { return t.names.empty() ? std::string() :
 std::string integerName(const CType& t) {
     if (isBool(t)) return "bFlag";
     switch (t.size) {
-        case 1: return "bValue";
-        case 2: return "wValue";
-        case 8: return "qwValue";
-        default: return t.isSigned ? "nValue" : "dwValue";
+    case 1: return "bValue";
+    case 2: return "wValue";
+    case 8: return "qwValue";
+    default: return t.isSigned ? "nValue" : "dwValue";
     }
 }
 
@@ -59,28 +59,28 @@ std::string hungarianName(const CType& t, const TypeNames& names) {
         return "dwData";
     }
     switch (t.kind) {
-        case Kind::Integer: return integerName(t);
-        case Kind::Real: return t.size == 4 ? "fValue" : "dblValue";
-        case Kind::Record: {
-            if (isInt64(t)) return "qwValue";
-            const std::string n = names.vb(t);
-            return n.empty() ? "value" : lower(n);
+    case Kind::Integer: return integerName(t);
+    case Kind::Real: return t.size == 4 ? "fValue" : "dblValue";
+    case Kind::Record: {
+        if (isInt64(t)) return "qwValue";
+        const std::string n = names.vb(t);
+        return n.empty() ? "value" : lower(n);
+    }
+    case Kind::Pointer:
+    case Kind::Array: {
+        if (!t.target) return "lpData";
+        const CType& target = *t.target;
+        if (target.kind == Kind::Void) return "lpvData";
+        if (target.kind == Kind::Record && !isInt64(target)) {
+            const std::string n = names.vb(target).empty() ? names.cs(target) : names.vb(target);
+            return "lp" + (n.empty() ? std::string("Data") : n);
         }
-        case Kind::Pointer:
-        case Kind::Array: {
-            if (!t.target) return "lpData";
-            const CType& target = *t.target;
-            if (target.kind == Kind::Void) return "lpvData";
-            if (target.kind == Kind::Record && !isInt64(target)) {
-                const std::string n = names.vb(target).empty() ? names.cs(target) : names.vb(target);
-                return "lp" + (n.empty() ? std::string("Data") : n);
-            }
-            if (target.kind == Kind::Integer || target.kind == Kind::Real || isHandle(target) ||
-                target.kind == Kind::Pointer)
-                return "lp" + hungarianName(target, names);
-            return "lpData";
-        }
-        default: return "value";
+        if (target.kind == Kind::Integer || target.kind == Kind::Real || isHandle(target) ||
+            target.kind == Kind::Pointer)
+            return "lp" + hungarianName(target, names);
+        return "lpData";
+    }
+    default: return "value";
     }
 }
 

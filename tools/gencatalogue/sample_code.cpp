@@ -37,14 +37,16 @@ bool isOutputText(const Param& p) {
 // carry bytes (recv's buf).
 bool isOutputBytes(const Param& p) {
     const CType& t = *p.type;
-    return t.kind == Kind::Pointer && t.target && !t.target->isConst && t.target->kind == Kind::Integer &&
-           t.target->size == 1 && (charKind(*t.target) == CharKind::None || isBinaryBuffer(p));
+    return t.kind == Kind::Pointer && t.target && !t.target->isConst &&
+           t.target->kind == Kind::Integer && t.target->size == 1 &&
+           (charKind(*t.target) == CharKind::None || isBinaryBuffer(p));
 }
 
 // The structure a parameter points to when its first member holds its size.
 const Field* sizeMember(const Param& p) {
     const CType& t = *p.type;
-    if (t.kind != Kind::Pointer || !t.target || t.target->kind != Kind::Record || !t.target->body) return nullptr;
+    if (t.kind != Kind::Pointer || !t.target || t.target->kind != Kind::Record || !t.target->body)
+        return nullptr;
     const Record& r = *t.target->body;
     if (r.isUnion || r.fields.empty() || !isSizeMember(r.fields.front())) return nullptr;
     return &r.fields.front();
@@ -52,8 +54,8 @@ const Field* sizeMember(const Param& p) {
 
 // What the sample does with each C parameter beyond declaring it.
 struct Roles {
-    std::vector<int> lengthOf;   // by parameter: the output text whose length it gives, or -1
-    std::vector<bool> buffer;    // an output text or bytes with a length beside it
+    std::vector<int> lengthOf;  // by parameter: the output text whose length it gives, or -1
+    std::vector<bool> buffer;   // an output text or bytes with a length beside it
 };
 
 Roles rolesOf(const Function& f) {
@@ -81,10 +83,10 @@ std::string resultName(const Declared& vb, const Declared& cs) {
 
 std::string vbFailureTest(const ErrorRule& e, const std::string& result) {
     switch (e.failure) {
-        case Failure::Zero: return result + " = 0";
-        case Failure::AllOnes: return result + " = -1";
-        case Failure::Negative: return result + " < 0";
-        case Failure::NonZero: return result + " <> 0";
+    case Failure::Zero: return result + " = 0";
+    case Failure::AllOnes: return result + " = -1";
+    case Failure::Negative: return result + " < 0";
+    case Failure::NonZero: return result + " <> 0";
     }
     return {};
 }
@@ -94,11 +96,13 @@ std::string csFailureTest(const ErrorRule& e, const std::string& type, const std
     if (type == "IntPtr")
         return result + (e.failure == Failure::AllOnes ? " == new IntPtr(-1)" : " == IntPtr.Zero");
     switch (e.failure) {
-        case Failure::Zero: return result + " == 0";
-        case Failure::AllOnes:
-            return result + (type == "uint" ? " == 0xFFFFFFFF" : type == "ushort" ? " == 0xFFFF" : " == -1");
-        case Failure::Negative: return result + " < 0";
-        case Failure::NonZero: return result + " != 0";
+    case Failure::Zero: return result + " == 0";
+    case Failure::AllOnes:
+        return result + (type == "uint"     ? " == 0xFFFFFFFF"
+                         : type == "ushort" ? " == 0xFFFF"
+                                            : " == -1");
+    case Failure::Negative: return result + " < 0";
+    case Failure::NonZero: return result + " != 0";
     }
     return {};
 }
@@ -111,7 +115,8 @@ std::string csConvert(const std::string& value, const std::string& type) {
 }
 
 bool isCsLengthType(const std::string& t) {
-    static const std::set<std::string> kTypes = {"int", "uint", "short", "ushort", "IntPtr", "UIntPtr"};
+    static const std::set<std::string> kTypes = {"int",    "uint",   "short",
+                                                 "ushort", "IntPtr", "UIntPtr"};
     return kTypes.count(t) != 0;
 }
 
@@ -119,8 +124,8 @@ std::string csInitial(const std::string& type) {
     if (type == "IntPtr") return "IntPtr.Zero";
     if (type == "bool") return "false";
     if (type == "string") return "\"\"";
-    static const std::set<std::string> kNumbers = {"byte", "sbyte", "short", "ushort", "int", "uint",
-                                                   "long", "ulong", "float", "double"};
+    static const std::set<std::string> kNumbers = {"byte", "sbyte", "short", "ushort", "int",
+                                                   "uint", "long",  "ulong", "float",  "double"};
     if (kNumbers.count(type)) return "0";
     return "default(" + type + ")";
 }
@@ -128,7 +133,10 @@ std::string csInitial(const std::string& type) {
 class Writer {
 public:
     Writer(const SampleInput& in, const TypeNames& names, Declared vb, Declared cs)
-        : in_(in), names_(names), vb_(distinct(std::move(vb))), cs_(distinct(std::move(cs))),
+        : in_(in),
+          names_(names),
+          vb_(distinct(std::move(vb))),
+          cs_(distinct(std::move(cs))),
           result_(resultName(vb_, cs_)) {}
 
     std::string vb() const {
@@ -137,7 +145,8 @@ public:
         int count = 0;
         for (size_t i = 0; i < in_.vb.params.size(); ++i) {
             first.push_back(count);
-            count += static_cast<int>(vbParams(in_.vb.params[i], static_cast<int>(i) + 1, names_).size());
+            count += static_cast<int>(
+                vbParams(in_.vb.params[i], static_cast<int>(i) + 1, names_).size());
         }
         const bool mapped = count == static_cast<int>(vb_.params.size());
         const Roles roles = rolesOf(in_.vb);
@@ -166,19 +175,22 @@ public:
                 } else if (p.type != "String") {
                     continue;
                 }
-                sets.push_back(text + " = String$(" + std::to_string(kSampleBufferLength) + ", vbNullChar)");
+                sets.push_back(text + " = String$(" + std::to_string(kSampleBufferLength) +
+                               ", vbNullChar)");
                 if (text != p.name) sets.push_back(p.name + " = StrPtr(" + text + ")");
                 sets.push_back(len.name + " = Len(" + text + ")");
             }
             // Any other Unicode text goes to VB as StrPtr of a String.
             const CType& t = *in_.vb.params[i].type;
-            if (!roles.buffer[i] && p.type == "Long" && !p.byRef && stringKind(t) == CharKind::Wide &&
-                !isCallback(t) && !isBstr(t)) {
+            if (!roles.buffer[i] && p.type == "Long" && !p.byRef &&
+                stringKind(t) == CharKind::Wide && !isCallback(t) && !isBstr(t)) {
                 dims.push_back("Dim " + p.name + "Text As String");
                 sets.push_back(p.name + " = StrPtr(" + p.name + "Text)");
             }
-            if (const Field* size = sizeMember(in_.vb.params[i]); size && p.byRef && !isVbBuiltinType(p.type))
-                sets.push_back(p.name + "." + vbIdentifier(size->name, 1) + " = Len(" + p.name + ")");
+            if (const Field* size = sizeMember(in_.vb.params[i]);
+                size && p.byRef && !isVbBuiltinType(p.type))
+                sets.push_back(p.name + "." + vbIdentifier(size->name, 1) + " = Len(" + p.name +
+                               ")");
         }
         std::vector<std::string> lines = {kVbSampleHeading};
         lines.insert(lines.end(), dims.begin(), dims.end());
@@ -191,11 +203,11 @@ public:
         }
         lines.push_back(result_ + " = " + call + (args.empty() ? "()" : ""));
         if (in_.error.report == ErrorReport::LastError)
-            lines.push_back("If " + vbFailureTest(in_.error, result_) + " Then Debug.Print \"" + vb_.name +
-                            " 失败，错误代码 \" & Err.LastDllError");
+            lines.push_back("If " + vbFailureTest(in_.error, result_) + " Then Debug.Print \"" +
+                            vb_.name + " 失败，错误代码 \" & Err.LastDllError");
         else if (in_.error.report == ErrorReport::ReturnedCode)
-            lines.push_back("If " + vbFailureTest(in_.error, result_) + " Then Debug.Print \"" + vb_.name +
-                            " 返回错误代码 \" & " + result_);
+            lines.push_back("If " + vbFailureTest(in_.error, result_) + " Then Debug.Print \"" +
+                            vb_.name + " 返回错误代码 \" & " + result_);
         return join(lines, kCrLf);
     }
 
@@ -217,9 +229,12 @@ public:
                 if (!isCsLengthType(len.type)) continue;
                 const bool text = p.type == "StringBuilder";
                 const std::string count = std::to_string(kSampleBufferLength);
-                declarations[i] = text ? "StringBuilder " + p.name + " = new StringBuilder(" + count + ");"
-                                       : "byte[] " + p.name + " = new byte[" + count + "];";
-                sets.push_back(len.name + " = " + csConvert(p.name + (text ? ".Capacity" : ".Length"), len.type) + ";");
+                declarations[i] =
+                    text ? "StringBuilder " + p.name + " = new StringBuilder(" + count + ");"
+                         : "byte[] " + p.name + " = new byte[" + count + "];";
+                sets.push_back(len.name + " = " +
+                               csConvert(p.name + (text ? ".Capacity" : ".Length"), len.type) +
+                               ";");
             }
             if (const Field* size = sizeMember(in_.cs.params[i]); size && p.byRef) {
                 const std::string type = csValueType(*size->type, names_);
@@ -237,11 +252,13 @@ public:
         }
         lines.push_back(cs_.result + " " + result_ + " = " + call + ";");
         if (in_.error.report == ErrorReport::LastError)
-            lines.push_back("if (" + csFailureTest(in_.error, cs_.result, result_) + ") Console.WriteLine(\"" +
-                            cs_.name + " 失败，错误代码 \" + Marshal.GetLastWin32Error());");
+            lines.push_back("if (" + csFailureTest(in_.error, cs_.result, result_) +
+                            ") Console.WriteLine(\"" + cs_.name +
+                            " 失败，错误代码 \" + Marshal.GetLastWin32Error());");
         else if (in_.error.report == ErrorReport::ReturnedCode)
-            lines.push_back("if (" + csFailureTest(in_.error, cs_.result, result_) + ") Console.WriteLine(\"" +
-                            cs_.name + " 返回错误代码 \" + " + result_ + ");");
+            lines.push_back("if (" + csFailureTest(in_.error, cs_.result, result_) +
+                            ") Console.WriteLine(\"" + cs_.name + " 返回错误代码 \" + " + result_ +
+                            ");");
         return join(lines, kCrLf);
     }
 
@@ -253,7 +270,8 @@ private:
         return d;
     }
     static int lengthIndex(const Roles& r, int text) {
-        return static_cast<int>(std::find(r.lengthOf.begin(), r.lengthOf.end(), text) - r.lengthOf.begin());
+        return static_cast<int>(std::find(r.lengthOf.begin(), r.lengthOf.end(), text) -
+                                r.lengthOf.begin());
     }
 
     const SampleInput& in_;
@@ -265,10 +283,23 @@ private:
 }  // namespace
 
 bool isSizeMember(const Field& first) {
-    static const std::set<std::string> kNames = {
-        "cbSize",  "cb",     "cbStruct", "cbStructure", "dwSize", "dwStructSize", "lStructSize",
-        "wStructSize", "nLength", "dwLength", "DCBlength", "dwOSVersionInfoSize",
-        "dwNLSVersionInfoSize", "biSize", "bcSize", "bV4Size", "bV5Size"};
+    static const std::set<std::string> kNames = {"cbSize",
+                                                 "cb",
+                                                 "cbStruct",
+                                                 "cbStructure",
+                                                 "dwSize",
+                                                 "dwStructSize",
+                                                 "lStructSize",
+                                                 "wStructSize",
+                                                 "nLength",
+                                                 "dwLength",
+                                                 "DCBlength",
+                                                 "dwOSVersionInfoSize",
+                                                 "dwNLSVersionInfoSize",
+                                                 "biSize",
+                                                 "bcSize",
+                                                 "bV4Size",
+                                                 "bV5Size"};
     return kNames.count(first.name) && first.type->kind == Kind::Integer && first.bitWidth < 0 &&
            !isBool(*first.type);
 }

@@ -20,9 +20,9 @@ inline constexpr const char* kCsSampleHeading = "// C# 示例";
 inline constexpr int kSampleBufferLength = 260;
 
 struct SampleInput {
-    const Function& vb;        // the prototype the VB form declares (ANSI half of a pair)
-    const Function& cs;        // the prototype the C# form declares
-    std::string vbDeclare;     // the row's declarations
+    const Function& vb;     // the prototype the VB form declares (ANSI half of a pair)
+    const Function& cs;     // the prototype the C# form declares
+    std::string vbDeclare;  // the row's declarations
     std::string csDeclare;
     ErrorRule error;
 };

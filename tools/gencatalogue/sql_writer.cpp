@@ -20,7 +20,8 @@ void writeSql(std::ostream& out, const std::vector<Row>& rows) {
             << sqlText(r.win95) << ", " << sqlText(r.winnt) << ", " << sqlText(r.explain) << ", "
             << sqlText(r.declare) << ", " << sqlText(r.csharp) << ", " << sqlText(r.parameter)
             << ", " << sqlText(r.recode) << ", " << sqlText(r.returned) << ", "
-            << sqlText(r.othername) << ", " << sqlText(r.other) << ", " << sqlText(r.vba64) << ");\n";
+            << sqlText(r.othername) << ", " << sqlText(r.other) << ", " << sqlText(r.vba64)
+            << ");\n";
     }
 }
 

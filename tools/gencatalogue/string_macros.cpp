@@ -53,7 +53,8 @@ struct Candidate {
 // TCHAR selection of the ANSI or Unicode twin (WC_BUTTON is
 // __MINGW_NAME_AW(WC_BUTTON)), or the name of another string macro.
 bool refersToString(const Candidate& c, const std::map<std::string, Candidate>& all) {
-    if (c.body.starts_with("__MINGW_NAME_AW(") || c.body.starts_with("__MINGW_NAME_UAW(")) return true;
+    if (c.body.starts_with("__MINGW_NAME_AW(") || c.body.starts_with("__MINGW_NAME_UAW("))
+        return true;
     if (c.tokens.size() != 1) return false;
     auto it = all.find(c.tokens[0]);
     return it != all.end() && it->second.literal;
@@ -68,9 +69,12 @@ bool candidateBody(CXTranslationUnit tu, CXCursor macro, Candidate& c) {
         const CXTokenKind kind = clang_getTokenKind(tokens[i]);
         const std::string text = take(clang_getTokenSpelling(tu, tokens[i]));
         if (kind == CXToken_Comment) continue;
-        if (kind == CXToken_Literal) ok = stringLiteral(text), c.literal = true;
-        else if (kind == CXToken_Punctuation) ok = text == "(" || text == ")";
-        else ok = kind == CXToken_Identifier;
+        if (kind == CXToken_Literal)
+            ok = stringLiteral(text), c.literal = true;
+        else if (kind == CXToken_Punctuation)
+            ok = text == "(" || text == ")";
+        else
+            ok = kind == CXToken_Identifier;
         if (!c.body.empty() && kind != CXToken_Punctuation && !c.body.ends_with("(")) c.body += ' ';
         c.body += text;
         c.tokens.push_back(text);
@@ -84,13 +88,14 @@ bool candidateBody(CXTranslationUnit tu, CXCursor macro, Candidate& c) {
 std::vector<Constant> stringMacros(const ParseSettings& settings, const Unit& unit,
                                    const std::vector<CXCursor>& top) {
     const auto byName = macroCandidates<Candidate>(
-        settings, top, [&](CXCursor c, Candidate& candidate) { return candidateBody(unit.tu(), c, candidate); });
+        settings, top,
+        [&](CXCursor c, Candidate& candidate) { return candidateBody(unit.tu(), c, candidate); });
     std::vector<const Candidate*> order;
     std::string probes;
     for (const auto& [name, c] : byName) {
         if (!c.literal && !refersToString(c, byName)) continue;
-        probes += "static __typeof__(&(" + name + ")[0]) const tolvane_s" + std::to_string(order.size()) +
-                  " = " + name + ";\n";
+        probes += "static __typeof__(&(" + name + ")[0]) const tolvane_s" +
+                  std::to_string(order.size()) + " = " + name + ";\n";
         order.push_back(&c);
     }
     std::vector<Constant> out;
@@ -119,7 +124,8 @@ std::vector<Constant> stringMacros(const ParseSettings& settings, const Unit& un
         }
         CXEvalResult result = clang_Cursor_Evaluate(c);
         if (!result) continue;
-        if (clang_EvalResult_getKind(result) == CXEval_StrLiteral) add(cand, clang_EvalResult_getAsStr(result));
+        if (clang_EvalResult_getKind(result) == CXEval_StrLiteral)
+            add(cand, clang_EvalResult_getAsStr(result));
         clang_EvalResult_dispose(result);
     }
     return out;

@@ -25,31 +25,38 @@ std::string lower(std::string s) {
 // statement's context (Text, Binary, Compare, Alias ...) stay usable.
 bool isVbKeyword(const std::string& name) {
     static const std::set<std::string> kWords = {
-        "addressof", "and", "any", "as", "boolean", "byref", "byte", "byval", "call", "case",
-        "close", "const", "currency", "date", "debug", "decimal", "declare", "defint", "deflng",
-        "dim", "do", "double", "each", "else", "elseif", "empty", "end", "enum", "eqv", "erase",
-        "error", "event", "exit", "false", "for", "friend", "function", "get", "global", "gosub",
-        "goto", "if", "imp", "implements", "in", "input", "integer", "is", "len", "let", "lib",
-        "like", "line", "lock", "long", "loop", "lset", "me", "mod", "name", "new", "next", "not",
-        "nothing", "null", "object", "on", "open", "option", "optional", "or", "paramarray",
-        "preserve", "print", "private", "property", "public", "put", "raiseevent", "redim", "rem",
-        "resume", "return", "rset", "seek", "select", "set", "single", "spc", "static", "step",
-        "stop", "string", "sub", "tab", "then", "to", "true", "type", "typeof", "unlock", "until",
-        "variant", "wend", "while", "with", "withevents", "write", "xor"};
+        "addressof", "and",        "any",      "as",     "boolean", "byref",    "byte",
+        "byval",     "call",       "case",     "close",  "const",   "currency", "date",
+        "debug",     "decimal",    "declare",  "defint", "deflng",  "dim",      "do",
+        "double",    "each",       "else",     "elseif", "empty",   "end",      "enum",
+        "eqv",       "erase",      "error",    "event",  "exit",    "false",    "for",
+        "friend",    "function",   "get",      "global", "gosub",   "goto",     "if",
+        "imp",       "implements", "in",       "input",  "integer", "is",       "len",
+        "let",       "lib",        "like",     "line",   "lock",    "long",     "loop",
+        "lset",      "me",         "mod",      "name",   "new",     "next",     "not",
+        "nothing",   "null",       "object",   "on",     "open",    "option",   "optional",
+        "or",        "paramarray", "preserve", "print",  "private", "property", "public",
+        "put",       "raiseevent", "redim",    "rem",    "resume",  "return",   "rset",
+        "seek",      "select",     "set",      "single", "spc",     "static",   "step",
+        "stop",      "string",     "sub",      "tab",    "then",    "to",       "true",
+        "type",      "typeof",     "unlock",   "until",  "variant", "wend",     "while",
+        "with",      "withevents", "write",    "xor"};
     return kWords.count(lower(name)) != 0;
 }
 
 bool isCsKeyword(const std::string& name) {
     static const std::set<std::string> kWords = {
-        "abstract", "as", "base", "bool", "break", "byte", "case", "catch", "char", "checked",
-        "class", "const", "continue", "decimal", "default", "delegate", "do", "double", "else",
-        "enum", "event", "explicit", "extern", "false", "finally", "fixed", "float", "for",
-        "foreach", "goto", "if", "implicit", "in", "int", "interface", "internal", "is", "lock",
-        "long", "namespace", "new", "null", "object", "operator", "out", "override", "params",
-        "private", "protected", "public", "readonly", "ref", "return", "sbyte", "sealed",
-        "short", "sizeof", "stackalloc", "static", "string", "struct", "switch", "this",
-        "throw", "true", "try", "typeof", "uint", "ulong", "unchecked", "unsafe", "ushort",
-        "using", "virtual", "void", "volatile", "while"};
+        "abstract", "as",         "base",    "bool",     "break",     "byte",     "case",
+        "catch",    "char",       "checked", "class",    "const",     "continue", "decimal",
+        "default",  "delegate",   "do",      "double",   "else",      "enum",     "event",
+        "explicit", "extern",     "false",   "finally",  "fixed",     "float",    "for",
+        "foreach",  "goto",       "if",      "implicit", "in",        "int",      "interface",
+        "internal", "is",         "lock",    "long",     "namespace", "new",      "null",
+        "object",   "operator",   "out",     "override", "params",    "private",  "protected",
+        "public",   "readonly",   "ref",     "return",   "sbyte",     "sealed",   "short",
+        "sizeof",   "stackalloc", "static",  "string",   "struct",    "switch",   "this",
+        "throw",    "true",       "try",     "typeof",   "uint",      "ulong",    "unchecked",
+        "unsafe",   "ushort",     "using",   "virtual",  "void",      "volatile", "while"};
     return kWords.count(name) != 0;
 }
 

@@ -41,14 +41,16 @@ std::vector<std::string> lines(const std::string& text) {
 bool isVbBuiltinType(const std::string& type, VbDialect dialect) {
     static const std::set<std::string> kTypes = {"Long",     "Integer", "Byte", "Single", "Double",
                                                  "Currency", "String",  "Any",  "Boolean"};
-    return kTypes.count(type) != 0 || (dialect == VbDialect::Vba64 && (type == "LongPtr" || type == "LongLong"));
+    return kTypes.count(type) != 0 ||
+           (dialect == VbDialect::Vba64 && (type == "LongPtr" || type == "LongLong"));
 }
 
 std::string checkVbDeclare(const std::string& declare, const std::string& exportName,
                            const std::set<std::string>& types, VbDialect dialect) {
     static const std::regex kShape(
         R"re(^Declare (PtrSafe )?(Function|Sub) ([A-Za-z][A-Za-z0-9_]*) Lib "([^"]+)"( Alias "([^"]+)")? \((.*)\)( As ([A-Za-z][A-Za-z0-9_]*))?$)re");
-    static const std::regex kParam(R"(^(ByVal|ByRef) ([A-Za-z][A-Za-z0-9_]*) As ([A-Za-z][A-Za-z0-9_]*)$)");
+    static const std::regex kParam(
+        R"(^(ByVal|ByRef) ([A-Za-z][A-Za-z0-9_]*) As ([A-Za-z][A-Za-z0-9_]*)$)");
     int depth = 0;
     for (char c : declare) {
         depth += c == '(' ? 1 : c == ')' ? -1 : 0;
@@ -58,12 +60,17 @@ std::string checkVbDeclare(const std::string& declare, const std::string& export
     std::smatch m;
     if (!std::regex_match(declare, m, kShape)) return "not a Declare statement";
     if (m[1].matched != (dialect == VbDialect::Vba64))
-        return dialect == VbDialect::Vba64 ? "64-bit VBA needs PtrSafe" : "PtrSafe is 64-bit VBA only";
-    if (m[5].matched != (exportName != m[3])) return "Alias must be present exactly when the export name differs";
-    if (m[5].matched && m[6] != exportName) return "Alias names " + m[6].str() + " instead of " + exportName;
+        return dialect == VbDialect::Vba64 ? "64-bit VBA needs PtrSafe"
+                                           : "PtrSafe is 64-bit VBA only";
+    if (m[5].matched != (exportName != m[3]))
+        return "Alias must be present exactly when the export name differs";
+    if (m[5].matched && m[6] != exportName)
+        return "Alias names " + m[6].str() + " instead of " + exportName;
     const bool isFunction = m[2] == "Function";
-    if (isFunction != m[8].matched) return isFunction ? "Function without a result type" : "Sub with a result type";
-    if (isFunction && (!known(m[9], types, dialect) || m[9] == "Any")) return "unknown result type " + m[9].str();
+    if (isFunction != m[8].matched)
+        return isFunction ? "Function without a result type" : "Sub with a result type";
+    if (isFunction && (!known(m[9], types, dialect) || m[9] == "Any"))
+        return "unknown result type " + m[9].str();
     const std::string params = m[7];
     std::set<std::string> seen;
     size_t at = 0;
@@ -80,7 +87,8 @@ std::string checkVbDeclare(const std::string& declare, const std::string& export
     return {};
 }
 
-std::string checkVbType(const std::string& block, const std::set<std::string>& types, VbDialect dialect) {
+std::string checkVbType(const std::string& block, const std::set<std::string>& types,
+                        VbDialect dialect) {
     static const std::regex kMember(
         R"(^    ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)( \* [1-9][0-9]*)?(  ' .*)?$)");
     const std::vector<std::string> ls = lines(block);
@@ -90,7 +98,8 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
     for (size_t i = 1; i + 1 < ls.size(); ++i) {
         std::smatch m;
         if (!std::regex_match(ls[i], m, kMember)) return "malformed member: " + ls[i];
-        if (!known(m[3], types, dialect) || m[3] == "Any") return "unknown member type " + m[3].str();
+        if (!known(m[3], types, dialect) || m[3] == "Any")
+            return "unknown member type " + m[3].str();
         if (m[4].matched && m[3] != "String") return "fixed length on a non-String member";
         if (!fresh(seen, m[1])) return "repeated member name " + m[1].str();
     }
@@ -102,8 +111,9 @@ std::string checkVbConst(const std::string& line, VbDialect dialect) {
         R"re(^Const [A-Za-z][A-Za-z0-9_]*( = (-?[0-9]+|&H[0-9A-F]{1,8}&|"([ !#-~]|"")*")| As Double = -?[0-9]+  ' .+| As String = "-?[0-9]+"  ' .+)$)re");
     static const std::regex kVba64(
         R"re(^Const [A-Za-z][A-Za-z0-9_]* = (-?[0-9]+|&H[0-9A-F]{1,8}&|-?[0-9]+\^|&H[0-9A-F]{1,16}\^|"([ !#-~]|"")*")$)re");
-    return std::regex_match(line, dialect == VbDialect::Vba64 ? kVba64 : kVb6) ? std::string()
-                                                                              : "malformed Const: " + line;
+    return std::regex_match(line, dialect == VbDialect::Vba64 ? kVba64 : kVb6)
+               ? std::string()
+               : "malformed Const: " + line;
 }
 
 namespace {
@@ -125,16 +135,22 @@ struct SampleState {
 
 // One line of a sample other than the call; "" when sound.
 std::string checkSampleLine(const std::string& line, SampleState& s, const std::string& result) {
-    static const std::regex kDim(R"(^Dim ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)$)");
-    static const std::regex kBuffer(R"(^([A-Za-z][A-Za-z0-9_]*) = String\$\([1-9][0-9]*, vbNullChar\)$)");
-    static const std::regex kCount(R"(^([A-Za-z][A-Za-z0-9_]*) = UBound\(([A-Za-z][A-Za-z0-9_]*)\) \+ 1$)");
-    static const std::regex kOf(R"(^([A-Za-z][A-Za-z0-9_]*) = (StrPtr|Len)\(([A-Za-z][A-Za-z0-9_]*)\)$)");
-    static const std::regex kSize(R"(^([A-Za-z][A-Za-z0-9_]*)\.([A-Za-z][A-Za-z0-9_]*) = Len\(([A-Za-z][A-Za-z0-9_]*)\)$)");
+    static const std::regex kDim(
+        R"(^Dim ([A-Za-z][A-Za-z0-9_]*)(\(0 To [0-9]+\))? As ([A-Za-z][A-Za-z0-9_]*)$)");
+    static const std::regex kBuffer(
+        R"(^([A-Za-z][A-Za-z0-9_]*) = String\$\([1-9][0-9]*, vbNullChar\)$)");
+    static const std::regex kCount(
+        R"(^([A-Za-z][A-Za-z0-9_]*) = UBound\(([A-Za-z][A-Za-z0-9_]*)\) \+ 1$)");
+    static const std::regex kOf(
+        R"(^([A-Za-z][A-Za-z0-9_]*) = (StrPtr|Len)\(([A-Za-z][A-Za-z0-9_]*)\)$)");
+    static const std::regex kSize(
+        R"(^([A-Za-z][A-Za-z0-9_]*)\.([A-Za-z][A-Za-z0-9_]*) = Len\(([A-Za-z][A-Za-z0-9_]*)\)$)");
     static const std::regex kIf(
         R"re(^If ([A-Za-z][A-Za-z0-9_]*) (=|<>|<) (-?[0-9]+) Then Debug\.Print "[^"]*" & (Err\.LastDllError|[A-Za-z][A-Za-z0-9_]*)$)re");
     std::smatch m;
     if (std::regex_match(line, m, kDim)) {
-        if (!known(m[3], s.types, VbDialect::Vb6) || m[3] == "Any") return "unknown type " + m[3].str();
+        if (!known(m[3], s.types, VbDialect::Vb6) || m[3] == "Any")
+            return "unknown type " + m[3].str();
         const std::string type = m[3].str() + (m[2].matched ? "()" : "");
         if (!s.vars.emplace(lower(m[1]), type).second) return "repeated variable " + m[1].str();
         return {};
@@ -142,14 +158,20 @@ std::string checkSampleLine(const std::string& line, SampleState& s, const std::
     if (std::regex_match(line, m, kCount)) {
         const std::string target = s.typeOf(m[1]);
         if (target != "Long" && target != "Integer") return "length in a non-integer: " + line;
-        return s.typeOf(m[2]).ends_with("()") ? "" : "UBound of a variable that is not an array: " + line;
+        return s.typeOf(m[2]).ends_with("()")
+                   ? ""
+                   : "UBound of a variable that is not an array: " + line;
     }
     if (std::regex_match(line, m, kBuffer))
-        return s.typeOf(m[1]) == "String" ? "" : "buffer in a variable that is not a String: " + line;
+        return s.typeOf(m[1]) == "String" ? ""
+                                          : "buffer in a variable that is not a String: " + line;
     if (std::regex_match(line, m, kOf)) {
         const std::string target = s.typeOf(m[1]);
-        if (target != "Long" && target != "Integer") return "length or address in a non-integer: " + line;
-        return s.typeOf(m[3]) == "String" ? "" : m[2].str() + " of a variable that is not a String: " + line;
+        if (target != "Long" && target != "Integer")
+            return "length or address in a non-integer: " + line;
+        return s.typeOf(m[3]) == "String"
+                   ? ""
+                   : m[2].str() + " of a variable that is not a String: " + line;
     }
     if (std::regex_match(line, m, kSize)) {
         if (m[1] != m[3]) return "size of another variable: " + line;
@@ -157,8 +179,10 @@ std::string checkSampleLine(const std::string& line, SampleState& s, const std::
         return !type.empty() && !isVbBuiltinType(type) ? "" : "size member of a non-Type: " + line;
     }
     if (std::regex_match(line, m, kIf)) {
-        if (result.empty() || m[1] != result) return "If tests something other than the result: " + line;
-        if (m[4] != "Err.LastDllError" && m[4] != result) return "If prints an unknown value: " + line;
+        if (result.empty() || m[1] != result)
+            return "If tests something other than the result: " + line;
+        if (m[4] != "Err.LastDllError" && m[4] != result)
+            return "If prints an unknown value: " + line;
         return {};
     }
     return "malformed line: " + line;
@@ -170,7 +194,8 @@ std::string checkVbSample(const std::string& sample, const std::string& declare,
                           const std::set<std::string>& types) {
     static const std::regex kShape(
         R"re(^Declare (Function|Sub) ([A-Za-z][A-Za-z0-9_]*) Lib "[^"]+"(?: Alias "[^"]+")? \((.*)\)(?: As ([A-Za-z][A-Za-z0-9_]*))?$)re");
-    static const std::regex kParam(R"(^(ByVal|ByRef) [A-Za-z][A-Za-z0-9_]* As ([A-Za-z][A-Za-z0-9_]*)$)");
+    static const std::regex kParam(
+        R"(^(ByVal|ByRef) [A-Za-z][A-Za-z0-9_]* As ([A-Za-z][A-Za-z0-9_]*)$)");
     std::smatch d;
     if (!std::regex_match(declare, d, kShape)) return "not a Declare statement";
     const std::string name = d[2], resultType = d[4];
@@ -190,20 +215,23 @@ std::string checkVbSample(const std::string& sample, const std::string& declare,
         if (line.starts_with("'")) continue;
         std::smatch m;
         if (!std::regex_match(line, m, call)) {
-            if (std::string problem = checkSampleLine(line, state, result); !problem.empty()) return problem;
+            if (std::string problem = checkSampleLine(line, state, result); !problem.empty())
+                return problem;
             continue;
         }
         if (++calls > 1) return "more than one call";
         const bool isSub = d[1] == "Sub";
         if (!isSub) {
             result = m[1];
-            if (state.typeOf(result) != resultType) return "result variable not of type " + resultType;
+            if (state.typeOf(result) != resultType)
+                return "result variable not of type " + resultType;
         }
         std::vector<std::string> args;
         const std::string list = isSub ? m[1].str() : m[2].str();
         for (const std::string& a : lines(std::regex_replace(list, std::regex(", "), "\r\n")))
             if (!a.empty()) args.push_back(a);
-        if (args.size() != params.size()) return "call with " + std::to_string(args.size()) + " arguments";
+        if (args.size() != params.size())
+            return "call with " + std::to_string(args.size()) + " arguments";
         for (size_t i = 0; i < args.size(); ++i) {
             const std::string type = state.typeOf(args[i]);
             if (type.empty()) return "argument not a declared variable: " + args[i];

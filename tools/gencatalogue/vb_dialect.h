@@ -23,6 +23,8 @@ inline int vbMaxAlign(VbDialect d) { return d == VbDialect::Vba64 ? 8 : kVb6MaxA
 // The type holding a pointer or handle.
 inline std::string vbPointerType(VbDialect d) { return d == VbDialect::Vba64 ? "LongPtr" : "Long"; }
 // The type holding a 64-bit integer.
-inline std::string vbInt64Type(VbDialect d) { return d == VbDialect::Vba64 ? "LongLong" : "Currency"; }
+inline std::string vbInt64Type(VbDialect d) {
+    return d == VbDialect::Vba64 ? "LongLong" : "Currency";
+}
 
 }  // namespace tolvane::gen

@@ -12,10 +12,10 @@ namespace {
 
 std::string integerType(int size, VbDialect d) {
     switch (size) {
-        case 1: return "Byte";
-        case 2: return "Integer";
-        case 8: return vbInt64Type(d);
-        default: return "Long";
+    case 1: return "Byte";
+    case 2: return "Integer";
+    case 8: return vbInt64Type(d);
+    default: return "Long";
     }
 }
 
@@ -37,7 +37,8 @@ std::vector<std::string> wordParams(const CType& t, const std::string& name, con
     if (d == VbDialect::Vba64) {
         // x64 passes a structure of 1, 2, 4 or 8 bytes in a register, any
         // other by a pointer to it.
-        if (t.size == 1 || t.size == 2 || t.size == 4 || t.size == 8) return {param(true, name, integerType(t.size, d))};
+        if (t.size == 1 || t.size == 2 || t.size == 4 || t.size == 8)
+            return {param(true, name, integerType(t.size, d))};
         const std::string type = names.vb(t);
         return {param(false, name, type.empty() ? "Any" : type)};
     }
@@ -56,21 +57,22 @@ std::vector<std::string> wordParams(const CType& t, const std::string& name, con
         return out;
     }
     const int words = (t.size + 3) / 4;
-    for (int i = 1; i <= words; ++i) out.push_back(param(true, name + "_" + std::to_string(i), "Long"));
+    for (int i = 1; i <= words; ++i)
+        out.push_back(param(true, name + "_" + std::to_string(i), "Long"));
     return out;
 }
 
 std::string pointeeParamType(const CType& target, const TypeNames& names, VbDialect d) {
     switch (target.kind) {
-        case Kind::Integer: return integerType(target, d);
-        case Kind::Real: return realType(target.size);
-        case Kind::Pointer: return vbPointerType(d);
-        case Kind::Record: {
-            if (isInt64(target)) return vbInt64Type(d);
-            std::string n = names.vb(target);
-            return n.empty() ? "Any" : n;
-        }
-        default: return "Any";
+    case Kind::Integer: return integerType(target, d);
+    case Kind::Real: return realType(target.size);
+    case Kind::Pointer: return vbPointerType(d);
+    case Kind::Record: {
+        if (isInt64(target)) return vbInt64Type(d);
+        std::string n = names.vb(target);
+        return n.empty() ? "Any" : n;
+    }
+    default: return "Any";
     }
 }
 
@@ -78,38 +80,40 @@ std::string pointeeParamType(const CType& target, const TypeNames& names, VbDial
 
 std::string vbValueType(const CType& t, const TypeNames& names, bool isField, VbDialect dialect) {
     switch (t.kind) {
-        case Kind::Integer: return integerType(t, dialect);
-        case Kind::Real: return realType(t.size);
-        case Kind::Pointer:
-            return isField && stringKind(t) == CharKind::Narrow ? "String" : vbPointerType(dialect);
-        case Kind::Record: return isInt64(t) ? vbInt64Type(dialect) : names.vb(t);
-        default: return {};
+    case Kind::Integer: return integerType(t, dialect);
+    case Kind::Real: return realType(t.size);
+    case Kind::Pointer:
+        return isField && stringKind(t) == CharKind::Narrow ? "String" : vbPointerType(dialect);
+    case Kind::Record: return isInt64(t) ? vbInt64Type(dialect) : names.vb(t);
+    default: return {};
     }
 }
 
-std::vector<std::string> vbParams(const Param& p, int position, const TypeNames& names, VbDialect dialect) {
+std::vector<std::string> vbParams(const Param& p, int position, const TypeNames& names,
+                                  VbDialect dialect) {
     const std::string name = vbIdentifier(p.name, position);
     const CType& t = *p.type;
     const std::string pointer = vbPointerType(dialect);
     if (isCallback(t) || isReservedPointer(p)) return {param(true, name, pointer)};
     if (isBinaryBuffer(p)) return {param(false, name, "Byte")};
-    if (t.kind == Kind::Pointer && t.target && passedByPointer(*t.target)) return {param(true, name, pointer)};
+    if (t.kind == Kind::Pointer && t.target && passedByPointer(*t.target))
+        return {param(true, name, pointer)};
     switch (stringKind(t)) {
-        case CharKind::Narrow: return {param(true, name, "String")};
-        case CharKind::Wide: return {param(true, name, pointer)};
-        case CharKind::None: break;
+    case CharKind::Narrow: return {param(true, name, "String")};
+    case CharKind::Wide: return {param(true, name, pointer)};
+    case CharKind::None: break;
     }
     if (isHandle(t)) return {param(true, name, pointer)};
     switch (t.kind) {
-        case Kind::Integer: return {param(true, name, integerType(t, dialect))};
-        case Kind::Real: return {param(true, name, realType(t.size))};
-        case Kind::Record:
-            if (isInt64(t)) return {param(true, name, vbInt64Type(dialect))};
-            return wordParams(t, name, names, dialect);
-        case Kind::Pointer:
-        case Kind::Array:
-            return {param(false, name, t.target ? pointeeParamType(*t.target, names, dialect) : "Any")};
-        default: return {param(false, name, "Any")};
+    case Kind::Integer: return {param(true, name, integerType(t, dialect))};
+    case Kind::Real: return {param(true, name, realType(t.size))};
+    case Kind::Record:
+        if (isInt64(t)) return {param(true, name, vbInt64Type(dialect))};
+        return wordParams(t, name, names, dialect);
+    case Kind::Pointer:
+    case Kind::Array:
+        return {param(false, name, t.target ? pointeeParamType(*t.target, names, dialect) : "Any")};
+    default: return {param(false, name, "Any")};
     }
 }
 
@@ -155,7 +159,8 @@ std::string vbConst(const Constant& c, VbDialect dialect) {
         // A LongLong literal. Hexadecimal keeps the bits of an unsigned value
         // above 2^63, and the lowest value, whose digits alone overflow.
         if (c.hex || above63Bits || v == std::numeric_limits<long long>::min())
-            return "Const " + name + " = &H" + hexDigits(static_cast<unsigned long long>(v), 64) + "^";
+            return "Const " + name + " = &H" + hexDigits(static_cast<unsigned long long>(v), 64) +
+                   "^";
         return "Const " + name + " = " + digits + "^";
     }
     // VB6 has no 64-bit integer: a Double holds the value exactly up to 2^53,
@@ -163,8 +168,8 @@ std::string vbConst(const Constant& c, VbDialect dialect) {
     // Decimal.
     if (!above63Bits && v >= -(1LL << 53) && v <= (1LL << 53))
         return "Const " + name + " As Double = " + digits + "  ' 64 位整数，Double 可精确表示";
-    return "Const " + name + " As String = \"" + digits + "\"  ' 64 位整数，VB6 无此类型：用 CDec(" +
-           name + ") 取精确值";
+    return "Const " + name + " As String = \"" + digits +
+           "\"  ' 64 位整数，VB6 无此类型：用 CDec(" + name + ") 取精确值";
 }
 
 }  // namespace tolvane::gen

@@ -35,7 +35,8 @@ Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
         long long count = 1;
         const CType& element = arrayElement(t, count);
         if (count <= 0) return {};
-        if (charKind(element) == CharKind::Narrow) return {"String * " + std::to_string(count), 0, count, 1};
+        if (charKind(element) == CharKind::Narrow)
+            return {"String * " + std::to_string(count), 0, count, 1};
         const std::string type = vbValueType(element, names, false, d);
         if (type.empty()) return bytes(count * element.size);
         Shape s = scalar(element, type, names, d);
@@ -77,7 +78,8 @@ public:
 
 private:
     static std::string lower(std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         return s;
     }
     std::set<std::string> used_;
@@ -101,7 +103,8 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
         const Shape s = shapeOf(*m.type, names, dialect);
         if (s.size <= 0) continue;
         namer.take(name);
-        placed.push_back({name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), ""});
+        placed.push_back(
+            {name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), ""});
     }
     VbType out;
     long long at = 0;

@@ -1,10 +1,10 @@
 #pragma once
 // VB Type blocks whose member offsets and size equal the C structure's.
 // VB6 aligns a member to min(its size, 4), 64-bit VBA to min(its size, 8)
-// (arrays and fixed strings by element); C may align 8-byte members to 8 or pack a structure to 1 or 2.
-// Where C leaves a hole VB would not, a padding member fills it; where
-// VB would align a member that C leaves misaligned (packed structures), the
-// member is held as bytes with a comment saying what C keeps there.
+// (arrays and fixed strings by element); C may align 8-byte members to 8 or pack a structure to 1
+// or 2. Where C leaves a hole VB would not, a padding member fills it; where VB would align a
+// member that C leaves misaligned (packed structures), the member is held as bytes with a comment
+// saying what C keeps there.
 #include <string>
 #include <vector>
 
@@ -16,13 +16,13 @@
 namespace tolvane::gen {
 
 struct VbMember {
-    std::string name;       // VB identifier
-    std::string type;       // "Long", "RECT", "String * 32", "Byte"
-    long long count = 0;    // an array (0 To count-1) when above 0
-    long long offset = 0;   // bytes from the start of the Type
+    std::string name;      // VB identifier
+    std::string type;      // "Long", "RECT", "String * 32", "Byte"
+    long long count = 0;   // an array (0 To count-1) when above 0
+    long long offset = 0;  // bytes from the start of the Type
     long long size = 0;
     int align = 1;
-    std::string note;       // a Chinese comment for the line, "" if none
+    std::string note;  // a Chinese comment for the line, "" if none
 };
 
 struct VbType {
