@@ -7,10 +7,10 @@
 #include "process_memory.h"
 #include "synthetic_catalogue.h"
 
-#include "platform/catalogue_builder.h"
-#include "platform/error.h"
-#include "platform/jet_like.h"
-#include "platform/sqlite_engine.h"
+#include "core/lookup/jet_like.h"
+#include "core/store/catalogue_builder.h"
+#include "core/store/error.h"
+#include "core/store/sqlite_engine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,16 +5,16 @@
 #include "process_memory.h"
 #include "synthetic_catalogue.h"
 
-#include "browse/main_window.h"
-#include "browse/record_view.h"
-#include "browse/search_query.h"
-#include "browse/window_controls.h"
-#include "catalogue/open_catalogue.h"
-#include "platform/dialogs.h"
-#include "platform/engine.h"
-#include "platform/local_file_probe.h"
-#include "platform/settings.h"
-#include "platform/sqlite_engine.h"
+#include "core/locate/open_catalogue.h"
+#include "core/lookup/search_query.h"
+#include "core/store/engine.h"
+#include "core/store/sqlite_engine.h"
+#include "core/system/dialogs.h"
+#include "core/system/local_file_probe.h"
+#include "core/system/settings.h"
+#include "gui/main_window.h"
+#include "gui/record_view.h"
+#include "gui/window_controls.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>

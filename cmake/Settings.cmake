@@ -31,6 +31,6 @@ foreach(_digest IN LISTS _tolvane_digests)
   endif()
 endforeach()
 
-target_compile_definitions(tolvane_core PRIVATE
+target_compile_definitions(tolvane_gui PRIVATE
   TOLVANE_BANNER_BASE="${TOLVANE_BANNER_BASE}"
   TOLVANE_EXEMPT_DIGESTS="${TOLVANE_EXEMPT_DIGESTS}")

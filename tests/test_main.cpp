@@ -1,6 +1,6 @@
 // Runs every test inside one QApplication, as the window code needs, with
 // the translations the program installs at start.
-#include "platform/qt_language.h"
+#include "gui/qt_language.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "cli/find_catalogue.h"
 
-#include "catalogue/file_kind.h"
-#include "catalogue/open_catalogue.h"
 #include "cli/find_options.h"
-#include "platform/error.h"
-#include "platform/file_probe.h"
-#include "platform/settings.h"
-#include "platform/sqlite_engine.h"
+#include "core/locate/file_kind.h"
+#include "core/locate/open_catalogue.h"
+#include "core/store/error.h"
+#include "core/store/sqlite_engine.h"
+#include "core/system/file_probe.h"
+#include "core/system/settings.h"
 
 #include <QFile>
 

@@ -4,7 +4,7 @@
 #include "cli/find_lookup.h"
 #include "cli/find_options.h"
 #include "cli/record_output.h"
-#include "platform/engine.h"
+#include "core/store/engine.h"
 
 namespace tolvane {
 

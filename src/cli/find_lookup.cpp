@@ -1,13 +1,13 @@
 #include "cli/find_lookup.h"
 
-#include "browse/dll_list.h"
-#include "browse/search_query.h"
-#include "browse/search_walk.h"
 #include "cli/find_catalogue.h"
 #include "cli/find_options.h"
-#include "platform/engine.h"
-#include "platform/error.h"
-#include "platform/jet_like.h"
+#include "core/lookup/dll_list.h"
+#include "core/lookup/jet_like.h"
+#include "core/lookup/search_query.h"
+#include "core/lookup/search_walk.h"
+#include "core/store/engine.h"
+#include "core/store/error.h"
 
 #include <chrono>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "cli/find_options.h"
 
-#include "catalogue/vocabulary.h"
+#include "core/store/vocabulary.h"
 
 #include <QCommandLineParser>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/declaration_copy.h"
+#include "core/lookup/declaration_forms.h"
 
 #include <QString>
 #include <QStringList>

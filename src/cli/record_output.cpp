@@ -1,9 +1,8 @@
 #include "cli/record_output.h"
 
-#include "browse/detail_fields.h"
 #include "cli/find_lookup.h"
 #include "cli/find_options.h"
-#include "editing/declaration_copy.h"
+#include "core/lookup/declaration_forms.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,7 +54,7 @@ QByteArray jsonLine(const FoundRecords& found, std::size_t row, const FindOption
 QString printedDeclaration(const QVariant& stored, const FindOptions& options) {
     const QString text = stored.toString();
     if (options.publicForm) return withLineEnds(text + kCrLf, options.crlf);
-    return withLineEnds(copiedText(text, kDeclarationBox, options.form), options.crlf);
+    return withLineEnds(copiedText(text, true, options.form), options.crlf);
 }
 
 QByteArray formatRecords(const FoundRecords& found, const FindOptions& options) {

@@ -1,9 +1,9 @@
 // tolvane-find as a user or a script meets it: options, exit codes, error
 // lines, JSON, where it finds the catalogue, and that it only reads.
-#include "browse/detail_fields.h"
-#include "editing/declaration_copy.h"
-#include "platform/engine.h"
-#include "platform/sqlite_engine.h"
+#include "core/lookup/declaration_forms.h"
+#include "core/store/engine.h"
+#include "core/store/sqlite_engine.h"
+#include "gui/detail_fields.h"
 #include "support/catalogues.h"
 #include "support/find_run.h"
 
@@ -149,7 +149,7 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
         }
         EXPECT_EQ(object["form"].toString(), "vb");
         EXPECT_EQ(object["declaration"].toString() + "\r\n",
-                  copiedText(row.at("declare").toString(), kDeclarationBox, OutputForm::VB));
+                  copiedText(row.at("declare").toString(), true, OutputForm::VB));
     }
     // The stored form of a Null column is null as well.
     const FindRun lzOpen =
@@ -193,7 +193,7 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
                                            QString(vba64).replace("'", "''") + "');");
     const FindRun vba =
         runFind({"--catalogue", withVba64, "--form", "vba64", "--crlf", "GetTickCount"});
-    EXPECT_EQ(vba.out, copiedText(vba64, kDeclarationBox, OutputForm::Vba64).toUtf8());
+    EXPECT_EQ(vba.out, copiedText(vba64, true, OutputForm::Vba64).toUtf8());
     EXPECT_TRUE(
         QJsonDocument::fromJson(runFind({"--catalogue", withVba64, "--json", "GetTickCount"}).out)
             .object()

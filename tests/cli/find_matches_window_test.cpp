@@ -1,7 +1,7 @@
 // tolvane-find against the window on the same catalogue: the same records
 // in the same order for the same pattern and filters, and each declaration
 // exactly as the window's copy button gives it.
-#include "browse/detail_fields.h"
+#include "gui/detail_fields.h"
 #include "support/find_run.h"
 #include "support/window_fixture.h"
 

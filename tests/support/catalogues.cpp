@@ -1,8 +1,8 @@
 #include "support/catalogues.h"
 
-#include "platform/catalogue_builder.h"
-#include "platform/error.h"
-#include "platform/sqlite_engine.h"
+#include "core/store/catalogue_builder.h"
+#include "core/store/error.h"
+#include "core/store/sqlite_engine.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 // Catalogue files for tests, made from the schema in data/.
 
-#include "platform/engine.h"
+#include "core/store/engine.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/browser.h"
-#include "platform/error.h"
+#include "core/store/error.h"
+#include "gui/browser.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

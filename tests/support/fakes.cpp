@@ -1,6 +1,6 @@
 #include "support/fakes.h"
 
-#include "platform/error.h"
+#include "core/store/error.h"
 
 #include <gtest/gtest.h>
 

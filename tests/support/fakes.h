@@ -2,15 +2,15 @@
 
 // In-memory and scripted stand-ins for the platform services, for tests.
 
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
-#include "platform/env.h"
-#include "platform/local_file_probe.h"
-#include "platform/machine.h"
-#include "platform/processes.h"
-#include "platform/qt_window_geometry.h"
-#include "platform/settings.h"
-#include "platform/sqlite_engine.h"
+#include "core/store/sqlite_engine.h"
+#include "core/system/dialogs.h"
+#include "core/system/env.h"
+#include "core/system/local_file_probe.h"
+#include "core/system/machine.h"
+#include "core/system/processes.h"
+#include "core/system/settings.h"
+#include "gui/clipboard.h"
+#include "gui/qt_window_geometry.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "support/window_fixture.h"
 
-#include "catalogue/open_catalogue.h"
-#include "platform/engine.h"
+#include "core/locate/open_catalogue.h"
+#include "core/store/engine.h"
 
 #include <QDir>
 #include <QFile>

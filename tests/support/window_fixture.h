@@ -3,7 +3,7 @@
 // A main window loaded on a private copy of the starter catalogue, with
 // every dialog scripted and the settings in memory.
 
-#include "browse/main_window.h"
+#include "gui/main_window.h"
 #include "support/fakes.h"
 #include "support/window_user.h"
 

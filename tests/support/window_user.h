@@ -4,7 +4,7 @@
 // text typed with key events, entries and buttons clicked with the mouse,
 // and what the screen shows read back.
 
-#include "browse/detail_box.h"
+#include "gui/detail_box.h"
 
 #include <QString>
 #include <QStringList>

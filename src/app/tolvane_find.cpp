@@ -1,0 +1,20 @@
+// tolvane-find: looks records up in the catalogue from the command line.
+#include "cli/find_command.h"
+#include "core/system/local_file_probe.h"
+#include "core/system/qt_settings.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    tolvane::QtSettingsStore settings;
+    tolvane::LocalFileProbe files;
+    const tolvane::FindResult result =
+        tolvane::runFind(QCoreApplication::arguments().mid(1), settings, files,
+                         QCoreApplication::applicationDirPath());
+    std::fwrite(result.out.constData(), 1, static_cast<std::size_t>(result.out.size()), stdout);
+    std::fwrite(result.err.constData(), 1, static_cast<std::size_t>(result.err.size()), stderr);
+    return result.status;
+}

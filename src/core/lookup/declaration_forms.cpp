@@ -1,0 +1,41 @@
+#include "core/lookup/declaration_forms.h"
+
+#include "core/store/optional_columns.h"
+
+namespace tolvane {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+}
+
+QString privateVbDeclaration(const QString& declaration) {
+    return QStringLiteral("Private ") + declaration;
+}
+
+QString privateCSharpDeclaration(const QString& declaration) {
+    QString out = declaration;
+    out.replace(kCrLf + QStringLiteral("static extern"),
+                kCrLf + QStringLiteral("private static extern"), Qt::CaseSensitive);
+    return out;
+}
+
+QString formColumn(OutputForm form) {
+    switch (form) {
+    case OutputForm::CSharp: return QStringLiteral("CSharp");
+    case OutputForm::Vba64: return kVba64Column;
+    case OutputForm::VB: break;
+    }
+    return QStringLiteral("declare");
+}
+
+QString privateDeclaration(const QString& declaration, OutputForm form) {
+    return form == OutputForm::CSharp ? privateCSharpDeclaration(declaration)
+                                      : privateVbDeclaration(declaration);
+}
+
+QString copiedText(const QString& text, bool declarationBox, OutputForm form) {
+    if (!declarationBox) return text + kCrLf;
+    return privateDeclaration(text, form) + kCrLf;
+}
+
+}  // namespace tolvane

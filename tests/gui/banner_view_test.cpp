@@ -1,0 +1,135 @@
+#include "gui/banner_view.h"
+
+#include "core/store/error.h"
+#include "gui/property_bag.h"
+#include "support/fake_browser.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace tolvane {
+namespace {
+
+using test::waitUntil;
+
+TEST(AdPageAddressTest, PageNumberIsKindPlusOneIn16Bits) {
+    const std::pair<qint16, const char*> cases[] = {
+        {0, "b/ad1.htm"}, {1, "b/ad2.htm"}, {5, "b/ad6.htm"}, {-1, "b/ad0.htm"}};
+    for (const auto& [kind, address] : cases) EXPECT_EQ(adPageAddress("b", kind), address);
+    EXPECT_THROW(adPageAddress("b", 32767), Error);
+}
+
+class BannerViewTest : public ::testing::Test, protected test::FakeEnv {
+protected:
+    BannerViewTest() {
+        env.browsers = &browsers;
+        banner.base = QStringLiteral("http://banner.test");
+        banner.exemptDigests = {QStringLiteral("43171AAB27462CCF47874C1E904FB20A")};
+    }
+    // The control as the main window holds it, shown.
+    void place() {
+        ad = new BannerView(env, &window, banner);
+        window.show();
+        ad->show();
+    }
+    QTimer* timer() { return ad->findChild<QTimer*>(QStringLiteral("startDelay")); }
+    bool ticked() {
+        return waitUntil([this] { return !timer()->isActive(); });
+    }
+    void showAgain() {
+        ad->hide();
+        ad->show();
+    }
+
+    test::FakeBrowserFactory browsers;
+    BannerSettings banner;
+    QWidget window;
+    BannerView* ad = nullptr;
+};
+
+// In a designer the control never starts; its size follows adType and snaps
+// back, and its saved properties keep adType unless it is the default 1.
+TEST_F(BannerViewTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
+    banner.userMode = false;
+    place();
+    EXPECT_EQ(ad->geometry(), QRect(0, 0, 50, 40));
+    const std::pair<qint16, QSize> kinds[] = {{0, {150, 50}}, {5, {50, 40}}, {-1, {50, 40}}};
+    for (const auto& [kind, size] : kinds) {
+        ad->setAdType(kind);
+        ad->setGeometry(612, 0, 1, 1);
+        EXPECT_EQ(ad->geometry(), QRect(QPoint(612, 0), size)) << kind;
+    }
+    EXPECT_FALSE(timer()->isActive());
+
+    PropertyBag bag;
+    BannerView a(env, nullptr, banner);
+    a.writeProperties(bag);
+    EXPECT_FALSE(bag.contains("AdType"));
+    a.setAdType(0);
+    a.writeProperties(bag);
+    a.readProperties(PropertyBag());
+    EXPECT_EQ(a.adType(), 1);
+    a.readProperties(bag);
+    EXPECT_EQ(a.size(), QSize(150, 50));
+    bag.write("AdType", 40000, 1);
+    EXPECT_THROW(a.readProperties(bag), Error);
+    EXPECT_EQ(a.adType(), 0);
+}
+
+TEST_F(BannerViewTest, ShowStartsTheBannerOnceAfterASecond) {
+    place();
+    EXPECT_EQ(timer()->interval(), 1000);
+    ASSERT_TRUE(ticked());
+    EXPECT_EQ(browsers.requests, QStringList{"Shell.Explorer.2 browser"});
+    test::FakeBrowser* br = browsers.created.at(0);
+    EXPECT_EQ(br->navigations, QStringList{"http://banner.test/ad2.htm"});
+    EXPECT_TRUE(br->visible && br->widget()->isVisible());
+    EXPECT_EQ(br->widget()->geometry(), QRect(0, 0, 50, 40));
+
+    // The browser keeps its size and page; a later Show starts nothing.
+    ad->setAdType(0);
+    EXPECT_EQ(br->widget()->geometry(), QRect(0, 0, 50, 40));
+    showAgain();
+    EXPECT_FALSE(timer()->isActive());
+
+    // Every browser event reaches the container as the very same object.
+    const BrowserEventInfo* passed = nullptr;
+    QObject::connect(ad, &BannerView::browserEvent,
+                     [&](const BrowserEventInfo& e) { passed = &e; });
+    const BrowserEventInfo info{QStringLiteral("TitleChange"), {}};
+    emit br->browserEvent(info);
+    EXPECT_EQ(passed, &info);
+}
+
+TEST_F(BannerViewTest, ExemptMachineGetsNoBrowserAndIsCheckedOnEveryShow) {
+    // Digests of "TESTHOST" (the name in upper case) and "" (no name).
+    banner.exemptDigests = {"A169697FFCF3CB671ECC2A0EA5144290", "D41D8CD98F00B204E9800998ECF8427E"};
+    for (auto name : {std::optional(QStringLiteral("testhost")), std::optional<QString>()}) {
+        machine.name = name;
+        place();
+        ASSERT_TRUE(ticked());
+        showAgain();
+        ASSERT_TRUE(timer()->isActive() && ticked());
+        EXPECT_TRUE(browsers.requests.isEmpty());
+        delete ad;
+    }
+}
+
+TEST_F(BannerViewTest, FailedStepsAreSkippedAndTheNextShowRetries) {
+    browsers.failing = true;
+    machine.name = QString(40000, u'x');  // the digest fails, shows its box and matches nothing
+    place();
+    ad->setAdType(32767);  // no page number: no navigation
+    ASSERT_TRUE(ticked());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(ad->children().size(), 1);  // the timer only
+    browsers.failing = false;
+    showAgain();
+    ASSERT_TRUE(ticked());
+    ASSERT_EQ(browsers.requests.size(), 2);
+    EXPECT_TRUE(browsers.created.at(0)->navigations.isEmpty());
+    EXPECT_TRUE(browsers.created[0]->widget()->isVisible());
+}
+
+}  // namespace
+}  // namespace tolvane

@@ -1,0 +1,121 @@
+#include "editing_fixture.h"
+
+#include "gui/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+
+namespace {
+
+const QString kEnlarge = QStringLiteral("放大");
+const QString kRestore = QStringLiteral("恢复");
+
+class ZoomTest : public test::EditingTest {
+protected:
+    void SetUp() override {
+        EditingTest::SetUp();
+        form->move(300, 200);
+    }
+    QRect at(int i) { return box(i).widget()->geometry(); }
+    // The widgets on top of the window's stack, topmost last.
+    QObjectList top(int n) { return form->children().mid(form->children().size() - n); }
+};
+
+}  // namespace
+
+TEST_F(ZoomTest, FocusTracksTheBoxAndPutsTheButtonsAtItsLowerEdge) {
+    const QPoint copyAt = user->copyButton->pos(), enlargeAt = user->zoomButton->pos();
+    EXPECT_EQ(copyAt.y(), px(3480));
+    const int expectedTwips[8] = {3480, 870,  2280, 3480,
+                                  4920, 6060, 6810, 870};  // the name box moves nothing
+    for (int i = 0; i < 8; ++i) {
+        user->focus(i);
+        EXPECT_EQ(user->copyButton->pos(), QPoint(copyAt.x(), px(expectedTwips[i]))) << i;
+        EXPECT_EQ(user->zoomButton->pos(), QPoint(enlargeAt.x(), px(expectedTwips[i]))) << i;
+    }
+}
+
+TEST_F(ZoomTest, EnlargeCoversTheWindowAndRestorePutsTheBoxBack) {
+    const QRect declaration = at(3), sample = at(5);
+    user->click(user->zoomButton);
+    EXPECT_EQ(user->zoomButton->text(), kRestore);
+    EXPECT_EQ(at(3).topLeft(), QPoint(px(60), px(60)));
+    EXPECT_EQ(top(3), (QObjectList{box(3).widget(), user->zoomButton, user->copyButton}));
+    EXPECT_EQ(user->copyButton->y(), at(3).bottom() + 1 - px(300));  // at the enlarged box's edge
+    user->click(user->zoomButton);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
+    EXPECT_EQ(at(3), declaration);
+    EXPECT_EQ(user->copyButton->y(), px(3480));
+
+    // Each enlarge saves the box it enlarges, in screen terms: a window moved
+    // while enlarged puts the box back displaced the other way.
+    user->focus(5);
+    user->click(user->zoomButton);
+    user->click(user->zoomButton);
+    EXPECT_EQ(at(5), sample);
+    user->click(user->zoomButton);
+    form->move(340, 180);  // 40 right, 20 up
+    user->click(user->zoomButton);
+    EXPECT_EQ(at(5), sample.translated(-40, 20));
+
+    // Restore acts on the box current then: it takes the saved place.
+    user->focus(3);
+    user->click(user->zoomButton);
+    const QRect enlarged = at(3);
+    user->focus(5);
+    user->click(user->zoomButton);
+    EXPECT_EQ(at(5), declaration);
+    EXPECT_EQ(at(3), enlarged);
+
+    // The name box enlarges but leaves the buttons in place.
+    user->focus(0);
+    const QPoint copyAt = user->copyButton->pos();
+    user->click(user->zoomButton);
+    EXPECT_EQ(at(0).topLeft(), QPoint(px(60), px(60)));
+    EXPECT_EQ(user->copyButton->pos(), copyAt);
+}
+
+TEST_F(ZoomTest, EnterClicksTheDefaultButtonUnlessAControlTakesIt) {
+    QTest::keyClick(box(0).widget(), Qt::Key_Return);
+    EXPECT_EQ(user->zoomButton->text(), kRestore);
+    QTest::keyClick(user->patternBox->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
+    QTest::keyClick(box(0).widget(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
+    QTest::keyClick(box(2).widget(), Qt::Key_Return);  // a multi-line box keeps Enter
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
+    EXPECT_EQ(box(2).text(), QStringLiteral("\r\n"));
+    form->show();  // a focused button is clicked itself
+    user->deleteButton->setFocus();
+    dialogs.answers.push_back(Answer::No);
+    QTest::keyClick(user->deleteButton, Qt::Key_Return);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("确实要删除此条记录吗(无法恢复)?")});
+    EXPECT_EQ(user->zoomButton->text(), kEnlarge);
+}
+
+TEST_F(ZoomTest, CtrlAAloneSelectsTheWholeTextOnRelease) {
+    auto selected = [this](int i) {
+        if (auto* line = qobject_cast<QLineEdit*>(box(i).widget())) return line->selectedText();
+        return static_cast<QPlainTextEdit*>(box(i).widget())->textCursor().selectedText();
+    };
+    for (int i : {0, 3, 7}) {  // one-line and multi-line boxes
+        box(i).setText(QStringLiteral("ab\r\ncd"));
+        QTest::keyRelease(box(i).widget(), Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(selected(i).size(), box(i).length()) << i;
+    }
+    box(4).setText(QStringLiteral("text"));
+    for (Qt::KeyboardModifiers m :
+         {Qt::ControlModifier | Qt::ShiftModifier, Qt::ControlModifier | Qt::AltModifier,
+          Qt::KeyboardModifiers()}) {
+        QTest::keyRelease(box(4).widget(), Qt::Key_A, m);
+        EXPECT_TRUE(selected(4).isEmpty()) << m;
+    }
+}

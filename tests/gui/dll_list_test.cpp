@@ -1,0 +1,59 @@
+#include "core/lookup/dll_list.h"
+#include "core/store/vocabulary.h"
+#include "support/window_fixture.h"
+
+#include <QComboBox>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+QStringList items(const QComboBox& box) {
+    QStringList out;
+    for (int i = 0; i < box.count(); ++i) out.push_back(box.itemText(i));
+    return out;
+}
+
+const QStringList kFixed = kDllList.split(QStringLiteral("~"));
+
+}  // namespace
+
+TEST(DllList, FixedEntriesFirstThenTheCataloguesOtherSpellingsSorted) {
+    EXPECT_EQ(dllFilterEntries(QStringLiteral("All~user32~gdi32"), {}),
+              QStringLiteral("All~user32~gdi32"));
+    // Fixed entries are not repeated, blanks and repeats are no entries, and
+    // the order ignores case ("kernel32" is not the fixed "kernel32.dll").
+    EXPECT_EQ(dllFilterEntries(QStringLiteral("All~user32~gdi32"),
+                               {"wininet.dll", "user32", "", "Ole32.dll", "kernel32.dll",
+                                "wininet.dll", "gdi32"}),
+              QStringLiteral("All~user32~gdi32~kernel32.dll~Ole32.dll~wininet.dll"));
+}
+
+TEST_F(WindowTest, DllFilterListsEveryDllOfTheOpenCatalogueAndFindsItsFunctions) {
+    sql(QStringLiteral(
+        "INSERT INTO winfun (name, class, libsclass) VALUES"
+        " ('InternetOpen', 13, 'wininet.dll'), ('InternetCloseHandle', 13, 'wininet.dll'),"
+        " ('EnumProcesses', 14, 'psapi.dll'), ('InternetOfThings', 13, 'user32')"));
+    WindowUser& u = load();
+    const QStringList shown = items(*u.dllFilter);
+    ASSERT_GT(shown.size(), kFixed.size());
+    EXPECT_EQ(shown.mid(0, kFixed.size()), kFixed);
+    const QStringList added = shown.mid(kFixed.size());
+    EXPECT_TRUE(added.contains("wininet.dll") && added.contains("psapi.dll"));
+    QStringList sorted = added;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    EXPECT_EQ(added, sorted);
+    EXPECT_EQ(QStringList(added).removeDuplicates(), 0);
+    for (const QString& dll : added) EXPECT_FALSE(kFixed.contains(dll)) << dll.toStdString();
+
+    u.search(QStringLiteral("Internet"));
+    u.pick(u.dllFilter, static_cast<int>(shown.indexOf("wininet.dll")));
+    EXPECT_EQ(u.sortedEntries(), (QStringList{"InternetCloseHandle", "InternetOpen"}));
+    u.pick(u.dllFilter, static_cast<int>(shown.indexOf("psapi.dll")));
+    EXPECT_EQ(u.entries(), QStringList());
+    u.search(QStringLiteral("Enum"));
+    EXPECT_EQ(u.entries(), QStringList{"EnumProcesses"});
+}

@@ -1,0 +1,270 @@
+#include "editing_fixture.h"
+
+#include "core/store/sqlite_engine.h"
+#include "gui/record_editor.h"
+#include "gui/record_view.h"
+#include "gui/window_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+
+namespace {
+
+QString q(const char* s) { return QString::fromUtf8(s); }
+
+const QString kSaved = q("修改成功!");
+
+class RecordEditingTest : public test::EditingTest {};
+
+}  // namespace
+
+TEST_F(RecordEditingTest, EachChangeAsksAndOnlyYesGoesOn) {
+    const struct {
+        QPushButton* button;
+        QString question;
+        Icon icon;
+    } operations[] = {{user->addButton, q("添加记录吗(修改后需保存)?"), Icon::None},
+                      {user->saveButton, q("确实要更改数据库信息吗?"), Icon::Question},
+                      {user->deleteButton, q("确实要删除此条记录吗(无法恢复)?"), Icon::Critical}};
+    onView(q("Sleep"), {q("Changed")});
+    const QStringList before = table();
+    for (const auto& op : operations) {
+        for (Answer a : {Answer::No, Answer::Cancel}) {  // closing the box answers Cancel
+            click(op.button, a);
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            EXPECT_EQ(dialogs.shown[0].text, op.question);
+            EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNoCancel);
+            EXPECT_EQ(dialogs.shown[0].icon, op.icon);
+        }
+    }
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(box(0).text(), q("Changed"));
+}
+
+TEST_F(RecordEditingTest, SaveWritesEveryBoxByItsTagTheFlagsAndTheCategory) {
+    const qlonglong id = idOf("Sleep");
+    const QVariant cSharp = stored(id, "CSharp");
+    const QStringList texts = {q("Sleep2"),
+                               q("kernel32.dll"),
+                               q("it's \"quoted\"'); delete from winfun; --"),
+                               q("Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)\r\n' 注释"),
+                               q("ms"),
+                               q("Sleep 1\r\n"),
+                               q("")};
+    onView(q("Sleep"), texts);
+    ASSERT_TRUE(user->win95Check->isChecked());
+    ASSERT_TRUE(user->winntCheck->isChecked());
+    user->click(user->winntCheck);     // cleared
+    user->pick(user->categoryBox, 0);  // "Type类型"
+    const int rows = table().size();
+    click(user->saveButton);
+    ASSERT_EQ(dialogs.texts(), (QStringList{q("确实要更改数据库信息吗?"), kSaved}));
+    const char* columns[] = {"name",      "libsclass", "explain", "declare",
+                             "parameter", "recode",    "returned"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(stored(id, columns[i]).toString(), texts[i]) << columns[i];
+    EXPECT_EQ(stored(id, "win95").toString(), q("Yes"));
+    EXPECT_EQ(stored(id, "winnt").toString(), q("No"));
+    EXPECT_EQ(stored(id, "class").toLongLong(), -1);
+    EXPECT_EQ(stored(id, "CSharp"), cSharp);
+    EXPECT_EQ(table().size(), rows);
+
+    // The C# form writes the declaration box into CSharp only.
+    const QVariant declare = stored(id, "declare");
+    user->click(user->formButtons[kCSharpForm]);
+    user->typeInto(kDeclarationBox,
+                   q("[DllImport(\"kernel32\")]\r\nstatic extern void Sleep(uint ms);"));
+    user->pick(user->categoryBox, 17);
+    click(user->saveButton);
+    EXPECT_EQ(stored(id, "CSharp").toString(), box(3).text());
+    EXPECT_EQ(stored(id, "declare"), declare);
+    EXPECT_EQ(stored(id, "class").toLongLong(), 16);
+}
+
+TEST_F(RecordEditingTest, ARecordSavedUnchangedKeepsEveryColumn) {
+    const QStringList before = table();
+    const qlonglong quirk = idOf("GetSystemMetrics");  // its win95 reads "yes"
+    for (const QString& row : before) {
+        show(row.section(QLatin1Char('|'), 1, 1));
+        click(user->saveButton);
+        ASSERT_EQ(lastShown(), kSaved);
+    }
+    QStringList expected = before;
+    for (QString& row : expected)
+        if (row.startsWith(QString::number(quirk) + '|'))
+            row.replace(QStringLiteral("|yes|"),
+                        QStringLiteral("|No|"));  // only "Yes" ticks the box
+    EXPECT_EQ(table(), expected);
+}
+
+TEST_F(RecordEditingTest, AddShowsTheNewRecordOutsideTheListAndDeleteLeavesItOnScreen) {
+    show(q("Sleep"));
+    const int category = user->categoryBox->currentIndex();
+    const int rows = table().size();
+    click(user->addButton);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    ASSERT_EQ(table().size(), rows + 1);
+    const qlonglong id = box(7).text().toLongLong();
+    EXPECT_TRUE(stored(id, "ID").isValid());
+    EXPECT_EQ(box(0).text(), QString());
+    EXPECT_EQ(user->entries(), QStringList{q("Sleep")});
+
+    user->typeInto(kNameBox, q("NewFunction"));
+    click(user->saveButton);
+    EXPECT_EQ(lastShown(), kSaved);
+    EXPECT_EQ(stored(id, "name").toString(), q("NewFunction"));
+    // A new row has no category: the one on view before stays and is stored.
+    EXPECT_EQ(stored(id, "class").toLongLong(), category - 1);
+    EXPECT_EQ(stored(id, "win95").toString(), q("No"));
+
+    click(user->deleteButton);
+    EXPECT_EQ(table().size(), rows);
+    EXPECT_FALSE(stored(id, "ID").isValid());
+    EXPECT_EQ(box(0).text(), q("NewFunction"));
+    EXPECT_EQ(box(7).text(), QString::number(id));
+    click(user->deleteButton);  // again: nothing to delete, nothing said
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+// Without a record on view, and when the record is gone, nothing is written
+// and the failure is told.
+TEST_F(RecordEditingTest, FailuresAreReportedAndWriteNothing) {
+    QStringList before = table();
+    auto expectFailure = [&](QPushButton* button, const QString& text = {}) {
+        click(button);
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_NE(dialogs.shown[1].text, kSaved);
+        EXPECT_TRUE(text.isEmpty() || dialogs.shown[1].text == text)
+            << dialogs.shown[1].text.toStdString();
+        EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+        EXPECT_EQ(table(), before);
+    };
+    user->typeInto(kNameBox, q("Changed"));  // the ID box still says "NotSet"
+    for (QPushButton* button : {user->saveButton, user->deleteButton}) expectFailure(button);
+    const qlonglong id = idOf("Sleep");
+    onView(q("Sleep"), {q("Changed")});
+    sql(QStringLiteral("delete from winfun where ID=%1").arg(id));
+    before = table();
+    expectFailure(user->saveButton, q("该记录已不存在，未保存任何修改。"));
+}
+
+// The editor on its own: an ID text that is no whole number, a read-only
+// catalogue and no catalogue at all fail every change with an error box.
+TEST_F(RecordEditingTest, TheEditorRefusesWhatItCannotWrite) {
+    QWidget window;
+    const WindowControls c = createControls(window, env);
+    std::shared_ptr<Database> catalogue;
+    RecordView view(catalogue, dialogs,
+                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
+                     c.resultModel, c.statusLine});
+    RecordEditor editor(catalogue, dialogs, view,
+                        {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox});
+    const QStringList before = table();
+    const auto failures = [&](std::initializer_list<void (RecordEditor::*)()> changes) {
+        for (auto change : changes) {
+            dialogs.shown.clear();
+            dialogs.answers.push_back(Answer::Yes);
+            (editor.*change)();
+            ASSERT_EQ(dialogs.shown.size(), 2u);
+            EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+        }
+        EXPECT_EQ(table(), before);
+    };
+    catalogue =
+        std::shared_ptr<Database>(SqliteEngine().openDatabase(cataloguePath(), false, true, {}));
+    for (const char* text : {"NotSet", "", "2 or 1=1", "99999999999999999999"}) {
+        SCOPED_TRACE(text);
+        c.detailBoxes[kIdBox]->setText(q(text));
+        failures({&RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
+    }
+    c.detailBoxes[kIdBox]->setText(QString::number(idOf("Sleep")));
+    SCOPED_TRACE("read-only");
+    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord,
+              &RecordEditor::deleteShownRecord});
+    catalogue.reset();
+    SCOPED_TRACE("no catalogue");
+    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord,
+              &RecordEditor::deleteShownRecord});
+}
+
+TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordInTheIdBoxDroppingEdits) {
+    const qlonglong sleep = idOf("Sleep"), next = idOf("CreateFile");
+    // No record on view: only the column changes.
+    user->typeInto(kDeclarationBox, q("Declare Sub A ()"));
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kDeclarationBox).tag(), q("CSharp"));
+    EXPECT_EQ(box(kDeclarationBox).text(), q("Declare Sub A ()"));
+    user->click(user->formButtons[kVbForm]);
+    EXPECT_EQ(box(kDeclarationBox).tag(), q("declare"));
+    show("Sleep");
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kDeclarationBox).text(), stored(sleep, "CSharp").toString());
+    user->click(user->formButtons[kVbForm]);
+
+    // Stepped on to another record while the list still selects Sleep.
+    user->click(user->navigationButtons[kNextRecord]);
+    ASSERT_EQ(box(kIdBox).text(), QString::number(next));
+    user->typeInto(kNameBox, q("Edited"));
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kNameBox).text(), q("CreateFile"));
+    EXPECT_EQ(box(kDeclarationBox).text(), stored(next, "CSharp").toString());
+    user->click(user->formButtons[kVbForm]);
+    EXPECT_EQ(box(kDeclarationBox).text(), stored(next, "declare").toString());
+
+    // The record gone: nothing reloads.
+    show("Sleep");
+    const QString vb = box(kDeclarationBox).text();
+    sql(QStringLiteral("delete from winfun where ID=%1").arg(sleep));
+    user->click(user->formButtons[kCSharpForm]);
+    EXPECT_EQ(box(kDeclarationBox).text(), vb);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(RecordEditingTest, CopyPutsTheCurrentBoxOnTheClipboardWithCrLfBreaks) {
+    show("GetTickCount");
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text,
+              q("Private Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n"));
+    user->click(user->formButtons[kCSharpForm]);
+    user->typeInto(kDeclarationBox, q("[A]\nstatic extern void A();"));
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text, q("[A]\r\nprivate static extern void A();\r\n"));
+    EXPECT_EQ(clipboard.clears, 2);
+    user->focus(kNameBox);
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text, q("GetTickCount\r\n"));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    clipboard.text.reset();
+    clipboard.failing = true;
+    user->click(user->copyButton);
+    EXPECT_FALSE(clipboard.text);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, q("无法打开剪贴板。"));
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+}
+
+// One-line boxes take texts of any length: a 40 000-character name and DLL
+// text show, copy and save back unchanged.
+TEST_F(RecordEditingTest, LongTextsInOneLineBoxesSurviveAnUnchangedSave) {
+    const QString name = QStringLiteral("Big") + QString(40000, QLatin1Char('N'));
+    const QString dll = QString(40000, QLatin1Char('d'));
+    sql(QStringLiteral("INSERT INTO winfun (ID, name, libsclass) VALUES (100, '%1', '%2')")
+            .arg(name, dll));
+    user->search(QStringLiteral("BigN"));
+    user->clickEntry(0);
+    EXPECT_EQ(user->shown(kNameBox), name);
+    user->focus(kNameBox);
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text, name + QStringLiteral("\r\n"));
+    click(user->saveButton);
+    ASSERT_EQ(lastShown(), kSaved);
+    EXPECT_EQ(stored(100, "name").toString(), name);
+    EXPECT_EQ(stored(100, "libsclass").toString(), dll);
+}
