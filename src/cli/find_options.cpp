@@ -8,15 +8,9 @@ namespace tolvane {
 
 namespace {
 
-const QStringList& categories() {
-    static const QStringList list = kCategoryList.split(u'~');
-    return list;
-}
+const QStringList& categories() { return categoryList(); }
 
-const QStringList& dlls() {
-    static const QStringList list = kDllList.split(u'~');
-    return list;
-}
+const QStringList& dlls() { return dllList(); }
 
 // The category's Chinese text exactly as listed, or its position in the list.
 int categoryPosition(const QString& given) {
@@ -58,7 +52,7 @@ qlonglong limitOf(const QString& given) {
 }  // namespace
 
 FindOptions::FindOptions()
-    : categoryPosition(kAllCategoriesPosition),
+    : categoryPosition(allCategoriesPosition()),
       dllPosition(kAllLibrariesPosition),
       dllText(dlls()[kAllLibrariesPosition]) {}
 
@@ -171,7 +165,7 @@ QString findHelp() {
             QStringLiteral("  %1 %2%3\n")
                 .arg(i, 2)
                 .arg(categories()[i],
-                     i == kAllCategoriesPosition ? QStringLiteral(" (no condition)") : QString());
+                     i == allCategoriesPosition() ? QStringLiteral(" (no condition)") : QString());
     text +=
         QStringLiteral("DLLs: ") + dlls().mid(1).join(QStringLiteral(", ")) +
         QStringLiteral(", then every other DLL the catalogue holds (as the window lists them)\n\n");

@@ -28,6 +28,8 @@ namespace tolvane {
 
 namespace {
 
+const QString kPatternPresets = QStringLiteral("*~Get~Set~*Window");
+
 // Shift state as the key handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers m) {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
@@ -124,11 +126,13 @@ void MainWindow::start() {
         searches_->setOptionalColumns(columns);
         outputForms_->start(columns);
         const WindowControls& c = controls_;
-        addItems(kCategoryList, c.categoryFilter, QStringLiteral("~"), kAllCategoriesPosition);
-        addItems(kCategoryList, c.categoryBox, QStringLiteral("~"), kAllCategoriesPosition);
-        addItems(dllFilterEntries(kDllList, catalogueDllSpellings(*catalogue_)), c.dllFilter,
-                 QStringLiteral("~"), kAllLibrariesPosition);
-        addItems(kPatternPresets, c.patternBox, QStringLiteral("~"), 0);
+        const QString separator = QStringLiteral("~");
+        const QString categories = categoryList().join(separator);
+        addItems(categories, c.categoryFilter, separator, allCategoriesPosition());
+        addItems(categories, c.categoryBox, separator, allCategoriesPosition());
+        addItems(dllFilterEntries(dllList().join(separator), catalogueDllSpellings(*catalogue_)),
+                 c.dllFilter, separator, kAllLibrariesPosition);
+        addItems(kPatternPresets, c.patternBox, separator, 0);
     }
     searches_->markStarted();
 }

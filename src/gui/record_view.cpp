@@ -5,6 +5,7 @@
 #include "core/lookup/search_query.h"
 #include "core/store/engine.h"
 #include "core/store/error.h"
+#include "core/store/vocabulary.h"
 #include "core/system/dialogs.h"
 #include "gui/result_list.h"
 
@@ -73,7 +74,7 @@ void RecordView::showRecord(const QString& id) {
     showYes(controls_.win95Check, *row);
     showYes(controls_.winntCheck, *row);
     if (const auto value = readField(*row, QStringLiteral("class")))
-        if (const auto position = categoryPosition(*value, controls_.categoryBox->count()))
+        if (const auto position = categoryPosition(*value))
             controls_.categoryBox->setCurrentIndex(*position);
 }
 

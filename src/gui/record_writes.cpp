@@ -2,6 +2,7 @@
 
 #include "core/store/engine.h"
 #include "core/store/error.h"
+#include "core/store/vocabulary.h"
 
 #include <memory>
 
@@ -22,8 +23,6 @@ std::int64_t requireRecordId(const QString& text) {
     if (auto id = recordIdFromText(text)) return *id;
     throw Error(err::SyntaxError);
 }
-
-std::int16_t classForPosition(int position) { return static_cast<std::int16_t>(position - 1); }
 
 std::int64_t appendEmptyRecord(Database& db) {
     std::unique_ptr<Recordset> rs = db.openTable(QStringLiteral("winfun"));

@@ -27,10 +27,6 @@ std::optional<std::int64_t> recordIdFromText(const QString& text);
 // could not use it (syntax error), so that nothing reaches the database.
 std::int64_t requireRecordId(const QString& text);
 
-// The stored class for a category list position: the view shows class c at
-// position c + 1. Kept to 16 bits, as the column holds it.
-std::int16_t classForPosition(int position);
-
 // Appends a row with every column at its default and returns its ID.
 std::int64_t appendEmptyRecord(Database& db);
 // Writes `edit` into the row with `id` in one update: either every value or

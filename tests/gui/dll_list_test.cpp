@@ -15,7 +15,7 @@ QStringList items(const QComboBox& box) {
     return out;
 }
 
-const QStringList kFixed = kDllList.split(QStringLiteral("~"));
+const QStringList kFixed = dllList();
 
 }  // namespace
 

@@ -1,15 +1,32 @@
 #include "categories.h"
 
+#include "vocabulary_data.h"
+
 #include <regex>
+#include <string_view>
 
 namespace tolvane::gen {
 
 namespace {
 
-// Category numbers.
-constexpr int kUncategorised = 2, kControl = 3, kSystem = 4, kDeviceContext = 5, kDrawing = 6,
-              kBitmap = 7, kMenu = 8, kText = 9, kPrinting = 10, kFile = 11, kMessage = 12,
-              kNetwork = 13, kProcess = 14, kSync = 15, kOther = 16;
+// The class a category of the catalogue's category list is stored as: the
+// entry at list position p holds class p - 1.
+constexpr int classOf(std::string_view key) {
+    int position = 0;
+    for (const auto& category : vocabulary_data::kCategories) {
+        if (key == category.key) return position - 1;
+        ++position;
+    }
+    throw "no such category in data/vocabulary.txt";
+}
+
+constexpr int kUncategorised = classOf("uncategorised"), kControl = classOf("controls"),
+              kSystem = classOf("system"), kDeviceContext = classOf("device-contexts"),
+              kDrawing = classOf("drawing"), kBitmap = classOf("bitmaps"), kMenu = classOf("menus"),
+              kText = classOf("text"), kPrinting = classOf("printing"), kFile = classOf("files"),
+              kMessage = classOf("messages"), kNetwork = classOf("network"),
+              kProcess = classOf("processes"), kSync = classOf("synchronisation"),
+              kOther = classOf("other");
 
 const std::vector<CategoryRule> kRules = {
     {kSync, "", "",

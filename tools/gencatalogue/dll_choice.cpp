@@ -1,20 +1,13 @@
 #include "dll_choice.h"
 
+#include "vocabulary_data.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string_view>
 #include <tuple>
 
 namespace tolvane::gen {
-
-namespace {
-
-constexpr std::string_view kListed[] = {
-    "advapi32.dll", "comdlg32.dll", "gdi32.dll",    "imm32.dll",   "kernel32.dll",
-    "lz32.dll",     "mpr.dll",      "netapi32.dll", "shell32.dll", "user32.dll",
-    "version.dll",  "winmm.dll",    "winspool.drv"};
-
-}  // namespace
 
 bool isRuntimeDll(const std::string& dll) {
     return dll.starts_with("msvcr") || dll.starts_with("msvcp") || dll.starts_with("ucrtbase") ||
@@ -37,9 +30,18 @@ std::string libsclass(const std::string& dll) {
     return dll;
 }
 
+// The catalogue's DLL list names files by their catalogue spelling, which
+// leaves ".dll" off kernel32, user32 and gdi32; its first entry stands for
+// all DLLs.
 int listedPosition(const std::string& dll) {
-    auto it = std::find(std::begin(kListed), std::end(kListed), dll);
-    return it == std::end(kListed) ? 0 : static_cast<int>(it - std::begin(kListed)) + 1;
+    const auto& listed = vocabulary_data::kDlls;
+    for (std::size_t position = 1; position < std::size(listed); ++position) {
+        const std::string_view entry = listed[position];
+        const bool extension = entry.find('.') != std::string_view::npos;
+        if (extension ? dll == entry : dll == std::string(entry) + ".dll")
+            return static_cast<int>(position);
+    }
+    return 0;
 }
 
 std::string chooseDll(const std::vector<std::string>& exporters,

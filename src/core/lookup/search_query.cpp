@@ -1,9 +1,10 @@
 #include "core/lookup/search_query.h"
 
+#include "core/store/vocabulary.h"
+
 #include <QStringList>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tolvane {
 
@@ -13,9 +14,6 @@ namespace {
 const char* const kSearchableColumns[] = {"name",      "class",     "declare", "recode",
                                           "othername", "libsclass", "win95",   "winnt",
                                           "explain",   "returned",  "other",   "parameter"};
-
-constexpr int kAllCategories = 2;
-constexpr int kAllLibraries = 0;
 
 // `column LIKE '*pattern*'`, the pattern quoted.
 QString containsCondition(const QString& column, const QString& pattern) {
@@ -85,9 +83,9 @@ QString sqlIdLiteral(const QVariant& id) {
 SearchStatement nameSearchQuery(const QString& pattern, int categoryPosition, int dllPosition,
                                 const QString& dllText) {
     QString condition = containsCondition(QStringLiteral("name"), pattern);
-    if (categoryPosition != kAllCategories)
-        condition += QStringLiteral(" and class=") + QString::number(categoryPosition - 2);
-    if (dllPosition != kAllLibraries)
+    if (const auto cls = filterClass(categoryPosition))
+        condition += QStringLiteral(" and class=") + QString::number(*cls);
+    if (dllPosition != kAllLibrariesPosition)
         condition += QStringLiteral(" and libsclass=") + sqlTextLiteral(dllText);
     return {QStringLiteral("SELECT name,ID FROM winfun"), condition};
 }
@@ -139,40 +137,6 @@ QString skippedIdsText(qint64 count) {
 QString positionText(const QString& name, qsizetype row, qsizetype count) {
     return name + QLatin1Char(' ') + QString::number(row + 1) + QLatin1Char('/') +
            QString::number(count);
-}
-
-double leadingNumber(const QString& text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
-    const qsizetype start = i;
-    auto digits = [&] {
-        const qsizetype from = i;
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) ++i;
-        return i > from;
-    };
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
-    bool any = digits();
-    if (i < n && text[i] == QLatin1Char('.')) {
-        ++i;
-        any = digits() || any;
-    }
-    if (!any) return 0;
-    qsizetype end = i;
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
-        ++i;
-        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
-        if (digits()) end = i;
-    }
-    return text.mid(start, end - start).toDouble();
-}
-
-std::optional<int> categoryPosition(const QVariant& classValue, int listSize) {
-    if (!classValue.isValid() || classValue.isNull()) return std::nullopt;
-    // The default rounding mode rounds halves to the even neighbour.
-    const double position = std::nearbyint(leadingNumber(classValue.toString()) + 1);
-    if (!(position >= 0 && position < listSize)) return std::nullopt;
-    return static_cast<int>(position);
 }
 
 }  // namespace tolvane

@@ -91,14 +91,4 @@ QString skippedIdsText(qint64 count);
 // An entry's text, a blank, its position counted from 1, "/" and the count.
 QString positionText(const QString& name, qsizetype row, qsizetype count);
 
-// The number a text starts with, as the classic Val() reads it: blanks
-// skipped, an optional sign, digits with an optional decimal point and
-// exponent; 0 when the text starts with none.
-double leadingNumber(const QString& text);
-
-// The position in the category list that shows a record's class value:
-// class c at c + 1, rounded half to even. Nothing for Null or a position
-// outside the list of `listSize` entries.
-std::optional<int> categoryPosition(const QVariant& classValue, int listSize);
-
 }  // namespace tolvane

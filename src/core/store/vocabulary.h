@@ -1,23 +1,42 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <cstdint>
+#include <optional>
 
 namespace tolvane {
 
-// The fixed vocabularies the user picks from, each one "~"-separated text.
-// Category list position p shows class p - 1 in the record view and filters
-// on class p - 2 in the name search (position 2: no category condition).
-inline const QString kCategoryList = QStringLiteral(
-    "Type类型~Const常数~所有分类~未分类~控件与消息函数~硬件与系统函数~设备场景函数~绘图函数~"
-    "位图、图标和光栅运算函数~菜单函数~文本和字体函数~打印函数~文件处理函数~Windows消息函数~"
-    "网络函数~进程和线程函数~同步函数(包括互斥体，信号机和事件函数)~其它分类");
-// DLL filter: position 0 means no condition, others compare libsclass verbatim.
-inline const QString kDllList = QStringLiteral(
-    "所有库类~advapi32.dll~comdlg32.dll~gdi32~imm32.dll~kernel32~lz32.dll~mpr.dll~"
-    "netapi32.dll~shell32.dll~user32~version.dll~winmm.dll~winspool.drv");
-inline const QString kPatternPresets = QStringLiteral("*~Get~Set~*Window");
+// The fixed vocabularies the user picks from, as data/vocabulary.txt holds
+// them (compiled in at build time).
 
-constexpr int kAllCategoriesPosition = 2;
+// The category list: entry p shows and saves class p - 1 in the record
+// view, and the name search filters it on class p - 2, except the entry
+// "所有分类", which means no category condition.
+const QStringList& categoryList();
+int allCategoriesPosition();
+
+// The DLL filter's fixed entries: entry 0 means no DLL condition, every
+// other is compared with libsclass exactly as spelled.
+const QStringList& dllList();
 constexpr int kAllLibrariesPosition = 0;
+
+// The position in the category list that shows a record's class value:
+// class c at c + 1, c read as the classic Val() reads text (leadingNumber),
+// rounded half to even. Nothing for Null or a position outside the list.
+std::optional<int> categoryPosition(const QVariant& classValue);
+// The class a save stores for a list position (-1: nothing selected), kept
+// to 16 bits as the column holds it.
+std::int16_t classForPosition(int position);
+// The class the name search's filter looks for at a list position; nothing
+// for "所有分类".
+std::optional<qint64> filterClass(int position);
+
+// The number a text starts with, as the classic Val() reads it: blanks
+// skipped, an optional sign, digits with an optional decimal point and
+// exponent; 0 when the text starts with none.
+double leadingNumber(const QString& text);
 
 }  // namespace tolvane

@@ -1,4 +1,5 @@
 #include "core/lookup/search_query.h"
+#include "core/store/vocabulary.h"
 
 #include "support/window_user.h"
 
@@ -63,5 +64,5 @@ TEST(SearchQueryTest, StatusTextsAndNumbersReadFromRecords) {
                                                                {qlonglong(-2), std::nullopt},
                                                                {1e300, std::nullopt}};
     for (const auto& [cls, position] : classes)
-        EXPECT_EQ(categoryPosition(cls, 18), position) << cls.toString().toStdString();
+        EXPECT_EQ(categoryPosition(cls), position) << cls.toString().toStdString();
 }

@@ -1,0 +1,44 @@
+// The window and the catalogue generator read one vocabulary: the DLLs the
+// filter lists are the ones the generator prefers and spells alike, and
+// every category the generator assigns is an entry of the category list.
+#include "core/store/vocabulary.h"
+
+#include "categories.h"
+#include "dll_choice.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+
+TEST(VocabularyTest, TheGeneratorSpellsAndPrefersTheDllsTheFilterLists) {
+    const QStringList& dlls = dllList();
+    ASSERT_EQ(dlls.size(), 14);
+    EXPECT_EQ(dlls[kAllLibrariesPosition], QStringLiteral("所有库类"));
+    for (int position = 1; position < dlls.size(); ++position) {
+        const std::string entry = dlls[position].toStdString();
+        const std::string file = entry.find('.') == std::string::npos
+                                     ? entry + ".dll"
+                                     : entry;  // kernel32 is kernel32.dll
+        EXPECT_EQ(gen::listedPosition(file), position) << file;
+        EXPECT_EQ(gen::libsclass(file), entry);
+    }
+    EXPECT_EQ(gen::listedPosition("ole32.dll"), 0);
+}
+
+TEST(VocabularyTest, EveryCategoryTheGeneratorAssignsShowsAsAListEntry) {
+    const QStringList& categories = categoryList();
+    ASSERT_EQ(categories.size(), 18);
+    EXPECT_EQ(categories[allCategoriesPosition()], QStringLiteral("所有分类"));
+    const auto shown = [&](int cls) {
+        const auto position = categoryPosition(qlonglong{cls});
+        return position ? categories[*position] : QStringLiteral("(none)");
+    };
+    for (const gen::CategoryRule& rule : gen::categoryRules()) {
+        EXPECT_GT(rule.category, 1) << rule.name;  // a function's category, not "所有分类"
+        EXPECT_NE(shown(rule.category), QStringLiteral("(none)")) << rule.category;
+    }
+    EXPECT_EQ(shown(gen::categoryOf("NoRuleMatchesThis", "nothing.h", "nothing.dll")),
+              QStringLiteral("未分类"));
+    EXPECT_EQ(shown(-1), QStringLiteral("Type类型"));
+    EXPECT_EQ(shown(0), QStringLiteral("Const常数"));
+}
