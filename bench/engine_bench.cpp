@@ -1,57 +1,43 @@
-// Catalogue engine figures that the search table does not show: the first
-// row of an unbounded query, the memory of a recordset read to its end, the
-// pattern matcher alone (over the largest synthetic catalogue), costly
-// patterns through the engine, and how soon a running statement stops when
-// the interrupt check asks it to.
+// Store figures that the search table does not show: the pattern matcher
+// alone, costly patterns through the store, and how soon a running search
+// stops when its cancel flag is raised.
 #include "engine_bench.h"
-#include "process_memory.h"
 #include "synthetic_catalogue.h"
 
-#include "core/lookup/jet_like.h"
+#include "core/lookup/jet_pattern.h"
+#include "core/lookup/search_requests.h"
+#include "core/lookup/search_walk.h"
 #include "core/store/catalogue_builder.h"
-#include "core/store/error.h"
-#include "core/store/sqlite_engine.h"
+#include "core/store/catalogue_store.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QString>
 
-#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tolvane::bench {
 
 namespace {
 
-std::unique_ptr<Database> open(const std::string& catalogue) {
-    return SqliteEngine().openDatabase(QString::fromStdString(catalogue));
+std::unique_ptr<CatalogueStore> open(const std::string& catalogue) {
+    auto store = CatalogueStore::open(QString::fromStdString(catalogue));
+    return store.ok() ? std::move(*store) : nullptr;
 }
 
-// The "*" preset: the first row arrives without reading the rest.
-void firstRowOfAll(benchmark::State& state, const std::string& catalogue) {
-    auto db = open(catalogue);
-    for (auto _ : state) {
-        auto rs =
-            db->openRecordset(QStringLiteral("SELECT name,ID FROM winfun WHERE name LIKE '*'"));
-        benchmark::DoNotOptimize(rs->field(QStringLiteral("name")));
-    }
-}
-
-// MoveLast keeps every row read; the counter shows how far the peak grew.
-void moveLastOverAll(benchmark::State& state, const std::string& catalogue) {
-    auto db = open(catalogue);
-    const long long before = statusKiB("VmHWM:");
-    for (auto _ : state) {
-        auto rs = db->openRecordset(QStringLiteral("SELECT name,ID FROM winfun"));
-        rs->moveLast();
-        benchmark::DoNotOptimize(rs->field(QStringLiteral("ID")));
-    }
-    state.counters["peak_growth_MiB"] = double(statusKiB("VmHWM:") - before) / 1024.0;
+long long walk(CatalogueStore& store, const SearchRequest& request) {
+    long long rows = 0;
+    walkSearch(store, request, std::chrono::milliseconds(10), [&](ResultBatch& batch) {
+        rows += batch.size();
+        return true;
+    });
+    return rows;
 }
 
 // The pattern matcher alone over a million names in memory.
@@ -64,20 +50,15 @@ void patternMatchOnly(benchmark::State& state) {
     const auto pattern = JetPattern::compile(std::string_view("*window*"));
     for (auto _ : state) {
         int hits = 0;
-        for (const std::string& name : names) hits += pattern.matches(name);
+        for (const std::string& name : names) hits += pattern->matches(name);
         benchmark::DoNotOptimize(hits);
     }
 }
 
-// A name search with a costly pattern, through the engine to the last row.
+// A name search with a costly pattern, through the store to the last row.
 void costlyPattern(benchmark::State& state, const std::string& catalogue, const QString& pattern) {
-    auto db = open(catalogue);
-    const QString sql =
-        QStringLiteral("SELECT name,ID FROM winfun WHERE name LIKE '*%1*'").arg(pattern);
-    for (auto _ : state) {
-        auto rs = db->openRecordset(sql);
-        if (!rs->eof()) rs->moveLast();
-    }
+    auto store = open(catalogue);
+    for (auto _ : state) benchmark::DoNotOptimize(walk(*store, nameSearch(pattern, 2, 0, {})));
 }
 
 QString longBracketList() {
@@ -92,34 +73,30 @@ QString manyStars() {
     return stars + QStringLiteral("*b");
 }
 
-// Runs a statement that would take several seconds, with an interrupt check
-// that lets it work for 300 ms and then says stop.
-// Shows the longest gap between two questions of the check and how long the
-// statement took to stop after the answer.
-void stopLatency(benchmark::State& state, const std::string& catalogue, const QString& sql) {
-    auto db = open(catalogue);
+// Runs a search that would take long, raises its cancel flag after 300 ms,
+// and reports how long the search took to stop after that (Esc's latency).
+void stopLatency(benchmark::State& state, const std::string& catalogue,
+                 const SearchRequest& request) {
+    auto store = open(catalogue);
+    std::atomic<bool> cancel = false;
+    store->setCancelFlag(&cancel);
     for (auto _ : state) {
+        cancel = false;
         QElapsedTimer clock;
-        qint64 lastAsk = 0, longestGap = 0, stoppedAt = -1;
         clock.start();
-        db->setInterruptCheck([&] {
-            const qint64 now = clock.nsecsElapsed();
-            longestGap = std::max(longestGap, now - lastAsk);
-            lastAsk = now;
-            if (now < 300'000'000) return false;
-            stoppedAt = now;
-            return true;
+        std::atomic<qint64> raisedAt = -1;
+        std::thread esc([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            raisedAt = clock.nsecsElapsed();
+            cancel = true;
         });
-        bool cancelled = false;
-        try {
-            auto rs = db->openRecordset(sql);
-            if (!rs->eof()) rs->moveLast();
-        } catch (const Error& e) {
-            cancelled = e.number() == err::Cancelled;
-        }
-        if (!cancelled || stoppedAt < 0) state.SkipWithError("the statement was not cancelled");
-        state.counters["longest_gap_ms"] = double(longestGap) / 1e6;
-        state.counters["stop_ms"] = double(clock.nsecsElapsed() - stoppedAt) / 1e6;
+        const SearchEnd end = walkSearch(*store, request, std::chrono::milliseconds(10),
+                                         [&](ResultBatch&) { return !cancel; });
+        const qint64 stoppedAt = clock.nsecsElapsed();
+        esc.join();
+        if (raisedAt < 0 || stoppedAt < raisedAt) state.SkipWithError("the search ended first");
+        state.counters["stop_ms"] = double(stoppedAt - raisedAt) / 1e6;
+        benchmark::DoNotOptimize(end.skipped);
     }
 }
 
@@ -137,40 +114,28 @@ std::string tenMegabyteRow(const std::string& folder) {
 
 }  // namespace
 
-void registerEngineBenchmarks(const std::string& catalogue) {
-    const std::string folder = QFileInfo(QString::fromStdString(catalogue)).path().toStdString();
+void registerEngineBenchmarks(const std::string& folder) {
     for (const int records : {30000, 300000}) {
         const std::string file = syntheticCatalogue(folder, records);
         const std::string size = " at " + std::to_string(records);
-        benchmark::RegisterBenchmark(("engine: 10000-item bracket list" + size).c_str(),
+        benchmark::RegisterBenchmark(("store: 10000-item bracket list" + size).c_str(),
                                      costlyPattern, file, longBracketList())
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("engine: *a*a*a...*b, 300 stars" + size).c_str(),
+        benchmark::RegisterBenchmark(("store: *a*a*a...*b, 300 stars" + size).c_str(),
                                      costlyPattern, file, manyStars())
             ->Unit(benchmark::kMillisecond);
     }
-    // No search reaches a view; a self-join is the longest statement the
-    // guard still lets through. On the 10 MB text: 200 listed characters
-    // that never match, then long literals that nearly match everywhere.
-    QString tenMegabyteSql = QStringLiteral("SELECT ID FROM winfun WHERE explain LIKE '*[");
-    for (int i = 0; i < 200; ++i) tenMegabyteSql += QChar(0x4E00 + i);
-    tenMegabyteSql += QStringLiteral("]*'");
-    for (int i = 0; i < 10; ++i)
-        tenMegabyteSql += QStringLiteral(" OR explain LIKE '*%1b*'").arg(QString(100 + i, u'a'));
-    benchmark::RegisterBenchmark("engine: stop latency, endless join", stopLatency, catalogue,
-                                 QStringLiteral("SELECT count(*) AS n FROM winfun a, winfun b"))
+    // On the 10 MB text: long literals that nearly match everywhere.
+    benchmark::RegisterBenchmark("store: stop latency, 10 MB text", stopLatency,
+                                 tenMegabyteRow(folder),
+                                 fullTextSearch(QString(1000, u'a') + QStringLiteral("b")))
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
-    benchmark::RegisterBenchmark("engine: stop latency, 10 MB text", stopLatency,
-                                 tenMegabyteRow(folder), tenMegabyteSql)
+    benchmark::RegisterBenchmark("store: stop latency, 300 stars at 300000", stopLatency,
+                                 syntheticCatalogue(folder, 300000), fullTextSearch(manyStars()))
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
-    benchmark::RegisterBenchmark("engine: first row of all", firstRowOfAll, catalogue)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("engine: MoveLast over all", moveLastOverAll, catalogue)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3);
-    benchmark::RegisterBenchmark("engine: pattern match of 1000000 names", patternMatchOnly)
+    benchmark::RegisterBenchmark("store: pattern match of 1000000 names", patternMatchOnly)
         ->Unit(benchmark::kMillisecond);
 }
 

@@ -4,7 +4,8 @@
 
 namespace tolvane::bench {
 
-// Registers the engine's own benchmarks over a catalogue file.
-void registerEngineBenchmarks(const std::string& catalogue);
+// Registers the store's own benchmarks: the pattern matcher alone, costly
+// patterns, and how soon a search stops once cancelled.
+void registerEngineBenchmarks(const std::string& folder);
 
 }  // namespace tolvane::bench

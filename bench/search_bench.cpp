@@ -1,20 +1,21 @@
-// Timings of the searches, the record view and the navigation on synthetic
-// catalogues: through the window run offscreen, through the engine alone,
-// and as the plain SQLite query.
+// Timings of the searches, the record view, the navigation, the save and the
+// start-up on synthetic catalogues: through the window run offscreen, through
+// the store alone, and as the plain SQLite statements.
 #include "search_bench.h"
 #include "process_memory.h"
 #include "synthetic_catalogue.h"
 
 #include "core/locate/open_catalogue.h"
-#include "core/lookup/search_query.h"
-#include "core/store/engine.h"
-#include "core/store/sqlite_engine.h"
+#include "core/lookup/search_requests.h"
+#include "core/lookup/search_walk.h"
+#include "core/store/catalogue_store.h"
 #include "core/system/dialogs.h"
 #include "core/system/local_file_probe.h"
 #include "core/system/settings.h"
 #include "gui/main_window.h"
-#include "gui/record_view.h"
-#include "gui/window_controls.h"
+#include "gui/qt_clipboard.h"
+#include "gui/qt_window_geometry.h"
+#include "gui/search_panel.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -22,7 +23,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
@@ -36,9 +36,12 @@ namespace tolvane::bench {
 
 namespace {
 
-class SilentDialogs : public Dialogs {
+// Says Yes to every question, so that saves go ahead.
+class YesDialogs : public Dialogs {
 public:
-    Answer messageBox(const QString&, Buttons, Icon) override { return Answer::Ok; }
+    Answer messageBox(const QString&, Buttons buttons, Icon) override {
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
     QString inputBox(const QString&) override { return {}; }
     void fileDialog(const FileDialogRequest&, std::string&) override {}
 };
@@ -53,12 +56,40 @@ public:
         if (section == kEngineVersionEntry) return QStringLiteral("DAO.DBEngine.36");
         return defaultValue;
     }
-    void write(const QString&, const QString&, const QString&, const QString&) override {}
-    void remove(const QString&, const QString&, const QString&) override {}
+    Status write(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    Status remove(const QString&, const QString&, const QString&) override { return {}; }
 
 private:
     QString path_;
 };
+
+// The window's system services on one remembered catalogue.
+struct BenchEnv {
+    explicit BenchEnv(const std::string& path) : settings(QString::fromStdString(path)) {
+        env.settings = &settings;
+        env.files = &files;
+        env.dialogs = &dialogs;
+        env.clipboard = &clipboard;
+        env.geometry = &geometry;
+    }
+    YesDialogs dialogs;
+    QtClipboard clipboard;
+    QtWindowGeometry geometry;
+    LocalFileProbe files;
+    RememberedCatalogue settings;
+    WindowEnv env;
+};
+
+// The window on a catalogue as start-up leaves it, shown offscreen.
+std::unique_ptr<MainWindow> startWindow(const WindowEnv& env) {
+    auto window = std::make_unique<MainWindow>(env);
+    window->start();
+    window->show();
+    QCoreApplication::processEvents();
+    return window;
+}
 
 struct Case {
     std::string label;
@@ -69,8 +100,9 @@ struct Case {
 
 std::string rawFullText(const std::string& word) {
     std::string sql = "SELECT name,ID FROM winfun WHERE ";
-    const char* columns[] = {"name",  "class", "declare", "recode",   "othername", "libsclass",
-                             "win95", "winnt", "explain", "returned", "other",     "parameter"};
+    const char* columns[] = {"name",      "class",     "declare", "recode",  "othername",
+                             "libsclass", "win95",     "winnt",   "explain", "returned",
+                             "other",     "parameter", "vba64"};
     for (const char* c : columns)
         sql += std::string(c == columns[0] ? "" : " OR ") + c + " LIKE '%" + word + "%'";
     return sql;
@@ -91,35 +123,28 @@ const std::vector<Case>& searchCases() {
     return cases;
 }
 
-// The window on one catalogue, shown offscreen, as start-up leaves it; a
-// record view of its own over a second set of controls; a second engine
-// connection and a plain SQLite one.
+// The columns a save writes, as the window's VB form writes them.
+const ColumnSet kSaved = {Column::Name,      Column::Dll,     Column::Explain,  Column::Declare,
+                          Column::Parameter, Column::Recode,  Column::Returned, Column::Win95,
+                          Column::WinNT,     Column::Category};
+
+// The window on one catalogue, a store of its own and a plain SQLite connection.
 class Session {
 public:
-    explicit Session(const std::string& path)
-        : path_(path), settings_(QString::fromStdString(path)) {
-        env_.engines = &engines_;
-        env_.settings = &settings_;
-        env_.files = &files_;
-        env_.dialogs = &dialogs_;
-        form_ = std::make_unique<MainWindow>(env_);
-        form_->start();
-        form_->show();
-        QCoreApplication::processEvents();
+    explicit Session(const std::string& path) : path_(path), env_(path) {
+        form_ = startWindow(env_.env);
         patternBox_ = form_->findChild<QComboBox*>(QStringLiteral("patternBox"));
         searchDelay_ = form_->findChild<QTimer*>(QStringLiteral("searchDelay"));
         fullTextButton_ = form_->findChild<QPushButton*>(QStringLiteral("fullTextButton"));
         nextButton_ = form_->findChild<QPushButton*>(QStringLiteral("nextButton"));
         previousButton_ = form_->findChild<QPushButton*>(QStringLiteral("previousButton"));
+        saveButton_ = form_->findChild<QPushButton*>(QStringLiteral("saveButton"));
         entries_ = form_->findChild<QListView*>(QStringLiteral("resultList"))->model();
-        db_ = SqliteEngine().openDatabase(QString::fromStdString(path));
-        viewControls_ = createControls(viewWindow_, env_);
-        const WindowControls& c = viewControls_;
-        view_ = std::make_unique<RecordView>(
-            db_, dialogs_,
-            RecordView::Controls{c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox,
-                                 c.resultList, c.resultModel, c.statusLine});
-        if (sqlite3_open_v2(path.c_str(), &raw_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        panel_ = form_->findChild<SearchPanel*>(QStringLiteral("searchPanel"));
+        auto store = CatalogueStore::open(QString::fromStdString(path));
+        if (!store.ok()) throw std::runtime_error("cannot open " + path);
+        store_ = std::move(*store);
+        if (sqlite3_open_v2(path.c_str(), &raw_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
             throw std::runtime_error("cannot open " + path);
     }
     ~Session() { sqlite3_close(raw_); }
@@ -138,58 +163,40 @@ public:
     // once the list is filled and laid out.
     void search(const QString& pattern, bool fullText) {
         patternBox_->setEditText(pattern);
-        if (fullText) {
+        if (fullText)
             fullTextButton_->click();
-        } else {
+        else
             searchDelay_->start(0);
-            while (searchDelay_->isActive())
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
+        while (searchDelay_->isActive() || panel_->searching())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents();  // the list lays out and paints
     }
     int entries() const { return entries_->rowCount(); }
-    void navigate(int button) {
+    void show(qint64 id) { emit panel_->entryChosen(id); }
+    void click(NavigationButton button) {
         (button == kPreviousRecord ? previousButton_ : nextButton_)->click();
     }
-    RecordView& view() { return *view_; }
-    Database& db() { return *db_; }
+    void save() { saveButton_->click(); }
+    CatalogueStore& store() { return *store_; }
     sqlite3* raw() { return raw_; }
 
 private:
     std::string path_;
-    SilentDialogs dialogs_;
-    SqliteEngineFactory engines_;
-    LocalFileProbe files_;
-    RememberedCatalogue settings_;
-    Env env_;
+    BenchEnv env_;
     std::unique_ptr<MainWindow> form_;
     QComboBox* patternBox_ = nullptr;
     QTimer* searchDelay_ = nullptr;
     QPushButton* fullTextButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
     QPushButton* previousButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
     const QAbstractItemModel* entries_ = nullptr;
-    std::shared_ptr<Database> db_;
-    QWidget viewWindow_;
-    WindowControls viewControls_;
-    std::unique_ptr<RecordView> view_;
+    SearchPanel* panel_ = nullptr;
+    std::unique_ptr<CatalogueStore> store_;
     sqlite3* raw_ = nullptr;
 };
 
 std::unique_ptr<Session> Session::current;
-
-// Reads name and ID of every row as the list does.
-long long drainEngine(Recordset& rows) {
-    long long count = 0;
-    while (!rows.eof()) {
-        const QByteArray name = rows.field(QStringLiteral("name")).toString().toUtf8();
-        benchmark::DoNotOptimize(name.constData());
-        benchmark::DoNotOptimize(rows.field(QStringLiteral("ID")).toLongLong());
-        rows.moveNext();
-        ++count;
-    }
-    return count;
-}
 
 long long drainRaw(sqlite3* db, const std::string& sql) {
     sqlite3_stmt* st = nullptr;
@@ -207,10 +214,35 @@ long long drainRaw(sqlite3* db, const std::string& sql) {
     return count;
 }
 
+// A save as plain SQLite makes it: the same ten columns in one bound UPDATE
+// in a transaction.
+void saveRaw(sqlite3* db, const Record& record) {
+    sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db,
+                       "UPDATE winfun SET name=?, class=?, libsclass=?, win95=?, winnt=?, "
+                       "explain=?, declare=?, parameter=?, recode=?, returned=? WHERE ID=?",
+                       -1, &st, nullptr);
+    const Column columns[] = {Column::Name,   Column::Category, Column::Dll,     Column::Win95,
+                              Column::WinNT,  Column::Explain,  Column::Declare, Column::Parameter,
+                              Column::Recode, Column::Returned};
+    std::vector<QByteArray> texts;
+    int at = 0;
+    for (const Column c : columns) {
+        texts.push_back(record.text(c).toUtf8());
+        sqlite3_bind_text(st, ++at, texts.back().constData(), int(texts.back().size()),
+                          SQLITE_STATIC);
+    }
+    sqlite3_bind_int64(st, ++at, *record.id());
+    sqlite3_step(st);
+    sqlite3_finalize(st);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+}
+
 void searchThroughWindow(benchmark::State& state, const std::string& path, const Case& c) {
     Session& session = Session::of(path);
     const auto search = [&] { session.search(c.pattern, c.fullText); };
-    search();  // warms the file cache, as the engine and plain runs are warmed
+    search();  // warms the file cache, as the store and plain runs are warmed
     // A timer that wants to run every millisecond shows the longest time
     // the window could not answer input.
     QElapsedTimer sinceTick;
@@ -227,12 +259,21 @@ void searchThroughWindow(benchmark::State& state, const std::string& path, const
     state.counters["longest_pause_ms"] = static_cast<double>(longestPause);
 }
 
-void searchThroughEngine(benchmark::State& state, const std::string& path, const Case& c) {
-    Database& db = Session::of(path).db();
-    const QString sql =
-        (c.fullText ? fullTextQuery(c.pattern) : nameSearchQuery(c.pattern, 2, 0, {})).text();
-    long long rows = drainEngine(*db.openRecordset(sql));
-    for (auto _ : state) rows = drainEngine(*db.openRecordset(sql));
+void searchThroughStore(benchmark::State& state, const std::string& path, const Case& c) {
+    CatalogueStore& store = Session::of(path).store();
+    const SearchRequest request =
+        c.fullText ? fullTextSearch(c.pattern) : nameSearch(c.pattern, 2, 0, {});
+    long long rows = 0;
+    const auto run = [&] {
+        rows = 0;
+        walkSearch(store, request, std::chrono::milliseconds(10), [&](ResultBatch& batch) {
+            for (int i = 0; i < batch.size(); ++i) benchmark::DoNotOptimize(batch.nameBytes(i));
+            rows += batch.size();
+            return true;
+        });
+    };
+    run();
+    for (auto _ : state) run();
     state.counters["entries"] = static_cast<double>(rows);
 }
 
@@ -248,13 +289,11 @@ void showRecord(benchmark::State& state, const std::string& path, Path through, 
     const int id = records / 2;
     for (auto _ : state) {
         switch (through) {
-        case Path::Window: s.view().showRecord(QString::number(id)); break;
+        case Path::Window: s.show(id); break;
         case Path::Engine: {
-            const auto row = s.db().openRecordset(recordQuery(id));
-            for (const char* column :
-                 {"ID", "name", "class", "libsclass", "win95", "winnt", "explain", "declare",
-                  "CSharp", "parameter", "recode", "returned"})
-                benchmark::DoNotOptimize(row->field(QLatin1String(column)).toString());
+            const Result<Record> record = s.store().record(id);
+            for (int c = 0; c < kColumnCount; ++c)
+                benchmark::DoNotOptimize(record->text(Column(c)));
             break;
         }
         case Path::Raw:
@@ -264,31 +303,59 @@ void showRecord(benchmark::State& state, const std::string& path, Path through, 
     }
 }
 
-// Alternates next and previous in the window, and the same statements
-// around the middle record through the engine and plain SQLite.
+// Alternates next and previous around the middle record.
 void navigationStep(benchmark::State& state, const std::string& path, Path through, int records) {
     Session& s = Session::of(path);
-    s.navigate(kNextRecord);  // from no record on view to the second
+    s.show(records / 2);
     int step = 0;
     for (auto _ : state) {
-        const int button = step++ % 2 ? 1 : 2;
-        const NavigationPlan plan =
-            navigationPlan(button, QString::number(records / 2 + (button == 1)));
+        const bool next = step++ % 2 == 0;
+        const qint64 from = records / 2 + (next ? 0 : 1);
         switch (through) {
-        case Path::Window: s.navigate(button); break;
-        case Path::Engine: {
-            const auto rows = s.db().openRecordset(plan.sql);
-            rows->moveFirst();
-            benchmark::DoNotOptimize(rows->field(QStringLiteral("ID")).toLongLong());
+        case Path::Window: s.click(next ? kNextRecord : kPreviousRecord); break;
+        case Path::Engine:
+            benchmark::DoNotOptimize(next ? s.store().after(from) : s.store().before(from));
+            break;
+        case Path::Raw:
+            drainRaw(s.raw(), next ? "select * from winfun where ID>" + std::to_string(from) +
+                                         " order by ID limit 1"
+                                   : "select * from winfun where ID<" + std::to_string(from) +
+                                         " order by ID desc limit 1");
             break;
         }
-        case Path::Raw: drainRaw(s.raw(), plan.sql.toStdString()); break;
+    }
+}
+
+// Saves the middle record unchanged: the window's handler with its question
+// and its message, the store's save, the plain UPDATE.
+void save(benchmark::State& state, const std::string& path, Path through, int records) {
+    Session& s = Session::of(path);
+    const int id = records / 2;
+    s.show(id);
+    const Record record = *s.store().record(id);
+    for (auto _ : state) {
+        switch (through) {
+        case Path::Window: s.save(); break;
+        case Path::Engine: s.store().save(record, kSaved); break;
+        case Path::Raw: saveRaw(s.raw(), record); break;
         }
     }
 }
 
 const char* pathName(Path p) {
     return p == Path::Window ? "window" : p == Path::Engine ? "engine" : "sqlite";
+}
+
+// Registers one case on one path under a name the table finds again.
+template <class Body>
+void add(std::map<std::string, FigureKey>& names, int records, const std::string& label,
+         Path through, Body body) {
+    const std::string name = std::to_string(records) + ":" + pathName(through) + ":" + label;
+    names[name] = {records, label, through};
+    benchmark::RegisterBenchmark(name.c_str(), body)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->MinTime(0.3);
 }
 
 }  // namespace
@@ -299,28 +366,35 @@ void registerSearchBenchmarks(const std::string& folder, const std::vector<int>&
                               std::map<std::string, FigureKey>& names) {
     for (const int records : sizes) {
         const std::string path = syntheticCatalogue(folder, records);
-        auto add = [&](const std::string& label, Path through, auto&& body) {
-            const std::string name =
-                std::to_string(records) + ":" + pathName(through) + ":" + label;
-            names[name] = {records, label, through};
-            benchmark::RegisterBenchmark(name.c_str(), body)
-                ->Unit(benchmark::kMillisecond)
-                ->UseRealTime()
-                ->MinTime(0.3);
-        };
         for (const Case& c : searchCases()) {
-            add(c.label, Path::Window,
+            add(names, records, c.label, Path::Window,
                 [path, &c](benchmark::State& s) { searchThroughWindow(s, path, c); });
-            add(c.label, Path::Engine,
-                [path, &c](benchmark::State& s) { searchThroughEngine(s, path, c); });
-            add(c.label, Path::Raw, [path, &c](benchmark::State& s) { searchRaw(s, path, c); });
+            add(names, records, c.label, Path::Engine,
+                [path, &c](benchmark::State& s) { searchThroughStore(s, path, c); });
+            add(names, records, c.label, Path::Raw,
+                [path, &c](benchmark::State& s) { searchRaw(s, path, c); });
         }
         for (const Path through : {Path::Window, Path::Engine, Path::Raw}) {
-            add("showRecord", through,
+            add(names, records, "showRecord", through,
                 [=](benchmark::State& s) { showRecord(s, path, through, records); });
-            add("navigation step", through,
+            add(names, records, "navigation step", through,
                 [=](benchmark::State& s) { navigationStep(s, path, through, records); });
+            add(names, records, "save", through,
+                [=](benchmark::State& s) { save(s, path, through, records); });
         }
+    }
+}
+
+void registerStartUpBenchmarks(const std::string& folder, const std::vector<int>& sizes,
+                               std::map<std::string, FigureKey>& names) {
+    for (const int records : sizes) {
+        const std::string path = syntheticCatalogue(folder, records);
+        add(names, records, "start-up", Path::Window, [path](benchmark::State& state) {
+            closeSession();
+            const BenchEnv env(path);
+            startWindow(env.env);  // warms the file cache
+            for (auto _ : state) startWindow(env.env);
+        });
     }
 }
 
@@ -330,6 +404,23 @@ int memoryProbe(const std::string& catalogue) {
     session.search(QStringLiteral("*"), false);
     std::printf("entries=%d before=%lld peak=%lld rss=%lld names=%lld\n", session.entries(), before,
                 statusKiB("VmHWM:"), statusKiB("VmRSS:"), nameBytes(catalogue) / 1024);
+    return 0;
+}
+
+int saveStatements(const std::string& catalogue) {
+    auto store = CatalogueStore::open(QString::fromStdString(catalogue));
+    if (!store.ok()) return 1;
+    const Result<Record> record = (*store)->first();
+    if (!record.ok()) return 1;
+    int before = (*store)->statementsPrepared();
+    (*store)->save(*record, kSaved);
+    const int first = (*store)->statementsPrepared() - before;
+    before = (*store)->statementsPrepared();
+    (*store)->save(*record, kSaved);
+    std::printf(
+        "first save: %d statements prepared (BEGIN IMMEDIATE, UPDATE, COMMIT), "
+        "every save after it: %d\n",
+        first, (*store)->statementsPrepared() - before);
     return 0;
 }
 

@@ -8,7 +8,7 @@
 namespace tolvane::bench {
 
 // What is timed: through the window (timer tick to list filled and first
-// record shown), through the engine alone, or as the plain SQLite query.
+// record shown), through the store alone, or as the plain SQLite query.
 enum class Path { Window, Engine, Raw };
 
 // One timed figure: records, case label, path.
@@ -22,10 +22,14 @@ struct Figure {
     double longestPause = -1;
 };
 
-// Registers every benchmark for the catalogue sizes; figures land in
-// `names` maps each benchmark's name to its figure's key.
+// Registers the window, store and plain SQLite cases for the catalogue
+// sizes; `names` maps each benchmark's name to its figure's key.
 void registerSearchBenchmarks(const std::string& folder, const std::vector<int>& sizes,
                               std::map<std::string, FigureKey>& names);
+
+// Registers the window's start-up (open, fill the lists, show) for the sizes.
+void registerStartUpBenchmarks(const std::string& folder, const std::vector<int>& sizes,
+                               std::map<std::string, FigureKey>& names);
 
 // Closes the window the benchmarks used (before the application ends).
 void closeSession();
@@ -33,5 +37,9 @@ void closeSession();
 // Lists every record of a catalogue in the window and reports the memory it
 // took: runs in a process of its own so that nothing else counts.
 int memoryProbe(const std::string& catalogue);
+
+// Statements the store prepares for the first save of a record and for each
+// save after it, printed on one line.
+int saveStatements(const std::string& catalogue);
 
 }  // namespace tolvane::bench

@@ -16,7 +16,7 @@ namespace tolvane::bench {
 namespace {
 
 // Changes whenever the rows made change, so that no stale file is reused.
-constexpr int kGeneration = 2;
+constexpr int kGeneration = 3;
 
 constexpr std::array kVerbs = {
     "Get",   "Set",        "Create",  "Delete", "Destroy", "Find",   "Enum",

@@ -24,3 +24,6 @@ CREATE TABLE winfun (
 -- Searches list names in ID order, narrowed by category and DLL: this index
 -- holds every column they read, so they scan it instead of whole rows.
 CREATE INDEX winfun_search ON winfun (ID, name, class, libsclass);
+-- The DLL filter lists every DLL the catalogue names: one step through this
+-- index per DLL, however many rows the catalogue holds.
+CREATE INDEX winfun_dll ON winfun (libsclass);

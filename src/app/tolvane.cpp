@@ -1,4 +1,3 @@
-#include "core/system/env.h"
 #include "gui/main_window.h"
 #include "gui/qt_language.h"
 

@@ -3,29 +3,60 @@
 #include "cli/find_options.h"
 #include "core/locate/file_kind.h"
 #include "core/locate/open_catalogue.h"
-#include "core/store/error.h"
-#include "core/store/sqlite_engine.h"
-#include "core/system/file_probe.h"
+#include "core/store/catalogue_store.h"
 #include "core/system/settings.h"
 
 #include <QFile>
 
-#include <optional>
-
 namespace tolvane {
+
+namespace {
+
+// The engine's error numbers, which the command line's messages show.
+int errorNumber(StatusCode code) {
+    switch (code) {
+    case StatusCode::Ok: return 0;
+    case StatusCode::Cancelled: return 3059;
+    case StatusCode::BadPath: return 52;
+    case StatusCode::NotAFileName: return 3055;
+    case StatusCode::FileMissing:
+    case StatusCode::FileGone: return 3024;
+    case StatusCode::FileInUse: return 3051;
+    case StatusCode::NotACatalogue: return 3343;
+    case StatusCode::WrongPassword: return 3031;
+    case StatusCode::Denied: return 3033;
+    case StatusCode::NoCurrentRecord: return 3021;
+    case StatusCode::RecordGone: return 3167;
+    case StatusCode::UnknownColumn: return 3265;
+    case StatusCode::UnknownName: return 3061;
+    case StatusCode::NoSuchTable: return 3078;
+    case StatusCode::InvalidPattern: return 3400;
+    case StatusCode::SyntaxError: return 3075;
+    case StatusCode::Locked: return 3218;
+    case StatusCode::ReadOnly: return 3027;
+    case StatusCode::DiskFull: return 3035;
+    case StatusCode::DiskError: return 3043;
+    case StatusCode::OutOfMemory: return 7;
+    case StatusCode::TooBig: return 3163;
+    case StatusCode::TypeMismatch: return 3464;
+    case StatusCode::Duplicate: return 3022;
+    case StatusCode::Constraint: return 3317;
+    case StatusCode::SettingsUnwritable: return 75;
+    case StatusCode::ClipboardFailure: return 521;
+    case StatusCode::EngineFailure: return 3146;
+    }
+    return 3146;
+}
+
+}  // namespace
 
 QString defaultCataloguePath(SettingsStore& settings, FileProbe& files, const QString& programDir) {
     const QString remembered = settings.read(settingsAppName(kAppArgument), kCataloguePathEntry,
                                              kCataloguePathEntry, kCatalogueFileName);
-    std::optional<QString> found;
-    try {
-        found = existingCatalogue(files, remembered, programDir);
-    } catch (const Error& e) {
-        // The window forgets a malformed remembered path and starts over.
-        if (e.number() != err::BadFileName) throw;
-        found = existingCatalogue(files, kCatalogueFileName, programDir);
-    }
-    if (found) return *found;
+    Result<std::optional<QString>> found = existingCatalogue(files, remembered, programDir);
+    // The window forgets a malformed remembered path and starts over.
+    if (!found.ok()) found = existingCatalogue(files, kCatalogueFileName, programDir);
+    if (found.ok() && *found) return **found;
     throw FindFailure(
         QStringLiteral("no catalogue found (not at the remembered path, not ./%1, not %2/mdb/%1); "
                        "give one with --catalogue FILE")
@@ -43,45 +74,43 @@ QString readPasswordFile(const QString& path) {
     return QString::fromUtf8(line);
 }
 
-std::unique_ptr<Database> openCatalogueReadOnly(const QString& path, const QString& password) {
-    try {
-        return SqliteEngine().openDatabase(path, false, true, QStringLiteral(";PWD=") + password);
-    } catch (const Error& e) {
-        switch (e.number()) {
-        case err::CannotFindFile:
-            throw FindFailure(QStringLiteral("catalogue not found: %1").arg(path));
-        case err::NotValidFileName:
-            throw FindFailure(QStringLiteral("not a usable catalogue file name: %1").arg(path));
-        case err::FileInUse:
+std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path,
+                                                      const QString& password) {
+    Result<std::unique_ptr<CatalogueStore>> store = CatalogueStore::open(path, password, true);
+    if (store.ok()) return std::move(*store);
+    switch (store.status().code()) {
+    case StatusCode::FileMissing:
+        throw FindFailure(QStringLiteral("catalogue not found: %1").arg(path));
+    case StatusCode::NotAFileName:
+        throw FindFailure(QStringLiteral("not a usable catalogue file name: %1").arg(path));
+    case StatusCode::FileInUse:
+        throw FindFailure(
+            QStringLiteral("cannot read the catalogue %1: no permission, or another program "
+                           "holds it exclusively")
+                .arg(path));
+    case StatusCode::NotACatalogue:
+        if (isAccessDatabase(path))
             throw FindFailure(
-                QStringLiteral("cannot read the catalogue %1: no permission, or another program "
-                               "holds it exclusively")
+                QStringLiteral("%1 is a Microsoft Access database, which Tolvane cannot read; "
+                               "convert it to SQLite first (mdb-schema and mdb-export of mdbtools)")
                     .arg(path));
-        case err::NotInDatabase:
-            if (isAccessDatabase(path))
-                throw FindFailure(
-                    QStringLiteral(
-                        "%1 is a Microsoft Access database, which Tolvane cannot read; "
-                        "convert it to SQLite first (mdb-schema and mdb-export of mdbtools)")
-                        .arg(path));
-            throw FindFailure(
-                QStringLiteral("%1 is no Tolvane catalogue: it is damaged or another kind of file")
-                    .arg(path));
-        case err::NotValidPassword:
-            if (password.isEmpty())
-                throw FindFailure(QStringLiteral("the catalogue %1 is encrypted: give its password "
-                                                 "with --password-file FILE")
-                                      .arg(path));
-            throw FindFailure(QStringLiteral("wrong password for the catalogue %1").arg(path));
-        default: throw FindFailure(readingFailure(path, e.number()));
-        }
+        throw FindFailure(
+            QStringLiteral("%1 is no Tolvane catalogue: it is damaged or another kind of file")
+                .arg(path));
+    case StatusCode::WrongPassword:
+        if (password.isEmpty())
+            throw FindFailure(QStringLiteral("the catalogue %1 is encrypted: give its password "
+                                             "with --password-file FILE")
+                                  .arg(path));
+        throw FindFailure(QStringLiteral("wrong password for the catalogue %1").arg(path));
+    default: throw FindFailure(readingFailure(path, store.status()));
     }
 }
 
-QString readingFailure(const QString& path, int errorNumber) {
+QString readingFailure(const QString& path, const Status& failure) {
     return QStringLiteral("reading the catalogue %1 failed (engine error %2)")
         .arg(path)
-        .arg(errorNumber);
+        .arg(errorNumber(failure.code()));
 }
 
 }  // namespace tolvane

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/store/status.h"
+
 #include <QString>
 
 #include <memory>
 
 namespace tolvane {
 
-class Database;
+class CatalogueStore;
 class FileProbe;
 class SettingsStore;
 
@@ -25,9 +27,10 @@ QString readPasswordFile(const QString& path);
 // the file and says why it cannot be read: missing, not a usable file name,
 // unreadable, damaged or no catalogue, an Access database, encrypted without
 // a password, a wrong password.
-std::unique_ptr<Database> openCatalogueReadOnly(const QString& path, const QString& password);
+std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password);
 
-// A failure of the engine while reading `path`, in English.
-QString readingFailure(const QString& path, int errorNumber);
+// A failure of the engine while reading `path`, in English, with the
+// engine's error number.
+QString readingFailure(const QString& path, const Status& failure);
 
 }  // namespace tolvane

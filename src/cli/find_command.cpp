@@ -4,7 +4,7 @@
 #include "cli/find_lookup.h"
 #include "cli/find_options.h"
 #include "cli/record_output.h"
-#include "core/store/engine.h"
+#include "core/store/catalogue_store.h"
 
 namespace tolvane {
 
@@ -28,10 +28,10 @@ FindResult runFind(const QStringList& arguments, SettingsStore& settings, FilePr
                                  : options.catalogue;
         const QString password =
             options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
-        const std::unique_ptr<Database> db = openCatalogueReadOnly(path, password);
-        const FoundRecords found = lookUp(*db, options, path);
+        const std::unique_ptr<CatalogueStore> store = openCatalogueReadOnly(path, password);
+        const FoundRecords found = lookUp(*store, options, path);
         result.out = formatRecords(found, options);
-        result.status = found.rows.empty() ? 1 : 0;
+        result.status = found.rows.empty() && found.names.empty() ? 1 : 0;
         if (found.skipped > 0)
             result.err += errorLine(
                 QStringLiteral("%1 matching records have an ID that is no whole number; they are "

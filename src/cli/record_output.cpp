@@ -33,12 +33,13 @@ QJsonValue jsonValue(const QVariant& value) {
 
 // Every column, the form's name, and the printed declaration without the
 // line end that ends every printed record.
-QByteArray jsonLine(const FoundRecords& found, std::size_t row, const FindOptions& options) {
+QByteArray jsonLine(const FoundRecords& found, const Record& record, const FindOptions& options) {
     QJsonObject object;
-    for (qsizetype i = 0; i < found.columns.size(); ++i)
-        object.insert(found.columns[i], jsonValue(found.rows[row][i]));
+    for (int c = 0; c < kColumnCount; ++c)
+        if (found.columns.has(Column(c)))
+            object.insert(QLatin1String(columnName(Column(c))), jsonValue(record.value(Column(c))));
     object.insert(QStringLiteral("form"), formName(options.form));
-    const QVariant stored = found.value(row, formColumn(options.form));
+    const QVariant& stored = record.value(formColumn(options.form));
     if (options.publicForm && (!stored.isValid() || stored.isNull())) {
         object.insert(QStringLiteral("declaration"), QJsonValue::Null);
     } else {
@@ -59,19 +60,17 @@ QString printedDeclaration(const QVariant& stored, const FindOptions& options) {
 
 QByteArray formatRecords(const FoundRecords& found, const FindOptions& options) {
     QByteArray out;
-    const QString declarationColumn = formColumn(options.form);
+    const QByteArray end = lineEnd(options).toUtf8();
+    for (const QByteArray& name : found.names) out += name + end;
+    const Column declaration = formColumn(options.form);
     for (std::size_t row = 0; row < found.rows.size(); ++row) {
-        switch (options.output) {
-        case FindOutput::Names:
-            out +=
-                (found.value(row, QStringLiteral("name")).toString() + lineEnd(options)).toUtf8();
-            break;
-        case FindOutput::Json: out += jsonLine(found, row, options); break;
-        case FindOutput::Declarations:
-            if (row > 0) out += lineEnd(options).toUtf8();
-            out += printedDeclaration(found.value(row, declarationColumn), options).toUtf8();
-            break;
+        const Record& record = found.rows[row];
+        if (options.output == FindOutput::Json) {
+            out += jsonLine(found, record, options);
+            continue;
         }
+        if (row > 0) out += end;
+        out += printedDeclaration(record.value(declaration), options).toUtf8();
     }
     return out;
 }

@@ -1,15 +1,13 @@
 #include "gui/banner_rules.h"
 
-#include "core/store/error.h"
-
 #include <limits>
 
 namespace tolvane {
 
 QSize adSizeTwips(qint16 adType) { return adType == 0 ? QSize(2250, 750) : QSize(750, 600); }
 
-QString adPageAddress(const QString& base, qint16 adType) {
-    if (adType == std::numeric_limits<qint16>::max()) throw Error(err::Overflow);
+std::optional<QString> adPageAddress(const QString& base, qint16 adType) {
+    if (adType == std::numeric_limits<qint16>::max()) return std::nullopt;
     return base + QStringLiteral("/ad") + QString::number(adType + 1) + QStringLiteral(".htm");
 }
 

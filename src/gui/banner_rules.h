@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tolvane {
 
 // The control's size in twips for a banner kind: 2250 x 750 for kind 0,
@@ -11,8 +13,8 @@ namespace tolvane {
 QSize adSizeTwips(qint16 adType);
 
 // The banner page of a kind: base + "/ad" + (adType + 1) + ".htm". The page
-// number is 16-bit like the kind, so kind 32767 has none: Error(err::Overflow).
-QString adPageAddress(const QString& base, qint16 adType);
+// number is 16-bit like the kind, so kind 32767 has none.
+std::optional<QString> adPageAddress(const QString& base, qint16 adType);
 
 // Scheme and host of the banner server, fixed at build time.
 QString builtInBannerBase();
@@ -23,9 +25,6 @@ struct BannerSettings {
     QString base = builtInBannerBase();
     // Compared exactly with the digest of the upper-case machine name.
     QStringList exemptDigests = builtInExemptDigests();
-    // False while a form designer shows the control: it then never starts
-    // the banner.
-    bool userMode = true;
 };
 
 }  // namespace tolvane

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "core/system/env.h"
 #include "gui/banner_rules.h"
 #include "gui/browser.h"
+#include "gui/window_env.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 namespace tolvane {
-
-class PropertyBag;
 
 // The banner control: an area of fixed size that, one second after it is
 // shown at run time, creates a web browser filling it and loads the banner
@@ -20,24 +18,19 @@ class PropertyBag;
 // The size follows adType and is restored after every resize. Every event of
 // the browser is passed on unchanged as browserEvent.
 //
-// Uses env.dialogs (digest failures), env.machine (the computer's name; may
-// be null: no name) and env.browsers (may be null: no browser).
+// Uses env.machine (the computer's name; may be null: no name) and
+// env.browsers (may be null: no browser).
 class BannerView : public QWidget {
     Q_OBJECT
     Q_PROPERTY(qint16 adType READ adType WRITE setAdType)
 public:
-    explicit BannerView(const Env& env, QWidget* parent = nullptr, BannerSettings settings = {});
+    explicit BannerView(const WindowEnv& env, QWidget* parent = nullptr,
+                        BannerSettings settings = {});
 
     // The banner kind, 1 by default. Setting it resizes the control at once
     // but leaves an existing browser's size and page alone.
     qint16 adType() const { return adType_; }
     void setAdType(qint16 adType);
-
-    // Container notifications: load and save of the saved properties.
-    // A stored "AdType" that is no 16-bit integer fails with
-    // Error(err::Overflow) and changes nothing.
-    void readProperties(const PropertyBag& bag);
-    void writeProperties(PropertyBag& bag) const;
 
 signals:
     void browserEvent(const tolvane::BrowserEventInfo& info);
@@ -51,7 +44,7 @@ private:
     QString machineName() const;
     void startBanner();
 
-    Env env_;
+    WindowEnv env_;
     BannerSettings settings_;
     qint16 adType_ = 1;
     bool sizing_ = false;

@@ -56,8 +56,8 @@ class BrowserFactory {
 public:
     virtual ~BrowserFactory() = default;
     // A browser of class `className` whose hosted control is named `name`,
-    // created inside `parent`. Throws tolvane::Error when the class is
-    // unknown or the browser cannot be created.
+    // created inside `parent`; none when the class is unknown or the
+    // browser cannot be created.
     virtual Browser* create(const QString& className, const QString& name, QWidget* parent) = 0;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/status.h"
+
 #include <QString>
 
 namespace tolvane {
@@ -7,9 +9,9 @@ namespace tolvane {
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    // Both throw Error 521 when the clipboard cannot be written.
-    virtual void clear() = 0;
-    virtual void setText(const QString& text) = 0;
+    // Both fail with ClipboardFailure when the clipboard cannot be written.
+    virtual Status clear() = 0;
+    virtual Status setText(const QString& text) = 0;
 };
 
 }  // namespace tolvane

@@ -14,10 +14,9 @@ class DetailBox;
 
 using DetailBoxes = std::array<DetailBox*, kDetailBoxCount>;
 
-// One detail text box of the record view. Its tag names the catalogue column
-// it shows. Texts go in and come out with CR LF line breaks, as the catalogue
-// stores them; a text that the user has not changed since it was set comes
-// back exactly as it was set.
+// One detail text box of the record panel. Texts go in and come out with
+// CR LF line breaks, as the catalogue stores them; a text that the user has
+// not changed since it was set comes back exactly as it was set.
 class DetailBox {
 public:
     virtual ~DetailBox() = default;
@@ -29,12 +28,6 @@ public:
     virtual void select(int start, int length) = 0;
     // Number of characters the user sees (line breaks count one).
     virtual int length() const = 0;
-
-    const QString& tag() const { return tag_; }
-    void setTag(const QString& tag) { tag_ = tag; }
-
-protected:
-    QString tag_;
 };
 
 // A one-line box takes a text of any length (the catalogue sets none) and

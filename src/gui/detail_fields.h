@@ -2,7 +2,7 @@
 
 namespace tolvane {
 
-// The detail boxes of the record view, by what they show.
+// The detail boxes of the record panel, by what they show.
 enum DetailField : int {
     kNameBox,
     kDllBox,
@@ -11,7 +11,7 @@ enum DetailField : int {
     kParametersBox,
     kSampleCodeBox,
     kReturnValueBox,
-    kIdBox,  // which record is on view; saving and deleting find the row by it
+    kIdBox,  // which record is on view; it takes no typing
     kDetailBoxCount
 };
 

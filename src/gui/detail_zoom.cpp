@@ -1,9 +1,7 @@
 #include "gui/detail_zoom.h"
 
-#include "gui/output_forms.h"
-#include "gui/twips.h"
 #include "gui/window_geometry.h"
-#include "gui/zoom_placement.h"
+#include "gui/window_layout.h"
 
 #include <QPushButton>
 
@@ -12,37 +10,27 @@ namespace tolvane {
 namespace {
 const QString kEnlarge = QStringLiteral("放大");
 const QString kRestore = QStringLiteral("恢复");
-constexpr int kCtrlOnly = 2;
 }  // namespace
 
-DetailZoom::DetailZoom(QWidget& window, WindowGeometry& geometry, OutputForms& forms,
-                       Controls controls)
-    : window_(window), geometry_(geometry), forms_(forms), controls_(controls) {}
+DetailZoom::DetailZoom(QWidget& window, WindowGeometry& geometry, QPushButton* zoomButton,
+                       QPushButton* copyButton)
+    : window_(window), geometry_(geometry), zoomButton_(zoomButton), copyButton_(copyButton) {}
 
-void DetailZoom::toggleZoom() {
-    const int focused = forms_.focusedBox();
-    QWidget* box = controls_.detailBoxes[focused]->widget();
-    QPushButton* zoom = controls_.zoomButton;
-    if (zoom->text() == kEnlarge) {
+void DetailZoom::toggle(QWidget* box) {
+    if (zoomButton_->text() == kEnlarge) {
         zoomedFrom_ = geometry_.windowRect(box);
-        const QRect r = enlargedPlacement(twips(window_.width()), twips(window_.height()));
-        box->setGeometry(px(r.x()), px(r.y()), px(r.width()), px(r.height()));
+        const int width = twips(window_.width()) - 110, height = twips(window_.height()) - 255;
+        box->setGeometry(px(60), px(60), px(width), px(height));
         box->raise();
-        zoom->setText(kRestore);
+        zoomButton_->setText(kRestore);
     } else {
-        const QRect r =
-            restoredPlacement(zoomedFrom_, geometry_.clientToScreen(&window_, QPoint(0, 0)));
+        // A window moved in between puts the box off by the move.
+        const QRect r = zoomedFrom_.translated(-geometry_.clientToScreen(&window_, QPoint(0, 0)));
         geometry_.setWindowPos(box, r.x(), r.y(), r.width(), r.height());
-        zoom->setText(kEnlarge);
+        zoomButton_->setText(kEnlarge);
     }
-    zoom->raise();
-    controls_.copyButton->raise();
-    forms_.detailBoxFocused(focused);
-}
-
-void DetailZoom::detailBoxKeyReleased(int index, int keyCode, int shift) {
-    DetailBox* box = controls_.detailBoxes[index];
-    if (keyCode == Qt::Key_A && shift == kCtrlOnly) box->select(0, box->length());
+    zoomButton_->raise();
+    copyButton_->raise();
 }
 
 }  // namespace tolvane

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/detail_box.h"
-
 #include <QRect>
 
 class QPushButton;
@@ -9,31 +7,25 @@ class QWidget;
 
 namespace tolvane {
 
-class OutputForms;
 class WindowGeometry;
 
-// Enlarging the focused detail box over the window and restoring it to its
-// place; Ctrl+A in a detail box.
+// Enlarging a detail box over the window and restoring it to its place: the
+// enlarged box sits 60 twips in from the client area's top left, 50 short of
+// its right edge and 15 above the status line; restoring puts it at the
+// screen rectangle saved before, seen from where the client area is now.
 class DetailZoom {
 public:
-    struct Controls {
-        DetailBoxes detailBoxes;
-        QPushButton* zoomButton;
-        QPushButton* copyButton;
-    };
-    DetailZoom(QWidget& window, WindowGeometry& geometry, OutputForms& forms, Controls controls);
+    DetailZoom(QWidget& window, WindowGeometry& geometry, QPushButton* zoomButton,
+               QPushButton* copyButton);
 
-    // Enlarges the focused box ("放大"), or restores it ("恢复").
-    void toggleZoom();
-    // Ctrl+A (on release) selects the box's whole text. `shift`: 1 Shift,
-    // 2 Ctrl, 4 Alt.
-    void detailBoxKeyReleased(int index, int keyCode, int shift);
+    // Enlarges `box` ("放大"), or restores it ("恢复").
+    void toggle(QWidget* box);
 
 private:
     QWidget& window_;
     WindowGeometry& geometry_;
-    OutputForms& forms_;
-    Controls controls_;
+    QPushButton* zoomButton_;
+    QPushButton* copyButton_;
     QRect zoomedFrom_;  // screen rectangle of the box before the last enlarge
 };
 

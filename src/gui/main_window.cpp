@@ -1,164 +1,187 @@
 #include "gui/main_window.h"
 
 #include "core/locate/open_catalogue.h"
-#include "core/lookup/dll_list.h"
-#include "core/store/engine.h"
-#include "core/store/error.h"
-#include "core/store/optional_columns.h"
-#include "core/store/vocabulary.h"
-#include "core/system/dialogs.h"
-#include "gui/add_items.h"
-#include "gui/detail_zoom.h"
-#include "gui/output_forms.h"
-#include "gui/record_editor.h"
-#include "gui/record_view.h"
-#include "gui/result_list_view.h"
-#include "gui/searches.h"
+#include "core/store/catalogue_store.h"
+#include "gui/banner_view.h"
+#include "gui/search_panel.h"
+#include "gui/window_layout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 
 namespace tolvane {
-
 namespace {
 
-const QString kPatternPresets = QStringLiteral("*~Get~Set~*Window");
+constexpr int kClientWidth = 11475;
+constexpr int kClientHeight = 7590;
 
-// Shift state as the key handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
-int shiftState(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-           (m & Qt::AltModifier ? 4 : 0);
+// A save that finds no row writes nothing and must not claim success.
+const QString kRecordGone = QStringLiteral("该记录已不存在，未保存任何修改。");
+const Status kNoCatalogue(StatusCode::EngineFailure, QStringLiteral("没有打开的数据库。"));
+
+QIcon makeIcon() {
+    QPixmap pix(32, 32);
+    pix.fill(Qt::transparent);
+    QPainter painter(&pix);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(40, 90, 170));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    painter.setPen(Qt::white);
+    QFont f = painter.font();
+    f.setBold(true);
+    f.setPixelSize(12);
+    painter.setFont(f);
+    painter.drawText(pix.rect(), Qt::AlignCenter, QStringLiteral("API"));
+    return QIcon(pix);
 }
 
 }  // namespace
 
-MainWindow::MainWindow(const Env& env, QWidget* parent)
-    : QWidget(parent), env_(env), controls_(createControls(*this, env)) {
-    const WindowControls& c = controls_;
-    recordView_ = std::make_unique<RecordView>(
-        catalogue_, *env.dialogs,
-        RecordView::Controls{c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
-                             c.resultModel, c.statusLine});
-    searches_ =
-        std::make_unique<Searches>(catalogue_, *env.dialogs,
-                                   Searches::Controls{c.patternBox, c.categoryFilter, c.dllFilter,
-                                                      c.resultModel, c.statusLine, c.searchDelay},
-                                   [this] { recordView_->selectResult(0); });
-    outputForms_ = std::make_unique<OutputForms>(
-        *env.clipboard, *env.dialogs, *env.settings, settingsAppName(kAppArgument), *recordView_,
-        OutputForms::Controls{c.detailBoxes, c.formButtons, c.copyButton, c.zoomButton});
-    recordEditor_ = std::make_unique<RecordEditor>(
-        catalogue_, *env.dialogs, *recordView_,
-        RecordEditor::Controls{c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox});
-    detailZoom_ = std::make_unique<DetailZoom>(
-        *this, *env.geometry, *outputForms_,
-        DetailZoom::Controls{c.detailBoxes, c.zoomButton, c.copyButton});
-    connectHandlers();
+MainWindow::MainWindow(const WindowEnv& env, QWidget* parent)
+    : QWidget(parent),
+      env_(env),
+      searchPanel_(new SearchPanel(*this, *env.dialogs)),
+      recordPanel_(new RecordPanel(*this, {*env.clipboard, *env.dialogs, *env.settings,
+                                           settingsAppName(kAppArgument), *env.geometry})),
+      banner_(new BannerView(env, this)) {
+    setWindowTitle(QStringLiteral("Tolvane"));
+    setWindowIcon(makeIcon());
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+    banner_->setObjectName(QStringLiteral("banner"));
+    banner_->move(px(9180), 0);
+
+    QList<QWidget*> order = searchPanel_->tabOrder();
+    QWidget* fullTextButton = order.takeLast();
+    order << recordPanel_->tabOrder(fullTextButton) << banner_;
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+
+    connect(searchPanel_, &SearchPanel::entryChosen, this, &MainWindow::showRecord);
+    connect(recordPanel_, &RecordPanel::formChosen, this, &MainWindow::reloadShownRecord);
+    connect(recordPanel_, &RecordPanel::navigationChosen, this, &MainWindow::navigate);
+    connect(recordPanel_, &RecordPanel::addChosen, this, &MainWindow::addRecord);
+    connect(recordPanel_, &RecordPanel::saveChosen, this, &MainWindow::saveShownRecord);
+    connect(recordPanel_, &RecordPanel::deleteChosen, this, &MainWindow::deleteShownRecord);
     qApp->installEventFilter(this);
 }
 
-// The features go before the controls: nothing a control emits while it is
-// taken down (a focus change, say) may reach them.
+// Nothing a control emits while it is taken down (a focus change, say) may
+// reach the window's handlers.
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
-}
-
-// Which control goes to which feature. Detail-box focus and key releases,
-// and Esc anywhere in the window, arrive through eventFilter. Handlers that
-// use the catalogue go through whenCatalogueFree.
-void MainWindow::connectHandlers() {
-    const WindowControls& c = controls_;
-    const auto free = [this](std::function<void()> handler) {
-        return [this, handler] { whenCatalogueFree(handler); };
-    };
-    Searches* s = searches_.get();
-    connect(c.patternBox->lineEdit(), &QLineEdit::textEdited, this, [s] { s->patternEdited(); });
-    connect(c.patternBox, &QComboBox::activated, this, free([s] { s->presetChosen(); }));
-    connect(c.categoryFilter, &QComboBox::activated, this,
-            free([s] { s->categoryFilterChosen(); }));
-    connect(c.dllFilter, &QComboBox::activated, this, free([s] { s->dllFilterChosen(); }));
-    connect(c.searchDelay, &QTimer::timeout, this, free([s] { s->searchDelayElapsed(); }));
-    connect(c.fullTextButton, &QPushButton::clicked, this, free([s] { s->searchFullText(); }));
-
-    RecordView* view = recordView_.get();
-    connect(c.resultList, &ResultListView::entryChosen, this,
-            free([view] { view->resultChosen(); }));
-    for (int i = 0; i < static_cast<int>(c.navigationButtons.size()); ++i)
-        connect(c.navigationButtons[i], &QPushButton::clicked, this,
-                free([view, i] { view->navigate(i); }));
-
-    OutputForms* forms = outputForms_.get();
-    for (int i = 0; i < static_cast<int>(c.formButtons.size()); ++i)
-        connect(c.formButtons[i], &QRadioButton::toggled, this, [this, forms, i](bool on) {
-            if (on) whenCatalogueFree([forms, i] { forms->outputFormChosen(i); });
-        });
-    connect(c.copyButton, &QPushButton::clicked, this, [forms] { forms->copyFocusedBox(); });
-
-    RecordEditor* editor = recordEditor_.get();
-    connect(c.addButton, &QPushButton::clicked, this, free([editor] { editor->addRecord(); }));
-    connect(c.saveButton, &QPushButton::clicked, this,
-            free([editor] { editor->saveShownRecord(); }));
-    connect(c.deleteButton, &QPushButton::clicked, this,
-            free([editor] { editor->deleteShownRecord(); }));
-    connect(c.zoomButton, &QPushButton::clicked, this, [this] { detailZoom_->toggleZoom(); });
-}
-
-// A search lets the window work from inside an engine statement, where the
-// catalogue cannot take another one; a handler that needs it waits until
-// that statement has returned (events posted now come at the next turn).
-void MainWindow::whenCatalogueFree(const std::function<void()>& handler) {
-    if (!searches_->insideStatement()) return handler();
-    QTimer::singleShot(0, this, [this, handler] { whenCatalogueFree(handler); });
+    searchPanel_->close();
 }
 
 void MainWindow::start() {
-    std::unique_ptr<Database> db;
-    if (openCatalogue(env_, kCatalogueFileName, db, kAppArgument)) {
-        catalogue_ = std::move(db);
-        const OptionalColumns columns = optionalColumns(*catalogue_);
-        searches_->setOptionalColumns(columns);
-        outputForms_->start(columns);
-        const WindowControls& c = controls_;
-        const QString separator = QStringLiteral("~");
-        const QString categories = categoryList().join(separator);
-        addItems(categories, c.categoryFilter, separator, allCategoriesPosition());
-        addItems(categories, c.categoryBox, separator, allCategoriesPosition());
-        addItems(dllFilterEntries(dllList().join(separator), catalogueDllSpellings(*catalogue_)),
-                 c.dllFilter, separator, kAllLibrariesPosition);
-        addItems(kPatternPresets, c.patternBox, separator, 0);
+    std::unique_ptr<CatalogueStore> store;
+    if (openCatalogue(env_, kCatalogueFileName, store, kAppArgument)) {
+        store_ = std::move(store);
+        recordPanel_->start(store_->columns());
+        Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();
+        if (!reader.ok()) report(reader.status());
+        const Result<QStringList> dlls = store_->dllSpellings();
+        searchPanel_->start(reader.ok() ? std::move(*reader) : nullptr,
+                            dlls.ok() ? *dlls : QStringList());
     }
-    searches_->markStarted();
+    searchPanel_->markStarted();
 }
 
 void MainWindow::setSearchFillSlice(std::chrono::nanoseconds slice) {
-    searches_->setFillSlice(slice);
+    searchPanel_->setFillSlice(slice);
+}
+
+// An ID that names no record changes nothing.
+void MainWindow::showRecord(qint64 id) {
+    if (!store_) return;
+    if (Result<Record> record = store_->record(id); record.ok()) recordPanel_->setRecord(*record);
+}
+
+// After a form switch the declaration box shows the new form's column of
+// the record on view, read anew (edits are dropped); a record gone meanwhile
+// is shown as it was read. Without a record nothing is shown anew.
+void MainWindow::reloadShownRecord() {
+    if (!recordPanel_->hasRecord()) return;
+    const std::optional<qint64> id = recordPanel_->shownRecord().id();
+    Result<Record> fresh = store_ && id ? store_->record(*id) : Status(StatusCode::RecordGone);
+    recordPanel_->setRecord(fresh.ok() ? *fresh : recordPanel_->shownRecord());
+}
+
+// Steps through the whole catalogue in ascending ID, whatever the list
+// holds; moving past either end shows the store's message. Without a record
+// on view, next goes to the second record and previous finds none.
+void MainWindow::navigate(NavigationButton button) {
+    if (!store_) return report(Status(StatusCode::EngineFailure));
+    const std::optional<qint64> id = recordPanel_->shownRecord().id();
+    Result<Record> found = Status(StatusCode::NoCurrentRecord);
+    switch (button) {
+    case kFirstRecord: found = store_->first(); break;
+    case kLastRecord: found = store_->last(); break;
+    case kNextRecord:
+        if (id) {
+            found = store_->after(*id);
+        } else if (Result<Record> first = store_->first(); first.ok() && first->id()) {
+            found = store_->after(*first->id());
+        } else {
+            found = first;
+        }
+        break;
+    case kPreviousRecord:
+        if (id) found = store_->before(*id);
+        break;
+    }
+    if (found.ok())
+        recordPanel_->setRecord(*found);
+    else
+        report(found.status());
+}
+
+// The list is left alone: the new record shows there after the next search.
+void MainWindow::addRecord() {
+    if (!confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None)) return;
+    Result<Record> added = store_ ? store_->add() : kNoCatalogue;
+    if (added.ok())
+        recordPanel_->setRecord(*added);
+    else
+        report(added.status());
+}
+
+void MainWindow::saveShownRecord() {
+    if (!confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question)) return;
+    const Status saved =
+        store_ ? store_->save(recordPanel_->record(), recordPanel_->editedColumns()) : kNoCatalogue;
+    if (saved.ok())
+        env_.dialogs->messageBox(QStringLiteral("修改成功!"), Buttons::Ok, Icon::None);
+    else
+        report(saved.code() == StatusCode::RecordGone ? Status(saved.code(), kRecordGone) : saved);
+}
+
+// The deleted record stays on view until another is shown.
+void MainWindow::deleteShownRecord() {
+    if (!confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical)) return;
+    const std::optional<qint64> id = recordPanel_->shownRecord().id();
+    const Status deleted = !store_ ? kNoCatalogue
+                           : id    ? store_->remove(*id)
+                                   : Status(StatusCode::SyntaxError);
+    if (!deleted.ok()) report(deleted);
+}
+
+bool MainWindow::confirmed(const QString& question, Icon icon) {
+    return env_.dialogs->messageBox(question, Buttons::YesNoCancel, icon) == Answer::Yes;
+}
+
+void MainWindow::report(const Status& failure) {
+    env_.dialogs->messageBox(failure.message(), Buttons::Ok, Icon::Critical);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->window() == this) searches_->cancel();
-        return false;
-    }
-    if (type != QEvent::FocusIn && type != QEvent::KeyRelease) return false;
-    const DetailBoxes& boxes = controls_.detailBoxes;
-    for (int i = 0; i < kDetailBoxCount; ++i) {
-        if (watched != boxes[i]->widget()) continue;
-        if (type == QEvent::FocusIn) {
-            outputForms_->detailBoxFocused(i);
-        } else {
-            auto* key = static_cast<QKeyEvent*>(event);
-            detailZoom_->detailBoxKeyReleased(i, key->key(), shiftState(key->modifiers()));
-        }
-        break;
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) searchPanel_->cancel();
     }
     return false;
 }
@@ -170,7 +193,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : controls_.zoomButton)->click();
+        (focused ? focused : recordPanel_->zoomButton())->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -181,11 +204,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
     if (childAt(event->position().toPoint())) return;
-    try {
-        chooseCatalogue(env_, kAppArgument);
-    } catch (const Error& e) {
-        env_.dialogs->messageBox(e.description(), Buttons::Ok, Icon::Critical);
-    }
+    if (const Status chosen = chooseCatalogue(env_, kAppArgument); !chosen.ok()) report(chosen);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -194,18 +213,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // Closes the catalogue without a question; the application ends with its
-// last window. A search still filling the list sees the cancel flag and
-// unwinds; it holds its own reference to the database, which is closed when
-// that search lets go of it.
+// last window.
 void MainWindow::shutdown() {
-    searches_->cancel();
-    controls_.searchDelay->stop();
-    if (catalogue_ && catalogue_.use_count() == 1) {
-        try {
-            catalogue_->close();
-        } catch (const Error&) {}
-    }
-    catalogue_.reset();
+    searchPanel_->close();
+    store_.reset();
 }
 
 }  // namespace tolvane

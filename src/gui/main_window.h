@@ -1,42 +1,41 @@
 #pragma once
 
-#include "core/system/env.h"
-#include "gui/window_controls.h"
+#include "core/store/status.h"
+#include "core/system/dialogs.h"
+#include "gui/record_panel.h"
+#include "gui/window_env.h"
 
 #include <QWidget>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 
 namespace tolvane {
 
-class Database;
-class DetailZoom;
-class OutputForms;
-class RecordEditor;
-class RecordView;
-class Searches;
+class BannerView;
+class CatalogueStore;
+class SearchPanel;
 
-// The one window: search controls on the left, one record's details on the
-// right, navigation and editing buttons, a status line and the banner. The
-// window owns its controls and the catalogue; each feature keeps its own
-// state in its own object and is wired to the controls here.
+// The one window: the search panel on the left, the record panel on the
+// right, a status line and the banner. The window owns the catalogue and
+// carries out what the panels ask for: showing a chosen record, stepping
+// through the catalogue, adding, saving and deleting records.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(const Env& env, QWidget* parent = nullptr);
+    explicit MainWindow(const WindowEnv& env, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up: opens the catalogue and fills the lists. Runs once, before
     // the window is shown.
     void start();
 
-    // How long a search fills the list between two looks at the window's
-    // input (10 ms by default); zero looks after every row.
+    // How long a search reads between two batches it hands to the list
+    // (10 ms by default); zero hands over every row on its own.
     void setSearchFillSlice(std::chrono::nanoseconds slice);
 
 protected:
+    // Esc anywhere in the window stops a running search.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter that no control takes clicks the enlarge button, the window's
     // default button (a focused button instead clicks itself).
@@ -45,18 +44,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void connectHandlers();
-    void whenCatalogueFree(const std::function<void()>& handler);
+    void showRecord(qint64 id);
+    void reloadShownRecord();
+    void navigate(NavigationButton button);
+    void addRecord();
+    void saveShownRecord();
+    void deleteShownRecord();
+    bool confirmed(const QString& question, Icon icon);
+    void report(const Status& failure);
     void shutdown();
 
-    const Env& env_;
-    std::shared_ptr<Database> catalogue_;
-    WindowControls controls_;
-    std::unique_ptr<Searches> searches_;
-    std::unique_ptr<RecordView> recordView_;
-    std::unique_ptr<OutputForms> outputForms_;
-    std::unique_ptr<RecordEditor> recordEditor_;
-    std::unique_ptr<DetailZoom> detailZoom_;
+    const WindowEnv& env_;
+    std::unique_ptr<CatalogueStore> store_;
+    SearchPanel* searchPanel_;
+    RecordPanel* recordPanel_;
+    BannerView* banner_;
 };
 
 }  // namespace tolvane

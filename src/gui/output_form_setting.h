@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lookup/declaration_forms.h"
+
 #include <QString>
 
 namespace tolvane {
@@ -11,11 +13,11 @@ class SettingsStore;
 // column the form is stored in: "declare", "CSharp" or "vba64".
 inline const QString kOutputFormEntry = QStringLiteral("Out_Form");
 
-// The form button remembered under settings application `app`; the VB form
-// when none is, or when the entry names no form.
-int rememberedFormButton(SettingsStore& settings, const QString& app);
-// Remembers `formButton`. Settings that cannot be written keep the choice
-// for this run only: nothing is reported.
-void rememberFormButton(SettingsStore& settings, const QString& app, int formButton);
+// The form remembered under settings application `app`; VB when none is, or
+// when the entry names no form.
+OutputForm rememberedForm(SettingsStore& settings, const QString& app);
+// Remembers `form`. Settings that cannot be written keep the choice for
+// this run only: nothing is reported.
+void rememberForm(SettingsStore& settings, const QString& app, OutputForm form);
 
 }  // namespace tolvane

@@ -1,7 +1,5 @@
 #include "gui/qt_clipboard.h"
 
-#include "core/store/error.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -9,12 +7,10 @@ namespace tolvane {
 
 namespace {
 
-QClipboard& systemClipboard() {
-    QClipboard* clipboard = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                                ? QGuiApplication::clipboard()
-                                : nullptr;
-    if (!clipboard) throw Error(err::ClipboardFailure);
-    return *clipboard;
+QClipboard* systemClipboard() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+               ? QGuiApplication::clipboard()
+               : nullptr;
 }
 
 // Some platforms rewrite line breaks on the way in or out; only a lost or
@@ -26,16 +22,22 @@ QString withoutCarriageReturns(QString text) {
 
 }  // namespace
 
-void QtClipboard::clear() { systemClipboard().clear(QClipboard::Clipboard); }
+Status QtClipboard::clear() {
+    QClipboard* clipboard = systemClipboard();
+    if (!clipboard) return Status(StatusCode::ClipboardFailure);
+    clipboard->clear(QClipboard::Clipboard);
+    return {};
+}
 
-void QtClipboard::setText(const QString& text) {
-    QClipboard& clipboard = systemClipboard();
-    clipboard.setText(text, QClipboard::Clipboard);
-    if (withoutCarriageReturns(clipboard.text(QClipboard::Clipboard)) !=
-        withoutCarriageReturns(text)) {
-        clipboard.clear(QClipboard::Clipboard);
-        throw Error(err::ClipboardFailure);
-    }
+Status QtClipboard::setText(const QString& text) {
+    QClipboard* clipboard = systemClipboard();
+    if (!clipboard) return Status(StatusCode::ClipboardFailure);
+    clipboard->setText(text, QClipboard::Clipboard);
+    if (withoutCarriageReturns(clipboard->text(QClipboard::Clipboard)) ==
+        withoutCarriageReturns(text))
+        return {};
+    clipboard->clear(QClipboard::Clipboard);
+    return Status(StatusCode::ClipboardFailure);
 }
 
 }  // namespace tolvane

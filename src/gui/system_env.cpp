@@ -1,34 +1,30 @@
-// The one place that chooses the real platform services.
-#include "core/system/env.h"
-
-#include "core/store/sqlite_engine.h"
+// The one place that chooses the real system services.
 #include "core/system/host_machine.h"
 #include "core/system/local_file_probe.h"
-#include "core/system/qt_processes.h"
 #include "core/system/qt_settings.h"
+#include "core/system/system_processes.h"
 #include "gui/qt_clipboard.h"
 #include "gui/qt_dialogs.h"
 #include "gui/qt_window_geometry.h"
 #include "gui/text_browser.h"
+#include "gui/window_env.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tolvane {
 
-Env& systemEnv() {
-    static SqliteEngineFactory engines;
+WindowEnv& systemEnv() {
     static QtSettingsStore settings;
     static LocalFileProbe files;
-    static QtProcesses processes;
+    static SystemProcesses processes;
     static QtDialogs dialogs;
     static QtClipboard clipboard;
     static QtWindowGeometry geometry;
     static TextBrowserFactory browsers;
     static HostMachineInfo machine;
-    static Env env = [] {
-        Env e;
-        e.engines = &engines;
+    static WindowEnv env = [] {
+        WindowEnv e;
         e.settings = &settings;
         e.files = &files;
         e.processes = &processes;

@@ -1,7 +1,5 @@
 #include "gui/text_browser.h"
 
-#include "core/store/error.h"
-
 #include <QHash>
 #include <QImage>
 #include <QNetworkAccessManager>
@@ -173,7 +171,7 @@ private:
 
 Browser* TextBrowserFactory::create(const QString& className, const QString& name,
                                     QWidget* parent) {
-    if (className != WebBrowserClass || !parent) throw Error(err::CannotCreateObject);
+    if (className != WebBrowserClass || !parent) return nullptr;
     auto* hosted = new QWidget(parent);
     hosted->setObjectName(name);
     hosted->hide();

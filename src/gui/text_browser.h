@@ -11,8 +11,7 @@ namespace tolvane {
 // the same view.
 class TextBrowserFactory : public BrowserFactory {
 public:
-    // Knows only WebBrowserClass; any other class fails with
-    // err::CannotCreateObject.
+    // Knows only WebBrowserClass; any other class gives none.
     Browser* create(const QString& className, const QString& name, QWidget* parent) override;
 };
 

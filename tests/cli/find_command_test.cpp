@@ -1,8 +1,7 @@
 // tolvane-find as a user or a script meets it: options, exit codes, error
 // lines, JSON, where it finds the catalogue, and that it only reads.
 #include "core/lookup/declaration_forms.h"
-#include "core/store/engine.h"
-#include "core/store/sqlite_engine.h"
+#include "core/store/record.h"
 #include "gui/detail_fields.h"
 #include "support/catalogues.h"
 #include "support/find_run.h"
@@ -118,13 +117,16 @@ TEST_F(FindCommandTest, EncryptedCatalogueReadsWithItsPasswordAndStaysUnchanged)
 // Every column of every record comes back with its value and type, Null as
 // null; the declaration is the private form without the record's line end.
 TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
-    auto db = SqliteEngine().openDatabase(starter);
-    const QStringList columns = columnOf(*db, "PRAGMA table_info(winfun)", "name");
-    ASSERT_EQ(columns.size(), 15);
+    QStringList columns;
+    for (int c = 0; c < kColumnCount; ++c) columns << columnName(Column(c));
     std::map<qint64, std::map<QString, QVariant>> stored;
-    for (auto rs = db->openRecordset("SELECT * FROM winfun"); !rs->eof(); rs->moveNext())
-        for (const QString& column : columns)
-            stored[rs->field("ID").toLongLong()][column] = rs->field(column);
+    const QVariantList ids = queryColumn(starter, "SELECT ID FROM winfun ORDER BY ID");
+    for (const QString& column : columns) {
+        const QVariantList values =
+            queryColumn(starter, "SELECT " + column + " FROM winfun ORDER BY ID");
+        for (qsizetype row = 0; row < ids.size(); ++row)
+            stored[ids[row].toLongLong()][column] = values[row];
+    }
 
     const FindRun run = runFind({"--catalogue", starter, "--json", "--limit", "0", "--crlf", "*"});
     ASSERT_EQ(run.status, 0);
@@ -171,9 +173,8 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
               49);  // 50 by default
 
     // --public: the stored text, line breaks as LF.
-    auto db = SqliteEngine().openDatabase(starter);
     const QString sleepCs =
-        columnOf(*db, "SELECT CSharp FROM winfun WHERE name = 'Sleep'", "CSharp").front();
+        queryTexts(starter, "SELECT CSharp FROM winfun WHERE name = 'Sleep'").front();
     EXPECT_EQ(runFind({"--catalogue", starter, "--public", "--form", "cs", "sleep"}).out,
               (QString(sleepCs).replace("\r\n", "\n") + "\n").toUtf8());
 

@@ -60,6 +60,7 @@ TEST_F(FindMatchesWindowTest, ListsWhatTheWindowListsInItsOrder) {
         if (c.fullText) {
             u.typePattern(c.pattern);
             u.click(u.fullTextButton);
+            u.waitUntilIdle();
         } else {
             u.search(c.pattern);
         }

@@ -1,7 +1,5 @@
 #include "gui/banner_view.h"
 
-#include "core/store/error.h"
-#include "gui/property_bag.h"
 #include "support/fake_browser.h"
 #include "support/fakes.h"
 
@@ -16,7 +14,7 @@ TEST(AdPageAddressTest, PageNumberIsKindPlusOneIn16Bits) {
     const std::pair<qint16, const char*> cases[] = {
         {0, "b/ad1.htm"}, {1, "b/ad2.htm"}, {5, "b/ad6.htm"}, {-1, "b/ad0.htm"}};
     for (const auto& [kind, address] : cases) EXPECT_EQ(adPageAddress("b", kind), address);
-    EXPECT_THROW(adPageAddress("b", 32767), Error);
+    EXPECT_FALSE(adPageAddress("b", 32767));
 }
 
 class BannerViewTest : public ::testing::Test, protected test::FakeEnv {
@@ -47,10 +45,8 @@ protected:
     BannerView* ad = nullptr;
 };
 
-// In a designer the control never starts; its size follows adType and snaps
-// back, and its saved properties keep adType unless it is the default 1.
-TEST_F(BannerViewTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
-    banner.userMode = false;
+// The size follows adType and snaps back after a resize.
+TEST_F(BannerViewTest, SizeFollowsAdType) {
     place();
     EXPECT_EQ(ad->geometry(), QRect(0, 0, 50, 40));
     const std::pair<qint16, QSize> kinds[] = {{0, {150, 50}}, {5, {50, 40}}, {-1, {50, 40}}};
@@ -59,21 +55,6 @@ TEST_F(BannerViewTest, SizeFollowsAdTypeAndPropertiesKeepIt) {
         ad->setGeometry(612, 0, 1, 1);
         EXPECT_EQ(ad->geometry(), QRect(QPoint(612, 0), size)) << kind;
     }
-    EXPECT_FALSE(timer()->isActive());
-
-    PropertyBag bag;
-    BannerView a(env, nullptr, banner);
-    a.writeProperties(bag);
-    EXPECT_FALSE(bag.contains("AdType"));
-    a.setAdType(0);
-    a.writeProperties(bag);
-    a.readProperties(PropertyBag());
-    EXPECT_EQ(a.adType(), 1);
-    a.readProperties(bag);
-    EXPECT_EQ(a.size(), QSize(150, 50));
-    bag.write("AdType", 40000, 1);
-    EXPECT_THROW(a.readProperties(bag), Error);
-    EXPECT_EQ(a.adType(), 0);
 }
 
 TEST_F(BannerViewTest, ShowStartsTheBannerOnceAfterASecond) {
@@ -117,11 +98,11 @@ TEST_F(BannerViewTest, ExemptMachineGetsNoBrowserAndIsCheckedOnEveryShow) {
 
 TEST_F(BannerViewTest, FailedStepsAreSkippedAndTheNextShowRetries) {
     browsers.failing = true;
-    machine.name = QString(40000, u'x');  // the digest fails, shows its box and matches nothing
+    machine.name = QString(40000, u'x');  // a long name digests like any other
     place();
     ad->setAdType(32767);  // no page number: no navigation
     ASSERT_TRUE(ticked());
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(ad->children().size(), 1);  // the timer only
     browsers.failing = false;
     showAgain();

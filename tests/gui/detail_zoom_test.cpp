@@ -1,6 +1,6 @@
 #include "editing_fixture.h"
 
-#include "gui/twips.h"
+#include "gui/window_layout.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,37 +1,30 @@
 #include "editing_fixture.h"
 
-#include "core/store/sqlite_engine.h"
+#include "support/catalogues.h"
 
 namespace tolvane::test {
 
 void EditingTest::SetUp() { load(); }
 
 QStringList EditingTest::table() {
-    static const QStringList columns = {"ID",     "name",     "class",     "libsclass", "win95",
-                                        "winnt",  "explain",  "declare",   "CSharp",    "parameter",
-                                        "recode", "returned", "othername", "other"};
-    QStringList rows;
-    auto db = SqliteEngine().openDatabase(
-        cataloguePath());  // a second connection, as the window may have none
-    auto rs = db->openRecordset(QStringLiteral("select * from winfun order by ID"));
-    for (; !rs->eof(); rs->moveNext()) {
-        QStringList values;
-        for (const QString& column : columns) {
-            const QVariant v = rs->field(column);
-            values << (v.isValid() ? v.toString() : QStringLiteral("<Null>"));
-        }
-        rows << values.join(QLatin1Char('|'));
-    }
-    return rows;
+    return queryTexts(
+        cataloguePath(),
+        "select coalesce(ID, '<Null>') || '|' || coalesce(name, '<Null>') || '|' || "
+        "coalesce(class, '<Null>') || '|' || coalesce(libsclass, '<Null>') || '|' || "
+        "coalesce(win95, '<Null>') || '|' || coalesce(winnt, '<Null>') || '|' || "
+        "coalesce(explain, '<Null>') || '|' || coalesce(declare, '<Null>') || '|' || "
+        "coalesce(CSharp, '<Null>') || '|' || coalesce(parameter, '<Null>') || '|' || "
+        "coalesce(recode, '<Null>') || '|' || coalesce(returned, '<Null>') || '|' || "
+        "coalesce(othername, '<Null>') || '|' || coalesce(other, '<Null>') "
+        "from winfun order by ID");
 }
 
 QVariant EditingTest::stored(qlonglong id, const QString& column) {
-    return value(QStringLiteral("select %1 as v from winfun where ID =%2").arg(column).arg(id));
+    return value(QStringLiteral("select %1 from winfun where ID = %2").arg(column).arg(id));
 }
 
 qlonglong EditingTest::idOf(const QString& name) {
-    const QVariant id =
-        value(QStringLiteral("select ID as v from winfun where name ='%1'").arg(name));
+    const QVariant id = value(QStringLiteral("select ID from winfun where name = '%1'").arg(name));
     return id.isValid() ? id.toLongLong() : -1;
 }
 

@@ -2,8 +2,8 @@
 // nothing hangs, nothing wrong is shown, damage is told, nothing runs that
 // the catalogue's own reads and writes do not need.
 
-#include "core/lookup/search_query.h"
 #include "gui/editing_fixture.h"
+#include "gui/search_texts.h"
 #include "support/catalogues.h"
 
 #include <QComboBox>

@@ -1,12 +1,10 @@
 #include "editing_fixture.h"
 
-#include "core/store/sqlite_engine.h"
-#include "gui/record_editor.h"
-#include "gui/record_view.h"
-#include "gui/window_controls.h"
+#include "gui/record_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -154,54 +152,31 @@ TEST_F(RecordEditingTest, FailuresAreReportedAndWriteNothing) {
     expectFailure(user->saveButton, q("该记录已不存在，未保存任何修改。"));
 }
 
-// The editor on its own: an ID text that is no whole number, a read-only
-// catalogue and no catalogue at all fail every change with an error box.
-TEST_F(RecordEditingTest, TheEditorRefusesWhatItCannotWrite) {
-    QWidget window;
-    const WindowControls c = createControls(window, env);
-    std::shared_ptr<Database> catalogue;
-    RecordView view(catalogue, dialogs,
-                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
-                     c.resultModel, c.statusLine});
-    RecordEditor editor(catalogue, dialogs, view,
-                        {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox});
-    const QStringList before = table();
-    const auto failures = [&](std::initializer_list<void (RecordEditor::*)()> changes) {
-        for (auto change : changes) {
-            dialogs.shown.clear();
-            dialogs.answers.push_back(Answer::Yes);
-            (editor.*change)();
-            ASSERT_EQ(dialogs.shown.size(), 2u);
-            EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
-        }
-        EXPECT_EQ(table(), before);
-    };
-    catalogue =
-        std::shared_ptr<Database>(SqliteEngine().openDatabase(cataloguePath(), false, true, {}));
-    for (const char* text : {"NotSet", "", "2 or 1=1", "99999999999999999999"}) {
-        SCOPED_TRACE(text);
-        c.detailBoxes[kIdBox]->setText(q(text));
-        failures({&RecordEditor::saveShownRecord, &RecordEditor::deleteShownRecord});
+// Without a catalogue (the file is damaged) every change fails with an
+// error box and writes nothing.
+TEST_F(RecordEditingTest, WithoutACatalogueEveryChangeFails) {
+    QFile damaged(cataloguePath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("not a catalogue");
+    damaged.close();
+    load();
+    for (QPushButton* button : {user->addButton, user->saveButton, user->deleteButton}) {
+        click(button);
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_EQ(dialogs.shown[1].text, q("没有打开的数据库。"));
+        EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
     }
-    c.detailBoxes[kIdBox]->setText(QString::number(idOf("Sleep")));
-    SCOPED_TRACE("read-only");
-    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord,
-              &RecordEditor::deleteShownRecord});
-    catalogue.reset();
-    SCOPED_TRACE("no catalogue");
-    failures({&RecordEditor::addRecord, &RecordEditor::saveShownRecord,
-              &RecordEditor::deleteShownRecord});
 }
 
-TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordInTheIdBoxDroppingEdits) {
+TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordOnViewDroppingEdits) {
     const qlonglong sleep = idOf("Sleep"), next = idOf("CreateFile");
     // No record on view: only the column changes.
     user->typeInto(kDeclarationBox, q("Declare Sub A ()"));
     user->click(user->formButtons[kCSharpForm]);
-    EXPECT_EQ(box(kDeclarationBox).tag(), q("CSharp"));
+    EXPECT_EQ(user->recordPanel->form(), OutputForm::CSharp);
     EXPECT_EQ(box(kDeclarationBox).text(), q("Declare Sub A ()"));
     user->click(user->formButtons[kVbForm]);
-    EXPECT_EQ(box(kDeclarationBox).tag(), q("declare"));
+    EXPECT_EQ(user->recordPanel->form(), OutputForm::VB);
     show("Sleep");
     user->click(user->formButtons[kCSharpForm]);
     EXPECT_EQ(box(kDeclarationBox).text(), stored(sleep, "CSharp").toString());
@@ -217,12 +192,15 @@ TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordInTheIdBoxDroppingEdits) 
     user->click(user->formButtons[kVbForm]);
     EXPECT_EQ(box(kDeclarationBox).text(), stored(next, "declare").toString());
 
-    // The record gone: nothing reloads.
+    // The record gone: the box shows the new form's text of the record as it
+    // was read, never one form's text under the other's name.
     show("Sleep");
-    const QString vb = box(kDeclarationBox).text();
+    const QString cSharp = stored(sleep, "CSharp").toString();
     sql(QStringLiteral("delete from winfun where ID=%1").arg(sleep));
+    user->typeInto(kNameBox, q("Edited"));
     user->click(user->formButtons[kCSharpForm]);
-    EXPECT_EQ(box(kDeclarationBox).text(), vb);
+    EXPECT_EQ(box(kDeclarationBox).text(), cSharp);
+    EXPECT_EQ(box(kNameBox).text(), q("Sleep"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 

@@ -1,12 +1,11 @@
-#include "gui/record_view.h"
-
-#include "gui/window_controls.h"
+#include "gui/record_panel.h"
 #include "support/catalogues.h"
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,26 +85,16 @@ TEST_F(RecordViewTest, EveryBoxShowsItsColumn) {
     EXPECT_TRUE(u.shown(kDeclarationBox).startsWith(QStringLiteral("[DllImport")));
 }
 
-// An ID text that is no number or names no record changes nothing; without
-// a catalogue, navigation tells the failure.
-TEST_F(RecordViewTest, IdsThatNameNoRecord) {
-    QWidget window;
-    const WindowControls c = createControls(window, env);
-    std::shared_ptr<Database> catalogue =
-        engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath());
-    RecordView view(catalogue, dialogs,
-                    {c.detailBoxes, c.win95Check, c.winntCheck, c.categoryBox, c.resultList,
-                     c.resultModel, c.statusLine});
-    view.showRecord(QStringLiteral("2"));
-    for (const char* id : {"9999", "NotSet", "", "2 or 1=1"}) {
-        view.showRecord(QString::fromLatin1(id));
-        EXPECT_EQ(c.detailBoxes[kNameBox]->text(), QStringLiteral("Sleep")) << id;
-        EXPECT_EQ(c.detailBoxes[kIdBox]->text(), QStringLiteral("2"));
-    }
-    EXPECT_TRUE(dialogs.shown.empty());
-    catalogue.reset();
-    view.navigate(kFirstRecord);
-    EXPECT_EQ(c.detailBoxes[kIdBox]->text(), QStringLiteral("2"));
+// Without a catalogue, navigation tells the failure and shows nothing.
+TEST_F(RecordViewTest, WithoutACatalogueNavigationTellsTheFailure) {
+    QFile damaged(cataloguePath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("not a catalogue");
+    damaged.close();
+    load();
+    dialogs.shown.clear();
+    go(kNextRecord);
+    EXPECT_EQ(onView(), QStringLiteral("NotSet"));
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 

@@ -1,10 +1,9 @@
 #include "support/catalogues.h"
 
 #include "core/store/catalogue_builder.h"
-#include "core/store/error.h"
-#include "core/store/sqlite_engine.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,15 +16,6 @@ QString dataFile(const QString& name) {
     return QString::fromUtf8(file.readAll());
 }
 
-QString CatalogueDir::path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
-
-QString CatalogueDir::make(const QString& name, const QString& extraSql,
-                           const QString& password) const {
-    const QString file = path(name);
-    createCatalogue(file, password, dataFile(QStringLiteral("schema.sql")) + '\n' + extraSql);
-    return file;
-}
-
 QString schemaWithoutVba64() {
     QString schema = dataFile(QStringLiteral("schema.sql"));
     const QString column = QStringLiteral(",\n  vba64 TEXT");
@@ -33,9 +23,21 @@ QString schemaWithoutVba64() {
     return schema.remove(column);
 }
 
+QString CatalogueDir::path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+
+QString CatalogueDir::make(const QString& name, const QString& extraSql,
+                           const QString& password) const {
+    const QString file = path(name);
+    const Status made =
+        createCatalogue(file, password, dataFile(QStringLiteral("schema.sql")) + '\n' + extraSql);
+    if (!made.ok()) ADD_FAILURE() << made.message().toStdString();
+    return file;
+}
+
 QString CatalogueDir::makeFrom(const QString& name, const QString& sql) const {
     const QString file = path(name);
-    createCatalogue(file, {}, sql);
+    const Status made = createCatalogue(file, {}, sql);
+    if (!made.ok()) ADD_FAILURE() << made.message().toStdString();
     return file;
 }
 
@@ -47,46 +49,62 @@ QString CatalogueDir::writeFile(const QString& name, const QByteArray& bytes) co
     return file;
 }
 
-std::unique_ptr<Database> CatalogueDir::open(const QString& extraSql) const {
-    return SqliteEngine().openDatabase(make(QStringLiteral("winapi.mdb"), extraSql));
-}
+namespace {
 
-int failureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
+// Each row of every statement of `sql` on the file, to `row`.
+template <class Row>
+void eachRow(const QString& path, const QString& sql, Row row) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+        ADD_FAILURE() << "cannot open " << path.toStdString();
+    const QByteArray text = sql.toUtf8();
+    for (const char* rest = text.constData(); db && *rest;) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, rest, -1, &statement, &rest) != SQLITE_OK) {
+            ADD_FAILURE() << sqlite3_errmsg(db) << " in " << sql.toStdString();
+            break;
+        }
+        int rc;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) row(statement);
+        if (statement && rc != SQLITE_DONE)
+            ADD_FAILURE() << sqlite3_errmsg(db) << " in " << sql.toStdString();
+        sqlite3_finalize(statement);
     }
-    return 0;
+    sqlite3_close(db);
 }
 
-QStringList columnOf(Database& db, const QString& sql, const QString& column) {
-    QStringList values;
-    for (auto rs = db.openRecordset(sql); !rs->eof(); rs->moveNext())
-        values << rs->field(column).toString();
+}  // namespace
+
+void runSql(const QString& path, const QString& sql) {
+    eachRow(path, sql, [](sqlite3_stmt*) {});
+}
+
+QVariantList queryColumn(const QString& path, const QString& sql) {
+    QVariantList values;
+    eachRow(path, sql, [&](sqlite3_stmt* s) {
+        switch (sqlite3_column_type(s, 0)) {
+        case SQLITE_INTEGER: values << qlonglong{sqlite3_column_int64(s, 0)}; break;
+        case SQLITE_FLOAT: values << sqlite3_column_double(s, 0); break;
+        case SQLITE_NULL: values << QVariant(); break;
+        default:
+            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)),
+                                        sqlite3_column_bytes(s, 0));
+        }
+    });
     return values;
 }
 
+QStringList queryTexts(const QString& path, const QString& sql) {
+    QStringList texts;
+    for (const QVariant& value : queryColumn(path, sql)) texts << value.toString();
+    return texts;
+}
+
 QString numberedRows(int count) {
-    // The numbers are built from decimal digits, as the catalogue's guard
-    // refuses recursive queries.
-    const QString digit = QStringLiteral(
-        "(SELECT 0 AS d UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT "
-        "4 "
-        "UNION ALL SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8 UNION ALL "
-        "SELECT 9)");
-    QStringList tables, terms;
-    qlonglong scale = 1;
-    do {
-        const QString name = QStringLiteral("d%1").arg(tables.size());
-        tables << digit + ' ' + name;
-        terms << QStringLiteral("%1.d * %2").arg(name).arg(scale);
-        scale *= 10;
-    } while (scale < count);
     return QStringLiteral(
-               "INSERT INTO winfun (name, class) SELECT 'Name' || i, i % 17 - 1 FROM "
-               "(SELECT %1 + 1 AS i FROM %2) WHERE i <= %3 ORDER BY i;")
-        .arg(terms.join(QStringLiteral(" + ")), tables.join(QStringLiteral(", ")))
+               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+               "INSERT INTO winfun (name, class) SELECT 'Name' || i, i % 17 - 1 FROM n;")
         .arg(count);
 }
 

@@ -1,15 +1,13 @@
 #pragma once
 
-// Catalogue files for tests, made from the schema in data/.
-
-#include "core/store/engine.h"
+// Catalogue files for tests, made from the schema in data/, and plain SQL
+// on them (through a connection of the test's own, without the program's
+// guard) for arranging data and checking what the program wrote.
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <functional>
-#include <memory>
+#include <QVariant>
 
 namespace tolvane::test {
 
@@ -32,19 +30,18 @@ public:
     QString makeFrom(const QString& name, const QString& sql) const;
     // Writes raw bytes as a file; returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
-    // A plain catalogue with extraSql, opened.
-    std::unique_ptr<Database> open(const QString& extraSql = {}) const;
 
 private:
     QTemporaryDir dir_;
 };
 
-// The error number a call fails with, 0 when it succeeds.
-int failureOf(const std::function<void()>& call);
-
-// The text of one column over every row of a query (Null as "").
-QStringList columnOf(Database& db, const QString& sql,
-                     const QString& column = QStringLiteral("name"));
+// Runs SQL (one or more statements) on a plain catalogue file.
+void runSql(const QString& path, const QString& sql);
+// The first column of every row of a query, typed as the store reads it
+// (Null as an invalid QVariant).
+QVariantList queryColumn(const QString& path, const QString& sql);
+// The same as text, Null as "".
+QStringList queryTexts(const QString& path, const QString& sql);
 
 // Whether this process holds the file at `path` open (read from /proc).
 bool heldOpen(const QString& path);

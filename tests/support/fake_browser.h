@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/store/error.h"
 #include "gui/browser.h"
 
 #include <QCoreApplication>
@@ -23,12 +22,12 @@ public:
     bool visible = false;
 };
 
-// Creates FakeBrowsers, or fails with err::CannotCreateObject when `failing`.
+// Creates FakeBrowsers, or none when `failing`.
 class FakeBrowserFactory : public BrowserFactory {
 public:
     Browser* create(const QString& className, const QString& name, QWidget* parent) override {
         requests << className + ' ' + name;
-        if (failing) throw Error(err::CannotCreateObject);
+        if (failing) return nullptr;
         auto* hosted = new QWidget(parent);
         hosted->hide();
         created.push_back(new FakeBrowser(hosted));

@@ -1,7 +1,5 @@
 #include "support/fakes.h"
 
-#include "core/store/error.h"
-
 #include <gtest/gtest.h>
 
 namespace tolvane::test {
@@ -51,20 +49,17 @@ ScriptedDialogs::FileAnswer ScriptedDialogs::cancel() {
     return [](const FileDialogRequest&, std::string&) {};
 }
 
-void FakeProcesses::startHidden(const QString& commandLine) {
-    started << commandLine;
-    if (!canStart) throw Error(err::FileNotFound);
-}
-
-void FakeClipboard::clear() {
-    if (failing) throw Error(err::ClipboardFailure);
+Status FakeClipboard::clear() {
+    if (failing) return Status(StatusCode::ClipboardFailure);
     ++clears;
     text.reset();
+    return {};
 }
 
-void FakeClipboard::setText(const QString& t) {
-    if (failing) throw Error(err::ClipboardFailure);
+Status FakeClipboard::setText(const QString& t) {
+    if (failing) return Status(StatusCode::ClipboardFailure);
     text = t;
+    return {};
 }
 
 }  // namespace tolvane::test

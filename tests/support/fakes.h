@@ -1,16 +1,15 @@
 #pragma once
 
-// In-memory and scripted stand-ins for the platform services, for tests.
+// In-memory and scripted stand-ins for the system services, for tests.
 
-#include "core/store/sqlite_engine.h"
 #include "core/system/dialogs.h"
-#include "core/system/env.h"
 #include "core/system/local_file_probe.h"
 #include "core/system/machine.h"
 #include "core/system/processes.h"
 #include "core/system/settings.h"
 #include "gui/clipboard.h"
 #include "gui/qt_window_geometry.h"
+#include "gui/window_env.h"
 
 #include <QMap>
 #include <QStringList>
@@ -28,12 +27,14 @@ public:
                  const QString& defaultValue) override {
         return entries.value(app + '/' + section + '/' + key, defaultValue);
     }
-    void write(const QString& app, const QString& section, const QString& key,
-               const QString& value) override {
+    Status write(const QString& app, const QString& section, const QString& key,
+                 const QString& value) override {
         entries.insert(app + '/' + section + '/' + key, value);
+        return {};
     }
-    void remove(const QString& app, const QString& section, const QString& key) override {
+    Status remove(const QString& app, const QString& section, const QString& key) override {
         entries.remove(app + '/' + section + '/' + key);
+        return {};
     }
 
     QMap<QString, QString> entries;  // "app/section/key" -> value
@@ -74,19 +75,13 @@ struct ProgramEnded {};
 
 class FakeProcesses : public Processes {
 public:
-    void startHidden(const QString& commandLine) override;
-    void sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
     [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
-
-    bool canStart = false;  // like this machine: there is no regsvr32
-    QStringList started;    // every command line asked for
-    std::vector<int> sleeps;
 };
 
 class FakeClipboard : public Clipboard {
 public:
-    void clear() override;
-    void setText(const QString& text) override;
+    Status clear() override;
+    Status setText(const QString& text) override;
 
     bool failing = false;
     std::optional<QString> text;  // nothing after clear()
@@ -99,11 +94,10 @@ public:
     std::optional<QString> name = QStringLiteral("testhost");
 };
 
-// The fakes wired into one Env, with the real engine and file probe (tests
-// that use them work on scratch files); fixtures derive from it.
+// The fakes wired into one WindowEnv, with the real file probe (tests that
+// use it work on scratch files); fixtures derive from it.
 struct FakeEnv {
     FakeEnv() {
-        env.engines = &engines;
         env.files = &files;
         env.settings = &settings;
         env.processes = &processes;
@@ -116,7 +110,6 @@ struct FakeEnv {
     FakeEnv(const FakeEnv&) = delete;
     FakeEnv& operator=(const FakeEnv&) = delete;
 
-    SqliteEngineFactory engines;
     LocalFileProbe files;
     MemorySettings settings;
     FakeProcesses processes;
@@ -124,7 +117,7 @@ struct FakeEnv {
     FakeClipboard clipboard;
     QtWindowGeometry geometry;  // the offscreen platform places windows as asked
     FakeMachine machine;
-    Env env;
+    WindowEnv env;
 };
 
 }  // namespace tolvane::test

@@ -1,7 +1,7 @@
 #include "support/window_fixture.h"
 
 #include "core/locate/open_catalogue.h"
-#include "core/store/engine.h"
+#include "support/catalogues.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,17 +35,11 @@ QString WindowTest::cataloguePath() const {
     return programDir_.path() + QStringLiteral("/mdb/winapi.mdb");
 }
 
-void WindowTest::sql(const QString& statement) {
-    engines.create(QStringLiteral("DAO.DBEngine.36"))
-        ->openDatabase(cataloguePath())
-        ->execute(statement);
-}
+void WindowTest::sql(const QString& statement) { runSql(cataloguePath(), statement); }
 
 QVariant WindowTest::value(const QString& query) {
-    auto db = engines.create(QStringLiteral("DAO.DBEngine.36"))->openDatabase(cataloguePath());
-    auto rs = db->openRecordset(query);
-    if (rs->eof()) return {};
-    return rs->field(QStringLiteral("v"));
+    const QVariantList values = queryColumn(cataloguePath(), query);
+    return values.isEmpty() ? QVariant() : values.front();
 }
 
 }  // namespace tolvane::test

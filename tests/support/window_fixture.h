@@ -25,11 +25,11 @@ protected:
     WindowUser& load(bool realDelay = false);
     // The catalogue copy's path, for checking what a change wrote.
     QString cataloguePath() const;
-    // Runs one SQL statement on the catalogue copy through a second
-    // connection; for arranging data and checking writes.
+    // Runs SQL on the catalogue copy through a connection of the test's
+    // own; for arranging data and checking writes.
     void sql(const QString& statement);
-    // The column "v" of the first row of a query, through a second
-    // connection (Null, or no row: an invalid QVariant).
+    // The first column of the first row of a query (Null, or no row: an
+    // invalid QVariant).
     QVariant value(const QString& query);
 
     std::unique_ptr<MainWindow> form;

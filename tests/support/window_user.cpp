@@ -1,5 +1,8 @@
 #include "support/window_user.h"
 
+#include "gui/record_panel.h"
+#include "gui/search_panel.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,7 +72,9 @@ WindowUser::WindowUser(QWidget& w, bool realDelay)
       deleteButton(find<QPushButton>(w, "deleteButton")),
       copyButton(find<QPushButton>(w, "copyButton")),
       zoomButton(find<QPushButton>(w, "zoomButton")),
-      searchDelay(find<QTimer>(w, "searchDelay")) {
+      searchDelay(find<QTimer>(w, "searchDelay")),
+      searchPanel(find<SearchPanel>(w, "searchPanel")),
+      recordPanel(find<RecordPanel>(w, "recordPanel")) {
     if (!realDelay) searchDelay->setInterval(0);
 }
 
@@ -113,9 +118,16 @@ void WindowUser::search(const QString& text) {
 }
 
 void WindowUser::waitForSearch() {
-    if (!searchDelay->isActive()) return;
-    QSignalSpy ticks(searchDelay, &QTimer::timeout);
-    EXPECT_TRUE(ticks.wait(5000)) << "the delayed search did not run";
+    if (searchDelay->isActive()) {
+        QSignalSpy ticks(searchDelay, &QTimer::timeout);
+        EXPECT_TRUE(ticks.wait(5000)) << "the delayed search did not run";
+    }
+    waitUntilIdle();
+}
+
+void WindowUser::waitUntilIdle() {
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !searchPanel->searching(); }, 20000))
+        << "the search did not end";
 }
 
 void WindowUser::pick(QComboBox* box, int position) {
@@ -124,6 +136,7 @@ void WindowUser::pick(QComboBox* box, int position) {
     QTest::keyClick(list, Qt::Key_Home);
     for (int i = 0; i < position; ++i) QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
+    waitUntilIdle();
 }
 
 void WindowUser::clickEntry(int row) {
@@ -144,6 +157,7 @@ void WindowUser::clickEntry(int row) {
 QStringList WindowUser::searchAll(const QString& text) {
     typePattern(text);
     click(fullTextButton);
+    waitUntilIdle();
     return sortedEntries();
 }
 

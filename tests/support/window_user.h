@@ -28,6 +28,11 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
+namespace tolvane {
+class RecordPanel;
+class SearchPanel;
+}  // namespace tolvane
+
 namespace tolvane::test {
 
 class WindowUser {
@@ -55,6 +60,8 @@ public:
     QPushButton* copyButton;
     QPushButton* zoomButton;
     QTimer* searchDelay;
+    SearchPanel* searchPanel;
+    RecordPanel* recordPanel;
 
     // A detail box by its field (kNameBox ... kIdBox).
     DetailBox& box(int field) const;
@@ -71,15 +78,18 @@ public:
     void typePattern(const QString& text);
     // Types `text` and waits for the delayed search to run.
     void search(const QString& text);
-    // Waits for the search delay to run its search.
+    // Waits for the search delay to run its search, and for the search to end.
     void waitForSearch();
+    // Waits for a running search to end.
+    void waitUntilIdle();
     // Picks entry `position` of a drop-down list as with the keyboard in
-    // its open list: one choice, one activation.
+    // its open list: one choice, one activation; waits for a search the
+    // pick starts.
     void pick(QComboBox* box, int position);
     // Clicks entry `row` of the result list with the mouse.
     void clickEntry(int row);
-    // Types `text` into the pattern box and clicks the full-text button;
-    // the sorted entries found.
+    // Types `text` into the pattern box, clicks the full-text button and
+    // waits for the search; the sorted entries found.
     QStringList searchAll(const QString& text);
     // Searches `name` and clicks its entry (the one named exactly so).
     void showByName(const QString& name);

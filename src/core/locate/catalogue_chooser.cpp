@@ -1,6 +1,5 @@
 #include "core/locate/catalogue_chooser.h"
 
-#include "core/store/error.h"
 #include "core/system/dialogs.h"
 #include "core/system/env.h"
 
@@ -69,27 +68,23 @@ QString showFileDialog(const Env& env, int mode, const QString& filter, const QS
     request.initialDir = state.dialogFolder;
     if (mode < 0 || mode > 2) return {};
 
-    try {
-        env.dialogs->fileDialog(request, buffer);
-        if (mode != 1) {
-            const QString chosen = singleChoice(buffer);
-            state.dialogFolder = parentPath(chosen);
-            state.dialogFile = chosen;
-            return chosen;
-        }
-        QString chosen = multipleChoice(buffer);
-        if (chosen.contains(kOverflowMark)) {
-            chosen.clear();
-            env.dialogs->messageBox(kTooManyFiles, Buttons::Ok, Icon::Critical);
-        } else if (!hasSeparator(chosen)) {
-            chosen.clear();
-        }
-        state.dialogFolder = splitFileList(chosen);
-        state.dialogFile = chosen.mid(chosen.lastIndexOf(kNul) + 1);
+    env.dialogs->fileDialog(request, buffer);
+    if (mode != 1) {
+        const QString chosen = singleChoice(buffer);
+        state.dialogFolder = parentPath(chosen);
+        state.dialogFile = chosen;
         return chosen;
-    } catch (const Error&) {
-        return {};
     }
+    QString chosen = multipleChoice(buffer);
+    if (chosen.contains(kOverflowMark)) {
+        chosen.clear();
+        env.dialogs->messageBox(kTooManyFiles, Buttons::Ok, Icon::Critical);
+    } else if (!hasSeparator(chosen)) {
+        chosen.clear();
+    }
+    state.dialogFolder = splitFileList(chosen);
+    state.dialogFile = chosen.mid(chosen.lastIndexOf(kNul) + 1);
+    return chosen;
 }
 
 QString splitFileList(QString& list) {

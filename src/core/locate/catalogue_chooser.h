@@ -26,7 +26,7 @@ inline const QString kDefaultFilter = QStringLiteral("DLG_Defalt_Filter");
 // cancel the last file chosen in this run ("" when none was). Mode 1: the
 // chosen full paths separated by single NULs; "" on cancel, and "" with the
 // message "文件选取过多。" when the choice did not fit. Any other mode shows
-// nothing and gives "". A failing dialog gives "" without a message.
+// nothing and gives "".
 // "\" and "/" both separate folders; results keep the separator they came with.
 QString showFileDialog(const Env& env, int mode, const QString& filter, const QString& title,
                        const QString& defaultExtension, FileDialogState& state = fileDialogState());

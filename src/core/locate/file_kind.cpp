@@ -1,7 +1,5 @@
 #include "core/locate/file_kind.h"
 
-#include "core/store/error.h"
-
 #include <QFile>
 #include <QFileInfo>
 
@@ -36,8 +34,9 @@ bool isAccessDatabase(const QString& path) {
     return signature == kJetSignature || signature == kAceSignature;
 }
 
-void refuseAccessDatabase(const QString& path) {
-    if (isAccessDatabase(path)) throw Error(err::NotInDatabase, kAccessDatabase.arg(path));
+Status accessDatabaseStatus(const QString& path) {
+    if (!isAccessDatabase(path)) return {};
+    return Status(StatusCode::NotACatalogue, kAccessDatabase.arg(path));
 }
 
 }  // namespace tolvane

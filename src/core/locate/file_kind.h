@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/status.h"
+
 #include <QString>
 
 namespace tolvane {
@@ -9,9 +11,9 @@ namespace tolvane {
 // read; a missing or unreadable file is none.
 bool isAccessDatabase(const QString& path);
 
-// Throws Error 3343 with a description that names the file, says that it is
-// an Access/Jet database this version cannot open, and shows how to turn it
-// into a catalogue, when the file is one; does nothing otherwise.
-void refuseAccessDatabase(const QString& path);
+// When the file is one: NotACatalogue, with a message that names the file,
+// says that it is an Access/Jet database this version cannot open, and shows
+// how to turn it into a catalogue; Ok otherwise.
+Status accessDatabaseStatus(const QString& path);
 
 }  // namespace tolvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/status.h"
+
 #include <QString>
 
 #include <memory>
@@ -8,7 +10,7 @@
 namespace tolvane {
 
 struct Env;
-class Database;
+class CatalogueStore;
 class FileProbe;
 
 // The opener's two remembered entries. Each lives under the settings
@@ -27,12 +29,12 @@ inline const QString kAppArgument = QStringLiteral("varnel");
 // Where the catalogue is found without asking: `path` (a remembered one, or
 // a bare file name taken from the current directory) when a file exists
 // there, else the file of the same name in the "mdb" folder beside the
-// program; nothing when neither exists. A malformed path throws Error 52.
-std::optional<QString> existingCatalogue(FileProbe& files, const QString& path,
-                                         const QString& programDir);
+// program; nothing when neither exists. BadPath for a malformed path.
+Result<std::optional<QString>> existingCatalogue(FileProbe& files, const QString& path,
+                                                 const QString& programDir);
 
-// Finds and opens the catalogue file. Registers the engine and records which
-// version can be created when none is recorded yet; looks for the remembered
+// Finds and opens the catalogue file. Records the engine version on first
+// start, as settings files have always held it; looks for the remembered
 // path (default: fileName, relative to the current directory), then for its
 // file name in the "mdb" folder beside the program, then asks the user to
 // choose the file, ending the program when the user declines or the chosen
@@ -42,20 +44,20 @@ std::optional<QString> existingCatalogue(FileProbe& files, const QString& path,
 // user to the chooser and starts over. An Access/Jet file is refused with a
 // note on converting it. A setting that cannot be stored is shown once and
 // the opening goes on without it. Every other failure is shown to the user
-// with its description and the call returns false.
-// On success db holds the open catalogue; on failure db keeps what it held.
-bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<Database>& db,
+// with its message and the call returns false.
+// On success `store` holds the open catalogue; on failure it keeps what it held.
+bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<CatalogueStore>& store,
                    const QString& appName);
 
-// Starts the registration of both engine versions, then records in
-// "DAO_Ver" the first of version 3.6 and 3.5 that can be created; shows
-// "无法创建DAO对象!" when neither can. Failing steps are skipped silently.
+// Records in "DAO_Ver" the engine version that earlier versions of the
+// program found on first start, so that existing settings keep their
+// meaning; the engine itself is built in.
 void registerEngine(const Env& env, const QString& appName);
 
 // Lets the user choose the catalogue file (the dialog opens in the
 // program's folder) and remembers the choice in "MDB_Path". Nothing is
 // written when no file results. An empty application name stands for the
-// program's name.
-void chooseCatalogue(const Env& env, const QString& appName);
+// program's name. Fails when the choice cannot be stored.
+Status chooseCatalogue(const Env& env, const QString& appName);
 
 }  // namespace tolvane

@@ -1,6 +1,5 @@
 #include "core/locate/settings_overlay.h"
 
-#include "core/store/error.h"
 #include "core/system/dialogs.h"
 
 namespace tolvane {
@@ -23,26 +22,25 @@ QString SettingsOverlay::read(const QString& app, const QString& section, const 
     return kept->value_or(defaultValue);
 }
 
-void SettingsOverlay::write(const QString& app, const QString& section, const QString& key,
-                            const QString& value) {
-    apply(entryOf(app, section, key), value, [&] { store_.write(app, section, key, value); });
+Status SettingsOverlay::write(const QString& app, const QString& section, const QString& key,
+                              const QString& value) {
+    return apply(entryOf(app, section, key), value, store_.write(app, section, key, value));
 }
 
-void SettingsOverlay::remove(const QString& app, const QString& section, const QString& key) {
-    apply(entryOf(app, section, key), std::nullopt, [&] { store_.remove(app, section, key); });
+Status SettingsOverlay::remove(const QString& app, const QString& section, const QString& key) {
+    return apply(entryOf(app, section, key), std::nullopt, store_.remove(app, section, key));
 }
 
-template <class Change>
-void SettingsOverlay::apply(const QString& entry, const std::optional<QString>& value,
-                            Change change) {
-    try {
-        change();
+Status SettingsOverlay::apply(const QString& entry, const std::optional<QString>& value,
+                              const Status& stored) {
+    if (stored.ok()) {
         kept_.remove(entry);
-    } catch (const Error& failure) {
-        kept_.insert(entry, value);
-        if (!reported_) dialogs_.messageBox(failure.description(), Buttons::Ok, Icon::Critical);
-        reported_ = true;
+        return {};
     }
+    kept_.insert(entry, value);
+    if (!reported_) dialogs_.messageBox(stored.message(), Buttons::Ok, Icon::Critical);
+    reported_ = true;
+    return {};
 }
 
 }  // namespace tolvane

@@ -23,15 +23,15 @@ public:
 
     QString read(const QString& app, const QString& section, const QString& key,
                  const QString& defaultValue) override;
-    void write(const QString& app, const QString& section, const QString& key,
-               const QString& value) override;
-    void remove(const QString& app, const QString& section, const QString& key) override;
+    // Both succeed: a refused change is kept here.
+    Status write(const QString& app, const QString& section, const QString& key,
+                 const QString& value) override;
+    Status remove(const QString& app, const QString& section, const QString& key) override;
 
 private:
     // Stores a change through `change`; keeps `value` (nullopt: absent) for
     // the entry when the store refuses it.
-    template <class Change>
-    void apply(const QString& entry, const std::optional<QString>& value, Change change);
+    Status apply(const QString& entry, const std::optional<QString>& value, const Status& stored);
 
     SettingsStore& store_;
     Dialogs& dialogs_;

@@ -1,7 +1,5 @@
 #include "core/lookup/declaration_forms.h"
 
-#include "core/store/optional_columns.h"
-
 namespace tolvane {
 
 namespace {
@@ -19,13 +17,13 @@ QString privateCSharpDeclaration(const QString& declaration) {
     return out;
 }
 
-QString formColumn(OutputForm form) {
+Column formColumn(OutputForm form) {
     switch (form) {
-    case OutputForm::CSharp: return QStringLiteral("CSharp");
-    case OutputForm::Vba64: return kVba64Column;
+    case OutputForm::CSharp: return Column::CSharp;
+    case OutputForm::Vba64: return Column::Vba64;
     case OutputForm::VB: break;
     }
-    return QStringLiteral("declare");
+    return Column::Declare;
 }
 
 QString privateDeclaration(const QString& declaration, OutputForm form) {

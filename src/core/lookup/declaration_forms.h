@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/record.h"
+
 #include <QString>
 
 namespace tolvane {
@@ -8,8 +10,8 @@ namespace tolvane {
 // the 64-bit VBA form (Declare PtrSafe, LongPtr, LongLong).
 enum class OutputForm { VB, CSharp, Vba64 };
 
-// The column of winfun that stores `form`: "declare", "CSharp" or "vba64".
-QString formColumn(OutputForm form);
+// The column that stores `form`: declare, CSharp or vba64.
+Column formColumn(OutputForm form);
 
 // "Private " in front of the whole text.
 QString privateVbDeclaration(const QString& declaration);

@@ -4,9 +4,6 @@
 
 #include <algorithm>
 
-#include "core/store/engine.h"
-#include "core/store/error.h"
-
 namespace tolvane {
 
 QString dllFilterEntries(const QString& fixedList, const QStringList& spellings) {
@@ -21,22 +18,6 @@ QString dllFilterEntries(const QString& fixedList, const QStringList& spellings)
     });
     return others.isEmpty() ? fixedList
                             : fixedList + QStringLiteral("~") + others.join(QStringLiteral("~"));
-}
-
-QString dllSpellingsQuery() { return QStringLiteral("select distinct libsclass from winfun"); }
-
-QStringList catalogueDllSpellings(Database& catalogue) {
-    QStringList out;
-    try {
-        const std::unique_ptr<Recordset> rows = catalogue.openRecordset(dllSpellingsQuery());
-        for (; !rows->eof(); rows->moveNext()) {
-            const QVariant value = rows->field(QStringLiteral("libsclass"));
-            if (!value.isNull()) out.push_back(value.toString());
-        }
-    } catch (const Error&) {
-        return {};
-    }
-    return out;
 }
 
 }  // namespace tolvane

@@ -1,79 +1,74 @@
 #include "core/lookup/search_walk.h"
 
-#include "core/lookup/search_query.h"
-#include "core/store/engine.h"
-
-#include <QElapsedTimer>
+#include "core/store/catalogue_store.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace tolvane {
-
 namespace {
 
-// Rows per part at first: the list shows something at once.
-constexpr qlonglong kFirstPart = 256;
-constexpr qlonglong kMinPart = 64;
-constexpr qlonglong kMaxPart = qlonglong{1} << 20;
+// IDs per part at first: the list shows something at once.
+constexpr qint64 kFirstPart = 256;
+constexpr qint64 kMinPart = 64;
+constexpr qint64 kMaxPart = qint64{1} << 20;
+// Rows between two looks at the clock.
+constexpr int kRowsPerClockRead = 256;
 
-qlonglong nextPart(qlonglong rows, qint64 tookNs, std::chrono::nanoseconds slice) {
-    const double wanted = static_cast<double>(rows) * static_cast<double>(slice.count()) /
-                          static_cast<double>(std::max<qint64>(tookNs, 1));
-    return std::clamp(static_cast<qlonglong>(std::min(wanted, static_cast<double>(kMaxPart))),
-                      std::max(kMinPart, rows / 4), std::min(kMaxPart, rows * 4));
-}
+using Clock = std::chrono::steady_clock;
 
-// Column v of a query's one row; nothing when there is no row.
-std::optional<QVariant> valueOf(Database& db, const QString& sql) {
-    const std::unique_ptr<Recordset> row = db.openRecordset(sql);
-    if (row->eof()) return std::nullopt;
-    return row->field(QStringLiteral("v"));
+qint64 nextPart(qint64 ids, Clock::duration took, std::chrono::nanoseconds slice) {
+    const double wanted =
+        static_cast<double>(ids) * static_cast<double>(slice.count()) /
+        static_cast<double>(std::max<qint64>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(took).count(), 1));
+    return std::clamp(static_cast<qint64>(std::min(wanted, static_cast<double>(kMaxPart))),
+                      std::max(kMinPart, ids / 4), std::min(kMaxPart, ids * 4));
 }
 
 }  // namespace
 
-std::optional<qint64> wholeNumber(const QVariant& id) {
-    switch (id.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int: return id.toLongLong();
-    case QMetaType::Double: {
-        // Only a real that names a 64-bit integer exactly.
-        const double d = id.toDouble();
-        if (d >= -9223372036854775808.0 && d < 9223372036854775808.0 &&
-            d == static_cast<double>(static_cast<qint64>(d)))
-            return static_cast<qint64>(d);
-        return std::nullopt;
+SearchEnd walkSearch(CatalogueStore& store, const SearchRequest& request,
+                     std::chrono::nanoseconds slice,
+                     const std::function<bool(ResultBatch&)>& deliver) {
+    SearchEnd end;
+    SearchParts parts = store.search(request);
+    ResultBatch batch;
+    Clock::time_point delivered = Clock::now();
+    bool goOn = true;
+    // Hands the batch over when the slice has passed (or at once when
+    // `due`); false ends the walk.
+    const auto handOver = [&](Clock::time_point now, bool due) {
+        if (!due && now - delivered < slice) return true;
+        delivered = now;
+        goOn = deliver(batch);
+        batch = {};
+        return goOn;
+    };
+    int sinceClock = 0;
+    const int rowsPerClock = slice.count() == 0 ? 1 : kRowsPerClockRead;
+    const auto take = [&](const FoundRow& row) {
+        if (row.id)
+            batch.add(row);
+        else
+            ++end.skipped;
+        if (++sinceClock < rowsPerClock) return true;
+        sinceClock = 0;
+        return handOver(Clock::now(), false);
+    };
+    for (qint64 ids = kFirstPart;;) {
+        const Clock::time_point started = Clock::now();
+        const Result<bool> more = parts.next(ids, take);
+        if (!more.ok()) {
+            end.status = more.status();
+            break;
+        }
+        if (!goOn || !*more) break;
+        const Clock::time_point now = Clock::now();
+        if (!handOver(now, true)) break;
+        ids = nextPart(ids, now - started, slice);
     }
-    case QMetaType::QString: {
-        // A key column of text affinity stores whole numbers as text; only
-        // the canonical spelling finds the row again by "ID = n".
-        const QString text = id.toString();
-        bool ok = false;
-        const qint64 n = text.toLongLong(&ok);
-        if (ok && QString::number(n) == text) return n;
-        return std::nullopt;
-    }
-    default: return std::nullopt;
-    }
-}
-
-// Every part starts after the last ID of the one before, so the walk ends
-// whatever the IDs hold.
-WalkEnd walkSearch(Database& db, const SearchStatement& statement, std::chrono::nanoseconds slice,
-                   const std::function<bool(Recordset&)>& rows) {
-    qlonglong size = kFirstPart;
-    for (auto first = valueOf(db, firstIdAfterQuery(std::nullopt)); first;) {
-        QElapsedTimer took;
-        took.start();
-        const std::optional<QVariant> last = valueOf(db, partEndQuery(*first, size));
-        const std::unique_ptr<Recordset> part = db.openRecordset(statement.idPart(*first, last));
-        if (!rows(*part)) return WalkEnd::Stopped;
-        if (!last) break;
-        size = nextPart(size, took.nsecsElapsed(), slice);
-        first = valueOf(db, firstIdAfterQuery(last));
-    }
-    return rows(*db.openRecordset(statement.nullIdPart())) ? WalkEnd::Finished : WalkEnd::Stopped;
+    if (goOn && end.status.code() != StatusCode::InvalidPattern) deliver(batch);
+    return end;
 }
 
 }  // namespace tolvane

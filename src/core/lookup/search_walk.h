@@ -1,33 +1,35 @@
 #pragma once
 
-#include <QVariant>
+#include "core/lookup/result_batch.h"
+#include "core/store/status.h"
 
 #include <chrono>
 #include <functional>
-#include <optional>
 
 namespace tolvane {
 
-class Database;
-class Recordset;
-struct SearchStatement;
+class CatalogueStore;
+struct SearchRequest;
 
-// An ID as the result list carries it: a 64-bit whole number, stored as an
-// integer, an exact real or a text in canonical decimal spelling. Nothing for
-// Null, blobs and any other text or real.
-std::optional<qint64> wholeNumber(const QVariant& id);
+// How a search ended: Ok (read to its end, or ended by its receiver),
+// Cancelled, InvalidPattern (nothing listed), or the engine's failure after
+// the rows before it; and how many matching rows were left out because
+// their ID is no whole number.
+struct SearchEnd {
+    Status status;
+    qint64 skipped = 0;
+};
 
-enum class WalkEnd { Finished, Stopped };
-
-// Reads the rows of a search in the store's ID order, part by part (see
-// firstIdAfterQuery), then the rows whose ID is Null, which no part reaches.
-// This is the order in which the result list shows a search. `rows` gets
-// each part's rows in turn and reads as many as it likes; it returns false
-// to end the walk there (Stopped). The first part holds a few hundred IDs;
-// each next one is sized so that reading it, `rows` included, takes about
-// `slice`, changing at most fourfold from one part to the next. Engine
-// failures propagate as tolvane::Error.
-WalkEnd walkSearch(Database& db, const SearchStatement& statement, std::chrono::nanoseconds slice,
-                   const std::function<bool(Recordset&)>& rows);
+// Reads a search's rows in the store's ID order (see SearchParts) and hands
+// them over in batches: `deliver` gets the rows gathered so far after each
+// part, whenever `slice` has passed since it last did (the clock is read
+// every few hundred rows; with a zero slice, after every row), and once at
+// the end; a batch may be empty. It returns false to end the walk.
+// Rows whose ID is no whole number are counted, not listed. The first part
+// holds a few hundred IDs, and each next one is sized to take about `slice`,
+// changing at most fourfold from one part to the next.
+SearchEnd walkSearch(CatalogueStore& store, const SearchRequest& request,
+                     std::chrono::nanoseconds slice,
+                     const std::function<bool(ResultBatch&)>& deliver);
 
 }  // namespace tolvane

@@ -1,6 +1,6 @@
 #include "core/store/catalogue_builder.h"
 
-#include "core/store/sqlite_errors.h"
+#include "core/store/sqlite_status.h"
 
 #include <sqlite3.h>
 
@@ -10,7 +10,7 @@
 
 namespace tolvane {
 
-void createCatalogue(const QString& path, const QString& password, const QString& sqlScript) {
+Status createCatalogue(const QString& path, const QString& password, const QString& sqlScript) {
     const QString temporary = path + QStringLiteral(".tmp");
     QFile::remove(temporary);
     sqlite3* raw = nullptr;
@@ -24,17 +24,18 @@ void createCatalogue(const QString& path, const QString& password, const QString
     const QByteArray script = "BEGIN;\n" + sqlScript.toUtf8() + "\n;COMMIT;";
     if (rc == SQLITE_OK) rc = sqlite3_exec(raw, script.constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        const Error failure = translate(rc, raw);
+        const Status failure = statusOf(rc, raw);
         db.reset();
         QFile::remove(temporary);
-        throw failure;
+        return failure;
     }
     db.reset();
     QFile::remove(path);
     if (!QFile::rename(temporary, path)) {
         QFile::remove(temporary);
-        throw fileError(err::FileInUse, path);
+        return fileStatus(StatusCode::FileInUse, path);
     }
+    return {};
 }
 
 }  // namespace tolvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/status.h"
+
 #include <QString>
 
 namespace tolvane {
@@ -8,7 +10,7 @@ namespace tolvane {
 // data/schema.sql followed by data/starter.sql), encrypted with the password
 // unless it is empty. The file is built under a temporary name and renamed
 // at the end, replacing an existing file; a failed build leaves nothing
-// behind. For tests and tools. Throws Error.
-void createCatalogue(const QString& path, const QString& password, const QString& sqlScript);
+// behind. For tests and tools.
+Status createCatalogue(const QString& path, const QString& password, const QString& sqlScript);
 
 }  // namespace tolvane

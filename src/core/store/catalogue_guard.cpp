@@ -1,6 +1,6 @@
 #include "core/store/catalogue_guard.h"
 
-#include "core/store/sqlite_connection.h"
+#include "core/store/connection.h"
 
 #include <sqlite3.h>
 

@@ -1,7 +1,6 @@
 #include "core/store/catalogue_schema.h"
 
-#include "core/store/error.h"
-#include "core/store/sqlite_connection.h"
+#include "core/store/connection.h"
 
 #include <sqlite3.h>
 
@@ -32,46 +31,74 @@ bool declaresVirtualTable(const QString& sql) {
     return bare == QLatin1String("CREATEVIRTUAL");
 }
 
-// What is wrong with the file, or "" when nothing is.
-QString schemaFault(Connection& connection) {
-    // SQLite connects to a virtual table while it resolves the names of a
-    // statement, before the authorizer is asked about it; with none declared
-    // no statement can reach one.
-    Statement entries = connection.prepareInternal("SELECT sql FROM sqlite_master");
+// Each row of a statement to `row`; the statement's failure, if any.
+template <class Row>
+Status eachRow(Connection& connection, const QByteArray& sql, Row row) {
+    Result<Connection::Use> use = connection.statement(sql);
+    if (!use.ok()) return use.status();
     int rc;
-    while ((rc = connection.step(entries.get())) == SQLITE_ROW)
-        if (declaresVirtualTable(columnText(entries.get(), 0)))
-            return QStringLiteral("文件中有虚拟表（如全文索引）");
-    if (rc != SQLITE_DONE) connection.fail(rc);
+    while ((rc = sqlite3_step(use->get())) == SQLITE_ROW)
+        if (!row(use->get())) return {};
+    return rc == SQLITE_DONE ? Status() : connection.failure(rc);
+}
 
-    Statement table = connection.prepareInternal(
-        "SELECT type FROM sqlite_master WHERE name = 'winfun' COLLATE NOCASE AND type IN ('table', "
-        "'view')");
-    rc = connection.step(table.get());
-    if (rc == SQLITE_DONE) return QStringLiteral("没有 winfun 表");
-    if (rc != SQLITE_ROW) connection.fail(rc);
-    if (columnText(table.get(), 0) == QLatin1String("view"))
-        return QStringLiteral("winfun 是视图，不是表");
+// What is wrong with the file ("" when nothing is), and its shape.
+Result<QString> schemaFault(Connection& connection, CatalogueShape& shape) {
+    // SQLite connects to a virtual table while it resolves the names of a
+    // statement, before the guard is asked about it; with none declared no
+    // statement can reach one.
+    bool virtualTable = false;
+    Status read = eachRow(connection, "SELECT sql FROM sqlite_master", [&](sqlite3_stmt* s) {
+        virtualTable = declaresVirtualTable(columnText(s, 0));
+        return !virtualTable;
+    });
+    if (!read.ok()) return read;
+    if (virtualTable) return QStringLiteral("文件中有虚拟表（如全文索引）");
 
-    QStringList columns;
-    Statement info = connection.prepareInternal("PRAGMA table_info(winfun)");
-    while ((rc = connection.step(info.get())) == SQLITE_ROW) columns << columnText(info.get(), 1);
-    if (rc != SQLITE_DONE) connection.fail(rc);
+    QString type;
+    read = eachRow(connection,
+                   "SELECT type FROM sqlite_master WHERE name = 'winfun' COLLATE NOCASE AND "
+                   "type IN ('table', 'view')",
+                   [&](sqlite3_stmt* s) {
+                       type = columnText(s, 0);
+                       return false;
+                   });
+    if (!read.ok()) return read;
+    if (type.isEmpty()) return QStringLiteral("没有 winfun 表");
+    if (type == QLatin1String("view")) return QStringLiteral("winfun 是视图，不是表");
+
+    QStringList names;
+    read = eachRow(connection, "PRAGMA table_info(winfun)", [&](sqlite3_stmt* s) {
+        names << columnText(s, 1);
+        return true;
+    });
+    if (!read.ok()) return read;
+    for (int c = 0; c < kColumnCount; ++c)
+        if (names.contains(QLatin1String(columnName(Column(c))), Qt::CaseInsensitive))
+            shape.columns.add(Column(c));
     QStringList missing;
-    for (const QString& needed : {QStringLiteral("ID"), QStringLiteral("name")})
-        if (!columns.contains(needed, Qt::CaseInsensitive)) missing << needed;
+    for (const Column needed : {Column::Id, Column::Name})
+        if (!shape.columns.has(needed)) missing << QLatin1String(columnName(needed));
     if (!missing.isEmpty())
         return QStringLiteral("winfun 表缺少 %1 列").arg(missing.join(QStringLiteral("、")));
-    return {};
+
+    sqlite3_stmt* probe = nullptr;
+    shape.hasRowid = sqlite3_prepare_v2(connection.handle(), "SELECT rowid FROM winfun LIMIT 0", -1,
+                                        &probe, nullptr) == SQLITE_OK;
+    sqlite3_finalize(probe);
+    return QString();
 }
 
 }  // namespace
 
-void checkCatalogueSchema(Connection& connection, const QString& path) {
-    const QString fault = schemaFault(connection);
-    if (!fault.isEmpty())
-        throw Error(err::NotInDatabase,
-                    QStringLiteral("'%1' 不是可用的目录数据库：%2。").arg(path, fault));
+Result<CatalogueShape> checkCatalogueSchema(Connection& connection, const QString& path) {
+    CatalogueShape shape;
+    const Result<QString> fault = schemaFault(connection, shape);
+    if (!fault.ok()) return fault.status();
+    if (!fault->isEmpty())
+        return Status(StatusCode::NotACatalogue,
+                      QStringLiteral("'%1' 不是可用的目录数据库：%2。").arg(path, *fault));
+    return shape;
 }
 
 }  // namespace tolvane

@@ -1,15 +1,24 @@
 #pragma once
 
+#include "core/store/record.h"
+#include "core/store/status.h"
+
 #include <QString>
 
 namespace tolvane {
 
 class Connection;
 
+// What an opened catalogue holds: the known columns winfun has, and whether
+// its rows have a rowid (a WITHOUT ROWID table has none).
+struct CatalogueShape {
+    ColumnSet columns;
+    bool hasRowid = true;
+};
+
 // Checks that an opened file holds a catalogue: a table winfun (not a view)
-// with the columns ID and name, and no virtual table at all. Otherwise throws
-// err::NotInDatabase with a description that names the file and what is
-// wrong, so that the file is handled as one that cannot be opened.
-void checkCatalogueSchema(Connection& connection, const QString& path);
+// with the columns ID and name, and no virtual table at all. Otherwise
+// NotACatalogue, with a message that names the file and what is wrong.
+Result<CatalogueShape> checkCatalogueSchema(Connection& connection, const QString& path);
 
 }  // namespace tolvane

@@ -1,7 +1,7 @@
 #include "core/store/like_function.h"
 
-#include "core/lookup/jet_like.h"
-#include "core/store/sqlite_errors.h"
+#include "core/lookup/jet_pattern.h"
+#include "core/store/sqlite_status.h"
 
 #include <sqlite3.h>
 
@@ -38,12 +38,15 @@ void jetLike(sqlite3_context* context, int, sqlite3_value** args) {
             answer(*cached);
             return;
         }
-        auto pattern = std::make_unique<JetPattern>(JetPattern::compile(textOf(args[0])));
+        std::optional<JetPattern> compiled = JetPattern::compile(textOf(args[0]));
+        if (!compiled) {
+            sqlite3_result_error(context, kInvalidPatternMessage, -1);
+            return;
+        }
+        auto pattern = std::make_unique<JetPattern>(std::move(*compiled));
         answer(*pattern);
         // SQLite may drop the pattern at once, so it is handed over only after use.
         sqlite3_set_auxdata(context, 0, pattern.release(), deletePattern);
-    } catch (const Error&) {
-        sqlite3_result_error(context, kInvalidPatternMessage, -1);
     } catch (const std::bad_alloc&) {
         sqlite3_result_error_nomem(context);
     }

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "core/store/status.h"
+
 #include <QString>
 
 namespace tolvane {
 
 // Does at least one existing file (not a folder) match the path? The file
 // name part may hold "*" and "?"; "/" and "\" both separate folders.
-// A malformed path throws Error 52.
+// A malformed path fails with BadPath.
 class FileProbe {
 public:
     virtual ~FileProbe() = default;
-    virtual bool exists(const QString& path) = 0;
+    virtual Result<bool> exists(const QString& path) = 0;
 };
 
 }  // namespace tolvane

@@ -1,7 +1,5 @@
 #include "core/system/local_file_probe.h"
 
-#include "core/store/error.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -31,26 +29,25 @@ QRegularExpression patternExpression(const QString& pattern) {
     return QRegularExpression(QRegularExpression::anchoredPattern(expression));
 }
 
-// The path is written with "/" only.
-void checkProbePath(const QString& path) {
-    if (path.isEmpty() || path.toUtf8().size() > kMaxPathBytes) throw Error(err::BadFileName);
+// Whether the probe takes the path, written with "/" only.
+bool wellFormed(const QString& path) {
+    if (path.isEmpty() || path.toUtf8().size() > kMaxPathBytes) return false;
     for (QChar c : path)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f) throw Error(err::BadFileName);
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f) return false;
     for (const QString& name : path.split(u'/'))
-        if (name.toUtf8().size() > kMaxNameBytes) throw Error(err::BadFileName);
+        if (name.toUtf8().size() > kMaxNameBytes) return false;
     // Folder names may hold "*" and "?" as plain characters, but a pattern
     // cannot name a folder: such a folder must exist under exactly that name.
     const qsizetype cut = path.lastIndexOf(u'/');
     const QString folder = cut < 0 ? QString() : path.left(cut);
-    if (std::any_of(folder.begin(), folder.end(), isWildcard) && !QFileInfo(folder).isDir())
-        throw Error(err::BadFileName);
+    return !std::any_of(folder.begin(), folder.end(), isWildcard) || QFileInfo(folder).isDir();
 }
 
 }  // namespace
 
-bool LocalFileProbe::exists(const QString& path) {
+Result<bool> LocalFileProbe::exists(const QString& path) {
     const QString unified = QString(path).replace(u'\\', u'/');
-    checkProbePath(unified);
+    if (!wellFormed(unified)) return Status(StatusCode::BadPath);
     const qsizetype cut = unified.lastIndexOf(u'/');
     const QString name = unified.mid(cut + 1);
     if (name.isEmpty()) return false;

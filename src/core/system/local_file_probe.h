@@ -14,7 +14,7 @@ namespace tolvane {
 // folder, so nothing matches it. Folder names are never patterns: "*" and
 // "?" in them are plain characters.
 //
-// Malformed paths (Error 52):
+// Malformed paths (BadPath):
 //  - the empty path, which names nothing;
 //  - a path holding a NUL or any other control character (U+0001 to U+001F,
 //    U+007F);
@@ -25,7 +25,7 @@ namespace tolvane {
 // A bare name such as "winapi.mdb" is well formed.
 class LocalFileProbe : public FileProbe {
 public:
-    bool exists(const QString& path) override;
+    Result<bool> exists(const QString& path) override;
 };
 
 }  // namespace tolvane

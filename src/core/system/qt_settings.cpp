@@ -1,7 +1,5 @@
 #include "core/system/qt_settings.h"
 
-#include "core/store/error.h"
-
 #include <QFileInfo>
 #include <QSettings>
 
@@ -26,21 +24,23 @@ QString whyUnwritable(const QString& fileName) {
     return QStringLiteral("无法写入该文件，磁盘可能已满或只读");
 }
 
-// Flushes the file and turns a failed flush into an Error that names the
-// file and the reason.
-void commit(QSettings& settings) {
+// Flushes the file; a failed flush names the file and the reason.
+Status commit(QSettings& settings) {
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw Error(err::PathFileAccess,
-                    QStringLiteral("%1：%2（%3）")
-                        .arg(describeError(err::PathFileAccess), settings.fileName(),
-                             whyUnwritable(settings.fileName())));
+    if (settings.status() == QSettings::NoError) return {};
+    return Status(StatusCode::SettingsUnwritable,
+                  QStringLiteral("%1：%2（%3）")
+                      .arg(standardMessage(StatusCode::SettingsUnwritable), settings.fileName(),
+                           whyUnwritable(settings.fileName())));
 }
 
 // The application name is a file name: one with a folder separator would
 // reach outside the settings folder.
+bool usableApp(const QString& app) {
+    return !app.isEmpty() && !app.contains(u'/') && !app.contains(u'\\');
+}
+
 std::unique_ptr<QSettings> open(const QString& baseFolder, const QString& app) {
-    if (app.isEmpty() || app.contains(u'/') || app.contains(u'\\')) throw Error(err::BadFileName);
     if (baseFolder.isEmpty())
         return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                            kOrganization, app);
@@ -56,6 +56,7 @@ QtSettingsStore::QtSettingsStore(QString baseFolder) : baseFolder_(std::move(bas
 
 QString QtSettingsStore::read(const QString& app, const QString& section, const QString& key,
                               const QString& defaultValue) {
+    if (!usableApp(app)) return defaultValue;
     auto settings = open(baseFolder_, app);
     const QVariant value = settings->value(entryKey(section, key));
     if (!value.isValid()) return defaultValue;
@@ -64,17 +65,19 @@ QString QtSettingsStore::read(const QString& app, const QString& section, const 
     return value.toString();
 }
 
-void QtSettingsStore::write(const QString& app, const QString& section, const QString& key,
-                            const QString& value) {
+Status QtSettingsStore::write(const QString& app, const QString& section, const QString& key,
+                              const QString& value) {
+    if (!usableApp(app)) return Status(StatusCode::BadPath);
     auto settings = open(baseFolder_, app);
     settings->setValue(entryKey(section, key), value);
-    commit(*settings);
+    return commit(*settings);
 }
 
-void QtSettingsStore::remove(const QString& app, const QString& section, const QString& key) {
+Status QtSettingsStore::remove(const QString& app, const QString& section, const QString& key) {
+    if (!usableApp(app)) return Status(StatusCode::BadPath);
     auto settings = open(baseFolder_, app);
     settings->remove(entryKey(section, key));
-    commit(*settings);
+    return commit(*settings);
 }
 
 }  // namespace tolvane

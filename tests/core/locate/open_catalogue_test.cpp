@@ -2,7 +2,7 @@
 
 #include "core/locate/catalogue_chooser.h"
 #include "core/store/catalogue_builder.h"
-#include "core/store/error.h"
+#include "core/store/catalogue_store.h"
 #include "core/system/qt_settings.h"
 #include "support/catalogues.h"
 #include "support/fakes.h"
@@ -40,11 +40,12 @@ protected:
     // A catalogue whose one record is named after its path.
     static void put(const QString& path, const QString& password = {}) {
         QDir().mkpath(QFileInfo(path).path());
-        createCatalogue(
-            path, password,
-            test::dataFile("schema.sql") + "INSERT INTO winfun (name) VALUES ('" + path + "');");
+        ASSERT_TRUE(createCatalogue(path, password,
+                                    test::dataFile("schema.sql") +
+                                        "INSERT INTO winfun (name) VALUES ('" + path + "');")
+                        .ok());
     }
-    QString opened() const { return test::columnOf(*db, "select name from winfun").value(0); }
+    QString opened() const { return db ? db->first()->text(Column::Name) : QString(); }
     QString setting(const QString& entry) {
         return settings.read("QMWX_varnel", entry, entry, kAbsent);
     }
@@ -55,29 +56,21 @@ protected:
 
     QTemporaryDir programDir, currentDir;
     QString previousDir;
-    std::unique_ptr<Database> db;
+    std::unique_ptr<CatalogueStore> db;
 };
 
-TEST_F(OpenCatalogueTest, FirstStartRegistersOnceAndOpensTheMdbFolder) {
+// The first start records the engine version as settings have always held
+// it, and starts no process to register an engine.
+TEST_F(OpenCatalogueTest, FirstStartRecordsTheEngineAndOpensTheMdbFolder) {
     put(inProgram("mdb/winapi.mdb"));
     ASSERT_TRUE(open());
     EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
-    EXPECT_EQ(
-        processes.started,
-        QStringList(
-            {R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO350.DLL" /s)",
-             R"(regsvr32 "C:\Program Files\Common Files\Microsoft Shared\DAO\DAO360.DLL" /s)"}));
-    EXPECT_TRUE(processes.sleeps.empty());  // nothing started, nothing to wait for
     EXPECT_EQ(setting("DAO_Ver"), "DAO.DBEngine.36");
     EXPECT_EQ(setting("MDB_Path"), kAbsent);
+    remember("DAO_Ver", "DAO.DBEngine.35");
     ASSERT_TRUE(open());
-    EXPECT_EQ(processes.started.size(), 2);
+    EXPECT_EQ(setting("DAO_Ver"), "DAO.DBEngine.35");
     EXPECT_TRUE(dialogs.shown.empty());
-
-    settings.entries.clear();
-    processes.canStart = true;
-    ASSERT_TRUE(open());
-    EXPECT_EQ(processes.sleeps, std::vector<int>{2000});
 }
 
 // The current directory comes before the mdb folder; a stale remembered path
@@ -101,7 +94,7 @@ TEST_F(OpenCatalogueTest, WhereTheCatalogueIsLookedFor) {
 
 TEST_F(OpenCatalogueTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
     struct BoundedProbe : LocalFileProbe {
-        bool exists(const QString& path) override {
+        Result<bool> exists(const QString& path) override {
             if (--left < 0) throw std::runtime_error("probing without end");
             return LocalFileProbe::exists(path);
         }
@@ -109,7 +102,7 @@ TEST_F(OpenCatalogueTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
     } bounded;
     env.files = &bounded;
     EXPECT_FALSE(openCatalogue(env, "", db, "varnel"));
-    EXPECT_EQ(dialogs.texts(), QStringList{describeError(err::BadFileName)});
+    EXPECT_EQ(dialogs.texts(), QStringList{standardMessage(StatusCode::BadPath)});
 }
 
 // No or Cancel to the question ends the program; so does a cancelled chooser
@@ -160,35 +153,7 @@ TEST_F(OpenCatalogueTest, PasswordIsAskedOnceAndUsed) {
     EXPECT_FALSE(open());
     EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
     EXPECT_EQ(dialogs.prompts, QStringList({"密码:", "密码:", "密码:"}));
-    EXPECT_EQ(dialogs.texts(), QStringList(2, describeError(err::NotValidPassword)));
-}
-
-// A machine with the 3.5 engine only fails once, then starts on it; engine
-// and file failures are each shown once.
-TEST_F(OpenCatalogueTest, EngineThatCannotBeCreatedIsReplacedAtTheNextStart) {
-    put(inProgram("mdb/winapi.mdb"));
-    remember("DAO_Ver", "DAO.DBEngine.36");
-    engines.setUncreatable("DAO.DBEngine.36");
-    EXPECT_FALSE(open());
-    EXPECT_FALSE(db);
-    EXPECT_EQ(setting("DAO_Ver"), kAbsent);
-    ASSERT_TRUE(open());
-    EXPECT_EQ(setting("DAO_Ver"), "DAO.DBEngine.35");
-
-    settings.entries.clear();
-    engines.setUncreatable("DAO.DBEngine.35");
-    EXPECT_FALSE(open());
-    EXPECT_EQ(setting("DAO_Ver"), kAbsent);
-    SqliteEngineFactory working;
-    env.engines = &working;
-    QFile damaged(inProgram("mdb/winapi.mdb"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("not a catalogue") > 0);
-    damaged.close();
-    EXPECT_FALSE(open());
-    ASSERT_EQ(dialogs.texts().size(), 3);
-    EXPECT_EQ(dialogs.texts().mid(0, 2),
-              QStringList({describeError(err::CannotCreateObject), "无法创建DAO对象!"}));
-    EXPECT_TRUE(dialogs.texts()[2].startsWith("不可识别的数据库格式"));
+    EXPECT_EQ(dialogs.texts(), QStringList(2, standardMessage(StatusCode::WrongPassword)));
 }
 
 // "*" and "?" are plain characters in the names of files and folders that

@@ -42,3 +42,22 @@ TEST(VocabularyTest, EveryCategoryTheGeneratorAssignsShowsAsAListEntry) {
     EXPECT_EQ(shown(-1), QStringLiteral("Type类型"));
     EXPECT_EQ(shown(0), QStringLiteral("Const常数"));
 }
+
+// The record view shows class c at list position c + 1, reading c as the
+// classic Val() reads text, halves rounding to even; none outside the list.
+TEST(VocabularyTest, TheCategoryBoxReadsTheClassAsValDoes) {
+    const std::pair<QVariant, std::optional<int>> classes[] = {{qlonglong(-1), 0},
+                                                               {qlonglong(16), 17},
+                                                               {QStringLiteral("4abc"), 5},
+                                                               {QStringLiteral("  -1"), 0},
+                                                               {QStringLiteral(".5x"), 2},
+                                                               {1.5, 2},
+                                                               {2.5, 4},
+                                                               {QStringLiteral("1e1"), 11},
+                                                               {QVariant(), std::nullopt},
+                                                               {qlonglong(17), std::nullopt},
+                                                               {qlonglong(-2), std::nullopt},
+                                                               {1e300, std::nullopt}};
+    for (const auto& [cls, position] : classes)
+        EXPECT_EQ(categoryPosition(cls), position) << cls.toString().toStdString();
+}

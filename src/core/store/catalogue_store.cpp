@@ -1,0 +1,194 @@
+#include "core/store/catalogue_store.h"
+
+#include "core/store/connection.h"
+#include "core/store/sqlite_values.h"
+
+#include <sqlite3.h>
+
+namespace tolvane {
+
+CatalogueStore::CatalogueStore(std::unique_ptr<Connection> connection)
+    : connection_(std::move(connection)) {
+    const ColumnSet& columns = connection_->shape().columns;
+    for (int c = 0; c < kColumnCount; ++c)
+        if (columns.has(Column(c)))
+            recordColumns_ +=
+                (recordColumns_.isEmpty() ? "" : ", ") + QByteArray(columnName(Column(c)));
+    recordColumns_ += connection_->shape().hasRowid ? ", rowid" : ", NULL";
+}
+
+CatalogueStore::~CatalogueStore() = default;
+
+Result<std::unique_ptr<CatalogueStore>> CatalogueStore::open(const QString& path,
+                                                             const QString& password,
+                                                             bool readOnly) {
+    Result<std::unique_ptr<Connection>> connection =
+        Connection::open(path, password, {.readOnly = readOnly});
+    if (!connection.ok()) return connection.status();
+    return std::unique_ptr<CatalogueStore>(new CatalogueStore(std::move(*connection)));
+}
+
+Result<std::unique_ptr<CatalogueStore>> CatalogueStore::openReader() const {
+    return open(connection_->path(), connection_->password(), true);
+}
+
+const QString& CatalogueStore::path() const { return connection_->path(); }
+
+const ColumnSet& CatalogueStore::columns() const { return connection_->shape().columns; }
+
+// The record in the first row a statement yields: its columns in the order
+// of recordColumns_, then the rowid.
+Result<Record> CatalogueStore::oneRecord(const QByteArray& rest,
+                                         const std::function<void(sqlite3_stmt*)>& bind) {
+    Result<Connection::Use> use =
+        connection_->statement("SELECT " + recordColumns_ + " FROM winfun " + rest);
+    if (!use.ok()) return use.status();
+    sqlite3_stmt* statement = use->get();
+    bind(statement);
+    const int rc = sqlite3_step(statement);
+    if (rc == SQLITE_DONE) return Status(StatusCode::NoCurrentRecord);
+    if (rc != SQLITE_ROW) return connection_->failure(rc);
+    Record record;
+    int at = 0;
+    for (int c = 0; c < kColumnCount; ++c)
+        if (columns().has(Column(c))) record.set(Column(c), valueAt(statement, at++));
+    record.setRowid(sqlite3_column_int64(statement, at));
+    return record;
+}
+
+Result<Record> CatalogueStore::record(qint64 id) {
+    Result<Record> found =
+        oneRecord("WHERE ID = ?", [id](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, id); });
+    if (!found.ok() && found.status().code() == StatusCode::NoCurrentRecord)
+        return Status(StatusCode::RecordGone);
+    return found;
+}
+
+Result<Record> CatalogueStore::first() {
+    return oneRecord("WHERE ID IS NOT NULL ORDER BY ID LIMIT 1", [](sqlite3_stmt*) {});
+}
+
+Result<Record> CatalogueStore::last() {
+    return oneRecord("WHERE ID IS NOT NULL ORDER BY ID DESC LIMIT 1", [](sqlite3_stmt*) {});
+}
+
+Result<Record> CatalogueStore::after(qint64 id) {
+    return oneRecord("WHERE ID > ? ORDER BY ID LIMIT 1",
+                     [id](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, id); });
+}
+
+Result<Record> CatalogueStore::before(qint64 id) {
+    return oneRecord("WHERE ID < ? ORDER BY ID DESC LIMIT 1",
+                     [id](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, id); });
+}
+
+// With the catalogue's index on libsclass each spelling is one step through
+// the index, however many rows share it; without it, one pass over the table.
+Result<QStringList> CatalogueStore::dllSpellings() {
+    QStringList spellings;
+    const auto collect = [&](const QByteArray& sql,
+                             sqlite3_value* after) -> Result<sqlite3_value*> {
+        Result<Connection::Use> use = connection_->statement(sql);
+        if (!use.ok()) return use.status();
+        if (after) sqlite3_bind_value(use->get(), 1, after);
+        int rc;
+        sqlite3_value* last = nullptr;
+        while ((rc = sqlite3_step(use->get())) == SQLITE_ROW) {
+            sqlite3_value* value = sqlite3_column_value(use->get(), 0);
+            if (sqlite3_value_type(value) == SQLITE_NULL) continue;
+            spellings << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                                           sqlite3_value_bytes(value));
+            sqlite3_value_free(last);
+            last = sqlite3_value_dup(value);
+        }
+        if (rc != SQLITE_DONE) {
+            sqlite3_value_free(last);
+            return connection_->failure(rc);
+        }
+        return last;
+    };
+    const QByteArray indexed = "SELECT libsclass FROM winfun INDEXED BY winfun_dll ";
+    if (!connection_->statement(indexed + "WHERE libsclass > ? ORDER BY libsclass LIMIT 1").ok()) {
+        Result<sqlite3_value*> all = collect("SELECT DISTINCT libsclass FROM winfun", nullptr);
+        if (!all.ok()) return all.status();
+        sqlite3_value_free(*all);
+        return spellings;
+    }
+    Result<sqlite3_value*> last =
+        collect(indexed + "WHERE libsclass IS NOT NULL ORDER BY libsclass LIMIT 1", nullptr);
+    while (last.ok() && *last) {
+        sqlite3_value* after = *last;
+        last = collect(indexed + "WHERE libsclass > ? ORDER BY libsclass LIMIT 1", after);
+        sqlite3_value_free(after);
+    }
+    if (!last.ok()) return last.status();
+    return spellings;
+}
+
+Result<Record> CatalogueStore::add() {
+    if (!connection_->shape().hasRowid) return Status(StatusCode::ReadOnly);
+    qint64 rowid = 0;
+    const Status added = connection_->write([&] {
+        const Status inserted = connection_->run("INSERT INTO winfun DEFAULT VALUES");
+        rowid = sqlite3_last_insert_rowid(connection_->handle());
+        return inserted;
+    });
+    if (!added.ok()) return added;
+    return oneRecord("WHERE rowid = ?",
+                     [rowid](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, rowid); });
+}
+
+Status CatalogueStore::save(const Record& record, const ColumnSet& columns) {
+    const std::optional<qint64> id = record.id();
+    if (!id) return Status(StatusCode::SyntaxError);
+    if (!this->columns().contains(columns)) return Status(StatusCode::UnknownColumn);
+    QByteArray assignments;
+    for (int c = 0; c < kColumnCount; ++c)
+        if (columns.has(Column(c)) && Column(c) != Column::Id)
+            assignments +=
+                (assignments.isEmpty() ? "" : ", ") + QByteArray(columnName(Column(c))) + " = ?";
+    return connection_->write([&] {
+        Result<Connection::Use> use =
+            connection_->statement("UPDATE winfun SET " + assignments + " WHERE ID = :id");
+        if (!use.ok()) return use.status();
+        sqlite3_stmt* statement = use->get();
+        int at = 0;
+        for (int c = 0; c < kColumnCount; ++c)
+            if (columns.has(Column(c)) && Column(c) != Column::Id)
+                bindValue(statement, ++at, record.value(Column(c)));
+        sqlite3_bind_int64(statement, parameter(statement, ":id"), *id);
+        const int rc = sqlite3_step(statement);
+        if (rc != SQLITE_DONE) return connection_->failure(rc);
+        if (sqlite3_changes(connection_->handle()) == 0) return Status(StatusCode::RecordGone);
+        return Status();
+    });
+}
+
+Status CatalogueStore::remove(qint64 id) {
+    return connection_->write([&] {
+        Result<Connection::Use> use = connection_->statement("DELETE FROM winfun WHERE ID = ?");
+        if (!use.ok()) return use.status();
+        sqlite3_bind_int64(use->get(), 1, id);
+        const int rc = sqlite3_step(use->get());
+        return rc == SQLITE_DONE ? Status() : connection_->failure(rc);
+    });
+}
+
+SearchParts CatalogueStore::search(const SearchRequest& request) {
+    return SearchParts(*connection_, request);
+}
+
+Status CatalogueStore::readTogether(const std::function<Status()>& work) {
+    if (Status begun = connection_->run("BEGIN"); !begun.ok()) return begun;
+    Status done = work();
+    const Status ended = connection_->run("COMMIT");
+    return done.ok() ? ended : done;
+}
+
+void CatalogueStore::setCancelFlag(const std::atomic<bool>* flag) {
+    connection_->setCancelFlag(flag);
+}
+
+int CatalogueStore::statementsPrepared() const { return connection_->prepared(); }
+
+}  // namespace tolvane

@@ -1,0 +1,44 @@
+#include "core/store/record.h"
+
+namespace tolvane {
+
+const char* columnName(Column column) {
+    static const char* const names[kColumnCount] = {
+        "ID",     "name",      "class",  "libsclass", "win95",     "winnt", "explain", "declare",
+        "CSharp", "parameter", "recode", "returned",  "othername", "other", "vba64"};
+    return names[static_cast<int>(column)];
+}
+
+QString Record::text(Column c) const {
+    const QVariant& v = value(c);
+    return v.isValid() && !v.isNull() ? v.toString() : QString();
+}
+
+std::optional<qint64> Record::id() const { return wholeNumber(value(Column::Id)); }
+
+std::optional<qint64> wholeNumber(const QVariant& id) {
+    switch (id.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int: return id.toLongLong();
+    case QMetaType::Double: {
+        // Only a real that names a 64-bit integer exactly.
+        const double d = id.toDouble();
+        if (d >= -9223372036854775808.0 && d < 9223372036854775808.0 &&
+            d == static_cast<double>(static_cast<qint64>(d)))
+            return static_cast<qint64>(d);
+        return std::nullopt;
+    }
+    case QMetaType::QString: {
+        // A key column of text affinity stores whole numbers as text; only
+        // the canonical spelling finds the row again by "ID = n".
+        const QString text = id.toString();
+        bool ok = false;
+        const qint64 n = text.toLongLong(&ok);
+        if (ok && QString::number(n) == text) return n;
+        return std::nullopt;
+    }
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace tolvane

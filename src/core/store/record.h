@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <optional>
+
+namespace tolvane {
+
+// The columns of winfun the program knows, in the catalogue's order.
+enum class Column : int {
+    Id,
+    Name,
+    Category,  // class
+    Dll,       // libsclass
+    Win95,
+    WinNT,
+    Explain,
+    Declare,
+    CSharp,
+    Parameter,
+    Recode,
+    Returned,
+    OtherName,
+    Other,
+    Vba64,
+};
+constexpr int kColumnCount = static_cast<int>(Column::Vba64) + 1;
+
+// The column's name in the catalogue ("ID", "name", "class", ...).
+const char* columnName(Column column);
+
+// A set of columns, such as those a catalogue has or a save writes.
+class ColumnSet {
+public:
+    ColumnSet() = default;
+    ColumnSet(std::initializer_list<Column> columns) {
+        for (const Column c : columns) add(c);
+    }
+    static ColumnSet all() { return ColumnSet(~std::bitset<kColumnCount>()); }
+
+    void add(Column c) { bits_.set(static_cast<std::size_t>(c)); }
+    bool has(Column c) const { return bits_.test(static_cast<std::size_t>(c)); }
+    bool contains(const ColumnSet& other) const { return (other.bits_ & ~bits_).none(); }
+    bool operator==(const ColumnSet&) const = default;
+
+private:
+    explicit ColumnSet(std::bitset<kColumnCount> bits) : bits_(bits) {}
+    std::bitset<kColumnCount> bits_;
+};
+
+// One catalogue record as a value: each known column's value as stored (an
+// integer as qlonglong, a real as double, text as QString, a blob as
+// QByteArray; Null, or a column the catalogue lacks, as an invalid
+// QVariant), and the identity of its row in the file. A default record is
+// no record: it has no ID.
+class Record {
+public:
+    const QVariant& value(Column c) const { return values_[static_cast<std::size_t>(c)]; }
+    void set(Column c, QVariant value) { values_[static_cast<std::size_t>(c)] = std::move(value); }
+    // The value as text; Null as "".
+    QString text(Column c) const;
+
+    // The ID when it is a whole number (stored as an integer, an exact real
+    // or a text in canonical decimal spelling); nothing otherwise.
+    std::optional<qint64> id() const;
+    // The row's own identity in the file (its rowid), 0 when it has none.
+    qint64 rowid() const { return rowid_; }
+    void setRowid(qint64 rowid) { rowid_ = rowid; }
+
+private:
+    std::array<QVariant, kColumnCount> values_;
+    qint64 rowid_ = 0;
+};
+
+// An ID as the result list carries it; see Record::id().
+std::optional<qint64> wholeNumber(const QVariant& id);
+
+}  // namespace tolvane

@@ -1,0 +1,103 @@
+#include "core/store/sqlite_status.h"
+
+#include <sqlite3.h>
+
+namespace tolvane {
+
+const char kInvalidPatternMessage[] = "invalid LIKE pattern";
+
+namespace {
+
+// Plain SQLITE_ERROR covers everything the compiler rejects; its message
+// tells the cases apart.
+Status fromMessage(const QString& message) {
+    if (message == QLatin1String(kInvalidPatternMessage)) return Status(StatusCode::InvalidPattern);
+    if (message.startsWith(QLatin1String("no such table"))) return Status(StatusCode::NoSuchTable);
+    if (message.startsWith(QLatin1String("no such column"))) return Status(StatusCode::UnknownName);
+    if (message.contains(QLatin1String("syntax error")) ||
+        message.startsWith(QLatin1String("incomplete input")) ||
+        message.startsWith(QLatin1String("unrecognized token")))
+        return Status(StatusCode::SyntaxError);
+    return Status(StatusCode::EngineFailure, standardMessage(StatusCode::EngineFailure) +
+                                                 QStringLiteral("（") + message +
+                                                 QStringLiteral("）"));
+}
+
+}  // namespace
+
+Status statusOf(int rc, sqlite3* db) {
+    const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    const char* file = db ? sqlite3_db_filename(db, "main") : nullptr;
+    const QString path = file ? QString::fromUtf8(file) : QString();
+    switch (rc & 0xFF) {
+    case SQLITE_ERROR: return fromMessage(message);
+    case SQLITE_NOMEM: return Status(StatusCode::OutOfMemory);
+    case SQLITE_READONLY: return Status(StatusCode::ReadOnly);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return Status(StatusCode::Locked);
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return fileStatus(StatusCode::NotACatalogue, path);
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM: return fileStatus(StatusCode::FileInUse, path);
+    case SQLITE_AUTH: return deniedStatus(path, QString());
+    case SQLITE_INTERRUPT: return Status(StatusCode::Cancelled);
+    case SQLITE_FULL: return Status(StatusCode::DiskFull);
+    case SQLITE_IOERR: return Status(StatusCode::DiskError);
+    case SQLITE_TOOBIG: return Status(StatusCode::TooBig);
+    case SQLITE_MISMATCH: return Status(StatusCode::TypeMismatch);
+    case SQLITE_CONSTRAINT:
+        return Status(rc == SQLITE_CONSTRAINT_PRIMARYKEY || rc == SQLITE_CONSTRAINT_UNIQUE
+                          ? StatusCode::Duplicate
+                          : StatusCode::Constraint);
+    default: return fromMessage(message);
+    }
+}
+
+Status fileStatus(StatusCode code, const QString& path) {
+    switch (code) {
+    case StatusCode::FileMissing:
+        return Status(code, QStringLiteral("找不到文件 '%1'。").arg(path));
+    case StatusCode::NotAFileName:
+        return Status(code, QStringLiteral("'%1' 不是有效的文件名。").arg(path));
+    case StatusCode::NotACatalogue:
+        return Status(code,
+                      QStringLiteral("不可识别的数据库格式 '%1'：文件已损坏，或者不是目录数据库。")
+                          .arg(path));
+    case StatusCode::FileInUse:
+        return Status(code,
+                      QStringLiteral("无法打开文件 '%1'：文件已被独占打开，或者没有读写它的权限。")
+                          .arg(path));
+    default: return Status(code);
+    }
+}
+
+Status fileGoneStatus(const QString& path) {
+    return Status(StatusCode::FileGone,
+                  QStringLiteral("目录文件 '%1' 已不存在：它在打开之后被删除或被另一个文件替换。"
+                                 "更改没有保存。")
+                      .arg(path));
+}
+
+Status deniedStatus(const QString& path, const QString& what) {
+    const QString done = what.isEmpty() ? QStringLiteral("不允许的操作") : what;
+    return Status(
+        StatusCode::Denied,
+        QStringLiteral("对目录文件 '%1' 的操作被拒绝：%2。目录只允许读写 winfun 表中的记录。")
+            .arg(path, done));
+}
+
+Status openStatus(int rc, sqlite3* db, const QString& path, bool encrypted) {
+    switch (rc & 0xFF) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return encrypted ? Status(StatusCode::WrongPassword)
+                         : fileStatus(StatusCode::NotACatalogue, path);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM: return fileStatus(StatusCode::FileInUse, path);
+    default: return statusOf(rc, db);
+    }
+}
+
+}  // namespace tolvane

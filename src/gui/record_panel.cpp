@@ -1,0 +1,283 @@
+#include "gui/record_panel.h"
+
+#include "core/store/vocabulary.h"
+#include "core/system/dialogs.h"
+#include "gui/add_items.h"
+#include "gui/clipboard.h"
+#include "gui/detail_zoom.h"
+#include "gui/output_form_setting.h"
+#include "gui/window_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tolvane {
+namespace {
+
+const QColor kInactiveBorder(212, 208, 200);
+const QString kYes = QStringLiteral("Yes");
+
+struct LabelSpec {
+    const char* text;
+    int left, top, width, height;
+};
+
+// Where each detail box shows and what it shows.
+struct BoxSpec {
+    const char* objectName;
+    bool multiLine;
+    int left, top, width, height;
+    Column column;  // the declaration box's column follows the form
+};
+const BoxSpec kBoxes[kDetailBoxCount] = {
+    {"nameBox", false, 3750, 120, 2880, 300, Column::Name},
+    {"dllBox", false, 3750, 870, 2880, 300, Column::Dll},
+    {"explanationBox", true, 3750, 1650, 7650, 930, Column::Explain},
+    {"declarationBox", true, 3750, 2610, 7650, 1170, Column::Declare},
+    {"parametersBox", true, 3750, 3810, 7650, 1410, Column::Parameter},
+    {"sampleCodeBox", true, 3750, 5250, 7650, 1110, Column::Recode},
+    {"returnValueBox", true, 3750, 6420, 7650, 690, Column::Returned},
+    {"idBox", false, 7350, 900, 585, 270, Column::Id},
+};
+
+// The largest font size, down to 8 pixels, at which the button's text fits
+// its width beside the indicator.
+void fitFontToWidth(QAbstractButton& button) {
+    QFont font = button.font();
+    for (int size = QFontInfo(font).pixelSize(); size >= 8; --size) {
+        font.setPixelSize(size);
+        button.setFont(font);
+        if (button.sizeHint().width() <= button.width()) break;
+    }
+}
+
+QPushButton* button(QWidget& window, const char* objectName, const QString& text, int left, int top,
+                    int width, int height) {
+    auto* b = place(new QPushButton(text, &window), left, top, width, height);
+    b->setObjectName(QLatin1String(objectName));
+    return b;
+}
+
+}  // namespace
+
+RecordPanel::RecordPanel(QWidget& window, Services services)
+    : QObject(&window), services_(std::move(services)) {
+    setObjectName(QStringLiteral("recordPanel"));
+    createControls(window);
+    zoom_ = std::make_unique<DetailZoom>(window, services_.geometry, zoomButton_, copyButton_);
+    for (DetailBox* box : detailBoxes_) box->widget()->installEventFilter(this);
+    for (int i = 0; i < kFormCount; ++i)
+        connect(formButtons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) chooseForm(static_cast<OutputForm>(i));
+        });
+    for (int i = 0; i < static_cast<int>(navigationButtons_.size()); ++i)
+        connect(navigationButtons_[i], &QPushButton::clicked, this,
+                [this, i] { emit navigationChosen(static_cast<NavigationButton>(i)); });
+    connect(copyButton_, &QPushButton::clicked, this, &RecordPanel::copyFocusedBox);
+    connect(zoomButton_, &QPushButton::clicked, this, [this] {
+        zoom_->toggle(detailBoxes_[focusedBox_]->widget());
+        detailBoxFocused(focusedBox_);
+    });
+    connect(addButton_, &QPushButton::clicked, this, &RecordPanel::addChosen);
+    connect(saveButton_, &QPushButton::clicked, this, &RecordPanel::saveChosen);
+    connect(deleteButton_, &QPushButton::clicked, this, &RecordPanel::deleteChosen);
+}
+
+RecordPanel::~RecordPanel() {
+    for (DetailBox* box : detailBoxes_) box->widget()->removeEventFilter(this);
+}
+
+void RecordPanel::createControls(QWidget& window) {
+    static const LabelSpec labels[] = {
+        {"名称：", 2670, 150, 1080, 225},    {"类别：", 2670, 570, 1080, 225},
+        {"DLL文件：", 2670, 900, 1080, 225}, {"支持系统：", 2670, 1290, 1080, 225},
+        {"说明：", 2670, 1650, 1080, 225},   {"声明：", 2670, 2640, 1080, 225},
+        {"参数：", 2670, 3840, 1080, 225},   {"示例代码：", 2670, 5280, 1080, 225},
+        {"返回值：", 2670, 6390, 1080, 225}, {"ID：", 6990, 930, 450, 195},
+    };
+    for (std::size_t i = 0; i < fieldLabels_.size(); ++i) {
+        const LabelSpec& s = labels[i];
+        fieldLabels_[i] =
+            place(new QLabel(QString::fromUtf8(s.text), &window), s.left, s.top, s.width, s.height);
+        fieldLabels_[i]->setObjectName(QStringLiteral("fieldLabel%1").arg(i));
+        if (i + 1 < fieldLabels_.size())
+            fieldLabels_[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    }
+    for (int i = 0; i < kDetailBoxCount; ++i) {
+        const BoxSpec& s = kBoxes[i];
+        DetailBox* box = s.multiLine ? static_cast<DetailBox*>(new MultiLineBox(&window))
+                                     : static_cast<DetailBox*>(new SingleLineBox(&window));
+        place(box->widget(), s.left, s.top, s.width, s.height);
+        box->widget()->setObjectName(QLatin1String(s.objectName));
+        detailBoxes_[i] = box;
+    }
+    setBackground(detailBoxes_[kDllBox]->widget(), kInactiveBorder);
+    // The ID box only shows which record is on view: it takes no typing.
+    auto* id = static_cast<SingleLineBox*>(detailBoxes_[kIdBox]);
+    setBackground(id, kInactiveBorder);
+    id->setReadOnly(true);
+    // The box is narrow: a point smaller keeps "NotSet" and six-digit IDs whole.
+    QFont idFont = id->font();
+    idFont.setPointSizeF(idFont.pointSizeF() - 1);
+    id->setFont(idFont);
+    id->setText(QStringLiteral("NotSet"));
+
+    categoryBox_ = place(new QComboBox(&window), 3750, 510, 2865, 300);
+    categoryBox_->setObjectName(QStringLiteral("categoryBox"));
+    win95Check_ =
+        place(new QCheckBox(QStringLiteral("Window95/98/Me"), &window), 3780, 1290, 1755, 225);
+    win95Check_->setObjectName(QStringLiteral("win95Check"));
+    winntCheck_ =
+        place(new QCheckBox(QStringLiteral("WinNT/2000/XP"), &window), 5610, 1290, 1665, 255);
+    winntCheck_->setObjectName(QStringLiteral("winntCheck"));
+
+    static const char* const navigationNames[] = {"firstButton", "previousButton", "nextButton",
+                                                  "lastButton"};
+    static const char* const navigationCaptions[] = {"|<", "<", ">", ">|"};
+    static const int navigationLefts[] = {8070, 8370, 8640, 8940};
+    for (std::size_t i = 0; i < navigationButtons_.size(); ++i)
+        navigationButtons_[i] =
+            button(window, navigationNames[i], QString::fromLatin1(navigationCaptions[i]),
+                   navigationLefts[i], 900, 315, 285);
+
+    static const char* const formNames[] = {"vbFormButton", "csharpFormButton", "vba64FormButton"};
+    static const char* const formCaptions[] = {"VB", "C#", "VBA64"};
+    for (int i = 0; i < kFormCount; ++i) {
+        formButtons_[i] = place(new QRadioButton(QString::fromLatin1(formCaptions[i]), &window),
+                                3030, 2940 + 300 * i, 705, 225);
+        formButtons_[i]->setObjectName(QLatin1String(formNames[i]));
+    }
+    // Enabled at start-up when the catalogue has the 64-bit VBA column.
+    formButtons_[kVba64Form]->setEnabled(false);
+    fitFontToWidth(*formButtons_[kVba64Form]);
+    formButtons_[kVbForm]->setChecked(true);
+
+    zoomButton_ = button(window, "zoomButton", QStringLiteral("放大"), 10080, 3480, 555, 285);
+    copyButton_ = button(window, "copyButton", QStringLiteral("复制"), 10620, 3480, 525, 285);
+    addButton_ = button(window, "addButton", QStringLiteral("添加"), 9210, 7080, 855, 315);
+    deleteButton_ = button(window, "deleteButton", QStringLiteral("删除"), 8370, 7080, 855, 315);
+    saveButton_ = button(window, "saveButton", QStringLiteral("保存修改"), 10230, 7080, 1155, 315);
+    // Buttons stay above the detail boxes they sit on.
+    zoomButton_->raise();
+    copyButton_->raise();
+}
+
+QList<QWidget*> RecordPanel::tabOrder(QWidget* afterEditing) const {
+    const DetailBoxes& d = detailBoxes_;
+    QList<QWidget*> order = {d[kNameBox]->widget(),
+                             categoryBox_,
+                             d[kDllBox]->widget(),
+                             win95Check_,
+                             winntCheck_,
+                             d[kExplanationBox]->widget(),
+                             d[kDeclarationBox]->widget(),
+                             d[kParametersBox]->widget(),
+                             d[kSampleCodeBox]->widget(),
+                             d[kReturnValueBox]->widget(),
+                             zoomButton_,
+                             copyButton_,
+                             deleteButton_,
+                             addButton_,
+                             saveButton_,
+                             afterEditing,
+                             d[kIdBox]->widget()};
+    for (QPushButton* b : navigationButtons_) order << b;
+    for (QRadioButton* b : formButtons_) order << b;
+    return order;
+}
+
+void RecordPanel::start(const ColumnSet& catalogueColumns) {
+    addItems(categoryList().join(u'~'), categoryBox_, QStringLiteral("~"), allCategoriesPosition());
+    const bool vba64 = catalogueColumns.has(Column::Vba64);
+    QRadioButton* vba64Button = formButtons_[kVba64Form];
+    vba64Button->setEnabled(vba64);
+    vba64Button->setToolTip(vba64 ? QString()
+                                  : QStringLiteral("此目录数据库没有 vba64 列，无 64 位 VBA 声明"));
+    OutputForm form = rememberedForm(services_.settings, services_.settingsApp);
+    if (form == OutputForm::Vba64 && !vba64) form = OutputForm::VB;
+    form_ = form;
+    formButtons_[static_cast<int>(form)]->setChecked(true);
+}
+
+void RecordPanel::setRecord(const Record& record) {
+    shown_ = record;
+    hasRecord_ = true;
+    for (int i = 0; i < kDetailBoxCount; ++i) {
+        const Column column = i == kDeclarationBox ? formColumn(form_) : kBoxes[i].column;
+        detailBoxes_[i]->setText(record.text(column));
+    }
+    win95Check_->setChecked(record.text(Column::Win95) == kYes);
+    winntCheck_->setChecked(record.text(Column::WinNT) == kYes);
+    if (const auto position = categoryPosition(record.value(Column::Category)))
+        categoryBox_->setCurrentIndex(*position);
+}
+
+Record RecordPanel::record() const {
+    Record edited = shown_;
+    for (int i = 0; i < kIdBox; ++i) {
+        const Column column = i == kDeclarationBox ? formColumn(form_) : kBoxes[i].column;
+        edited.set(column, detailBoxes_[i]->text());
+    }
+    const QString no = QStringLiteral("No");
+    edited.set(Column::Win95, win95Check_->isChecked() ? kYes : no);
+    edited.set(Column::WinNT, winntCheck_->isChecked() ? kYes : no);
+    edited.set(Column::Category, qlonglong{classForPosition(categoryBox_->currentIndex())});
+    return edited;
+}
+
+ColumnSet RecordPanel::editedColumns() const {
+    return {Column::Name,   Column::Dll,      Column::Explain, formColumn(form_), Column::Parameter,
+            Column::Recode, Column::Returned, Column::Win95,   Column::WinNT,     Column::Category};
+}
+
+void RecordPanel::chooseForm(OutputForm form) {
+    form_ = form;
+    rememberForm(services_.settings, services_.settingsApp, form);
+    emit formChosen();
+}
+
+void RecordPanel::copyFocusedBox() {
+    const QString text =
+        copiedText(detailBoxes_[focusedBox_]->text(), focusedBox_ == kDeclarationBox, form_);
+    Status copied = services_.clipboard.clear();
+    if (copied.ok()) copied = services_.clipboard.setText(text);
+    if (!copied.ok()) services_.dialogs.messageBox(copied.message(), Buttons::Ok, Icon::Critical);
+}
+
+// Remembers the box and moves the copy and enlarge buttons inside its lower
+// edge (not for the name box).
+void RecordPanel::detailBoxFocused(int box) {
+    focusedBox_ = box;
+    if (box == kNameBox) return;
+    const QRect r = detailBoxes_[box]->widget()->geometry();
+    const int top = px(twips(r.y()) + twips(r.height()) - 300);
+    copyButton_->move(copyButton_->x(), top);
+    zoomButton_->move(zoomButton_->x(), top);
+}
+
+// A detail box's focus makes it the one the copy and the enlarge act on;
+// Ctrl+A alone (on release) selects its whole text.
+bool RecordPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::FocusIn && type != QEvent::KeyRelease) return false;
+    for (int i = 0; i < kDetailBoxCount; ++i) {
+        DetailBox* box = detailBoxes_[i];
+        if (watched != box->widget()) continue;
+        if (type == QEvent::FocusIn) {
+            detailBoxFocused(i);
+        } else {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier)
+                box->select(0, box->length());
+        }
+        break;
+    }
+    return false;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,145 @@
+// The store on files of every shape: searches walk every row once, in ID
+// order, whatever the IDs hold; records, saves and the statements they
+// prepare.
+#include "core/store/catalogue_store.h"
+#include "core/lookup/search_walk.h"
+#include "support/catalogues.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using tolvane::test::CatalogueDir;
+using tolvane::test::queryColumn;
+
+namespace {
+
+std::unique_ptr<CatalogueStore> open(const QString& path) {
+    auto store = CatalogueStore::open(path);
+    EXPECT_TRUE(store.ok()) << store.status().message().toStdString();
+    return store.ok() ? std::move(*store) : nullptr;
+}
+
+// The names a search lists walking parts of `ids` IDs, and the rows left out.
+QStringList walk(CatalogueStore& store, qint64 ids, const SearchRequest& request = {},
+                 qint64* skipped = nullptr) {
+    QStringList names;
+    SearchParts parts = store.search(request);
+    for (int turns = 0;; ++turns) {
+        if (turns > 100) {
+            ADD_FAILURE() << "the walk does not end";
+            break;
+        }
+        const Result<bool> more = parts.next(ids, [&](const FoundRow& row) {
+            if (row.id)
+                names << QString::fromUtf8(row.name);
+            else if (skipped)
+                ++*skipped;
+            return true;
+        });
+        EXPECT_TRUE(more.ok()) << more.status().message().toStdString();
+        if (!more.ok() || !*more) break;
+    }
+    return names;
+}
+
+}  // namespace
+
+// Whatever the IDs hold (texts, reals, blobs, the 64-bit ends, infinity, a
+// zero character, duplicates), every row with an ID is walked once, in the
+// store's order, and the rows whose ID is Null come last.
+TEST(SearchPartsTest, EveryRowIsWalkedOnceInTheStoresIdOrder) {
+    CatalogueDir dir;
+    auto textKeys = open(dir.makeFrom("text.mdb",
+                                      "CREATE TABLE winfun (ID TEXT PRIMARY KEY, name TEXT);"
+                                      "INSERT INTO winfun VALUES ('abc', 'a'), ('10', 'b'), ('9', "
+                                      "'c'), (5, 'd'), ('Abc', 'e');"));
+    for (const qint64 ids : {1, 2, 10}) {
+        qint64 skipped = 0;
+        EXPECT_EQ(walk(*textKeys, ids, {}, &skipped), QStringList({"b", "d", "c"})) << ids;
+        EXPECT_EQ(skipped, 2);  // "abc" and "Abc" are no whole numbers
+    }
+    auto mixed = open(dir.makeFrom(
+        "mixed.mdb",
+        "CREATE TABLE winfun (ID, name TEXT); CREATE INDEX byId ON winfun (ID);"
+        "INSERT INTO winfun VALUES (3, 'three'), (1.5, 'half'), ('abc', 'text'), (X'00', 'blob'),"
+        "(NULL, 'null'), (1, 'one'), (3, 'three again'), (9223372036854775807, 'max'),"
+        "(-9223372036854775808, 'min'), ('x' || char(0) || 'y', 'zero'), (1e300, 'huge'),"
+        "(9e999, 'infinite'), ('7', 'seven');"));
+    const QStringList order = {"min", "one", "three", "three again", "max", "seven"};
+    for (const qint64 ids : {1, 2, 3, 100}) EXPECT_EQ(walk(*mixed, ids), order) << ids;
+    SearchRequest nulls;
+    nulls.pattern = QStringLiteral("null");
+    qint64 skipped = 0;
+    EXPECT_TRUE(walk(*mixed, 2, nulls, &skipped).isEmpty());
+    EXPECT_EQ(skipped, 1);  // the one row with a Null ID, walked last
+}
+
+// A whole search hands over every row, once; a malformed pattern lists
+// nothing and says so.
+TEST(SearchWalkTest, BatchesHoldEveryRowAndAMalformedPatternNone) {
+    CatalogueDir dir;
+    auto store = open(dir.make("many.mdb", test::numberedRows(5000)));
+    SearchRequest request;
+    request.pattern = QStringLiteral("Name499#");
+    int rows = 0, batches = 0;
+    SearchEnd end = walkSearch(*store, request, std::chrono::nanoseconds(0), [&](ResultBatch& b) {
+        rows += b.size();
+        batches += !b.empty();
+        return true;
+    });
+    EXPECT_TRUE(end.status.ok());
+    EXPECT_EQ(rows, 10);
+    EXPECT_EQ(batches, 10);  // a zero slice hands over every row on its own
+    request.pattern = QStringLiteral("[z-a");
+    end = walkSearch(*store, request, std::chrono::milliseconds(10), [&](ResultBatch& b) {
+        rows += b.size();
+        return true;
+    });
+    EXPECT_EQ(end.status.code(), StatusCode::InvalidPattern);
+    EXPECT_EQ(rows, 10);
+}
+
+// Records by ID and next to an ID; a save writes the columns it is given in
+// one statement, prepared once for every save of the same columns.
+TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
+    CatalogueDir dir;
+    const QString path = dir.make(
+        "starter.mdb",
+        "INSERT INTO winfun (ID, name, class, win95) VALUES (5, 'Five', 3, 'yes'), (9, 'Nine', "
+        "NULL, NULL), (4294967301, 'Big', 1, 'Yes');");
+    auto store = open(path);
+    ASSERT_TRUE(store);
+    EXPECT_EQ(store->first()->text(Column::Name), QStringLiteral("Five"));
+    EXPECT_EQ(store->last()->id(), 4294967301);
+    EXPECT_EQ(store->after(5)->text(Column::Name), QStringLiteral("Nine"));
+    EXPECT_EQ(store->before(9)->text(Column::Name), QStringLiteral("Five"));
+    EXPECT_EQ(store->before(5).status().code(), StatusCode::NoCurrentRecord);
+    EXPECT_EQ(store->record(6).status().code(), StatusCode::RecordGone);
+    const Record nine = *store->record(9);
+    EXPECT_FALSE(nine.value(Column::Category).isValid());
+    EXPECT_EQ(nine.value(Column::Id).toLongLong(), 9);
+
+    Record edited = nine;
+    edited.set(Column::Name, QStringLiteral("it's \"Nine\"'); delete from winfun; --"));
+    edited.set(Column::Category, qlonglong{-1});
+    edited.set(Column::Explain, QStringLiteral("not written"));
+    const int prepared = store->statementsPrepared();
+    ASSERT_TRUE(store->save(edited, {Column::Name, Column::Category}).ok());
+    const int firstSave = store->statementsPrepared() - prepared;
+    EXPECT_EQ(firstSave, 3);  // BEGIN IMMEDIATE, UPDATE, COMMIT
+    ASSERT_TRUE(store->save(edited, {Column::Name, Column::Category}).ok());
+    EXPECT_EQ(store->statementsPrepared() - prepared, firstSave);  // reused
+    EXPECT_EQ(queryColumn(path, "select name from winfun where ID = 9").front(),
+              edited.value(Column::Name));
+    EXPECT_EQ(queryColumn(path, "select class from winfun where ID = 9").front(), qlonglong{-1});
+    EXPECT_FALSE(queryColumn(path, "select explain from winfun where ID = 9").front().isValid());
+    EXPECT_EQ(queryColumn(path, "select count(*) from winfun").front(), qlonglong{3});
+
+    ASSERT_TRUE(store->remove(9).ok());
+    EXPECT_EQ(store->save(edited, {Column::Name}).code(), StatusCode::RecordGone);
+    EXPECT_EQ(store->save(Record(), {Column::Name}).code(), StatusCode::SyntaxError);
+    const Result<Record> added = store->add();
+    ASSERT_TRUE(added.ok());
+    EXPECT_GT(*added->id(), 4294967301);  // a fresh ID, never reused
+    EXPECT_EQ(*store->dllSpellings(), QStringList());
+}
