@@ -11,10 +11,12 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     tolvane::QtSettingsStore settings;
     tolvane::LocalFileProbe files;
-    const tolvane::FindResult result =
-        tolvane::runFind(QCoreApplication::arguments().mid(1), settings, files,
-                         QCoreApplication::applicationDirPath());
-    std::fwrite(result.out.constData(), 1, static_cast<std::size_t>(result.out.size()), stdout);
+    const tolvane::FindResult result = tolvane::runFind(
+        QCoreApplication::arguments().mid(1), settings, files,
+        QCoreApplication::applicationDirPath(), [](QByteArrayView bytes) {
+            std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+        });
+    std::fflush(stdout);
     std::fwrite(result.err.constData(), 1, static_cast<std::size_t>(result.err.size()), stderr);
     return result.status;
 }

@@ -15,12 +15,12 @@ QByteArray errorLine(const QString& text) { return ("tolvane-find: " + text + u'
 }  // namespace
 
 FindResult runFind(const QStringList& arguments, SettingsStore& settings, FileProbe& files,
-                   const QString& programDir) {
+                   const QString& programDir, const std::function<void(QByteArrayView)>& out) {
     FindResult result;
     try {
         const FindOptions options = parseFindOptions(arguments);
         if (options.help) {
-            result.out = findHelp().toUtf8();
+            out(findHelp().toUtf8());
             return result;
         }
         const QString path = options.catalogue.isEmpty()
@@ -29,9 +29,9 @@ FindResult runFind(const QStringList& arguments, SettingsStore& settings, FilePr
         const QString password =
             options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
         const std::unique_ptr<CatalogueStore> store = openCatalogueReadOnly(path, password);
-        const FoundRecords found = lookUp(*store, options, path);
-        result.out = formatRecords(found, options);
-        result.status = found.rows.empty() && found.names.empty() ? 1 : 0;
+        RecordPrinter printer(options, store->columns(), out);
+        const LookupEnd found = lookUp(*store, options, path, printer);
+        result.status = found.found ? 0 : 1;
         if (found.skipped > 0)
             result.err += errorLine(
                 QStringLiteral("%1 matching records have an ID that is no whole number; they are "
@@ -42,7 +42,7 @@ FindResult runFind(const QStringList& arguments, SettingsStore& settings, FilePr
                 QStringLiteral("more records match; showing the first %1 (--limit 0 shows all)")
                     .arg(options.limit));
     } catch (const FindFailure& failure) {
-        result = {2, {}, errorLine(failure.message())};
+        result = {2, errorLine(failure.message())};
     }
     return result;
 }

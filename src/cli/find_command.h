@@ -1,26 +1,29 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringList>
+
+#include <functional>
 
 namespace tolvane {
 
 class FileProbe;
 class SettingsStore;
 
-// What a run of the command gives: its exit status (0 found, 1 nothing
-// matched, 2 error) and what it writes to standard output and error.
+// How a run of the command ends: its exit status (0 found, 1 nothing
+// matched, 2 error) and what it writes to standard error.
 struct FindResult {
     int status = 0;
-    QByteArray out;
     QByteArray err;
 };
 
-// Runs tolvane-find with these arguments (without the program's name).
-// Reads the settings only when no catalogue is given; writes nothing
-// anywhere. On an error standard output stays empty and standard error
-// holds one line.
+// Runs tolvane-find with these arguments (without the program's name),
+// handing standard output to `out` as it is made. Reads the settings only
+// when no catalogue is given; writes nothing anywhere. An error ends the
+// run with one line on standard error; one found before any record leaves
+// standard output empty.
 FindResult runFind(const QStringList& arguments, SettingsStore& settings, FileProbe& files,
-                   const QString& programDir);
+                   const QString& programDir, const std::function<void(QByteArrayView)>& out);
 
 }  // namespace tolvane

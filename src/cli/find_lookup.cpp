@@ -2,6 +2,7 @@
 
 #include "cli/find_catalogue.h"
 #include "cli/find_options.h"
+#include "cli/record_output.h"
 #include "core/lookup/jet_pattern.h"
 #include "core/lookup/search_requests.h"
 #include "core/lookup/search_walk.h"
@@ -48,52 +49,63 @@ void checkPattern(const QString& pattern) {
 
 }  // namespace
 
-FoundRecords lookUp(CatalogueStore& store, const FindOptions& options, const QString& path) {
+LookupEnd lookUp(CatalogueStore& store, const FindOptions& options, const QString& path,
+                 RecordPrinter& printer) {
     checkPattern(options.pattern);
-    FoundRecords found;
     const bool namesOnly = options.output == FindOutput::Names;
-    found.columns = namesOnly ? ColumnSet{Column::Name} : store.columns();
     const Column form = formColumn(options.form);
-    if (!namesOnly && !found.columns.has(form))
+    if (!namesOnly && !store.columns().has(form))
         throw FindFailure(
             QStringLiteral("the catalogue %1 has no %2 column, so it holds no %3 declarations; "
                            "choose another --form")
                 .arg(path, QLatin1String(columnName(form)), formName(options.form)));
-    // One read transaction: the lookup sees one state of the file and takes
-    // its lock once. The names and IDs come as the window lists them, then
-    // each record as the window shows it: the name search reads names and
-    // IDs alone, from an index.
-    const Status read = store.readTogether([&] {
-        std::vector<qint64> ids;
-        const auto take = [&](ResultBatch& batch) {
-            for (int i = 0; i < batch.size(); ++i) {
-                if (options.limit > 0 &&
-                    qlonglong(ids.size() + found.names.size()) == options.limit) {
-                    found.more = true;
-                    return false;
-                }
-                if (namesOnly)
-                    found.names.push_back(batch.nameBytes(i).toByteArray());
-                else
-                    ids.push_back(batch.id(i));
+    // The names and IDs come as the window lists them, and each record as the
+    // window shows it: the name search reads names and IDs alone, from an
+    // index.
+    class Print final : public RowSink {
+    public:
+        Print(CatalogueStore& store, RecordPrinter& printer, bool namesOnly, qlonglong limit)
+            : store_(store), printer_(printer), namesOnly_(namesOnly), limit_(limit) {}
+        bool row(const FoundRow& row) override {
+            if (limit_ > 0 && count_ == limit_) {
+                more = true;
+                return false;
             }
-            return true;
-        };
-        const SearchEnd end = walkSearch(store, requestFor(store, options, path), kPartTime, take);
-        found.skipped = end.skipped;
-        if (!end.status.ok()) return end.status;
-        if (namesOnly) return Status();
-        for (const qint64 id : ids) {
-            Result<Record> record = store.record(id);
-            if (record.ok())
-                found.rows.push_back(std::move(*record));
-            else if (record.status().code() != StatusCode::RecordGone)
-                return record.status();
+            ++count_;
+            if (namesOnly_) {
+                printer_.name(row.name);
+                return true;
+            }
+            Result<Record> record = store_.record(*row.id);
+            if (record.ok()) printer_.record(*record);
+            if (record.ok() || record.status().code() == StatusCode::RecordGone) return true;
+            failure = record.status();
+            return false;
         }
-        return Status();
+        bool partRead() override { return true; }
+        bool more = false;
+        Status failure;
+
+    private:
+        CatalogueStore& store_;
+        RecordPrinter& printer_;
+        const bool namesOnly_;
+        const qlonglong limit_;
+        qlonglong count_ = 0;
+    } print(store, printer, namesOnly, options.limit);
+    LookupEnd end;
+    // One read transaction: the lookup sees one state of the file and takes
+    // its lock once.
+    const Status read = store.readTogether([&] {
+        const SearchEnd walked =
+            walkRows(store, requestFor(store, options, path), kPartTime, print);
+        end.skipped = walked.skipped;
+        return walked.status.ok() ? print.failure : walked.status;
     });
     if (!read.ok()) throw FindFailure(readingFailure(path, read));
-    return found;
+    end.found = printer.printed();
+    end.more = print.more;
+    return end;
 }
 
 }  // namespace tolvane

@@ -1,6 +1,5 @@
 #include "cli/record_output.h"
 
-#include "cli/find_lookup.h"
 #include "cli/find_options.h"
 #include "core/lookup/declaration_forms.h"
 
@@ -33,10 +32,10 @@ QJsonValue jsonValue(const QVariant& value) {
 
 // Every column, the form's name, and the printed declaration without the
 // line end that ends every printed record.
-QByteArray jsonLine(const FoundRecords& found, const Record& record, const FindOptions& options) {
+QByteArray jsonLine(const ColumnSet& columns, const Record& record, const FindOptions& options) {
     QJsonObject object;
     for (int c = 0; c < kColumnCount; ++c)
-        if (found.columns.has(Column(c)))
+        if (columns.has(Column(c)))
             object.insert(QLatin1String(columnName(Column(c))), jsonValue(record.value(Column(c))));
     object.insert(QStringLiteral("form"), formName(options.form));
     const QVariant& stored = record.value(formColumn(options.form));
@@ -58,21 +57,26 @@ QString printedDeclaration(const QVariant& stored, const FindOptions& options) {
     return withLineEnds(copiedText(text, true, options.form), options.crlf);
 }
 
-QByteArray formatRecords(const FoundRecords& found, const FindOptions& options) {
-    QByteArray out;
-    const QByteArray end = lineEnd(options).toUtf8();
-    for (const QByteArray& name : found.names) out += name + end;
-    const Column declaration = formColumn(options.form);
-    for (std::size_t row = 0; row < found.rows.size(); ++row) {
-        const Record& record = found.rows[row];
-        if (options.output == FindOutput::Json) {
-            out += jsonLine(found, record, options);
-            continue;
-        }
-        if (row > 0) out += end;
-        out += printedDeclaration(record.value(declaration), options).toUtf8();
+RecordPrinter::RecordPrinter(const FindOptions& options, const ColumnSet& columns, Write write)
+    : options_(options),
+      columns_(columns),
+      write_(std::move(write)),
+      lineEnd_(lineEnd(options).toUtf8()) {}
+
+void RecordPrinter::name(QByteArrayView utf8) {
+    write_(utf8);
+    write_(lineEnd_);
+    printed_ = true;
+}
+
+void RecordPrinter::record(const Record& record) {
+    if (options_.output == FindOutput::Json) {
+        write_(jsonLine(columns_, record, options_));
+    } else {
+        if (printed_) write_(lineEnd_);
+        write_(printedDeclaration(record.value(formColumn(options_.form)), options_).toUtf8());
     }
-    return out;
+    printed_ = true;
 }
 
 }  // namespace tolvane

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/store/record.h"
+
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
+
+#include <functional>
 
 namespace tolvane {
 
 struct FindOptions;
-struct FoundRecords;
 
 // The text printed for a record's stored declaration: as the window's copy
 // button gives it (made private, CR LF appended), or with --public the
@@ -15,8 +19,26 @@ struct FoundRecords;
 // every CR LF becomes LF.
 QString printedDeclaration(const QVariant& stored, const FindOptions& options);
 
-// Standard output for the records found, UTF-8: the declarations separated
-// by a blank line, or one name per line, or one JSON object per line.
-QByteArray formatRecords(const FoundRecords& found, const FindOptions& options);
+// Prints records as a lookup finds them, UTF-8: the declarations separated
+// by a blank line, or one name per line, or one JSON object per line with
+// the catalogue's columns.
+class RecordPrinter {
+public:
+    using Write = std::function<void(QByteArrayView)>;
+    RecordPrinter(const FindOptions& options, const ColumnSet& columns, Write write);
+
+    // With --names: one name.
+    void name(QByteArrayView utf8);
+    void record(const Record& record);
+    // Whether anything was printed.
+    bool printed() const { return printed_; }
+
+private:
+    const FindOptions& options_;
+    ColumnSet columns_;
+    Write write_;
+    QByteArray lineEnd_;
+    bool printed_ = false;
+};
 
 }  // namespace tolvane

@@ -1,28 +1,20 @@
 #include "core/lookup/result_batch.h"
 
-#include "core/store/search_parts.h"
-
 namespace tolvane {
 
-void ResultBatch::add(const FoundRow& row) {
-    names_.append(row.name);
-    ends_.push_back(static_cast<quint32>(names_.size()));
-    ids_.push_back(*row.id);
-    rowids_.push_back(row.rowid);
+ResultBatch::ResultBatch(int rows) : ResultBatch() {
+    const auto n = static_cast<std::size_t>(rows);
+    rows_->names.reserve(n * 16);  // names are a dozen or two bytes long
+    rows_->ends.reserve(n);
+    rows_->ids.reserve(n);
+    rows_->rowids.reserve(n);
 }
 
 void ResultBatch::squeeze() {
-    names_.squeeze();
-    ends_.squeeze();
-    ids_.squeeze();
-    rowids_.squeeze();
+    rows_->names.shrink_to_fit();
+    rows_->ends.shrink_to_fit();
+    rows_->ids.shrink_to_fit();
+    rows_->rowids.shrink_to_fit();
 }
-
-QByteArrayView ResultBatch::nameBytes(int row) const {
-    const quint32 begin = row == 0 ? 0 : ends_[row - 1];
-    return QByteArrayView(names_.constData() + begin, ends_[row] - begin);
-}
-
-QString ResultBatch::name(int row) const { return QString::fromUtf8(nameBytes(row)); }
 
 }  // namespace tolvane

@@ -11,9 +11,6 @@ namespace {
 constexpr qint64 kFirstPart = 256;
 constexpr qint64 kMinPart = 64;
 constexpr qint64 kMaxPart = qint64{1} << 20;
-// Rows between two looks at the clock.
-constexpr int kRowsPerClockRead = 256;
-
 using Clock = std::chrono::steady_clock;
 
 qint64 nextPart(qint64 ids, Clock::duration took, std::chrono::nanoseconds slice) {
@@ -27,48 +24,67 @@ qint64 nextPart(qint64 ids, Clock::duration took, std::chrono::nanoseconds slice
 
 }  // namespace
 
-SearchEnd walkSearch(CatalogueStore& store, const SearchRequest& request,
-                     std::chrono::nanoseconds slice,
-                     const std::function<bool(ResultBatch&)>& deliver) {
+SearchEnd walkRows(CatalogueStore& store, const SearchRequest& request,
+                   std::chrono::nanoseconds slice, RowSink& sink) {
     SearchEnd end;
     SearchParts parts = store.search(request);
-    ResultBatch batch;
-    Clock::time_point delivered = Clock::now();
     bool goOn = true;
-    // Hands the batch over when the slice has passed (or at once when
-    // `due`); false ends the walk.
-    const auto handOver = [&](Clock::time_point now, bool due) {
-        if (!due && now - delivered < slice) return true;
-        delivered = now;
-        goOn = deliver(batch);
-        batch = {};
-        return goOn;
-    };
-    int sinceClock = 0;
-    const int rowsPerClock = slice.count() == 0 ? 1 : kRowsPerClockRead;
     const auto take = [&](const FoundRow& row) {
-        if (row.id)
-            batch.add(row);
-        else
+        if (!row.id) {
             ++end.skipped;
-        if (++sinceClock < rowsPerClock) return true;
-        sinceClock = 0;
-        return handOver(Clock::now(), false);
+            return true;
+        }
+        return goOn = sink.row(row);
     };
     for (qint64 ids = kFirstPart;;) {
         const Clock::time_point started = Clock::now();
         const Result<bool> more = parts.next(ids, take);
         if (!more.ok()) {
+            // What was read before a failure is handed over; a malformed
+            // pattern reads nothing.
             end.status = more.status();
-            break;
+            if (end.status.code() != StatusCode::InvalidPattern) sink.partRead();
+            return end;
         }
-        if (!goOn || !*more) break;
-        const Clock::time_point now = Clock::now();
-        if (!handOver(now, true)) break;
-        ids = nextPart(ids, now - started, slice);
+        if (!goOn || !sink.partRead() || !*more) return end;
+        ids = nextPart(ids, Clock::now() - started, slice);
     }
-    if (goOn && end.status.code() != StatusCode::InvalidPattern) deliver(batch);
-    return end;
+}
+
+SearchEnd walkSearch(CatalogueStore& store, const SearchRequest& request,
+                     std::chrono::nanoseconds slice,
+                     const std::function<bool(ResultBatch&)>& deliver) {
+    // Gathers rows into batches and hands one over after each part and
+    // whenever the slice has passed.
+    class Batches final : public RowSink {
+    public:
+        Batches(std::chrono::nanoseconds slice, const std::function<bool(ResultBatch&)>& deliver)
+            : slice_(slice), deliver_(deliver), rowsPerClock_(slice.count() == 0 ? 1 : 256) {}
+        bool row(const FoundRow& row) override {
+            batch_.add(row);
+            if (++sinceClock_ < rowsPerClock_) return true;
+            sinceClock_ = 0;
+            return Clock::now() - delivered_ < slice_ || handOver();
+        }
+        bool partRead() override { return handOver(); }
+
+    private:
+        bool handOver() {
+            delivered_ = Clock::now();
+            const int handed = batch_.size();
+            const bool goOn = deliver_(batch_);
+            batch_ = ResultBatch(handed);  // the next batch is about as large
+            return goOn;
+        }
+
+        std::chrono::nanoseconds slice_;
+        const std::function<bool(ResultBatch&)>& deliver_;
+        const int rowsPerClock_;
+        int sinceClock_ = 0;
+        Clock::time_point delivered_ = Clock::now();
+        ResultBatch batch_;
+    } batches(slice, deliver);
+    return walkRows(store, request, slice, batches);
 }
 
 }  // namespace tolvane
