@@ -88,7 +88,11 @@ Figure figureOf(const std::map<FigureKey, Figure>& figures, int records, const s
     return it == figures.end() ? Figure{} : it->second;
 }
 
-void printTable(const std::vector<int>& sizes, const std::map<FigureKey, Figure>& figures) {
+void printTable(std::vector<int> sizes, const std::map<FigureKey, Figure>& figures) {
+    for (const auto& [key, figure] : figures)
+        if (std::find(sizes.begin(), sizes.end(), std::get<0>(key)) == sizes.end())
+            sizes.push_back(std::get<0>(key));
+    std::sort(sizes.begin(), sizes.end());
     std::vector<std::string> labels;
     for (const auto& [key, ms] : figures)
         if (std::find(labels.begin(), labels.end(), std::get<1>(key)) == labels.end())

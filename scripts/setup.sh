@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tolvane needs (only those missing), then
-# configures and builds it in ./build. Safe to run again.
+# configures and builds it. Safe to run again.
+#   scripts/setup.sh                  builds into ./build
+#   BUILD_DIR=dir CMAKE_ARGS="-D..." scripts/setup.sh   another folder, other options
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,5 +25,7 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+build=${BUILD_DIR:-build}
+# shellcheck disable=SC2086  # CMAKE_ARGS holds several words
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
+cmake --build "$build" -j"$(nproc)"

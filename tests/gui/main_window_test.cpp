@@ -1,6 +1,5 @@
 #include "core/locate/open_catalogue.h"
 #include "core/store/catalogue_builder.h"
-#include "gui/banner_view.h"
 #include "gui/detail_box.h"
 #include "support/catalogues.h"
 #include "support/window_fixture.h"
@@ -18,14 +17,6 @@
 using namespace tolvane;
 using tolvane::test::WindowTest;
 using tolvane::test::WindowUser;
-
-namespace {
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-}  // namespace
 
 TEST_F(WindowTest, StartUpFillsTheListsRunsNoSearchAndClosingReleasesTheCatalogue) {
     WindowUser& u = load(true);
@@ -45,15 +36,6 @@ TEST_F(WindowTest, StartUpFillsTheListsRunsNoSearchAndClosingReleasesTheCatalogu
     form->close();
     EXPECT_FALSE(test::heldOpen(cataloguePath()));
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
-    WindowUser& u = load();
-    EXPECT_EQ(form->size(), QSize(11475 / 15, 7590 / 15));
-    EXPECT_EQ(u.box(kDeclarationBox).widget()->geometry(), twipsRect(3750, 2610, 7650, 1170));
-    EXPECT_EQ(form->findChild<BannerView*>(QStringLiteral("banner"))->geometry(),
-              twipsRect(9180, 0, 750, 600));
-    EXPECT_EQ(u.fullTextButton->text(), QStringLiteral("在所有信息中找"));
 }
 
 // Esc anywhere stops a search and still reaches the control; a double-click

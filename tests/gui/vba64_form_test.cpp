@@ -46,18 +46,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Vba64FormTest, TheThirdButtonSitsBelowCSharpAndFollowsItInTabOrder) {
-    WindowUser& u = load();
-    QRadioButton* vba = u.formButtons[kVba64Form];
-    EXPECT_EQ(vba->text(), q("VBA64"));
-    EXPECT_EQ(vba->geometry(), QRect(3030 / 15, 3540 / 15, 705 / 15, 225 / 15));
-    EXPECT_EQ(vba->size(), u.formButtons[kCSharpForm]->size());
-    EXPECT_EQ(u.formButtons[kCSharpForm]->nextInFocusChain(), vba);
-    EXPECT_TRUE(vba->isEnabled());
-    EXPECT_EQ(vba->toolTip(), QString());
-    EXPECT_TRUE(u.formButtons[kVbForm]->isChecked());
-}
-
 TEST_F(Vba64FormTest, SwitchingShowsEachFormsColumnAndCopyAndSaveUseTheVba64Column) {
     sql(QStringLiteral("update winfun set vba64='%1' where name='GetTickCount'").arg(kVba64));
     WindowUser& u = load();

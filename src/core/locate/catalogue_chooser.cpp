@@ -45,7 +45,7 @@ QString singleChoice(const std::string& buffer) {
 QString multipleChoice(const std::string& buffer) {
     const std::size_t last = buffer.rfind(std::string(2, '\0'));
     if (last == std::string::npos) return {};
-    return QString::fromUtf8(buffer.data(), qsizetype(last + 1));
+    return QString::fromUtf8(buffer.data(), qsizetype(last) + 1);
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ QString showFileDialog(const Env& env, int mode, const QString& filter, const QS
 
     env.dialogs->fileDialog(request, buffer);
     if (mode != 1) {
-        const QString chosen = singleChoice(buffer);
+        QString chosen = singleChoice(buffer);
         state.dialogFolder = parentPath(chosen);
         state.dialogFile = chosen;
         return chosen;

@@ -24,7 +24,7 @@ Status createCatalogue(const QString& path, const QString& password, const QStri
     const QByteArray script = "BEGIN;\n" + sqlScript.toUtf8() + "\n;COMMIT;";
     if (rc == SQLITE_OK) rc = sqlite3_exec(raw, script.constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        const Status failure = statusOf(rc, raw);
+        Status failure = statusOf(rc, raw);
         db.reset();
         QFile::remove(temporary);
         return failure;

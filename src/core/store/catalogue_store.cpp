@@ -129,7 +129,7 @@ Result<Record> CatalogueStore::add() {
     if (!connection_->shape().hasRowid) return Status(StatusCode::ReadOnly);
     qint64 rowid = 0;
     const Status added = connection_->write([&] {
-        const Status inserted = connection_->run("INSERT INTO winfun DEFAULT VALUES");
+        Status inserted = connection_->run("INSERT INTO winfun DEFAULT VALUES");
         rowid = sqlite3_last_insert_rowid(connection_->handle());
         return inserted;
     });

@@ -74,7 +74,7 @@ public:
 
 private:
     explicit CatalogueStore(std::unique_ptr<Connection> connection);
-    Result<Record> oneRecord(const QByteArray& where,
+    Result<Record> oneRecord(const QByteArray& rest,
                              const std::function<void(sqlite3_stmt*)>& bind);
 
     std::unique_ptr<Connection> connection_;

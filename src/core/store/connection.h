@@ -41,7 +41,7 @@ public:
     //                  message names the file and the fault);
     //   WrongPassword  the file is encrypted and the password is empty or
     //                  wrong (a plain file ignores the password).
-    static Result<std::unique_ptr<Connection>> open(const QString& path, const QString& password,
+    static Result<std::unique_ptr<Connection>> open(const QString& given, const QString& password,
                                                     Options options);
     ~Connection();
     Connection(const Connection&) = delete;

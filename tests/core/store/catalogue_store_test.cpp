@@ -2,7 +2,6 @@
 // order, whatever the IDs hold; records, saves and the statements they
 // prepare.
 #include "core/store/catalogue_store.h"
-#include "core/lookup/search_walk.h"
 #include "support/catalogues.h"
 
 #include <gtest/gtest.h>
@@ -72,31 +71,6 @@ TEST(SearchPartsTest, EveryRowIsWalkedOnceInTheStoresIdOrder) {
     qint64 skipped = 0;
     EXPECT_TRUE(walk(*mixed, 2, nulls, &skipped).isEmpty());
     EXPECT_EQ(skipped, 1);  // the one row with a Null ID, walked last
-}
-
-// A whole search hands over every row, once; a malformed pattern lists
-// nothing and says so.
-TEST(SearchWalkTest, BatchesHoldEveryRowAndAMalformedPatternNone) {
-    CatalogueDir dir;
-    auto store = open(dir.make("many.mdb", test::numberedRows(5000)));
-    SearchRequest request;
-    request.pattern = QStringLiteral("Name499#");
-    int rows = 0, batches = 0;
-    SearchEnd end = walkSearch(*store, request, std::chrono::nanoseconds(0), [&](ResultBatch& b) {
-        rows += b.size();
-        batches += !b.empty();
-        return true;
-    });
-    EXPECT_TRUE(end.status.ok());
-    EXPECT_EQ(rows, 10);
-    EXPECT_EQ(batches, 10);  // a zero slice hands over every row on its own
-    request.pattern = QStringLiteral("[z-a");
-    end = walkSearch(*store, request, std::chrono::milliseconds(10), [&](ResultBatch& b) {
-        rows += b.size();
-        return true;
-    });
-    EXPECT_EQ(end.status.code(), StatusCode::InvalidPattern);
-    EXPECT_EQ(rows, 10);
 }
 
 // Records by ID and next to an ID; a save writes the columns it is given in
