@@ -1,19 +1,17 @@
 // Store figures that the search table does not show: the pattern matcher
 // alone, costly patterns through the store, and how soon a running search
-// stops when its cancel flag is raised.
+// stops when its cancel flag is raised (as Esc raises it).
 #include "engine_bench.h"
 #include "synthetic_catalogue.h"
 
 #include "core/lookup/jet_pattern.h"
 #include "core/lookup/search_requests.h"
 #include "core/lookup/search_walk.h"
-#include "core/store/catalogue_builder.h"
 #include "core/store/catalogue_store.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QString>
 
 #include <atomic>
@@ -100,18 +98,6 @@ void stopLatency(benchmark::State& state, const std::string& catalogue,
     }
 }
 
-// A catalogue of one row whose explanation is 10 MB of text.
-std::string tenMegabyteRow(const std::string& folder) {
-    const QString path = QString::fromStdString(folder) + QStringLiteral("/ten-megabyte-row.mdb");
-    if (!QFile::exists(path))
-        createCatalogue(
-            path, {},
-            QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, explain TEXT);"
-                           "INSERT INTO winfun VALUES (1, 'Big', replace(hex(zeroblob(5000000)), "
-                           "'0', 'a'));"));
-    return path.toStdString();
-}
-
 }  // namespace
 
 void registerEngineBenchmarks(const std::string& folder) {
@@ -125,12 +111,6 @@ void registerEngineBenchmarks(const std::string& folder) {
                                      costlyPattern, file, manyStars())
             ->Unit(benchmark::kMillisecond);
     }
-    // On the 10 MB text: long literals that nearly match everywhere.
-    benchmark::RegisterBenchmark("store: stop latency, 10 MB text", stopLatency,
-                                 tenMegabyteRow(folder),
-                                 fullTextSearch(QString(1000, u'a') + QStringLiteral("b")))
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1);
     benchmark::RegisterBenchmark("store: stop latency, 300 stars at 300000", stopLatency,
                                  syntheticCatalogue(folder, 300000), fullTextSearch(manyStars()))
         ->Unit(benchmark::kMillisecond)
