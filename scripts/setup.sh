@@ -19,7 +19,7 @@ run_packages=(
 # benchmarks, and the checks of the files installed for the desktop.
 test_packages=(
   git libgtest-dev googletest libbenchmark-dev mono-mcs mono-runtime
-  xvfb xauth desktop-file-utils appstream
+  xvfb xauth desktop-file-utils appstream man-db
 )
 
 case $mode in
