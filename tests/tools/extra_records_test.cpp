@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "export_index.h"
 #include "extra_records.h"
+#include "facts.h"
 #include "param_names.h"
 #include "tools/c_types_for_tests.h"
 
@@ -84,11 +85,12 @@ TEST(ExtraRecords, CSharpFormForBothTargetsCallsTheEntryPointOfTheProcess) {
 }
 
 TEST(ExtraRecords, WhatIsLeftOutAndTheDocumentedTypeNames) {
-    EXPECT_TRUE(isMarshallingHelper("BSTR_UserMarshal"));
-    EXPECT_TRUE(isMarshallingHelper("HWND_UserFree64"));
-    EXPECT_TRUE(isMarshallingHelper("NdrClientCall2"));
-    EXPECT_FALSE(isMarshallingHelper("GetUserName"));
-    EXPECT_FALSE(isMarshallingHelper("_UserSize"));
+    EXPECT_EQ(leftOutRule("BSTR_UserMarshal"), "helper");
+    EXPECT_EQ(leftOutRule("HWND_UserFree64"), "helper");
+    EXPECT_EQ(leftOutRule("NdrClientCall2"), "helper");
+    EXPECT_EQ(leftOutRule("DllMain"), "function");
+    EXPECT_EQ(leftOutRule("GetUserName"), "");
+    EXPECT_EQ(leftOutRule("_UserSize"), "");
     EXPECT_TRUE(isInterfaceStub(*record("IUnknown", {field("lpVtbl", LPVOID())})->body));
     EXPECT_TRUE(isHandleDummy(*record("HDC__", {field("unused", INT())})->body));
     EXPECT_FALSE(isHandleDummy(*RECT()->body));

@@ -18,6 +18,7 @@
 #include "support/catalogue_rows.h"
 #include "support/read_file.h"
 #include "vb_check.h"
+#include "wording.h"
 
 namespace {
 
@@ -38,8 +39,9 @@ protected:
     }
     // The VB and the C# part of a sample.
     static std::pair<std::string, std::string> parts(const std::string& recode) {
-        const std::string separator =
-            std::string("\r\n\r\n") + tolvane::gen::kCsSampleHeading + "\r\n";
+        const std::string separator = std::string("\r\n\r\n") +
+                                      tolvane::gen::say(tolvane::gen::Phrase::CsSampleHeading) +
+                                      "\r\n";
         const size_t at = recode.find(separator);
         if (at == std::string::npos) return {};
         return {recode.substr(0, at), recode.substr(at + separator.size())};
@@ -119,7 +121,8 @@ TEST_F(GeneratedColumns, EveryVbSampleIsStructurallySound) {
     for (const CatalogueRow& r : rows()) {
         if (r.cls <= 0) continue;
         const auto [vb, cs] = parts(r.recode);
-        ASSERT_TRUE(vb.starts_with(tolvane::gen::kVbSampleHeading)) << r.name << ": " << r.recode;
+        ASSERT_TRUE(vb.starts_with(tolvane::gen::say(tolvane::gen::Phrase::VbSampleHeading)))
+            << r.name << ": " << r.recode;
         EXPECT_EQ(tolvane::gen::checkVbSample(vb, r.declare, types), "") << r.name << ":\n" << vb;
         buffers += has(vb, "String$(");
         sizes += has(vb, " = Len(") && has(vb, ".");

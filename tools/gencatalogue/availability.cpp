@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "fact_table.h"
+#include "wording.h"
+
 namespace tolvane::gen {
 
 namespace {
@@ -9,78 +12,15 @@ namespace {
 constexpr int kNt4 = 0x0400, kWin2000 = 0x0500, kXp = 0x0501, kVista = 0x0600, kWin7 = 0x0601,
               kWin8 = 0x0602, kWin81 = 0x0603, kWin10 = 0x0A00;
 
-// DLLs whose presence on Windows 95/98/Me or on the NT line differs from
-// what the headers' guards say. DLLs not listed are left to the headers:
-// the system DLLs of both lines (kernel32, user32, gdi32, advapi32, shell32,
-// comctl32, comdlg32, ole32, winmm, ws2_32, wininet, ...).
-const std::vector<DllRule> kRules = {
-    // Windows NT only from its first versions
-    {"ntdll.dll", false, kNt4},  // on 95/98/Me a stub without the native API
-    {"psapi.dll", false, kNt4},
-    {"userenv.dll", false, kNt4},
-    {"pdh.dll", false, kNt4},
-    {"loadperf.dll", false, kNt4},
-    {"clusapi.dll", false, kNt4},
-    {"mprapi.dll", false, kNt4},
-    {"rtutils.dll", false, kNt4},
-    {"spoolss.dll", false, kNt4},
-    {"winsta.dll", false, kNt4},
-    {"samlib.dll", false, kNt4},
-    {"mgmtapi.dll", false, kNt4},
-    {"dhcpsapi.dll", false, kNt4},
-    // Windows 2000
-    {"wtsapi32.dll", false, kWin2000},
-    {"dnsapi.dll", false, kWin2000},
-    {"winhttp.dll", false, kWin2000},
-    {"aclui.dll", false, kWin2000},
-    {"newdev.dll", false, kWin2000},
-    {"ntdsapi.dll", false, kWin2000},
-    {"sfc.dll", false, kWin2000},
-    {"ntmsapi.dll", false, kWin2000},
-    {"query.dll", false, kWin2000},
-    // Windows XP
-    {"uxtheme.dll", false, kXp},
-    {"credui.dll", false, kXp},
-    {"authz.dll", false, kXp},
-    {"winusb.dll", false, kXp},
-    {"faultrep.dll", false, kXp},
-    {"wlanapi.dll", false, kXp},
-    {"p2p.dll", false, kXp},
-    {"p2pgraph.dll", false, kXp},
-    {"dbgeng.dll", false, kXp},
-    // Windows Vista
-    {"bcrypt.dll", false, kVista},
-    {"ncrypt.dll", false, kVista},
-    {"dwmapi.dll", false, kVista},
-    {"propsys.dll", false, kVista},
-    {"wevtapi.dll", false, kVista},
-    {"ktmw32.dll", false, kVista},
-    {"tdh.dll", false, kVista},
-    {"wer.dll", false, kVista},
-    {"avrt.dll", false, kVista},
-    {"rstrtmgr.dll", false, kVista},
-    {"wecapi.dll", false, kVista},
-    {"ndfapi.dll", false, kVista},
-    {"fwpuclnt.dll", false, kVista},
-    {"qwave.dll", false, kVista},
-    {"wsdapi.dll", false, kVista},
-    {"slc.dll", false, kVista},
-    {"d3d10.dll", false, kVista},
-    {"dxgi.dll", false, kVista},
-    {"mfplat.dll", false, kVista},
-    {"evr.dll", false, kVista},
-    // Windows 7 and later
-    {"kernelbase.dll", false, kWin7},
-    {"virtdisk.dll", false, kWin7},
-    {"winbio.dll", false, kWin7},
-    {"xpsprint.dll", false, kWin7},
-    {"d2d1.dll", false, kWin7},
-    {"dwrite.dll", false, kWin7},
-    {"d3d11.dll", false, kWin7},
-    {"sspicli.dll", false, kWin7},
-    {"websocket.dll", false, kWin8},
-    {"shcore.dll", false, kWin81},
-};
+// "4.0", "XP", "8.1" ... as written in the data files.
+int levelNamed(const FactRow& row, const std::string& name) {
+    static const std::pair<const char*, int> kNames[] = {
+        {"4.0", kNt4}, {"2000", kWin2000}, {"XP", kXp},     {"2003", 0x0502}, {"Vista", kVista},
+        {"7", kWin7},  {"8", kWin8},       {"8.1", kWin81}, {"10", kWin10}};
+    for (const auto& [n, level] : kNames)
+        if (name == n) return level;
+    badFact(row, "unknown Windows version " + name);
+}
 
 }  // namespace
 
@@ -92,7 +32,7 @@ const std::vector<int>& parsedLevels() {
 
 std::string windowsName(int level) {
     switch (level) {
-    case kNt4: return "Windows 95 或 Windows NT 4.0";
+    case kNt4: return say(Phrase::Windows95OrNt4);
     case kWin2000: return "Windows 2000";
     case kXp: return "Windows XP";
     case 0x0502: return "Windows Server 2003";
@@ -105,16 +45,25 @@ std::string windowsName(int level) {
     }
 }
 
-const std::vector<DllRule>& dllRules() { return kRules; }
+const std::vector<DllRule>& dllRules() {
+    static const std::vector<DllRule> table = [] {
+        std::vector<DllRule> out;
+        for (const FactRow& row : readFacts("dlls.tsv", 3, 3)) {
+            if (row[1] != "yes" && row[1] != "no") badFact(row, "expected yes or no");
+            out.push_back({row[0], row[1] == "yes", levelNamed(row, row[2])});
+        }
+        return out;
+    }();
+    return table;
+}
 
 const DllRule* dllRule(const std::string& dll) {
-    // API sets (api-ms-..., ext-ms-...) came with Windows 7.
-    static const DllRule kApiSet = {"api-ms-*", false, kWin7};
-    if (dll.starts_with("api-ms-") || dll.starts_with("ext-ms-")) return &kApiSet;
     const std::string file = dll.find('.') == std::string::npos ? dll + ".dll" : dll;
-    auto it =
-        std::find_if(kRules.begin(), kRules.end(), [&](const DllRule& r) { return file == r.dll; });
-    return it == kRules.end() ? nullptr : &*it;
+    for (const DllRule& r : dllRules())
+        if (r.dll.ends_with('*') ? file.starts_with(r.dll.substr(0, r.dll.size() - 1))
+                                 : file == r.dll)
+            return &r;
+    return nullptr;
 }
 
 int headerLevel(const Availability& a, const std::string& name, const std::string& other) {

@@ -21,12 +21,12 @@ inline constexpr int kWin95Level = 0x0400, kWinNtLevel = 0x0501, kNewestLevel = 
 std::string windowsName(int level);
 
 struct DllRule {
-    const char* dll;  // lower-case file name
+    std::string dll;  // lower-case file name; ending in "*", a prefix
     bool win9x;       // Windows 95/98/Me have it (shipped or as a redistributable)
     int ntSince;      // first Windows NT level that has it
 };
 
-// The reviewed table, by file name.
+// The reviewed table (data/dlls.tsv), by file name.
 const std::vector<DllRule>& dllRules();
 // The rule for a DLL ("kernel32.dll" or the catalogue spelling "kernel32"),
 // nullptr when the table has none: then only the headers decide.

@@ -11,6 +11,7 @@
 #include "error_report.h"
 #include "explain_text.h"
 #include "extra_records.h"
+#include "facts.h"
 #include "layout.h"
 #include "param_names.h"
 #include "sample_code.h"
@@ -18,6 +19,7 @@
 #include "type_names.h"
 #include "vb_map.h"
 #include "vb_type.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -32,21 +34,12 @@ namespace {
 
 std::string yesNo(bool b) { return b ? "Yes" : "No"; }
 
-// Functions a DLL or program implements for the system to call, which many
-// libraries therefore export: not API functions to import.
-bool implementedByCaller(const std::string& name) {
-    static const std::set<std::string> kNames = {
-        "DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer", "DllUnregisterServer",
-        "DllInstall",      "DllGetVersion",     "DllMain",           "MIDL_user_allocate",
-        "MIDL_user_free"};
-    return kNames.count(name) != 0;
-}
-
 // The direction the header states: a pointer to const is input only. The
 // mingw-w64 headers carry no other parameter annotations.
 std::string direction(const CType& t) {
     const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
-    return pointer && t.target && t.target->isConst && !isCallback(t) ? " [输入]" : "";
+    return pointer && t.target && t.target->isConst && !isCallback(t) ? say(Phrase::InputMarker)
+                                                                      : "";
 }
 
 std::string prototype(const Function& f) {
@@ -162,19 +155,18 @@ private:
             out_.layouts.push_back(cLayout(row.name, "vb32", *r));
             out_.layouts.push_back(cLayout(row.name, "cs32", cs));
             if (cs64) out_.layouts.push_back(cLayout(row.name, "cs64", *cs64));
-            row.explain = std::string(r->isUnion ? "联合" : "结构") + "，声明于 " + r->header +
-                          "，32 位下 " + std::to_string(r->size) + " 字节";
-            if (cs64) row.explain += "，64 位下 " + std::to_string(cs64->size) + " 字节";
-            row.explain += "。";
+            row.explain =
+                say(Phrase::TypeDeclaredIn, {say(r->isUnion ? Phrase::Union : Phrase::Structure),
+                                             r->header, std::to_string(r->size)});
+            if (cs64) row.explain += say(Phrase::SizeOn64Bits, {std::to_string(cs64->size)});
+            row.explain += say(Phrase::FullStop);
             if (pair) {
                 row.othername = name + " " + wide->second;
-                row.explain +=
-                    "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
+                row.explain += say(Phrase::PairHalves, {name, wide->second});
             }
             row.explain +=
                 versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
-            if (!r->sameAs.empty())
-                row.explain += "与 " + r->sameAs + " 相同（VB 程序惯用的名字）。";
+            if (!r->sameAs.empty()) row.explain += say(Phrase::SameAs, {r->sameAs});
             row.explain += exceptionNote(exceptions_, row.name);
             addVba64Type(row, *r);
             row.other = name;
@@ -191,7 +183,7 @@ private:
         const Record& r = only32 ? r32 : *r64->second;
         row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
         out_.layouts.push_back(cLayout(row.name, "vba64", r));
-        if (only32) row.explain += "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。";
+        if (only32) row.explain += say(Phrase::No64BitStructure);
     }
 
     std::vector<std::string> exportersOf(const std::string& name) const {
@@ -207,9 +199,8 @@ private:
         for (const Function& f : classic_) functions.push_back(&f);
         for (const Function* declared : functions) {
             const Function& f = *declared;
-            if (implementedByCaller(f.name)) continue;
-            if (isMarshallingHelper(f.name)) {
-                ++out_.skipped.marshallingHelpers;
+            if (const std::string rule = leftOutRule(f.name); !rule.empty()) {
+                if (rule == "helper") ++out_.skipped.marshallingHelpers;
                 continue;
             }
             if (!f.dll.empty()) {  // placed by hand or by the psapi rule
@@ -300,10 +291,9 @@ private:
             row.othername = others;
         if (onlyTarget(f, row.exports, details_.onlyOn) == "32 位") {
             // A Declare that 64-bit Office can never bind would only fail at its first call.
-            row.vba64 =
-                "' 64 位的 " + dll + " 不导出 " + vbExportOf(f) + "，64 位 VBA 无法调用此函数。";
+            row.vba64 = say(Phrase::No64BitExport, {dll, vbExportOf(f)});
         } else if (&vba == &f) {
-            row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
+            row.explain += say(Phrase::No64BitPrototype);
         } else {
             out_.layouts.push_back(x64Call(name, vba));
         }
@@ -317,10 +307,11 @@ private:
         }
         row.parameter = join(lines, kCrLf);
         const std::string vb = vbValueType(*f.result, names_, false);
-        row.returned =
-            (vb.empty() ? std::string("无（Sub）") : vb) + "（C#: " +
-            (stringKind(*f.result) != CharKind::None ? "IntPtr" : csValueType(*f.result, names_)) +
-            "；C: " + f.result->spelling + "）";
+        row.returned = say(
+            Phrase::Returned,
+            {vb.empty() ? say(Phrase::NoResult) : vb,
+             stringKind(*f.result) != CharKind::None ? "IntPtr" : csValueType(*f.result, names_),
+             f.result->spelling});
         row.other = prototype(f) + (wide ? kCrLf + prototype(*wide) : std::string());
         out_.rows.push_back(std::move(row));
     }
@@ -356,8 +347,7 @@ private:
                 row.csharp = csConst(*c);
             }
             if (value64.value != c->value)
-                row.explain +=
-                    "64 位下值为 " + std::to_string(value64.value) + "（64 位 VBA 声明取此值）。";
+                row.explain += say(Phrase::ValueOn64Bits, {std::to_string(value64.value)});
             row.other = c->body;
             out_.rows.push_back(std::move(row));
         }

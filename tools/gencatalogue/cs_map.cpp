@@ -5,9 +5,11 @@
 #include <tuple>
 
 #include "c_types.h"
+#include "facts.h"
 #include "layout.h"
 #include "layout_rules.h"
 #include "text.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -127,19 +129,6 @@ std::string byRefPointerSized(const CType& target) {
     return target.isSigned ? "ref IntPtr " : "ref UIntPtr ";
 }
 
-// BOOL functions documented to return -1 on error as well as 0 and nonzero:
-// as bool, -1 would read as true.
-bool returnsMinusOne(const std::string& name) {
-    static const std::set<std::string> kNames = {"GetMessage"};
-    return kNames.count(name) != 0;
-}
-
-// Functions that free or release the BSTR they get: given the marshaller's
-// temporary copy, it would be freed twice.
-bool takesBstrOwnership(const std::string& name) {
-    return name == "SysFreeString" || name == "SysReleaseString";
-}
-
 // A union whose members all start at its beginning and differ in size,
 // alignment or pointer width: one of them cannot stand for the rest.
 bool needsNestedUnion(const Record& u) {
@@ -246,9 +235,9 @@ StringSides stringSides(const std::vector<CTypePtr>& ansi, const std::vector<CTy
 
 std::string csDeclare(const CsFunction& target, const Function& f, const TypeNames& names,
                       const StringSides& sides) {
-    std::string result = stringKind(*f.result) != CharKind::None ? "IntPtr"
-                         : returnsMinusOne(target.name)          ? "int"
-                                                                 : csValueType(*f.result, names);
+    std::string result = stringKind(*f.result) != CharKind::None  ? "IntPtr"
+                         : functionFact(target.name, "minus-one") ? "int"
+                                                                  : csValueType(*f.result, names);
     if (result.empty()) return {};
     std::vector<std::string> params;
     for (size_t i = 0; i < f.params.size(); ++i) {
@@ -256,7 +245,7 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
         std::string p =
             csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
         // A BSTR marshalled from a string is the marshaller's to free.
-        if (isBstr(*f.params[i].type) && takesBstrOwnership(target.name))
+        if (isBstr(*f.params[i].type) && functionFact(target.name, "frees-bstr"))
             p = "IntPtr " + csIdentifier(f.params[i].name, static_cast<int>(i) + 1);
         if (p.empty()) return {};
         params.push_back(std::move(p));
@@ -324,9 +313,7 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
         body += nested;
     }
     std::string note;
-    if (pack.only64)
-        note = "// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = " +
-               std::to_string(pack.pack32) + kCrLf;
+    if (pack.only64) note = say(Phrase::PackFor64BitOnly, {std::to_string(pack.pack32)}) + kCrLf;
     return note + "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" +
            kCrLf + body + "}";
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "text.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -114,17 +115,14 @@ std::string placementNote(const Function& f, const Function* wide, const std::st
     if (!f.export32.empty()) {
         const std::string own = wide ? f.name + "/" + wide->name : f.name;
         const std::string stand = wide ? f.export32 + "/" + wide->export32 : f.export32;
-        return "只有 64 位的 " + dll + " 导出 " + own + "：C# 声明在 64 位进程中调用 " + own +
-               "，在 32 位进程中调用 " + stand +
-               "（按 IntPtr.Size 选择）；VB6 是 32 位程序，其声明调用 " + f.export32 + "。";
+        return say(Phrase::Only64BitExports, {dll, own, stand, f.export32});
     }
     std::string alias;
     if (!f.exportName.empty() && f.exportName != f.name)
-        alias =
-            "头文件中 " + f.name + " 只是宏；此记录调用 " + dll + " 的导出 " + f.exportName + "。";
+        alias = say(Phrase::MacroOnly, {f.name, dll, f.exportName});
     const std::string target = onlyTarget(f, exports, onlyOn);
     if (target.empty()) return alias;
-    return alias + "只有 " + target + "的 " + dll + " 导出此函数。";
+    return alias + say(Phrase::OnlyTargetExports, {target, dll});
 }
 
 std::string onlyTarget(const Function& f, const std::vector<std::string>& exports,
@@ -149,21 +147,6 @@ std::string handOtherNames(const Function& f, const Function* wide) {
         out.push_back(f.exportName);
     }
     return join(out, " ");
-}
-
-bool isMarshallingHelper(const std::string& name) {
-    static const char* const kSuffixes[] = {"_UserMarshal", "_UserSize", "_UserUnmarshal",
-                                            "_UserFree"};
-    if (name.starts_with("Ndr")) return true;
-    for (const char* suffix : kSuffixes) {
-        const size_t at = name.find(suffix);
-        // Also the 64-bit variants (BSTR_UserMarshal64).
-        if (at != std::string::npos && at > 0 &&
-            (at + std::string(suffix).size() == name.size() ||
-             name.substr(at + std::string(suffix).size()) == "64"))
-            return true;
-    }
-    return false;
 }
 
 bool isInterfaceStub(const Record& r) {

@@ -69,11 +69,6 @@ std::string placementNote(const Function& f, const Function* wide, const std::st
 // exports, the one VB declares first; "" for the others.
 std::string handOtherNames(const Function& f, const Function* wide);
 
-// A marshalling helper that MIDL generates for RPC and COM proxies
-// (*_UserMarshal, *_UserSize, *_UserUnmarshal, *_UserFree, Ndr*): no
-// program calls them itself.
-bool isMarshallingHelper(const std::string& name);
-
 // A COM interface's C structure, holding only its lpVtbl.
 bool isInterfaceStub(const Record& r);
 

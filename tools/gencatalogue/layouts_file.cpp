@@ -8,6 +8,7 @@
 #include "c_types.h"
 #include "layout.h"
 #include "type_names.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -99,17 +100,17 @@ std::vector<LayoutException> readExceptions(std::istream& in) {
 }
 
 std::string exceptionNote(const std::vector<LayoutException>& all, const std::string& type) {
-    static const std::map<std::string, std::string> kForms = {{"vb32", "VB 声明"},
-                                                              {"vba64", "64 位 VBA 声明"},
-                                                              {"cs32", "C# 声明在 32 位进程中"},
-                                                              {"cs64", "C# 声明在 64 位进程中"},
-                                                              {"mono", "C# 声明在 mono 运行时中"}};
+    static const std::map<std::string, Phrase> kForms = {{"vb32", Phrase::LayoutOfVb},
+                                                         {"vba64", Phrase::LayoutOfVba64},
+                                                         {"cs32", Phrase::LayoutOfCs32},
+                                                         {"cs64", Phrase::LayoutOfCs64},
+                                                         {"mono", Phrase::LayoutOfMono}};
     std::string out;
     for (const LayoutException& e : all)
         if (e.type == type) {
             auto form = kForms.find(e.form);
-            out += "注意：" + (form == kForms.end() ? e.form : form->second) + "的布局与 C 不同：" +
-                   e.reason + "。";
+            out += say(Phrase::LayoutDiffers,
+                       {form == kForms.end() ? e.form : say(form->second), e.reason});
         }
     return out;
 }

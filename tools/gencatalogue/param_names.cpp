@@ -5,15 +5,11 @@
 #include <set>
 
 #include "c_types.h"
+#include "text.h"
 
 namespace tolvane::gen {
 
 namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
 
 // "WNDPROC" -> "Wndproc": a type name as a word of an identifier.
 std::string word(const std::string& name) {

@@ -7,18 +7,15 @@
 #include "c_types.h"
 #include "cs_map.h"
 #include "declared_forms.h"
+#include "facts.h"
 #include "text.h"
 #include "vb_check.h"
 #include "vb_map.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
 namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
 
 bool isLengthName(const std::string& name) {
     const std::string n = lower(name);
@@ -192,7 +189,7 @@ public:
                 sets.push_back(p.name + "." + vbIdentifier(size->name, 1) + " = Len(" + p.name +
                                ")");
         }
-        std::vector<std::string> lines = {kVbSampleHeading};
+        std::vector<std::string> lines = {say(Phrase::VbSampleHeading)};
         lines.insert(lines.end(), dims.begin(), dims.end());
         const std::string call = vb_.name + (args.empty() ? "" : "(" + join(args, ", ") + ")");
         if (!vb_.result.empty()) lines.push_back("Dim " + result_ + " As " + vb_.result);
@@ -204,17 +201,17 @@ public:
         lines.push_back(result_ + " = " + call + (args.empty() ? "()" : ""));
         if (in_.error.report == ErrorReport::LastError)
             lines.push_back("If " + vbFailureTest(in_.error, result_) + " Then Debug.Print \"" +
-                            vb_.name + " 失败，错误代码 \" & Err.LastDllError");
+                            say(Phrase::FailedWithCode, {vb_.name}) + "\" & Err.LastDllError");
         else if (in_.error.report == ErrorReport::ReturnedCode)
             lines.push_back("If " + vbFailureTest(in_.error, result_) + " Then Debug.Print \"" +
-                            vb_.name + " 返回错误代码 \" & " + result_);
+                            say(Phrase::ReturnedErrorCode, {vb_.name}) + "\" & " + result_);
         return join(lines, kCrLf);
     }
 
     std::string cs() const {
         const bool mapped = cs_.params.size() == in_.cs.params.size();
         const Roles roles = rolesOf(in_.cs);
-        std::vector<std::string> lines = {kCsSampleHeading}, sets, args;
+        std::vector<std::string> lines = {say(Phrase::CsSampleHeading)}, sets, args;
         std::vector<std::string> declarations(cs_.params.size());
         for (size_t i = 0; i < cs_.params.size(); ++i) {
             const auto& p = cs_.params[i];
@@ -253,12 +250,12 @@ public:
         lines.push_back(cs_.result + " " + result_ + " = " + call + ";");
         if (in_.error.report == ErrorReport::LastError)
             lines.push_back("if (" + csFailureTest(in_.error, cs_.result, result_) +
-                            ") Console.WriteLine(\"" + cs_.name +
-                            " 失败，错误代码 \" + Marshal.GetLastWin32Error());");
+                            ") Console.WriteLine(\"" + say(Phrase::FailedWithCode, {cs_.name}) +
+                            "\" + Marshal.GetLastWin32Error());");
         else if (in_.error.report == ErrorReport::ReturnedCode)
             lines.push_back("if (" + csFailureTest(in_.error, cs_.result, result_) +
-                            ") Console.WriteLine(\"" + cs_.name + " 返回错误代码 \" + " + result_ +
-                            ");");
+                            ") Console.WriteLine(\"" + say(Phrase::ReturnedErrorCode, {cs_.name}) +
+                            "\" + " + result_ + ");");
         return join(lines, kCrLf);
     }
 
@@ -283,25 +280,9 @@ private:
 }  // namespace
 
 bool isSizeMember(const Field& first) {
-    static const std::set<std::string> kNames = {"cbSize",
-                                                 "cb",
-                                                 "cbStruct",
-                                                 "cbStructure",
-                                                 "dwSize",
-                                                 "dwStructSize",
-                                                 "lStructSize",
-                                                 "wStructSize",
-                                                 "nLength",
-                                                 "dwLength",
-                                                 "DCBlength",
-                                                 "dwOSVersionInfoSize",
-                                                 "dwNLSVersionInfoSize",
-                                                 "biSize",
-                                                 "bcSize",
-                                                 "bV4Size",
-                                                 "bV5Size"};
-    return kNames.count(first.name) && first.type->kind == Kind::Integer && first.bitWidth < 0 &&
-           !isBool(*first.type);
+    static const std::vector<std::string> names = everyStructure("size-member");
+    return std::find(names.begin(), names.end(), first.name) != names.end() &&
+           first.type->kind == Kind::Integer && first.bitWidth < 0 && !isBool(*first.type);
 }
 
 int lengthPartner(const Function& f, int index) {

@@ -13,9 +13,6 @@
 
 namespace tolvane::gen {
 
-// The lines that open each language's part of a sample.
-inline constexpr const char* kVbSampleHeading = "' VB6 示例";
-inline constexpr const char* kCsSampleHeading = "// C# 示例";
 // Characters every sample's text buffers hold (MAX_PATH).
 inline constexpr int kSampleBufferLength = 260;
 

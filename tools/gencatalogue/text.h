@@ -8,6 +8,8 @@ namespace tolvane::gen {
 inline constexpr const char* kCrLf = "\r\n";
 
 std::string join(const std::vector<std::string>& parts, const std::string& separator);
+// The text in lower case (ASCII), as VB compares names.
+std::string lower(std::string s);
 // Upper-case hexadecimal digits of the low `bits` bits of v, no leading zeros.
 std::string hexDigits(unsigned long long v, int bits);
 

@@ -1,4 +1,5 @@
 #include "vb_check.h"
+#include "text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,11 +10,6 @@
 namespace tolvane::gen {
 
 namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
 
 bool known(const std::string& type, const std::set<std::string>& types, VbDialect dialect) {
     return isVbBuiltinType(type, dialect) || types.count(type);

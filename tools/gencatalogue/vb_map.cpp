@@ -5,6 +5,7 @@
 #include "c_types.h"
 #include "layout.h"
 #include "text.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -167,9 +168,9 @@ std::string vbConst(const Constant& c, VbDialect dialect) {
     // beyond that the digits go into a String that CDec turns into an exact
     // Decimal.
     if (!above63Bits && v >= -(1LL << 53) && v <= (1LL << 53))
-        return "Const " + name + " As Double = " + digits + "  ' 64 位整数，Double 可精确表示";
-    return "Const " + name + " As String = \"" + digits +
-           "\"  ' 64 位整数，VB6 无此类型：用 CDec(" + name + ") 取精确值";
+        return "Const " + name + " As Double = " + digits + "  ' " + say(Phrase::ExactDouble);
+    return "Const " + name + " As String = \"" + digits + "\"  ' " +
+           say(Phrase::DigitsForCDec, {name});
 }
 
 }  // namespace tolvane::gen

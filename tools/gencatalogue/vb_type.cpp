@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "text.h"
 #include "vb_map.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -50,15 +51,16 @@ Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
 }
 
 std::string described(const VbMember& m) {
-    return m.count ? m.type + " 数组" : m.type == "String" ? "字符串指针" : m.type;
+    return m.count              ? say(Phrase::ArrayOf, {m.type})
+           : m.type == "String" ? say(Phrase::StringPointer)
+                                : m.type;
 }
 
 // Holds a member as plain bytes, saying what C keeps there.
 void toBytes(VbMember& m, long long size) {
     if (m.type != "Byte")
-        m.note = "C 在偏移 " + std::to_string(m.offset) + " 处存放 " + described(m) +
-                 "，VB 无法按 C 的方式对齐，故按 " + std::to_string(size) +
-                 " 个字节存放，用 CopyMemory 读写";
+        m.note = say(Phrase::HeldAsBytes,
+                     {std::to_string(m.offset), described(m), std::to_string(size)});
     m.type = "Byte";
     m.count = size;
     m.size = size;
@@ -77,11 +79,6 @@ public:
     }
 
 private:
-    static std::string lower(std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-        return s;
-    }
     std::set<std::string> used_;
     int n_ = 0;
 };
@@ -109,7 +106,8 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
     VbType out;
     long long at = 0;
     auto pad = [&](long long from, long long n) {
-        out.members.push_back({namer.padding(), "Byte", n, from, n, 1, "C 的对齐填充"});
+        out.members.push_back(
+            {namer.padding(), "Byte", n, from, n, 1, say(Phrase::AlignmentFiller)});
     };
     for (VbMember& m : placed) {
         if (m.offset < at && !out.members.empty()) {

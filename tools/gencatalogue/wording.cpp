@@ -1,0 +1,93 @@
+#include "wording.h"
+
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+namespace tolvane::gen {
+
+namespace {
+
+const std::map<Phrase, const char*> kPhrases = {
+    {Phrase::DeclaredIn, "声明于 {1}，由 {2} 导出。"},
+    {Phrase::PairExports, "ANSI 版 {1}，Unicode 版 {2}。"},
+    {Phrase::NeedsWindows, "需要 {1} 或更高版本。"},
+    {Phrase::NoDllOn9x, "Windows 95/98/Me 没有 {1}。"},
+    {Phrase::CdeclNote, "调用约定 cdecl（VB6 的 Declare 只能调用 stdcall 函数）。"},
+    {Phrase::FailsWithLastError,
+     "失败时返回 {1}，并设置最后错误：VB 用 Err.LastDllError 读取，C# 用 "
+     "Marshal.GetLastWin32Error() 读取（声明带 SetLastError = true）。"},
+    {Phrase::ReturnsErrorCode, "返回值就是错误代码（{1}，{2}），不需读取最后错误。"},
+    {Phrase::NegativeFails, "小于 0 表示失败"},
+    {Phrase::ZeroSucceeds, "0 表示成功"},
+    {Phrase::InvalidHandleValue, "INVALID_HANDLE_VALUE（-1）"},
+    {Phrase::AllOnesValue, "-1（0x{1}）"},
+    {Phrase::FalseValue, "FALSE（0）"},
+    {Phrase::NullValue, "NULL（0）"},
+    {Phrase::MacroOnly, "头文件中 {1} 只是宏；此记录调用 {2} 的导出 {3}。"},
+    {Phrase::OnlyTargetExports, "只有 {1}的 {2} 导出此函数。"},
+    {Phrase::Only64BitExports,
+     "只有 64 位的 {1} 导出 {2}：C# 声明在 64 位进程中调用 {2}，在 32 位进程中调用 {3}（按 "
+     "IntPtr.Size 选择）；VB6 是 32 位程序，其声明调用 {4}。"},
+    {Phrase::No64BitPrototype, "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。"},
+    {Phrase::No64BitExport, "' 64 位的 {1} 不导出 {2}，64 位 VBA 无法调用此函数。"},
+    {Phrase::Union, "联合"},
+    {Phrase::Structure, "结构"},
+    {Phrase::TypeDeclaredIn, "{1}，声明于 {2}，32 位下 {3} 字节"},
+    {Phrase::SizeOn64Bits, "，64 位下 {1} 字节"},
+    {Phrase::FullStop, "。"},
+    {Phrase::PairHalves, "ANSI 版 {1}（VB 声明），Unicode 版 {2}（C# 声明）。"},
+    {Phrase::SameAs, "与 {1} 相同（VB 程序惯用的名字）。"},
+    {Phrase::No64BitStructure, "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。"},
+    {Phrase::LayoutDiffers, "注意：{1}的布局与 C 不同：{2}。"},
+    {Phrase::LayoutOfVb, "VB 声明"},
+    {Phrase::LayoutOfVba64, "64 位 VBA 声明"},
+    {Phrase::LayoutOfCs32, "C# 声明在 32 位进程中"},
+    {Phrase::LayoutOfCs64, "C# 声明在 64 位进程中"},
+    {Phrase::LayoutOfMono, "C# 声明在 mono 运行时中"},
+    {Phrase::ConstantIn, "常数，定义于 {1}，{2}。"},
+    {Phrase::TcharConstantIn,
+     "常数（随字符集而变），定义于 {1}：VB 取 ANSI 版 {2} 的{3}，C# 取 Unicode 版 {4} 的{5}。"},
+    {Phrase::StringValue, "值 \"{1}\""},
+    {Phrase::NumberValue, "值 0x{1}（十进制 {2}）"},
+    {Phrase::ValueOn64Bits, "64 位下值为 {1}（64 位 VBA 声明取此值）。"},
+    {Phrase::Windows95OrNt4, "Windows 95 或 Windows NT 4.0"},
+    {Phrase::InputMarker, " [输入]"},
+    {Phrase::NoResult, "无（Sub）"},
+    {Phrase::Returned, "{1}（C#: {2}；C: {3}）"},
+    {Phrase::PackFor64BitOnly,
+     "// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = {1}"},
+    {Phrase::ExactDouble, "64 位整数，Double 可精确表示"},
+    {Phrase::DigitsForCDec, "64 位整数，VB6 无此类型：用 CDec({1}) 取精确值"},
+    {Phrase::AlignmentFiller, "C 的对齐填充"},
+    {Phrase::HeldAsBytes,
+     "C 在偏移 {1} 处存放 {2}，VB 无法按 C 的方式对齐，故按 {3} 个字节存放，用 CopyMemory 读写"},
+    {Phrase::ArrayOf, "{1} 数组"},
+    {Phrase::StringPointer, "字符串指针"},
+    {Phrase::VbSampleHeading, "' VB6 示例"},
+    {Phrase::CsSampleHeading, "// C# 示例"},
+    {Phrase::FailedWithCode, "{1} 失败，错误代码 "},
+    {Phrase::ReturnedErrorCode, "{1} 返回错误代码 "},
+};
+
+}  // namespace
+
+std::string say(Phrase phrase, std::initializer_list<std::string> arguments) {
+    auto it = kPhrases.find(phrase);
+    if (it == kPhrases.end()) throw std::logic_error("a phrase without text");
+    const std::vector<std::string> args(arguments);
+    std::string out;
+    for (const char* c = it->second; *c; ++c) {
+        if (*c == '{' && c[1] >= '1' && c[1] <= '9' && c[2] == '}') {
+            const size_t i = static_cast<size_t>(c[1] - '1');
+            if (i >= args.size()) throw std::logic_error("a phrase lacks an argument");
+            out += args[i];
+            c += 2;
+        } else {
+            out += *c;
+        }
+    }
+    return out;
+}
+
+}  // namespace tolvane::gen
