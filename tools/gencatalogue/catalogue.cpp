@@ -14,6 +14,7 @@
 #include "facts.h"
 #include "layout.h"
 #include "param_names.h"
+#include "param_roles.h"
 #include "sample_code.h"
 #include "text.h"
 #include "type_names.h"
@@ -58,6 +59,20 @@ std::string unicodeTwin(const Constant& c) {
     if (c.body == "__MINGW_NAME_AW(" + c.name + ")" || c.body == c.name + "A") return c.name + "W";
     if (c.body == "__MINGW_NAME_UAW(" + c.name + ")") return c.name + "_W";
     return {};
+}
+
+// The 64-bit prototype `f64` with the names and roles of the parameters of
+// `f`, the same function as the 32-bit parse reads it, so that both Basic
+// forms name the same parameters.
+Function sameParameters(Function f64, const Function& f) {
+    if (f64.params.size() != f.params.size()) return f;
+    for (size_t i = 0; i < f.params.size(); ++i) {
+        Param& p = f64.params[i];
+        const Param& like = f.params[i];
+        p.name = like.name, p.role = like.role, p.sizeIn = like.sizeIn,
+        p.sizeNeeded = like.sizeNeeded;
+    }
+    return f64;
 }
 
 std::vector<CTypePtr> paramTypes(const Function& f) {
@@ -238,9 +253,9 @@ private:
             ++out_.skipped.variadic;
             return;
         }
-        const Function f = withParameterNames(declared, names_);
+        const Function f = withRoles(withParameterNames(declared, names_), name);
         const Function wideNamed =
-            wideDeclared ? withParameterNames(*wideDeclared, names_) : Function();
+            wideDeclared ? withRoles(withParameterNames(*wideDeclared, names_), name) : Function();
         const Function* wide = wideDeclared ? &wideNamed : nullptr;
         const std::string dll =
             f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
@@ -265,7 +280,8 @@ private:
         // The 64-bit headers declare psapi.dll's classic names only as K32 functions.
         if (f64 == decls_.functions64.end() && f.dll == "psapi.dll")
             f64 = decls_.functions64.find("K32" + f.name);
-        const Function& vba = f64 == decls_.functions64.end() ? f : f64->second;
+        const bool has64 = f64 != decls_.functions64.end();
+        const Function vba = has64 ? sameParameters(f64->second, f) : f;
         row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass,
                               vba, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
@@ -283,6 +299,7 @@ private:
         }
         row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(),
                                        f.cdecl_, support, error, f.result.get()});
+        row.explain += roleNotes(f, row.csharp.find("\r\n[DllImport") != std::string::npos);
         if (wide) row.othername = f.name + " " + wide->name;
         row.exports = {f.exportName.empty() ? f.name : f.exportName};
         if (wide) row.exports.push_back(wide->name);
@@ -292,18 +309,19 @@ private:
         if (onlyTarget(f, row.exports, details_.onlyOn) == "32 位") {
             // A Declare that 64-bit Office can never bind would only fail at its first call.
             row.vba64 = say(Phrase::No64BitExport, {dll, vbExportOf(f)});
-        } else if (&vba == &f) {
+        } else if (!has64) {
             row.explain += say(Phrase::No64BitPrototype);
         } else {
             out_.layouts.push_back(x64Call(name, vba));
         }
-        row.recode = sampleCode({f, csSource, row.declare, row.csharp, error}, names_);
+        row.recode =
+            sampleCode({f, vba, csSource, row.declare, row.vba64, row.csharp, error}, names_);
         std::vector<std::string> lines;
         for (size_t i = 0; i < f.params.size(); ++i) {
             const Param& p = f.params[i];
             lines.push_back(join(vbParams(p, static_cast<int>(i) + 1, names_), ", ") + "    ' " +
                             p.type->spelling + (p.name.empty() ? "" : " " + p.name) +
-                            direction(*p.type));
+                            direction(*p.type) + roleMarker(p));
         }
         row.parameter = join(lines, kCrLf);
         const std::string vb = vbValueType(*f.result, names_, false);

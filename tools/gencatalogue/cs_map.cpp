@@ -146,6 +146,12 @@ bool needsNestedUnion(const Record& u) {
 
 }  // namespace
 
+namespace {
+// The parameter as its C type alone maps it.
+std::string csParamByType(const Param& p, const std::string& name, const TypeNames& names,
+                          CharSet charSet, bool generic);
+}  // namespace
+
 std::string csValueType(const CType& t, const TypeNames& names) {
     if (isBool(t)) return "bool";
     switch (t.kind) {
@@ -163,8 +169,19 @@ std::string csValueType(const CType& t, const TypeNames& names) {
 }
 
 std::string csParam(const Param& p, int position, const TypeNames& names, CharSet charSet,
-                    bool generic) {
+                    bool generic, bool nullForm) {
     const std::string name = csIdentifier(p.name, position);
+    if (p.role == Role::Address || p.role == Role::Owned || p.role == Role::Sized)
+        return "IntPtr " + name;
+    std::string byType = csParamByType(p, name, names, charSet, generic);
+    if (nullForm && p.role == Role::Optional && byType.starts_with("ref ")) return "IntPtr " + name;
+    return byType;
+}
+
+namespace {
+
+std::string csParamByType(const Param& p, const std::string& name, const TypeNames& names,
+                          CharSet charSet, bool generic) {
     const CType& t = *p.type;
     const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
     if (!pointer || isCallback(t) || isHandle(t)) {
@@ -194,6 +211,8 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
     default: return "IntPtr " + name;
     }
 }
+
+}  // namespace
 
 bool setsLastError(const Function& f) {
     return isBool(*f.result) || f.result->kind == Kind::Pointer;
@@ -242,8 +261,8 @@ std::string csDeclare(const CsFunction& target, const Function& f, const TypeNam
     std::vector<std::string> params;
     for (size_t i = 0; i < f.params.size(); ++i) {
         const bool generic = i < sides.generic.size() && sides.generic[i];
-        std::string p =
-            csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
+        std::string p = csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic,
+                                target.nullForm);
         // A BSTR marshalled from a string is the marshaller's to free.
         if (isBstr(*f.params[i].type) && functionFact(target.name, "frees-bstr"))
             p = "IntPtr " + csIdentifier(f.params[i].name, static_cast<int>(i) + 1);

@@ -17,7 +17,46 @@ std::string failingValue(Failure failure, const CType& result) {
     return pointer ? say(Phrase::NullValue) : "0";
 }
 
+// Where a sized buffer's size comes from: a parameter, or the result.
+std::string sizeSource(const Param& p) {
+    return p.sizeNeeded == "result" ? say(Phrase::TheResult) : p.sizeNeeded;
+}
+
 }  // namespace
+
+std::string roleNotes(const Function& f, bool csOverload) {
+    std::vector<std::string> pointers, texts, addresses, owned;
+    std::string out;
+    for (const Param& p : f.params) {
+        switch (p.role) {
+        case Role::Optional:
+            (stringKind(*p.type) != CharKind::None ? texts : pointers).push_back(p.name);
+            break;
+        case Role::Address: addresses.push_back(p.name); break;
+        case Role::Owned: owned.push_back(p.name); break;
+        case Role::Sized: out += say(Phrase::SizedResult, {p.name, sizeSource(p)}); break;
+        case Role::Plain: break;
+        }
+    }
+    const std::string separator = say(Phrase::ListSeparator);
+    if (!pointers.empty()) out += say(Phrase::NullPointers, {join(pointers, separator)});
+    if (!pointers.empty() && csOverload) out += say(Phrase::NullOverload);
+    if (!texts.empty()) out += say(Phrase::NullTexts, {join(texts, separator)});
+    if (!addresses.empty()) out += say(Phrase::AddressValues, {join(addresses, separator)});
+    if (!owned.empty()) out += say(Phrase::OwnedPointers, {join(owned, separator)});
+    return out;
+}
+
+std::string roleMarker(const Param& p) {
+    switch (p.role) {
+    case Role::Optional: return say(Phrase::OptionalMarker);
+    case Role::Address: return say(Phrase::AddressMarker);
+    case Role::Sized: return say(Phrase::SizedMarker, {sizeSource(p)});
+    case Role::Owned: return say(Phrase::OwnedMarker);
+    case Role::Plain: break;
+    }
+    return {};
+}
 
 std::string versionNote(int level) {
     return level > kWin95Level ? say(Phrase::NeedsWindows, {windowsName(level)}) : std::string();

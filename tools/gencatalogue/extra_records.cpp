@@ -92,7 +92,12 @@ std::string csForm(CsFunction target, const Function& f, const Function& csSourc
                    const TypeNames& names, const StringSides& sides) {
     if (f.export32.empty()) {
         if (!f.exportName.empty() && f.exportName != target.name) target.entryPoint = f.exportName;
-        return csDeclare(target, csSource, names, sides);
+        const std::string plain = csDeclare(target, csSource, names, sides);
+        // The overload that takes NULL for the optional pointers, after the one
+        // that takes them by ref.
+        target.nullForm = true;
+        const std::string nullable = csDeclare(target, csSource, names, sides);
+        return nullable == plain ? plain : plain + kCrLf + nullable;
     }
     auto entry = [&](const std::string& e) { return pair ? e.substr(0, e.size() - 1) : e; };
     const std::string name = target.name;

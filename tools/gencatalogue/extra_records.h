@@ -45,7 +45,8 @@ std::string csBothTargets(const std::string& name, const std::string& extern64,
                           const std::string& extern32,
                           const std::vector<std::string>& argumentNames);
 
-// The C# form of a function. A hand-made record calls its export through
+// The C# form of a function, followed by an overload taking IntPtr for
+// each optional pointer that it takes by ref. A hand-made record calls its export through
 // EntryPoint; one that only the 64-bit DLL exports under its own name gets
 // both entry points and a method choosing by IntPtr.Size (csBothTargets).
 // `pair`: an ANSI/Unicode pair, whose entry points the marshaller completes

@@ -1,5 +1,6 @@
 #include "facts.h"
 
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -19,6 +20,27 @@ Keys keysOf(const std::string& file, size_t fields) {
     return keys;
 }
 
+// The rows of data/parameters.tsv by function ("*" for every function).
+const std::multimap<std::string, FactRow>& parameterRows() {
+    static const std::multimap<std::string, FactRow> rows = [] {
+        std::multimap<std::string, FactRow> out;
+        for (FactRow& row : readFacts("parameters.tsv", 3, 4)) out.emplace(row[0], std::move(row));
+        return out;
+    }();
+    return rows;
+}
+
+// The row giving `fact` about the parameter, nullptr when there is none.
+const FactRow* parameterRow(const std::string& function, const std::string& parameter,
+                            const std::string& fact) {
+    for (const std::string& key : {function, std::string("*")}) {
+        auto [from, to] = parameterRows().equal_range(key);
+        for (auto it = from; it != to; ++it)
+            if (it->second[1] == parameter && it->second[2] == fact) return &it->second;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool functionFact(const std::string& function, const std::string& fact) {
@@ -28,15 +50,29 @@ bool functionFact(const std::string& function, const std::string& fact) {
 
 bool parameterFact(const std::string& function, const std::string& parameter,
                    const std::string& fact) {
-    static const Keys keys = keysOf("parameters.tsv", 3);
-    return keys.count({function, parameter, fact}) || keys.count({"*", parameter, fact});
+    return parameterRow(function, parameter, fact) != nullptr;
+}
+
+std::string parameterDetail(const std::string& function, const std::string& parameter,
+                            const std::string& fact) {
+    const FactRow* row = parameterRow(function, parameter, fact);
+    return row ? (*row)[3] : std::string();
 }
 
 bool structureFact(const std::string& structure, const std::string& fact) {
     static const Keys keys = keysOf("structures.tsv", 3);
-    if (keys.count({structure, fact, ""})) return true;
-    const bool half = structure.size() > 1 && (structure.back() == 'A' || structure.back() == 'W');
-    return half && keys.count({structure.substr(0, structure.size() - 1), fact, ""});
+    // The name itself, a pair's generic name, and either without trailing "_".
+    std::vector<std::string> names = {structure};
+    if (structure.size() > 1 && (structure.back() == 'A' || structure.back() == 'W'))
+        names.push_back(structure.substr(0, structure.size() - 1));
+    for (size_t i = 0, n = names.size(); i < n; ++i) {
+        std::string bare = names[i];
+        while (bare.size() > 1 && bare.back() == '_') bare.pop_back();
+        names.push_back(bare);
+    }
+    for (const std::string& name : names)
+        if (keys.count({name, fact, ""})) return true;
+    return false;
 }
 
 std::vector<std::string> everyStructure(const std::string& fact) {

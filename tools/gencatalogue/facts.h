@@ -15,8 +15,14 @@ bool functionFact(const std::string& function, const std::string& fact);
 bool parameterFact(const std::string& function, const std::string& parameter,
                    const std::string& fact);
 
+// The detail of a fact of data/parameters.tsv ("cbBufSize,pcbBytesNeeded"
+// of a sized buffer), "" when the parameter lacks the fact.
+std::string parameterDetail(const std::string& function, const std::string& parameter,
+                            const std::string& fact);
+
 // A fact of data/structures.tsv about the structure of C name `structure`
-// (an ANSI or Unicode half also takes its pair's facts).
+// or its catalogue name (an ANSI or Unicode half also takes its pair's
+// facts, TRUSTEE_A those of TRUSTEE).
 bool structureFact(const std::string& structure, const std::string& fact);
 
 // The details of a fact every structure shares ("*" in structures.tsv).

@@ -19,16 +19,19 @@ struct Shape {
     long long count = 0;
     long long size = 0;
     int align = 1;
+    long long len = 0;  // what Len() counts
 };
 
 // Size and VB alignment of one value of a VB type standing for `t`.
 Shape scalar(const CType& t, const std::string& type, const TypeNames& names, VbDialect d) {
-    if (t.kind == Kind::Record && !isInt64(t) && t.body)
-        return {type, 0, t.size, vbTypeLayout(*t.body, names, d).align};
-    return {type, 0, t.size, std::min(std::max(1, t.size), vbMaxAlign(d))};
+    if (t.kind == Kind::Record && !isInt64(t) && t.body) {
+        const VbType nested = vbTypeLayout(*t.body, names, d);
+        return {type, 0, t.size, nested.align, nested.len};
+    }
+    return {type, 0, t.size, std::min(std::max(1, t.size), vbMaxAlign(d)), t.size};
 }
 
-Shape bytes(long long n) { return {"Byte", n, n, 1}; }
+Shape bytes(long long n) { return {"Byte", n, n, 1, n}; }
 
 // How VB holds a member naturally; size 0 when it takes no room.
 Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
@@ -37,12 +40,13 @@ Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
         const CType& element = arrayElement(t, count);
         if (count <= 0) return {};
         if (charKind(element) == CharKind::Narrow)
-            return {"String * " + std::to_string(count), 0, count, 1};
+            return {"String * " + std::to_string(count), 0, count, 1, count};
         const std::string type = vbValueType(element, names, false, d);
         if (type.empty()) return bytes(count * element.size);
         Shape s = scalar(element, type, names, d);
         s.count = count;
         s.size *= count;
+        s.len *= count;
         return s;
     }
     const std::string type = vbValueType(t, names, true, d);
@@ -64,6 +68,7 @@ void toBytes(VbMember& m, long long size) {
     m.type = "Byte";
     m.count = size;
     m.size = size;
+    m.len = size;
     m.align = 1;
 }
 
@@ -101,13 +106,13 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
         if (s.size <= 0) continue;
         namer.take(name);
         placed.push_back(
-            {name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), ""});
+            {name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), "", s.len});
     }
     VbType out;
     long long at = 0;
     auto pad = [&](long long from, long long n) {
         out.members.push_back(
-            {namer.padding(), "Byte", n, from, n, 1, say(Phrase::AlignmentFiller)});
+            {namer.padding(), "Byte", n, from, n, 1, say(Phrase::AlignmentFiller), n});
     };
     for (VbMember& m : placed) {
         if (m.offset < at && !out.members.empty()) {
@@ -128,7 +133,10 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
         toBytes(last, r.size - last.offset);
         at = r.size;
     }
-    for (const VbMember& m : out.members) out.align = std::max(out.align, m.align);
+    for (const VbMember& m : out.members) {
+        out.align = std::max(out.align, m.align);
+        out.len += m.len;
+    }
     if (roundUp(at, out.align) < r.size) {
         pad(at, r.size - at);
         at = r.size;

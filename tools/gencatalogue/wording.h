@@ -28,6 +28,14 @@ enum class Phrase {
     Only64BitExports,    // DLL, own exports, 32-bit exports, the export VB calls
     No64BitPrototype,    //
     No64BitExport,       // DLL, export (a comment line replacing the 64-bit VBA Declare)
+    NullPointers,        // parameter names
+    NullTexts,           // parameter names
+    NullOverload,        //
+    AddressValues,       // parameter names
+    SizedResult,         // parameter name, its size parameter
+    OwnedPointers,       // parameter names
+    ListSeparator,
+    TheResult,
     // explain of a structure
     Union,
     Structure,
@@ -53,6 +61,10 @@ enum class Phrase {
     Windows95OrNt4,
     // other columns
     InputMarker,
+    OptionalMarker,
+    AddressMarker,
+    SizedMarker,  // size parameter
+    OwnedMarker,
     NoResult,
     Returned,  // VB type, C# type, C type
     // comments in declarations
@@ -65,6 +77,7 @@ enum class Phrase {
     StringPointer,
     // samples
     VbSampleHeading,
+    Vba64SampleHeading,
     CsSampleHeading,
     FailedWithCode,     // function name
     ReturnedErrorCode,  // function name
