@@ -71,12 +71,23 @@ SampleParts sampleParts(const std::string& recode) {
 }
 
 std::string pointedType(const std::string& spelling, const std::set<std::string>& types) {
+    // The Type of a C name: itself, or the pair of a half (OPENFILENAMEA,
+    // TRUSTEE_A).
+    auto typeOf = [&](std::string name) -> std::string {
+        name = upper(name);
+        if (types.count(name)) return name;
+        if (name.size() < 2 || (name.back() != 'A' && name.back() != 'W')) return {};
+        name.pop_back();
+        while (name.size() > 1 && name.back() == '_') name.pop_back();
+        return types.count(name) ? name : std::string();
+    };
     static const std::regex kPointer(R"(^(?:const )?(?:struct )?(\w+) \*$)");
     std::smatch m;
-    if (std::regex_match(spelling, m, kPointer)) return types.count(upper(m[1])) ? upper(m[1]) : "";
+    if (std::regex_match(spelling, m, kPointer)) return typeOf(m[1]);
     for (const char* prefix : {"LPC", "LP", "PC", "P"})
-        if (spelling.starts_with(prefix) && types.count(upper(spelling.substr(strlen(prefix)))))
-            return upper(spelling.substr(strlen(prefix)));
+        if (spelling.starts_with(prefix))
+            if (std::string type = typeOf(spelling.substr(strlen(prefix))); !type.empty())
+                return type;
     return {};
 }
 

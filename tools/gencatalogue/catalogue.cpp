@@ -96,8 +96,10 @@ public:
     Catalogue run() {
         for (const auto& [name, dlls] : exports_)
             for (const std::string& d : dlls) ++sizes_[d];
-        addTypes();
+        nameTypes();
         addFunctions();
+        keepTextPointers();
+        addTypeRows();
         addConstants();
         std::sort(out_.rows.begin(), out_.rows.end(), [](const Row& a, const Row& b) {
             return std::tie(a.name, a.cls, a.libsclass) < std::tie(b.name, b.cls, b.libsclass);
@@ -116,9 +118,44 @@ private:
         row.winnt = yesNo(available(availability_.winnt, a, b));
     }
 
+    // Notes the structures a catalogued function takes directly: by value, or
+    // by a pointer to the caller's own (not a byte buffer, not the API's).
+    void noteTaken(const Function& f) {
+        for (const Param& p : f.params) {
+            const CType& t = *p.type;
+            if (p.role != Role::Plain && p.role != Role::Optional) continue;
+            const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
+            if (pointer && t.target && t.target->kind == Kind::Record &&
+                !passedByPointer(*t.target))
+                taken_.insert(t.target->body.get());
+            if (t.kind == Kind::Record) taken_.insert(t.body.get());
+        }
+    }
+
+    // The structures whose text members stay pointers: those a callee keeps,
+    // and those no catalogued function takes directly, nor inside one it takes
+    // by value. VB and the marshaller convert the texts only of what a
+    // function takes directly.
+    void keepTextPointers() {
+        std::set<std::string> direct;
+        std::vector<const Record*> pending(taken_.begin(), taken_.end());
+        while (!pending.empty()) {
+            const Record* r = pending.back();
+            pending.pop_back();
+            if (!r || !direct.insert(r->name).second) continue;
+            for (const Field& field : r->fields) {
+                long long count = 0;
+                const CType& t = arrayElement(*field.type, count);
+                if (t.kind == Kind::Record) pending.push_back(t.body.get());
+            }
+        }
+        for (const auto& r : decls_.records)
+            if (!direct.count(r->name)) names_.keepPointers(r->name);
+    }
+
     // Structures: an ANSI/Unicode pair becomes one Type under the generic name.
-    void addTypes() {
-        std::map<std::string, const Record*> byName;
+    void nameTypes() {
+        auto& byName = byName_;
         for (const auto& r : decls_.records) {
             if (r->name.empty() || r->name[0] == '_' || r->name.ends_with("Vtbl") ||
                 r->fields.empty())
@@ -132,8 +169,8 @@ private:
         }
         std::set<std::string> all;
         for (const auto& [name, r] : byName) all.insert(name);
-        std::map<std::string, std::string> wideOf;    // ANSI C name -> Unicode C name
-        std::map<std::string, std::string> typeName;  // C name or pair's generic -> catalogue name
+        auto& wideOf = wideOf_;
+        auto& typeName = typeName_;
         for (const auto& [name, r] : byName) {
             const std::string generic = pairGeneric(name, all);
             if (generic.empty()) {
@@ -146,6 +183,15 @@ private:
             names_.add(generic + "W", typeName[generic], Half::Unicode);
             wideOf[name] = generic + "W";
         }
+        for (const auto& [name, r] : byName)
+            if (structureFact(name, "kept") || structureFact(name, "kept-pointers"))
+                names_.keepPointers(name);
+    }
+
+    void addTypeRows() {
+        const auto& byName = byName_;
+        const auto& wideOf = wideOf_;
+        auto& typeName = typeName_;
         for (const auto& [name, r] : byName) {
             auto wide = wideOf.find(name);
             const bool pair = wide != wideOf.end();
@@ -297,6 +343,8 @@ private:
             ++out_.skipped.inexpressible;
             return;
         }
+        noteTaken(f);
+        if (wide) noteTaken(*wide);
         row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(),
                                        f.cdecl_, support, error, f.result.get()});
         row.explain += roleNotes(f, row.csharp.find("\r\n[DllImport") != std::string::npos);
@@ -377,6 +425,11 @@ private:
     const std::vector<LayoutException>& exceptions_;
     const ExportDetails& details_;
     std::vector<Function> classic_;  // psapi.dll's classic names
+    // The structures to catalogue by C name, the Unicode half of each pair
+    // by its ANSI one, the catalogue name by C name (or pair's generic name).
+    std::map<std::string, const Record*> byName_;
+    std::map<std::string, std::string> wideOf_, typeName_;
+    std::set<const Record*> taken_;  // taken directly by a catalogued function
     TypeNames names_;
     std::map<std::string, int> sizes_;  // functions each DLL exports
     Catalogue out_;

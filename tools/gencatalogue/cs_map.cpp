@@ -59,7 +59,7 @@ std::string opaque(const CType& t, long long bytes, const std::string& name) {
 
 // One field of a sequential struct; "" when the member takes no room.
 std::string sequentialField(const Member& m, const std::string& name, const TypeNames& names,
-                            CharSet charSet, bool generic) {
+                            CharSet charSet, bool generic, bool texts = true) {
     const CType& t = *m.type;
     if (t.kind == Kind::Array) {
         long long count = 1;
@@ -77,7 +77,8 @@ std::string sequentialField(const Member& m, const std::string& name, const Type
         return byValArray(type, count, name);
     }
     if (const CharKind kind = stringKind(t); kind != CharKind::None && !isCallback(t))
-        return marshalString(kind, charSet, generic) + "public string " + name + ";";
+        return texts ? marshalString(kind, charSet, generic) + "public string " + name + ";"
+                     : "public IntPtr " + name + ";";
     std::string type = csValueType(t, names);
     if (type.empty()) return t.size > 0 ? opaque(t, t.size, name) : std::string();
     return "public " + type + " " + name + ";";
@@ -325,8 +326,9 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
                 continue;
             }
             const bool generic = i < sides.generic.size() && sides.generic[i];
-            std::string field = sequentialField(members[i], csIdentifier(members[i].name, position),
-                                                names, sides.charSet, generic);
+            std::string field =
+                sequentialField(members[i], csIdentifier(members[i].name, position), names,
+                                sides.charSet, generic, !names.keepsPointers(r.name));
             if (!field.empty()) body += "    " + field + kCrLf;
         }
         body += nested;

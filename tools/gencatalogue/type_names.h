@@ -3,6 +3,7 @@
 // structure with both an ANSI and a Unicode form ("OPENFILENAMEA",
 // "OPENFILENAMEW") has one Type under the generic name ("OPENFILENAME").
 #include <map>
+#include <set>
 #include <string>
 
 #include "c_model.h"
@@ -24,6 +25,12 @@ public:
     std::string vb(const CType& t) const { return of(t, Half::Unicode); }
     std::string cs(const CType& t) const { return of(t, Half::Ansi); }
     bool contains(const std::string& cName) const { return names_.count(cName) != 0; }
+    // Structures whose text members stay pointers (VB Long/LongPtr, C#
+    // IntPtr): those a callee keeps, and those no function takes directly,
+    // which are filled through SendMessage, notifications or memory the API
+    // returns, where no marshaller converts the text.
+    void keepPointers(const std::string& cName) { pointers_.insert(cName); }
+    bool keepsPointers(const std::string& cName) const { return pointers_.count(cName) != 0; }
 
 private:
     std::string of(const CType& t, Half unfit) const;
@@ -32,6 +39,7 @@ private:
         Half half;
     };
     std::map<std::string, Entry> names_;
+    std::set<std::string> pointers_;
 };
 
 // Identifiers usable in each language: keywords get a suffix (VB) or an @

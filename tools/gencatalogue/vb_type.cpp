@@ -33,8 +33,9 @@ Shape scalar(const CType& t, const std::string& type, const TypeNames& names, Vb
 
 Shape bytes(long long n) { return {"Byte", n, n, 1, n}; }
 
-// How VB holds a member naturally; size 0 when it takes no room.
-Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
+// How VB holds a member naturally; size 0 when it takes no room. A text
+// pointer is a String where `texts`, else a pointer.
+Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d, bool texts) {
     if (t.kind == Kind::Array) {
         long long count = 1;
         const CType& element = arrayElement(t, count);
@@ -49,7 +50,7 @@ Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
         s.len *= count;
         return s;
     }
-    const std::string type = vbValueType(t, names, true, d);
+    const std::string type = vbValueType(t, names, texts, d);
     if (type.empty()) return t.size > 0 ? bytes(t.size) : Shape{};
     return scalar(t, type, names, d);
 }
@@ -102,7 +103,7 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
     int position = 0;
     for (const Member& m : sequentialMembers(r)) {
         const std::string name = vbIdentifier(m.name, ++position);
-        const Shape s = shapeOf(*m.type, names, dialect);
+        const Shape s = shapeOf(*m.type, names, dialect, !names.keepsPointers(r.name));
         if (s.size <= 0) continue;
         namer.take(name);
         placed.push_back(
