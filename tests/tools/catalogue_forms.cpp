@@ -91,6 +91,11 @@ std::string pointedType(const std::string& spelling, const std::set<std::string>
     return {};
 }
 
+std::string vbTypeName(const std::string& typeBlock) {
+    const size_t end = typeBlock.find("\r\n");
+    return typeBlock.starts_with("Type ") ? typeBlock.substr(5, end - 5) : std::string();
+}
+
 const std::set<std::string>& typeNames() {
     static const std::set<std::string> names = [] {
         std::set<std::string> out;

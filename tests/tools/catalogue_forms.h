@@ -40,6 +40,9 @@ std::string pointedType(const std::string& spelling, const std::set<std::string>
 
 std::string upper(std::string s);
 
+// The name a Type block declares ("Type DECIMAL_" ...: DECIMAL_).
+std::string vbTypeName(const std::string& typeBlock);
+
 // The names of the catalogue's Types, in upper case.
 const std::set<std::string>& typeNames();
 

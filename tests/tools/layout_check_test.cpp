@@ -17,6 +17,7 @@
 #include "layouts_file.h"
 #include "support/catalogue_rows.h"
 #include "support/read_file.h"
+#include "tools/catalogue_forms.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ namespace fs = std::filesystem;
 
 struct Inputs {
     std::map<std::string, const CatalogueRow*> types;
-    std::map<std::string, std::string> vb, vba64, cs;
+    std::map<std::string, std::string> vbName, vb, vba64, cs;
     std::vector<CLayout> layouts;
     std::vector<tolvane::gen::LayoutException> exceptions;
 };
@@ -39,8 +40,10 @@ const Inputs& inputs() {
         for (const CatalogueRow& r : rows())
             if (r.cls == -1) {
                 i.types[r.name] = &r;
-                i.vb[r.name] = r.declare;
-                i.vba64[r.name] = r.vba64;
+                // VB Types by the name they declare (Type DECIMAL_), for nesting.
+                i.vbName[r.name] = tolvane::test::vbTypeName(r.declare);
+                i.vb[i.vbName[r.name]] = r.declare;
+                i.vba64[i.vbName[r.name]] = r.vba64;
                 i.cs[r.name] = r.csharp;
             }
         std::ifstream layouts(TOLVANE_GENERATED_LAYOUTS), exceptions(TOLVANE_LAYOUT_EXCEPTIONS);
@@ -90,9 +93,9 @@ TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
         for (const auto& m : c.members)
             EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";
         const std::string problem =
-            c.form == "vb32" ? compareLayouts(vb.of(c.type), c, false)
+            c.form == "vb32" ? compareLayouts(vb.of(inputs().vbName.at(c.type)), c, false)
             : c.form == "vba64"
-                ? compareLayouts(vba64.of(c.type), c, false)
+                ? compareLayouts(vba64.of(inputs().vbName.at(c.type)), c, false)
                 : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
         if (problem.empty()) continue;
         ++counts[c.form];

@@ -1,7 +1,8 @@
-// Every Type and struct of the generated catalogue against the rules a
-// layout alone does not show: text members are converted strings only where
-// a function takes the structure itself, and the VB and 64-bit VBA Types
-// hold the same members. Each check fails on a single record.
+// Every declaration of the generated catalogue against the rules a layout
+// alone does not show: no VB name is a reserved word, text members are
+// converted strings only where a function takes the structure itself, and
+// the VB and 64-bit VBA forms name the same members and parameters. Each
+// check fails on a single record.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -55,6 +56,41 @@ std::set<std::string> typesTakenDirectly() {
         for (const std::string& member : nested[type]) take(member);
     }
     return taken;
+}
+
+// The names a VB or 64-bit VBA form gives: the declared name, parameters,
+// members, and the Types it refers to (not VB's own types).
+std::vector<std::string> basicNames(const std::string& text) {
+    static const std::set<std::string> kBuiltin = {"long",    "integer",  "byte",    "single",
+                                                   "double",  "currency", "string",  "any",
+                                                   "boolean", "longptr",  "longlong"};
+    static const std::regex kHead(R"(^(?:Declare (?:PtrSafe )?(?:Function|Sub)|Type|Const) (\w+))");
+    static const std::regex kTyped(R"((?:^    |By(?:Val|Ref) )(\w+)(?:\(0 To \d+\))? As (\w+))");
+    std::vector<std::string> out;
+    for (const std::string& line : tolvane::gen::splitLines(text)) {
+        std::smatch m;
+        if (std::regex_search(line, m, kHead)) out.push_back(m[1]);
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), kTyped);
+             it != std::sregex_iterator(); ++it) {
+            out.push_back((*it)[1]);
+            if (!kBuiltin.count(tolvane::gen::lower((*it)[2]))) out.push_back((*it)[2]);
+        }
+    }
+    return out;
+}
+
+TEST(TypeRules, NoVbNameIsAReservedWord) {
+    std::set<std::string> reserved;
+    for (const auto& row : tolvane::test::facts("reserved_words.tsv", 2))
+        if (row[0] == "vb") reserved.insert(tolvane::gen::lower(row[1]));
+    for (const char* word : {"variant", "decimal", "input", "ptrsafe", "longptr", "attribute"})
+        ASSERT_TRUE(reserved.count(word)) << word;
+    for (const CatalogueRow& r : rows())
+        for (const std::string* text : {&r.declare, &r.vba64})
+            for (const std::string& name : basicNames(*text))
+                EXPECT_FALSE(reserved.count(tolvane::gen::lower(name)))
+                    << r.name << " names " << name << ":\n"
+                    << *text;
 }
 
 TEST(TypeRules, TextMembersAreStringsOnlyWhereAFunctionTakesTheType) {

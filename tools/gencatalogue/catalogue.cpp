@@ -228,6 +228,8 @@ private:
             row.explain +=
                 versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
             if (!r->sameAs.empty()) row.explain += say(Phrase::SameAs, {r->sameAs});
+            if (const std::string vb = vbIdentifier(row.name, 0); vb != row.name)
+                row.explain += say(Phrase::RenamedForVb, {vb, row.name});
             row.explain += exceptionNote(exceptions_, row.name);
             addVba64Type(row, *r);
             row.other = name;

@@ -14,7 +14,14 @@ namespace tolvane::gen {
 std::string TypeNames::of(const CType& t, Half unfit) const {
     if (!isNamedRecord(t)) return {};
     auto it = names_.find(t.record);
-    return it == names_.end() || it->second.half == unfit ? std::string() : it->second.name;
+    return it == names_.end() || (unfit != Half::None && it->second.half == unfit)
+               ? std::string()
+               : it->second.name;
+}
+
+std::string TypeNames::vb(const CType& t) const {
+    const std::string name = of(t, Half::Unicode);
+    return name.empty() ? name : vbIdentifier(name, 0);
 }
 
 namespace {

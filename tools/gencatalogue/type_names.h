@@ -20,10 +20,12 @@ public:
     void add(const std::string& cName, const std::string& catalogueName, Half half = Half::None) {
         names_[cName] = {catalogueName, half};
     }
-    // The Type a record is written as in VB or in C#, or "" when the
-    // catalogue has none that fits it.
-    std::string vb(const CType& t) const { return of(t, Half::Unicode); }
+    // The Type a record is written as in VB (its name made a VB identifier:
+    // Type DECIMAL_) or in C#, or "" when the catalogue has none that fits it.
+    std::string vb(const CType& t) const;
     std::string cs(const CType& t) const { return of(t, Half::Ansi); }
+    // The catalogue name of the record's Type, "" when it has none.
+    std::string catalogued(const CType& t) const { return of(t, Half::None); }
     bool contains(const std::string& cName) const { return names_.count(cName) != 0; }
     // Structures whose text members stay pointers (VB Long/LongPtr, C#
     // IntPtr): those a callee keeps, and those no function takes directly,

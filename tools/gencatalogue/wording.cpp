@@ -53,6 +53,8 @@ const std::map<Phrase, const char*> kPhrases = {
     {Phrase::FullStop, "。"},
     {Phrase::PairHalves, "ANSI 版 {1}（VB 声明），Unicode 版 {2}（C# 声明）。"},
     {Phrase::SameAs, "与 {1} 相同（VB 程序惯用的名字）。"},
+    {Phrase::RenamedForVb, "VB 和 64 位 VBA 的 Type 名为 {1}（{2} 是 VB 的保留字）。"},
+    {Phrase::RenamedForVb, "VB 和 64 位 VBA 的 Type 名为 {1}（{2} 是 VB 的保留字）。"},
     {Phrase::No64BitStructure, "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。"},
     {Phrase::LayoutDiffers, "注意：{1}的布局与 C 不同：{2}。"},
     {Phrase::LayoutOfVb, "VB 声明"},

@@ -44,6 +44,7 @@ enum class Phrase {
     FullStop,
     PairHalves,        // ANSI structure, Unicode structure
     SameAs,            // structure
+    RenamedForVb,      // the VB name, the catalogue name
     No64BitStructure,  //
     LayoutDiffers,     // form, reason
     LayoutOfVb,
