@@ -8,8 +8,10 @@
 #include <iostream>
 #include <regex>
 
+#include "declared_layouts.h"
 #include "text.h"
 #include "tools/catalogue_forms.h"
+#include "wording.h"
 
 namespace {
 
@@ -116,6 +118,56 @@ TEST(TypeRules, TextMembersAreStringsOnlyWhereAFunctionTakesTheType) {
         EXPECT_TRUE(converted || !any) << r.name << " holds a text pointer as a string";
     }
     std::cout << "[ figures  ] Types holding texts VB or C# converts: " << strings << '\n';
+}
+
+// A member is held as bytes only where VB cannot place it as C does, and
+// its comment says why truly: C keeps it at an offset VB would align further,
+// or it is a Type VB makes longer than C (WAVEFORMATEX inside
+// WAVEFORMATEXTENSIBLE), or only some of a bit-field unit's bytes are its own.
+TEST(TypeRules, MembersAreHeldAsBytesOnlyWhereVbCannotPlaceThem) {
+    static const std::regex kHeld(R"(^    (\w+)\(0 To (\d+)\) As Byte  ' (.*)$)");
+    static const std::regex kMisaligned(
+        R"(^C 在偏移 (\d+) 处存放 (\S+?)( 数组)?，VB 会把它对齐到 (\d+) 的倍数，故按 (\d+) 个字节存放)");
+    static const std::regex kOtherSize(
+        R"(^C 在偏移 \d+ 处存放 (\w+)（(\d+) 字节），VB 的 \w+ 占 (\d+) 字节，故按 \d+ 个字节存放)");
+    static const std::regex kCut(R"(^C 在偏移 \d+ 处存放的 \S+ 只有 (\d+) 个字节属于它)");
+    for (const auto dialect : {tolvane::gen::VbDialect::Vb6, tolvane::gen::VbDialect::Vba64}) {
+        const bool vba64 = dialect == tolvane::gen::VbDialect::Vba64;
+        std::map<std::string, std::string> texts;
+        for (const CatalogueRow& r : rows())
+            if (r.cls == -1)
+                texts[tolvane::test::vbTypeName(r.declare)] = vba64 ? r.vba64 : r.declare;
+        tolvane::test::VbLayouts layouts(texts, dialect);
+        const std::map<std::string, int> kSizes = {
+            {"Integer", 2},  {"Long", 4},    {"Single", 4},   {"Double", 8},
+            {"Currency", 8}, {"LongPtr", 8}, {"LongLong", 8}, {"字符串指针", vba64 ? 8 : 4}};
+        int held = 0;
+        for (const auto& [type, text] : texts)
+            for (const std::string& line : tolvane::gen::splitLines(text)) {
+                std::smatch m, n;
+                if (!std::regex_match(line, m, kHeld) ||
+                    m[3] == tolvane::gen::say(tolvane::gen::Phrase::AlignmentFiller))
+                    continue;
+                ++held;
+                const std::string note = m[3];
+                SCOPED_TRACE(type + ": " + line);
+                if (std::regex_search(note, n, kMisaligned)) {
+                    const std::string element = n[2];
+                    auto size = kSizes.find(element);
+                    const int align = size != kSizes.end() ? std::min(size->second, vba64 ? 8 : 4)
+                                                           : layouts.of(element).align;
+                    EXPECT_EQ(std::stoi(n[4]), align) << "VB aligns " << element << " otherwise";
+                    EXPECT_NE(std::stoll(n[1]) % align, 0) << "VB can place it there";
+                } else if (std::regex_search(note, n, kOtherSize)) {
+                    EXPECT_EQ(layouts.of(n[1]).size, std::stoll(n[3]));
+                    EXPECT_NE(n[2], n[3]);
+                } else {
+                    EXPECT_TRUE(std::regex_search(note, n, kCut)) << "an unexplained byte array";
+                }
+            }
+        std::cout << "[ figures  ] members held as bytes (" << (vba64 ? "64-bit VBA" : "VB6")
+                  << "): " << held << '\n';
+    }
 }
 
 }  // namespace

@@ -231,6 +231,7 @@ private:
             if (const std::string vb = vbIdentifier(row.name, 0); vb != row.name)
                 row.explain += say(Phrase::RenamedForVb, {vb, row.name});
             row.explain += exceptionNote(exceptions_, row.name);
+            row.explain += longerNote(*r, VbDialect::Vb6);
             addVba64Type(row, *r);
             row.other = name;
             out_.rows.push_back(std::move(row));
@@ -247,6 +248,17 @@ private:
         row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
         out_.layouts.push_back(cLayout(row.name, "vba64", r));
         if (only32) row.explain += say(Phrase::No64BitStructure);
+        row.explain += longerNote(r, VbDialect::Vba64);
+    }
+
+    // What explain says of a Type that VB makes longer than C's structure.
+    std::string longerNote(const Record& r, VbDialect dialect) const {
+        const VbType type = vbTypeLayout(r, names_, dialect);
+        if (type.size <= r.size) return {};
+        return say(Phrase::TypeLonger,
+                   {dialect == VbDialect::Vba64 ? say(Phrase::LayoutOfVba64Form)
+                                                : say(Phrase::LayoutOfVbForm),
+                    std::to_string(type.size), std::to_string(r.size), std::to_string(type.align)});
     }
 
     std::vector<std::string> exportersOf(const std::string& name) const {

@@ -19,19 +19,20 @@ struct Shape {
     long long count = 0;
     long long size = 0;
     int align = 1;
-    long long len = 0;  // what Len() counts
+    long long len = 0;     // what Len() counts
+    long long vbSize = 0;  // what VB makes of a Type's C size (rounded to its alignment)
 };
 
 // Size and VB alignment of one value of a VB type standing for `t`.
 Shape scalar(const CType& t, const std::string& type, const TypeNames& names, VbDialect d) {
     if (t.kind == Kind::Record && !isInt64(t) && t.body) {
         const VbType nested = vbTypeLayout(*t.body, names, d);
-        return {type, 0, t.size, nested.align, nested.len};
+        return {type, 0, t.size, nested.align, nested.len, nested.size};
     }
-    return {type, 0, t.size, std::min(std::max(1, t.size), vbMaxAlign(d)), t.size};
+    return {type, 0, t.size, std::min(std::max(1, t.size), vbMaxAlign(d)), t.size, t.size};
 }
 
-Shape bytes(long long n) { return {"Byte", n, n, 1, n}; }
+Shape bytes(long long n) { return {"Byte", n, n, 1, n, n}; }
 
 // How VB holds a member naturally; size 0 when it takes no room. A text
 // pointer is a String where `texts`, else a pointer.
@@ -41,13 +42,14 @@ Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d, bool texts) {
         const CType& element = arrayElement(t, count);
         if (count <= 0) return {};
         if (charKind(element) == CharKind::Narrow)
-            return {"String * " + std::to_string(count), 0, count, 1, count};
+            return {"String * " + std::to_string(count), 0, count, 1, count, count};
         const std::string type = vbValueType(element, names, false, d);
         if (type.empty()) return bytes(count * element.size);
         Shape s = scalar(element, type, names, d);
         s.count = count;
         s.size *= count;
         s.len *= count;
+        s.vbSize *= count;
         return s;
     }
     const std::string type = vbValueType(t, names, texts, d);
@@ -61,11 +63,28 @@ std::string described(const VbMember& m) {
                                 : m.type;
 }
 
-// Holds a member as plain bytes, saying what C keeps there.
-void toBytes(VbMember& m, long long size) {
-    if (m.type != "Byte")
-        m.note = say(Phrase::HeldAsBytes,
-                     {std::to_string(m.offset), described(m), std::to_string(size)});
+// Why VB cannot hold a member as C has it.
+enum class Reason {
+    Misaligned,  // VB would align it further
+    OtherSize,   // a Type whose VB size differs from C's (it ends on padding VB adds)
+    Cut,         // only some of its bytes are its own (a bit-field unit, the end)
+};
+
+// Holds a member as plain bytes, saying what C keeps there and why VB cannot.
+void toBytes(VbMember& m, long long size, Reason why, long long vbSize = 0) {
+    if (m.type != "Byte") {
+        const std::string at = std::to_string(m.offset), bytes = std::to_string(size);
+        switch (why) {
+        case Reason::Misaligned:
+            m.note = say(Phrase::HeldAsBytes, {at, described(m), std::to_string(m.align), bytes});
+            break;
+        case Reason::OtherSize:
+            m.note = say(Phrase::HeldAsBytesOtherSize,
+                         {at, described(m), bytes, std::to_string(vbSize)});
+            break;
+        case Reason::Cut: m.note = say(Phrase::HeldAsBytesCut, {at, described(m), bytes}); break;
+        }
+    }
     m.type = "Byte";
     m.count = size;
     m.size = size;
@@ -89,16 +108,12 @@ private:
     int n_ = 0;
 };
 
-long long lowestBit(long long n) { return n > 0 ? n & -n : 1 << 30; }
-
 }  // namespace
 
 VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) {
     const int maxAlign = vbMaxAlign(dialect);
-    // The Type's size is a multiple of its largest alignment, which must
-    // therefore divide the C size.
-    const int cap = static_cast<int>(std::min<long long>(maxAlign, lowestBit(r.size)));
     std::vector<VbMember> placed;
+    std::vector<long long> vbSizes;  // of each placed member
     Namer namer;
     int position = 0;
     for (const Member& m : sequentialMembers(r)) {
@@ -108,6 +123,7 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
         namer.take(name);
         placed.push_back(
             {name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), "", s.len});
+        vbSizes.push_back(s.vbSize);
     }
     VbType out;
     long long at = 0;
@@ -115,15 +131,19 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
         out.members.push_back(
             {namer.padding(), "Byte", n, from, n, 1, say(Phrase::AlignmentFiller), n});
     };
-    for (VbMember& m : placed) {
+    for (size_t i = 0; i < placed.size(); ++i) {
+        VbMember& m = placed[i];
         if (m.offset < at && !out.members.empty()) {
             // A bit-field unit reaching into the next member keeps only its own bytes.
             VbMember& previous = out.members.back();
             if (m.offset <= previous.offset) continue;
-            toBytes(previous, m.offset - previous.offset);
+            toBytes(previous, m.offset - previous.offset, Reason::Cut);
             at = m.offset;
         }
-        if (m.align > cap || m.offset % m.align != 0) toBytes(m, m.size);
+        if (m.offset % m.align != 0)
+            toBytes(m, m.size, Reason::Misaligned);
+        else if (vbSizes[i] != m.size)
+            toBytes(m, m.size, Reason::OtherSize, vbSizes[i]);
         // A hole VB leaves by itself needs no filler.
         if (m.offset > roundUp(at, m.align)) pad(at, m.offset - at);
         at = m.offset + m.size;
@@ -131,7 +151,7 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
     }
     if (at > r.size && !out.members.empty()) {
         VbMember& last = out.members.back();
-        toBytes(last, r.size - last.offset);
+        toBytes(last, r.size - last.offset, Reason::Cut);
         at = r.size;
     }
     for (const VbMember& m : out.members) {
@@ -142,6 +162,8 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
         pad(at, r.size - at);
         at = r.size;
     }
+    // Rounded up to the largest alignment: beyond C's size where C packs
+    // the structure tighter (WAVEFORMATEX, 18 bytes in C, is 20 in VB).
     out.size = roundUp(at, out.align);
     return out;
 }

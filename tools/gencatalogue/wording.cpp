@@ -58,6 +58,8 @@ const std::map<Phrase, const char*> kPhrases = {
     {Phrase::No64BitStructure, "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。"},
     {Phrase::LayoutDiffers, "注意：{1}的布局与 C 不同：{2}。"},
     {Phrase::LayoutOfVb, "VB 声明"},
+    {Phrase::LayoutOfVbForm, "VB"},
+    {Phrase::LayoutOfVba64Form, "64 位 VBA"},
     {Phrase::LayoutOfVba64, "64 位 VBA 声明"},
     {Phrase::LayoutOfCs32, "C# 声明在 32 位进程中"},
     {Phrase::LayoutOfCs64, "C# 声明在 64 位进程中"},
@@ -82,7 +84,16 @@ const std::map<Phrase, const char*> kPhrases = {
     {Phrase::DigitsForCDec, "64 位整数，VB6 无此类型：用 CDec({1}) 取精确值"},
     {Phrase::AlignmentFiller, "C 的对齐填充"},
     {Phrase::HeldAsBytes,
-     "C 在偏移 {1} 处存放 {2}，VB 无法按 C 的方式对齐，故按 {3} 个字节存放，用 CopyMemory 读写"},
+     "C 在偏移 {1} 处存放 {2}，VB 会把它对齐到 {3} 的倍数，故按 {4} 个字节存放，用 CopyMemory "
+     "读写"},
+    {Phrase::HeldAsBytesOtherSize,
+     "C 在偏移 {1} 处存放 {2}（{3} 字节），VB 的 {2} 占 {4} 字节，故按 {3} 个字节存放，用 "
+     "CopyMemory 读写"},
+    {Phrase::HeldAsBytesCut,
+     "C 在偏移 {1} 处存放的 {2} 只有 {3} 个字节属于它，故按 {3} 个字节存放，用 CopyMemory 读写"},
+    {Phrase::TypeLonger,
+     "{1} 的 Type 占 {2} 字节，C 的结构为 {3} 字节：VB 把 Type 的大小补齐到 {4} "
+     "的倍数，多出的字节在末尾；作数组元素或嵌入其他结构时与 C 不同。"},
     {Phrase::ArrayOf, "{1} 数组"},
     {Phrase::StringPointer, "字符串指针"},
     {Phrase::VbSampleHeading, "' VB6 示例"},

@@ -48,6 +48,8 @@ enum class Phrase {
     No64BitStructure,  //
     LayoutDiffers,     // form, reason
     LayoutOfVb,
+    LayoutOfVbForm,
+    LayoutOfVba64Form,
     LayoutOfVba64,
     LayoutOfCs32,
     LayoutOfCs64,
@@ -73,8 +75,11 @@ enum class Phrase {
     ExactDouble,
     DigitsForCDec,  // constant name
     AlignmentFiller,
-    HeldAsBytes,  // offset, what C keeps there, bytes
-    ArrayOf,      // element type
+    HeldAsBytes,           // offset, what C keeps there, VB's alignment of it, bytes
+    HeldAsBytesOtherSize,  // offset, the Type, its C size, its VB size
+    HeldAsBytesCut,        // offset, what C keeps there, its own bytes
+    TypeLonger,            // the form, VB size, C size, alignment
+    ArrayOf,               // element type
     StringPointer,
     // samples
     VbSampleHeading,
