@@ -170,4 +170,48 @@ TEST(TypeRules, MembersAreHeldAsBytesOnlyWhereVbCannotPlaceThem) {
     }
 }
 
+// The 64-bit VBA form names what the VB form names: the same members of a
+// Type (the same union members, OVERLAPPED's Offset and OffsetHigh) unless
+// the 64-bit headers define the structure otherwise, and the same
+// parameters of a Declare (one for a structure VB passes as several words).
+TEST(TypeRules, VbAndVba64FormsNameTheSameMembersAndParameters) {
+    std::set<std::string> redefined;
+    for (const auto& row : tolvane::test::facts("structures.tsv", 3))
+        if (row[1] == "redefined-64") redefined.insert(row[0]);
+    auto members = [](const std::string& block) {
+        static const std::regex kMember(R"(^    (\w+))");
+        std::vector<std::string> out;
+        for (const std::string& line : tolvane::gen::splitLines(block)) {
+            std::smatch m;
+            if (std::regex_search(line, m, kMember) &&
+                !std::regex_match(m[1].str(), std::regex("unused\\d+")))
+                out.push_back(m[1]);
+        }
+        return out;
+    };
+    for (const CatalogueRow& r : rows()) {
+        if (r.cls == -1) {
+            EXPECT_EQ(members(r.declare) == members(r.vba64), !redefined.count(r.name)) << r.name;
+            continue;
+        }
+        if (r.cls <= 0 || r.vba64.starts_with("' ")) continue;
+        std::vector<std::string> vb, vba64;
+        for (const auto& line : tolvane::test::parameterLines(r)) {
+            const std::string first = line.vb.empty() ? "" : line.vb[0].substr(6);
+            const std::string name = first.substr(0, first.find(' '));
+            // A structure by value goes to VB as words: ftn_1, pt_x, pt_y.
+            const size_t cut = name.rfind('_');
+            const bool word =
+                cut != std::string::npos && cut + 1 < name.size() &&
+                (name.substr(0, cut) == line.cName || name.substr(0, cut) == line.cName + "_");
+            vb.push_back(word ? name.substr(0, cut) : name);
+        }
+        static const std::regex kParam(R"((?:ByVal|ByRef) (\w+) As)");
+        for (auto it = std::sregex_iterator(r.vba64.begin(), r.vba64.end(), kParam);
+             it != std::sregex_iterator(); ++it)
+            vba64.push_back((*it)[1]);
+        EXPECT_EQ(vb, vba64) << r.name;
+    }
+}
+
 }  // namespace

@@ -183,9 +183,11 @@ private:
             names_.add(generic + "W", typeName[generic], Half::Unicode);
             wideOf[name] = generic + "W";
         }
-        for (const auto& [name, r] : byName)
+        for (const auto& [name, r] : byName) {
             if (structureFact(name, "kept") || structureFact(name, "kept-pointers"))
                 names_.keepPointers(name);
+            names_.like32(name, r);
+        }
     }
 
     void addTypeRows() {
@@ -246,7 +248,7 @@ private:
         const bool only32 = r64 == decls_.records64.end();
         const Record& r = only32 ? r32 : *r64->second;
         row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
-        out_.layouts.push_back(cLayout(row.name, "vba64", r));
+        out_.layouts.push_back(cLayout(row.name, "vba64", r, &r32));
         if (only32) row.explain += say(Phrase::No64BitStructure);
         row.explain += longerNote(r, VbDialect::Vba64);
     }

@@ -29,11 +29,12 @@ std::vector<std::string> fields(const std::string& line) {
 
 }  // namespace
 
-CLayout cLayout(const std::string& type, const std::string& form, const Record& r) {
+CLayout cLayout(const std::string& type, const std::string& form, const Record& r,
+                const Record* like) {
     CLayout out{type, form, r.size, {}};
     const bool vb = form == "vb32" || form == "vba64";
     const std::vector<Member> members =
-        r.isUnion && !vb ? overlappingMembers(r) : sequentialMembers(r);
+        r.isUnion && !vb ? overlappingMembers(r) : sequentialMembers(r, like);
     int position = 0;
     for (const Member& m : members) {
         ++position;

@@ -32,6 +32,13 @@ public:
     // which are filled through SendMessage, notifications or memory the API
     // returns, where no marshaller converts the text.
     void keepPointers(const std::string& cName) { pointers_.insert(cName); }
+    // The 32-bit layout of a structure, after which its 64-bit VBA Type
+    // chooses the members that represent its unions.
+    void like32(const std::string& cName, const Record* r32) { like32_[cName] = r32; }
+    const Record* like32(const std::string& cName) const {
+        auto it = like32_.find(cName);
+        return it == like32_.end() ? nullptr : it->second;
+    }
     bool keepsPointers(const std::string& cName) const { return pointers_.count(cName) != 0; }
 
 private:
@@ -42,6 +49,7 @@ private:
     };
     std::map<std::string, Entry> names_;
     std::set<std::string> pointers_;
+    std::map<std::string, const Record*> like32_;
 };
 
 // Identifiers usable in each language: keywords get a suffix (VB) or an @

@@ -116,7 +116,8 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
     std::vector<long long> vbSizes;  // of each placed member
     Namer namer;
     int position = 0;
-    for (const Member& m : sequentialMembers(r)) {
+    const Record* like = dialect == VbDialect::Vba64 ? names.like32(r.name) : nullptr;
+    for (const Member& m : sequentialMembers(r, like)) {
         const std::string name = vbIdentifier(m.name, ++position);
         const Shape s = shapeOf(*m.type, names, dialect, !names.keepsPointers(r.name));
         if (s.size <= 0) continue;
