@@ -39,7 +39,7 @@ TEST(ExtraRecords, HandMadeRecordsArePlacedAndChecked) {
     Function inc = declaration("InterlockedIncrement", LONG(), {{"lpAddend", pointer(LONG())}});
     placeHandRecord(inc, annotationFields("dll=kernel32.dll only=32"));
     EXPECT_NO_THROW(checkPlacement(inc, exports));
-    EXPECT_EQ(placementNote(inc, nullptr, "kernel32.dll", {"InterlockedIncrement"}, {}),
+    EXPECT_EQ(placementNote(inc, nullptr, "kernel32.dll"),
               "只有 32 位的 kernel32.dll 导出此函数。");
 }
 
@@ -101,11 +101,11 @@ TEST(ExtraRecords, WhatIsLeftOutAndTheDocumentedTypeNames) {
     EXPECT_EQ(documentedTypeName("tagged", taken), "tagged");
 }
 
-TEST(ExtraRecords, ExportsOfBothTargetsAreUnitedAndOneTargetsNamesNoted) {
+TEST(ExtraRecords, ExportsOfBothTargetsAreUnited) {
     const Exports e = mergeExports(
-        {{"64 位",
+        {{"64",
           {{"GetWindowLongPtrA", "user32.dll", true}, {"NetShareEnum", "netapi32.dll", true}}},
-         {"32 位",
+         {"32",
           {{"GetWindowLongA", "user32.dll", true},
            {"NetShareEnum", "srvcli.dll", true},
            {"InterlockedIncrement", "kernel32.dll", false}}}});
@@ -115,9 +115,6 @@ TEST(ExtraRecords, ExportsOfBothTargetsAreUnitedAndOneTargetsNamesNoted) {
     EXPECT_FALSE(e.index.count("InterlockedIncrement"));
     EXPECT_EQ(e.details.anyKind.at("InterlockedIncrement"),
               std::vector<std::string>{"kernel32.dll"});
-    EXPECT_EQ(e.details.onlyOn.at("GetWindowLongPtrA"), "64 位");
-    EXPECT_EQ(e.details.onlyOn.at("GetWindowLongA"), "32 位");
-    EXPECT_FALSE(e.details.onlyOn.count("NetShareEnum"));
 }
 
 TEST(ParamNames, UnnamedParametersGetUniqueHungarianNames) {

@@ -42,24 +42,6 @@ protected:
     }
 };
 
-TEST_F(GeneratedColumns, FunctionsOfDllsAVersionNeverHadAreNotMarkedForIt) {
-    int not95 = 0;
-    for (const CatalogueRow& r : rows()) {
-        if (r.cls <= 0) continue;
-        const tolvane::gen::DllRule* rule = tolvane::gen::dllRule(r.libsclass);
-        if (!rule) continue;
-        if (!rule->win9x) {
-            EXPECT_EQ(r.win95, "No") << r.name << " of " << r.libsclass;
-            ++not95;
-        }
-        if (rule->ntSince > tolvane::gen::kWinNtLevel) {
-            EXPECT_EQ(r.winnt, "No") << r.name << " of " << r.libsclass;
-            EXPECT_TRUE(has(r.explain, "需要 ")) << r.name;
-        }
-    }
-    EXPECT_GT(not95, 237);
-}
-
 TEST_F(GeneratedColumns, ExplainStatesVersionsErrorReportsSizesAndValues) {
     for (const CatalogueRow& r : rows()) {
         if (r.cls == -1) {

@@ -1,8 +1,11 @@
 #include "availability.h"
 
 #include <algorithm>
+#include <map>
+#include <regex>
 
 #include "fact_table.h"
+#include "facts.h"
 #include "wording.h"
 
 namespace tolvane::gen {
@@ -45,13 +48,41 @@ std::string windowsName(int level) {
     }
 }
 
+namespace {
+
+Known knownNamed(const FactRow& row, const std::string& word) {
+    if (word == "yes") return Known::Yes;
+    if (word == "no") return Known::No;
+    if (word.empty()) return Known::Unknown;
+    badFact(row, "expected yes, no or -");
+}
+
+// The reviewed exceptions of data/versions.tsv: 95/98/Me's answer and the
+// first NT level (0 when the rules decide).
+struct VersionFact {
+    Known win9x;
+    int nt;
+};
+
+const VersionFact* versionFact(const std::string& function) {
+    static const std::map<std::string, VersionFact> facts = [] {
+        std::map<std::string, VersionFact> out;
+        for (const FactRow& row : readFacts("versions.tsv", 3, 3))
+            out[row[0]] = {knownNamed(row, row[1]), row[2].empty() ? 0 : levelNamed(row, row[2])};
+        return out;
+    }();
+    auto it = facts.find(function);
+    return it == facts.end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
 const std::vector<DllRule>& dllRules() {
     static const std::vector<DllRule> table = [] {
         std::vector<DllRule> out;
-        for (const FactRow& row : readFacts("dlls.tsv", 3, 3)) {
-            if (row[1] != "yes" && row[1] != "no") badFact(row, "expected yes or no");
-            out.push_back({row[0], row[1] == "yes", levelNamed(row, row[2])});
-        }
+        for (const FactRow& row : readFacts("dlls.tsv", 5, 5))
+            out.push_back({row[0], knownNamed(row, row[1]),
+                           row[2].empty() ? 0 : levelNamed(row, row[2]), row[3], row[4]});
         return out;
     }();
     return table;
@@ -64,6 +95,13 @@ const DllRule* dllRule(const std::string& dll) {
                                  : file == r.dll)
             return &r;
     return nullptr;
+}
+
+std::string documentedDll(const std::string& function, const std::string& dll) {
+    if (std::string named = functionDetail(function, "documented-dll"); !named.empty())
+        return named;
+    const DllRule* rule = dllRule(dll);
+    return rule && !rule->documented.empty() ? rule->documented : dll;
 }
 
 int headerLevel(const Availability& a, const std::string& name, const std::string& other) {
@@ -80,17 +118,32 @@ int headerLevel(const Availability& a, const std::string& name, const std::strin
     return level;
 }
 
-Support supportOf(const Availability& a, const std::string& dll, const std::string& name,
-                  const std::string& other) {
-    auto has = [&](const std::set<std::string>& names) {
-        return names.count(name) || (!other.empty() && names.count(other));
-    };
-    Support s{has(a.win95), has(a.winnt), headerLevel(a, name, other)};
-    if (const DllRule* rule = dll.empty() ? nullptr : dllRule(dll)) {
-        s.win95 = s.win95 && rule->win9x;
-        s.winnt = s.winnt && rule->ntSince <= kWinNtLevel;
-        s.minimum = std::max(s.minimum, rule->ntSince);
+Support supportOf(const Availability& a, const std::string& dll, const FunctionNames& f) {
+    const int header = headerLevel(a, f.name, f.wide);
+    const DllRule* rule = dllRule(dll);
+    Support s;
+    // Windows 95/98/Me: the headers declare it for them, they have the DLL
+    // and the function, and it is not Unicode only.
+    bool family = true;
+    if (rule && !rule->only9x.empty())
+        family = std::regex_search(f.catalogue, std::regex(rule->only9x));
+    s.win95 =
+        header <= kWin95Level && rule && rule->win9x == Known::Yes && family && !f.unicodeOnly;
+    s.lacks9x = rule && rule->win9x == Known::Yes && !family;
+    // The NT line: the headers' guard is a lower bound, the DLL's first
+    // version another; without a known DLL only the guard is claimed.
+    int nt = header;
+    bool known = rule && rule->ntSince;
+    if (known) nt = std::max(nt, rule->ntSince);
+    if (const VersionFact* fact = versionFact(f.catalogue)) {
+        if (fact->win9x != Known::Unknown) {
+            s.win95 = fact->win9x == Known::Yes;
+            s.lacks9x = fact->win9x == Known::No && rule && rule->win9x == Known::Yes;
+        }
+        if (fact->nt) nt = fact->nt, known = true;
     }
+    s.winnt = known && nt <= kWinNtLevel;
+    s.minimum = known || header > kWin95Level ? nt : kWin95Level;
     return s;
 }
 

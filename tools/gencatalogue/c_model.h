@@ -82,10 +82,11 @@ struct Function {
     std::string header;
     // Set for hand-made records only (hand_records.h): the DLL the record
     // is catalogued under, the export it calls when that differs from the
-    // name, and the export a 32-bit process calls instead; the target ("32
-    // 位") whose DLL alone exports it when the import libraries do not list
-    // the export.
-    std::string dll, exportName, export32, unlistedOn;
+    // name, and the export a 32-bit process calls instead; whether only the
+    // 32-bit DLL exports it (the x64 intrinsics such as InterlockedIncrement),
+    // a reviewed fact the import libraries do not show.
+    std::string dll, exportName, export32;
+    bool only32 = false;
 };
 
 struct Constant {

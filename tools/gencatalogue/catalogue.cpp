@@ -61,6 +61,16 @@ std::string unicodeTwin(const Constant& c) {
     return {};
 }
 
+// A function that takes or returns text in Unicode only (not a pair).
+bool unicodeOnly(const Function& f) {
+    bool wide = stringKind(*f.result) == CharKind::Wide, narrow = false;
+    for (const Param& p : f.params) {
+        wide = wide || stringKind(*p.type) == CharKind::Wide;
+        narrow = narrow || stringKind(*p.type) == CharKind::Narrow;
+    }
+    return wide && !narrow;
+}
+
 // The 64-bit prototype `f64` with the names and roles of the parameters of
 // `f`, the same function as the 32-bit parse reads it, so that both Basic
 // forms name the same parameters.
@@ -218,17 +228,26 @@ private:
             out_.layouts.push_back(cLayout(row.name, "vb32", *r));
             out_.layouts.push_back(cLayout(row.name, "cs32", cs));
             if (cs64) out_.layouts.push_back(cLayout(row.name, "cs64", *cs64));
-            row.explain =
-                say(Phrase::TypeDeclaredIn, {say(r->isUnion ? Phrase::Union : Phrase::Structure),
-                                             r->header, std::to_string(r->size)});
-            if (cs64) row.explain += say(Phrase::SizeOn64Bits, {std::to_string(cs64->size)});
-            row.explain += say(Phrase::FullStop);
+            // The sizes of what each form declares: a pair's VB and 64-bit VBA
+            // Types are its ANSI structure, its C# struct the Unicode one.
+            auto ansi64 = decls_.records64.find(name);
+            row.explain = say(Phrase::TypeDeclaredIn,
+                              {say(r->isUnion ? Phrase::Union : Phrase::Structure), r->header});
             if (pair) {
                 row.othername = name + " " + wide->second;
-                row.explain += say(Phrase::PairHalves, {name, wide->second});
+                row.explain += say(Phrase::FullStop) +
+                               say(Phrase::PairHalves, {name,
+                                                        sizes(*r, ansi64 == decls_.records64.end()
+                                                                      ? nullptr
+                                                                      : ansi64->second.get()),
+                                                        wide->second, sizes(cs, cs64)});
+            } else {
+                row.explain += say(Phrase::Comma) + sizes(*r, cs64) + say(Phrase::FullStop);
             }
-            row.explain +=
-                versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
+            // A hand-made Type (POINTAPI) is declared at the levels of what it equals.
+            const std::string declared = r->sameAs.empty() ? name : r->sameAs;
+            row.explain += versionNote(
+                headerLevel(availability_, declared, pair ? wide->second : std::string()));
             if (!r->sameAs.empty()) row.explain += say(Phrase::SameAs, {r->sameAs});
             if (const std::string vb = vbIdentifier(row.name, 0); vb != row.name)
                 row.explain += say(Phrase::RenamedForVb, {vb, row.name});
@@ -251,6 +270,12 @@ private:
         out_.layouts.push_back(cLayout(row.name, "vba64", r, &r32));
         if (only32) row.explain += say(Phrase::No64BitStructure);
         row.explain += longerNote(r, VbDialect::Vba64);
+    }
+
+    // "32 位下 N 字节，64 位下 M 字节" of a structure and its 64-bit layout.
+    static std::string sizes(const Record& r32, const Record* r64) {
+        return r64 ? say(Phrase::Sizes, {std::to_string(r32.size), std::to_string(r64->size)})
+                   : say(Phrase::Size32, {std::to_string(r32.size)});
     }
 
     // What explain says of a Type that VB makes longer than C's structure.
@@ -319,18 +344,19 @@ private:
         const Function wideNamed =
             wideDeclared ? withRoles(withParameterNames(*wideDeclared, names_), name) : Function();
         const Function* wide = wideDeclared ? &wideNamed : nullptr;
-        const std::string dll =
+        const std::string chosen =
             f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
-        if (dll.empty()) {
+        if (chosen.empty()) {
             ++out_.skipped.excludedOnly;
             return;
         }
+        const std::string dll = documentedDll(name, chosen);
         Row row;
         row.name = name;
         row.libsclass = libsclass(dll);
         row.cls = categoryOf(name, f.header, dll);
-        const Support support =
-            supportOf(availability_, dll, f.name, wide ? wide->name : std::string());
+        const Support support = supportOf(
+            availability_, dll, {name, f.name, wide ? wide->name : std::string(), unicodeOnly(f)});
         row.win95 = yesNo(support.win95);
         row.winnt = yesNo(support.winnt);
         const ErrorRule error = errorRuleOf(name, dll, f);
@@ -367,10 +393,10 @@ private:
         if (wide) row.othername = f.name + " " + wide->name;
         row.exports = {f.exportName.empty() ? f.name : f.exportName};
         if (wide) row.exports.push_back(wide->name);
-        row.explain += placementNote(f, wide, dll, row.exports, details_.onlyOn);
+        row.explain += placementNote(f, wide, dll);
         if (const std::string others = handOtherNames(f, wide); !others.empty())
             row.othername = others;
-        if (onlyTarget(f, row.exports, details_.onlyOn) == "32 位") {
+        if (f.only32) {
             // A Declare that 64-bit Office can never bind would only fail at its first call.
             row.vba64 = say(Phrase::No64BitExport, {dll, vbExportOf(f)});
         } else if (!has64) {
@@ -379,7 +405,7 @@ private:
             out_.layouts.push_back(x64Call(name, vba));
         }
         row.recode =
-            sampleCode({f, vba, csSource, row.declare, row.vba64, row.csharp, error}, names_);
+            sampleCode({name, f, vba, csSource, row.declare, row.vba64, row.csharp, error}, names_);
         std::vector<std::string> lines;
         for (size_t i = 0; i < f.params.size(); ++i) {
             const Param& p = f.params[i];

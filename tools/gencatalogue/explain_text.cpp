@@ -78,10 +78,13 @@ std::string errorNote(const ErrorRule& rule, const CType& result) {
 std::string functionExplain(const FunctionFacts& f) {
     std::string out = say(Phrase::DeclaredIn, {f.header, f.dll});
     if (!f.wide.empty()) out += say(Phrase::PairExports, {f.ansi, f.wide});
-    out += versionNote(f.support.minimum);
+    if (f.support.minimum > kWin95Level)
+        out += f.support.win95 ? say(Phrase::NtNeedsWindows, {windowsName(f.support.minimum)})
+                               : versionNote(f.support.minimum);
     const DllRule* rule = dllRule(f.dll);
-    if (rule && !rule->win9x && f.support.minimum <= kWin95Level)
+    if (rule && rule->win9x == Known::No && f.support.minimum <= kWin95Level)
         out += say(Phrase::NoDllOn9x, {f.dll});
+    if (f.support.lacks9x) out += say(Phrase::NoFunctionOn9x);
     if (f.result) out += errorNote(f.error, *f.result);
     if (f.cdecl_) out += say(Phrase::CdeclNote);
     return out;

@@ -31,8 +31,7 @@ void placeHandRecord(Function& f, const std::map<std::string, std::string>& fiel
     f.dll = get("dll");
     f.exportName = get("export");
     f.export32 = get("export32");
-    const std::string only = get("only");
-    f.unlistedOn = only.empty() ? std::string() : only + " 位";
+    f.only32 = get("only") == "32";
 }
 
 std::string vbExportOf(const Function& f) {
@@ -41,7 +40,7 @@ std::string vbExportOf(const Function& f) {
 }
 
 void checkPlacement(const Function& f, const ExportIndex& exports) {
-    if (!f.unlistedOn.empty()) return;
+    if (f.only32) return;
     for (const std::string& name : {f.exportName.empty() ? f.name : f.exportName, f.export32}) {
         if (name.empty()) continue;
         auto it = exports.find(name);
@@ -114,9 +113,7 @@ std::string csForm(CsFunction target, const Function& f, const Function& csSourc
     return csBothTargets(name, extern64, extern32, args);
 }
 
-std::string placementNote(const Function& f, const Function* wide, const std::string& dll,
-                          const std::vector<std::string>& exports,
-                          const ExportArchitectures& onlyOn) {
+std::string placementNote(const Function& f, const Function* wide, const std::string& dll) {
     if (!f.export32.empty()) {
         const std::string own = wide ? f.name + "/" + wide->name : f.name;
         const std::string stand = wide ? f.export32 + "/" + wide->export32 : f.export32;
@@ -125,20 +122,7 @@ std::string placementNote(const Function& f, const Function* wide, const std::st
     std::string alias;
     if (!f.exportName.empty() && f.exportName != f.name)
         alias = say(Phrase::MacroOnly, {f.name, dll, f.exportName});
-    const std::string target = onlyTarget(f, exports, onlyOn);
-    if (target.empty()) return alias;
-    return alias + say(Phrase::OnlyTargetExports, {target, dll});
-}
-
-std::string onlyTarget(const Function& f, const std::vector<std::string>& exports,
-                       const ExportArchitectures& onlyOn) {
-    if (!f.unlistedOn.empty()) return f.unlistedOn;
-    std::set<std::string> targets;
-    for (const std::string& e : exports) {
-        auto it = onlyOn.find(e);
-        targets.insert(it == onlyOn.end() ? std::string() : it->second);
-    }
-    return targets.size() == 1 ? *targets.begin() : std::string();
+    return f.only32 ? alias + say(Phrase::Only32BitExports, {dll}) : alias;
 }
 
 std::string handOtherNames(const Function& f, const Function* wide) {

@@ -54,17 +54,11 @@ std::string csBothTargets(const std::string& name, const std::string& extern64,
 std::string csForm(CsFunction target, const Function& f, const Function& csSource, bool pair,
                    const TypeNames& names, const StringSides& sides);
 
-// The one target ("32 位", "64 位") whose libraries alone export the
-// record's exports; empty when both do.
-std::string onlyTarget(const Function& f, const std::vector<std::string>& exports,
-                       const ExportArchitectures& onlyOn);
-
-// What the record says about where the function is exported: the one
-// target whose DLL exports it, and for a function with a 32-bit stand-in
-// which export each process calls.
-std::string placementNote(const Function& f, const Function* wide, const std::string& dll,
-                          const std::vector<std::string>& exports,
-                          const ExportArchitectures& onlyOn);
+// What the record says about where the function is exported, from the
+// reviewed facts of hand-made records only (the import libraries of the two
+// targets are incomplete): that only the 32-bit DLL exports it, and for a
+// function with a 32-bit stand-in which export each process calls.
+std::string placementNote(const Function& f, const Function* wide, const std::string& dll);
 
 // othername of a hand-made record calling other exports than its name: the
 // exports, the one VB declares first; "" for the others.

@@ -43,9 +43,24 @@ const FactRow* parameterRow(const std::string& function, const std::string& para
 
 }  // namespace
 
+namespace {
+
+const Keys& functionKeys() {
+    static const Keys keys = keysOf("functions.tsv", 3);
+    return keys;
+}
+
+}  // namespace
+
 bool functionFact(const std::string& function, const std::string& fact) {
-    static const Keys keys = keysOf("functions.tsv", 2);
-    return keys.count({function, fact, ""}) != 0;
+    return functionKeys().count({function, fact, ""}) != 0;
+}
+
+std::string functionDetail(const std::string& function, const std::string& fact) {
+    auto it = functionKeys().lower_bound({function, fact, ""});
+    return it != functionKeys().end() && std::get<0>(*it) == function && std::get<1>(*it) == fact
+               ? std::get<2>(*it)
+               : std::string();
 }
 
 bool parameterFact(const std::string& function, const std::string& parameter,

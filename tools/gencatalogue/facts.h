@@ -10,6 +10,10 @@ namespace tolvane::gen {
 // A fact of data/functions.tsv about `function` (the catalogue name).
 bool functionFact(const std::string& function, const std::string& fact);
 
+// The detail of a fact of data/functions.tsv ("crypt32.dll" of a
+// documented-dll fact), "" when the function lacks the fact.
+std::string functionDetail(const std::string& function, const std::string& fact);
+
 // A fact of data/parameters.tsv about `parameter` of `function`, or of every
 // function's parameter of that name.
 bool parameterFact(const std::string& function, const std::string& parameter,

@@ -157,8 +157,8 @@ int main(int argc, char** argv) {
     }
     const auto start = std::chrono::steady_clock::now();
     try {
-        std::vector<LibraryFolder> folders = {{o.libs, "64 位"}};
-        if (!o.libs32.empty()) folders.push_back({o.libs32, "32 位"});
+        std::vector<LibraryFolder> folders = {{o.libs, "64"}};
+        if (!o.libs32.empty()) folders.push_back({o.libs32, "32"});
         const Exports exports = readExports(folders);
         const auto& perDll = exports.perDll;
         ParseSettings settings{o.include, o.resourceDir,      kHeaders,

@@ -120,8 +120,9 @@ bool isVbInteger(const std::string& type) {
 // from the C prototype `f` that the declaration was made from.
 class BasicSample {
 public:
-    BasicSample(const Function& f, const Declared& d, VbDialect dialect, const TypeNames& names)
-        : f_(f), d_(d), dialect_(dialect), names_(names) {}
+    BasicSample(const Function& f, const std::string& name, const Declared& d, VbDialect dialect,
+                const TypeNames& names)
+        : f_(f), name_(name), d_(d), dialect_(dialect), names_(names) {}
 
     std::string write(const ErrorRule& error, const std::string& result) {
         // The VB parameters of each C parameter (a structure by value takes several).
@@ -138,7 +139,7 @@ public:
             dims[k] = "Dim " + p.name + " As " + (p.type == "Any" ? "Long" : p.type);
             args_.push_back(p.name);
         }
-        const SamplePlan plan = planSample(f_);
+        const SamplePlan plan = planSample(f_, name_);
         const bool mapped = count == static_cast<int>(d_.params.size());
         for (size_t i = 0; mapped && i < f_.params.size(); ++i)
             prepare(plan, static_cast<int>(i), first, dims);
@@ -222,6 +223,9 @@ private:
                 sets_.push_back(p.name + " = " + sizeOf(*r, structure.name));
             return;
         }
+        case Use::Text:
+            if (p.type == "String") sets_.push_back(p.name + " = \"" + use.text + "\"");
+            return;
         case Use::LengthOf: return;
         case Use::Variable: break;
         }
@@ -285,6 +289,7 @@ private:
     }
 
     const Function& f_;
+    const std::string& name_;
     const Declared& d_;
     VbDialect dialect_;
     const TypeNames& names_;
@@ -295,12 +300,12 @@ private:
 // takes NULL for optional pointers, where there is one).
 class CsSample {
 public:
-    CsSample(const Function& f, const Declared& d, const TypeNames& names)
-        : f_(f), d_(d), names_(names) {}
+    CsSample(const Function& f, const std::string& name, const Declared& d, const TypeNames& names)
+        : f_(f), name_(name), d_(d), names_(names) {}
 
     std::string write(const ErrorRule& error, const std::string& result) {
         const bool mapped = d_.params.size() == f_.params.size();
-        const SamplePlan plan = planSample(f_);
+        const SamplePlan plan = planSample(f_, name_);
         std::vector<std::string> args;
         for (const auto& p : d_.params) {
             declarations_.push_back(p.type + " " + p.name + " = " + csInitial(p.type) + ";");
@@ -372,6 +377,13 @@ private:
                     csConvert("Marshal.SizeOf(typeof(" + structure.type + "))", p.type) + ";");
             return;
         }
+        case Use::Text:
+            if (p.type == "string")
+                declarations_[i] = "string " + p.name + " = \"" + use.text + "\";";
+            if (p.type == "StringBuilder")
+                declarations_[i] = "StringBuilder " + p.name + " = new StringBuilder(\"" +
+                                   use.text + "\", " + kBufferLength + ");";
+            return;
         case Use::SizedBuffer:
         case Use::LengthOf: return;
         case Use::Variable: break;
@@ -399,6 +411,7 @@ private:
     }
 
     const Function& f_;
+    const std::string& name_;
     const Declared& d_;
     const TypeNames& names_;
     std::vector<std::string> declarations_, sets_;
@@ -417,11 +430,13 @@ std::string sampleCode(const SampleInput& in, const TypeNames& names) {
     std::vector<const Declared*> forms = {&*vb, &*cs};
     if (vba) forms.push_back(&*vba);
     const std::string result = resultName(forms);
-    std::string out = BasicSample(in.vb, *vb, VbDialect::Vb6, names).write(in.error, result);
+    std::string out =
+        BasicSample(in.vb, in.name, *vb, VbDialect::Vb6, names).write(in.error, result);
     if (vba)
-        out += std::string(kCrLf) + kCrLf +
-               BasicSample(in.vba64, *vba, VbDialect::Vba64, names).write(in.error, result);
-    return out + kCrLf + kCrLf + CsSample(in.cs, *cs, names).write(in.error, result);
+        out +=
+            std::string(kCrLf) + kCrLf +
+            BasicSample(in.vba64, in.name, *vba, VbDialect::Vba64, names).write(in.error, result);
+    return out + kCrLf + kCrLf + CsSample(in.cs, in.name, *cs, names).write(in.error, result);
 }
 
 }  // namespace tolvane::gen

@@ -19,6 +19,7 @@ namespace tolvane::gen {
 inline constexpr int kSampleBufferLength = 260;
 
 struct SampleInput {
+    std::string name;       // the catalogue name, by which the facts know the function
     const Function& vb;     // the prototype the VB form declares (ANSI half of a pair)
     const Function& vba64;  // the prototype the 64-bit VBA form declares
     const Function& cs;     // the prototype the C# form declares

@@ -85,7 +85,7 @@ std::vector<std::pair<int, int>> memberBuffers(const Record& r) {
     return out;
 }
 
-SamplePlan planSample(const Function& f) {
+SamplePlan planSample(const Function& f, const std::string& name) {
     SamplePlan plan{std::vector<ParamPlan>(f.params.size()), {}};
     auto& ps = plan.params;
     for (size_t i = 0; i < f.params.size(); ++i) {
@@ -106,6 +106,11 @@ SamplePlan planSample(const Function& f) {
         case Role::Plain: break;
         }
         if (ps[i].use != Use::Variable) continue;  // already a length or a size
+        if (std::string text = parameterDetail(name, p.name, "sample"); !text.empty()) {
+            use.use = Use::Text;
+            use.text = std::move(text);
+            continue;
+        }
         if (isOutputText(p) || isOutputBytes(p)) {
             const int partner = lengthPartner(f, static_cast<int>(i));
             if (partner < 0 || ps[partner].use != Use::Variable) continue;

@@ -21,6 +21,7 @@ enum class Use {
     LengthOf,     // the length of the buffer at `partner`
     SizedBuffer,  // a variable-length result, sized by `sizeIn` and `sizeNeeded`
     SizeOf,       // the size of the structure at `partner`
+    Text,         // the text in `text`
 };
 
 // The value of `sizeNeeded` when the function's result gives the size needed.
@@ -33,6 +34,7 @@ struct ParamPlan {
     // A structure passed by reference: its definition, for its size member
     // and its text buffers.
     const Record* record = nullptr;
+    std::string text{};  // Text: what to pass
 };
 
 struct SamplePlan {
@@ -40,7 +42,8 @@ struct SamplePlan {
     std::vector<int> sized;  // the SizedBuffer parameters
 };
 
-SamplePlan planSample(const Function& f);
+// `name` is the catalogue name, by which the facts know the function.
+SamplePlan planSample(const Function& f, const std::string& name);
 
 // Whether a structure's first member holds the structure's size: an integer
 // with one of the names the headers give such members (cbSize, cb, dwSize,

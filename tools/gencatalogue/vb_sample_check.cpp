@@ -107,6 +107,10 @@ private:
             return intoMember || isString(target)
                        ? ""
                        : "buffer in a variable that is not a String: " + text;
+        if (std::regex_match(value, std::regex(R"re(^"[ !#-~]*"$)re")))
+            return intoMember || isString(target)
+                       ? ""
+                       : "text in a variable that is not a String: " + text;
         if (value == "vbNullString")
             return isString(target) ? ""
                                     : "vbNullString in a variable that is not a String: " + text;

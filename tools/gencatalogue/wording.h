@@ -10,10 +10,12 @@ namespace tolvane::gen {
 
 enum class Phrase {
     // explain of a function
-    DeclaredIn,          // header, DLL
-    PairExports,         // ANSI export, Unicode export
-    NeedsWindows,        // Windows version
-    NoDllOn9x,           // DLL
+    DeclaredIn,      // header, DLL
+    PairExports,     // ANSI export, Unicode export
+    NeedsWindows,    // Windows version
+    NoDllOn9x,       // DLL
+    NtNeedsWindows,  // Windows version
+    NoFunctionOn9x,
     CdeclNote,           //
     FailsWithLastError,  // failing value
     ReturnsErrorCode,    // code type, meaning
@@ -24,7 +26,7 @@ enum class Phrase {
     FalseValue,          //
     NullValue,           //
     MacroOnly,           // name, DLL, export
-    OnlyTargetExports,   // target, DLL
+    Only32BitExports,    // DLL
     Only64BitExports,    // DLL, own exports, 32-bit exports, the export VB calls
     No64BitPrototype,    //
     No64BitExport,       // DLL, export (a comment line replacing the 64-bit VBA Declare)
@@ -39,10 +41,12 @@ enum class Phrase {
     // explain of a structure
     Union,
     Structure,
-    TypeDeclaredIn,  // kind, header, size on 32 bits
-    SizeOn64Bits,    // size
+    TypeDeclaredIn,  // kind, header
+    Sizes,           // size on 32 bits, on 64 bits
+    Size32,          // size on 32 bits
+    Comma,
     FullStop,
-    PairHalves,        // ANSI structure, Unicode structure
+    PairHalves,        // ANSI structure, its sizes, Unicode structure, its sizes
     SameAs,            // structure
     RenamedForVb,      // the VB name, the catalogue name
     No64BitStructure,  //
