@@ -133,4 +133,21 @@ TEST(ExplainRules, FunctionsNameTheDocumentedDll) {
     EXPECT_GE(lsa, 11);
 }
 
+// No record shows what mingw-w64 spells otherwise than the SDK a programmer
+// includes, nor a name of the C runtime or the compiler (_HEX would hide
+// VB's Hex).
+TEST(ExplainRules, NoRecordShowsMingwSpellingsOrReservedNames) {
+    static const std::regex kMingw(
+        R"(\bWINBOOL\b|__MSABI_LONG|__MINGW_|\b__LONG32\b|psdk_inc/|_mingw|pthread_)");
+    int shown = 0;
+    for (const CatalogueRow& r : rows()) {
+        for (const std::string* text :
+             {&r.explain, &r.declare, &r.csharp, &r.vba64, &r.parameter, &r.returned, &r.other})
+            EXPECT_FALSE(std::regex_search(*text, kMingw)) << r.name << ": " << *text;
+        EXPECT_FALSE(r.cls == 0 && r.name.starts_with("_")) << r.name;
+        shown += has(r.other, " BOOL ") || r.other.starts_with("BOOL ");
+    }
+    EXPECT_GT(shown, 1500);
+}
+
 }  // namespace

@@ -168,7 +168,7 @@ private:
         auto& byName = byName_;
         for (const auto& r : decls_.records) {
             if (r->name.empty() || r->name[0] == '_' || r->name.ends_with("Vtbl") ||
-                r->fields.empty())
+                r->fields.empty() || mingwOwnHeader(r->header))
                 continue;
             if (isInterfaceStub(*r))
                 ++out_.skipped.interfaceStubs;
@@ -231,8 +231,9 @@ private:
             // The sizes of what each form declares: a pair's VB and 64-bit VBA
             // Types are its ANSI structure, its C# struct the Unicode one.
             auto ansi64 = decls_.records64.find(name);
-            row.explain = say(Phrase::TypeDeclaredIn,
-                              {say(r->isUnion ? Phrase::Union : Phrase::Structure), r->header});
+            row.explain =
+                say(Phrase::TypeDeclaredIn,
+                    {say(r->isUnion ? Phrase::Union : Phrase::Structure), sdkHeader(r->header)});
             if (pair) {
                 row.othername = name + " " + wide->second;
                 row.explain += say(Phrase::FullStop) +
@@ -354,7 +355,9 @@ private:
         Row row;
         row.name = name;
         row.libsclass = libsclass(dll);
-        row.cls = categoryOf(name, f.header, dll);
+        if (mingwOwnHeader(f.header)) return;
+        const std::string header = sdkHeader(f.header);
+        row.cls = categoryOf(name, header, dll);
         const Support support = supportOf(
             availability_, dll, {name, f.name, wide ? wide->name : std::string(), unicodeOnly(f)});
         row.win95 = yesNo(support.win95);
@@ -387,7 +390,7 @@ private:
         }
         noteTaken(f);
         if (wide) noteTaken(*wide);
-        row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(),
+        row.explain = functionExplain({header, dll, f.name, wide ? wide->name : std::string(),
                                        f.cdecl_, support, error, f.result.get()});
         row.explain += roleNotes(f, row.csharp.find("\r\n[DllImport") != std::string::npos);
         if (wide) row.othername = f.name + " " + wide->name;
@@ -421,6 +424,10 @@ private:
              stringKind(*f.result) != CharKind::None ? "IntPtr" : csValueType(*f.result, names_),
              f.result->spelling});
         row.other = prototype(f) + (wide ? kCrLf + prototype(*wide) : std::string());
+        // The C texts as the SDK spells them (BOOL, not mingw-w64's WINBOOL).
+        row.parameter = sdkSpelling(row.parameter);
+        row.returned = sdkSpelling(row.returned);
+        row.other = sdkSpelling(row.other);
         out_.rows.push_back(std::move(row));
     }
 
@@ -431,7 +438,13 @@ private:
         std::map<std::string, const Constant*> byName, byName64;
         for (const Constant& c : decls_.constants) byName.emplace(c.name, &c);
         for (const Constant& c : decls_.constants64) byName64.emplace(c.name, &c);
-        for (const auto& [name, c] : byName) {
+        for (const auto& [name, declared] : byName) {
+            // C runtime names (_HEX, _ALPHA: reserved to the implementation)
+            // and mingw-w64's own macros are no API constants.
+            if (leftOutConstant(name) || mingwOwnHeader(declared->header)) continue;
+            Constant shown = *declared;
+            shown.header = sdkHeader(declared->header);
+            const Constant* c = &shown;
             Row row;
             row.name = c->name;
             row.cls = 0;
@@ -456,7 +469,7 @@ private:
             }
             if (value64.value != c->value)
                 row.explain += say(Phrase::ValueOn64Bits, {std::to_string(value64.value)});
-            row.other = c->body;
+            row.other = sdkSpelling(c->body);
             out_.rows.push_back(std::move(row));
         }
     }

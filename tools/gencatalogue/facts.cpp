@@ -1,6 +1,7 @@
 #include "facts.h"
 
 #include <map>
+#include <regex>
 #include <set>
 #include <tuple>
 
@@ -98,6 +99,48 @@ std::vector<std::string> everyStructure(const std::string& fact) {
     return out;
 }
 
+namespace {
+
+struct Mingw {
+    std::map<std::string, std::string> headers;
+    std::vector<std::pair<std::regex, std::string>> spellings;
+};
+
+const Mingw& mingw() {
+    static const Mingw m = [] {
+        Mingw out;
+        for (const FactRow& row : readFacts("mingw.tsv", 2, 3)) {
+            if (row[0] == "header")
+                out.headers[row[1]] = row[2];
+            else if (row[0] == "spelling")
+                out.spellings.emplace_back(std::regex(row[1]), row[2]);
+            else
+                badFact(row, "expected header or spelling");
+        }
+        return out;
+    }();
+    return m;
+}
+
+}  // namespace
+
+std::string sdkHeader(const std::string& header) {
+    auto it = mingw().headers.find(header);
+    return it == mingw().headers.end() || it->second.empty() ? header : it->second;
+}
+
+bool mingwOwnHeader(const std::string& header) {
+    auto it = mingw().headers.find(header);
+    return it != mingw().headers.end() && it->second.empty();
+}
+
+std::string sdkSpelling(const std::string& text) {
+    std::string out = text;
+    for (const auto& [pattern, replacement] : mingw().spellings)
+        out = std::regex_replace(out, pattern, replacement);
+    return out;
+}
+
 std::string leftOutRule(const std::string& name) {
     static const std::vector<FactRow> rows = readFacts("left_out.tsv", 2, 2);
     for (const FactRow& row : rows) {
@@ -111,6 +154,13 @@ std::string leftOutRule(const std::string& name) {
             return "helper";
     }
     return {};
+}
+
+bool leftOutConstant(const std::string& name) {
+    static const std::vector<FactRow> rows = readFacts("left_out.tsv", 2, 2);
+    for (const FactRow& row : rows)
+        if (row[0] == "constant-prefix" && name.starts_with(row[1])) return true;
+    return false;
 }
 
 }  // namespace tolvane::gen

@@ -32,9 +32,22 @@ bool structureFact(const std::string& structure, const std::string& fact);
 // The details of a fact every structure shares ("*" in structures.tsv).
 std::vector<std::string> everyStructure(const std::string& fact);
 
+// The SDK header programmers include for what a mingw-w64 header declares
+// (data/mingw.tsv; psdk_inc/_ip_types.h: winsock2.h).
+std::string sdkHeader(const std::string& header);
+// A header of mingw-w64's own (_mingw.h), whose records the catalogue leaves out.
+bool mingwOwnHeader(const std::string& header);
+
+// A C type spelling, prototype or macro body as the SDK spells it (WINBOOL:
+// BOOL, __MSABI_LONG(0x1): 0x1L).
+std::string sdkSpelling(const std::string& text);
+
 // Why the catalogue leaves a function out (data/left_out.tsv): "function"
 // for an entry point that DLLs implement, "helper" for a marshalling helper
 // that MIDL generates; "" when it does not.
 std::string leftOutRule(const std::string& name);
+
+// Whether the catalogue leaves a constant out (data/left_out.tsv).
+bool leftOutConstant(const std::string& name);
 
 }  // namespace tolvane::gen
