@@ -97,13 +97,23 @@ TEST(CallingRules, OptionalPointersTakeNullInEveryForm) {
 }
 
 TEST(CallingRules, AddressesAndOwnedPointersGoByValue) {
-    const auto addresses = parameterFacts("address");
+    auto addresses = parameterFacts("address");
+    // Facts about every parameter of a type or a name.
+    std::set<std::string> addressTypes, addressNames;
+    for (const auto& [function, parameter] : addresses)
+        if (function == "*")
+            (parameter.starts_with("type:") ? addressTypes : addressNames)
+                .insert(parameter.starts_with("type:") ? parameter.substr(5) : parameter);
     const auto owned = parameterFacts("owned");
     const auto ownedTypes = structureFacts("owned");
     std::set<std::pair<std::string, std::string>> used;
     forEachParameter([&](const CatalogueRow& r, const Forms& f) {
         const std::pair<std::string, std::string> key = {r.name, f.line.cName};
-        const bool address = addresses.count(key);
+        std::string type = f.line.cType;
+        if (type.starts_with("const ")) type.erase(0, 6);
+        const bool untyped = type == "LPVOID" || type == "PVOID" || type == "void *";
+        const bool address = addresses.count(key) || addressTypes.count(type) ||
+                             (addressNames.count(f.line.cName) && untyped);
         const bool isOwned = owned.count(key) || ownedTypes.count(tolvane::test::pointedType(
                                                      f.line.cType, tolvane::test::typeNames()));
         if (!address && !isOwned) return;

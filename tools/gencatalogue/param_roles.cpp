@@ -19,7 +19,9 @@ Function withRoles(Function f, const std::string& name) {
         if (parameterFact(name, p.name, "owned") ||
             (!record.empty() && structureFact(record, "owned"))) {
             p.role = Role::Owned;
-        } else if (parameterFact(name, p.name, "address")) {
+        } else if (parameterFact(name, p.name, "address") ||
+                   (!p.type->names.empty() &&
+                    parameterFact(name, "type:" + p.type->names.front(), "address"))) {
             p.role = Role::Address;
         } else if (const std::string size = parameterDetail(name, p.name, "sized"); !size.empty()) {
             p.role = Role::Sized;
