@@ -118,67 +118,6 @@ TEST(ErrorRules, TableAndResultTypesDecideTheExplanationTheCheckAndSetLastError)
     }
 }
 
-TEST(Samples, OutputTextsGetBuffersAndSizeMembersTheStructureSize) {
-    const auto info = record("INFO", {field("cbSize", DWORD()), field("x", LONG())});
-    const auto plain = record("PLAIN", {field("x", LONG()), field("cbSize", DWORD())});
-    const auto c = build(
-        {{declaration("GetTextA", INT(),
-                      {{"hWnd", HWND()}, {"lpString", LPSTR()}, {"nMaxCount", INT()}}),
-          "user32.dll"},
-         {declaration("GetTextW", INT(),
-                      {{"hWnd", HWND()}, {"lpString", LPWSTR()}, {"nMaxCount", INT()}}),
-          "user32.dll"},
-         {declaration("GetNameW", BOOL(), {{"lpBuffer", LPWSTR()}, {"pcchSize", pointer(DWORD())}}),
-          "user32.dll"},
-         {declaration("SetNameW", BOOL(), {{"lpName", LPCWSTR()}}), "user32.dll"},
-         {declaration("FillA", BOOL(), {{"lpsz", LPSTR()}, {"flags", DWORD()}}), "user32.dll"},
-         {declaration("ReadData", LONG(),
-                      {{"lpData", pointer(BYTE())}, {"lpcbData", pointer(DWORD())}}),
-          "user32.dll"},
-         {declaration("GetInfo", BOOL(), {{"pInfo", pointer(info)}, {"pPlain", pointer(plain)}}),
-          "user32.dll"},
-         {declaration("DoNothing", voidType(), {{"x", INT()}, {"y", INT()}}), "user32.dll"}},
-        {}, {info, plain});
-    const std::string& text = c["GetText"].recode;
-    EXPECT_TRUE(has(text,
-                    "lpString = String$(260, vbNullChar)\r\nnMaxCount = Len(lpString)\r\nresult = "
-                    "GetText(hWnd, lpString, nMaxCount)"));
-    EXPECT_TRUE(has(text, "StringBuilder lpString = new StringBuilder(260);"));
-    EXPECT_TRUE(has(text, "nMaxCount = lpString.Capacity;"));
-    // A Unicode-only text is passed to VB as StrPtr of a String; a length
-    // given through a pointer is set before the call and passed by ref.
-    const std::string& name = c["GetNameW"].recode;
-    EXPECT_TRUE(has(name, "Dim lpBufferBuffer As String\r\n"));
-    EXPECT_TRUE(has(name, "lpBuffer = StrPtr(lpBufferBuffer)\r\npcchSize = Len(lpBufferBuffer)"));
-    EXPECT_TRUE(has(name, "pcchSize = (uint)lpBuffer.Capacity;"));
-    EXPECT_TRUE(has(name, "GetNameW(lpBuffer, ref pcchSize);"));
-    EXPECT_TRUE(
-        has(c["SetNameW"].recode,
-            "Dim lpNameText As String\r\nDim result As Long\r\nlpName = StrPtr(lpNameText)\r\n"));
-    // Without a length beside it an output text gets no buffer.
-    EXPECT_FALSE(has(c["FillA"].recode, "String$"));
-    EXPECT_FALSE(has(c["FillA"].recode, "new StringBuilder"));
-    // Bytes: an array passed by its first element in VB, a byte[] in C#.
-    const std::string& data = c["ReadData"].recode;
-    EXPECT_TRUE(has(data, "Dim lpData(0 To 259) As Byte\r\n"));
-    EXPECT_TRUE(
-        has(data, "lpcbData = UBound(lpData) + 1\r\nresult = ReadData(lpData(0), lpcbData)"));
-    EXPECT_TRUE(has(data, "byte[] lpData = new byte[260];"));
-    EXPECT_TRUE(has(data, "lpcbData = (uint)lpData.Length;"));
-    const std::string& get = c["GetInfo"].recode;
-    EXPECT_TRUE(has(get, "pInfo.cbSize = Len(pInfo)\r\n"));
-    EXPECT_TRUE(has(get, "pInfo.cbSize = (uint)Marshal.SizeOf(typeof(INFO));"));
-    EXPECT_FALSE(has(get, "pPlain.cbSize"));
-    EXPECT_TRUE(has(c["DoNothing"].recode, "\r\nDoNothing x, y\r\n"));
-    EXPECT_TRUE(has(c["DoNothing"].recode, "\r\nDoNothing(x, y);"));
-    for (const Row& r : c.rows) {
-        const std::string vb = r.recode.substr(0, r.recode.find("\r\n\r\n"));
-        if (r.cls > 0) {
-            EXPECT_EQ(tolvane::gen::checkVbSample(vb, r.declare, {"INFO", "PLAIN"}), "") << r.name;
-        }
-    }
-}
-
 TEST(Samples, VbCheckRejectsWhatVbWouldNotRunAsMeant) {
     const std::string declare =
         R"(Declare Function GetInfo Lib "user32" (ByRef pInfo As INFO, ByVal n As Long) As Long)";

@@ -1,13 +1,12 @@
 // Records beyond the headers' own and the rules on what the catalogue
 // leaves out or renames: hand-made placements, psapi's classic names, the
-// two-target C# form, the union of both targets' exports, parameter names.
+// union of both targets' exports.
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
 #include "export_index.h"
 #include "extra_records.h"
 #include "facts.h"
-#include "param_names.h"
 #include "tools/c_types_for_tests.h"
 
 namespace {
@@ -61,35 +60,9 @@ TEST(ExtraRecords, PsapiClassicNamesForTheK32Functions) {
         got, (std::vector<std::string>{"EnumProcesses psapi.dll", "GetModuleBaseNameA psapi.dll"}));
 }
 
-TEST(ExtraRecords, CSharpFormForBothTargetsCallsTheEntryPointOfTheProcess) {
-    Function f = declaration("GetWindowLongPtrA", LPARAM(), {{"hWnd", HWND()}, {"nIndex", INT()}});
-    f.dll = "user32.dll";
-    f.export32 = "GetWindowLongA";
-    const std::string cs =
-        csForm({"GetWindowLongPtr", "user32.dll", false, ""}, f, f, true, {}, {});
-    EXPECT_EQ(cs,
-              "[DllImport(\"user32.dll\", EntryPoint = \"GetWindowLongPtr\")]\r\n"
-              "static extern IntPtr GetWindowLongPtr64(IntPtr hWnd, int nIndex);\r\n"
-              "[DllImport(\"user32.dll\", EntryPoint = \"GetWindowLong\")]\r\n"
-              "static extern IntPtr GetWindowLongPtr32(IntPtr hWnd, int nIndex);\r\n"
-              "static IntPtr GetWindowLongPtr(IntPtr hWnd, int nIndex)\r\n{\r\n"
-              "    return IntPtr.Size == 8 ? GetWindowLongPtr64(hWnd, nIndex) : "
-              "GetWindowLongPtr32(hWnd, nIndex);\r\n}");
-    // An alias is called through EntryPoint.
-    Function copy = declaration("CopyMemory", voidType(), {{"Destination", LPVOID()}});
-    copy.exportName = "RtlMoveMemory";
-    EXPECT_EQ(csForm({"CopyMemory", "kernel32.dll", false, ""}, copy, copy, false, {}, {}),
-              "[DllImport(\"kernel32.dll\", EntryPoint = \"RtlMoveMemory\")]\r\n"
-              "static extern void CopyMemory(IntPtr Destination);");
-    EXPECT_EQ(handOtherNames(copy, nullptr), "RtlMoveMemory");
-}
-
 TEST(ExtraRecords, WhatIsLeftOutAndTheDocumentedTypeNames) {
-    EXPECT_EQ(leftOutRule("BSTR_UserMarshal"), "helper");
+    // The marshalling helpers' 64-bit variants, and no bare suffix.
     EXPECT_EQ(leftOutRule("HWND_UserFree64"), "helper");
-    EXPECT_EQ(leftOutRule("NdrClientCall2"), "helper");
-    EXPECT_EQ(leftOutRule("DllMain"), "function");
-    EXPECT_EQ(leftOutRule("GetUserName"), "");
     EXPECT_EQ(leftOutRule("_UserSize"), "");
     EXPECT_TRUE(isInterfaceStub(*record("IUnknown", {field("lpVtbl", LPVOID())})->body));
     EXPECT_TRUE(isHandleDummy(*record("HDC__", {field("unused", INT())})->body));
@@ -115,31 +88,6 @@ TEST(ExtraRecords, ExportsOfBothTargetsAreUnited) {
     EXPECT_FALSE(e.index.count("InterlockedIncrement"));
     EXPECT_EQ(e.details.anyKind.at("InterlockedIncrement"),
               std::vector<std::string>{"kernel32.dll"});
-}
-
-TEST(ParamNames, UnnamedParametersGetUniqueHungarianNames) {
-    auto ofn = record("OPENFILENAME", {field("lStructSize", DWORD())});
-    TypeNames names;
-    names.add("OPENFILENAME", "OPENFILENAME");
-    const Function f = withParameterNames(declaration("F", BOOL(),
-                                                      {{"", pointer(ofn)},
-                                                       {"", HWND()},
-                                                       {"", DWORD()},
-                                                       {"dwValue", DWORD()},
-                                                       {"", DWORD()},
-                                                       {"", LPCSTR()},
-                                                       {"", LPSTR()},
-                                                       {"", WNDPROC()},
-                                                       {"", LPARAM()},
-                                                       {"", pointer(DWORD())},
-                                                       {"", LPVOID()},
-                                                       {"", HANDLE()}}),
-                                          names);
-    std::vector<std::string> got;
-    for (const auto& p : f.params) got.push_back(p.name);
-    EXPECT_EQ(got, (std::vector<std::string>{"lpOPENFILENAME", "hWnd", "dwValue2", "dwValue",
-                                             "dwValue3", "lpszString", "lpszBuffer", "lpfnWndproc",
-                                             "lParam", "lpdwValue", "lpvData", "hObject"}));
 }
 
 }  // namespace
