@@ -17,10 +17,7 @@ namespace {
 using tolvane::gen::Phrase;
 using tolvane::gen::say;
 using tolvane::test::CatalogueRow;
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using tolvane::test::has;
 
 // The facts of one kind, as (function, parameter) pairs.
 std::set<std::pair<std::string, std::string>> parameterFacts(const std::string& fact) {

@@ -8,16 +8,14 @@
 #include "explain_text.h"
 #include "sample_code.h"
 #include "tools/c_types_for_tests.h"
+#include "tools/catalogue_forms.h"
 #include "vb_check.h"
 
 namespace {
 
+using tolvane::test::has;
 using namespace tolvane::test::c;
 using tolvane::gen::Row;
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Builds a catalogue of `functions`, each exported by the DLL beside it and
 // declared by the headers at every level unless `levels` says otherwise.

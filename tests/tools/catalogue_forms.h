@@ -12,6 +12,11 @@
 
 namespace tolvane::test {
 
+// Whether `text` holds `part`.
+inline bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 // One line of the parameter column: the VB parameters of one C parameter,
 // the C type and name, and the markers after them ("[可为 NULL]").
 struct ParameterLine {

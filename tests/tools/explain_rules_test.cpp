@@ -19,10 +19,7 @@ namespace {
 using tolvane::gen::Phrase;
 using tolvane::gen::say;
 using tolvane::test::CatalogueRow;
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using tolvane::test::has;
 
 const std::vector<CatalogueRow>& rows() { return tolvane::test::generatedCatalogue(); }
 

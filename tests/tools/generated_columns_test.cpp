@@ -26,11 +26,8 @@ namespace {
 using tolvane::gen::Phrase;
 using tolvane::gen::say;
 using tolvane::test::CatalogueRow;
+using tolvane::test::has;
 namespace fs = std::filesystem;
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 class GeneratedColumns : public ::testing::Test {
 protected:

@@ -16,11 +16,8 @@
 namespace {
 
 using tolvane::test::CatalogueRow;
+using tolvane::test::has;
 using tolvane::test::upper;
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 const std::vector<CatalogueRow>& rows() { return tolvane::test::generatedCatalogue(); }
 
