@@ -77,6 +77,9 @@ const VersionFact* versionFact(const std::string& function) {
 
 }  // namespace
 
+namespace {
+
+// The reviewed table (data/dlls.tsv), by file name.
 const std::vector<DllRule>& dllRules() {
     static const std::vector<DllRule> table = [] {
         std::vector<DllRule> out;
@@ -87,6 +90,8 @@ const std::vector<DllRule>& dllRules() {
     }();
     return table;
 }
+
+}  // namespace
 
 const DllRule* dllRule(const std::string& dll) {
     const std::string file = dll.find('.') == std::string::npos ? dll + ".dll" : dll;

@@ -31,8 +31,6 @@ struct DllRule {
     std::string documented;  // the DLL programs import from instead, "" for itself
 };
 
-// The reviewed table (data/dlls.tsv), by file name.
-const std::vector<DllRule>& dllRules();
 // The rule for a DLL ("kernel32.dll" or the catalogue spelling "kernel32"),
 // nullptr when the table has none: then nothing is known of it.
 const DllRule* dllRule(const std::string& dll);

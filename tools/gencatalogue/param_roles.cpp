@@ -5,11 +5,16 @@
 
 namespace tolvane::gen {
 
+namespace {
+
+// The structure a parameter points to, "" for anything else.
 std::string pointee(const Param& p) {
     const CType& t = *p.type;
     if (t.kind != Kind::Pointer || !t.target || t.target->kind != Kind::Record) return {};
     return t.target->record;
 }
+
+}  // namespace
 
 Function withRoles(Function f, const std::string& name) {
     for (Param& p : f.params) {

@@ -13,7 +13,4 @@ namespace tolvane::gen {
 // generic name of a pair), by which the facts know the function.
 Function withRoles(Function f, const std::string& name);
 
-// The structure a parameter points to, "" for anything else.
-std::string pointee(const Param& p);
-
 }  // namespace tolvane::gen
