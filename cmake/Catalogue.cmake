@@ -18,7 +18,7 @@ add_custom_command(
           --resource-dir ${CLANG_RESOURCE_DIR} --out ${TOLVANE_GENERATED_SQL}
           --layouts ${TOLVANE_GENERATED_LAYOUTS} --exceptions ${TOLVANE_LAYOUT_EXCEPTIONS}
           --hand-records ${TOLVANE_HAND_RECORDS}
-  DEPENDS gencatalogue ${TOLVANE_LAYOUT_EXCEPTIONS} ${TOLVANE_HAND_RECORDS}
+  DEPENDS gencatalogue ${TOLVANE_LAYOUT_EXCEPTIONS} ${TOLVANE_HAND_RECORDS} ${TOLVANE_GEN_DATA}
   COMMENT "Generating the catalogue from the SDK headers")
 
 # A catalogue file built from the schema and one SQL file of rows.

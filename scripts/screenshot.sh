@@ -3,16 +3,8 @@
 # a screenshot of its window to docs/screenshot.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-need=()
-for p in xvfb xauth x11-apps imagemagick xdotool; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if ((${#need[@]})); then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+scripts/setup.sh run
+scripts/need.sh xvfb xauth x11-apps imagemagick xdotool
 mkdir -p docs
 settings=$(mktemp -d)
 # A throwaway settings folder, so the screenshot does not depend on this user's

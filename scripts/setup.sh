@@ -1,31 +1,38 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tolvane needs (only those missing), then
-# configures and builds it. Safe to run again.
-#   scripts/setup.sh                  builds into ./build
-#   BUILD_DIR=dir CMAKE_ARGS="-D..." scripts/setup.sh   another folder, other options
+# configures and builds it in ./build. Safe to run again.
+#
+#   scripts/setup.sh run    the programs and the default catalogue only
+#   scripts/setup.sh test   also the tests and the benchmarks (the default)
+#
+# BUILD_DIR=dir builds into another folder; CMAKE_ARGS="-D..." adds options
+# (scripts/test.sh --sanitize uses both).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode=${1:-test}
 
-packages=(
-  build-essential cmake pkg-config git
-  qt6-base-dev qt6-translations-l10n libsqlcipher-dev
-  libgtest-dev googletest libbenchmark-dev
-  fonts-noto-cjk xvfb xauth
-  mingw-w64-x86-64-dev mingw-w64-i686-dev libclang-14-dev mono-mcs mono-runtime
+# The programs, and the catalogue generated from the SDK headers at build time.
+run_packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-translations-l10n libsqlcipher-dev fonts-noto-cjk
+  mingw-w64-x86-64-dev mingw-w64-i686-dev libclang-14-dev
+  librsvg2-bin
 )
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The tests (mono compiles and runs the generated C# declarations), the
+# benchmarks, and the checks of the files installed for the desktop.
+test_packages=(
+  git libgtest-dev googletest libbenchmark-dev mono-mcs mono-runtime
+  xvfb xauth desktop-file-utils appstream man-db
+)
+
+case $mode in
+run) scripts/need.sh "${run_packages[@]}"; checks=OFF ;;
+test) scripts/need.sh "${run_packages[@]}" "${test_packages[@]}"; checks=ON ;;
+*) echo "usage: scripts/setup.sh [run|test]" >&2; exit 2 ;;
+esac
 
 build=${BUILD_DIR:-build}
 # shellcheck disable=SC2086  # CMAKE_ARGS holds several words
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_TESTS=$checks \
+  -DTOLVANE_BENCH=$checks ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -46,14 +46,6 @@ inline CTypePtr pointer(CTypePtr target, std::vector<std::string> names = {}) {
     return make(Kind::Pointer, 4, target->spelling + " *", std::move(names), target);
 }
 
-inline CTypePtr array(CTypePtr element, long long count) {
-    auto t = make(Kind::Array, static_cast<int>(element->size * count),
-                  element->spelling + "[" + std::to_string(count) + "]", {}, element);
-    t->count = count;
-    t->align = element->align;
-    return t;
-}
-
 // A record type; `name` "" makes it anonymous, `fields` empty and
 // `complete` false an opaque declaration.
 inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool isUnion = false,
@@ -133,11 +125,5 @@ inline CTypePtr RECT() {
     return record("RECT", {field("left", LONG()), field("top", LONG()), field("right", LONG()),
                            field("bottom", LONG())});
 }
-inline CTypePtr POINT() { return record("POINT", {field("x", LONG()), field("y", LONG())}); }
-inline CTypePtr LARGE_INTEGER() {
-    return record("LARGE_INTEGER", {field("QuadPart", integer(8, true, {"LONGLONG"}, "long long"))},
-                  true);
-}
-inline CTypePtr WNDPROC() { return pointer(make(Kind::Function, 0, ""), {"WNDPROC"}); }
 
 }  // namespace tolvane::test::c

@@ -1,38 +1,18 @@
-// The generator's rules on rows: categories, ANSI/Unicode pairs, what is
-// left out, availability, and the structural VB checks.
+// The generator's rules on rows: ANSI/Unicode pairs and their character
+// set, what is left out, and the structural VB checks.
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
-#include "categories.h"
+#include "cs_map.h"
 #include "tools/c_types_for_tests.h"
 #include "vb_check.h"
 
 namespace {
 
 using namespace tolvane::test::c;
-using tolvane::gen::categoryOf;
 using tolvane::gen::Function;
 using tolvane::gen::Row;
-
-TEST(Categories, RuleTableSortsWellKnownFunctions) {
-    struct Case {
-        const char *name, *header, *dll;
-        int category;
-    };
-    const Case cases[] = {
-        // the golden forms cover the common categories; these are the rest
-        {"LZOpenFile", "lzexpand.h", "lz32.dll", 11},
-        {"AppendMenu", "winuser.h", "user32.dll", 8},
-        {"SelectObject", "wingdi.h", "gdi32.dll", 5},
-        {"LoadIcon", "winuser.h", "user32.dll", 7},
-        {"LineTo", "wingdi.h", "gdi32.dll", 6},
-        {"WNetAddConnection2", "winnetwk.h", "mpr.dll", 13},
-        {"OpenPrinter", "winspool.h", "winspool.drv", 10},
-        {"Frobnicate", "other.h", "other.dll", 2},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(categoryOf(c.name, c.header, c.dll), c.category) << c.name;
-}
+using tolvane::gen::VbDialect;
 
 TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
     tolvane::gen::Declarations d;
@@ -126,6 +106,36 @@ TEST(VbCheck, CatchesWhatVbWouldReject) {
                                                       {"Const A = 0x10", false}};
     for (const auto& [constant, sound] : constants)
         EXPECT_EQ(tolvane::gen::checkVbConst(constant).empty(), sound) << constant;
+}
+
+TEST(VbCheck, WantsPtrSafeExactlyIn64BitVba) {
+    using tolvane::gen::checkVbDeclare;
+    const std::string safe =
+        R"(Declare PtrSafe Function A Lib "a" (ByVal h As LongPtr) As LongLong)";
+    const std::string old = R"(Declare Function A Lib "a" (ByVal h As Long) As Long)";
+    EXPECT_EQ(checkVbDeclare(safe, "A", {}, VbDialect::Vba64), "");
+    EXPECT_NE(checkVbDeclare(safe, "A", {}, VbDialect::Vb6), "");
+    EXPECT_NE(checkVbDeclare(old, "A", {}, VbDialect::Vba64), "");
+    EXPECT_EQ(checkVbDeclare(old, "A", {}, VbDialect::Vb6), "");
+    EXPECT_NE(
+        checkVbDeclare(R"(Declare PtrSafe Function A Lib "a" (ByVal h As LongPtr) As Currency2)",
+                       "A", {}, VbDialect::Vba64),
+        "");
+    EXPECT_NE(tolvane::gen::checkVbConst("Const X = 4294967296^", VbDialect::Vb6), "");
+    EXPECT_NE(tolvane::gen::checkVbConst("Const X As Double = 4294967296  ' x", VbDialect::Vba64),
+              "");
+}
+
+TEST(CatalogueBuilder, CharacterSetOfADeclaration) {
+    const std::vector<CTypePtr> ansi = {HWND(), LPCSTR(), LPCSTR()};
+    const std::vector<CTypePtr> wide = {HWND(), LPCWSTR(), LPCSTR()};
+    const tolvane::gen::StringSides pair = tolvane::gen::stringSides(ansi, &wide);
+    EXPECT_EQ(pair.charSet, tolvane::gen::CharSet::Auto);
+    EXPECT_EQ(pair.generic, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(tolvane::gen::stringSides({LPCWSTR()}, nullptr).charSet,
+              tolvane::gen::CharSet::Unicode);
+    EXPECT_EQ(tolvane::gen::stringSides({LPCSTR(), LPWSTR()}, nullptr).charSet,
+              tolvane::gen::CharSet::None);
 }
 
 }  // namespace

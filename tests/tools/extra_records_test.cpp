@@ -1,12 +1,12 @@
 // Records beyond the headers' own and the rules on what the catalogue
 // leaves out or renames: hand-made placements, psapi's classic names, the
-// two-target C# form, the union of both targets' exports, parameter names.
+// union of both targets' exports.
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
 #include "export_index.h"
 #include "extra_records.h"
-#include "param_names.h"
+#include "facts.h"
 #include "tools/c_types_for_tests.h"
 
 namespace {
@@ -38,7 +38,7 @@ TEST(ExtraRecords, HandMadeRecordsArePlacedAndChecked) {
     Function inc = declaration("InterlockedIncrement", LONG(), {{"lpAddend", pointer(LONG())}});
     placeHandRecord(inc, annotationFields("dll=kernel32.dll only=32"));
     EXPECT_NO_THROW(checkPlacement(inc, exports));
-    EXPECT_EQ(placementNote(inc, nullptr, "kernel32.dll", {"InterlockedIncrement"}, {}),
+    EXPECT_EQ(placementNote(inc, nullptr, "kernel32.dll"),
               "只有 32 位的 kernel32.dll 导出此函数。");
 }
 
@@ -60,35 +60,10 @@ TEST(ExtraRecords, PsapiClassicNamesForTheK32Functions) {
         got, (std::vector<std::string>{"EnumProcesses psapi.dll", "GetModuleBaseNameA psapi.dll"}));
 }
 
-TEST(ExtraRecords, CSharpFormForBothTargetsCallsTheEntryPointOfTheProcess) {
-    Function f = declaration("GetWindowLongPtrA", LPARAM(), {{"hWnd", HWND()}, {"nIndex", INT()}});
-    f.dll = "user32.dll";
-    f.export32 = "GetWindowLongA";
-    const std::string cs =
-        csForm({"GetWindowLongPtr", "user32.dll", false, ""}, f, f, true, {}, {});
-    EXPECT_EQ(cs,
-              "[DllImport(\"user32.dll\", EntryPoint = \"GetWindowLongPtr\")]\r\n"
-              "static extern IntPtr GetWindowLongPtr64(IntPtr hWnd, int nIndex);\r\n"
-              "[DllImport(\"user32.dll\", EntryPoint = \"GetWindowLong\")]\r\n"
-              "static extern IntPtr GetWindowLongPtr32(IntPtr hWnd, int nIndex);\r\n"
-              "static IntPtr GetWindowLongPtr(IntPtr hWnd, int nIndex)\r\n{\r\n"
-              "    return IntPtr.Size == 8 ? GetWindowLongPtr64(hWnd, nIndex) : "
-              "GetWindowLongPtr32(hWnd, nIndex);\r\n}");
-    // An alias is called through EntryPoint.
-    Function copy = declaration("CopyMemory", voidType(), {{"Destination", LPVOID()}});
-    copy.exportName = "RtlMoveMemory";
-    EXPECT_EQ(csForm({"CopyMemory", "kernel32.dll", false, ""}, copy, copy, false, {}, {}),
-              "[DllImport(\"kernel32.dll\", EntryPoint = \"RtlMoveMemory\")]\r\n"
-              "static extern void CopyMemory(IntPtr Destination);");
-    EXPECT_EQ(handOtherNames(copy, nullptr), "RtlMoveMemory");
-}
-
 TEST(ExtraRecords, WhatIsLeftOutAndTheDocumentedTypeNames) {
-    EXPECT_TRUE(isMarshallingHelper("BSTR_UserMarshal"));
-    EXPECT_TRUE(isMarshallingHelper("HWND_UserFree64"));
-    EXPECT_TRUE(isMarshallingHelper("NdrClientCall2"));
-    EXPECT_FALSE(isMarshallingHelper("GetUserName"));
-    EXPECT_FALSE(isMarshallingHelper("_UserSize"));
+    // The marshalling helpers' 64-bit variants, and no bare suffix.
+    EXPECT_EQ(leftOutRule("HWND_UserFree64"), "helper");
+    EXPECT_EQ(leftOutRule("_UserSize"), "");
     EXPECT_TRUE(isInterfaceStub(*record("IUnknown", {field("lpVtbl", LPVOID())})->body));
     EXPECT_TRUE(isHandleDummy(*record("HDC__", {field("unused", INT())})->body));
     EXPECT_FALSE(isHandleDummy(*RECT()->body));
@@ -99,11 +74,11 @@ TEST(ExtraRecords, WhatIsLeftOutAndTheDocumentedTypeNames) {
     EXPECT_EQ(documentedTypeName("tagged", taken), "tagged");
 }
 
-TEST(ExtraRecords, ExportsOfBothTargetsAreUnitedAndOneTargetsNamesNoted) {
+TEST(ExtraRecords, ExportsOfBothTargetsAreUnited) {
     const Exports e = mergeExports(
-        {{"64 位",
+        {{"64",
           {{"GetWindowLongPtrA", "user32.dll", true}, {"NetShareEnum", "netapi32.dll", true}}},
-         {"32 位",
+         {"32",
           {{"GetWindowLongA", "user32.dll", true},
            {"NetShareEnum", "srvcli.dll", true},
            {"InterlockedIncrement", "kernel32.dll", false}}}});
@@ -113,34 +88,6 @@ TEST(ExtraRecords, ExportsOfBothTargetsAreUnitedAndOneTargetsNamesNoted) {
     EXPECT_FALSE(e.index.count("InterlockedIncrement"));
     EXPECT_EQ(e.details.anyKind.at("InterlockedIncrement"),
               std::vector<std::string>{"kernel32.dll"});
-    EXPECT_EQ(e.details.onlyOn.at("GetWindowLongPtrA"), "64 位");
-    EXPECT_EQ(e.details.onlyOn.at("GetWindowLongA"), "32 位");
-    EXPECT_FALSE(e.details.onlyOn.count("NetShareEnum"));
-}
-
-TEST(ParamNames, UnnamedParametersGetUniqueHungarianNames) {
-    auto ofn = record("OPENFILENAME", {field("lStructSize", DWORD())});
-    TypeNames names;
-    names.add("OPENFILENAME", "OPENFILENAME");
-    const Function f = withParameterNames(declaration("F", BOOL(),
-                                                      {{"", pointer(ofn)},
-                                                       {"", HWND()},
-                                                       {"", DWORD()},
-                                                       {"dwValue", DWORD()},
-                                                       {"", DWORD()},
-                                                       {"", LPCSTR()},
-                                                       {"", LPSTR()},
-                                                       {"", WNDPROC()},
-                                                       {"", LPARAM()},
-                                                       {"", pointer(DWORD())},
-                                                       {"", LPVOID()},
-                                                       {"", HANDLE()}}),
-                                          names);
-    std::vector<std::string> got;
-    for (const auto& p : f.params) got.push_back(p.name);
-    EXPECT_EQ(got, (std::vector<std::string>{"lpOPENFILENAME", "hWnd", "dwValue2", "dwValue",
-                                             "dwValue3", "lpszString", "lpszBuffer", "lpfnWndproc",
-                                             "lParam", "lpdwValue", "lpvData", "hObject"}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "dll_choice.h"
 #include "support/catalogue_rows.h"
 #include "support/read_file.h"
+#include "tools/catalogue_forms.h"
 #include "vb_check.h"
 
 namespace {
@@ -106,7 +107,7 @@ TEST_F(GeneratedCatalogue, EveryVbAndVba64FormIsStructurallySound) {
     using tolvane::gen::VbDialect;
     std::set<std::string> types;
     for (const CatalogueRow& r : rows())
-        if (r.cls == -1) types.insert(r.name);
+        if (r.cls == -1) types.insert(tolvane::test::vbTypeName(r.declare));
     for (const CatalogueRow& r : rows()) {
         EXPECT_EQ(vbProblem(r, r.declare, types, VbDialect::Vb6), "")
             << r.name << ": " << r.declare;

@@ -17,16 +17,17 @@
 #include "sample_code.h"
 #include "support/catalogue_rows.h"
 #include "support/read_file.h"
+#include "tools/catalogue_forms.h"
 #include "vb_check.h"
+#include "wording.h"
 
 namespace {
 
+using tolvane::gen::Phrase;
+using tolvane::gen::say;
 using tolvane::test::CatalogueRow;
+using tolvane::test::has;
 namespace fs = std::filesystem;
-
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 class GeneratedColumns : public ::testing::Test {
 protected:
@@ -36,33 +37,7 @@ protected:
             if (r.cls > 0 && r.name == name) return &r;
         return nullptr;
     }
-    // The VB and the C# part of a sample.
-    static std::pair<std::string, std::string> parts(const std::string& recode) {
-        const std::string separator =
-            std::string("\r\n\r\n") + tolvane::gen::kCsSampleHeading + "\r\n";
-        const size_t at = recode.find(separator);
-        if (at == std::string::npos) return {};
-        return {recode.substr(0, at), recode.substr(at + separator.size())};
-    }
 };
-
-TEST_F(GeneratedColumns, FunctionsOfDllsAVersionNeverHadAreNotMarkedForIt) {
-    int not95 = 0;
-    for (const CatalogueRow& r : rows()) {
-        if (r.cls <= 0) continue;
-        const tolvane::gen::DllRule* rule = tolvane::gen::dllRule(r.libsclass);
-        if (!rule) continue;
-        if (!rule->win9x) {
-            EXPECT_EQ(r.win95, "No") << r.name << " of " << r.libsclass;
-            ++not95;
-        }
-        if (rule->ntSince > tolvane::gen::kWinNtLevel) {
-            EXPECT_EQ(r.winnt, "No") << r.name << " of " << r.libsclass;
-            EXPECT_TRUE(has(r.explain, "需要 ")) << r.name;
-        }
-    }
-    EXPECT_GT(not95, 237);
-}
 
 TEST_F(GeneratedColumns, ExplainStatesVersionsErrorReportsSizesAndValues) {
     for (const CatalogueRow& r : rows()) {
@@ -111,24 +86,32 @@ TEST_F(GeneratedColumns, ExplainStatesVersionsErrorReportsSizesAndValues) {
     EXPECT_FALSE(has(function("EnumWindows")->explain, "错误"));
 }
 
-TEST_F(GeneratedColumns, EveryVbSampleIsStructurallySound) {
+TEST_F(GeneratedColumns, EveryVbAndVba64SampleIsStructurallySound) {
     std::set<std::string> types;
     for (const CatalogueRow& r : rows())
-        if (r.cls == -1) types.insert(r.name);
-    int buffers = 0, sizes = 0, checks = 0;
+        if (r.cls == -1) types.insert(tolvane::test::vbTypeName(r.declare));
+    int buffers = 0, sizes = 0, checks = 0, vba64 = 0;
     for (const CatalogueRow& r : rows()) {
         if (r.cls <= 0) continue;
-        const auto [vb, cs] = parts(r.recode);
-        ASSERT_TRUE(vb.starts_with(tolvane::gen::kVbSampleHeading)) << r.name << ": " << r.recode;
-        EXPECT_EQ(tolvane::gen::checkVbSample(vb, r.declare, types), "") << r.name << ":\n" << vb;
-        buffers += has(vb, "String$(");
-        sizes += has(vb, " = Len(") && has(vb, ".");
-        checks += has(vb, "\r\nIf ");
+        const tolvane::test::SampleParts p = tolvane::test::sampleParts(r.recode);
+        ASSERT_TRUE(p.vb.starts_with(say(Phrase::VbSampleHeading))) << r.name << ": " << r.recode;
+        EXPECT_EQ(tolvane::gen::checkVbSample(p.vb, r.declare, types), "") << r.name << ":\n"
+                                                                           << p.vb;
+        EXPECT_EQ(p.vba64.empty(), r.vba64.starts_with("' ")) << r.name;
+        if (!p.vba64.empty()) {
+            ++vba64;
+            EXPECT_EQ(tolvane::gen::checkVbSample(p.vba64, r.vba64, types), "") << r.name << ":\n"
+                                                                                << p.vba64;
+        }
+        buffers += has(p.vb, "String$(");
+        sizes += has(p.vb, " = Len(") && has(p.vb, ".");
+        checks += has(p.vb, "\r\nIf ");
     }
     // The samples do what they are for in the usual numbers.
     EXPECT_GT(buffers, 300);
     EXPECT_GT(sizes, 100);
     EXPECT_GT(checks, 1500);
+    EXPECT_GT(vba64, 5000);
 }
 
 // Every sample becomes a method of one class that also holds every
@@ -144,7 +127,7 @@ TEST_F(GeneratedColumns, EveryCSharpSampleCompilesWithMcs) {
         (seen.insert(r.name).second ? cs : repeated) << r.csharp << "\r\n";
         if (r.cls <= 0) continue;
         samples << "static void Sample" << ++methods << "()\r\n{\r\n"
-                << parts(r.recode).second << "\r\n}\r\n";
+                << tolvane::test::sampleParts(r.recode).cs << "\r\n}\r\n";
     }
     std::ofstream(dir / "samples.cs", std::ios::binary)
         << "using System;\nusing System.Runtime.InteropServices;\nusing System.Text;\n"

@@ -12,8 +12,8 @@ namespace {
 
 using tolvane::test::CatalogueRow;
 
-// The entries of golden.txt: name, class and library, VB form, C# form and
-// (for some) the 64-bit VBA form.
+// The entries of golden.txt: name, class and library, VB form, C# form,
+// (for some) the 64-bit VBA form, explain and sample.
 std::vector<CatalogueRow> readGolden() {
     std::ifstream in(TOLVANE_SOURCE_DIR "/tests/tools/golden.txt");
     std::vector<CatalogueRow> entries;
@@ -29,9 +29,11 @@ std::vector<CatalogueRow> readGolden() {
         while (std::getline(in, line) && !line.empty()) {
             if (line == "--") {
                 form = form == &g.declare ? &g.csharp : &g.vba64;
+            } else if (line == "-- explain" || line == "-- recode") {
+                form = line == "-- explain" ? &g.explain : &g.recode;
             } else {
                 if (!form->empty()) *form += "\r\n";
-                *form += line;
+                *form += line == "~" ? "" : line;  // "~" stands for an empty line
             }
         }
     }
@@ -58,6 +60,12 @@ TEST(GoldenCatalogue, WellKnownDeclarationsMatchTheirHandCheckedForms) {
         if (!g.vba64.empty()) {
             EXPECT_EQ(row->vba64, g.vba64);
             ++vba64Forms;
+        }
+        if (!g.explain.empty()) {
+            EXPECT_EQ(row->explain, g.explain);
+        }
+        if (!g.recode.empty()) {
+            EXPECT_EQ(row->recode, g.recode);
         }
     }
     EXPECT_GE(vba64Forms, 9);

@@ -14,9 +14,12 @@
 #include <sstream>
 
 #include "declared_layouts.h"
+#include "layout_rules.h"
 #include "layouts_file.h"
 #include "support/catalogue_rows.h"
 #include "support/read_file.h"
+#include "tools/catalogue_forms.h"
+#include "wording.h"
 
 namespace {
 
@@ -26,7 +29,7 @@ namespace fs = std::filesystem;
 
 struct Inputs {
     std::map<std::string, const CatalogueRow*> types;
-    std::map<std::string, std::string> vb, vba64, cs;
+    std::map<std::string, std::string> vbName, vb, vba64, cs;
     std::vector<CLayout> layouts;
     std::vector<tolvane::gen::LayoutException> exceptions;
 };
@@ -39,8 +42,10 @@ const Inputs& inputs() {
         for (const CatalogueRow& r : rows())
             if (r.cls == -1) {
                 i.types[r.name] = &r;
-                i.vb[r.name] = r.declare;
-                i.vba64[r.name] = r.vba64;
+                // VB Types by the name they declare (Type DECIMAL_), for nesting.
+                i.vbName[r.name] = tolvane::test::vbTypeName(r.declare);
+                i.vb[i.vbName[r.name]] = r.declare;
+                i.vba64[i.vbName[r.name]] = r.vba64;
                 i.cs[r.name] = r.csharp;
             }
         std::ifstream layouts(TOLVANE_GENERATED_LAYOUTS), exceptions(TOLVANE_LAYOUT_EXCEPTIONS);
@@ -73,6 +78,25 @@ void expectOnlyReviewed(const std::map<std::string, std::string>& mismatches,
         if (!listed.count(key)) ADD_FAILURE() << key << ": " << why;
 }
 
+// A Type's difference from C's layout; VB rounds a Type's size up to its
+// largest alignment, so that a Type of a structure C packs (WAVEFORMATEX: 18
+// bytes, the Type 20) may end on padding C lacks, where its explain says so.
+std::string basicProblem(const tolvane::test::DeclaredLayout& declared, const CLayout& c) {
+    tolvane::test::DeclaredLayout trimmed = declared;
+    if (declared.size > c.size && tolvane::gen::roundUp(c.size, declared.align) == declared.size) {
+        using tolvane::gen::Phrase;
+        const std::string note = tolvane::gen::say(
+            Phrase::TypeLonger, {tolvane::gen::say(c.form == "vb32" ? Phrase::LayoutOfVbForm
+                                                                    : Phrase::LayoutOfVba64Form),
+                                 std::to_string(declared.size), std::to_string(c.size),
+                                 std::to_string(declared.align)});
+        if (inputs().types.at(c.type)->explain.find(note) == std::string::npos)
+            return "longer than C, and explain does not say so";
+        trimmed.size = c.size;
+    }
+    return compareLayouts(trimmed, c, false);
+}
+
 TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
     ASSERT_FALSE(inputs().types.empty()) << "cannot read " << TOLVANE_GENERATED_CATALOGUE;
     ASSERT_GT(inputs().layouts.size(), inputs().types.size() * 3);
@@ -89,11 +113,10 @@ TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
         ASSERT_TRUE(inputs().types.count(c.type)) << "layout of a record the catalogue lacks";
         for (const auto& m : c.members)
             EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";
+        const bool basic = c.form == "vb32" || c.form == "vba64";
         const std::string problem =
-            c.form == "vb32" ? compareLayouts(vb.of(c.type), c, false)
-            : c.form == "vba64"
-                ? compareLayouts(vba64.of(c.type), c, false)
-                : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
+            basic ? basicProblem((c.form == "vb32" ? vb : vba64).of(inputs().vbName.at(c.type)), c)
+                  : compareLayouts((c.form == "cs32" ? cs32 : cs64).of(c.type), c, isUnion(c.type));
         if (problem.empty()) continue;
         ++counts[c.form];
         mismatches[c.type + " " + c.form] = problem;

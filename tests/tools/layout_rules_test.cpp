@@ -62,14 +62,16 @@ TEST(VbType, HoldsMembersThatPackingMisalignsAsBytes) {
     EXPECT_EQ(vb.members[1].offset, 2);
     EXPECT_EQ(vb.members[1].type, "Byte");
     EXPECT_EQ(vb.members[1].count, 4);
-    EXPECT_EQ(
-        vb.members[1].note,
-        "C 在偏移 2 处存放 Long，VB 无法按 C 的方式对齐，故按 4 个字节存放，用 CopyMemory 读写");
+    EXPECT_EQ(vb.members[1].note,
+              "C 在偏移 2 处存放 Long，VB 会把它对齐到 4 的倍数，故按 4 个字节存放，用 CopyMemory "
+              "读写");
     EXPECT_EQ(vb.members[4].offset, 10);
-    // Packed to 1 and 6 bytes long, even an aligned Long would round the Type up to 8.
+    // Packed to 1 and 6 bytes long: the Long at 0 is where VB puts it, and VB
+    // rounds the Type up to 8 (which its explain says).
     auto odd = packed(record("T", {field("a", DWORD()), field("b", WORD())}), 1);
     EXPECT_EQ(odd->size, 6);
-    EXPECT_EQ(tolvane::gen::vbTypeLayout(*odd, {}).size, 6);
+    EXPECT_EQ(tolvane::gen::vbTypeLayout(*odd, {}).members[0].type, "Long");
+    EXPECT_EQ(tolvane::gen::vbTypeLayout(*odd, {}).size, 8);
 }
 
 TEST(CsPack, WritesThePackBothTargetsShareOrOneThatFitsBoth) {

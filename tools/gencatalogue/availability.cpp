@@ -1,6 +1,12 @@
 #include "availability.h"
 
 #include <algorithm>
+#include <map>
+#include <regex>
+
+#include "fact_table.h"
+#include "facts.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -9,78 +15,15 @@ namespace {
 constexpr int kNt4 = 0x0400, kWin2000 = 0x0500, kXp = 0x0501, kVista = 0x0600, kWin7 = 0x0601,
               kWin8 = 0x0602, kWin81 = 0x0603, kWin10 = 0x0A00;
 
-// DLLs whose presence on Windows 95/98/Me or on the NT line differs from
-// what the headers' guards say. DLLs not listed are left to the headers:
-// the system DLLs of both lines (kernel32, user32, gdi32, advapi32, shell32,
-// comctl32, comdlg32, ole32, winmm, ws2_32, wininet, ...).
-const std::vector<DllRule> kRules = {
-    // Windows NT only from its first versions
-    {"ntdll.dll", false, kNt4},  // on 95/98/Me a stub without the native API
-    {"psapi.dll", false, kNt4},
-    {"userenv.dll", false, kNt4},
-    {"pdh.dll", false, kNt4},
-    {"loadperf.dll", false, kNt4},
-    {"clusapi.dll", false, kNt4},
-    {"mprapi.dll", false, kNt4},
-    {"rtutils.dll", false, kNt4},
-    {"spoolss.dll", false, kNt4},
-    {"winsta.dll", false, kNt4},
-    {"samlib.dll", false, kNt4},
-    {"mgmtapi.dll", false, kNt4},
-    {"dhcpsapi.dll", false, kNt4},
-    // Windows 2000
-    {"wtsapi32.dll", false, kWin2000},
-    {"dnsapi.dll", false, kWin2000},
-    {"winhttp.dll", false, kWin2000},
-    {"aclui.dll", false, kWin2000},
-    {"newdev.dll", false, kWin2000},
-    {"ntdsapi.dll", false, kWin2000},
-    {"sfc.dll", false, kWin2000},
-    {"ntmsapi.dll", false, kWin2000},
-    {"query.dll", false, kWin2000},
-    // Windows XP
-    {"uxtheme.dll", false, kXp},
-    {"credui.dll", false, kXp},
-    {"authz.dll", false, kXp},
-    {"winusb.dll", false, kXp},
-    {"faultrep.dll", false, kXp},
-    {"wlanapi.dll", false, kXp},
-    {"p2p.dll", false, kXp},
-    {"p2pgraph.dll", false, kXp},
-    {"dbgeng.dll", false, kXp},
-    // Windows Vista
-    {"bcrypt.dll", false, kVista},
-    {"ncrypt.dll", false, kVista},
-    {"dwmapi.dll", false, kVista},
-    {"propsys.dll", false, kVista},
-    {"wevtapi.dll", false, kVista},
-    {"ktmw32.dll", false, kVista},
-    {"tdh.dll", false, kVista},
-    {"wer.dll", false, kVista},
-    {"avrt.dll", false, kVista},
-    {"rstrtmgr.dll", false, kVista},
-    {"wecapi.dll", false, kVista},
-    {"ndfapi.dll", false, kVista},
-    {"fwpuclnt.dll", false, kVista},
-    {"qwave.dll", false, kVista},
-    {"wsdapi.dll", false, kVista},
-    {"slc.dll", false, kVista},
-    {"d3d10.dll", false, kVista},
-    {"dxgi.dll", false, kVista},
-    {"mfplat.dll", false, kVista},
-    {"evr.dll", false, kVista},
-    // Windows 7 and later
-    {"kernelbase.dll", false, kWin7},
-    {"virtdisk.dll", false, kWin7},
-    {"winbio.dll", false, kWin7},
-    {"xpsprint.dll", false, kWin7},
-    {"d2d1.dll", false, kWin7},
-    {"dwrite.dll", false, kWin7},
-    {"d3d11.dll", false, kWin7},
-    {"sspicli.dll", false, kWin7},
-    {"websocket.dll", false, kWin8},
-    {"shcore.dll", false, kWin81},
-};
+// "4.0", "XP", "8.1" ... as written in the data files.
+int levelNamed(const FactRow& row, const std::string& name) {
+    static const std::pair<const char*, int> kNames[] = {
+        {"4.0", kNt4}, {"2000", kWin2000}, {"XP", kXp},     {"2003", 0x0502}, {"Vista", kVista},
+        {"7", kWin7},  {"8", kWin8},       {"8.1", kWin81}, {"10", kWin10}};
+    for (const auto& [n, level] : kNames)
+        if (name == n) return level;
+    badFact(row, "unknown Windows version " + name);
+}
 
 }  // namespace
 
@@ -92,7 +35,7 @@ const std::vector<int>& parsedLevels() {
 
 std::string windowsName(int level) {
     switch (level) {
-    case kNt4: return "Windows 95 或 Windows NT 4.0";
+    case kNt4: return say(Phrase::Windows95OrNt4);
     case kWin2000: return "Windows 2000";
     case kXp: return "Windows XP";
     case 0x0502: return "Windows Server 2003";
@@ -105,16 +48,65 @@ std::string windowsName(int level) {
     }
 }
 
-const std::vector<DllRule>& dllRules() { return kRules; }
+namespace {
+
+Known knownNamed(const FactRow& row, const std::string& word) {
+    if (word == "yes") return Known::Yes;
+    if (word == "no") return Known::No;
+    if (word.empty()) return Known::Unknown;
+    badFact(row, "expected yes, no or -");
+}
+
+// The reviewed exceptions of data/versions.tsv: 95/98/Me's answer and the
+// first NT level (0 when the rules decide).
+struct VersionFact {
+    Known win9x;
+    int nt;
+};
+
+const VersionFact* versionFact(const std::string& function) {
+    static const std::map<std::string, VersionFact> facts = [] {
+        std::map<std::string, VersionFact> out;
+        for (const FactRow& row : readFacts("versions.tsv", 3, 3))
+            out[row[0]] = {knownNamed(row, row[1]), row[2].empty() ? 0 : levelNamed(row, row[2])};
+        return out;
+    }();
+    auto it = facts.find(function);
+    return it == facts.end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
+namespace {
+
+// The reviewed table (data/dlls.tsv), by file name.
+const std::vector<DllRule>& dllRules() {
+    static const std::vector<DllRule> table = [] {
+        std::vector<DllRule> out;
+        for (const FactRow& row : readFacts("dlls.tsv", 5, 5))
+            out.push_back({row[0], knownNamed(row, row[1]),
+                           row[2].empty() ? 0 : levelNamed(row, row[2]), row[3], row[4]});
+        return out;
+    }();
+    return table;
+}
+
+}  // namespace
 
 const DllRule* dllRule(const std::string& dll) {
-    // API sets (api-ms-..., ext-ms-...) came with Windows 7.
-    static const DllRule kApiSet = {"api-ms-*", false, kWin7};
-    if (dll.starts_with("api-ms-") || dll.starts_with("ext-ms-")) return &kApiSet;
     const std::string file = dll.find('.') == std::string::npos ? dll + ".dll" : dll;
-    auto it =
-        std::find_if(kRules.begin(), kRules.end(), [&](const DllRule& r) { return file == r.dll; });
-    return it == kRules.end() ? nullptr : &*it;
+    for (const DllRule& r : dllRules())
+        if (r.dll.ends_with('*') ? file.starts_with(r.dll.substr(0, r.dll.size() - 1))
+                                 : file == r.dll)
+            return &r;
+    return nullptr;
+}
+
+std::string documentedDll(const std::string& function, const std::string& dll) {
+    if (std::string named = functionDetail(function, "documented-dll"); !named.empty())
+        return named;
+    const DllRule* rule = dllRule(dll);
+    return rule && !rule->documented.empty() ? rule->documented : dll;
 }
 
 int headerLevel(const Availability& a, const std::string& name, const std::string& other) {
@@ -131,17 +123,32 @@ int headerLevel(const Availability& a, const std::string& name, const std::strin
     return level;
 }
 
-Support supportOf(const Availability& a, const std::string& dll, const std::string& name,
-                  const std::string& other) {
-    auto has = [&](const std::set<std::string>& names) {
-        return names.count(name) || (!other.empty() && names.count(other));
-    };
-    Support s{has(a.win95), has(a.winnt), headerLevel(a, name, other)};
-    if (const DllRule* rule = dll.empty() ? nullptr : dllRule(dll)) {
-        s.win95 = s.win95 && rule->win9x;
-        s.winnt = s.winnt && rule->ntSince <= kWinNtLevel;
-        s.minimum = std::max(s.minimum, rule->ntSince);
+Support supportOf(const Availability& a, const std::string& dll, const FunctionNames& f) {
+    const int header = headerLevel(a, f.name, f.wide);
+    const DllRule* rule = dllRule(dll);
+    Support s;
+    // Windows 95/98/Me: the headers declare it for them, they have the DLL
+    // and the function, and it is not Unicode only.
+    bool family = true;
+    if (rule && !rule->only9x.empty())
+        family = std::regex_search(f.catalogue, std::regex(rule->only9x));
+    s.win95 =
+        header <= kWin95Level && rule && rule->win9x == Known::Yes && family && !f.unicodeOnly;
+    s.lacks9x = rule && rule->win9x == Known::Yes && !family;
+    // The NT line: the headers' guard is a lower bound, the DLL's first
+    // version another; without a known DLL only the guard is claimed.
+    int nt = header;
+    bool known = rule && rule->ntSince;
+    if (known) nt = std::max(nt, rule->ntSince);
+    if (const VersionFact* fact = versionFact(f.catalogue)) {
+        if (fact->win9x != Known::Unknown) {
+            s.win95 = fact->win9x == Known::Yes;
+            s.lacks9x = fact->win9x == Known::No && rule && rule->win9x == Known::Yes;
+        }
+        if (fact->nt) nt = fact->nt, known = true;
     }
+    s.winnt = known && nt <= kWinNtLevel;
+    s.minimum = known || header > kWin95Level ? nt : kWin95Level;
     return s;
 }
 

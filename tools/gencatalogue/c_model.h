@@ -52,9 +52,25 @@ struct Record {
     std::string sameAs;  // hand-made records: the structure it equals under another name
 };
 
+// What a pointer parameter carries, beyond its C type, by the reviewed facts
+// (param_roles.h): how each language must declare it to be callable as
+// documented.
+enum class Role {
+    Plain,
+    Optional,  // NULL may be passed
+    Address,   // an address passed as a value
+    Sized,     // a buffer for a variable-length result, sized by other parameters
+    Owned,     // a pointer the API owns, handed back to it
+};
+
 struct Param {
     std::string name;  // empty when the header gives none
     CTypePtr type;
+    Role role = Role::Plain;
+    // Sized: the parameter giving the buffer's size (a value, or a pointer
+    // that also receives the size needed), and the one receiving the size
+    // needed when that is another ("result": the function's result).
+    std::string sizeIn{}, sizeNeeded{};
 };
 
 struct Function {
@@ -66,10 +82,11 @@ struct Function {
     std::string header;
     // Set for hand-made records only (hand_records.h): the DLL the record
     // is catalogued under, the export it calls when that differs from the
-    // name, and the export a 32-bit process calls instead; the target ("32
-    // 位") whose DLL alone exports it when the import libraries do not list
-    // the export.
-    std::string dll, exportName, export32, unlistedOn;
+    // name, and the export a 32-bit process calls instead; whether only the
+    // 32-bit DLL exports it (the x64 intrinsics such as InterlockedIncrement),
+    // a reviewed fact the import libraries do not show.
+    std::string dll, exportName, export32;
+    bool only32 = false;
 };
 
 struct Constant {

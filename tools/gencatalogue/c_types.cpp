@@ -6,6 +6,8 @@
 #include <set>
 #include <string_view>
 
+#include "facts.h"
+
 namespace tolvane::gen {
 
 bool CType::hasName(const std::string& n) const {
@@ -71,8 +73,7 @@ bool pointsToPointerSized(const CType& t) {
 }
 
 bool isBinaryBuffer(const Param& p) {
-    return stringKind(*p.type) == CharKind::Narrow &&
-           (p.name == "buf" || p.name == "optval" || p.name == "pcOut");
+    return stringKind(*p.type) == CharKind::Narrow && parameterFact("*", p.name, "bytes");
 }
 
 bool isReservedPointer(const Param& p) {
@@ -96,10 +97,9 @@ bool variableLength(const Record& r) {
 }  // namespace
 
 bool passedByPointer(const CType& record) {
-    static const std::set<std::string> kKept = {"ACL", "FINDREPLACEA", "FINDREPLACEW",
-                                                "FINDREPLACE"};
     if (record.kind != Kind::Record || !record.complete) return false;
-    return kKept.count(record.record) || (record.body && variableLength(*record.body));
+    return structureFact(record.record, "kept") || structureFact(record.record, "longer") ||
+           (record.body && variableLength(*record.body));
 }
 
 bool isBool(const CType& t) {

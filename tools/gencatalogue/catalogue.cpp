@@ -11,13 +11,16 @@
 #include "error_report.h"
 #include "explain_text.h"
 #include "extra_records.h"
+#include "facts.h"
 #include "layout.h"
 #include "param_names.h"
+#include "param_roles.h"
 #include "sample_code.h"
 #include "text.h"
 #include "type_names.h"
 #include "vb_map.h"
 #include "vb_type.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -32,21 +35,12 @@ namespace {
 
 std::string yesNo(bool b) { return b ? "Yes" : "No"; }
 
-// Functions a DLL or program implements for the system to call, which many
-// libraries therefore export: not API functions to import.
-bool implementedByCaller(const std::string& name) {
-    static const std::set<std::string> kNames = {
-        "DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer", "DllUnregisterServer",
-        "DllInstall",      "DllGetVersion",     "DllMain",           "MIDL_user_allocate",
-        "MIDL_user_free"};
-    return kNames.count(name) != 0;
-}
-
 // The direction the header states: a pointer to const is input only. The
 // mingw-w64 headers carry no other parameter annotations.
 std::string direction(const CType& t) {
     const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
-    return pointer && t.target && t.target->isConst && !isCallback(t) ? " [输入]" : "";
+    return pointer && t.target && t.target->isConst && !isCallback(t) ? say(Phrase::InputMarker)
+                                                                      : "";
 }
 
 std::string prototype(const Function& f) {
@@ -65,6 +59,30 @@ std::string unicodeTwin(const Constant& c) {
     if (c.body == "__MINGW_NAME_AW(" + c.name + ")" || c.body == c.name + "A") return c.name + "W";
     if (c.body == "__MINGW_NAME_UAW(" + c.name + ")") return c.name + "_W";
     return {};
+}
+
+// A function that takes or returns text in Unicode only (not a pair).
+bool unicodeOnly(const Function& f) {
+    bool wide = stringKind(*f.result) == CharKind::Wide, narrow = false;
+    for (const Param& p : f.params) {
+        wide = wide || stringKind(*p.type) == CharKind::Wide;
+        narrow = narrow || stringKind(*p.type) == CharKind::Narrow;
+    }
+    return wide && !narrow;
+}
+
+// The 64-bit prototype `f64` with the names and roles of the parameters of
+// `f`, the same function as the 32-bit parse reads it, so that both Basic
+// forms name the same parameters.
+Function sameParameters(Function f64, const Function& f) {
+    if (f64.params.size() != f.params.size()) return f;
+    for (size_t i = 0; i < f.params.size(); ++i) {
+        Param& p = f64.params[i];
+        const Param& like = f.params[i];
+        p.name = like.name, p.role = like.role, p.sizeIn = like.sizeIn,
+        p.sizeNeeded = like.sizeNeeded;
+    }
+    return f64;
 }
 
 std::vector<CTypePtr> paramTypes(const Function& f) {
@@ -88,8 +106,10 @@ public:
     Catalogue run() {
         for (const auto& [name, dlls] : exports_)
             for (const std::string& d : dlls) ++sizes_[d];
-        addTypes();
+        nameTypes();
         addFunctions();
+        keepTextPointers();
+        addTypeRows();
         addConstants();
         std::sort(out_.rows.begin(), out_.rows.end(), [](const Row& a, const Row& b) {
             return std::tie(a.name, a.cls, a.libsclass) < std::tie(b.name, b.cls, b.libsclass);
@@ -108,12 +128,47 @@ private:
         row.winnt = yesNo(available(availability_.winnt, a, b));
     }
 
+    // Notes the structures a catalogued function takes directly: by value, or
+    // by a pointer to the caller's own (not a byte buffer, not the API's).
+    void noteTaken(const Function& f) {
+        for (const Param& p : f.params) {
+            const CType& t = *p.type;
+            if (p.role != Role::Plain && p.role != Role::Optional) continue;
+            const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
+            if (pointer && t.target && t.target->kind == Kind::Record &&
+                !passedByPointer(*t.target))
+                taken_.insert(t.target->body.get());
+            if (t.kind == Kind::Record) taken_.insert(t.body.get());
+        }
+    }
+
+    // The structures whose text members stay pointers: those a callee keeps,
+    // and those no catalogued function takes directly, nor inside one it takes
+    // by value. VB and the marshaller convert the texts only of what a
+    // function takes directly.
+    void keepTextPointers() {
+        std::set<std::string> direct;
+        std::vector<const Record*> pending(taken_.begin(), taken_.end());
+        while (!pending.empty()) {
+            const Record* r = pending.back();
+            pending.pop_back();
+            if (!r || !direct.insert(r->name).second) continue;
+            for (const Field& field : r->fields) {
+                long long count = 0;
+                const CType& t = arrayElement(*field.type, count);
+                if (t.kind == Kind::Record) pending.push_back(t.body.get());
+            }
+        }
+        for (const auto& r : decls_.records)
+            if (!direct.count(r->name)) names_.keepPointers(r->name);
+    }
+
     // Structures: an ANSI/Unicode pair becomes one Type under the generic name.
-    void addTypes() {
-        std::map<std::string, const Record*> byName;
+    void nameTypes() {
+        auto& byName = byName_;
         for (const auto& r : decls_.records) {
             if (r->name.empty() || r->name[0] == '_' || r->name.ends_with("Vtbl") ||
-                r->fields.empty())
+                r->fields.empty() || mingwOwnHeader(r->header))
                 continue;
             if (isInterfaceStub(*r))
                 ++out_.skipped.interfaceStubs;
@@ -124,8 +179,8 @@ private:
         }
         std::set<std::string> all;
         for (const auto& [name, r] : byName) all.insert(name);
-        std::map<std::string, std::string> wideOf;    // ANSI C name -> Unicode C name
-        std::map<std::string, std::string> typeName;  // C name or pair's generic -> catalogue name
+        auto& wideOf = wideOf_;
+        auto& typeName = typeName_;
         for (const auto& [name, r] : byName) {
             const std::string generic = pairGeneric(name, all);
             if (generic.empty()) {
@@ -138,6 +193,17 @@ private:
             names_.add(generic + "W", typeName[generic], Half::Unicode);
             wideOf[name] = generic + "W";
         }
+        for (const auto& [name, r] : byName) {
+            if (structureFact(name, "kept") || structureFact(name, "kept-pointers"))
+                names_.keepPointers(name);
+            names_.like32(name, r);
+        }
+    }
+
+    void addTypeRows() {
+        const auto& byName = byName_;
+        const auto& wideOf = wideOf_;
+        auto& typeName = typeName_;
         for (const auto& [name, r] : byName) {
             auto wide = wideOf.find(name);
             const bool pair = wide != wideOf.end();
@@ -162,20 +228,32 @@ private:
             out_.layouts.push_back(cLayout(row.name, "vb32", *r));
             out_.layouts.push_back(cLayout(row.name, "cs32", cs));
             if (cs64) out_.layouts.push_back(cLayout(row.name, "cs64", *cs64));
-            row.explain = std::string(r->isUnion ? "联合" : "结构") + "，声明于 " + r->header +
-                          "，32 位下 " + std::to_string(r->size) + " 字节";
-            if (cs64) row.explain += "，64 位下 " + std::to_string(cs64->size) + " 字节";
-            row.explain += "。";
+            // The sizes of what each form declares: a pair's VB and 64-bit VBA
+            // Types are its ANSI structure, its C# struct the Unicode one.
+            auto ansi64 = decls_.records64.find(name);
+            row.explain =
+                say(Phrase::TypeDeclaredIn,
+                    {say(r->isUnion ? Phrase::Union : Phrase::Structure), sdkHeader(r->header)});
             if (pair) {
                 row.othername = name + " " + wide->second;
-                row.explain +=
-                    "ANSI 版 " + name + "（VB 声明），Unicode 版 " + wide->second + "（C# 声明）。";
+                row.explain += say(Phrase::FullStop) +
+                               say(Phrase::PairHalves, {name,
+                                                        sizes(*r, ansi64 == decls_.records64.end()
+                                                                      ? nullptr
+                                                                      : ansi64->second.get()),
+                                                        wide->second, sizes(cs, cs64)});
+            } else {
+                row.explain += say(Phrase::Comma) + sizes(*r, cs64) + say(Phrase::FullStop);
             }
-            row.explain +=
-                versionNote(headerLevel(availability_, name, pair ? wide->second : std::string()));
-            if (!r->sameAs.empty())
-                row.explain += "与 " + r->sameAs + " 相同（VB 程序惯用的名字）。";
+            // A hand-made Type (POINTAPI) is declared at the levels of what it equals.
+            const std::string declared = r->sameAs.empty() ? name : r->sameAs;
+            row.explain += versionNote(
+                headerLevel(availability_, declared, pair ? wide->second : std::string()));
+            if (!r->sameAs.empty()) row.explain += say(Phrase::SameAs, {r->sameAs});
+            if (const std::string vb = vbIdentifier(row.name, 0); vb != row.name)
+                row.explain += say(Phrase::RenamedForVb, {vb, row.name});
             row.explain += exceptionNote(exceptions_, row.name);
+            row.explain += longerNote(*r, VbDialect::Vb6);
             addVba64Type(row, *r);
             row.other = name;
             out_.rows.push_back(std::move(row));
@@ -190,8 +268,25 @@ private:
         const bool only32 = r64 == decls_.records64.end();
         const Record& r = only32 ? r32 : *r64->second;
         row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
-        out_.layouts.push_back(cLayout(row.name, "vba64", r));
-        if (only32) row.explain += "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。";
+        out_.layouts.push_back(cLayout(row.name, "vba64", r, &r32));
+        if (only32) row.explain += say(Phrase::No64BitStructure);
+        row.explain += longerNote(r, VbDialect::Vba64);
+    }
+
+    // "32 位下 N 字节，64 位下 M 字节" of a structure and its 64-bit layout.
+    static std::string sizes(const Record& r32, const Record* r64) {
+        return r64 ? say(Phrase::Sizes, {std::to_string(r32.size), std::to_string(r64->size)})
+                   : say(Phrase::Size32, {std::to_string(r32.size)});
+    }
+
+    // What explain says of a Type that VB makes longer than C's structure.
+    std::string longerNote(const Record& r, VbDialect dialect) const {
+        const VbType type = vbTypeLayout(r, names_, dialect);
+        if (type.size <= r.size) return {};
+        return say(Phrase::TypeLonger,
+                   {dialect == VbDialect::Vba64 ? say(Phrase::LayoutOfVba64Form)
+                                                : say(Phrase::LayoutOfVbForm),
+                    std::to_string(type.size), std::to_string(r.size), std::to_string(type.align)});
     }
 
     std::vector<std::string> exportersOf(const std::string& name) const {
@@ -207,9 +302,8 @@ private:
         for (const Function& f : classic_) functions.push_back(&f);
         for (const Function* declared : functions) {
             const Function& f = *declared;
-            if (implementedByCaller(f.name)) continue;
-            if (isMarshallingHelper(f.name)) {
-                ++out_.skipped.marshallingHelpers;
+            if (const std::string rule = leftOutRule(f.name); !rule.empty()) {
+                if (rule == "helper") ++out_.skipped.marshallingHelpers;
                 continue;
             }
             if (!f.dll.empty()) {  // placed by hand or by the psapi rule
@@ -247,22 +341,25 @@ private:
             ++out_.skipped.variadic;
             return;
         }
-        const Function f = withParameterNames(declared, names_);
+        const Function f = withRoles(withParameterNames(declared, names_), name);
         const Function wideNamed =
-            wideDeclared ? withParameterNames(*wideDeclared, names_) : Function();
+            wideDeclared ? withRoles(withParameterNames(*wideDeclared, names_), name) : Function();
         const Function* wide = wideDeclared ? &wideNamed : nullptr;
-        const std::string dll =
+        const std::string chosen =
             f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
-        if (dll.empty()) {
+        if (chosen.empty()) {
             ++out_.skipped.excludedOnly;
             return;
         }
+        const std::string dll = documentedDll(name, chosen);
         Row row;
         row.name = name;
         row.libsclass = libsclass(dll);
-        row.cls = categoryOf(name, f.header, dll);
-        const Support support =
-            supportOf(availability_, dll, f.name, wide ? wide->name : std::string());
+        if (mingwOwnHeader(f.header)) return;
+        const std::string header = sdkHeader(f.header);
+        row.cls = categoryOf(name, header, dll);
+        const Support support = supportOf(
+            availability_, dll, {name, f.name, wide ? wide->name : std::string(), unicodeOnly(f)});
         row.win95 = yesNo(support.win95);
         row.winnt = yesNo(support.winnt);
         const ErrorRule error = errorRuleOf(name, dll, f);
@@ -274,7 +371,8 @@ private:
         // The 64-bit headers declare psapi.dll's classic names only as K32 functions.
         if (f64 == decls_.functions64.end() && f.dll == "psapi.dll")
             f64 = decls_.functions64.find("K32" + f.name);
-        const Function& vba = f64 == decls_.functions64.end() ? f : f64->second;
+        const bool has64 = f64 != decls_.functions64.end();
+        const Function vba = has64 ? sameParameters(f64->second, f) : f;
         row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass,
                               vba, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
@@ -290,38 +388,46 @@ private:
             ++out_.skipped.inexpressible;
             return;
         }
-        row.explain = functionExplain({f.header, dll, f.name, wide ? wide->name : std::string(),
+        noteTaken(f);
+        if (wide) noteTaken(*wide);
+        row.explain = functionExplain({header, dll, f.name, wide ? wide->name : std::string(),
                                        f.cdecl_, support, error, f.result.get()});
+        row.explain += roleNotes(f, row.csharp.find("\r\n[DllImport") != std::string::npos);
         if (wide) row.othername = f.name + " " + wide->name;
         row.exports = {f.exportName.empty() ? f.name : f.exportName};
         if (wide) row.exports.push_back(wide->name);
-        row.explain += placementNote(f, wide, dll, row.exports, details_.onlyOn);
+        row.explain += placementNote(f, wide, dll);
         if (const std::string others = handOtherNames(f, wide); !others.empty())
             row.othername = others;
-        if (onlyTarget(f, row.exports, details_.onlyOn) == "32 位") {
+        if (f.only32) {
             // A Declare that 64-bit Office can never bind would only fail at its first call.
-            row.vba64 =
-                "' 64 位的 " + dll + " 不导出 " + vbExportOf(f) + "，64 位 VBA 无法调用此函数。";
-        } else if (&vba == &f) {
-            row.explain += "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。";
+            row.vba64 = say(Phrase::No64BitExport, {dll, vbExportOf(f)});
+        } else if (!has64) {
+            row.explain += say(Phrase::No64BitPrototype);
         } else {
             out_.layouts.push_back(x64Call(name, vba));
         }
-        row.recode = sampleCode({f, csSource, row.declare, row.csharp, error}, names_);
+        row.recode =
+            sampleCode({name, f, vba, csSource, row.declare, row.vba64, row.csharp, error}, names_);
         std::vector<std::string> lines;
         for (size_t i = 0; i < f.params.size(); ++i) {
             const Param& p = f.params[i];
             lines.push_back(join(vbParams(p, static_cast<int>(i) + 1, names_), ", ") + "    ' " +
                             p.type->spelling + (p.name.empty() ? "" : " " + p.name) +
-                            direction(*p.type));
+                            direction(*p.type) + roleMarker(p));
         }
         row.parameter = join(lines, kCrLf);
         const std::string vb = vbValueType(*f.result, names_, false);
-        row.returned =
-            (vb.empty() ? std::string("无（Sub）") : vb) + "（C#: " +
-            (stringKind(*f.result) != CharKind::None ? "IntPtr" : csValueType(*f.result, names_)) +
-            "；C: " + f.result->spelling + "）";
+        row.returned = say(
+            Phrase::Returned,
+            {vb.empty() ? say(Phrase::NoResult) : vb,
+             stringKind(*f.result) != CharKind::None ? "IntPtr" : csValueType(*f.result, names_),
+             f.result->spelling});
         row.other = prototype(f) + (wide ? kCrLf + prototype(*wide) : std::string());
+        // The C texts as the SDK spells them (BOOL, not mingw-w64's WINBOOL).
+        row.parameter = sdkSpelling(row.parameter);
+        row.returned = sdkSpelling(row.returned);
+        row.other = sdkSpelling(row.other);
         out_.rows.push_back(std::move(row));
     }
 
@@ -332,7 +438,13 @@ private:
         std::map<std::string, const Constant*> byName, byName64;
         for (const Constant& c : decls_.constants) byName.emplace(c.name, &c);
         for (const Constant& c : decls_.constants64) byName64.emplace(c.name, &c);
-        for (const auto& [name, c] : byName) {
+        for (const auto& [name, declared] : byName) {
+            // C runtime names (_HEX, _ALPHA: reserved to the implementation)
+            // and mingw-w64's own macros are no API constants.
+            if (leftOutConstant(name) || mingwOwnHeader(declared->header)) continue;
+            Constant shown = *declared;
+            shown.header = sdkHeader(declared->header);
+            const Constant* c = &shown;
             Row row;
             row.name = c->name;
             row.cls = 0;
@@ -356,9 +468,8 @@ private:
                 row.csharp = csConst(*c);
             }
             if (value64.value != c->value)
-                row.explain +=
-                    "64 位下值为 " + std::to_string(value64.value) + "（64 位 VBA 声明取此值）。";
-            row.other = c->body;
+                row.explain += say(Phrase::ValueOn64Bits, {std::to_string(value64.value)});
+            row.other = sdkSpelling(c->body);
             out_.rows.push_back(std::move(row));
         }
     }
@@ -369,6 +480,11 @@ private:
     const std::vector<LayoutException>& exceptions_;
     const ExportDetails& details_;
     std::vector<Function> classic_;  // psapi.dll's classic names
+    // The structures to catalogue by C name, the Unicode half of each pair
+    // by its ANSI one, the catalogue name by C name (or pair's generic name).
+    std::map<std::string, const Record*> byName_;
+    std::map<std::string, std::string> wideOf_, typeName_;
+    std::set<const Record*> taken_;  // taken directly by a catalogued function
     TypeNames names_;
     std::map<std::string, int> sizes_;  // functions each DLL exports
     Catalogue out_;

@@ -43,13 +43,8 @@ struct Availability {
 
 // Export name -> the DLLs whose import libraries export it as a function.
 using ExportIndex = std::map<std::string, std::vector<std::string>>;
-// Export name -> the one target ("32 位", "64 位") whose libraries export it,
-// for the names the other target's libraries lack.
-using ExportArchitectures = std::map<std::string, std::string>;
-
 // What the import libraries say beyond the code exports.
 struct ExportDetails {
-    ExportArchitectures onlyOn;  // names only one target's libraries export
     // Every export, also those whose library member has no jump thunk: the
     // 32-bit kernel32 library implements InterlockedIncrement itself and
     // keeps only the DLL's import of it.

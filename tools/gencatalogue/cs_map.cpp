@@ -5,9 +5,11 @@
 #include <tuple>
 
 #include "c_types.h"
+#include "facts.h"
 #include "layout.h"
 #include "layout_rules.h"
 #include "text.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -57,7 +59,7 @@ std::string opaque(const CType& t, long long bytes, const std::string& name) {
 
 // One field of a sequential struct; "" when the member takes no room.
 std::string sequentialField(const Member& m, const std::string& name, const TypeNames& names,
-                            CharSet charSet, bool generic) {
+                            CharSet charSet, bool generic, bool texts = true) {
     const CType& t = *m.type;
     if (t.kind == Kind::Array) {
         long long count = 1;
@@ -75,7 +77,8 @@ std::string sequentialField(const Member& m, const std::string& name, const Type
         return byValArray(type, count, name);
     }
     if (const CharKind kind = stringKind(t); kind != CharKind::None && !isCallback(t))
-        return marshalString(kind, charSet, generic) + "public string " + name + ";";
+        return texts ? marshalString(kind, charSet, generic) + "public string " + name + ";"
+                     : "public IntPtr " + name + ";";
     std::string type = csValueType(t, names);
     if (type.empty()) return t.size > 0 ? opaque(t, t.size, name) : std::string();
     return "public " + type + " " + name + ";";
@@ -127,19 +130,6 @@ std::string byRefPointerSized(const CType& target) {
     return target.isSigned ? "ref IntPtr " : "ref UIntPtr ";
 }
 
-// BOOL functions documented to return -1 on error as well as 0 and nonzero:
-// as bool, -1 would read as true.
-bool returnsMinusOne(const std::string& name) {
-    static const std::set<std::string> kNames = {"GetMessage"};
-    return kNames.count(name) != 0;
-}
-
-// Functions that free or release the BSTR they get: given the marshaller's
-// temporary copy, it would be freed twice.
-bool takesBstrOwnership(const std::string& name) {
-    return name == "SysFreeString" || name == "SysReleaseString";
-}
-
 // A union whose members all start at its beginning and differ in size,
 // alignment or pointer width: one of them cannot stand for the rest.
 bool needsNestedUnion(const Record& u) {
@@ -155,6 +145,12 @@ bool needsNestedUnion(const Record& u) {
                        [&](const Member& m) { return shape(m) != shape(members[0]); });
 }
 
+}  // namespace
+
+namespace {
+// The parameter as its C type alone maps it.
+std::string csParamByType(const Param& p, const std::string& name, const TypeNames& names,
+                          CharSet charSet, bool generic);
 }  // namespace
 
 std::string csValueType(const CType& t, const TypeNames& names) {
@@ -174,8 +170,19 @@ std::string csValueType(const CType& t, const TypeNames& names) {
 }
 
 std::string csParam(const Param& p, int position, const TypeNames& names, CharSet charSet,
-                    bool generic) {
+                    bool generic, bool nullForm) {
     const std::string name = csIdentifier(p.name, position);
+    if (p.role == Role::Address || p.role == Role::Owned || p.role == Role::Sized)
+        return "IntPtr " + name;
+    std::string byType = csParamByType(p, name, names, charSet, generic);
+    if (nullForm && p.role == Role::Optional && byType.starts_with("ref ")) return "IntPtr " + name;
+    return byType;
+}
+
+namespace {
+
+std::string csParamByType(const Param& p, const std::string& name, const TypeNames& names,
+                          CharSet charSet, bool generic) {
     const CType& t = *p.type;
     const bool pointer = t.kind == Kind::Pointer || t.kind == Kind::Array;
     if (!pointer || isCallback(t) || isHandle(t)) {
@@ -205,6 +212,8 @@ std::string csParam(const Param& p, int position, const TypeNames& names, CharSe
     default: return "IntPtr " + name;
     }
 }
+
+}  // namespace
 
 bool setsLastError(const Function& f) {
     return isBool(*f.result) || f.result->kind == Kind::Pointer;
@@ -246,17 +255,17 @@ StringSides stringSides(const std::vector<CTypePtr>& ansi, const std::vector<CTy
 
 std::string csDeclare(const CsFunction& target, const Function& f, const TypeNames& names,
                       const StringSides& sides) {
-    std::string result = stringKind(*f.result) != CharKind::None ? "IntPtr"
-                         : returnsMinusOne(target.name)          ? "int"
-                                                                 : csValueType(*f.result, names);
+    std::string result = stringKind(*f.result) != CharKind::None  ? "IntPtr"
+                         : functionFact(target.name, "minus-one") ? "int"
+                                                                  : csValueType(*f.result, names);
     if (result.empty()) return {};
     std::vector<std::string> params;
     for (size_t i = 0; i < f.params.size(); ++i) {
         const bool generic = i < sides.generic.size() && sides.generic[i];
-        std::string p =
-            csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic);
+        std::string p = csParam(f.params[i], static_cast<int>(i) + 1, names, sides.charSet, generic,
+                                target.nullForm);
         // A BSTR marshalled from a string is the marshaller's to free.
-        if (isBstr(*f.params[i].type) && takesBstrOwnership(target.name))
+        if (isBstr(*f.params[i].type) && functionFact(target.name, "frees-bstr"))
             p = "IntPtr " + csIdentifier(f.params[i].name, static_cast<int>(i) + 1);
         if (p.empty()) return {};
         params.push_back(std::move(p));
@@ -317,16 +326,15 @@ std::string csStruct(const std::string& name, const Record& r, const TypeNames& 
                 continue;
             }
             const bool generic = i < sides.generic.size() && sides.generic[i];
-            std::string field = sequentialField(members[i], csIdentifier(members[i].name, position),
-                                                names, sides.charSet, generic);
+            std::string field =
+                sequentialField(members[i], csIdentifier(members[i].name, position), names,
+                                sides.charSet, generic, !names.keepsPointers(r.name));
             if (!field.empty()) body += "    " + field + kCrLf;
         }
         body += nested;
     }
     std::string note;
-    if (pack.only64)
-        note = "// 此声明按 64 位进程的布局；C 在 32 位下紧缩此结构，32 位进程请改用 Pack = " +
-               std::to_string(pack.pack32) + kCrLf;
+    if (pack.only64) note = say(Phrase::PackFor64BitOnly, {std::to_string(pack.pack32)}) + kCrLf;
     return note + "[StructLayout(" + layout + ")]" + kCrLf + "struct " + name + kCrLf + "{" +
            kCrLf + body + "}";
 }

@@ -44,15 +44,18 @@ struct StringSides {
 std::string csValueType(const CType& t, const TypeNames& names);
 
 // "[MarshalAs(...)] ref int name" etc.; `generic` is true for a TCHAR string
-// of a pair, which the CharSet covers.
+// of a pair, which the CharSet covers. Pointers the parameter's role makes
+// addresses (an address value, an owned pointer, a sized buffer) are IntPtr;
+// so, in the NULL form, is an optional one that would be passed by ref.
 std::string csParam(const Param& p, int position, const TypeNames& names, CharSet charSet,
-                    bool generic);
+                    bool generic, bool nullForm = false);
 
 struct CsFunction {
     std::string name;  // method name, also the entry point the CharSet resolves
     std::string dll;   // "kernel32.dll"
     bool setLastError = false;
     std::string entryPoint;  // the export, when it is not the name
+    bool nullForm = false;   // the overload passing IntPtr for optional pointers
 };
 
 // "[DllImport(...)]" CR LF "static extern Result Name(params);"; empty when

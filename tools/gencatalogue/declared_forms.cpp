@@ -24,7 +24,7 @@ std::vector<std::string> splitParams(const std::string& list) {
 
 std::optional<Declared> readVb(const std::string& declare) {
     static const std::regex kShape(
-        R"re(^Declare (Function|Sub) (\S+) Lib "[^"]+"(?: Alias "[^"]+")? \((.*)\)(?: As (\S+))?$)re");
+        R"re(^Declare (?:PtrSafe )?(Function|Sub) (\S+) Lib "[^"]+"(?: Alias "[^"]+")? \((.*)\)(?: As (\S+))?$)re");
     static const std::regex kParam(R"(^(ByVal|ByRef) (\S+) As (\S+)$)");
     std::smatch m;
     if (!std::regex_match(declare, m, kShape)) return std::nullopt;

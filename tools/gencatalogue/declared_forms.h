@@ -17,7 +17,7 @@ struct Declared {
     std::vector<Param> params;
 };
 
-// "Declare Function|Sub Name Lib ... (ByVal x As T, ...) [As T]".
+// "Declare [PtrSafe] Function|Sub Name Lib ... (ByVal x As T, ...) [As T]".
 std::optional<Declared> readVb(const std::string& declare);
 // "[DllImport(...)]" CR LF "static extern T Name([MarshalAs(...)] [ref ]T x, ...);".
 std::optional<Declared> readCs(const std::string& declare);

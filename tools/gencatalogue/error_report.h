@@ -33,9 +33,9 @@ struct ErrorRule {
 ErrorRule errorRuleOf(const std::string& name, const std::string& dll, const Function& f);
 
 // The reviewed table of functions documented to set the last error on
-// failure, with the failing result.
+// failure, with the failing result (data/last_error.tsv).
 struct LastErrorEntry {
-    const char* name;
+    std::string name;
     Failure failure;
 };
 const std::vector<LastErrorEntry>& lastErrorTable();

@@ -2,6 +2,7 @@
 
 #include "c_types.h"
 #include "text.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -10,62 +11,98 @@ namespace {
 std::string failingValue(Failure failure, const CType& result) {
     const bool pointer = result.kind == Kind::Pointer || isHandle(result);
     if (failure == Failure::AllOnes)
-        return pointer ? "INVALID_HANDLE_VALUE（-1）"
-                       : "-1（0x" + hexDigits(~0ULL, result.size * 8) + "）";
-    if (isBool(result)) return "FALSE（0）";
-    return pointer ? "NULL（0）" : "0";
+        return pointer ? say(Phrase::InvalidHandleValue)
+                       : say(Phrase::AllOnesValue, {hexDigits(~0ULL, result.size * 8)});
+    if (isBool(result)) return say(Phrase::FalseValue);
+    return pointer ? say(Phrase::NullValue) : "0";
+}
+
+// Where a sized buffer's size comes from: a parameter, or the result.
+std::string sizeSource(const Param& p) {
+    return p.sizeNeeded == "result" ? say(Phrase::TheResult) : p.sizeNeeded;
 }
 
 }  // namespace
 
+std::string roleNotes(const Function& f, bool csOverload) {
+    std::vector<std::string> pointers, texts, addresses, owned;
+    std::string out;
+    for (const Param& p : f.params) {
+        switch (p.role) {
+        case Role::Optional:
+            (stringKind(*p.type) != CharKind::None ? texts : pointers).push_back(p.name);
+            break;
+        case Role::Address: addresses.push_back(p.name); break;
+        case Role::Owned: owned.push_back(p.name); break;
+        case Role::Sized: out += say(Phrase::SizedResult, {p.name, sizeSource(p)}); break;
+        case Role::Plain: break;
+        }
+    }
+    const std::string separator = say(Phrase::ListSeparator);
+    if (!pointers.empty()) out += say(Phrase::NullPointers, {join(pointers, separator)});
+    if (!pointers.empty() && csOverload) out += say(Phrase::NullOverload);
+    if (!texts.empty()) out += say(Phrase::NullTexts, {join(texts, separator)});
+    if (!addresses.empty()) out += say(Phrase::AddressValues, {join(addresses, separator)});
+    if (!owned.empty()) out += say(Phrase::OwnedPointers, {join(owned, separator)});
+    return out;
+}
+
+std::string roleMarker(const Param& p) {
+    switch (p.role) {
+    case Role::Optional: return say(Phrase::OptionalMarker);
+    case Role::Address: return say(Phrase::AddressMarker);
+    case Role::Sized: return say(Phrase::SizedMarker, {sizeSource(p)});
+    case Role::Owned: return say(Phrase::OwnedMarker);
+    case Role::Plain: break;
+    }
+    return {};
+}
+
 std::string versionNote(int level) {
-    return level > kWin95Level ? "需要 " + windowsName(level) + " 或更高版本。" : std::string();
+    return level > kWin95Level ? say(Phrase::NeedsWindows, {windowsName(level)}) : std::string();
 }
 
 std::string errorNote(const ErrorRule& rule, const CType& result) {
     switch (rule.report) {
     case ErrorReport::LastError:
-        return "失败时返回 " + failingValue(rule.failure, result) +
-               "，并设置最后错误：VB 用 Err.LastDllError 读取，C# 用 Marshal.GetLastWin32Error() "
-               "读取"
-               "（声明带 SetLastError = true）。";
+        return say(Phrase::FailsWithLastError, {failingValue(rule.failure, result)});
     case ErrorReport::ReturnedCode:
-        return "返回值就是错误代码（" + rule.codeType + "，" +
-               (rule.failure == Failure::Negative ? "小于 0 表示失败" : "0 表示成功") +
-               "），不需读取最后错误。";
+        return say(Phrase::ReturnsErrorCode,
+                   {rule.codeType, say(rule.failure == Failure::Negative ? Phrase::NegativeFails
+                                                                         : Phrase::ZeroSucceeds)});
     case ErrorReport::Unstated: break;
     }
     return {};
 }
 
 std::string functionExplain(const FunctionFacts& f) {
-    std::string out = "声明于 " + f.header + "，由 " + f.dll + " 导出。";
-    if (!f.wide.empty()) out += "ANSI 版 " + f.ansi + "，Unicode 版 " + f.wide + "。";
-    out += versionNote(f.support.minimum);
+    std::string out = say(Phrase::DeclaredIn, {f.header, f.dll});
+    if (!f.wide.empty()) out += say(Phrase::PairExports, {f.ansi, f.wide});
+    if (f.support.minimum > kWin95Level)
+        out += f.support.win95 ? say(Phrase::NtNeedsWindows, {windowsName(f.support.minimum)})
+                               : versionNote(f.support.minimum);
     const DllRule* rule = dllRule(f.dll);
-    if (rule && !rule->win9x && f.support.minimum <= kWin95Level)
-        out += "Windows 95/98/Me 没有 " + f.dll + "。";
+    if (rule && rule->win9x == Known::No && f.support.minimum <= kWin95Level)
+        out += say(Phrase::NoDllOn9x, {f.dll});
+    if (f.support.lacks9x) out += say(Phrase::NoFunctionOn9x);
     if (f.result) out += errorNote(f.error, *f.result);
-    if (f.cdecl_) out += "调用约定 cdecl（VB6 的 Declare 只能调用 stdcall 函数）。";
+    if (f.cdecl_) out += say(Phrase::CdeclNote);
     return out;
 }
 
 std::string constantValue(const Constant& c) {
-    if (c.isString) return "值 \"" + c.text + "\"";
+    if (c.isString) return say(Phrase::StringValue, {c.text});
     const int bits = c.isPointer ? 32 : c.bytes * 8;
-    return "值 0x" + hexDigits(static_cast<unsigned long long>(c.value), bits) + "（十进制 " +
-           std::to_string(c.value) + "）";
+    return say(Phrase::NumberValue, {hexDigits(static_cast<unsigned long long>(c.value), bits),
+                                     std::to_string(c.value)});
 }
 
 std::string constantExplain(const Constant& c, const Constant* unicode, const std::string& ansiName,
                             int level) {
-    std::string out;
-    if (unicode)
-        out = "常数（随字符集而变），定义于 " + c.header + "：VB 取 ANSI 版 " + ansiName + " 的" +
-              constantValue(c) + "，C# 取 Unicode 版 " + unicode->name + " 的" +
-              constantValue(*unicode) + "。";
-    else
-        out = "常数，定义于 " + c.header + "，" + constantValue(c) + "。";
+    const std::string out =
+        unicode ? say(Phrase::TcharConstantIn, {c.header, ansiName, constantValue(c), unicode->name,
+                                                constantValue(*unicode)})
+                : say(Phrase::ConstantIn, {c.header, constantValue(c)});
     return out + versionNote(level);
 }
 

@@ -22,6 +22,15 @@ struct FunctionFacts {
 
 std::string functionExplain(const FunctionFacts& f);
 
+// What the roles of a function's parameters mean for a caller: which may be
+// NULL and how to pass it, which are address values, which receive a
+// variable-length result, which hand back a pointer the API owns.
+// `csOverload`: the C# form has a second declaration taking NULL.
+std::string roleNotes(const Function& f, bool csOverload);
+
+// The marker the parameter column gives a parameter of this role, "" for none.
+std::string roleMarker(const Param& p);
+
 // "需要 Windows Vista 或更高版本。", or "" for a level the 95 and NT 4.0
 // headers already have.
 std::string versionNote(int level);

@@ -33,11 +33,7 @@ Exports mergeExports(const std::vector<LibraryExports>& libraries) {
         return std::vector<std::string>();
     };
     for (const auto& [name, targets] : code) out.index[name] = first(targets);
-    for (const auto& [name, targets] : anyKind) {
-        out.details.anyKind[name] = first(targets);
-        if (order.size() > 1 && targets.size() == 1)
-            out.details.onlyOn[name] = targets.begin()->first;
-    }
+    for (const auto& [name, targets] : anyKind) out.details.anyKind[name] = first(targets);
     return out;
 }
 

@@ -19,7 +19,7 @@ struct Exports {
     ExportDetails details;
 };
 
-// The exports of one import library, read for a target ("32 位", "64 位").
+// The exports of one import library, read for a target ("64", "32").
 struct LibraryExports {
     std::string target;
     std::vector<Export> exports;
@@ -27,8 +27,7 @@ struct LibraryExports {
 
 // The union of the libraries' code exports, and of all their exports, each
 // name with the DLLs of the first target (in the order given) that exports
-// it; a name that the libraries of only one target export is noted with
-// that target.
+// it.
 Exports mergeExports(const std::vector<LibraryExports>& libraries);
 
 // Every lib*.a of each folder, labelled with the folder's target.

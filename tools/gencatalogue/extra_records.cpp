@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "text.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -30,8 +31,7 @@ void placeHandRecord(Function& f, const std::map<std::string, std::string>& fiel
     f.dll = get("dll");
     f.exportName = get("export");
     f.export32 = get("export32");
-    const std::string only = get("only");
-    f.unlistedOn = only.empty() ? std::string() : only + " 位";
+    f.only32 = get("only") == "32";
 }
 
 std::string vbExportOf(const Function& f) {
@@ -40,7 +40,7 @@ std::string vbExportOf(const Function& f) {
 }
 
 void checkPlacement(const Function& f, const ExportIndex& exports) {
-    if (!f.unlistedOn.empty()) return;
+    if (f.only32) return;
     for (const std::string& name : {f.exportName.empty() ? f.name : f.exportName, f.export32}) {
         if (name.empty()) continue;
         auto it = exports.find(name);
@@ -91,7 +91,12 @@ std::string csForm(CsFunction target, const Function& f, const Function& csSourc
                    const TypeNames& names, const StringSides& sides) {
     if (f.export32.empty()) {
         if (!f.exportName.empty() && f.exportName != target.name) target.entryPoint = f.exportName;
-        return csDeclare(target, csSource, names, sides);
+        const std::string plain = csDeclare(target, csSource, names, sides);
+        // The overload that takes NULL for the optional pointers, after the one
+        // that takes them by ref.
+        target.nullForm = true;
+        const std::string nullable = csDeclare(target, csSource, names, sides);
+        return nullable == plain ? plain : plain + kCrLf + nullable;
     }
     auto entry = [&](const std::string& e) { return pair ? e.substr(0, e.size() - 1) : e; };
     const std::string name = target.name;
@@ -108,34 +113,16 @@ std::string csForm(CsFunction target, const Function& f, const Function& csSourc
     return csBothTargets(name, extern64, extern32, args);
 }
 
-std::string placementNote(const Function& f, const Function* wide, const std::string& dll,
-                          const std::vector<std::string>& exports,
-                          const ExportArchitectures& onlyOn) {
+std::string placementNote(const Function& f, const Function* wide, const std::string& dll) {
     if (!f.export32.empty()) {
         const std::string own = wide ? f.name + "/" + wide->name : f.name;
         const std::string stand = wide ? f.export32 + "/" + wide->export32 : f.export32;
-        return "只有 64 位的 " + dll + " 导出 " + own + "：C# 声明在 64 位进程中调用 " + own +
-               "，在 32 位进程中调用 " + stand +
-               "（按 IntPtr.Size 选择）；VB6 是 32 位程序，其声明调用 " + f.export32 + "。";
+        return say(Phrase::Only64BitExports, {dll, own, stand, f.export32});
     }
     std::string alias;
     if (!f.exportName.empty() && f.exportName != f.name)
-        alias =
-            "头文件中 " + f.name + " 只是宏；此记录调用 " + dll + " 的导出 " + f.exportName + "。";
-    const std::string target = onlyTarget(f, exports, onlyOn);
-    if (target.empty()) return alias;
-    return alias + "只有 " + target + "的 " + dll + " 导出此函数。";
-}
-
-std::string onlyTarget(const Function& f, const std::vector<std::string>& exports,
-                       const ExportArchitectures& onlyOn) {
-    if (!f.unlistedOn.empty()) return f.unlistedOn;
-    std::set<std::string> targets;
-    for (const std::string& e : exports) {
-        auto it = onlyOn.find(e);
-        targets.insert(it == onlyOn.end() ? std::string() : it->second);
-    }
-    return targets.size() == 1 ? *targets.begin() : std::string();
+        alias = say(Phrase::MacroOnly, {f.name, dll, f.exportName});
+    return f.only32 ? alias + say(Phrase::Only32BitExports, {dll}) : alias;
 }
 
 std::string handOtherNames(const Function& f, const Function* wide) {
@@ -149,21 +136,6 @@ std::string handOtherNames(const Function& f, const Function* wide) {
         out.push_back(f.exportName);
     }
     return join(out, " ");
-}
-
-bool isMarshallingHelper(const std::string& name) {
-    static const char* const kSuffixes[] = {"_UserMarshal", "_UserSize", "_UserUnmarshal",
-                                            "_UserFree"};
-    if (name.starts_with("Ndr")) return true;
-    for (const char* suffix : kSuffixes) {
-        const size_t at = name.find(suffix);
-        // Also the 64-bit variants (BSTR_UserMarshal64).
-        if (at != std::string::npos && at > 0 &&
-            (at + std::string(suffix).size() == name.size() ||
-             name.substr(at + std::string(suffix).size()) == "64"))
-            return true;
-    }
-    return false;
 }
 
 bool isInterfaceStub(const Record& r) {

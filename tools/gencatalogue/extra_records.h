@@ -45,7 +45,8 @@ std::string csBothTargets(const std::string& name, const std::string& extern64,
                           const std::string& extern32,
                           const std::vector<std::string>& argumentNames);
 
-// The C# form of a function. A hand-made record calls its export through
+// The C# form of a function, followed by an overload taking IntPtr for
+// each optional pointer that it takes by ref. A hand-made record calls its export through
 // EntryPoint; one that only the 64-bit DLL exports under its own name gets
 // both entry points and a method choosing by IntPtr.Size (csBothTargets).
 // `pair`: an ANSI/Unicode pair, whose entry points the marshaller completes
@@ -53,26 +54,15 @@ std::string csBothTargets(const std::string& name, const std::string& extern64,
 std::string csForm(CsFunction target, const Function& f, const Function& csSource, bool pair,
                    const TypeNames& names, const StringSides& sides);
 
-// The one target ("32 位", "64 位") whose libraries alone export the
-// record's exports; empty when both do.
-std::string onlyTarget(const Function& f, const std::vector<std::string>& exports,
-                       const ExportArchitectures& onlyOn);
-
-// What the record says about where the function is exported: the one
-// target whose DLL exports it, and for a function with a 32-bit stand-in
-// which export each process calls.
-std::string placementNote(const Function& f, const Function* wide, const std::string& dll,
-                          const std::vector<std::string>& exports,
-                          const ExportArchitectures& onlyOn);
+// What the record says about where the function is exported, from the
+// reviewed facts of hand-made records only (the import libraries of the two
+// targets are incomplete): that only the 32-bit DLL exports it, and for a
+// function with a 32-bit stand-in which export each process calls.
+std::string placementNote(const Function& f, const Function* wide, const std::string& dll);
 
 // othername of a hand-made record calling other exports than its name: the
 // exports, the one VB declares first; "" for the others.
 std::string handOtherNames(const Function& f, const Function* wide);
-
-// A marshalling helper that MIDL generates for RPC and COM proxies
-// (*_UserMarshal, *_UserSize, *_UserUnmarshal, *_UserFree, Ndr*): no
-// program calls them itself.
-bool isMarshallingHelper(const std::string& name);
 
 // A COM interface's C structure, holding only its lpVtbl.
 bool isInterfaceStub(const Record& r);

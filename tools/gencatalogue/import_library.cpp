@@ -1,4 +1,5 @@
 #include "import_library.h"
+#include "text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,11 +19,6 @@ uint16_t u16(std::string_view d, size_t at) {
 
 uint32_t u32(std::string_view d, size_t at) {
     return static_cast<uint32_t>(u16(d, at)) | static_cast<uint32_t>(u16(d, at + 2)) << 16;
-}
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
 }
 
 std::string cString(std::string_view d, size_t at) {

@@ -50,13 +50,26 @@ const Record* anonymousBody(const CType& t) {
     return t.kind == Kind::Record && t.record.empty() ? t.body.get() : nullptr;
 }
 
-void append(const Field& f, const std::string& prefix, long long base, std::vector<Member>& out);
+void append(const Field& f, const Field* like, const std::string& prefix, long long base,
+            std::vector<Member>& out);
 
-void appendRecord(const Record& r, const std::string& prefix, long long base,
+// `like`, when given, is the same record as another target lays it out: a
+// union is represented by the member that is the largest there, so that both
+// targets' Types hold the same members.
+void appendRecord(const Record& r, const Record* like, const std::string& prefix, long long base,
                   std::vector<Member>& out) {
+    const bool parallel =
+        like && like->isUnion == r.isUnion && like->fields.size() == r.fields.size();
+    auto likeField = [&](const Field& f) {
+        return parallel ? &like->fields[static_cast<size_t>(&f - r.fields.data())] : nullptr;
+    };
     if (r.isUnion) {
         const size_t first = out.size();
-        if (const Field* f = largestMember(r)) append(*f, prefix, base + f->offset, out);
+        const Field* f = largestMember(r);
+        if (parallel)
+            if (const Field* l = largestMember(*like))
+                f = &r.fields[static_cast<size_t>(l - like->fields.data())];
+        if (f) append(*f, likeField(*f), prefix, base + f->offset, out);
         for (size_t i = first; i < out.size(); ++i)
             out[i].inUnion = &r, out[i].unionOffset = base, out[i].unionPrefix = prefix;
         return;
@@ -77,13 +90,15 @@ void appendRecord(const Record& r, const std::string& prefix, long long base,
         } else {
             bitsLeft = 0;
         }
-        append(f, prefix, base + f.offset, out);
+        append(f, likeField(f), prefix, base + f.offset, out);
     }
 }
 
-void append(const Field& f, const std::string& prefix, long long base, std::vector<Member>& out) {
+void append(const Field& f, const Field* like, const std::string& prefix, long long base,
+            std::vector<Member>& out) {
     if (const Record* body = anonymousBody(*f.type)) {
-        appendRecord(*body, f.name.empty() ? prefix : prefix + f.name + "_", base, out);
+        appendRecord(*body, like ? anonymousBody(*like->type) : nullptr,
+                     f.name.empty() ? prefix : prefix + f.name + "_", base, out);
         return;
     }
     Member m;
@@ -106,16 +121,16 @@ void numberRepeats(std::vector<Member>& members) {
 
 }  // namespace
 
-std::vector<Member> sequentialMembers(const Record& r) {
+std::vector<Member> sequentialMembers(const Record& r, const Record* like) {
     std::vector<Member> out;
-    appendRecord(r, "", 0, out);
+    appendRecord(r, like, "", 0, out);
     numberRepeats(out);
     return out;
 }
 
 std::vector<Member> overlappingMembers(const Record& r) {
     std::vector<Member> out;
-    for (const Field& f : r.fields) append(f, "", f.offset, out);
+    for (const Field& f : r.fields) append(f, nullptr, "", f.offset, out);
     numberRepeats(out);
     return out;
 }

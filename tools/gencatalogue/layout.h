@@ -23,8 +23,10 @@ struct Member {
 // Members in order: anonymous structures are inlined, a union is represented
 // by its largest member, consecutive bit fields that share a storage unit
 // become one member named after the first of them, repeated names get a
-// number appended.
-std::vector<Member> sequentialMembers(const Record& r);
+// number appended. `like`, when given, is the same structure as the other
+// target lays it out, whose largest union members are taken instead (so that
+// the 64-bit VBA Type holds OVERLAPPED's Offset and OffsetHigh, as VB's does).
+std::vector<Member> sequentialMembers(const Record& r, const Record* like = nullptr);
 
 // Members of a union, each at its own offset: anonymous structures are
 // inlined, nested unions contribute their largest member.

@@ -8,6 +8,7 @@
 #include "c_types.h"
 #include "layout.h"
 #include "type_names.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -28,11 +29,12 @@ std::vector<std::string> fields(const std::string& line) {
 
 }  // namespace
 
-CLayout cLayout(const std::string& type, const std::string& form, const Record& r) {
+CLayout cLayout(const std::string& type, const std::string& form, const Record& r,
+                const Record* like) {
     CLayout out{type, form, r.size, {}};
     const bool vb = form == "vb32" || form == "vba64";
     const std::vector<Member> members =
-        r.isUnion && !vb ? overlappingMembers(r) : sequentialMembers(r);
+        r.isUnion && !vb ? overlappingMembers(r) : sequentialMembers(r, like);
     int position = 0;
     for (const Member& m : members) {
         ++position;
@@ -99,17 +101,17 @@ std::vector<LayoutException> readExceptions(std::istream& in) {
 }
 
 std::string exceptionNote(const std::vector<LayoutException>& all, const std::string& type) {
-    static const std::map<std::string, std::string> kForms = {{"vb32", "VB 声明"},
-                                                              {"vba64", "64 位 VBA 声明"},
-                                                              {"cs32", "C# 声明在 32 位进程中"},
-                                                              {"cs64", "C# 声明在 64 位进程中"},
-                                                              {"mono", "C# 声明在 mono 运行时中"}};
+    static const std::map<std::string, Phrase> kForms = {{"vb32", Phrase::LayoutOfVb},
+                                                         {"vba64", Phrase::LayoutOfVba64},
+                                                         {"cs32", Phrase::LayoutOfCs32},
+                                                         {"cs64", Phrase::LayoutOfCs64},
+                                                         {"mono", Phrase::LayoutOfMono}};
     std::string out;
     for (const LayoutException& e : all)
         if (e.type == type) {
             auto form = kForms.find(e.form);
-            out += "注意：" + (form == kForms.end() ? e.form : form->second) + "的布局与 C 不同：" +
-                   e.reason + "。";
+            out += say(Phrase::LayoutDiffers,
+                       {form == kForms.end() ? e.form : say(form->second), e.reason});
         }
     return out;
 }

@@ -38,8 +38,10 @@ struct CLayout {
     std::vector<MemberAt> members;
 };
 
-// The layout of `r` with its members named for the VB Type or the C# struct.
-CLayout cLayout(const std::string& type, const std::string& form, const Record& r);
+// The layout of `r` with its members named for the VB Type or the C# struct;
+// `like` as for sequentialMembers.
+CLayout cLayout(const std::string& type, const std::string& form, const Record& r,
+                const Record* like = nullptr);
 
 // The x64call line of a function declared under `name`.
 CLayout x64Call(const std::string& name, const Function& f);

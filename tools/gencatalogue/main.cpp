@@ -17,23 +17,13 @@
 #include "clang_reader.h"
 #include "dll_choice.h"
 #include "export_index.h"
+#include "fact_table.h"
 #include "sql_writer.h"
 
 namespace fs = std::filesystem;
 using namespace tolvane::gen;
 
 namespace {
-
-// windows.h and the headers of the common DLLs; winsock2.h must precede
-// windows.h.
-const std::vector<std::string> kHeaders = {
-    "winsock2.h", "ws2tcpip.h", "windows.h",  "commdlg.h",  "commctrl.h", "shellapi.h",
-    "shlobj.h",   "shlwapi.h",  "winspool.h", "lzexpand.h", "winnetwk.h", "lm.h",
-    "mmsystem.h", "imm.h",      "winver.h",   "psapi.h",    "tlhelp32.h", "wininet.h",
-    "iphlpapi.h", "icmpapi.h",  "uxtheme.h",  "dwmapi.h",   "wincrypt.h", "userenv.h",
-    "richedit.h", "aclapi.h",   "sddl.h",     "ntsecapi.h", "wincred.h",  "evntrace.h",
-    "winsafer.h", "dsgetdc.h",  "nb30.h",     "setupapi.h", "winioctl.h", "vfw.h",
-    "mmreg.h"};
 
 struct Options {
     std::string include, libs, libs32, resourceDir, out, layouts, exceptions, handRecords;
@@ -157,12 +147,13 @@ int main(int argc, char** argv) {
     }
     const auto start = std::chrono::steady_clock::now();
     try {
-        std::vector<LibraryFolder> folders = {{o.libs, "64 位"}};
-        if (!o.libs32.empty()) folders.push_back({o.libs32, "32 位"});
+        std::vector<LibraryFolder> folders = {{o.libs, "64"}};
+        if (!o.libs32.empty()) folders.push_back({o.libs32, "32"});
         const Exports exports = readExports(folders);
         const auto& perDll = exports.perDll;
-        ParseSettings settings{o.include, o.resourceDir,      kHeaders,
-                               "0x0A00",  "i686-w64-mingw32", ""};
+        std::vector<std::string> headers;
+        for (const FactRow& row : readFacts("parsed_headers.tsv", 1, 1)) headers.push_back(row[0]);
+        ParseSettings settings{o.include, o.resourceDir, headers, "0x0A00", "i686-w64-mingw32", ""};
         if (!o.handRecords.empty()) settings.extraSource = "#include \"" + o.handRecords + "\"\n";
         ParseResult parsed = readHeaders(settings);
         if (parsed.errors) {

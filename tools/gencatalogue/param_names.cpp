@@ -5,15 +5,11 @@
 #include <set>
 
 #include "c_types.h"
+#include "text.h"
 
 namespace tolvane::gen {
 
 namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
 
 // "WNDPROC" -> "Wndproc": a type name as a word of an identifier.
 std::string word(const std::string& name) {
@@ -63,7 +59,7 @@ std::string hungarianName(const CType& t, const TypeNames& names) {
     case Kind::Real: return t.size == 4 ? "fValue" : "dblValue";
     case Kind::Record: {
         if (isInt64(t)) return "qwValue";
-        const std::string n = names.vb(t);
+        const std::string n = names.catalogued(t);
         return n.empty() ? "value" : lower(n);
     }
     case Kind::Pointer:
@@ -72,7 +68,7 @@ std::string hungarianName(const CType& t, const TypeNames& names) {
         const CType& target = *t.target;
         if (target.kind == Kind::Void) return "lpvData";
         if (target.kind == Kind::Record && !isInt64(target)) {
-            const std::string n = names.vb(target).empty() ? names.cs(target) : names.vb(target);
+            const std::string n = names.catalogued(target);
             return "lp" + (n.empty() ? std::string("Data") : n);
         }
         if (target.kind == Kind::Integer || target.kind == Kind::Real || isHandle(target) ||

@@ -1,10 +1,12 @@
 #pragma once
-// The recode column: a short usage sample for a function, VB first, then
-// C#. Each declares a variable of the declared type for every parameter,
-// gives an output text or byte buffer room where a length parameter stands
-// beside it (and sets that length to the buffer's size), sets the size member of a
-// structure whose first member holds its size, calls the function and,
-// where the error rules say how it reports failure, checks the result.
+// The recode column: a short usage sample for a function in VB6, in 64-bit
+// VBA and in C#, each a call that follows the function's documented
+// contract (sample_plan.h): NULL (ByVal 0& / ByVal 0^ / IntPtr.Zero or
+// vbNullString / null) for optional pointers, room for output texts and
+// bytes with their length set, a first call for the size of a
+// variable-length result, a structure's size set where it or a parameter
+// holds it, and, where the error rules say how the function reports
+// failure, a test of the result.
 #include <string>
 
 #include "c_model.h"
@@ -13,31 +15,22 @@
 
 namespace tolvane::gen {
 
-// The lines that open each language's part of a sample.
-inline constexpr const char* kVbSampleHeading = "' VB6 示例";
-inline constexpr const char* kCsSampleHeading = "// C# 示例";
 // Characters every sample's text buffers hold (MAX_PATH).
 inline constexpr int kSampleBufferLength = 260;
 
 struct SampleInput {
+    std::string name;       // the catalogue name, by which the facts know the function
     const Function& vb;     // the prototype the VB form declares (ANSI half of a pair)
+    const Function& vba64;  // the prototype the 64-bit VBA form declares
     const Function& cs;     // the prototype the C# form declares
     std::string vbDeclare;  // the row's declarations
+    std::string vba64Declare;
     std::string csDeclare;
     ErrorRule error;
 };
 
-// "" when a declaration cannot be read back (never for generated ones).
+// "" when a declaration cannot be read back (never for generated ones); the
+// 64-bit VBA part is left out when that form is no Declare.
 std::string sampleCode(const SampleInput& in, const TypeNames& names);
-
-// Whether a structure's first member holds the structure's size: an integer
-// with one of the names the headers give such members (cbSize, cb, dwSize,
-// lStructSize, nLength, dwLength, dwOSVersionInfoSize, biSize, ...).
-bool isSizeMember(const Field& first);
-
-// The parameter beside `index` that gives the length of an output text or
-// byte buffer at `index`: an integer or a pointer to one whose name speaks of a size,
-// length, count or maximum; -1 when there is none.
-int lengthPartner(const Function& f, int index);
 
 }  // namespace tolvane::gen

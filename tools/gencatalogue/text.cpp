@@ -1,5 +1,8 @@
 #include "text.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace tolvane::gen {
 
 std::string join(const std::vector<std::string>& parts, const std::string& separator) {
@@ -9,6 +12,23 @@ std::string join(const std::vector<std::string>& parts, const std::string& separ
         out += parts[i];
     }
     return out;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> out;
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) end = text.size();
+        out.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return out;
+}
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
 }
 
 std::string hexDigits(unsigned long long v, int bits) {

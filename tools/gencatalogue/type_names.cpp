@@ -2,63 +2,46 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
 
 #include "c_types.h"
+#include "fact_table.h"
+#include "text.h"
 
 namespace tolvane::gen {
 
 std::string TypeNames::of(const CType& t, Half unfit) const {
     if (!isNamedRecord(t)) return {};
     auto it = names_.find(t.record);
-    return it == names_.end() || it->second.half == unfit ? std::string() : it->second.name;
+    return it == names_.end() || (unfit != Half::None && it->second.half == unfit)
+               ? std::string()
+               : it->second.name;
+}
+
+std::string TypeNames::vb(const CType& t) const {
+    const std::string name = of(t, Half::Unicode);
+    return name.empty() ? name : vbIdentifier(name, 0);
 }
 
 namespace {
 
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
+// The reserved words of a language (data/reserved_words.tsv), "vb" in lower case.
+const std::set<std::string>& reservedWords(const std::string& language) {
+    static const std::map<std::string, std::set<std::string>> words = [] {
+        std::map<std::string, std::set<std::string>> out;
+        for (const FactRow& row : readFacts("reserved_words.tsv", 2, 2))
+            out[row[0]].insert(row[0] == "vb" ? lower(row[1]) : row[1]);
+        return out;
+    }();
+    static const std::set<std::string> none;
+    auto it = words.find(language);
+    return it == words.end() ? none : it->second;
 }
 
-// Words VB6 reserves, in lower case; words that are keywords only in one
-// statement's context (Text, Binary, Compare, Alias ...) stay usable.
-bool isVbKeyword(const std::string& name) {
-    static const std::set<std::string> kWords = {
-        "addressof", "and",        "any",      "as",     "boolean", "byref",    "byte",
-        "byval",     "call",       "case",     "close",  "const",   "currency", "date",
-        "debug",     "decimal",    "declare",  "defint", "deflng",  "dim",      "do",
-        "double",    "each",       "else",     "elseif", "empty",   "end",      "enum",
-        "eqv",       "erase",      "error",    "event",  "exit",    "false",    "for",
-        "friend",    "function",   "get",      "global", "gosub",   "goto",     "if",
-        "imp",       "implements", "in",       "input",  "integer", "is",       "len",
-        "let",       "lib",        "like",     "line",   "lock",    "long",     "loop",
-        "lset",      "me",         "mod",      "name",   "new",     "next",     "not",
-        "nothing",   "null",       "object",   "on",     "open",    "option",   "optional",
-        "or",        "paramarray", "preserve", "print",  "private", "property", "public",
-        "put",       "raiseevent", "redim",    "rem",    "resume",  "return",   "rset",
-        "seek",      "select",     "set",      "single", "spc",     "static",   "step",
-        "stop",      "string",     "sub",      "tab",    "then",    "to",       "true",
-        "type",      "typeof",     "unlock",   "until",  "variant", "wend",     "while",
-        "with",      "withevents", "write",    "xor"};
-    return kWords.count(lower(name)) != 0;
-}
+bool isVbKeyword(const std::string& name) { return reservedWords("vb").count(lower(name)) != 0; }
 
-bool isCsKeyword(const std::string& name) {
-    static const std::set<std::string> kWords = {
-        "abstract", "as",         "base",    "bool",     "break",     "byte",     "case",
-        "catch",    "char",       "checked", "class",    "const",     "continue", "decimal",
-        "default",  "delegate",   "do",      "double",   "else",      "enum",     "event",
-        "explicit", "extern",     "false",   "finally",  "fixed",     "float",    "for",
-        "foreach",  "goto",       "if",      "implicit", "in",        "int",      "interface",
-        "internal", "is",         "lock",    "long",     "namespace", "new",      "null",
-        "object",   "operator",   "out",     "override", "params",    "private",  "protected",
-        "public",   "readonly",   "ref",     "return",   "sbyte",     "sealed",   "short",
-        "sizeof",   "stackalloc", "static",  "string",   "struct",    "switch",   "this",
-        "throw",    "true",       "try",     "typeof",   "uint",      "ulong",    "unchecked",
-        "unsafe",   "ushort",     "using",   "virtual",  "void",      "volatile", "while"};
-    return kWords.count(name) != 0;
-}
+bool isCsKeyword(const std::string& name) { return reservedWords("cs").count(name) != 0; }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // structure with both an ANSI and a Unicode form ("OPENFILENAMEA",
 // "OPENFILENAMEW") has one Type under the generic name ("OPENFILENAME").
 #include <map>
+#include <set>
 #include <string>
 
 #include "c_model.h"
@@ -19,11 +20,26 @@ public:
     void add(const std::string& cName, const std::string& catalogueName, Half half = Half::None) {
         names_[cName] = {catalogueName, half};
     }
-    // The Type a record is written as in VB or in C#, or "" when the
-    // catalogue has none that fits it.
-    std::string vb(const CType& t) const { return of(t, Half::Unicode); }
+    // The Type a record is written as in VB (its name made a VB identifier:
+    // Type DECIMAL_) or in C#, or "" when the catalogue has none that fits it.
+    std::string vb(const CType& t) const;
     std::string cs(const CType& t) const { return of(t, Half::Ansi); }
+    // The catalogue name of the record's Type, "" when it has none.
+    std::string catalogued(const CType& t) const { return of(t, Half::None); }
     bool contains(const std::string& cName) const { return names_.count(cName) != 0; }
+    // Structures whose text members stay pointers (VB Long/LongPtr, C#
+    // IntPtr): those a callee keeps, and those no function takes directly,
+    // which are filled through SendMessage, notifications or memory the API
+    // returns, where no marshaller converts the text.
+    void keepPointers(const std::string& cName) { pointers_.insert(cName); }
+    // The 32-bit layout of a structure, after which its 64-bit VBA Type
+    // chooses the members that represent its unions.
+    void like32(const std::string& cName, const Record* r32) { like32_[cName] = r32; }
+    const Record* like32(const std::string& cName) const {
+        auto it = like32_.find(cName);
+        return it == like32_.end() ? nullptr : it->second;
+    }
+    bool keepsPointers(const std::string& cName) const { return pointers_.count(cName) != 0; }
 
 private:
     std::string of(const CType& t, Half unfit) const;
@@ -32,6 +48,8 @@ private:
         Half half;
     };
     std::map<std::string, Entry> names_;
+    std::set<std::string> pointers_;
+    std::map<std::string, const Record*> like32_;
 };
 
 // Identifiers usable in each language: keywords get a suffix (VB) or an @

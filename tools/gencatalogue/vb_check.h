@@ -29,13 +29,15 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
 std::string checkVbConst(const std::string& line, VbDialect dialect = VbDialect::Vb6);
 
 // A usage sample (lines after a comment heading) of the function `declare`
-// declares: Dim lines of known types (or arrays of them), each name once;
-// assignments to declared variables (a String$ buffer, StrPtr and Len of a
-// declared String, UBound + 1 of an array, Len of a declared Type into its
-// own member); one call of the declared name with one declared variable (or
-// an array's first element) per parameter, of the parameter's type where it
-// is passed ByRef, its result in a variable of the result type; and If lines
-// that test that result.
+// declares, in the dialect of that Declare: Dim lines of known types (or
+// fixed or dynamic arrays of them), each name once; assignments to declared
+// variables and members of declared Types (a String$ buffer, vbNullString,
+// Len, UBound + 1, StrPtr, a number or another integer); ReDim of a dynamic
+// array to an integer; one or two calls of the declared name, each with one
+// argument per parameter: a declared variable (of the parameter's type where
+// it is passed ByRef), an array's first element, or ByVal 0& (ByVal 0^ in
+// 64-bit VBA) for a parameter As Any; the result in a variable of the result
+// type; and If lines that test that result.
 std::string checkVbSample(const std::string& sample, const std::string& declare,
                           const std::set<std::string>& types);
 

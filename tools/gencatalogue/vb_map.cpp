@@ -5,6 +5,7 @@
 #include "c_types.h"
 #include "layout.h"
 #include "text.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -89,9 +90,11 @@ std::string vbValueType(const CType& t, const TypeNames& names, bool isField, Vb
     }
 }
 
-std::vector<std::string> vbParams(const Param& p, int position, const TypeNames& names,
-                                  VbDialect dialect) {
-    const std::string name = vbIdentifier(p.name, position);
+namespace {
+
+// The parameter as its C type alone maps it.
+std::vector<std::string> byType(const Param& p, const std::string& name, const TypeNames& names,
+                                VbDialect dialect) {
     const CType& t = *p.type;
     const std::string pointer = vbPointerType(dialect);
     if (isCallback(t) || isReservedPointer(p)) return {param(true, name, pointer)};
@@ -115,6 +118,25 @@ std::vector<std::string> vbParams(const Param& p, int position, const TypeNames&
         return {param(false, name, t.target ? pointeeParamType(*t.target, names, dialect) : "Any")};
     default: return {param(false, name, "Any")};
     }
+}
+
+}  // namespace
+
+std::vector<std::string> vbParams(const Param& p, int position, const TypeNames& names,
+                                  VbDialect dialect) {
+    const std::string name = vbIdentifier(p.name, position);
+    switch (p.role) {
+    case Role::Address:
+    case Role::Owned: return {param(true, name, vbPointerType(dialect))};
+    case Role::Sized: return {param(false, name, "Any")};
+    case Role::Optional:
+    case Role::Plain: break;
+    }
+    std::vector<std::string> out = byType(p, name, names, dialect);
+    // A variable of any type, or ByVal 0& for NULL.
+    if (p.role == Role::Optional && out.size() == 1 && out[0].starts_with("ByRef "))
+        out[0] = param(false, name, "Any");
+    return out;
 }
 
 std::string vbDeclare(const std::string& name, const std::string& exportName,
@@ -167,9 +189,9 @@ std::string vbConst(const Constant& c, VbDialect dialect) {
     // beyond that the digits go into a String that CDec turns into an exact
     // Decimal.
     if (!above63Bits && v >= -(1LL << 53) && v <= (1LL << 53))
-        return "Const " + name + " As Double = " + digits + "  ' 64 位整数，Double 可精确表示";
-    return "Const " + name + " As String = \"" + digits +
-           "\"  ' 64 位整数，VB6 无此类型：用 CDec(" + name + ") 取精确值";
+        return "Const " + name + " As Double = " + digits + "  ' " + say(Phrase::ExactDouble);
+    return "Const " + name + " As String = \"" + digits + "\"  ' " +
+           say(Phrase::DigitsForCDec, {name});
 }
 
 }  // namespace tolvane::gen

@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "text.h"
 #include "vb_map.h"
+#include "wording.h"
 
 namespace tolvane::gen {
 
@@ -18,50 +19,76 @@ struct Shape {
     long long count = 0;
     long long size = 0;
     int align = 1;
+    long long len = 0;     // what Len() counts
+    long long vbSize = 0;  // what VB makes of a Type's C size (rounded to its alignment)
 };
 
 // Size and VB alignment of one value of a VB type standing for `t`.
 Shape scalar(const CType& t, const std::string& type, const TypeNames& names, VbDialect d) {
-    if (t.kind == Kind::Record && !isInt64(t) && t.body)
-        return {type, 0, t.size, vbTypeLayout(*t.body, names, d).align};
-    return {type, 0, t.size, std::min(std::max(1, t.size), vbMaxAlign(d))};
+    if (t.kind == Kind::Record && !isInt64(t) && t.body) {
+        const VbType nested = vbTypeLayout(*t.body, names, d);
+        return {type, 0, t.size, nested.align, nested.len, nested.size};
+    }
+    return {type, 0, t.size, std::min(std::max(1, t.size), vbMaxAlign(d)), t.size, t.size};
 }
 
-Shape bytes(long long n) { return {"Byte", n, n, 1}; }
+Shape bytes(long long n) { return {"Byte", n, n, 1, n, n}; }
 
-// How VB holds a member naturally; size 0 when it takes no room.
-Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d) {
+// How VB holds a member naturally; size 0 when it takes no room. A text
+// pointer is a String where `texts`, else a pointer.
+Shape shapeOf(const CType& t, const TypeNames& names, VbDialect d, bool texts) {
     if (t.kind == Kind::Array) {
         long long count = 1;
         const CType& element = arrayElement(t, count);
         if (count <= 0) return {};
         if (charKind(element) == CharKind::Narrow)
-            return {"String * " + std::to_string(count), 0, count, 1};
+            return {"String * " + std::to_string(count), 0, count, 1, count, count};
         const std::string type = vbValueType(element, names, false, d);
         if (type.empty()) return bytes(count * element.size);
         Shape s = scalar(element, type, names, d);
         s.count = count;
         s.size *= count;
+        s.len *= count;
+        s.vbSize *= count;
         return s;
     }
-    const std::string type = vbValueType(t, names, true, d);
+    const std::string type = vbValueType(t, names, texts, d);
     if (type.empty()) return t.size > 0 ? bytes(t.size) : Shape{};
     return scalar(t, type, names, d);
 }
 
 std::string described(const VbMember& m) {
-    return m.count ? m.type + " 数组" : m.type == "String" ? "字符串指针" : m.type;
+    return m.count              ? say(Phrase::ArrayOf, {m.type})
+           : m.type == "String" ? say(Phrase::StringPointer)
+                                : m.type;
 }
 
-// Holds a member as plain bytes, saying what C keeps there.
-void toBytes(VbMember& m, long long size) {
-    if (m.type != "Byte")
-        m.note = "C 在偏移 " + std::to_string(m.offset) + " 处存放 " + described(m) +
-                 "，VB 无法按 C 的方式对齐，故按 " + std::to_string(size) +
-                 " 个字节存放，用 CopyMemory 读写";
+// Why VB cannot hold a member as C has it.
+enum class Reason {
+    Misaligned,  // VB would align it further
+    OtherSize,   // a Type whose VB size differs from C's (it ends on padding VB adds)
+    Cut,         // only some of its bytes are its own (a bit-field unit, the end)
+};
+
+// Holds a member as plain bytes, saying what C keeps there and why VB cannot.
+void toBytes(VbMember& m, long long size, Reason why, long long vbSize = 0) {
+    if (m.type != "Byte") {
+        const std::string at = std::to_string(m.offset), bytes = std::to_string(size);
+        switch (why) {
+        case Reason::Misaligned:
+            m.note = say(Phrase::HeldAsBytes, {at, described(m), std::to_string(m.align), bytes});
+            break;
+        case Reason::OtherSize:
+            m.note = say(Phrase::HeldAsBytesOtherSize,
+                         {at, described(m), bytes, std::to_string(vbSize)});
+            break;
+        case Reason::Cut: m.note = say(Phrase::HeldAsBytesCut, {at, described(m), bytes}); break;
+        }
+    }
     m.type = "Byte";
     m.count = size;
     m.size = size;
+    m.len = size;
     m.align = 1;
 }
 
@@ -77,49 +104,47 @@ public:
     }
 
 private:
-    static std::string lower(std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-        return s;
-    }
     std::set<std::string> used_;
     int n_ = 0;
 };
-
-long long lowestBit(long long n) { return n > 0 ? n & -n : 1 << 30; }
 
 }  // namespace
 
 VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) {
     const int maxAlign = vbMaxAlign(dialect);
-    // The Type's size is a multiple of its largest alignment, which must
-    // therefore divide the C size.
-    const int cap = static_cast<int>(std::min<long long>(maxAlign, lowestBit(r.size)));
     std::vector<VbMember> placed;
+    std::vector<long long> vbSizes;  // of each placed member
     Namer namer;
     int position = 0;
-    for (const Member& m : sequentialMembers(r)) {
+    const Record* like = dialect == VbDialect::Vba64 ? names.like32(r.name) : nullptr;
+    for (const Member& m : sequentialMembers(r, like)) {
         const std::string name = vbIdentifier(m.name, ++position);
-        const Shape s = shapeOf(*m.type, names, dialect);
+        const Shape s = shapeOf(*m.type, names, dialect, !names.keepsPointers(r.name));
         if (s.size <= 0) continue;
         namer.take(name);
         placed.push_back(
-            {name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), ""});
+            {name, s.type, s.count, m.offset, s.size, std::min(s.align, maxAlign), "", s.len});
+        vbSizes.push_back(s.vbSize);
     }
     VbType out;
     long long at = 0;
     auto pad = [&](long long from, long long n) {
-        out.members.push_back({namer.padding(), "Byte", n, from, n, 1, "C 的对齐填充"});
+        out.members.push_back(
+            {namer.padding(), "Byte", n, from, n, 1, say(Phrase::AlignmentFiller), n});
     };
-    for (VbMember& m : placed) {
+    for (size_t i = 0; i < placed.size(); ++i) {
+        VbMember& m = placed[i];
         if (m.offset < at && !out.members.empty()) {
             // A bit-field unit reaching into the next member keeps only its own bytes.
             VbMember& previous = out.members.back();
             if (m.offset <= previous.offset) continue;
-            toBytes(previous, m.offset - previous.offset);
+            toBytes(previous, m.offset - previous.offset, Reason::Cut);
             at = m.offset;
         }
-        if (m.align > cap || m.offset % m.align != 0) toBytes(m, m.size);
+        if (m.offset % m.align != 0)
+            toBytes(m, m.size, Reason::Misaligned);
+        else if (vbSizes[i] != m.size)
+            toBytes(m, m.size, Reason::OtherSize, vbSizes[i]);
         // A hole VB leaves by itself needs no filler.
         if (m.offset > roundUp(at, m.align)) pad(at, m.offset - at);
         at = m.offset + m.size;
@@ -127,21 +152,26 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
     }
     if (at > r.size && !out.members.empty()) {
         VbMember& last = out.members.back();
-        toBytes(last, r.size - last.offset);
+        toBytes(last, r.size - last.offset, Reason::Cut);
         at = r.size;
     }
-    for (const VbMember& m : out.members) out.align = std::max(out.align, m.align);
+    for (const VbMember& m : out.members) {
+        out.align = std::max(out.align, m.align);
+        out.len += m.len;
+    }
     if (roundUp(at, out.align) < r.size) {
         pad(at, r.size - at);
         at = r.size;
     }
+    // Rounded up to the largest alignment: beyond C's size where C packs
+    // the structure tighter (WAVEFORMATEX, 18 bytes in C, is 20 in VB).
     out.size = roundUp(at, out.align);
     return out;
 }
 
 std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names,
                         VbDialect dialect) {
-    std::string out = "Type " + name;
+    std::string out = "Type " + vbIdentifier(name, 0);
     for (const VbMember& m : vbTypeLayout(r, names, dialect).members) {
         out += kCrLf;
         out += "    " + m.name;

@@ -22,13 +22,18 @@ struct VbMember {
     long long offset = 0;  // bytes from the start of the Type
     long long size = 0;
     int align = 1;
-    std::string note;  // a Chinese comment for the line, "" if none
+    std::string note;   // a Chinese comment for the line, "" if none
+    long long len = 0;  // what Len() counts of it
 };
 
 struct VbType {
     std::vector<VbMember> members;
     long long size = 0;
     int align = 1;
+    // What Len() returns for a variable of the Type: the members' sizes
+    // without the room VB leaves between them, fixed strings by their ANSI
+    // length.
+    long long len = 0;
 };
 
 // The members of the Type for `r` under the dialect's alignment rules. For

@@ -1,0 +1,59 @@
+#pragma once
+// Reads the parts of a generated record that the whole-catalogue checks
+// compare: a function's parameter lines, the parameters of its VB, 64-bit
+// VBA and C# forms, the parts of its sample, and the reviewed fact tables.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fact_table.h"
+#include "support/catalogue_rows.h"
+
+namespace tolvane::test {
+
+// Whether `text` holds `part`.
+inline bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// One line of the parameter column: the VB parameters of one C parameter,
+// the C type and name, and the markers after them ("[可为 NULL]").
+struct ParameterLine {
+    std::vector<std::string> vb;  // "ByRef x As Any"
+    std::string cType, cName, markers;
+};
+std::vector<ParameterLine> parameterLines(const CatalogueRow& r);
+
+// The parameters of a VB or 64-bit VBA Declare by lower-case name:
+// "ByVal x As Long".
+std::map<std::string, std::string> basicParameters(const std::string& declare);
+
+// The parameters of each declaration of a C# form, in order.
+std::vector<std::vector<std::string>> csDeclarations(const std::string& csharp);
+
+// The VB6, the 64-bit VBA and the C# part of a sample (the 64-bit VBA part
+// empty where that form is no Declare).
+struct SampleParts {
+    std::string vb, vba64, cs;
+};
+SampleParts sampleParts(const std::string& recode);
+
+// The catalogue Type a C type spelling points to once (PCCERT_CONTEXT,
+// "const RECT *", "struct hostent *"), "" for anything else.
+std::string pointedType(const std::string& spelling, const std::set<std::string>& types);
+
+std::string upper(std::string s);
+
+// The name a Type block declares ("Type DECIMAL_" ...: DECIMAL_).
+std::string vbTypeName(const std::string& typeBlock);
+
+// The names of the catalogue's Types, in upper case.
+const std::set<std::string>& typeNames();
+
+// The rows of a reviewed fact table of the generator.
+inline std::vector<gen::FactRow> facts(const std::string& file, size_t fields) {
+    return gen::readFacts(file, fields - 1, fields);
+}
+
+}  // namespace tolvane::test
