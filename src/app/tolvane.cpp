@@ -1,3 +1,4 @@
+#include "core/system/version.h"
 #include "gui/main_window.h"
 #include "gui/qt_language.h"
 
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QApplication::setApplicationVersion(tolvane::programVersion());
     tolvane::installChineseTranslations(app);
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setPointSize(9);

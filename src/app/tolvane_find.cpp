@@ -2,6 +2,7 @@
 #include "cli/find_command.h"
 #include "core/system/local_file_probe.h"
 #include "core/system/qt_settings.h"
+#include "core/system/version.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(tolvane::programVersion());
     tolvane::QtSettingsStore settings;
     tolvane::LocalFileProbe files;
     const tolvane::FindResult result = tolvane::runFind(
