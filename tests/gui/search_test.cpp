@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -72,16 +74,37 @@ TEST_F(SearchTest, PatternLanguageThroughTheWholeSearch) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(SearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
-    WindowUser& u = loadWithExtras();
+// Each category filter entry finds exactly the records the record view shows
+// under that entry, also one just saved there; "所有分类" finds them all.
+TEST_F(SearchTest, FiltersFindWhatTheRecordViewShowsAndExactDllText) {
+    sql(
+        QStringLiteral("INSERT INTO winfun (name, class, libsclass) VALUES ('GetItem7', 3, "
+                       "'kernel32.dll')"));
+    WindowUser& u = load();
+    u.showByName(QStringLiteral("GetDC"));
+    u.pick(u.categoryBox, 7);  // 绘图函数
+    dialogs.answers.push_back(Answer::Yes);
+    u.click(u.saveButton);
     u.search(QStringLiteral("*"));
-    u.pick(u.categoryFilter, 4);  // searches class 2, shown as "未分类" in the record view
-    EXPECT_EQ(u.entries(), QStringList{"GetLastError"});
-    u.pick(u.categoryFilter, 1);  // class -1: the types
+    QMap<QString, QStringList> shownUnder;
+    for (int row = 0; row < u.entries().size(); ++row) {
+        u.clickEntry(row);
+        shownUnder[u.categoryBox->currentText()] << u.entries()[row];
+    }
+    EXPECT_TRUE(shownUnder.value(QStringLiteral("绘图函数")).contains("GetDC"));
+    const qsizetype all = u.entries().size();
+    for (int position = 0; position < u.categoryFilter->count(); ++position) {
+        u.pick(u.categoryFilter, position);
+        const QString entry = u.categoryFilter->currentText();
+        QStringList names = shownUnder.value(entry);
+        names.sort();
+        if (entry == QStringLiteral("所有分类"))
+            EXPECT_EQ(u.entries().size(), all);
+        else
+            EXPECT_EQ(u.sortedEntries(), names) << entry.toStdString();
+    }
+    u.pick(u.categoryFilter, 0);
     EXPECT_EQ(u.sortedEntries(), kTypes);
-    u.pick(u.categoryFilter, 0);  // class -2: nothing has it
-    EXPECT_EQ(u.entries().size(), 0);
-    EXPECT_EQ(u.statusLine->text(), kFoundNone);
 
     u.pick(u.categoryFilter, 2);
     u.search(QStringLiteral("Get"));
@@ -149,7 +172,7 @@ TEST_F(SearchTest, EscStopsTheSearchKeepingWhatWasListed) {
 // searched in its turn.
 TEST_F(SearchTest, ASupersededSearchGivesWayToTheNewOne) {
     WindowUser& u = load(true);
-    searchWhile(QStringLiteral("*"), [&u] { u.pick(u.categoryFilter, 1); });
+    searchWhile(QStringLiteral("*"), [&u] { u.pick(u.categoryFilter, 0); });
     EXPECT_EQ(u.sortedEntries(), kTypes);
     EXPECT_EQ(u.statusLine->text(), QStringLiteral("RECT 1/4"));
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("RECT"));
