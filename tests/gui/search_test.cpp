@@ -19,6 +19,7 @@ namespace {
 
 const QString kFoundNone = QStringLiteral("找到 0 个相关函数.");
 const QString kSearching = QStringLiteral("Esc取消查询");
+const QString kInvalidPattern = QStringLiteral("无效的模式字符串。");
 const QStringList kTypes = {"OPENFILENAME", "POINTAPI", "RECT", "SYSTEMTIME"};
 
 class SearchTest : public WindowTest {
@@ -116,7 +117,8 @@ TEST_F(SearchTest, FiltersFindWhatTheRecordViewShowsAndExactDllText) {
 }
 
 // The first entry is shown with its position; finding nothing, an empty
-// pattern, a rejected query or a lost catalogue keep the view, quietly.
+// pattern, a malformed one (said in the status line) or a lost catalogue keep
+// the view, with no box.
 TEST_F(SearchTest, WhatEachSearchLeavesOnView) {
     WindowUser& u = load();
     u.search(QStringLiteral("Get"));
@@ -124,10 +126,14 @@ TEST_F(SearchTest, WhatEachSearchLeavesOnView) {
     EXPECT_EQ(u.currentEntry(), 0);
     EXPECT_EQ(u.statusLine->text(), QStringLiteral("GetTickCount 1/13"));
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("GetTickCount"));
-    for (const char* pattern : {"NoSuchFunction", "[Get"}) {
-        u.search(QString::fromLatin1(pattern));
+    const struct {
+        const char* pattern;
+        QString status;
+    } cases[] = {{"NoSuchFunction", kFoundNone}, {"[Get", kInvalidPattern}};
+    for (const auto& c : cases) {
+        u.search(QString::fromLatin1(c.pattern));
         EXPECT_EQ(u.entries().size(), 0);
-        EXPECT_EQ(u.statusLine->text(), kFoundNone);
+        EXPECT_EQ(u.statusLine->text(), c.status);
         EXPECT_EQ(u.shown(kIdBox), QStringLiteral("1"));
     }
     // An emptied pattern searches nothing, neither typed nor on a filter pick.
@@ -215,7 +221,8 @@ TEST_F(SearchTest, FullTextFindsWhatTheNameSearchMissesInEverySearchableColumn) 
 }
 
 // The search ignores the filters and leaves status, selection and view alone;
-// a rejected query lists nothing and says nothing; Esc stops the fill.
+// a malformed pattern lists nothing and says so in the status line; Esc
+// stops the fill.
 TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
     WindowUser& u = load();
     u.search(QStringLiteral("Sleep"));
@@ -225,9 +232,10 @@ TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
     EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 49);  // "Yes" in every winnt
     EXPECT_FALSE((u.currentEntry() >= 0));
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("Sleep"));
+    EXPECT_EQ(u.statusLine->text(), status);
     EXPECT_EQ(u.searchAll(QStringLiteral("[z-a]")), QStringList());
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(u.statusLine->text(), status);
+    EXPECT_EQ(u.statusLine->text(), kInvalidPattern);
     form->setSearchFillSlice({});
     u.duringNextSearch([&u] { u.pressEsc(); });
     EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 1);
