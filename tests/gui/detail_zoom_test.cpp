@@ -31,18 +31,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ZoomTest, FocusTracksTheBoxAndPutsTheButtonsAtItsLowerEdge) {
-    const QPoint copyAt = user->copyButton->pos(), enlargeAt = user->zoomButton->pos();
-    EXPECT_EQ(copyAt.y(), px(3480));
-    const int expectedTwips[8] = {3480, 870,  2280, 3480,
-                                  4920, 6060, 6810, 870};  // the name box moves nothing
-    for (int i = 0; i < 8; ++i) {
-        user->focus(i);
-        EXPECT_EQ(user->copyButton->pos(), QPoint(copyAt.x(), px(expectedTwips[i]))) << i;
-        EXPECT_EQ(user->zoomButton->pos(), QPoint(enlargeAt.x(), px(expectedTwips[i]))) << i;
-    }
-}
-
 TEST_F(ZoomTest, EnlargeCoversTheWindowAndRestorePutsTheBoxBack) {
     const QRect declaration = at(3), sample = at(5);
     user->click(user->zoomButton);
