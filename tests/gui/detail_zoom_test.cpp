@@ -31,17 +31,9 @@ protected:
 
 }  // namespace
 
-TEST_F(ZoomTest, FocusTracksTheBoxAndPutsTheButtonsAtItsLowerEdge) {
-    const QPoint copyAt = user->copyButton->pos(), enlargeAt = user->zoomButton->pos();
-    EXPECT_EQ(copyAt.y(), px(3480));
-    const int expectedTwips[8] = {3480, 870,  2280, 3480,
-                                  4920, 6060, 6810, 870};  // the name box moves nothing
-    for (int i = 0; i < 8; ++i) {
-        user->focus(i);
-        EXPECT_EQ(user->copyButton->pos(), QPoint(copyAt.x(), px(expectedTwips[i]))) << i;
-        EXPECT_EQ(user->zoomButton->pos(), QPoint(enlargeAt.x(), px(expectedTwips[i]))) << i;
-    }
-    // The last line of a long text, scrolled into view, stays above them.
+// The buttons sit in the focused box's lower edge; the last line of a long
+// text, scrolled into view, stays above them.
+TEST_F(ZoomTest, TheFocusedBoxKeepsItsLastLineAboveTheButtons) {
     auto* returned = static_cast<QPlainTextEdit*>(box(kReturnValueBox).widget());
     user->focus(kReturnValueBox);
     returned->setPlainText(QStringLiteral("line\n").repeated(20) + QStringLiteral("last"));
@@ -49,6 +41,7 @@ TEST_F(ZoomTest, FocusTracksTheBoxAndPutsTheButtonsAtItsLowerEdge) {
     const QRect last = returned->cursorRect();
     EXPECT_LE(returned->viewport()->mapTo(form.get(), last.bottomLeft()).y(),
               user->copyButton->y());
+    EXPECT_GT(user->copyButton->y(), at(kReturnValueBox).y());
 }
 
 TEST_F(ZoomTest, EnlargeCoversTheWindowAndRestorePutsTheBoxBack) {
