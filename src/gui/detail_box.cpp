@@ -1,40 +1,115 @@
 #include "gui/detail_box.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QTextCursor>
 
 #include <limits>
 
 namespace tolvane {
 
-SingleLineBox::SingleLineBox(QWidget* parent) : QLineEdit(parent) {
+QString DetailBox::bound(const QString& stored) {
+    set_ = stored;
+    pasted_ = false;
+    const qsizetype shown = shownLength(stored, bounds_);
+    aside_ = stored.mid(shown);
+    const QString start = shown == stored.size() ? stored : stored.left(shown);
+    return multiLine_ ? displayForm(start) : start;
+}
+
+QString DetailBox::whole(const QString& display) const {
+    if (!pasted_ && display == display_) return set_;
+    return (multiLine_ ? storedForm(display) : display) + aside_;
+}
+
+std::optional<DetailBox::Paste> DetailBox::boundedPaste(const QString& display, qsizetype from,
+                                                        qsizetype to, QString pasted) {
+    if (pasted.size() > kPasteLimit) {
+        if (pasteRefused_) pasteRefused_(pasteRefusal(pasted.size()));
+        return Paste{true, {}, 0};
+    }
+    if (multiLine_) pasted = displayForm(std::move(pasted));
+    const QString next = display.left(from) + pasted + display.mid(to);
+    if (pasted.size() <= kSmallPaste && shownLength(next, bounds_) == next.size())
+        return std::nullopt;
+    const QString stored = (multiLine_ ? storedForm(next) : next) + aside_;
+    const qsizetype shown = shownLength(stored, bounds_);
+    aside_ = stored.mid(shown);
+    pasted_ = true;
+    QString start = stored.left(shown);
+    if (multiLine_) start = displayForm(std::move(start));
+    const qsizetype cursor = std::min(from + pasted.size(), start.size());
+    return Paste{false, std::move(start), cursor};
+}
+
+SingleLineBox::SingleLineBox(QWidget* parent) : QLineEdit(parent), DetailBox(false) {
     setMaxLength(std::numeric_limits<int>::max());
 }
 
 void SingleLineBox::setText(const QString& text) {
-    QLineEdit::setText(text);
+    QLineEdit::setText(bound(text));
+    laidIn(QLineEdit::text());
     setCursorPosition(0);
 }
 
-MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent) {
+void SingleLineBox::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) return pasteClipboard();
+    QLineEdit::keyPressEvent(event);
+}
+
+// The menu's paste goes the bounded way too.
+void SingleLineBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions())
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &SingleLineBox::pasteClipboard);
+        }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void SingleLineBox::pasteClipboard() {
+    const QString shown = QLineEdit::text();
+    const qsizetype from = hasSelectedText() ? selectionStart() : cursorPosition();
+    const qsizetype to = hasSelectedText() ? selectionEnd() : from;
+    const std::optional<Paste> done =
+        boundedPaste(shown, from, to, QGuiApplication::clipboard()->text());
+    if (!done) return QLineEdit::paste();
+    if (done->refused) return;
+    QLineEdit::setText(done->display);
+    setCursorPosition(static_cast<int>(done->cursor));
+    partChanged();
+}
+
+MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent), DetailBox(true) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
 }
 
-QString MultiLineBox::text() const {
-    const QString shown = toPlainText();
-    if (shown == displayed_) return stored_;
-    QString out = shown;
-    out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return out;
+void MultiLineBox::setText(const QString& text) {
+    setPlainText(bound(text));
+    laidIn(toPlainText());
 }
 
-void MultiLineBox::setText(const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
-    stored_ = text;
-    displayed_ = toPlainText();
+// Pastes and drops.
+void MultiLineBox::insertFromMimeData(const QMimeData* source) {
+    if (!source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
+    const QTextCursor c = textCursor();
+    const std::optional<Paste> done =
+        boundedPaste(toPlainText(), c.selectionStart(), c.selectionEnd(), source->text());
+    if (!done) return QPlainTextEdit::insertFromMimeData(source);
+    if (done->refused) return;
+    setPlainText(done->display);
+    select(static_cast<int>(done->cursor), 0);
+    ensureCursorVisible();
+    partChanged();
 }
 
 void MultiLineBox::select(int start, int length) {

@@ -71,6 +71,7 @@ MainWindow::MainWindow(const WindowEnv& env, QWidget* parent)
     connect(recordPanel_, &RecordPanel::addChosen, this, &MainWindow::addRecord);
     connect(recordPanel_, &RecordPanel::saveChosen, this, &MainWindow::saveShownRecord);
     connect(recordPanel_, &RecordPanel::deleteChosen, this, &MainWindow::deleteShownRecord);
+    connect(recordPanel_, &RecordPanel::sizeNoted, searchPanel_, &SearchPanel::setRecordNote);
     addShortcuts();
     qApp->installEventFilter(this);
 }

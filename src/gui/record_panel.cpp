@@ -61,7 +61,13 @@ RecordPanel::RecordPanel(QWidget& window, Services services)
     setObjectName(QStringLiteral("recordPanel"));
     createControls(window);
     zoom_ = std::make_unique<DetailZoom>(window, services_.geometry, zoomButton_, copyButton_);
-    for (DetailBox* box : detailBoxes_) box->widget()->installEventFilter(this);
+    for (DetailBox* box : detailBoxes_) {
+        box->widget()->installEventFilter(this);
+        box->onPasteRefused([this](const QString& message) {
+            services_.dialogs.messageBox(message, Buttons::Ok, Icon::Critical);
+        });
+        box->onPartChanged([this] { emit sizeNoted(sizeNote()); });
+    }
     for (int i = 0; i < kFormCount; ++i)
         connect(formButtons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) chooseForm(static_cast<OutputForm>(i));
@@ -239,6 +245,16 @@ void RecordPanel::setRecord(const Record& record) {
     if (const auto position = categoryPosition(record.value(Column::Category)))
         categoryBox_->setCurrentIndex(*position);
     asShown_ = this->record();
+    emit sizeNoted(sizeNote());
+}
+
+QString RecordPanel::sizeNote() const {
+    QStringList notes;
+    for (int i = 0; i < kIdBox; ++i)
+        if (detailBoxes_[i]->showsPart())
+            notes << tolvane::sizeNote(detailBoxes_[i]->widget()->accessibleName(),
+                                       detailBoxes_[i]->text().size());
+    return notes.join(QStringLiteral("；"));
 }
 
 void RecordPanel::markSaved() {

@@ -103,6 +103,10 @@ signals:
     void addChosen();
     void saveChosen();
     void deleteChosen();
+    // Which boxes show only the start of their text, and how long the
+    // text is ("说明 共 1 000 000 个字符"); empty when all show the whole.
+    // Told whenever a record is shown and when a paste changes it.
+    void sizeNoted(const QString& note);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,6 +116,7 @@ private:
     void nameControls();
     void chooseForm(OutputForm form);
     void detailBoxFocused(int box);
+    QString sizeNote() const;
 
     Services services_;
     std::array<QLabel*, 10> fieldLabels_{};

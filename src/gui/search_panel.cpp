@@ -242,13 +242,21 @@ void SearchPanel::resultChosen() {
         return;
     }
     shownRow_ = row;
-    emit entryChosen(resultModel_->itemData(row));
+    // The record's size note, if any, follows the position.
     showPosition(*statusLine_, resultModel_->text(row), row, resultModel_->count());
+    emit entryChosen(resultModel_->itemData(row));
 }
 
 void SearchPanel::selectResult(int row) {
     resultList_->setCurrentIndex(resultModel_->index(row));
     resultChosen();
+}
+
+void SearchPanel::setRecordNote(const QString& note) {
+    QString shown = statusLine_->text();
+    if (!recordNote_.isEmpty() && shown.endsWith(recordNote_)) shown.chop(recordNote_.size());
+    recordNote_ = note.isEmpty() ? QString() : QStringLiteral("　") + note;
+    statusLine_->setText(shown + recordNote_);
 }
 
 }  // namespace tolvane

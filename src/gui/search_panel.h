@@ -68,6 +68,10 @@ public:
     // The controls the window's tab order runs through, in that order.
     QList<QWidget*> tabOrder() const;
 
+    // Puts the record on view's note after what the status line shows, in
+    // place of the previous record's note.
+    void setRecordNote(const QString& note);
+
 signals:
     // An entry was chosen: clicked, reached with the keyboard, or shown as
     // the first result of a name search.
@@ -95,6 +99,7 @@ private:
     ResultListView* resultList_ = nullptr;
     ResultListModel* resultModel_ = nullptr;
     QLabel* statusLine_ = nullptr;
+    QString recordNote_;  // what setRecordNote added to the status line
     QTimer* searchDelay_ = nullptr;
     std::unique_ptr<SearchWorker> worker_;
     std::chrono::nanoseconds fillSlice_ = std::chrono::milliseconds(10);

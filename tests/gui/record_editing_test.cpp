@@ -3,11 +3,14 @@
 #include "gui/record_panel.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -311,16 +314,22 @@ TEST_F(RecordEditingTest, CopyPutsTheCurrentBoxOnTheClipboardWithCrLfBreaks) {
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
 }
 
-// One-line boxes take texts of any length: a 40 000-character name and DLL
-// text show, copy and save back unchanged.
-TEST_F(RecordEditingTest, LongTextsInOneLineBoxesSurviveAnUnchangedSave) {
+// A box lays out only the start of a long text and says so in the status
+// line; copying and saving, with or without edits, keep every character. A
+// paste beyond a box's bounds goes in whole; one beyond the limit is refused.
+TEST_F(RecordEditingTest, TextsOfAnySizeShowInPartAndSaveWhole) {
     const QString name = QStringLiteral("Big") + QString(40000, QLatin1Char('N'));
     const QString dll = QString(40000, QLatin1Char('d'));
-    sql(QStringLiteral("INSERT INTO winfun (ID, name, libsclass) VALUES (100, '%1', '%2')")
-            .arg(name, dll));
+    const QString explain = QString(30000, QLatin1Char('e'));
+    sql(QStringLiteral("INSERT INTO winfun (ID, name, libsclass, explain) VALUES (100, '%1', '%2', "
+                       "'%3')")
+            .arg(name, dll, explain));
     user->search(QStringLiteral("BigN"));
     user->clickEntry(0);
-    EXPECT_EQ(user->shown(kNameBox), name);
+    EXPECT_EQ(user->shown(kNameBox), name.left(kOneLineBounds.shown));
+    EXPECT_EQ(user->shown(kExplanationBox), explain.left(kMultiLineBounds.line));
+    EXPECT_TRUE(user->statusLine->text().endsWith(
+        q("名称 共 40 003 个字符；DLL文件 共 40 000 个字符；说明 共 30 000 个字符")));
     user->focus(kNameBox);
     user->click(user->copyButton);
     EXPECT_EQ(clipboard.text, name + QStringLiteral("\r\n"));
@@ -328,4 +337,35 @@ TEST_F(RecordEditingTest, LongTextsInOneLineBoxesSurviveAnUnchangedSave) {
     ASSERT_EQ(lastShown(), kSaved);
     EXPECT_EQ(stored(100, "name").toString(), name);
     EXPECT_EQ(stored(100, "libsclass").toString(), dll);
+    EXPECT_EQ(stored(100, "explain").toString(), explain);
+
+    const auto pasteInto = [this](int field, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        user->focus(field);
+        QTest::keyClick(box(field).widget(), Qt::Key_Home);
+        QTest::keyClick(box(field).widget(), Qt::Key_V, Qt::ControlModifier);
+    };
+    QTest::keyClick(box(kNameBox).widget(), Qt::Key_Home);
+    QTest::keyClicks(box(kNameBox).widget(), QStringLiteral("Z"));
+    const QString lines = QStringLiteral("p\r\n").repeated(600000);
+    pasteInto(kParametersBox, lines);
+    EXPECT_EQ(user->shown(kParametersBox), displayForm(lines.left(kMultiLineBounds.shown)));
+    EXPECT_TRUE(user->statusLine->text().endsWith(q("参数 共 1 800 000 个字符")));
+    const QString million = QString(1000000, QLatin1Char('m'));
+    pasteInto(kDllBox, million);
+    EXPECT_EQ(user->shown(kDllBox), million.left(kOneLineBounds.shown));
+    pasteInto(kExplanationBox, QString(kPasteLimit + 1, QLatin1Char('x')));
+    EXPECT_EQ(lastShown(), pasteRefusal(kPasteLimit + 1));
+    click(user->saveButton);
+    ASSERT_EQ(lastShown(), kSaved);
+    EXPECT_EQ(stored(100, "name").toString(), QStringLiteral("Z") + name);
+    EXPECT_EQ(stored(100, "parameter").toString(), lines);
+    EXPECT_EQ(stored(100, "libsclass").toString(), million + dll);
+    EXPECT_EQ(stored(100, "explain").toString(), explain);
+
+    // The shown start never splits a CR LF or a surrogate pair.
+    EXPECT_EQ(shownLength(u"ab\r\ncd", {3, 10}), 2);
+    EXPECT_EQ(shownLength(QStringLiteral("a\U0001F600b"), {2, 10}), 1);
+    EXPECT_EQ(shownLength(QStringLiteral("a\U0001F600b"), {10, 1}), 1);
+    EXPECT_EQ(shownLength(u"abc\r\nabc", {100, 3}), 8);
 }
