@@ -4,17 +4,11 @@
 #include "search_bench.h"
 #include "process_memory.h"
 #include "synthetic_catalogue.h"
+#include "window_env_bench.h"
 
-#include "core/locate/open_catalogue.h"
 #include "core/lookup/search_requests.h"
 #include "core/lookup/search_walk.h"
 #include "core/store/catalogue_store.h"
-#include "core/system/dialogs.h"
-#include "core/system/local_file_probe.h"
-#include "core/system/settings.h"
-#include "gui/main_window.h"
-#include "gui/qt_clipboard.h"
-#include "gui/qt_window_geometry.h"
 #include "gui/search_panel.h"
 
 #include <benchmark/benchmark.h>
@@ -35,61 +29,6 @@
 namespace tolvane::bench {
 
 namespace {
-
-// Says Yes to every question, so that saves go ahead.
-class YesDialogs : public Dialogs {
-public:
-    Answer messageBox(const QString&, Buttons buttons, Icon) override {
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-    }
-    QString inputBox(const QString&) override { return {}; }
-    void fileDialog(const FileDialogRequest&, std::string&) override {}
-};
-
-// Settings that remember one catalogue and the engine, as after a first start.
-class RememberedCatalogue : public SettingsStore {
-public:
-    explicit RememberedCatalogue(const QString& path) : path_(path) {}
-    QString read(const QString&, const QString& section, const QString&,
-                 const QString& defaultValue) override {
-        if (section == kCataloguePathEntry) return path_;
-        if (section == kEngineVersionEntry) return QStringLiteral("DAO.DBEngine.36");
-        return defaultValue;
-    }
-    Status write(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    Status remove(const QString&, const QString&, const QString&) override { return {}; }
-
-private:
-    QString path_;
-};
-
-// The window's system services on one remembered catalogue.
-struct BenchEnv {
-    explicit BenchEnv(const std::string& path) : settings(QString::fromStdString(path)) {
-        env.settings = &settings;
-        env.files = &files;
-        env.dialogs = &dialogs;
-        env.clipboard = &clipboard;
-        env.geometry = &geometry;
-    }
-    YesDialogs dialogs;
-    QtClipboard clipboard;
-    QtWindowGeometry geometry;
-    LocalFileProbe files;
-    RememberedCatalogue settings;
-    WindowEnv env;
-};
-
-// The window on a catalogue as start-up leaves it, shown offscreen.
-std::unique_ptr<MainWindow> startWindow(const WindowEnv& env) {
-    auto window = std::make_unique<MainWindow>(env);
-    window->start();
-    window->show();
-    QCoreApplication::processEvents();
-    return window;
-}
 
 struct Case {
     std::string label;

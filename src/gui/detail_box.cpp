@@ -16,34 +16,59 @@ namespace tolvane {
 QString DetailBox::bound(const QString& stored) {
     set_ = stored;
     pasted_ = false;
-    const qsizetype shown = shownLength(stored, bounds_);
-    aside_ = stored.mid(shown);
-    const QString start = shown == stored.size() ? stored : stored.left(shown);
+    aside_ = stored;
+    asideFrom_ = shownLength(stored, bounds_);
+    const QString start = asideFrom_ == stored.size() ? stored : stored.left(asideFrom_);
     return multiLine_ ? displayForm(start) : start;
 }
 
 QString DetailBox::whole(const QString& display) const {
     if (!pasted_ && display == display_) return set_;
-    return (multiLine_ ? storedForm(display) : display) + aside_;
+    const QStringView rest = QStringView(aside_).mid(asideFrom_);
+    QString out;
+    out.reserve(display.size() * (multiLine_ ? 2 : 1) + rest.size());
+    multiLine_ ? appendStored(out, display) : void(out += display);
+    return out += rest;
 }
 
+qsizetype DetailBox::wholeLength(const QString& display) const {
+    if (!pasted_ && display == display_) return set_.size();
+    return display.size() + (multiLine_ ? display.count(QLatin1Char('\n')) : 0) + aside_.size() -
+           asideFrom_;
+}
+
+// The new whole text is put together once, in stored form; what the box
+// does not show stays there, uncopied.
 std::optional<DetailBox::Paste> DetailBox::boundedPaste(const QString& display, qsizetype from,
-                                                        qsizetype to, QString pasted) {
+                                                        qsizetype to, const QString& pasted) {
     if (pasted.size() > kPasteLimit) {
         if (pasteRefused_) pasteRefused_(pasteRefusal(pasted.size()));
         return Paste{true, {}, 0};
     }
-    if (multiLine_) pasted = displayForm(std::move(pasted));
-    const QString next = display.left(from) + pasted + display.mid(to);
-    if (pasted.size() <= kSmallPaste && shownLength(next, bounds_) == next.size())
-        return std::nullopt;
-    const QString stored = (multiLine_ ? storedForm(next) : next) + aside_;
-    const qsizetype shown = shownLength(stored, bounds_);
-    aside_ = stored.mid(shown);
+    // The length the pasted text takes in the box.
+    const qsizetype pastedLength = pasted.size() - (multiLine_ ? pasted.count(u"\r\n") : 0);
+    if (pastedLength <= kSmallPaste) {
+        const QString next =
+            display.left(from) + (multiLine_ ? displayForm(pasted) : pasted) + display.mid(to);
+        if (shownLength(next, bounds_) == next.size()) return std::nullopt;
+    }
+    const auto append = [this](QString& out, QStringView part) {
+        multiLine_ ? appendStored(out, part) : void(out += part);
+    };
+    const QStringView shown(display), rest = QStringView(aside_).mid(asideFrom_);
+    QString whole;
+    whole.reserve(2 * (from + pasted.size() + shown.size() - to) + rest.size());
+    append(whole, shown.left(from));
+    append(whole, pasted);
+    append(whole, shown.mid(to));
+    whole += rest;
+    aside_ = std::move(whole);
+    asideFrom_ = shownLength(aside_, bounds_);
     pasted_ = true;
-    QString start = stored.left(shown);
-    if (multiLine_) start = displayForm(std::move(start));
-    const qsizetype cursor = std::min(from + pasted.size(), start.size());
+    QString start = aside_.left(asideFrom_);
+    if (multiLine_) start = displayForm(start);
+    // The cursor goes after the pasted text, or to the end of what shows.
+    const qsizetype cursor = std::min(from + pastedLength, start.size());
     return Paste{false, std::move(start), cursor};
 }
 

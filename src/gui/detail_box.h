@@ -38,7 +38,9 @@ public:
     virtual int length() const = 0;
 
     // Whether the box shows only the start of its text.
-    bool showsPart() const { return !aside_.isEmpty(); }
+    bool showsPart() const { return asideFrom_ < aside_.size(); }
+    // The length of the whole text (text().size(), without building it).
+    virtual qsizetype wholeLength() const = 0;
     // Told the message when a paste is refused.
     void onPasteRefused(std::function<void(const QString&)> tell) {
         pasteRefused_ = std::move(tell);
@@ -54,8 +56,9 @@ protected:
     QString bound(const QString& stored);
     // What the box showed right after bound() or a paste.
     void laidIn(const QString& display) { display_ = display; }
-    // The whole text, with the box showing `display` now.
+    // The whole text, with the box showing `display` now, and its length.
     QString whole(const QString& display) const;
+    qsizetype wholeLength(const QString& display) const;
 
     struct Paste {
         bool refused = false;  // too long: the box stays as it is
@@ -66,7 +69,7 @@ protected:
     // when the editor may insert it itself; otherwise the box's new
     // contents, or a refusal (already told).
     std::optional<Paste> boundedPaste(const QString& display, qsizetype from, qsizetype to,
-                                      QString pasted);
+                                      const QString& pasted);
 
     // Tells that a paste changed the part shown, once the box shows it.
     void partChanged() const {
@@ -76,9 +79,12 @@ protected:
 private:
     TextBounds bounds_;
     bool multiLine_;
-    QString set_;          // the text as last set
-    QString display_;      // what the box showed right after that
-    QString aside_;        // the text after what the box shows, stored form
+    QString set_;      // the text as last set
+    QString display_;  // what the box showed right after that
+    // The text after what the box shows (stored form) is aside_ from
+    // asideFrom_ on: the text as set or as a big paste left it, not copied.
+    QString aside_;
+    qsizetype asideFrom_ = 0;
     bool pasted_ = false;  // a paste changed the part shown since the text was set
     std::function<void(const QString&)> pasteRefused_;
     std::function<void()> partChanged_;
@@ -90,6 +96,7 @@ public:
     explicit SingleLineBox(QWidget* parent);
     QWidget* widget() override { return this; }
     QString text() const override { return whole(QLineEdit::text()); }
+    qsizetype wholeLength() const override { return DetailBox::wholeLength(QLineEdit::text()); }
     void setText(const QString& text) override;
     void select(int start, int length) override { setSelection(start, length); }
     int length() const override { return QLineEdit::text().size(); }
@@ -107,6 +114,7 @@ public:
     explicit MultiLineBox(QWidget* parent);
     QWidget* widget() override { return this; }
     QString text() const override { return whole(toPlainText()); }
+    qsizetype wholeLength() const override { return DetailBox::wholeLength(toPlainText()); }
     void setText(const QString& text) override;
     void select(int start, int length) override;
     int length() const override;

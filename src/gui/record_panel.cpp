@@ -253,7 +253,7 @@ QString RecordPanel::sizeNote() const {
     for (int i = 0; i < kIdBox; ++i)
         if (detailBoxes_[i]->showsPart())
             notes << tolvane::sizeNote(detailBoxes_[i]->widget()->accessibleName(),
-                                       detailBoxes_[i]->text().size());
+                                       detailBoxes_[i]->wholeLength());
     return notes.join(QStringLiteral("；"));
 }
 

@@ -30,12 +30,25 @@ qsizetype shownLength(QStringView text, TextBounds bounds) {
     return text.size();
 }
 
-QString displayForm(QString stored) {
-    return stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+// Both in one pass: QString::replace moves the rest of the text again and
+// again when the lengths differ, which takes seconds on a big text.
+QString displayForm(QStringView stored) {
+    QString out;
+    out.reserve(stored.size());
+    for (qsizetype at; (at = stored.indexOf(u"\r\n")) >= 0; stored = stored.mid(at + 2)) {
+        out += stored.left(at);
+        out += QLatin1Char('\n');
+    }
+    return out += stored;
 }
 
-QString storedForm(QString display) {
-    return display.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+void appendStored(QString& out, QStringView text) {
+    for (qsizetype at; (at = text.indexOf(QLatin1Char('\n'))) >= 0; text = text.mid(at + 1)) {
+        const bool crlf = at > 0 && text[at - 1] == QLatin1Char('\r');
+        out += text.left(crlf ? at - 1 : at);
+        out += QLatin1String("\r\n");
+    }
+    out += text;
 }
 
 QString sizeNote(const QString& label, qsizetype length) {

@@ -15,7 +15,7 @@ struct TextBounds {
 // A one-line box lays out the start of its text only.
 inline constexpr TextBounds kOneLineBounds{10'000, 10'000};
 // A multi-line box lays out its lines lazily, as they come into view.
-inline constexpr TextBounds kMultiLineBounds{1'000'000, 10'000};
+inline constexpr TextBounds kMultiLineBounds{200'000, 10'000};
 // The largest paste a box takes, in characters; a larger one is refused.
 inline constexpr qsizetype kPasteLimit = 16 * 1024 * 1024;
 // A paste up to this many characters that keeps the box within its bounds
@@ -28,10 +28,11 @@ inline constexpr qsizetype kSmallPaste = 16'384;
 // beyond either bound, never inside a CR LF pair or a surrogate pair.
 qsizetype shownLength(QStringView text, TextBounds bounds);
 
-// A text as a multi-line box shows it (line breaks LF) and as it is stored
-// (line breaks CR LF).
-QString displayForm(QString stored);
-QString storedForm(QString display);
+// A text as a multi-line box shows it: CR LF made LF.
+QString displayForm(QStringView stored);
+// Appends a text shown or pasted (line breaks LF or CR LF) as it is stored:
+// every LF not after a CR made CR LF.
+void appendStored(QString& out, QStringView text);
 
 // "说明 共 1 000 000 个字符": the note that a box shows only the start of
 // its text, `label` being the box's name.

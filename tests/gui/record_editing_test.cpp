@@ -347,7 +347,7 @@ TEST_F(RecordEditingTest, TextsOfAnySizeShowInPartAndSaveWhole) {
     };
     QTest::keyClick(box(kNameBox).widget(), Qt::Key_Home);
     QTest::keyClicks(box(kNameBox).widget(), QStringLiteral("Z"));
-    const QString lines = QStringLiteral("p\r\n").repeated(600000);
+    const QString lines = QStringLiteral("pp\r\n").repeated(450000);
     pasteInto(kParametersBox, lines);
     EXPECT_EQ(user->shown(kParametersBox), displayForm(lines.left(kMultiLineBounds.shown)));
     EXPECT_TRUE(user->statusLine->text().endsWith(q("参数 共 1 800 000 个字符")));
