@@ -46,6 +46,7 @@ public:
                 }
             } else if (isRecordDecl(c) || c.kind == CXCursor_TypedefDecl) {
                 collectRecords(c, seenRecords, out);
+                if (c.kind == CXCursor_TypedefDecl) collectAlias(c, header, out);
             }
         }
     }
@@ -79,6 +80,16 @@ private:
         if (!name.empty() && seen.insert(name).second) out.records.push_back(recordOf(c));
         for (CXCursor child : children(c))
             if (isRecordDecl(child)) collectRecords(child, seen, out);
+    }
+
+    // A typedef giving a structure another name than its own (typedef GUID
+    // IID; typedef RTL_CRITICAL_SECTION CRITICAL_SECTION).
+    void collectAlias(CXCursor c, const std::string& header, Declarations& out) {
+        CXType canonical = clang_getCanonicalType(clang_getTypedefDeclUnderlyingType(c));
+        if (canonical.kind != CXType_Record) return;
+        const std::string target = nameOf(clang_getTypeDeclaration(canonical));
+        std::string name = take(clang_getCursorSpelling(c));
+        if (!target.empty() && name != target) out.aliases.push_back({name, target, header});
     }
 
     // The annotation of a hand-made record ("header=... dll=..."), also on
@@ -305,6 +316,10 @@ ParseResult readHeaders(const ParseSettings& settings) {
     result.declarations.constants = integerMacros(settings, unit, top);
     for (Constant& c : stringMacros(settings, unit, top))
         result.declarations.constants.push_back(std::move(c));
+    Headers headers(settings.includeDir);
+    Enumerations enums = readEnumerations(unit.tu(), top, headers);
+    for (Constant& c : enums.constants) result.declarations.constants.push_back(std::move(c));
+    result.declarations.enumerations = std::move(enums.enumerations);
     return result;
 }
 
@@ -318,6 +333,9 @@ void read64Bit(const ParseSettings& settings, Declarations& d) {
     for (auto& r : read.records) d.records64.emplace(r->name, std::move(r));
     for (Function& f : read.functions) d.functions64.emplace(f.name, std::move(f));
     d.constants64 = integerMacros(settings, unit, top);
+    Headers headers(settings.includeDir);
+    for (Constant& c : readEnumerations(unit.tu(), top, headers).constants)
+        d.constants64.push_back(std::move(c));
 }
 
 std::set<std::string> declaredNames(const ParseSettings& settings) {
@@ -328,8 +346,11 @@ std::set<std::string> declaredNames(const ParseSettings& settings) {
         if (c.kind != CXCursor_FunctionDecl && c.kind != CXCursor_TypedefDecl &&
             c.kind != CXCursor_MacroDefinition && !isRecordDecl(c))
             continue;
-        if (!headers.of(c).empty()) out.insert(take(clang_getCursorSpelling(c)));
+        if (headers.of(c).empty()) continue;
+        out.insert(take(clang_getCursorSpelling(c)));
     }
+    for (const Constant& c : readEnumerations(unit.tu(), unit.topLevel(), headers).constants)
+        out.insert(c.name);
     return out;
 }
 

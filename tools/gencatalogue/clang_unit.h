@@ -23,7 +23,10 @@ class Unit {
 public:
     Unit(const ParseSettings& s, const std::string& extra) : index_(clang_createIndex(0, 0)) {
         source_ = "";
-        for (const std::string& h : s.headers) source_ += "#include <" + h + ">\n";
+        // An entry beginning with "#" is a directive a header needs before it
+        // (#define SECURITY_WIN32 before sspi.h).
+        for (const std::string& h : s.headers)
+            source_ += (h.starts_with("#") ? h : "#include <" + h + ">") + "\n";
         source_ += s.extraSource;
         source_ += extra;
         const std::vector<std::string> args = {"-x",
@@ -162,6 +165,15 @@ std::map<std::string, Candidate> macroCandidates(const ParseSettings& settings,
 // The integer macros of a parsed unit, evaluated by clang in a second parse.
 std::vector<Constant> integerMacros(const ParseSettings& settings, const Unit& unit,
                                     const std::vector<CXCursor>& top);
+
+struct Enumerations {
+    std::vector<Enumeration> enumerations;  // the named ones
+    std::vector<Constant> constants;        // every enumerator
+};
+
+// The enumerations the headers below the include folder define.
+Enumerations readEnumerations(CXTranslationUnit tu, const std::vector<CXCursor>& top,
+                              Headers& headers);
 
 // The string macros of a parsed unit (printable ASCII texts only).
 std::vector<Constant> stringMacros(const ParseSettings& settings, const Unit& unit,
