@@ -16,15 +16,7 @@ public:
         : settings_(s), tu_(tu), headers_(s.includeDir) {}
 
     void nameRecords(const std::vector<CXCursor>& top) {
-        for (CXCursor c : top) {
-            if (c.kind != CXCursor_TypedefDecl) continue;
-            CXType under = clang_getTypedefDeclUnderlyingType(c);
-            if (under.kind != CXType_Elaborated) continue;
-            CXType named = clang_Type_getNamedType(under);
-            if (named.kind != CXType_Record) continue;
-            names_.try_emplace(usr(clang_getTypeDeclaration(named)),
-                               take(clang_getCursorSpelling(c)));
-        }
+        names_ = typedefNames(top, CXType_Record);
     }
 
     void read(const std::vector<CXCursor>& top, Declarations& out, bool withFunctions = true) {
@@ -52,17 +44,13 @@ public:
     }
 
 private:
-    std::string usr(CXCursor c) const {
-        return take(clang_getCursorUSR(clang_getCanonicalCursor(c)));
-    }
-
     // clang gives sibling anonymous records one USR, and the anonymous
     // unions a macro expands share one location, so a definition is known by
     // its declaration node, which a cursor holds for the unit's lifetime.
     static const void* identity(CXCursor def) { return clang_getCanonicalCursor(def).data[0]; }
 
     std::string nameOf(CXCursor c) const {
-        auto it = names_.find(usr(c));
+        auto it = names_.find(usrOf(c));
         if (it != names_.end()) return it->second;
         return clang_Cursor_isAnonymous(c) ? std::string() : take(clang_getCursorSpelling(c));
     }

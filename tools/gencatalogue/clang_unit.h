@@ -110,6 +110,28 @@ inline unsigned offsetOf(CXSourceLocation loc, CXFile* file = nullptr) {
     return offset;
 }
 
+// A declaration's identity across the unit (its canonical USR).
+inline std::string usrOf(CXCursor c) {
+    return take(clang_getCursorUSR(clang_getCanonicalCursor(c)));
+}
+
+// The names typedefs give the structures or enumerations (`kind`:
+// CXType_Record, CXType_Enum) they are written with, by the declaration's
+// USR: the first typedef of each (RECT, not LPRECT).
+inline std::map<std::string, std::string> typedefNames(const std::vector<CXCursor>& top,
+                                                       CXTypeKind kind) {
+    std::map<std::string, std::string> out;
+    for (CXCursor c : top) {
+        if (c.kind != CXCursor_TypedefDecl) continue;
+        CXType under = clang_getTypedefDeclUnderlyingType(c);
+        if (under.kind != CXType_Elaborated) continue;
+        CXType named = clang_Type_getNamedType(under);
+        if (named.kind != kind) continue;
+        out.try_emplace(usrOf(clang_getTypeDeclaration(named)), take(clang_getCursorSpelling(c)));
+    }
+    return out;
+}
+
 inline bool isRecordDecl(CXCursor c) {
     return c.kind == CXCursor_StructDecl || c.kind == CXCursor_UnionDecl;
 }

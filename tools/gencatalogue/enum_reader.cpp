@@ -9,23 +9,6 @@ namespace tolvane::gen {
 
 namespace {
 
-std::string usrOf(CXCursor c) { return take(clang_getCursorUSR(clang_getCanonicalCursor(c))); }
-
-// The enumeration's typedef names by the enumeration's USR: the first
-// typedef naming it (TOKEN_INFORMATION_CLASS, not PTOKEN_INFORMATION_CLASS).
-std::map<std::string, std::string> typedefNames(const std::vector<CXCursor>& top) {
-    std::map<std::string, std::string> out;
-    for (CXCursor c : top) {
-        if (c.kind != CXCursor_TypedefDecl) continue;
-        CXType under = clang_getTypedefDeclUnderlyingType(c);
-        if (under.kind != CXType_Elaborated) continue;
-        CXType named = clang_Type_getNamedType(under);
-        if (named.kind != CXType_Enum) continue;
-        out.try_emplace(usrOf(clang_getTypeDeclaration(named)), take(clang_getCursorSpelling(c)));
-    }
-    return out;
-}
-
 // The initializer as written after "=", "" when the enumerator has none.
 std::string initializer(CXTranslationUnit tu, CXCursor c) {
     CXToken* tokens = nullptr;
@@ -79,7 +62,7 @@ void readEnum(CXTranslationUnit tu, CXCursor decl, const std::string& name,
 
 Enumerations readEnumerations(CXTranslationUnit tu, const std::vector<CXCursor>& top,
                               Headers& headers) {
-    const auto names = typedefNames(top);
+    const auto names = typedefNames(top, CXType_Enum);
     std::set<std::string> seen;
     Enumerations out;
     auto visit = [&](CXCursor decl) {
