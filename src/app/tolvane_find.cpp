@@ -1,5 +1,7 @@
 // tolvane-find: looks records up in the catalogue from the command line.
 #include "cli/find_command.h"
+#include "core/system/data_folders.h"
+#include "core/system/env.h"
 #include "core/system/local_file_probe.h"
 #include "core/system/qt_settings.h"
 #include "core/system/version.h"
@@ -13,9 +15,13 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(tolvane::programVersion());
     tolvane::QtSettingsStore settings;
     tolvane::LocalFileProbe files;
-    const tolvane::FindResult result = tolvane::runFind(
-        QCoreApplication::arguments().mid(1), settings, files,
-        QCoreApplication::applicationDirPath(), [](QByteArrayView bytes) {
+    tolvane::Env env;
+    env.settings = &settings;
+    env.files = &files;
+    env.programDir = QCoreApplication::applicationDirPath();
+    tolvane::useDataFolders(env);
+    const tolvane::FindResult result =
+        tolvane::runFind(QCoreApplication::arguments().mid(1), env, [](QByteArrayView bytes) {
             std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stdout);
         });
     std::fflush(stdout);

@@ -1,9 +1,11 @@
 #include "cli/find_catalogue.h"
 
 #include "cli/find_options.h"
+#include "core/locate/catalogue_places.h"
 #include "core/locate/file_kind.h"
 #include "core/locate/open_catalogue.h"
 #include "core/store/catalogue_store.h"
+#include "core/system/env.h"
 #include "core/system/settings.h"
 
 #include <QFile>
@@ -50,17 +52,19 @@ int errorNumber(StatusCode code) {
 
 }  // namespace
 
-QString defaultCataloguePath(SettingsStore& settings, FileProbe& files, const QString& programDir) {
-    const QString remembered = settings.read(settingsAppName(kAppArgument), kCataloguePathEntry,
-                                             kCataloguePathEntry, kCatalogueFileName);
-    Result<std::optional<QString>> found = existingCatalogue(files, remembered, programDir);
+QString defaultCataloguePath(const Env& env) {
+    const QString remembered =
+        env.settings->read(settingsAppName(kAppArgument), kCataloguePathEntry, kCataloguePathEntry,
+                           kCatalogueFileName);
+    Result<std::optional<QString>> found = existingCatalogue(env, remembered);
     // The window forgets a malformed remembered path and starts over.
-    if (!found.ok()) found = existingCatalogue(files, kCatalogueFileName, programDir);
+    if (!found.ok()) found = existingCatalogue(env, kCatalogueFileName);
     if (found.ok() && *found) return **found;
     throw FindFailure(
-        QStringLiteral("no catalogue found (not at the remembered path, not ./%1, not %2/mdb/%1); "
+        QStringLiteral("no catalogue found at the remembered path, ./%1, %2; "
                        "give one with --catalogue FILE")
-            .arg(kCatalogueFileName, programDir));
+            .arg(kCatalogueFileName,
+                 cataloguePlaces(env, kCatalogueFileName).join(QStringLiteral(", "))));
 }
 
 QString readPasswordFile(const QString& path) {

@@ -9,15 +9,14 @@
 namespace tolvane {
 
 class CatalogueStore;
-class FileProbe;
-class SettingsStore;
+struct Env;
 
 // The catalogue a lookup reads when none is given: where the window finds
 // one without asking (the remembered MDB_Path, else ./winapi.mdb, then the
-// same file name in mdb/ beside the program). A remembered path that is
-// malformed counts as none remembered; nothing is written. Throws
-// FindFailure when no file is found.
-QString defaultCataloguePath(SettingsStore& settings, FileProbe& files, const QString& programDir);
+// same file name in cataloguePlaces()). A remembered path that is malformed
+// counts as none remembered; nothing is written. Throws FindFailure when no
+// file is found.
+QString defaultCataloguePath(const Env& env);
 
 // The password in a password file: its first line, without the line end.
 // Throws FindFailure when the file cannot be read.

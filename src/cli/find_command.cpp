@@ -14,8 +14,8 @@ QByteArray errorLine(const QString& text) { return ("tolvane-find: " + text + u'
 
 }  // namespace
 
-FindResult runFind(const QStringList& arguments, SettingsStore& settings, FileProbe& files,
-                   const QString& programDir, const std::function<void(QByteArrayView)>& out) {
+FindResult runFind(const QStringList& arguments, const Env& env,
+                   const std::function<void(QByteArrayView)>& out) {
     FindResult result;
     try {
         const FindOptions options = parseFindOptions(arguments);
@@ -23,9 +23,8 @@ FindResult runFind(const QStringList& arguments, SettingsStore& settings, FilePr
             out(findHelp().toUtf8());
             return result;
         }
-        const QString path = options.catalogue.isEmpty()
-                                 ? defaultCataloguePath(settings, files, programDir)
-                                 : options.catalogue;
+        const QString path =
+            options.catalogue.isEmpty() ? defaultCataloguePath(env) : options.catalogue;
         const QString password =
             options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
         const std::unique_ptr<CatalogueStore> store = openCatalogueReadOnly(path, password);

@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include "core/locate/open_catalogue.h"
+#include "core/locate/user_copy.h"
 #include "core/store/catalogue_store.h"
 #include "gui/banner_view.h"
 #include "gui/search_panel.h"
@@ -141,7 +142,7 @@ void MainWindow::navigate(NavigationButton button) {
 
 // The list is left alone: the new record shows there after the next search.
 void MainWindow::addRecord() {
-    if (!confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None)) return;
+    if (!confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None) || !editable()) return;
     Result<Record> added = store_ ? store_->add() : kNoCatalogue;
     if (added.ok())
         recordPanel_->setRecord(*added);
@@ -150,7 +151,8 @@ void MainWindow::addRecord() {
 }
 
 void MainWindow::saveShownRecord() {
-    if (!confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question)) return;
+    if (!confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question) || !editable())
+        return;
     const Status saved =
         store_ ? store_->save(recordPanel_->record(), recordPanel_->editedColumns()) : kNoCatalogue;
     if (saved.ok())
@@ -161,7 +163,9 @@ void MainWindow::saveShownRecord() {
 
 // The deleted record stays on view until another is shown.
 void MainWindow::deleteShownRecord() {
-    if (!confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical)) return;
+    if (!confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical) ||
+        !editable())
+        return;
     const std::optional<qint64> id = recordPanel_->shownRecord().id();
     const Status deleted = !store_ ? kNoCatalogue
                            : id    ? store_->remove(*id)
@@ -171,6 +175,28 @@ void MainWindow::deleteShownRecord() {
 
 bool MainWindow::confirmed(const QString& question, Icon icon) {
     return env_.dialogs->messageBox(question, Buttons::YesNoCancel, icon) == Answer::Yes;
+}
+
+// A catalogue opened for reading is edited in the user's own copy, made on
+// the first edit when the user agrees (offerUserCopy); from then on the
+// window and its searches read and write the copy. False: nothing to edit.
+bool MainWindow::editable() {
+    if (!store_ || !store_->readOnly()) return true;
+    const Result<std::optional<QString>> copy = offerUserCopy(env_, store_->path(), kAppArgument);
+    if (!copy.ok()) report(copy.status());
+    if (!copy.ok() || !*copy) return false;
+    Result<std::unique_ptr<CatalogueStore>> opened = store_->openCopy(**copy);
+    if (!opened.ok()) {
+        report(opened.status());
+        return false;
+    }
+    store_ = std::move(*opened);
+    Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();
+    if (reader.ok())
+        searchPanel_->useReader(std::move(*reader));
+    else
+        report(reader.status());
+    return true;
 }
 
 void MainWindow::report(const Status& failure) {

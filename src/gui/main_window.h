@@ -51,6 +51,7 @@ private:
     void saveShownRecord();
     void deleteShownRecord();
     bool confirmed(const QString& question, Icon icon);
+    bool editable();
     void report(const Status& failure);
     void shutdown();
 

@@ -210,8 +210,9 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
     EXPECT_EQ(help.out.count("\n  tolvane-find "), 3);
 }
 
-// Without --catalogue: the remembered path, ./winapi.mdb, then mdb/winapi.mdb
-// beside the program; the settings are read, never written.
+// Without --catalogue: the remembered path, ./winapi.mdb, mdb/winapi.mdb
+// beside the program, then the data folders; the settings are read, never
+// written.
 TEST_F(FindCommandTest, FindsTheCatalogueWhereTheWindowDoes) {
     const QString remembered =
         dir.make("remembered.mdb", "INSERT INTO winfun (name) VALUES ('OnlyRemembered');");
@@ -242,6 +243,22 @@ TEST_F(FindCommandTest, FindsTheCatalogueWhereTheWindowDoes) {
     dir.writeFile("config/Tolvane/QMWX_varnel.ini", iniBytes);
     runFind({"Only"}, config, work);
     EXPECT_EQ(bytesOf(ini), iniBytes);
+
+    // Then the user's data folder, then each system data folder in turn (a
+    // program without an mdb folder beside it).
+    for (const char* folder : {"bin", "home/tolvane", "system2/tolvane"})
+        QDir(dir.path("")).mkpath(folder);
+    const QString program = dir.path("bin/tolvane-find");
+    ASSERT_TRUE(QFile::copy(TOLVANE_FIND, program));
+    dir.make("system2/tolvane/winapi.mdb", "INSERT INTO winfun (name) VALUES ('OnlySystem2');");
+    const QStringList data{"XDG_DATA_HOME=" + dir.path("home"),
+                           "XDG_DATA_DIRS=" + dir.path("system1") + ":" + dir.path("system2")};
+    EXPECT_EQ(runFind({"--names", "Only"}, {}, config, data, program).out, "OnlySystem2\n");
+    dir.make("home/tolvane/winapi.mdb", "INSERT INTO winfun (name) VALUES ('OnlyHome');");
+    EXPECT_EQ(runFind({"--names", "Only"}, {}, config, data, program).out, "OnlyHome\n");
+    const FindRun none = runFind({"Only"}, {}, config, {}, program);
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.err.contains("no catalogue found")) << none.err.constData();
 }
 
 TEST(FindBinaryTest, NeedsNoWidgetOrGuiLibrary) {

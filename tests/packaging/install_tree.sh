@@ -50,4 +50,9 @@ done
 names=$("$prefix/bin/tolvane-find" --catalogue "$prefix/share/tolvane/winapi.mdb" --names CreateFile)
 grep -qx CreateFile <<<"$names" ||
   { echo "FAIL: the installed tolvane-find did not find CreateFile: $names"; exit 1; }
+# Without --catalogue it finds the installed one in the data folders.
+names=$(cd "$prefix" && XDG_CONFIG_HOME=$prefix/config XDG_DATA_HOME=$prefix/data XDG_DATA_DIRS=$prefix/share \
+  "$prefix/bin/tolvane-find" --names CreateFile)
+grep -qx CreateFile <<<"$names" ||
+  { echo "FAIL: the installed tolvane-find did not find its catalogue in XDG_DATA_DIRS: $names"; exit 1; }
 echo "install tree: ${#expected[@]} files as expected"
