@@ -14,6 +14,8 @@ namespace tolvane {
 
 namespace {
 
+constexpr qint64 kPasswordLineLimit = 4096;  // without the line end
+
 // The engine's error numbers, which the command line's messages show.
 int errorNumber(StatusCode code) {
     switch (code) {
@@ -72,9 +74,16 @@ QString readPasswordFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw FindFailure(
             QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString()));
-    QByteArray line = file.readLine();
+    // Bounded: a device or a huge file must not be read without end.
+    QByteArray line = file.readLine(kPasswordLineLimit + 3);
+    const bool wholeLine = line.endsWith('\n') || file.atEnd();
     if (line.endsWith('\n')) line.chop(1);
     if (line.endsWith('\r')) line.chop(1);
+    if (!wholeLine || line.size() > kPasswordLineLimit)
+        throw FindFailure(QStringLiteral("the password file %1 does not start with a line of at "
+                                         "most %2 bytes")
+                              .arg(path)
+                              .arg(kPasswordLineLimit));
     return QString::fromUtf8(line);
 }
 

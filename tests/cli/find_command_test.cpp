@@ -2,6 +2,7 @@
 // lines, JSON, where it finds the catalogue, and that it only reads.
 #include "core/lookup/declaration_forms.h"
 #include "core/store/record.h"
+#include "core/system/version.h"
 #include "gui/detail_fields.h"
 #include "support/catalogues.h"
 #include "support/find_run.h"
@@ -76,10 +77,13 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
         {{"--catalogue", secret, "--password-file", wrongPassword, "x"}, "wrong password"},
         {{"--catalogue", secret, "--password-file", dir.path("none.txt"), "x"},
          "cannot read the password file"},
+        {{"--catalogue", secret, "--password-file", "/dev/zero", "x"},
+         "does not start with a line of at most 4096 bytes"},
+        {{"-C", "", "x"}, "--catalogue is empty"},
     };
     for (const auto& c : cases) {
         QStringList arguments = c.arguments;
-        if (!arguments.contains("--catalogue"))
+        if (!arguments.contains("--catalogue") && !arguments.contains("-C"))
             arguments.prepend(starter), arguments.prepend("--catalogue");
         const FindRun run = runFind(arguments);
         const QString err = QString::fromUtf8(run.err);
@@ -162,15 +166,13 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
 
 TEST_F(FindCommandTest, OptionsShapeTheOutput) {
     // --limit: at most N records, and a note when more match.
-    const FindRun three = runFind({"--catalogue", starter, "--names", "--limit", "3", "*"});
+    const FindRun three = runFind({"-C", starter, "-n", "-l", "3", "*"});
     EXPECT_EQ(lines(three.out).size(), 3);
     EXPECT_TRUE(three.err.contains("more records match; showing the first 3"))
         << three.err.constData();
     const FindRun all = runFind({"--catalogue", starter, "--names", "--limit", "0", "*"});
     EXPECT_EQ(lines(all.out).size(), 49);
     EXPECT_EQ(all.err, QByteArray());
-    EXPECT_EQ(lines(runFind({"--catalogue", starter, "--names", "*"}).out).size(),
-              49);  // 50 by default
 
     // --public: the stored text, line breaks as LF.
     const QString sleepCs =
@@ -259,6 +261,39 @@ TEST_F(FindCommandTest, FindsTheCatalogueWhereTheWindowDoes) {
     const FindRun none = runFind({"Only"}, {}, config, {}, program);
     EXPECT_EQ(none.status, 2);
     EXPECT_TRUE(none.err.contains("no catalogue found")) << none.err.constData();
+}
+
+// Standard output as scripts and people meet it: a terminal shows the first
+// 50 records, a pipe gets them all; a reader that goes away ends the run
+// quietly; output that cannot be written is an error.
+TEST_F(FindCommandTest, OutputEndsAsItsReaderExpects) {
+    QString rows;
+    for (int i = 0; i < 60; ++i)
+        rows += QStringLiteral("INSERT INTO winfun (name) VALUES ('Row%1');").arg(i);
+    const QString sixty = dir.make("sixty.mdb", rows);
+    const auto shell = [&](const QString& command) {
+        return runFind({"-c", command.arg(TOLVANE_FIND, sixty)}, {}, {}, {}, "bash");
+    };
+    const FindRun piped = shell("%1 -n -C %2 Row; echo status $?");
+    EXPECT_EQ(lines(piped.out).size(), 61);
+    EXPECT_EQ(piped.err, QByteArray());
+    const FindRun terminal = shell("script -qec '%1 -n -C %2 Row' /dev/null");
+    EXPECT_EQ(terminal.out.count("\n"), 51) << terminal.out.constData();  // with the note
+    EXPECT_TRUE(terminal.out.contains("showing the first 50")) << terminal.out.constData();
+
+    const FindRun closedPipe =
+        shell("%1 -n -l 0 -C %2 Row | head -1; echo status ${PIPESTATUS[0]}");
+    EXPECT_EQ(closedPipe.out, "Row0\nstatus 0\n");
+    EXPECT_EQ(closedPipe.err, QByteArray());
+    const FindRun full = shell("%1 -n -C %2 Row >/dev/full; echo status $?");
+    EXPECT_EQ(full.out, "status 2\n");
+    EXPECT_EQ(full.err, "tolvane-find: cannot write the output: No space left on device\n");
+    const FindRun closed = shell("%1 -n -C %2 Row >&-; echo status $? >&2");
+    EXPECT_EQ(closed.err, "tolvane-find: cannot write the output: it is closed\nstatus 2\n");
+
+    const FindRun version = runFind({"--version"});
+    EXPECT_EQ(version.out, ("tolvane-find " + programVersion() + "\n").toUtf8());
+    EXPECT_EQ(version.status, 0);
 }
 
 TEST(FindBinaryTest, NeedsNoWidgetOrGuiLibrary) {
