@@ -23,13 +23,13 @@ QString defaultCataloguePath(const Env& env);
 QString readPasswordFile(const QString& path);
 
 // Opens a catalogue read-only. Throws FindFailure with a message that names
-// the file and says why it cannot be read: missing, not a usable file name,
-// unreadable, damaged or no catalogue, an Access database, encrypted without
-// a password, a wrong password.
+// the file and says why it cannot be read: missing, a folder, a device or
+// another file that is not regular, an over-long path, not a usable file
+// name, unreadable, an Access database, damaged, what its table lacks or
+// uses, encrypted without a password, a wrong password, needing recovery.
 std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password);
 
-// A failure of the engine while reading `path`, in English, with the
-// engine's error number.
+// A failure of the engine while reading `path`, in English words.
 QString readingFailure(const QString& path, const Status& failure);
 
 }  // namespace tolvane

@@ -95,6 +95,7 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     // Without --limit, a person at a terminal sees the first records; a
     // program reading a pipe gets them all.
     options.limit = toTerminal ? kTerminalLimit : 0;
+    options.terminal = toTerminal;
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     if (options.help || options.version) return options;

@@ -43,6 +43,7 @@ struct FindOptions {
     QString catalogue;    // empty: where the window finds it without asking
     QString passwordFile;
     bool crlf = false;
+    bool terminal = false;  // standard output is a terminal: control characters are shown escaped
     bool help = false;
     bool version = false;
 

@@ -16,6 +16,11 @@
 
 #include <map>
 
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace tolvane;
 using namespace tolvane::test;
 
@@ -294,6 +299,98 @@ TEST_F(FindCommandTest, OutputEndsAsItsReaderExpects) {
     const FindRun version = runFind({"--version"});
     EXPECT_EQ(version.out, ("tolvane-find " + programVersion() + "\n").toUtf8());
     EXPECT_EQ(version.status, 0);
+}
+
+// Foreign, odd and damaged files are named for what they are, in one line
+// (exit 2); a catalogue's control characters reach a terminal escaped.
+TEST_F(FindCommandTest, OddFilesAreToldAsTheyAre) {
+    const QString table = "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, declare TEXT);";
+    const QString jet = dir.writeFile(
+        "jet.mdb", QByteArray(4, '\0') + "Standard Jet DB" + QByteArray(4096 - 19, '\x5a'));
+    const QString ace = dir.writeFile(
+        "ace.accdb", QByteArray(4, '\0') + "Standard ACE DB" + QByteArray(8192 - 19, '\x17'));
+    const QString view = dir.makeFrom("view.mdb",
+                                      "CREATE TABLE t (ID, name);"
+                                      "CREATE VIEW winfun AS SELECT * FROM t;");
+    const QString noName = dir.makeFrom("noname.mdb", "CREATE TABLE winfun (ID INTEGER);");
+    const QString newer =
+        dir.makeFrom("strict.mdb", table +
+                                       "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql = "
+                                       "'CREATE TABLE winfun (ID INTEGER, name TEXT) STRICT' "
+                                       "WHERE name = 'winfun';");
+    QDir(dir.path("")).mkdir("folder");
+    const QString fifo = dir.path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A crash in the middle of a change leaves a hot journal beside the file.
+    const QString hot =
+        dir.makeFrom("hot.mdb", table + "INSERT INTO winfun (name) VALUES ('Hot');");
+    if (fork() == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(hot).constData(), &db);
+        sqlite3_exec(db,
+                     "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL "
+                     "SELECT i + 1 FROM r WHERE i < 500) INSERT INTO winfun (name) "
+                     "SELECT hex(randomblob(200)) FROM r; UPDATE winfun SET name = 'x';",
+                     nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    wait(nullptr);
+    ASSERT_TRUE(QFile::exists(hot + "-journal"));
+
+    const struct {
+        QString file;
+        const char* says;
+    } cases[] = {
+        {jet, "is a Microsoft Access (Jet/ACE) database"},
+        {ace, "is a Microsoft Access (Jet/ACE) database"},
+        {view, "is no usable Tolvane catalogue: winfun is a view, not a table"},
+        {noName, "is no usable Tolvane catalogue: the table winfun has no column name"},
+        {newer, "it was made by a newer SQLite"},
+        {dir.path("folder"), "it is a folder, not a file"},
+        {fifo, "it is a FIFO (named pipe), not a file"},
+        {"/dev/zero", "it is a device, not a file"},
+        {dir.path(QString(256, u'n')), "a name in the path is longer than 255 bytes"},
+        {hot, "it needs recovery after an interrupted change"},
+    };
+    for (const auto& c : cases) {
+        const FindRun run = runFind({"-C", c.file, "x"});
+        EXPECT_EQ(run.status, 2) << c.says;
+        EXPECT_TRUE(run.err.contains(c.says) && run.err.count('\n') == 1) << run.err.constData();
+        EXPECT_FALSE(run.err.contains("engine error")) << run.err.constData();
+    }
+    EXPECT_TRUE(QFile::exists(hot + "-journal"));  // only read
+
+    // Damage met while reading: the records read before it, then one line.
+    const QString damaged = dir.makeFrom(
+        "damaged.mdb", table +
+                           "CREATE INDEX byName ON winfun (name);"
+                           "WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM r "
+                           "WHERE i < 3000) INSERT INTO winfun SELECT i, 'Name' || i, "
+                           "'Declare ' || i || hex(randomblob(300)) FROM r;");
+    {
+        QFile file(damaged);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() - 200 * 4096);
+        file.write(QByteArray(200 * 4096, '\xff'));
+    }
+    const FindRun partly = runFind({"-C", damaged, "-l", "0", "Name*"});
+    EXPECT_EQ(partly.status, 2);
+    EXPECT_GT(partly.out.count("Private Declare"), 100);
+    EXPECT_EQ(partly.err, "tolvane-find: reading the catalogue " + damaged.toUtf8() +
+                              " failed: it is damaged\n");
+
+    const QString escapes = dir.makeFrom(
+        "escapes.mdb", table +
+                           "INSERT INTO winfun VALUES (1, 'Evil' || char(27) || '[2J', "
+                           "'Declare' || char(7) || char(13) || char(10) || 'x');");
+    const FindRun piped = runFind({"-C", escapes, "-n", "Evil"});
+    EXPECT_EQ(piped.out, "Evil\x1b[2J\n");
+    const FindRun onTerminal =
+        runFind({"-c", QString("script -qec '%1 -C %2 -n Evil; %1 -C %2 --public Evil' /dev/null | "
+                               "tr -d '\\r'")
+                           .arg(TOLVANE_FIND, escapes)},
+                {}, {}, {}, "bash");
+    EXPECT_EQ(onTerminal.out, "Evil\\x1b[2J\nDeclare\\x07\nx\n");
 }
 
 TEST(FindBinaryTest, NeedsNoWidgetOrGuiLibrary) {
