@@ -3,8 +3,12 @@
 #include "core/locate/open_catalogue.h"
 #include "core/locate/user_copy.h"
 #include "core/store/catalogue_store.h"
+#include "core/system/version.h"
 #include "gui/banner_view.h"
+#include "gui/help_text.h"
 #include "gui/search_panel.h"
+#include "gui/search_texts.h"
+#include "gui/unsaved_edits.h"
 #include "gui/window_layout.h"
 
 #include <QApplication>
@@ -12,6 +16,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tolvane {
 namespace {
@@ -21,7 +26,6 @@ constexpr int kClientHeight = 7590;
 
 // A save that finds no row writes nothing and must not claim success.
 const QString kRecordGone = QStringLiteral("该记录已不存在，未保存任何修改。");
-const Status kNoCatalogue(StatusCode::EngineFailure, QStringLiteral("没有打开的数据库。"));
 
 QIcon makeIcon() {
     QPixmap pix(32, 32);
@@ -60,13 +64,36 @@ MainWindow::MainWindow(const WindowEnv& env, QWidget* parent)
     order << recordPanel_->tabOrder(fullTextButton) << banner_;
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 
+    searchPanel_->setLeaveCheck([this] { return editsSettled(); });
+    recordPanel_->setLeaveCheck([this] { return editsSettled(); });
     connect(searchPanel_, &SearchPanel::entryChosen, this, &MainWindow::showRecord);
     connect(recordPanel_, &RecordPanel::formChosen, this, &MainWindow::reloadShownRecord);
     connect(recordPanel_, &RecordPanel::navigationChosen, this, &MainWindow::navigate);
     connect(recordPanel_, &RecordPanel::addChosen, this, &MainWindow::addRecord);
     connect(recordPanel_, &RecordPanel::saveChosen, this, &MainWindow::saveShownRecord);
     connect(recordPanel_, &RecordPanel::deleteChosen, this, &MainWindow::deleteShownRecord);
+    addShortcuts();
     qApp->installEventFilter(this);
+}
+
+// Ctrl+F and Ctrl+L go to the pattern box (out of an enlarged box first),
+// Ctrl+S saves as the save button does, Ctrl+W and Ctrl+Q close as the
+// close button does, F1 shows the help.
+void MainWindow::addShortcuts() {
+    const auto add = [this](QKeyCombination keys, auto action) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, action);
+    };
+    const auto findPattern = [this] {
+        recordPanel_->restoreEnlarged();
+        searchPanel_->focusPattern();
+    };
+    add(Qt::CTRL | Qt::Key_F, findPattern);
+    add(Qt::CTRL | Qt::Key_L, findPattern);
+    add(Qt::CTRL | Qt::Key_S, [this] { saveShownRecord(); });
+    add(Qt::CTRL | Qt::Key_W, [this] { close(); });
+    add(Qt::CTRL | Qt::Key_Q, [this] { close(); });
+    add(QKeyCombination(Qt::Key_F1),
+        [this] { env_.dialogs->messageBox(helpText(programVersion()), Buttons::Ok, Icon::None); });
 }
 
 // Nothing a control emits while it is taken down (a focus change, say) may
@@ -115,7 +142,7 @@ void MainWindow::reloadShownRecord() {
 // holds; moving past either end shows the store's message. Without a record
 // on view, next goes to the second record and previous finds none.
 void MainWindow::navigate(NavigationButton button) {
-    if (!store_) return report(Status(StatusCode::EngineFailure));
+    if (!catalogueOpen() || !editsSettled()) return;
     const std::optional<qint64> id = recordPanel_->shownRecord().id();
     Result<Record> found = Status(StatusCode::NoCurrentRecord);
     switch (button) {
@@ -142,8 +169,10 @@ void MainWindow::navigate(NavigationButton button) {
 
 // The list is left alone: the new record shows there after the next search.
 void MainWindow::addRecord() {
-    if (!confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None) || !editable()) return;
-    Result<Record> added = store_ ? store_->add() : kNoCatalogue;
+    if (!catalogueOpen() || !confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None) ||
+        !editsSettled() || !editable())
+        return;
+    Result<Record> added = store_->add();
     if (added.ok())
         recordPanel_->setRecord(*added);
     else
@@ -151,37 +180,70 @@ void MainWindow::addRecord() {
 }
 
 void MainWindow::saveShownRecord() {
-    if (!confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question) || !editable())
+    if (!catalogueOpen() || !confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question))
         return;
-    const Status saved =
-        store_ ? store_->save(recordPanel_->record(), recordPanel_->editedColumns()) : kNoCatalogue;
-    if (saved.ok())
+    if (writeShownRecord())
         env_.dialogs->messageBox(QStringLiteral("修改成功!"), Buttons::Ok, Icon::None);
+}
+
+// Saves the record on view as the controls hold it; a failure is told.
+bool MainWindow::writeShownRecord() {
+    if (!editable()) return false;
+    const Status saved = store_->save(recordPanel_->record(), recordPanel_->editedColumns());
+    if (saved.ok())
+        recordPanel_->markSaved();
     else
         report(saved.code() == StatusCode::RecordGone ? Status(saved.code(), kRecordGone) : saved);
+    return saved.ok();
+}
+
+// Before the record on view is left: true when the window may go on (no
+// edits, edits saved, or edits the user let go).
+bool MainWindow::editsSettled() {
+    if (!recordPanel_->hasRecord()) return true;
+    const auto ask = [this](const QString& question) {
+        return env_.dialogs->messageBox(question, Buttons::YesNoCancel, Icon::Question);
+    };
+    switch (pendingEdits(recordPanel_->recordAsShown(), recordPanel_->record(),
+                         recordPanel_->editedColumns(), ask)) {
+    case PendingEdits::None:
+    case PendingEdits::Drop: return true;
+    case PendingEdits::Save: return store_ ? writeShownRecord() : catalogueOpen();
+    case PendingEdits::Keep: break;
+    }
+    return false;
 }
 
 // The deleted record stays on view until another is shown.
 void MainWindow::deleteShownRecord() {
-    if (!confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical) ||
+    if (!catalogueOpen() ||
+        !confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical,
+                   Buttons::YesNoCancelDefaultNo) ||
         !editable())
         return;
     const std::optional<qint64> id = recordPanel_->shownRecord().id();
-    const Status deleted = !store_ ? kNoCatalogue
-                           : id    ? store_->remove(*id)
-                                   : Status(StatusCode::SyntaxError);
-    if (!deleted.ok()) report(deleted);
+    const Status deleted = id ? store_->remove(*id) : Status(StatusCode::SyntaxError);
+    if (deleted.ok())
+        recordPanel_->markSaved();  // nothing is left to save
+    else
+        report(deleted);
 }
 
-bool MainWindow::confirmed(const QString& question, Icon icon) {
-    return env_.dialogs->messageBox(question, Buttons::YesNoCancel, icon) == Answer::Yes;
+// Without a catalogue every action only says so, before asking anything.
+bool MainWindow::catalogueOpen() {
+    if (!store_) env_.dialogs->messageBox(noCatalogueText(), Buttons::Ok, Icon::Critical);
+    return store_ != nullptr;
+}
+
+bool MainWindow::confirmed(const QString& question, Icon icon, Buttons buttons) {
+    return env_.dialogs->messageBox(question, buttons, icon) == Answer::Yes;
 }
 
 // A catalogue opened for reading is edited in the user's own copy, made on
 // the first edit when the user agrees (offerUserCopy); from then on the
 // window and its searches read and write the copy. False: nothing to edit.
 bool MainWindow::editable() {
-    if (!store_ || !store_->readOnly()) return true;
+    if (!store_->readOnly()) return true;
     const Result<std::optional<QString>> copy = offerUserCopy(env_, store_->path(), kAppArgument);
     if (!copy.ok()) report(copy.status());
     if (!copy.ok() || !*copy) return false;
@@ -233,7 +295,9 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (const Status chosen = chooseCatalogue(env_, kAppArgument); !chosen.ok()) report(chosen);
 }
 
+// Edits the user keeps on screen keep the window open.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!editsSettled()) return event->ignore();
     shutdown();
     event->accept();
 }

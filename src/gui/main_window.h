@@ -44,13 +44,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void addShortcuts();
     void showRecord(qint64 id);
     void reloadShownRecord();
     void navigate(NavigationButton button);
     void addRecord();
     void saveShownRecord();
+    bool writeShownRecord();
+    bool editsSettled();
     void deleteShownRecord();
-    bool confirmed(const QString& question, Icon icon);
+    bool catalogueOpen();
+    bool confirmed(const QString& question, Icon icon, Buttons buttons = Buttons::YesNoCancel);
     bool editable();
     void report(const Status& failure);
     void shutdown();

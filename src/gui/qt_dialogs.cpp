@@ -94,12 +94,16 @@ void writeChosenFiles(int mode, const QStringList& paths, std::string& buffer) {
 }
 
 Answer QtDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
-    const bool question = buttons == Buttons::YesNoCancel;
+    const bool question = buttons != Buttons::Ok;
     QMessageBox box(
         qtIcon(icon), kApplicationTitle, text,
         question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
         QApplication::activeWindow());
-    if (question) box.setEscapeButton(QMessageBox::Cancel);
+    if (question) {
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.setDefaultButton(buttons == Buttons::YesNoCancelDefaultNo ? QMessageBox::No
+                                                                      : QMessageBox::Yes);
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -110,7 +114,7 @@ Answer QtDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
 QString QtDialogs::inputBox(const QString& prompt) {
     bool ok = false;
     const QString text = QInputDialog::getText(QApplication::activeWindow(), kApplicationTitle,
-                                               prompt, QLineEdit::Normal, QString(), &ok);
+                                               prompt, QLineEdit::Password, QString(), &ok);
     return ok ? text : QString();
 }
 

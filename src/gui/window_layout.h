@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/contrast.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
@@ -18,9 +20,12 @@ W* place(W* control, int left, int top, int width, int height) {
     return control;
 }
 
+// A fixed background for a control's text, and a text colour readable on it
+// (the palette's own where that reads well), in light and dark palettes.
 inline void setBackground(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Text, readableOn(colour, palette.color(QPalette::Text)));
     control->setPalette(palette);
 }
 
