@@ -295,6 +295,15 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (const Status chosen = chooseCatalogue(env_, kAppArgument); !chosen.ok()) report(chosen);
 }
 
+// A new palette (a light or dark theme chosen while the program runs) gets
+// the fixed-colour controls new text colours.
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange) return;
+    searchPanel_->applyColours();
+    recordPanel_->applyColours();
+}
+
 // Edits the user keeps on screen keep the window open.
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!editsSettled()) return event->ignore();

@@ -109,10 +109,8 @@ void RecordPanel::createControls(QWidget& window) {
         box->widget()->setObjectName(QLatin1String(s.objectName));
         detailBoxes_[i] = box;
     }
-    setBackground(detailBoxes_[kDllBox]->widget(), kInactiveBorder);
     // The ID box only shows which record is on view: it takes no typing.
     auto* id = static_cast<SingleLineBox*>(detailBoxes_[kIdBox]);
-    setBackground(id, kInactiveBorder);
     id->setReadOnly(true);
     // The box is narrow: a point smaller keeps "NotSet" and six-digit IDs whole.
     QFont idFont = id->font();
@@ -163,6 +161,13 @@ void RecordPanel::createControls(QWidget& window) {
     zoomButton_->raise();
     copyButton_->raise();
     nameControls();
+    applyColours();
+}
+
+// The grey DLL and ID boxes.
+void RecordPanel::applyColours() {
+    setBackground(detailBoxes_[kDllBox]->widget(), kInactiveBorder);
+    setBackground(detailBoxes_[kIdBox]->widget(), kInactiveBorder);
 }
 
 // Each control takes its label's text (without the colon) as its accessible

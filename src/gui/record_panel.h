@@ -85,6 +85,9 @@ public:
     // Puts the focused box's text on the clipboard: the declaration as a
     // private declaration of the chosen form, any other text as it is.
     void copyFocusedBox();
+    // Gives the grey boxes text readable on them in the window's palette;
+    // again whenever that changes.
+    void applyColours();
     // Restores an enlarged box.
     void restoreEnlarged();
     // The enlarge button: the window's default button.

@@ -65,7 +65,6 @@ void SearchPanel::createControls(QWidget& window) {
     patternBox_->setCompleter(nullptr);
     QObject::disconnect(patternBox_->lineEdit(), &QLineEdit::returnPressed, patternBox_, nullptr);
     QObject::disconnect(patternBox_->lineEdit(), &QLineEdit::editingFinished, patternBox_, nullptr);
-    setBackground(patternBox_, kPatternBackground);
     // The box's own name reads its text on some platforms: the field says it.
     patternBox_->setAccessibleName(QStringLiteral("函数名"));
     patternBox_->lineEdit()->setAccessibleName(QStringLiteral("函数名"));
@@ -97,14 +96,17 @@ void SearchPanel::createControls(QWidget& window) {
     statusLine_ = place(new QLabel(&window), 60, 7320, 5565, 270);
     statusLine_->setObjectName(QStringLiteral("statusLine"));
     statusLine_->setAccessibleName(QStringLiteral("状态"));
-    QPalette palette = statusLine_->palette();
-    palette.setColor(QPalette::WindowText,
-                     readableOn(palette.color(QPalette::Window), QColor(Qt::blue)));
-    statusLine_->setPalette(palette);
+    applyColours();
 
     searchDelay_ = new QTimer(&window);
     searchDelay_->setObjectName(QStringLiteral("searchDelay"));
     searchDelay_->setInterval(500);
+}
+
+// The pink pattern box and the blue status line.
+void SearchPanel::applyColours() {
+    setBackground(patternBox_, kPatternBackground);
+    setTextColour(statusLine_, Qt::blue);
 }
 
 QList<QWidget*> SearchPanel::tabOrder() const {

@@ -63,6 +63,10 @@ public:
     // the record, and the list returns to the entry that showed it.
     void setLeaveCheck(std::function<bool()> check) { leaveCheck_ = std::move(check); }
 
+    // Gives the controls of fixed colours text readable on them in the
+    // window's palette; again whenever that changes.
+    void applyColours();
+
     // The controls the window's tab order runs through, in that order.
     QList<QWidget*> tabOrder() const;
 

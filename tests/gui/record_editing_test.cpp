@@ -262,7 +262,9 @@ TEST_F(RecordEditingTest, LeavingAnEditedRecordAsksFirst) {
         EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNoCancel);
         EXPECT_EQ(box(kNameBox).text(), q("CreateFile"));
         EXPECT_EQ(box(kExplanationBox).text(), q("edited"));
-        if (user->entries().size() > 1) EXPECT_EQ(user->currentEntry(), 0);
+        if (user->entries().size() > 1) {
+            EXPECT_EQ(user->currentEntry(), 0);
+        }
     }
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(user->formButtons[kVbForm]->isChecked());
