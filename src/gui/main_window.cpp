@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include "core/locate/open_catalogue.h"
+#include "core/locate/user_copy.h"
 #include "core/store/catalogue_store.h"
 #include "core/system/version.h"
 #include "gui/banner_view.h"
@@ -170,7 +171,7 @@ void MainWindow::navigate(NavigationButton button) {
 // The list is left alone: the new record shows there after the next search.
 void MainWindow::addRecord() {
     if (!catalogueOpen() || !confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None) ||
-        !editsSettled())
+        !editsSettled() || !editable())
         return;
     Result<Record> added = store_->add();
     if (added.ok())
@@ -188,6 +189,7 @@ void MainWindow::saveShownRecord() {
 
 // Saves the record on view as the controls hold it; a failure is told.
 bool MainWindow::writeShownRecord() {
+    if (!editable()) return false;
     const Status saved = store_->save(recordPanel_->record(), recordPanel_->editedColumns());
     if (saved.ok())
         recordPanel_->markSaved();
@@ -215,8 +217,10 @@ bool MainWindow::editsSettled() {
 
 // The deleted record stays on view until another is shown.
 void MainWindow::deleteShownRecord() {
-    if (!catalogueOpen() || !confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"),
-                                       Icon::Critical, Buttons::YesNoCancelDefaultNo))
+    if (!catalogueOpen() ||
+        !confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical,
+                   Buttons::YesNoCancelDefaultNo) ||
+        !editable())
         return;
     const std::optional<qint64> id = recordPanel_->shownRecord().id();
     const Status deleted = id ? store_->remove(*id) : Status(StatusCode::SyntaxError);
@@ -234,6 +238,28 @@ bool MainWindow::catalogueOpen() {
 
 bool MainWindow::confirmed(const QString& question, Icon icon, Buttons buttons) {
     return env_.dialogs->messageBox(question, buttons, icon) == Answer::Yes;
+}
+
+// A catalogue opened for reading is edited in the user's own copy, made on
+// the first edit when the user agrees (offerUserCopy); from then on the
+// window and its searches read and write the copy. False: nothing to edit.
+bool MainWindow::editable() {
+    if (!store_->readOnly()) return true;
+    const Result<std::optional<QString>> copy = offerUserCopy(env_, store_->path(), kAppArgument);
+    if (!copy.ok()) report(copy.status());
+    if (!copy.ok() || !*copy) return false;
+    Result<std::unique_ptr<CatalogueStore>> opened = store_->openCopy(**copy);
+    if (!opened.ok()) {
+        report(opened.status());
+        return false;
+    }
+    store_ = std::move(*opened);
+    Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();
+    if (reader.ok())
+        searchPanel_->useReader(std::move(*reader));
+    else
+        report(reader.status());
+    return true;
 }
 
 void MainWindow::report(const Status& failure) {
