@@ -27,6 +27,8 @@ int errorNumber(StatusCode code) {
     case StatusCode::Denied: return 3033;
     case StatusCode::NoCurrentRecord: return 3021;
     case StatusCode::RecordGone: return 3167;
+    case StatusCode::RecordChanged: return 3197;
+    case StatusCode::DuplicateId: return 3022;
     case StatusCode::UnknownColumn: return 3265;
     case StatusCode::UnknownName: return 3061;
     case StatusCode::NoSuchTable: return 3078;
@@ -74,9 +76,10 @@ QString readPasswordFile(const QString& path) {
     return QString::fromUtf8(line);
 }
 
-std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path,
-                                                      const QString& password) {
-    Result<std::unique_ptr<CatalogueStore>> store = CatalogueStore::open(path, password, true);
+std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password,
+                                                      std::chrono::milliseconds lockWait) {
+    Result<std::unique_ptr<CatalogueStore>> store =
+        CatalogueStore::open(path, password, {.readOnly = true, .lockWait = lockWait});
     if (store.ok()) return std::move(*store);
     switch (store.status().code()) {
     case StatusCode::FileMissing:
@@ -108,6 +111,11 @@ std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path,
 }
 
 QString readingFailure(const QString& path, const Status& failure) {
+    if (failure.code() == StatusCode::Locked)
+        return QStringLiteral(
+                   "the catalogue %1 is being written by another program; try again "
+                   "later (or wait longer with --wait SECONDS)")
+            .arg(path);
     return QStringLiteral("reading the catalogue %1 failed (engine error %2)")
         .arg(path)
         .arg(errorNumber(failure.code()));

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
 
 namespace tolvane {
@@ -26,8 +27,10 @@ QString readPasswordFile(const QString& path);
 // Opens a catalogue read-only. Throws FindFailure with a message that names
 // the file and says why it cannot be read: missing, not a usable file name,
 // unreadable, damaged or no catalogue, an Access database, encrypted without
-// a password, a wrong password.
-std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password);
+// a password, a wrong password, written by another program for longer than
+// `lockWait`. Nothing is created or changed beside the file.
+std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password,
+                                                      std::chrono::milliseconds lockWait);
 
 // A failure of the engine while reading `path`, in English, with the
 // engine's error number.

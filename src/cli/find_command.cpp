@@ -28,7 +28,8 @@ FindResult runFind(const QStringList& arguments, SettingsStore& settings, FilePr
                                  : options.catalogue;
         const QString password =
             options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
-        const std::unique_ptr<CatalogueStore> store = openCatalogueReadOnly(path, password);
+        const std::unique_ptr<CatalogueStore> store =
+            openCatalogueReadOnly(path, password, options.lockWait);
         RecordPrinter printer(options, store->columns(), out);
         const LookupEnd found = lookUp(*store, options, path, printer);
         result.status = found.found ? 0 : 1;

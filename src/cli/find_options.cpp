@@ -49,6 +49,15 @@ qlonglong limitOf(const QString& given) {
     return limit;
 }
 
+std::chrono::milliseconds waitOf(const QString& given) {
+    bool number = false;
+    const double seconds = given.toDouble(&number);
+    if (!number || !(seconds >= 0 && seconds <= 3600))
+        throw FindFailure(
+            QStringLiteral("--wait takes a number of seconds from 0 to 3600, not '%1'").arg(given));
+    return std::chrono::milliseconds(qRound64(seconds * 1000));
+}
+
 }  // namespace
 
 FindOptions::FindOptions()
@@ -79,9 +88,10 @@ FindOptions parseFindOptions(const QStringList& arguments) {
     const QCommandLineOption passwordFile(QStringLiteral("password-file"), {},
                                           QStringLiteral("FILE"));
     const QCommandLineOption crlf(QStringLiteral("crlf"));
+    const QCommandLineOption wait(QStringLiteral("wait"), {}, QStringLiteral("SECONDS"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
-                       passwordFile, crlf, help});
+                       passwordFile, crlf, wait, help});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
@@ -120,6 +130,7 @@ FindOptions parseFindOptions(const QStringList& arguments) {
     options.catalogue = parser.value(catalogue);
     options.passwordFile = parser.value(passwordFile);
     options.crlf = parser.isSet(crlf);
+    if (parser.isSet(wait)) options.lockWait = waitOf(parser.value(wait));
     return options;
 }
 
@@ -152,6 +163,8 @@ QString findHelp() {
         "the program)\n"
         "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
         "  --crlf                 end lines with CR LF, as the window's copy does (default LF)\n"
+        "  --wait SECONDS         how long to wait while another program writes the catalogue\n"
+        "                         (default 5)\n"
         "  -h, --help             show this text\n"
         "\n"
         "Records come in the window's order, separated by a blank line. Exit status: 0 found, 1 "

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <stdexcept>
 
 namespace tolvane {
@@ -44,6 +45,7 @@ struct FindOptions {
     QString passwordFile;
     bool crlf = false;
     bool help = false;
+    std::chrono::milliseconds lockWait{5000};  // for another program's lock
 
     FindOptions();
 };

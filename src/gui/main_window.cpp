@@ -3,6 +3,7 @@
 #include "core/locate/open_catalogue.h"
 #include "core/store/catalogue_store.h"
 #include "gui/banner_view.h"
+#include "gui/record_writes.h"
 #include "gui/search_panel.h"
 #include "gui/window_layout.h"
 
@@ -94,10 +95,12 @@ void MainWindow::setSearchFillSlice(std::chrono::nanoseconds slice) {
     searchPanel_->setFillSlice(slice);
 }
 
-// An ID that names no record changes nothing.
-void MainWindow::showRecord(qint64 id) {
+// A row that is gone changes nothing.
+void MainWindow::showRecord(qint64 id, qint64 rowid) {
     if (!store_) return;
-    if (Result<Record> record = store_->record(id); record.ok()) recordPanel_->setRecord(*record);
+    if (Result<Record> record = store_->record(FoundRow{.name = {}, .id = id, .rowid = rowid});
+        record.ok())
+        recordPanel_->setRecord(*record);
 }
 
 // After a form switch the declaration box shows the new form's column of
@@ -105,9 +108,12 @@ void MainWindow::showRecord(qint64 id) {
 // is shown as it was read. Without a record nothing is shown anew.
 void MainWindow::reloadShownRecord() {
     if (!recordPanel_->hasRecord()) return;
-    const std::optional<qint64> id = recordPanel_->shownRecord().id();
-    Result<Record> fresh = store_ && id ? store_->record(*id) : Status(StatusCode::RecordGone);
-    recordPanel_->setRecord(fresh.ok() ? *fresh : recordPanel_->shownRecord());
+    const Record& shown = recordPanel_->shownRecord();
+    Result<Record> fresh =
+        store_ && shown.id()
+            ? store_->record(FoundRow{.name = {}, .id = shown.id(), .rowid = shown.rowid()})
+            : Status(StatusCode::RecordGone);
+    recordPanel_->setRecord(fresh.ok() ? *fresh : shown);
 }
 
 // Steps through the whole catalogue in ascending ID, whatever the list
@@ -149,24 +155,30 @@ void MainWindow::addRecord() {
         report(added.status());
 }
 
+// A save shows the stored record afterwards, so that the next save
+// compares with what it wrote; a failed one keeps the typed texts.
 void MainWindow::saveShownRecord() {
     if (!confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question)) return;
-    const Status saved =
-        store_ ? store_->save(recordPanel_->record(), recordPanel_->editedColumns()) : kNoCatalogue;
-    if (saved.ok())
+    if (!store_) return report(kNoCatalogue);
+    const WriteOutcome saved =
+        saveEdits(*store_, *env_.dialogs, recordPanel_->shownRecord(), recordPanel_->record(),
+                  recordPanel_->changedColumns(), recordPanel_->editedColumns());
+    if (saved.reload || saved.status.ok()) reloadShownRecord();
+    if (saved.status.ok())
         env_.dialogs->messageBox(QStringLiteral("修改成功!"), Buttons::Ok, Icon::None);
-    else
-        report(saved.code() == StatusCode::RecordGone ? Status(saved.code(), kRecordGone) : saved);
+    else if (saved.status.code() != StatusCode::Cancelled)
+        report(saved.status.code() == StatusCode::RecordGone
+                   ? Status(saved.status.code(), kRecordGone)
+                   : saved.status);
 }
 
 // The deleted record stays on view until another is shown.
 void MainWindow::deleteShownRecord() {
     if (!confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical)) return;
-    const std::optional<qint64> id = recordPanel_->shownRecord().id();
-    const Status deleted = !store_ ? kNoCatalogue
-                           : id    ? store_->remove(*id)
-                                   : Status(StatusCode::SyntaxError);
-    if (!deleted.ok()) report(deleted);
+    if (!store_) return report(kNoCatalogue);
+    const WriteOutcome deleted = deleteShown(*store_, *env_.dialogs, recordPanel_->shownRecord());
+    if (!deleted.status.ok() && deleted.status.code() != StatusCode::Cancelled)
+        report(deleted.status);
 }
 
 bool MainWindow::confirmed(const QString& question, Icon icon) {

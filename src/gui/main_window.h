@@ -44,7 +44,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showRecord(qint64 id);
+    void showRecord(qint64 id, qint64 rowid);
     void reloadShownRecord();
     void navigate(NavigationButton button);
     void addRecord();

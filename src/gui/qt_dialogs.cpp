@@ -1,5 +1,6 @@
 #include "gui/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -94,12 +95,18 @@ void writeChosenFiles(int mode, const QStringList& paths, std::string& buffer) {
 }
 
 Answer QtDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
-    const bool question = buttons == Buttons::YesNoCancel;
+    const bool question = buttons != Buttons::Ok;
     QMessageBox box(
         qtIcon(icon), kApplicationTitle, text,
         question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
         QApplication::activeWindow());
     if (question) box.setEscapeButton(QMessageBox::Cancel);
+    if (buttons == Buttons::OverwriteReloadCancel) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("覆盖"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("重新载入"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+        box.setDefaultButton(QMessageBox::Cancel);
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

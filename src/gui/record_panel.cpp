@@ -215,6 +215,7 @@ void RecordPanel::setRecord(const Record& record) {
     winntCheck_->setChecked(record.text(Column::WinNT) == kYes);
     if (const auto position = categoryPosition(record.value(Column::Category)))
         categoryBox_->setCurrentIndex(*position);
+    shownInControls_ = this->record();
 }
 
 Record RecordPanel::record() const {
@@ -233,6 +234,17 @@ Record RecordPanel::record() const {
 ColumnSet RecordPanel::editedColumns() const {
     return {Column::Name,   Column::Dll,      Column::Explain, formColumn(form_), Column::Parameter,
             Column::Recode, Column::Returned, Column::Win95,   Column::WinNT,     Column::Category};
+}
+
+// A control that shows a value where the stored one is Null (the category
+// box keeps the category before, a check box reads "No") counts as changed:
+// a save stores what it shows. An empty text box stands for Null.
+ColumnSet RecordPanel::changedColumns() const {
+    if (!hasRecord_) return {};
+    ColumnSet changed = differingColumns(record(), shownInControls_, editedColumns());
+    for (const Column c : {Column::Category, Column::Win95, Column::WinNT})
+        if (shown_.value(c).isNull()) changed.add(c);
+    return changed;
 }
 
 void RecordPanel::chooseForm(OutputForm form) {

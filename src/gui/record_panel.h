@@ -69,6 +69,8 @@ public:
     Record record() const;
     // The columns record() takes from the controls.
     ColumnSet editedColumns() const;
+    // Those of them whose control the user changed since the record was shown.
+    ColumnSet changedColumns() const;
     OutputForm form() const { return form_; }
 
     // Puts the focused box's text on the clipboard: the declaration as a
@@ -111,6 +113,7 @@ private:
     QPushButton* deleteButton_ = nullptr;
     std::unique_ptr<DetailZoom> zoom_;
     Record shown_;
+    Record shownInControls_;  // record() as it was right after setRecord
     bool hasRecord_ = false;
     OutputForm form_ = OutputForm::VB;
     int focusedBox_ = kDeclarationBox;  // the box the copy and the enlarge act on

@@ -221,7 +221,7 @@ void SearchPanel::close() {
 void SearchPanel::resultChosen() {
     const int row = resultList_->currentIndex().row();
     if (row < 0 || row >= resultModel_->count()) return;
-    emit entryChosen(resultModel_->itemData(row));
+    emit entryChosen(resultModel_->itemData(row), resultModel_->rowid(row));
     showPosition(*statusLine_, resultModel_->text(row), row, resultModel_->count());
 }
 

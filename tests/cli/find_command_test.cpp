@@ -7,6 +7,7 @@
 #include "support/find_run.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -112,6 +113,31 @@ TEST_F(FindCommandTest, EncryptedCatalogueReadsWithItsPasswordAndStaysUnchanged)
     EXPECT_EQ(encrypted.status, 0) << encrypted.err.constData();
     EXPECT_EQ(encrypted.out, plain.out);
     EXPECT_EQ(bytesOf(secret), before);
+}
+
+// Reading changes nothing beside the file, even in WAL mode; another
+// program's lock is waited for, then told in one line.
+TEST_F(FindCommandTest, ReadsWithoutWritingAndWaitsForAWriter) {
+    runSql(starter, "PRAGMA journal_mode = WAL");
+    const QByteArray before = bytesOf(starter);
+    const FindRun wal = runFind({"--catalogue", starter, "--names", "Sleep"});
+    EXPECT_EQ(wal.status, 0) << wal.err.constData();
+    EXPECT_EQ(bytesOf(starter), before);
+    EXPECT_EQ(QDir(dir.path("")).entryList({"starter.mdb-*"}, QDir::Files), QStringList());
+
+    runSql(starter, "PRAGMA journal_mode = DELETE");
+    sqlite3* holder = nullptr;
+    sqlite3_open(QFile::encodeName(starter).constData(), &holder);
+    sqlite3_exec(holder, "BEGIN EXCLUSIVE; UPDATE winfun SET other = 'x'", nullptr, nullptr,
+                 nullptr);
+    const FindRun locked = runFind({"--catalogue", starter, "--wait", "0.3", "Sleep"});
+    EXPECT_EQ(locked.status, 2);
+    EXPECT_EQ(locked.out, QByteArray());
+    EXPECT_EQ(locked.err.count('\n'), 1);
+    EXPECT_TRUE(locked.err.contains("is being written by another program")) << locked.err.data();
+    EXPECT_EQ(runFind({"--catalogue", starter, "--wait", "soon", "Sleep"}).status, 2);
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
 }
 
 // Every column of every record comes back with its value and type, Null as

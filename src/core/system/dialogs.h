@@ -6,7 +6,8 @@
 
 namespace tolvane {
 
-enum class Buttons { Ok, YesNoCancel };
+// OverwriteReloadCancel offers 覆盖 (Yes), 重新载入 (No) and 取消 (Cancel).
+enum class Buttons { Ok, YesNoCancel, OverwriteReloadCancel };
 enum class Icon { None, Critical, Question };
 // Closing a Yes/No/Cancel box counts as Cancel.
 enum class Answer { Ok, Yes, No, Cancel };

@@ -98,10 +98,11 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     edited.set(Column::Category, qlonglong{-1});
     edited.set(Column::Explain, QStringLiteral("not written"));
     const int prepared = store->statementsPrepared();
-    ASSERT_TRUE(store->save(edited, {Column::Name, Column::Category}).ok());
+    ASSERT_TRUE(store->save(nine, edited, {Column::Name, Column::Category}).ok());
     const int firstSave = store->statementsPrepared() - prepared;
-    EXPECT_EQ(firstSave, 3);  // BEGIN IMMEDIATE, UPDATE, COMMIT
-    ASSERT_TRUE(store->save(edited, {Column::Name, Column::Category}).ok());
+    EXPECT_EQ(firstSave, 5);  // BEGIN IMMEDIATE, the row, its ID's uniqueness, UPDATE, COMMIT
+    const Record saved = *store->record(9);
+    ASSERT_TRUE(store->save(saved, edited, {Column::Name, Column::Category}).ok());
     EXPECT_EQ(store->statementsPrepared() - prepared, firstSave);  // reused
     EXPECT_EQ(queryColumn(path, "select name from winfun where ID = 9").front(),
               edited.value(Column::Name));
@@ -109,9 +110,10 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     EXPECT_FALSE(queryColumn(path, "select explain from winfun where ID = 9").front().isValid());
     EXPECT_EQ(queryColumn(path, "select count(*) from winfun").front(), qlonglong{3});
 
-    ASSERT_TRUE(store->remove(9).ok());
-    EXPECT_EQ(store->save(edited, {Column::Name}).code(), StatusCode::RecordGone);
-    EXPECT_EQ(store->save(Record(), {Column::Name}).code(), StatusCode::SyntaxError);
+    ASSERT_TRUE(store->remove(saved).ok());
+    EXPECT_EQ(store->save(saved, edited, {Column::Name}).code(), StatusCode::RecordGone);
+    EXPECT_EQ(store->remove(saved).code(), StatusCode::RecordGone);
+    EXPECT_EQ(store->save(Record(), Record(), {Column::Name}).code(), StatusCode::SyntaxError);
     const Result<Record> added = store->add();
     ASSERT_TRUE(added.ok());
     EXPECT_GT(*added->id(), 4294967301);  // a fresh ID, never reused
