@@ -193,6 +193,7 @@ QList<QWidget*> RecordPanel::tabOrder(QWidget* afterEditing) const {
 
 void RecordPanel::start(const ColumnSet& catalogueColumns) {
     addItems(categoryList().join(u'~'), categoryBox_, QStringLiteral("~"), allCategoriesPosition());
+    catalogueColumns_ = catalogueColumns;
     const bool vba64 = catalogueColumns.has(Column::Vba64);
     QRadioButton* vba64Button = formButtons_[kVba64Form];
     vba64Button->setEnabled(vba64);
@@ -243,7 +244,7 @@ ColumnSet RecordPanel::changedColumns() const {
     if (!hasRecord_) return {};
     ColumnSet changed = differingColumns(record(), shownInControls_, editedColumns());
     for (const Column c : {Column::Category, Column::Win95, Column::WinNT})
-        if (shown_.value(c).isNull()) changed.add(c);
+        if (shown_.value(c).isNull() && catalogueColumns_.has(c)) changed.add(c);
     return changed;
 }
 

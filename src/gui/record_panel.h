@@ -113,7 +113,8 @@ private:
     QPushButton* deleteButton_ = nullptr;
     std::unique_ptr<DetailZoom> zoom_;
     Record shown_;
-    Record shownInControls_;  // record() as it was right after setRecord
+    Record shownInControls_;
+    ColumnSet catalogueColumns_;  // record() as it was right after setRecord
     bool hasRecord_ = false;
     OutputForm form_ = OutputForm::VB;
     int focusedBox_ = kDeclarationBox;  // the box the copy and the enlarge act on

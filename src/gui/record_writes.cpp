@@ -9,8 +9,13 @@ WriteOutcome saveEdits(CatalogueStore& store, Dialogs& dialogs, const Record& sh
     const Status saved = store.save(shown, edited, changed);
     if (saved.code() != StatusCode::RecordChanged) return {saved};
     switch (dialogs.messageBox(saved.message(), Buttons::OverwriteReloadCancel, Icon::Question)) {
-    case Answer::Yes:
-        return {store.save(shown, edited, onScreen, CatalogueStore::Stored::MayHaveChanged)};
+    case Answer::Yes: {
+        // Boxes standing for columns the catalogue lacks hold nothing to write.
+        ColumnSet written;
+        for (int c = 0; c < kColumnCount; ++c)
+            if (onScreen.has(Column(c)) && store.columns().has(Column(c))) written.add(Column(c));
+        return {store.save(shown, edited, written, CatalogueStore::Stored::MayHaveChanged)};
+    }
     case Answer::No: return {Status(StatusCode::Cancelled), true};
     default: return {Status(StatusCode::Cancelled)};
     }

@@ -140,6 +140,22 @@ TEST_F(FindCommandTest, ReadsWithoutWritingAndWaitsForAWriter) {
     sqlite3_close(holder);
 }
 
+// Rows sharing an ID, and an ID stored as text, print themselves.
+TEST_F(FindCommandTest, EachListedRowPrintsItself) {
+    const QString odd =
+        dir.makeFrom("odd.mdb",
+                     "CREATE TABLE winfun (ID, name TEXT, declare TEXT);"
+                     "INSERT INTO winfun VALUES (7, 'First', 'a'), (7, 'Second', 'b'), ('12', "
+                     "'Text', 'c'), ('x', 'Skipped', 'd');");
+    const FindRun json = runFind({"--catalogue", odd, "--json", "*"});
+    EXPECT_EQ(json.status, 0);
+    QStringList names;
+    for (const QString& line : lines(json.out))
+        names << QJsonDocument::fromJson(line.toUtf8()).object().value("name").toString();
+    EXPECT_EQ(names, QStringList({"First", "Second", "Text"}));
+    EXPECT_TRUE(json.err.contains("1 matching records have an ID that is no whole number"));
+}
+
 // Every column of every record comes back with its value and type, Null as
 // null; the declaration is the private form without the record's line end.
 TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {

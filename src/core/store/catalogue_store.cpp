@@ -184,7 +184,12 @@ Status CatalogueStore::save(const Record& shown, const Record& edited, const Col
         Result<Record> row = storedRow(shown, stored);
         if (!row.ok()) return row.status();
         const ColumnSet changed = differingColumns(edited, *row, columns);
-        if (!this->columns().contains(changed)) return Status(StatusCode::UnknownColumn);
+        for (int c = 0; c < kColumnCount; ++c)
+            if (changed.has(Column(c)) && !this->columns().has(Column(c)))
+                return Status(StatusCode::UnknownColumn,
+                              QStringLiteral("此目录数据库没有 %1 列，无法保存其中的修改，"
+                                             "未写入任何修改。")
+                                  .arg(QLatin1String(columnName(Column(c)))));
         QByteArray assignments;
         for (int c = 0; c < kColumnCount; ++c)
             if (changed.has(Column(c)))

@@ -67,8 +67,9 @@ public:
     // `shown` (every column the catalogue has). Either every value or none
     // reaches the file. Writing nothing: RecordGone when the row is gone,
     // RecordChanged when it differs from `shown` (unless MayHaveChanged),
-    // DuplicateId when another row has the same ID, UnknownColumn when the
-    // catalogue lacks a column whose value changed, SyntaxError for a
+    // DuplicateId when another row has the same ID, UnknownColumn (naming
+    // it) when the catalogue lacks a column whose value changed (the others
+    // it lacks are no failure), SyntaxError for a
     // record without an ID.
     Status save(const Record& shown, const Record& edited, const ColumnSet& columns,
                 Stored stored = Stored::MustBeAsShown);

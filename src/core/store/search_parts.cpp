@@ -13,10 +13,11 @@ namespace tolvane {
 namespace {
 
 // The columns the full-text search looks in, in the order it names them;
-// vba64 follows when the catalogue has it.
-const char* const kSearchableColumns[] = {"name",      "class",     "declare", "recode",
-                                          "othername", "libsclass", "win95",   "winnt",
-                                          "explain",   "returned",  "other",   "parameter"};
+// those the catalogue lacks are left out.
+const Column kSearchableColumns[] = {
+    Column::Name,  Column::Category,  Column::Declare, Column::Recode,  Column::OtherName,
+    Column::Dll,   Column::Win95,     Column::WinNT,   Column::Explain, Column::Returned,
+    Column::Other, Column::Parameter, Column::Vba64};
 
 // A pattern of stars only matches every value that is not Null: it needs no
 // LIKE.
@@ -30,9 +31,9 @@ QByteArray condition(const SearchRequest& request, const CatalogueShape& shape, 
     };
     if (request.fullText) {
         QByteArray any;
-        for (const char* column : kSearchableColumns)
-            any += (any.isEmpty() ? "" : " OR ") + test(column);
-        if (shape.columns.has(Column::Vba64)) any += " OR " + test(columnName(Column::Vba64));
+        for (const Column column : kSearchableColumns)
+            if (shape.columns.has(column))
+                any += (any.isEmpty() ? "" : " OR ") + test(columnName(column));
         return any;
     }
     QByteArray all = test("name");

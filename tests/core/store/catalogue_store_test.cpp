@@ -118,4 +118,22 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     ASSERT_TRUE(added.ok());
     EXPECT_GT(*added->id(), 4294967301);  // a fresh ID, never reused
     EXPECT_EQ(*store->dllSpellings(), QStringList());
+
+    // A catalogue with only some columns: the full text searches those it
+    // has, and a save writes them; a change to one it lacks is refused by name.
+    auto few = open(dir.makeFrom("few.mdb",
+                                 "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name, "
+                                 "declare); INSERT INTO winfun VALUES (1, 'a', 'x HWND');"));
+    SearchRequest fullText;
+    fullText.pattern = QStringLiteral("hwnd");
+    fullText.fullText = true;
+    EXPECT_EQ(walk(*few, 10, fullText), QStringList{"a"});
+    const Record one = *few->record(1);
+    Record renamed = one;
+    renamed.set(Column::Name, QStringLiteral("b"));
+    EXPECT_TRUE(few->save(one, renamed, {Column::Name}).ok());
+    renamed.set(Column::Explain, QStringLiteral("typed"));
+    const Status refused = few->save(*few->record(1), renamed, {Column::Name, Column::Explain});
+    EXPECT_EQ(refused.code(), StatusCode::UnknownColumn);
+    EXPECT_TRUE(refused.message().contains("explain")) << refused.message().toStdString();
 }
