@@ -57,15 +57,22 @@ TEST(SearchPartsTest, EveryRowIsWalkedOnceInTheStoresIdOrder) {
         EXPECT_EQ(walk(*textKeys, ids, {}, &skipped), QStringList({"b", "d", "c"})) << ids;
         EXPECT_EQ(skipped, 2);  // "abc" and "Abc" are no whole numbers
     }
-    auto mixed = open(dir.makeFrom(
-        "mixed.mdb",
-        "CREATE TABLE winfun (ID, name TEXT); CREATE INDEX byId ON winfun (ID);"
+    const QString mixedRows =
         "INSERT INTO winfun VALUES (3, 'three'), (1.5, 'half'), ('abc', 'text'), (X'00', 'blob'),"
         "(NULL, 'null'), (1, 'one'), (3, 'three again'), (9223372036854775807, 'max'),"
         "(-9223372036854775808, 'min'), ('x' || char(0) || 'y', 'zero'), (1e300, 'huge'),"
-        "(9e999, 'infinite'), ('7', 'seven');"));
+        "(9e999, 'infinite'), ('7', 'seven');";
+    auto mixed = open(dir.makeFrom(
+        "mixed.mdb",
+        "CREATE TABLE winfun (ID, name TEXT); CREATE INDEX byId ON winfun (ID);" + mixedRows));
+    // Without an index on ID the same rows come in the same order.
+    auto unindexed =
+        open(dir.makeFrom("unindexed.mdb", "CREATE TABLE winfun (ID, name TEXT);" + mixedRows));
     const QStringList order = {"min", "one", "three", "three again", "max", "seven"};
-    for (const qint64 ids : {1, 2, 3, 100}) EXPECT_EQ(walk(*mixed, ids), order) << ids;
+    for (const qint64 ids : {1, 2, 3, 100}) {
+        EXPECT_EQ(walk(*mixed, ids), order) << ids;
+        EXPECT_EQ(walk(*unindexed, ids), order) << ids;
+    }
     SearchRequest nulls;
     nulls.pattern = QStringLiteral("null");
     qint64 skipped = 0;
