@@ -5,6 +5,7 @@
 #include "gui/banner_view.h"
 #include "gui/record_writes.h"
 #include "gui/search_panel.h"
+#include "gui/store_patience.h"
 #include "gui/window_layout.h"
 
 #include <QApplication>
@@ -48,7 +49,8 @@ MainWindow::MainWindow(const WindowEnv& env, QWidget* parent)
       searchPanel_(new SearchPanel(*this, *env.dialogs)),
       recordPanel_(new RecordPanel(*this, {*env.clipboard, *env.dialogs, *env.settings,
                                            settingsAppName(kAppArgument), *env.geometry})),
-      banner_(new BannerView(env, this)) {
+      banner_(new BannerView(env, this)),
+      patience_(new StorePatience(*this)) {
     setWindowTitle(QStringLiteral("Tolvane"));
     setWindowIcon(makeIcon());
     setFixedSize(px(kClientWidth), px(kClientHeight));
@@ -81,6 +83,7 @@ void MainWindow::start() {
     std::unique_ptr<CatalogueStore> store;
     if (openCatalogue(env_, kCatalogueFileName, store, kAppArgument)) {
         store_ = std::move(store);
+        patience_->attach(*store_);
         recordPanel_->start(store_->columns());
         Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();
         if (!reader.ok()) report(reader.status());
@@ -97,6 +100,8 @@ void MainWindow::setSearchFillSlice(std::chrono::nanoseconds slice) {
 
 // A row that is gone changes nothing.
 void MainWindow::showRecord(qint64 id, qint64 rowid) {
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     if (!store_) return;
     if (Result<Record> record = store_->record(FoundRow{.name = {}, .id = id, .rowid = rowid});
         record.ok())
@@ -107,6 +112,8 @@ void MainWindow::showRecord(qint64 id, qint64 rowid) {
 // the record on view, read anew (edits are dropped); a record gone meanwhile
 // is shown as it was read. Without a record nothing is shown anew.
 void MainWindow::reloadShownRecord() {
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     if (!recordPanel_->hasRecord()) return;
     const Record& shown = recordPanel_->shownRecord();
     Result<Record> fresh =
@@ -120,6 +127,8 @@ void MainWindow::reloadShownRecord() {
 // holds; moving past either end shows the store's message. Without a record
 // on view, next goes to the second record and previous finds none.
 void MainWindow::navigate(NavigationButton button) {
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     if (!store_) return report(Status(StatusCode::EngineFailure));
     const std::optional<qint64> id = recordPanel_->shownRecord().id();
     Result<Record> found = Status(StatusCode::NoCurrentRecord);
@@ -148,6 +157,8 @@ void MainWindow::navigate(NavigationButton button) {
 // The list is left alone: the new record shows there after the next search.
 void MainWindow::addRecord() {
     if (!confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None)) return;
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     Result<Record> added = store_ ? store_->add() : kNoCatalogue;
     if (added.ok())
         recordPanel_->setRecord(*added);
@@ -160,6 +171,8 @@ void MainWindow::addRecord() {
 void MainWindow::saveShownRecord() {
     if (!confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question)) return;
     if (!store_) return report(kNoCatalogue);
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     const WriteOutcome saved =
         saveEdits(*store_, *env_.dialogs, recordPanel_->shownRecord(), recordPanel_->record(),
                   recordPanel_->changedColumns(), recordPanel_->editedColumns());
@@ -176,6 +189,8 @@ void MainWindow::saveShownRecord() {
 void MainWindow::deleteShownRecord() {
     if (!confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical)) return;
     if (!store_) return report(kNoCatalogue);
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     const WriteOutcome deleted = deleteShown(*store_, *env_.dialogs, recordPanel_->shownRecord());
     if (!deleted.status.ok() && deleted.status.code() != StatusCode::Cancelled)
         report(deleted.status);

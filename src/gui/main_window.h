@@ -15,6 +15,7 @@ namespace tolvane {
 class BannerView;
 class CatalogueStore;
 class SearchPanel;
+class StorePatience;
 
 // The one window: the search panel on the left, the record panel on the
 // right, a status line and the banner. The window owns the catalogue and
@@ -59,6 +60,7 @@ private:
     SearchPanel* searchPanel_;
     RecordPanel* recordPanel_;
     BannerView* banner_;
+    StorePatience* patience_;
 };
 
 }  // namespace tolvane

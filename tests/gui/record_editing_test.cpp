@@ -2,11 +2,15 @@
 
 #include "gui/record_panel.h"
 
+#include <sqlite3.h>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -188,6 +192,28 @@ TEST_F(RecordEditingTest, AChangeByAnotherProgramIsNeverOverwrittenUnasked) {
     user->click(user->deleteButton);
     EXPECT_EQ(lastShown(), q("此记录在显示之后已被其他程序修改。\n仍要删除此条记录吗?"));
     EXPECT_TRUE(stored(id, "ID").isValid());
+}
+
+// While another program holds the file the save waits, answering the
+// window: Esc ends it, writing nothing and keeping the typed text.
+TEST_F(RecordEditingTest, ASaveWaitingForALockEndsWithEsc) {
+    const qlonglong id = idOf("Sleep");
+    onView(q("Sleep"), {q("Typed")});
+    sqlite3* holder = nullptr;
+    sqlite3_open(QFile::encodeName(cataloguePath()).constData(), &holder);
+    sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    QTimer::singleShot(300, [&] { QTest::keyClick(box(kNameBox).widget(), Qt::Key_Escape); });
+    QElapsedTimer waited;
+    waited.start();
+    click(user->saveButton);
+    EXPECT_LT(waited.elapsed(), 4000);
+    EXPECT_EQ(dialogs.shown.size(), 1u);  // the question only
+    EXPECT_EQ(box(kNameBox).text(), q("Typed"));
+    sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    EXPECT_EQ(stored(id, "name").toString(), q("Sleep"));
+    click(user->saveButton);
+    EXPECT_EQ(lastShown(), kSaved);
 }
 
 // Without a catalogue (the file is damaged) every change fails with an
