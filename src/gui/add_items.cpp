@@ -1,6 +1,8 @@
 #include "gui/add_items.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QStyle>
 
 namespace tolvane {
 
@@ -14,6 +16,12 @@ void addItems(const QString& text, QComboBox* control, const QString& separator,
         control->setCurrentIndex(position);
         emit control->activated(position);
     }
+}
+
+void widenPopup(QComboBox* control) {
+    QAbstractItemView* view = control->view();
+    const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
 }
 
 }  // namespace tolvane

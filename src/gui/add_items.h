@@ -13,4 +13,8 @@ namespace tolvane {
 // (its activated signal), as a user's pick would.
 void addItems(const QString& text, QComboBox* control, const QString& separator, int position);
 
+// Makes the control's drop-down list wide enough for its longest entry, so
+// that no entry is cut short there (the control itself keeps its width).
+void widenPopup(QComboBox* control);
+
 }  // namespace tolvane

@@ -50,6 +50,8 @@ public:
     void setText(const QString& text) override;
     void select(int start, int length) override;
     int length() const override;
+    // Keeps the text out of the box's lowest `pixels` (where buttons sit).
+    void setBottomRoom(int pixels) { setViewportMargins(0, 0, 0, pixels); }
 
 private:
     QString stored_;     // the text as last set, line breaks untouched

@@ -17,16 +17,20 @@ DetailZoom::DetailZoom(QWidget& window, WindowGeometry& geometry, QPushButton* z
     : window_(window), geometry_(geometry), zoomButton_(zoomButton), copyButton_(copyButton) {}
 
 void DetailZoom::toggle(QWidget* box) {
-    if (zoomButton_->text() == kEnlarge) {
-        zoomedFrom_ = geometry_.windowRect(box);
+    if (!enlarged_) {
+        enlarged_ = box;
+        // Kept in the window's terms, so that a move of the window between
+        // enlarging and restoring does not displace the box.
+        enlargedFrom_ =
+            geometry_.windowRect(box).translated(-geometry_.clientToScreen(&window_, QPoint(0, 0)));
         const int width = twips(window_.width()) - 110, height = twips(window_.height()) - 255;
         box->setGeometry(px(60), px(60), px(width), px(height));
         box->raise();
         zoomButton_->setText(kRestore);
     } else {
-        // A window moved in between puts the box off by the move.
-        const QRect r = zoomedFrom_.translated(-geometry_.clientToScreen(&window_, QPoint(0, 0)));
-        geometry_.setWindowPos(box, r.x(), r.y(), r.width(), r.height());
+        const QRect& r = enlargedFrom_;
+        geometry_.setWindowPos(enlarged_, r.x(), r.y(), r.width(), r.height());
+        enlarged_ = nullptr;
         zoomButton_->setText(kEnlarge);
     }
     zoomButton_->raise();

@@ -2,10 +2,14 @@
 
 #include "core/locate/open_catalogue.h"
 #include "core/store/catalogue_store.h"
+#include "core/system/version.h"
 #include "gui/banner_view.h"
+#include "gui/help_text.h"
 #include "gui/record_writes.h"
 #include "gui/search_panel.h"
+#include "gui/search_texts.h"
 #include "gui/store_patience.h"
+#include "gui/unsaved_edits.h"
 #include "gui/window_layout.h"
 
 #include <QApplication>
@@ -13,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tolvane {
 namespace {
@@ -22,7 +27,6 @@ constexpr int kClientHeight = 7590;
 
 // A save that finds no row writes nothing and must not claim success.
 const QString kRecordGone = QStringLiteral("该记录已不存在，未保存任何修改。");
-const Status kNoCatalogue(StatusCode::EngineFailure, QStringLiteral("没有打开的数据库。"));
 
 QIcon makeIcon() {
     QPixmap pix(32, 32);
@@ -62,13 +66,36 @@ MainWindow::MainWindow(const WindowEnv& env, QWidget* parent)
     order << recordPanel_->tabOrder(fullTextButton) << banner_;
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 
+    searchPanel_->setLeaveCheck([this] { return editsSettled(); });
+    recordPanel_->setLeaveCheck([this] { return editsSettled(); });
     connect(searchPanel_, &SearchPanel::entryChosen, this, &MainWindow::showRecord);
     connect(recordPanel_, &RecordPanel::formChosen, this, &MainWindow::reloadShownRecord);
     connect(recordPanel_, &RecordPanel::navigationChosen, this, &MainWindow::navigate);
     connect(recordPanel_, &RecordPanel::addChosen, this, &MainWindow::addRecord);
     connect(recordPanel_, &RecordPanel::saveChosen, this, &MainWindow::saveShownRecord);
     connect(recordPanel_, &RecordPanel::deleteChosen, this, &MainWindow::deleteShownRecord);
+    addShortcuts();
     qApp->installEventFilter(this);
+}
+
+// Ctrl+F and Ctrl+L go to the pattern box (out of an enlarged box first),
+// Ctrl+S saves as the save button does, Ctrl+W and Ctrl+Q close as the
+// close button does, F1 shows the help.
+void MainWindow::addShortcuts() {
+    const auto add = [this](QKeyCombination keys, auto action) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, action);
+    };
+    const auto findPattern = [this] {
+        recordPanel_->restoreEnlarged();
+        searchPanel_->focusPattern();
+    };
+    add(Qt::CTRL | Qt::Key_F, findPattern);
+    add(Qt::CTRL | Qt::Key_L, findPattern);
+    add(Qt::CTRL | Qt::Key_S, [this] { saveShownRecord(); });
+    add(Qt::CTRL | Qt::Key_W, [this] { close(); });
+    add(Qt::CTRL | Qt::Key_Q, [this] { close(); });
+    add(QKeyCombination(Qt::Key_F1),
+        [this] { env_.dialogs->messageBox(helpText(programVersion()), Buttons::Ok, Icon::None); });
 }
 
 // Nothing a control emits while it is taken down (a focus change, say) may
@@ -100,9 +127,9 @@ void MainWindow::setSearchFillSlice(std::chrono::nanoseconds slice) {
 
 // A row that is gone changes nothing.
 void MainWindow::showRecord(qint64 id, qint64 rowid) {
+    if (!store_) return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
-    if (!store_) return;
     if (Result<Record> record = store_->record(FoundRow{.name = {}, .id = id, .rowid = rowid});
         record.ok())
         recordPanel_->setRecord(*record);
@@ -112,9 +139,9 @@ void MainWindow::showRecord(qint64 id, qint64 rowid) {
 // the record on view, read anew (edits are dropped); a record gone meanwhile
 // is shown as it was read. Without a record nothing is shown anew.
 void MainWindow::reloadShownRecord() {
+    if (!recordPanel_->hasRecord()) return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
-    if (!recordPanel_->hasRecord()) return;
     const Record& shown = recordPanel_->shownRecord();
     Result<Record> fresh =
         store_ && shown.id()
@@ -127,9 +154,9 @@ void MainWindow::reloadShownRecord() {
 // holds; moving past either end shows the store's message. Without a record
 // on view, next goes to the second record and previous finds none.
 void MainWindow::navigate(NavigationButton button) {
+    if (!catalogueOpen() || !editsSettled()) return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
-    if (!store_) return report(Status(StatusCode::EngineFailure));
     const std::optional<qint64> id = recordPanel_->shownRecord().id();
     Result<Record> found = Status(StatusCode::NoCurrentRecord);
     switch (button) {
@@ -156,48 +183,80 @@ void MainWindow::navigate(NavigationButton button) {
 
 // The list is left alone: the new record shows there after the next search.
 void MainWindow::addRecord() {
-    if (!confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None)) return;
+    if (!catalogueOpen() || !confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None) ||
+        !editsSettled())
+        return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
-    Result<Record> added = store_ ? store_->add() : kNoCatalogue;
+    Result<Record> added = store_->add();
     if (added.ok())
         recordPanel_->setRecord(*added);
     else
         report(added.status());
 }
 
-// A save shows the stored record afterwards, so that the next save
-// compares with what it wrote; a failed one keeps the typed texts.
 void MainWindow::saveShownRecord() {
-    if (!confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question)) return;
-    if (!store_) return report(kNoCatalogue);
+    if (!catalogueOpen() || !confirmed(QStringLiteral("确实要更改数据库信息吗?"), Icon::Question))
+        return;
+    if (writeShownRecord())
+        env_.dialogs->messageBox(QStringLiteral("修改成功!"), Buttons::Ok, Icon::None);
+}
+
+// Saves what the user changed in the record on view and shows the stored
+// record, so that the next save compares with what it wrote; a failure is
+// told, and a failed or cancelled save keeps the typed texts.
+bool MainWindow::writeShownRecord() {
     const StorePatience::Use use = patience_->use();
-    if (!use) return;
+    if (!use) return false;
     const WriteOutcome saved =
         saveEdits(*store_, *env_.dialogs, recordPanel_->shownRecord(), recordPanel_->record(),
                   recordPanel_->changedColumns(), recordPanel_->editedColumns());
     if (saved.reload || saved.status.ok()) reloadShownRecord();
-    if (saved.status.ok())
-        env_.dialogs->messageBox(QStringLiteral("修改成功!"), Buttons::Ok, Icon::None);
-    else if (saved.status.code() != StatusCode::Cancelled)
-        report(saved.status.code() == StatusCode::RecordGone
-                   ? Status(saved.status.code(), kRecordGone)
-                   : saved.status);
+    const StatusCode code = saved.status.code();
+    if (!saved.status.ok() && code != StatusCode::Cancelled)
+        report(code == StatusCode::RecordGone ? Status(code, kRecordGone) : saved.status);
+    return saved.status.ok();
+}
+
+// Before the record on view is left: true when the window may go on (no
+// edits, edits saved, or edits the user let go).
+bool MainWindow::editsSettled() {
+    if (!recordPanel_->hasRecord()) return true;
+    const auto ask = [this](const QString& question) {
+        return env_.dialogs->messageBox(question, Buttons::YesNoCancel, Icon::Question);
+    };
+    switch (pendingEdits(recordPanel_->recordAsShown(), recordPanel_->record(),
+                         recordPanel_->editedColumns(), ask)) {
+    case PendingEdits::None:
+    case PendingEdits::Drop: return true;
+    case PendingEdits::Save: return store_ ? writeShownRecord() : catalogueOpen();
+    case PendingEdits::Keep: break;
+    }
+    return false;
 }
 
 // The deleted record stays on view until another is shown.
 void MainWindow::deleteShownRecord() {
-    if (!confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical)) return;
-    if (!store_) return report(kNoCatalogue);
+    if (!catalogueOpen() || !confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"),
+                                       Icon::Critical, Buttons::YesNoCancelDefaultNo))
+        return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
     const WriteOutcome deleted = deleteShown(*store_, *env_.dialogs, recordPanel_->shownRecord());
-    if (!deleted.status.ok() && deleted.status.code() != StatusCode::Cancelled)
+    if (deleted.status.ok())
+        recordPanel_->markSaved();  // nothing is left to save
+    else if (deleted.status.code() != StatusCode::Cancelled)
         report(deleted.status);
 }
 
-bool MainWindow::confirmed(const QString& question, Icon icon) {
-    return env_.dialogs->messageBox(question, Buttons::YesNoCancel, icon) == Answer::Yes;
+// Without a catalogue every action only says so, before asking anything.
+bool MainWindow::catalogueOpen() {
+    if (!store_) env_.dialogs->messageBox(noCatalogueText(), Buttons::Ok, Icon::Critical);
+    return store_ != nullptr;
+}
+
+bool MainWindow::confirmed(const QString& question, Icon icon, Buttons buttons) {
+    return env_.dialogs->messageBox(question, buttons, icon) == Answer::Yes;
 }
 
 void MainWindow::report(const Status& failure) {
@@ -234,7 +293,18 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (const Status chosen = chooseCatalogue(env_, kAppArgument); !chosen.ok()) report(chosen);
 }
 
+// A new palette (a light or dark theme chosen while the program runs) gets
+// the fixed-colour controls new text colours.
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange) return;
+    searchPanel_->applyColours();
+    recordPanel_->applyColours();
+}
+
+// Edits the user keeps on screen keep the window open.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!editsSettled()) return event->ignore();
     shutdown();
     event->accept();
 }

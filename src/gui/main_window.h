@@ -43,15 +43,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void addShortcuts();
     void showRecord(qint64 id, qint64 rowid);
     void reloadShownRecord();
     void navigate(NavigationButton button);
     void addRecord();
     void saveShownRecord();
+    bool writeShownRecord();
+    bool editsSettled();
     void deleteShownRecord();
-    bool confirmed(const QString& question, Icon icon);
+    bool catalogueOpen();
+    bool confirmed(const QString& question, Icon icon, Buttons buttons = Buttons::YesNoCancel);
     void report(const Status& failure);
     void shutdown();
 

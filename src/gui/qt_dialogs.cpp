@@ -100,12 +100,16 @@ Answer QtDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
         qtIcon(icon), kApplicationTitle, text,
         question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
         QApplication::activeWindow());
-    if (question) box.setEscapeButton(QMessageBox::Cancel);
+    if (question) {
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.setDefaultButton(buttons == Buttons::YesNoCancelDefaultNo    ? QMessageBox::No
+                             : buttons == Buttons::OverwriteReloadCancel ? QMessageBox::Cancel
+                                                                         : QMessageBox::Yes);
+    }
     if (buttons == Buttons::OverwriteReloadCancel) {
         box.button(QMessageBox::Yes)->setText(QStringLiteral("覆盖"));
         box.button(QMessageBox::No)->setText(QStringLiteral("重新载入"));
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
-        box.setDefaultButton(QMessageBox::Cancel);
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -117,7 +121,7 @@ Answer QtDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
 QString QtDialogs::inputBox(const QString& prompt) {
     bool ok = false;
     const QString text = QInputDialog::getText(QApplication::activeWindow(), kApplicationTitle,
-                                               prompt, QLineEdit::Normal, QString(), &ok);
+                                               prompt, QLineEdit::Password, QString(), &ok);
     return ok ? text : QString();
 }
 

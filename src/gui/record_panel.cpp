@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +20,9 @@ namespace {
 
 const QColor kInactiveBorder(212, 208, 200);
 const QString kYes = QStringLiteral("Yes");
+
+// Whether a stored flag ticks its check box: "Yes" in any letter case.
+bool ticks(const QString& flag) { return flag.compare(kYes, Qt::CaseInsensitive) == 0; }
 
 struct LabelSpec {
     const char* text;
@@ -45,17 +47,6 @@ const BoxSpec kBoxes[kDetailBoxCount] = {
     {"idBox", false, 7350, 900, 585, 270, Column::Id},
 };
 
-// The largest font size, down to 8 pixels, at which the button's text fits
-// its width beside the indicator.
-void fitFontToWidth(QAbstractButton& button) {
-    QFont font = button.font();
-    for (int size = QFontInfo(font).pixelSize(); size >= 8; --size) {
-        font.setPixelSize(size);
-        button.setFont(font);
-        if (button.sizeHint().width() <= button.width()) break;
-    }
-}
-
 QPushButton* button(QWidget& window, const char* objectName, const QString& text, int left, int top,
                     int width, int height) {
     auto* b = place(new QPushButton(text, &window), left, top, width, height);
@@ -79,9 +70,11 @@ RecordPanel::RecordPanel(QWidget& window, Services services)
         connect(navigationButtons_[i], &QPushButton::clicked, this,
                 [this, i] { emit navigationChosen(static_cast<NavigationButton>(i)); });
     connect(copyButton_, &QPushButton::clicked, this, &RecordPanel::copyFocusedBox);
+    // Typing goes on in the box enlarged or restored.
     connect(zoomButton_, &QPushButton::clicked, this, [this] {
         zoom_->toggle(detailBoxes_[focusedBox_]->widget());
         detailBoxFocused(focusedBox_);
+        detailBoxes_[focusedBox_]->widget()->setFocus(Qt::OtherFocusReason);
     });
     connect(addButton_, &QPushButton::clicked, this, &RecordPanel::addChosen);
     connect(saveButton_, &QPushButton::clicked, this, &RecordPanel::saveChosen);
@@ -116,10 +109,8 @@ void RecordPanel::createControls(QWidget& window) {
         box->widget()->setObjectName(QLatin1String(s.objectName));
         detailBoxes_[i] = box;
     }
-    setBackground(detailBoxes_[kDllBox]->widget(), kInactiveBorder);
     // The ID box only shows which record is on view: it takes no typing.
     auto* id = static_cast<SingleLineBox*>(detailBoxes_[kIdBox]);
-    setBackground(id, kInactiveBorder);
     id->setReadOnly(true);
     // The box is narrow: a point smaller keeps "NotSet" and six-digit IDs whole.
     QFont idFont = id->font();
@@ -139,22 +130,26 @@ void RecordPanel::createControls(QWidget& window) {
     static const char* const navigationNames[] = {"firstButton", "previousButton", "nextButton",
                                                   "lastButton"};
     static const char* const navigationCaptions[] = {"|<", "<", ">", ">|"};
+    static const char* const navigationTexts[] = {"第一条", "上一条", "下一条", "最后一条"};
     static const int navigationLefts[] = {8070, 8370, 8640, 8940};
-    for (std::size_t i = 0; i < navigationButtons_.size(); ++i)
+    for (std::size_t i = 0; i < navigationButtons_.size(); ++i) {
         navigationButtons_[i] =
             button(window, navigationNames[i], QString::fromLatin1(navigationCaptions[i]),
                    navigationLefts[i], 900, 315, 285);
+        navigationButtons_[i]->setAccessibleName(QString::fromUtf8(navigationTexts[i]));
+        navigationButtons_[i]->setToolTip(QString::fromUtf8(navigationTexts[i]));
+    }
 
     static const char* const formNames[] = {"vbFormButton", "csharpFormButton", "vba64FormButton"};
     static const char* const formCaptions[] = {"VB", "C#", "VBA64"};
+    // From the labels' left edge, wide enough for "VBA64" in the window's font.
     for (int i = 0; i < kFormCount; ++i) {
         formButtons_[i] = place(new QRadioButton(QString::fromLatin1(formCaptions[i]), &window),
-                                3030, 2940 + 300 * i, 705, 225);
+                                2700, 2940 + 300 * i, 1035, 270);
         formButtons_[i]->setObjectName(QLatin1String(formNames[i]));
     }
     // Enabled at start-up when the catalogue has the 64-bit VBA column.
     formButtons_[kVba64Form]->setEnabled(false);
-    fitFontToWidth(*formButtons_[kVba64Form]);
     formButtons_[kVbForm]->setChecked(true);
 
     zoomButton_ = button(window, "zoomButton", QStringLiteral("放大"), 10080, 3480, 555, 285);
@@ -165,6 +160,33 @@ void RecordPanel::createControls(QWidget& window) {
     // Buttons stay above the detail boxes they sit on.
     zoomButton_->raise();
     copyButton_->raise();
+    nameControls();
+    applyColours();
+}
+
+// The grey DLL and ID boxes.
+void RecordPanel::applyColours() {
+    setBackground(detailBoxes_[kDllBox]->widget(), kInactiveBorder);
+    setBackground(detailBoxes_[kIdBox]->widget(), kInactiveBorder);
+}
+
+// Each control takes its label's text (without the colon) as its accessible
+// name, and the label leads to it.
+void RecordPanel::nameControls() {
+    const DetailBoxes& d = detailBoxes_;
+    QWidget* const labelled[] = {
+        d[kNameBox]->widget(),        categoryBox_,
+        d[kDllBox]->widget(),         nullptr,  // the check boxes carry their own texts
+        d[kExplanationBox]->widget(), d[kDeclarationBox]->widget(),
+        d[kParametersBox]->widget(),  d[kSampleCodeBox]->widget(),
+        d[kReturnValueBox]->widget(), d[kIdBox]->widget()};
+    for (std::size_t i = 0; i < fieldLabels_.size(); ++i) {
+        if (!labelled[i]) continue;
+        fieldLabels_[i]->setBuddy(labelled[i]);
+        QString name = fieldLabels_[i]->text();
+        name.chop(1);  // "："
+        labelled[i]->setAccessibleName(name);
+    }
 }
 
 QList<QWidget*> RecordPanel::tabOrder(QWidget* afterEditing) const {
@@ -193,6 +215,7 @@ QList<QWidget*> RecordPanel::tabOrder(QWidget* afterEditing) const {
 
 void RecordPanel::start(const ColumnSet& catalogueColumns) {
     addItems(categoryList().join(u'~'), categoryBox_, QStringLiteral("~"), allCategoriesPosition());
+    widenPopup(categoryBox_);
     catalogueColumns_ = catalogueColumns;
     const bool vba64 = catalogueColumns.has(Column::Vba64);
     QRadioButton* vba64Button = formButtons_[kVba64Form];
@@ -212,11 +235,24 @@ void RecordPanel::setRecord(const Record& record) {
         const Column column = i == kDeclarationBox ? formColumn(form_) : kBoxes[i].column;
         detailBoxes_[i]->setText(record.text(column));
     }
-    win95Check_->setChecked(record.text(Column::Win95) == kYes);
-    winntCheck_->setChecked(record.text(Column::WinNT) == kYes);
+    win95Check_->setChecked(ticks(record.text(Column::Win95)));
+    winntCheck_->setChecked(ticks(record.text(Column::WinNT)));
     if (const auto position = categoryPosition(record.value(Column::Category)))
         categoryBox_->setCurrentIndex(*position);
-    shownInControls_ = this->record();
+    asShown_ = this->record();
+}
+
+ColumnSet RecordPanel::changedColumns() const {
+    if (!hasRecord_) return {};
+    ColumnSet changed = differingColumns(record(), asShown_, editedColumns());
+    if (shown_.value(Column::Category).isNull() && catalogueColumns_.has(Column::Category))
+        changed.add(Column::Category);
+    return changed;
+}
+
+void RecordPanel::markSaved() {
+    shown_ = record();
+    asShown_ = shown_;
 }
 
 Record RecordPanel::record() const {
@@ -225,9 +261,13 @@ Record RecordPanel::record() const {
         const Column column = i == kDeclarationBox ? formColumn(form_) : kBoxes[i].column;
         edited.set(column, detailBoxes_[i]->text());
     }
-    const QString no = QStringLiteral("No");
-    edited.set(Column::Win95, win95Check_->isChecked() ? kYes : no);
-    edited.set(Column::WinNT, winntCheck_->isChecked() ? kYes : no);
+    // A box not toggled since the record was shown keeps the stored value,
+    // whatever its spelling; a toggled one writes "Yes" or "No".
+    for (const auto& [column, check] :
+         {std::pair{Column::Win95, win95Check_}, std::pair{Column::WinNT, winntCheck_}}) {
+        if (check->isChecked() != ticks(shown_.text(column)))
+            edited.set(column, check->isChecked() ? kYes : QStringLiteral("No"));
+    }
     edited.set(Column::Category, qlonglong{classForPosition(categoryBox_->currentIndex())});
     return edited;
 }
@@ -237,21 +277,20 @@ ColumnSet RecordPanel::editedColumns() const {
             Column::Recode, Column::Returned, Column::Win95,   Column::WinNT,     Column::Category};
 }
 
-// A control that shows a value where the stored one is Null (the category
-// box keeps the category before, a check box reads "No") counts as changed:
-// a save stores what it shows. An empty text box stands for Null.
-ColumnSet RecordPanel::changedColumns() const {
-    if (!hasRecord_) return {};
-    ColumnSet changed = differingColumns(record(), shownInControls_, editedColumns());
-    for (const Column c : {Column::Category, Column::Win95, Column::WinNT})
-        if (shown_.value(c).isNull() && catalogueColumns_.has(c)) changed.add(c);
-    return changed;
-}
-
+// A form refused by the leave check leaves the previous form's button on.
 void RecordPanel::chooseForm(OutputForm form) {
+    if (form == form_) return;
+    if (leaveCheck_ && !leaveCheck_()) {
+        formButtons_[static_cast<int>(form_)]->setChecked(true);
+        return;
+    }
     form_ = form;
     rememberForm(services_.settings, services_.settingsApp, form);
     emit formChosen();
+}
+
+void RecordPanel::restoreEnlarged() {
+    if (zoom_->enlarged()) zoomButton_->click();
 }
 
 void RecordPanel::copyFocusedBox() {
@@ -263,7 +302,7 @@ void RecordPanel::copyFocusedBox() {
 }
 
 // Remembers the box and moves the copy and enlarge buttons inside its lower
-// edge (not for the name box).
+// edge (not for the name box); a multi-line box keeps its text above them.
 void RecordPanel::detailBoxFocused(int box) {
     focusedBox_ = box;
     if (box == kNameBox) return;
@@ -271,12 +310,24 @@ void RecordPanel::detailBoxFocused(int box) {
     const int top = px(twips(r.y()) + twips(r.height()) - 300);
     copyButton_->move(copyButton_->x(), top);
     zoomButton_->move(zoomButton_->x(), top);
+    for (int i = 0; i < kDetailBoxCount; ++i)
+        if (kBoxes[i].multiLine)
+            static_cast<MultiLineBox*>(detailBoxes_[i])
+                ->setBottomRoom(i == box ? r.bottom() + 1 - top : 0);
 }
 
 // A detail box's focus makes it the one the copy and the enlarge act on;
-// Ctrl+A alone (on release) selects its whole text.
+// Ctrl+A alone (on release) selects its whole text. An enlarged box keeps
+// the focus from Tab and Shift+Tab, which would move it into a box it
+// covers, and Esc restores it.
 bool RecordPanel::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && watched == zoom_->enlarged()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return true;
+        if (key == Qt::Key_Escape) zoomButton_->click();
+        return false;
+    }
     if (type != QEvent::FocusIn && type != QEvent::KeyRelease) return false;
     for (int i = 0; i < kDetailBoxCount; ++i) {
         DetailBox* box = detailBoxes_[i];

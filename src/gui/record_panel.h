@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -56,26 +57,43 @@ public:
     // not offered).
     void start(const ColumnSet& catalogueColumns);
 
-    // Shows a record. A Null class keeps the category box as it was; only
-    // the exact word "Yes" ticks a check box.
+    // Shows a record. A Null class keeps the category box as it was; "Yes"
+    // in any letter case ticks a check box.
     void setRecord(const Record& record);
     // Whether a record has been shown.
     bool hasRecord() const { return hasRecord_; }
     // The record on view as it was shown.
     const Record& shownRecord() const { return shown_; }
-    // The record on view with what the controls hold now: the texts, the
-    // check boxes as "Yes" or "No", the category position as its class, the
-    // declaration box as the column of the chosen form.
+    // The record on view with what the controls hold now: the texts, a
+    // toggled check box as "Yes" or "No" (an untoggled one keeps the stored
+    // value), the category position as its class, the declaration box as the
+    // column of the chosen form.
     Record record() const;
     // The columns record() takes from the controls.
     ColumnSet editedColumns() const;
-    // Those of them whose control the user changed since the record was shown.
+    // Those of them the user changed since the record was shown, and the
+    // class when the stored one is Null (the category box keeps the one
+    // before, and a save stores what it shows).
     ColumnSet changedColumns() const;
+    // record() as it was right after the record was shown or saved: what
+    // record() now is compared with to find the user's edits.
+    const Record& recordAsShown() const { return asShown_; }
+    // The controls' contents were saved (or their record deleted): they are
+    // the record on view now, with no edits to ask about.
+    void markSaved();
+    // Asked before another form replaces the declaration box; false keeps
+    // the form and the box as they are.
+    void setLeaveCheck(std::function<bool()> check) { leaveCheck_ = std::move(check); }
     OutputForm form() const { return form_; }
 
     // Puts the focused box's text on the clipboard: the declaration as a
     // private declaration of the chosen form, any other text as it is.
     void copyFocusedBox();
+    // Gives the grey boxes text readable on them in the window's palette;
+    // again whenever that changes.
+    void applyColours();
+    // Restores an enlarged box.
+    void restoreEnlarged();
     // The enlarge button: the window's default button.
     QPushButton* zoomButton() const { return zoomButton_; }
     // The controls the window's tab order runs through, in that order, with
@@ -95,6 +113,7 @@ protected:
 
 private:
     void createControls(QWidget& window);
+    void nameControls();
     void chooseForm(OutputForm form);
     void detailBoxFocused(int box);
 
@@ -113,9 +132,10 @@ private:
     QPushButton* deleteButton_ = nullptr;
     std::unique_ptr<DetailZoom> zoom_;
     Record shown_;
-    Record shownInControls_;
-    ColumnSet catalogueColumns_;  // record() as it was right after setRecord
+    Record asShown_;
+    ColumnSet catalogueColumns_;
     bool hasRecord_ = false;
+    std::function<bool()> leaveCheck_;
     OutputForm form_ = OutputForm::VB;
     int focusedBox_ = kDeclarationBox;  // the box the copy and the enlarge act on
 };

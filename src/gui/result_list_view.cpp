@@ -2,8 +2,28 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 namespace tolvane {
+namespace {
+
+// Asks for no width of its own, so the list lays each entry out as wide as
+// its viewport and the text is elided to that width.
+class FullWidthDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+};
+
+}  // namespace
+
+ResultListView::ResultListView(QWidget* parent) : QListView(parent) {
+    setItemDelegate(new FullWidthDelegate(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+}
 
 void ResultListView::mousePressEvent(QMouseEvent* event) {
     pressedOnEntry_ =

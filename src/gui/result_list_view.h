@@ -8,10 +8,12 @@ namespace tolvane {
 // entry (also on the one already current) or a keyboard move of the current
 // entry. Programmatic changes of the current entry, and the focus arriving,
 // choose nothing; arriving focus does not make an entry current either.
+// Every entry is as wide as the list: a name too long for it is shortened
+// with "…" (its tip holds it whole), never scrolled sideways.
 class ResultListView : public QListView {
     Q_OBJECT
 public:
-    using QListView::QListView;
+    explicit ResultListView(QWidget* parent = nullptr);
 
 signals:
     void entryChosen();

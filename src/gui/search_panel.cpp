@@ -13,7 +13,6 @@
 #include "gui/window_layout.h"
 
 #include <QComboBox>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,17 +25,6 @@ namespace {
 const QColor kPatternBackground(255, 192, 255);
 const QString kPatternPresets = QStringLiteral("*~Get~Set~*Window");
 const QString kSeparator = QStringLiteral("~");
-
-// The largest font size at which a line of text, descenders included, fits
-// the label's height.
-void fitFontToHeight(QLabel& label) {
-    QFont font = label.font();
-    for (int size = QFontInfo(font).pixelSize(); size > 6; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).height() <= label.height()) break;
-    }
-    label.setFont(font);
-}
 
 // The entry's name and position in the status line; a name too long for
 // the line is cut short with "…", never the position. The tip holds it all.
@@ -77,17 +65,22 @@ void SearchPanel::createControls(QWidget& window) {
     patternBox_->setCompleter(nullptr);
     QObject::disconnect(patternBox_->lineEdit(), &QLineEdit::returnPressed, patternBox_, nullptr);
     QObject::disconnect(patternBox_->lineEdit(), &QLineEdit::editingFinished, patternBox_, nullptr);
-    setBackground(patternBox_, kPatternBackground);
+    // The box's own name reads its text on some platforms: the field says it.
+    patternBox_->setAccessibleName(QStringLiteral("函数名"));
+    patternBox_->lineEdit()->setAccessibleName(QStringLiteral("函数名"));
     categoryFilter_ = place(new QComboBox(&window), 90, 450, 2445, 300);
     categoryFilter_->setObjectName(QStringLiteral("categoryFilter"));
+    categoryFilter_->setAccessibleName(QStringLiteral("按类别查找"));
     dllFilter_ = place(new QComboBox(&window), 90, 840, 2445, 300);
     dllFilter_->setObjectName(QStringLiteral("dllFilter"));
+    dllFilter_->setAccessibleName(QStringLiteral("按DLL文件查找"));
     fullTextButton_ =
         place(new QPushButton(QStringLiteral("在所有信息中找"), &window), 60, 1200, 2475, 345);
     fullTextButton_->setObjectName(QStringLiteral("fullTextButton"));
 
-    resultList_ = place(new ResultListView(&window), 120, 1560, 2445, 5820);
+    resultList_ = place(new ResultListView(&window), 120, 1560, 2445, 5730);
     resultList_->setObjectName(QStringLiteral("resultList"));
+    resultList_->setAccessibleName(QStringLiteral("查找结果"));
     resultModel_ = new ResultListModel(resultList_);
     resultModel_->setObjectName(QStringLiteral("resultModel"));
     resultList_->setModel(resultModel_);
@@ -99,16 +92,21 @@ void SearchPanel::createControls(QWidget& window) {
     resultList_->setSelectionMode(QAbstractItemView::SingleSelection);
     resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    statusLine_ = place(new QLabel(&window), 60, 7410, 5565, 165);
+    // A line of the window's font high, down to the window's lower edge.
+    statusLine_ = place(new QLabel(&window), 60, 7320, 5565, 270);
     statusLine_->setObjectName(QStringLiteral("statusLine"));
-    fitFontToHeight(*statusLine_);
-    QPalette palette = statusLine_->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    statusLine_->setPalette(palette);
+    statusLine_->setAccessibleName(QStringLiteral("状态"));
+    applyColours();
 
     searchDelay_ = new QTimer(&window);
     searchDelay_->setObjectName(QStringLiteral("searchDelay"));
     searchDelay_->setInterval(500);
+}
+
+// The pink pattern box and the blue status line.
+void SearchPanel::applyColours() {
+    setBackground(patternBox_, kPatternBackground);
+    setTextColour(statusLine_, Qt::blue);
 }
 
 QList<QWidget*> SearchPanel::tabOrder() const {
@@ -124,6 +122,8 @@ void SearchPanel::start(std::unique_ptr<CatalogueStore> reader, const QStringLis
     addItems(categoryList().join(kSeparator), categoryFilter_, kSeparator, allCategoriesPosition());
     addItems(dllFilterEntries(dllList().join(kSeparator), dllSpellings), dllFilter_, kSeparator,
              kAllLibrariesPosition);
+    widenPopup(categoryFilter_);
+    widenPopup(dllFilter_);
     addItems(kPatternPresets, patternBox_, kSeparator, 0);
 }
 
@@ -162,13 +162,14 @@ void SearchPanel::searchFullText() {
 
 // The list keeps what it shows until the new search's first rows arrive.
 void SearchPanel::run(const SearchRequest& request, bool nameSearch) {
+    if (!worker_) {
+        statusLine_->setText(noCatalogueText());
+        return;
+    }
     running_ = ++searches_;
     nameSearch_ = nameSearch;
     listed_ = false;
-    if (worker_)
-        worker_->start(running_, request, fillSlice_);
-    else
-        searchEnded(running_, {});  // no catalogue: nothing to find
+    worker_->start(running_, request, fillSlice_);
 }
 
 // Views lay the list out anew on every publication, so batches are published
@@ -177,7 +178,7 @@ void SearchPanel::run(const SearchRequest& request, bool nameSearch) {
 // what the window does meanwhile comes before the next batch.
 void SearchPanel::rowsFound(quint64 search, const ResultBatch& batch) {
     if (search == running_) {
-        if (!listed_) resultModel_->clear();
+        if (!listed_) clearList();
         listed_ = true;
         resultModel_->stage(batch);
         if (resultModel_->staged() >= resultModel_->count()) resultModel_->publish();
@@ -188,11 +189,13 @@ void SearchPanel::rowsFound(quint64 search, const ResultBatch& batch) {
 void SearchPanel::searchEnded(quint64 search, const SearchEnd& end) {
     if (search != running_) return;
     running_ = 0;
-    if (!listed_) resultModel_->clear();
+    if (!listed_) clearList();
     resultModel_->publish();
     const StatusCode code = end.status.code();
     if (code == StatusCode::Cancelled) return;
-    if (!end.status.ok() && code != StatusCode::InvalidPattern) {
+    // A malformed pattern lists nothing, and says why where the count would be.
+    if (code == StatusCode::InvalidPattern) return statusLine_->setText(end.status.message());
+    if (!end.status.ok()) {
         statusLine_->setText(cutShortText(resultModel_->count()));
         dialogs_.messageBox(end.status.message(), Buttons::Ok, Icon::Critical);
         return;
@@ -208,8 +211,18 @@ void SearchPanel::cancel() {
     if (!running_) return;
     worker_->stop();
     running_ = 0;
-    if (!listed_) resultModel_->clear();
+    if (!listed_) clearList();
     resultModel_->publish();
+}
+
+void SearchPanel::clearList() {
+    resultModel_->clear();
+    shownRow_ = -1;
+}
+
+void SearchPanel::focusPattern() {
+    patternBox_->setFocus(Qt::ShortcutFocusReason);
+    patternBox_->lineEdit()->selectAll();
 }
 
 void SearchPanel::close() {
@@ -221,6 +234,14 @@ void SearchPanel::close() {
 void SearchPanel::resultChosen() {
     const int row = resultList_->currentIndex().row();
     if (row < 0 || row >= resultModel_->count()) return;
+    if (leaveCheck_ && !leaveCheck_()) {
+        if (shownRow_ >= 0)
+            resultList_->setCurrentIndex(resultModel_->index(shownRow_));
+        else
+            resultList_->selectionModel()->clear();
+        return;
+    }
+    shownRow_ = row;
     emit entryChosen(resultModel_->itemData(row), resultModel_->rowid(row));
     showPosition(*statusLine_, resultModel_->text(row), row, resultModel_->count());
 }

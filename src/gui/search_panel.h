@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -51,8 +52,18 @@ public:
     void cancel();
     // Stops every search and lets go of the catalogue (the window closes).
     void close();
+    // Puts the focus into the pattern box with its text selected.
+    void focusPattern();
     // Whether a search is running.
     bool searching() const { return running_ != 0; }
+
+    // Asked before a chosen entry replaces the record on view; false keeps
+    // the record, and the list returns to the entry that showed it.
+    void setLeaveCheck(std::function<bool()> check) { leaveCheck_ = std::move(check); }
+
+    // Gives the controls of fixed colours text readable on them in the
+    // window's palette; again whenever that changes.
+    void applyColours();
 
     // The controls the window's tab order runs through, in that order.
     QList<QWidget*> tabOrder() const;
@@ -73,6 +84,7 @@ private:
     void run(const SearchRequest& request, bool nameSearch);
     void rowsFound(quint64 search, const ResultBatch& batch);
     void searchEnded(quint64 search, const SearchEnd& end);
+    void clearList();
     void resultChosen();
     void selectResult(int row);
 
@@ -87,6 +99,8 @@ private:
     QTimer* searchDelay_ = nullptr;
     std::unique_ptr<SearchWorker> worker_;
     std::chrono::nanoseconds fillSlice_ = std::chrono::milliseconds(10);
+    std::function<bool()> leaveCheck_;
+    int shownRow_ = -1;  // the entry whose record is on view, -1 when none
     bool started_ = false;
     quint64 searches_ = 0;     // searches started
     quint64 running_ = 0;      // the search filling the list, 0 when none

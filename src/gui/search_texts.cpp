@@ -4,6 +4,8 @@ namespace tolvane {
 
 QString searchingText() { return QStringLiteral("Esc取消查询"); }
 
+QString noCatalogueText() { return QStringLiteral("没有打开的数据库。"); }
+
 QString countText(qsizetype count) {
     return QStringLiteral("找到 ") + QString::number(count) + QStringLiteral(" 个相关函数.");
 }

@@ -6,6 +6,8 @@ namespace tolvane {
 
 // The status line's texts and the messages of the searches.
 QString searchingText();
+// What every action says when no catalogue is open.
+QString noCatalogueText();
 QString countText(qsizetype count);
 // A search that an engine failure ended, with what it had listed.
 QString cutShortText(qsizetype count);

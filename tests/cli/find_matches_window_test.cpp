@@ -48,8 +48,9 @@ TEST_F(FindMatchesWindowTest, ListsWhatTheWindowListsInItsOrder) {
         {"*", 2, 0, false, {}},
         {"get*t[e]xt", 2, 0, false, {}},
         {"'get", 2, 0, false, {}},
-        {"*", 1, 0, false, {"--category", "Const常数"}},  // the filter one position off: the types
-        {"Get", 6, 5, false, {"--category", "6", "--dll", "KERNEL32"}},
+        {"*", 1, 0, false, {"--category", "Const常数"}},  // the constants
+        {"Get", 5, 5, false, {"--category", "5", "--dll", "KERNEL32"}},
+        {"*", 0, 0, false, {"--category", "Type类型"}},
         {"*", 2, 10, false, {"--dll", "user32"}},
         {"es", 2, 0, true, {"--full-text"}},
         {"文件", 2, 0, true, {"--full-text"}},

@@ -10,13 +10,6 @@ namespace {
 
 using test::waitUntil;
 
-TEST(AdPageAddressTest, PageNumberIsKindPlusOneIn16Bits) {
-    const std::pair<qint16, const char*> cases[] = {
-        {0, "b/ad1.htm"}, {1, "b/ad2.htm"}, {5, "b/ad6.htm"}, {-1, "b/ad0.htm"}};
-    for (const auto& [kind, address] : cases) EXPECT_EQ(adPageAddress("b", kind), address);
-    EXPECT_FALSE(adPageAddress("b", 32767));
-}
-
 class BannerViewTest : public ::testing::Test, protected test::FakeEnv {
 protected:
     BannerViewTest() {
@@ -44,18 +37,6 @@ protected:
     QWidget window;
     BannerView* ad = nullptr;
 };
-
-// The size follows adType and snaps back after a resize.
-TEST_F(BannerViewTest, SizeFollowsAdType) {
-    place();
-    EXPECT_EQ(ad->geometry(), QRect(0, 0, 50, 40));
-    const std::pair<qint16, QSize> kinds[] = {{0, {150, 50}}, {5, {50, 40}}, {-1, {50, 40}}};
-    for (const auto& [kind, size] : kinds) {
-        ad->setAdType(kind);
-        ad->setGeometry(612, 0, 1, 1);
-        EXPECT_EQ(ad->geometry(), QRect(QPoint(612, 0), size)) << kind;
-    }
-}
 
 TEST_F(BannerViewTest, ShowStartsTheBannerOnceAfterASecond) {
     place();

@@ -109,7 +109,7 @@ TEST_F(HostileCatalogueTest, FilesThatAreNoCatalogueAreRefusedAtOpen) {
                   0);
         user->search(QStringLiteral("*"));
         EXPECT_TRUE(user->entries().isEmpty());
-        EXPECT_EQ(status(), QStringLiteral("找到 0 个相关函数."));
+        EXPECT_EQ(status(), QStringLiteral("没有打开的数据库。"));
         EXPECT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(bytes(), before);
         EXPECT_EQ(settings.entries, storedSettings);

@@ -1,18 +1,25 @@
 #include "editing_fixture.h"
 
 #include "gui/record_panel.h"
+#include "support/catalogues.h"
+#include "support/read_file.h"
 
 #include <sqlite3.h>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace tolvane;
 
@@ -31,9 +38,13 @@ TEST_F(RecordEditingTest, EachChangeAsksAndOnlyYesGoesOn) {
         QPushButton* button;
         QString question;
         Icon icon;
-    } operations[] = {{user->addButton, q("添加记录吗(修改后需保存)?"), Icon::None},
-                      {user->saveButton, q("确实要更改数据库信息吗?"), Icon::Question},
-                      {user->deleteButton, q("确实要删除此条记录吗(无法恢复)?"), Icon::Critical}};
+        Buttons buttons;
+    } operations[] = {
+        {user->addButton, q("添加记录吗(修改后需保存)?"), Icon::None, Buttons::YesNoCancel},
+        {user->saveButton, q("确实要更改数据库信息吗?"), Icon::Question, Buttons::YesNoCancel},
+        // Enter must not delete for good.
+        {user->deleteButton, q("确实要删除此条记录吗(无法恢复)?"), Icon::Critical,
+         Buttons::YesNoCancelDefaultNo}};
     onView(q("Sleep"), {q("Changed")});
     const QStringList before = table();
     for (const auto& op : operations) {
@@ -41,7 +52,7 @@ TEST_F(RecordEditingTest, EachChangeAsksAndOnlyYesGoesOn) {
             click(op.button, a);
             ASSERT_EQ(dialogs.shown.size(), 1u);
             EXPECT_EQ(dialogs.shown[0].text, op.question);
-            EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNoCancel);
+            EXPECT_EQ(dialogs.shown[0].buttons, op.buttons);
             EXPECT_EQ(dialogs.shown[0].icon, op.icon);
         }
     }
@@ -89,9 +100,12 @@ TEST_F(RecordEditingTest, SaveWritesEveryBoxByItsTagTheFlagsAndTheCategory) {
     EXPECT_EQ(stored(id, "class").toLongLong(), 16);
 }
 
-// Only what the user changed is written: GetSystemMetrics keeps its win95
-// "yes", which its box cannot show.
+// Also flags spelled otherwise than "Yes" and "No", or Null, until their box
+// is toggled.
 TEST_F(RecordEditingTest, ARecordSavedUnchangedKeepsEveryColumn) {
+    sql(
+        QStringLiteral("UPDATE winfun SET winnt = 'n/a' WHERE name = 'Sleep';"
+                       "UPDATE winfun SET winnt = NULL WHERE name = 'CreateFile'"));
     const QStringList before = table();
     for (const QString& row : before) {
         show(row.section(QLatin1Char('|'), 1, 1));
@@ -99,6 +113,15 @@ TEST_F(RecordEditingTest, ARecordSavedUnchangedKeepsEveryColumn) {
         ASSERT_EQ(lastShown(), kSaved);
     }
     EXPECT_EQ(table(), before);
+    const qlonglong quirk = idOf("GetSystemMetrics");  // its win95 reads "yes"
+    show(q("GetSystemMetrics"));
+    user->click(user->win95Check);
+    click(user->saveButton);
+    EXPECT_EQ(stored(quirk, "win95").toString(), q("No"));
+    show(q("Sleep"));
+    user->click(user->winntCheck);
+    click(user->saveButton);
+    EXPECT_EQ(stored(idOf("Sleep"), "winnt").toString(), q("Yes"));
 }
 
 TEST_F(RecordEditingTest, AddShowsTheNewRecordOutsideTheListAndDeleteLeavesItOnScreen) {
@@ -119,7 +142,7 @@ TEST_F(RecordEditingTest, AddShowsTheNewRecordOutsideTheListAndDeleteLeavesItOnS
     EXPECT_EQ(stored(id, "name").toString(), q("NewFunction"));
     // A new row has no category: the one on view before stays and is stored.
     EXPECT_EQ(stored(id, "class").toLongLong(), category - 1);
-    EXPECT_EQ(stored(id, "win95").toString(), q("No"));
+    EXPECT_FALSE(stored(id, "win95").isValid());  // Null, its box untouched
 
     click(user->deleteButton);
     EXPECT_EQ(table().size(), rows);
@@ -216,20 +239,32 @@ TEST_F(RecordEditingTest, ASaveWaitingForALockEndsWithEsc) {
     EXPECT_EQ(lastShown(), kSaved);
 }
 
-// Without a catalogue (the file is damaged) every change fails with an
-// error box and writes nothing.
-TEST_F(RecordEditingTest, WithoutACatalogueEveryChangeFails) {
+// Without a catalogue (the file is damaged) every action says so at once,
+// asks nothing and shows nothing; searches say it in the status line.
+TEST_F(RecordEditingTest, WithoutACatalogueEveryActionSaysSo) {
     QFile damaged(cataloguePath());
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
     damaged.write("not a catalogue");
     damaged.close();
     load();
-    for (QPushButton* button : {user->addButton, user->saveButton, user->deleteButton}) {
-        click(button);
-        ASSERT_EQ(dialogs.shown.size(), 2u);
-        EXPECT_EQ(dialogs.shown[1].text, q("没有打开的数据库。"));
-        EXPECT_EQ(dialogs.shown[1].icon, Icon::Critical);
+    const QString none = q("没有打开的数据库。");
+    for (QPushButton* button :
+         {user->addButton, user->saveButton, user->deleteButton,
+          user->navigationButtons[kFirstRecord], user->navigationButtons[kNextRecord]}) {
+        dialogs.shown.clear();
+        user->click(button);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, none);
+        EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+        EXPECT_EQ(box(kIdBox).text(), q("NotSet"));
     }
+    dialogs.shown.clear();
+    user->search(q("Get"));
+    EXPECT_EQ(user->statusLine->text(), none);
+    user->statusLine->clear();
+    user->click(user->fullTextButton);
+    EXPECT_EQ(user->statusLine->text(), none);
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordOnViewDroppingEdits) {
@@ -250,6 +285,7 @@ TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordOnViewDroppingEdits) {
     user->click(user->navigationButtons[kNextRecord]);
     ASSERT_EQ(box(kIdBox).text(), QString::number(next));
     user->typeInto(kNameBox, q("Edited"));
+    dialogs.answers.push_back(Answer::No);  // let the edit go
     user->click(user->formButtons[kCSharpForm]);
     EXPECT_EQ(box(kNameBox).text(), q("CreateFile"));
     EXPECT_EQ(box(kDeclarationBox).text(), stored(next, "CSharp").toString());
@@ -262,10 +298,65 @@ TEST_F(RecordEditingTest, TheFormSwitchReloadsTheRecordOnViewDroppingEdits) {
     const QString cSharp = stored(sleep, "CSharp").toString();
     sql(QStringLiteral("delete from winfun where ID=%1").arg(sleep));
     user->typeInto(kNameBox, q("Edited"));
+    dialogs.answers.push_back(Answer::No);
     user->click(user->formButtons[kCSharpForm]);
     EXPECT_EQ(box(kDeclarationBox).text(), cSharp);
     EXPECT_EQ(box(kNameBox).text(), q("Sleep"));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.size(), 2u);  // only the two questions about the edits
+}
+
+// Leaving an edited record (another entry, navigation, a new search's first
+// entry, another form, closing) asks once: Cancel keeps the record and the
+// edits on screen, No lets them go, Yes saves them and goes on. A record
+// left unedited is left without a question.
+TEST_F(RecordEditingTest, LeavingAnEditedRecordAsksFirst) {
+    user->search(q("File"));
+    ASSERT_EQ(box(kNameBox).text(), q("CreateFile"));
+    const QStringList before = table();
+    user->typeInto(kExplanationBox, q("edited"));
+    const std::function<void()> waysOut[] = {
+        [&] { user->clickEntry(1); },
+        [&] { user->click(user->navigationButtons[kNextRecord]); },
+        [&] { user->click(user->formButtons[kCSharpForm]); },
+        [&] { user->search(q("Sleep")); },
+        [&] { form->close(); },
+    };
+    for (const auto& leave : waysOut) {
+        dialogs.shown.clear();
+        dialogs.answers.push_back(Answer::Cancel);
+        leave();
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, q("是否保存对 'CreateFile' 的修改？"));
+        EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNoCancel);
+        EXPECT_EQ(box(kNameBox).text(), q("CreateFile"));
+        EXPECT_EQ(box(kExplanationBox).text(), q("edited"));
+        if (user->entries().size() > 1) {
+            EXPECT_EQ(user->currentEntry(), 0);
+        }
+    }
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(user->formButtons[kVbForm]->isChecked());
+    EXPECT_EQ(user->currentEntry(), -1);  // the new search's entry is not on view
+    EXPECT_EQ(table(), before);
+
+    dialogs.answers.push_back(Answer::No);
+    user->clickEntry(0);
+    EXPECT_EQ(box(kNameBox).text(), q("Sleep"));
+    EXPECT_EQ(table(), before);
+
+    user->typeInto(kExplanationBox, q("saved"));
+    dialogs.shown.clear();
+    dialogs.answers.push_back(Answer::Yes);
+    user->click(user->navigationButtons[kNextRecord]);
+    EXPECT_EQ(dialogs.texts(), QStringList{q("是否保存对 'Sleep' 的修改？")});
+    EXPECT_EQ(stored(idOf("Sleep"), "explain").toString(), q("saved"));
+    EXPECT_EQ(box(kNameBox).text(), q("CreateFile"));
+    user->click(user->navigationButtons[kFirstRecord]);  // unedited: no question
+    user->typeInto(kNameBox, q("Renamed"));
+    dialogs.answers.push_back(Answer::No);
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 
 TEST_F(RecordEditingTest, CopyPutsTheCurrentBoxOnTheClipboardWithCrLfBreaks) {

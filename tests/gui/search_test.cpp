@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +19,7 @@ namespace {
 
 const QString kFoundNone = QStringLiteral("找到 0 个相关函数.");
 const QString kSearching = QStringLiteral("Esc取消查询");
+const QString kInvalidPattern = QStringLiteral("无效的模式字符串。");
 const QStringList kTypes = {"OPENFILENAME", "POINTAPI", "RECT", "SYSTEMTIME"};
 
 class SearchTest : public WindowTest {
@@ -72,16 +75,37 @@ TEST_F(SearchTest, PatternLanguageThroughTheWholeSearch) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(SearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
-    WindowUser& u = loadWithExtras();
+// Each category filter entry finds exactly the records the record view shows
+// under that entry, also one just saved there; "所有分类" finds them all.
+TEST_F(SearchTest, FiltersFindWhatTheRecordViewShowsAndExactDllText) {
+    sql(
+        QStringLiteral("INSERT INTO winfun (name, class, libsclass) VALUES ('GetItem7', 3, "
+                       "'kernel32.dll')"));
+    WindowUser& u = load();
+    u.showByName(QStringLiteral("GetDC"));
+    u.pick(u.categoryBox, 7);  // 绘图函数
+    dialogs.answers.push_back(Answer::Yes);
+    u.click(u.saveButton);
     u.search(QStringLiteral("*"));
-    u.pick(u.categoryFilter, 4);  // searches class 2, shown as "未分类" in the record view
-    EXPECT_EQ(u.entries(), QStringList{"GetLastError"});
-    u.pick(u.categoryFilter, 1);  // class -1: the types
+    QMap<QString, QStringList> shownUnder;
+    for (int row = 0; row < u.entries().size(); ++row) {
+        u.clickEntry(row);
+        shownUnder[u.categoryBox->currentText()] << u.entries()[row];
+    }
+    EXPECT_TRUE(shownUnder.value(QStringLiteral("绘图函数")).contains("GetDC"));
+    const qsizetype all = u.entries().size();
+    for (int position = 0; position < u.categoryFilter->count(); ++position) {
+        u.pick(u.categoryFilter, position);
+        const QString entry = u.categoryFilter->currentText();
+        QStringList names = shownUnder.value(entry);
+        names.sort();
+        if (entry == QStringLiteral("所有分类"))
+            EXPECT_EQ(u.entries().size(), all);
+        else
+            EXPECT_EQ(u.sortedEntries(), names) << entry.toStdString();
+    }
+    u.pick(u.categoryFilter, 0);
     EXPECT_EQ(u.sortedEntries(), kTypes);
-    u.pick(u.categoryFilter, 0);  // class -2: nothing has it
-    EXPECT_EQ(u.entries().size(), 0);
-    EXPECT_EQ(u.statusLine->text(), kFoundNone);
 
     u.pick(u.categoryFilter, 2);
     u.search(QStringLiteral("Get"));
@@ -93,7 +117,8 @@ TEST_F(SearchTest, FiltersNarrowByCategoryNumberAndExactDllText) {
 }
 
 // The first entry is shown with its position; finding nothing, an empty
-// pattern, a rejected query or a lost catalogue keep the view, quietly.
+// pattern, a malformed one (said in the status line) or a lost catalogue keep
+// the view, with no box.
 TEST_F(SearchTest, WhatEachSearchLeavesOnView) {
     WindowUser& u = load();
     u.search(QStringLiteral("Get"));
@@ -101,10 +126,14 @@ TEST_F(SearchTest, WhatEachSearchLeavesOnView) {
     EXPECT_EQ(u.currentEntry(), 0);
     EXPECT_EQ(u.statusLine->text(), QStringLiteral("GetTickCount 1/13"));
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("GetTickCount"));
-    for (const char* pattern : {"NoSuchFunction", "[Get"}) {
-        u.search(QString::fromLatin1(pattern));
+    const struct {
+        const char* pattern;
+        QString status;
+    } cases[] = {{"NoSuchFunction", kFoundNone}, {"[Get", kInvalidPattern}};
+    for (const auto& c : cases) {
+        u.search(QString::fromLatin1(c.pattern));
         EXPECT_EQ(u.entries().size(), 0);
-        EXPECT_EQ(u.statusLine->text(), kFoundNone);
+        EXPECT_EQ(u.statusLine->text(), c.status);
         EXPECT_EQ(u.shown(kIdBox), QStringLiteral("1"));
     }
     // An emptied pattern searches nothing, neither typed nor on a filter pick.
@@ -149,7 +178,7 @@ TEST_F(SearchTest, EscStopsTheSearchKeepingWhatWasListed) {
 // searched in its turn.
 TEST_F(SearchTest, ASupersededSearchGivesWayToTheNewOne) {
     WindowUser& u = load(true);
-    searchWhile(QStringLiteral("*"), [&u] { u.pick(u.categoryFilter, 1); });
+    searchWhile(QStringLiteral("*"), [&u] { u.pick(u.categoryFilter, 0); });
     EXPECT_EQ(u.sortedEntries(), kTypes);
     EXPECT_EQ(u.statusLine->text(), QStringLiteral("RECT 1/4"));
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("RECT"));
@@ -192,7 +221,8 @@ TEST_F(SearchTest, FullTextFindsWhatTheNameSearchMissesInEverySearchableColumn) 
 }
 
 // The search ignores the filters and leaves status, selection and view alone;
-// a rejected query lists nothing and says nothing; Esc stops the fill.
+// a malformed pattern lists nothing and says so in the status line; Esc
+// stops the fill.
 TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
     WindowUser& u = load();
     u.search(QStringLiteral("Sleep"));
@@ -202,9 +232,10 @@ TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
     EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 49);  // "Yes" in every winnt
     EXPECT_FALSE((u.currentEntry() >= 0));
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("Sleep"));
+    EXPECT_EQ(u.statusLine->text(), status);
     EXPECT_EQ(u.searchAll(QStringLiteral("[z-a]")), QStringList());
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(u.statusLine->text(), status);
+    EXPECT_EQ(u.statusLine->text(), kInvalidPattern);
     form->setSearchFillSlice({});
     u.duringNextSearch([&u] { u.pressEsc(); });
     EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 1);

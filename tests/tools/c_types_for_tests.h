@@ -35,7 +35,6 @@ inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names,
     return t;
 }
 inline CTypePtr voidType() { return make(Kind::Void, 0, "void"); }
-inline CTypePtr real(int size) { return make(Kind::Real, size, size == 4 ? "float" : "double"); }
 inline CTypePtr constOf(CTypePtr base) {
     auto t = std::make_shared<CType>(*base);
     t->isConst = true;
@@ -106,9 +105,7 @@ inline gen::Constant constant(const std::string& name, long long value, bool hex
 
 // The usual typedefs.
 inline CTypePtr CHAR() { return integer(1, true, {"CHAR"}, "char"); }
-inline CTypePtr BYTE() { return integer(1, false, {"BYTE"}, "unsigned char"); }
 inline CTypePtr WCHAR() { return integer(2, false, {"WCHAR", "wchar_t"}, "unsigned short"); }
-inline CTypePtr WORD() { return integer(2, false, {"WORD"}, "unsigned short"); }
 inline CTypePtr DWORD() { return integer(4, false, {"DWORD"}, "unsigned long"); }
 inline CTypePtr LONG() { return integer(4, true, {"LONG"}, "long"); }
 inline CTypePtr INT() { return integer(4, true, {}, "int"); }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
-#include "cs_map.h"
 #include "tools/c_types_for_tests.h"
 #include "vb_check.h"
 
@@ -70,14 +69,6 @@ TEST(CatalogueBuilder, LeavesOutWhatCannotBeImportedOrDeclared) {
     EXPECT_EQ(c.rows[0].declare, "Const WM_NULL = 0");
 }
 
-TEST(CatalogueBuilder, PairNeedsBothHalvesAndNoGenericFunction) {
-    using tolvane::gen::pairGeneric;
-    EXPECT_EQ(pairGeneric("CreateFileA", {"CreateFileA", "CreateFileW"}), "CreateFile");
-    EXPECT_EQ(pairGeneric("CreateFileA", {"CreateFileA"}), "");
-    EXPECT_EQ(pairGeneric("CharNextA", {"CharNextA", "CharNextW", "CharNext"}), "");
-    EXPECT_EQ(pairGeneric("A", {"A", "W"}), "");
-}
-
 TEST(VbCheck, CatchesWhatVbWouldReject) {
     const std::set<std::string> types = {"RECT"};
     const std::tuple<const char*, const char*, bool> declares[] = {
@@ -124,18 +115,6 @@ TEST(VbCheck, WantsPtrSafeExactlyIn64BitVba) {
     EXPECT_NE(tolvane::gen::checkVbConst("Const X = 4294967296^", VbDialect::Vb6), "");
     EXPECT_NE(tolvane::gen::checkVbConst("Const X As Double = 4294967296  ' x", VbDialect::Vba64),
               "");
-}
-
-TEST(CatalogueBuilder, CharacterSetOfADeclaration) {
-    const std::vector<CTypePtr> ansi = {HWND(), LPCSTR(), LPCSTR()};
-    const std::vector<CTypePtr> wide = {HWND(), LPCWSTR(), LPCSTR()};
-    const tolvane::gen::StringSides pair = tolvane::gen::stringSides(ansi, &wide);
-    EXPECT_EQ(pair.charSet, tolvane::gen::CharSet::Auto);
-    EXPECT_EQ(pair.generic, (std::vector<bool>{false, true, false}));
-    EXPECT_EQ(tolvane::gen::stringSides({LPCWSTR()}, nullptr).charSet,
-              tolvane::gen::CharSet::Unicode);
-    EXPECT_EQ(tolvane::gen::stringSides({LPCSTR(), LPWSTR()}, nullptr).charSet,
-              tolvane::gen::CharSet::None);
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ std::int16_t classForPosition(int position) { return static_cast<std::int16_t>(p
 
 std::optional<qint64> filterClass(int position) {
     if (position == allCategoriesPosition()) return std::nullopt;
-    return position - 2;
+    return classForPosition(position);
 }
 
 double leadingNumber(const QString& text) {

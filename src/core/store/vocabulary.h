@@ -13,8 +13,9 @@ namespace tolvane {
 // them (compiled in at build time).
 
 // The category list: entry p shows and saves class p - 1 in the record
-// view, and the name search filters it on class p - 2, except the entry
-// "所有分类", which means no category condition.
+// view, and the name search filters on that same class, so the entry a
+// record shows is the entry that finds it; the entry "所有分类" means no
+// category condition there.
 const QStringList& categoryList();
 int allCategoriesPosition();
 
@@ -30,8 +31,8 @@ std::optional<int> categoryPosition(const QVariant& classValue);
 // The class a save stores for a list position (-1: nothing selected), kept
 // to 16 bits as the column holds it.
 std::int16_t classForPosition(int position);
-// The class the name search's filter looks for at a list position; nothing
-// for "所有分类".
+// The class the name search's filter looks for at a list position, the one
+// the record view shows there; nothing for "所有分类".
 std::optional<qint64> filterClass(int position);
 
 // The number a text starts with, as the classic Val() reads it: blanks

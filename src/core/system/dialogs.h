@@ -6,8 +6,10 @@
 
 namespace tolvane {
 
-// OverwriteReloadCancel offers 覆盖 (Yes), 重新载入 (No) and 取消 (Cancel).
-enum class Buttons { Ok, YesNoCancel, OverwriteReloadCancel };
+// Yes/No/Cancel boxes press Yes on Enter, except YesNoCancelDefaultNo (for an
+// action that cannot be undone), which presses No. OverwriteReloadCancel
+// offers 覆盖 (Yes), 重新载入 (No) and 取消 (Cancel); Enter presses 取消.
+enum class Buttons { Ok, YesNoCancel, YesNoCancelDefaultNo, OverwriteReloadCancel };
 enum class Icon { None, Critical, Question };
 // Closing a Yes/No/Cancel box counts as Cancel.
 enum class Answer { Ok, Yes, No, Cancel };
@@ -27,7 +29,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual Answer messageBox(const QString& text, Buttons buttons, Icon icon) = 0;
-    // Returns the typed text, or "" when the box is cancelled.
+    // Asks for a secret (the catalogue's password), typed masked. Returns the
+    // typed text, or "" when the box is cancelled.
     virtual QString inputBox(const QString& prompt) = 0;
     // Shows a file dialog that offers the file named by the buffer's text
     // before its first NUL. On confirmation the buffer holds, from its start,
