@@ -6,8 +6,9 @@
 include(GNUInstallDirs)
 
 # The desktop's name for the program: the desktop entry's, the icon's and
-# the metainfo's file names.
+# the metainfo's file names, and the window's desktop file name.
 set(TOLVANE_APP_ID org.tolvane.Tolvane)
+target_compile_definitions(tolvane PRIVATE TOLVANE_APP_ID="${TOLVANE_APP_ID}")
 include(${CMAKE_CURRENT_LIST_DIR}/Release.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/InstallFiles.cmake)
 

@@ -3,8 +3,10 @@
 #include "cli/find_catalogue.h"
 #include "cli/find_lookup.h"
 #include "cli/find_options.h"
+#include "cli/find_output.h"
 #include "cli/record_output.h"
 #include "core/store/catalogue_store.h"
+#include "core/system/version.h"
 
 namespace tolvane {
 
@@ -12,25 +14,34 @@ namespace {
 
 QByteArray errorLine(const QString& text) { return ("tolvane-find: " + text + u'\n').toUtf8(); }
 
+// What was printed before a failure reaches its reader first, if it can.
+void flushBeforeFailure(FindOutputStream& out) {
+    try {
+        out.flush();
+    } catch (const FindFailure&) {
+    } catch (const OutputClosed&) {}
+}
+
 }  // namespace
 
-FindResult runFind(const QStringList& arguments, SettingsStore& settings, FileProbe& files,
-                   const QString& programDir, const std::function<void(QByteArrayView)>& out) {
+FindResult runFind(const QStringList& arguments, const Env& env, FindOutputStream& out) {
     FindResult result;
     try {
-        const FindOptions options = parseFindOptions(arguments);
-        if (options.help) {
-            out(findHelp().toUtf8());
+        const FindOptions options = parseFindOptions(arguments, out.terminal());
+        if (options.help || options.version) {
+            out.write(options.help ? findHelp().toUtf8()
+                                   : ("tolvane-find " + programVersion() + u'\n').toUtf8());
+            out.flush();
             return result;
         }
-        const QString path = options.catalogue.isEmpty()
-                                 ? defaultCataloguePath(settings, files, programDir)
-                                 : options.catalogue;
+        const QString path =
+            options.catalogue.isEmpty() ? defaultCataloguePath(env) : options.catalogue;
         const QString password =
             options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
         const std::unique_ptr<CatalogueStore> store =
             openCatalogueReadOnly(path, password, options.lockWait);
-        RecordPrinter printer(options, store->columns(), out);
+        RecordPrinter printer(options, store->columns(),
+                              [&out](QByteArrayView bytes) { out.write(bytes); });
         const LookupEnd found = lookUp(*store, options, path, printer);
         result.status = found.found ? 0 : 1;
         if (found.skipped > 0)
@@ -42,8 +53,12 @@ FindResult runFind(const QStringList& arguments, SettingsStore& settings, FilePr
             result.err += errorLine(
                 QStringLiteral("more records match; showing the first %1 (--limit 0 shows all)")
                     .arg(options.limit));
+        out.flush();
     } catch (const FindFailure& failure) {
+        flushBeforeFailure(out);
         result = {2, errorLine(failure.message())};
+    } catch (const OutputClosed&) {
+        result = {};
     }
     return result;
 }

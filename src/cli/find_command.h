@@ -1,15 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QStringList>
-
-#include <functional>
 
 namespace tolvane {
 
-class FileProbe;
-class SettingsStore;
+struct Env;
+class FindOutputStream;
 
 // How a run of the command ends: its exit status (0 found, 1 nothing
 // matched, 2 error) and what it writes to standard error.
@@ -19,11 +16,13 @@ struct FindResult {
 };
 
 // Runs tolvane-find with these arguments (without the program's name),
-// handing standard output to `out` as it is made. Reads the settings only
-// when no catalogue is given; writes nothing anywhere. An error ends the
+// writing standard output to `out` as it is made and flushing it at the
+// end. Output that cannot be written is an error; output whose reader has
+// gone ends the run quietly with status 0. Reads the settings and
+// probes the catalogue's places (env) only when no catalogue is given;
+// writes nothing anywhere. An error ends the
 // run with one line on standard error; one found before any record leaves
 // standard output empty.
-FindResult runFind(const QStringList& arguments, SettingsStore& settings, FileProbe& files,
-                   const QString& programDir, const std::function<void(QByteArrayView)>& out);
+FindResult runFind(const QStringList& arguments, const Env& env, FindOutputStream& out);
 
 }  // namespace tolvane

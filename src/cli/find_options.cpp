@@ -74,31 +74,41 @@ QString formName(OutputForm form) {
     return {};
 }
 
-FindOptions parseFindOptions(const QStringList& arguments) {
+FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     QCommandLineParser parser;
-    const QCommandLineOption fullText(QStringLiteral("full-text"));
-    const QCommandLineOption category(QStringLiteral("category"), {}, QStringLiteral("TEXT"));
-    const QCommandLineOption dll(QStringLiteral("dll"), {}, QStringLiteral("TEXT"));
-    const QCommandLineOption form(QStringLiteral("form"), {}, QStringLiteral("FORM"));
-    const QCommandLineOption publicForm(QStringLiteral("public"));
-    const QCommandLineOption json(QStringLiteral("json"));
-    const QCommandLineOption names(QStringLiteral("names"));
-    const QCommandLineOption limit(QStringLiteral("limit"), {}, QStringLiteral("N"));
-    const QCommandLineOption catalogue(QStringLiteral("catalogue"), {}, QStringLiteral("FILE"));
-    const QCommandLineOption passwordFile(QStringLiteral("password-file"), {},
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption crlf(QStringLiteral("crlf"));
-    const QCommandLineOption wait(QStringLiteral("wait"), {}, QStringLiteral("SECONDS"));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const auto option = [](const char* shortName, const char* longName, const char* value = "") {
+        QStringList names{QLatin1String(longName)};
+        if (*shortName) names.prepend(QLatin1String(shortName));
+        return QCommandLineOption(names, {}, QLatin1String(value));
+    };
+    const QCommandLineOption fullText = option("t", "full-text");
+    const QCommandLineOption category = option("c", "category", "TEXT");
+    const QCommandLineOption dll = option("d", "dll", "TEXT");
+    const QCommandLineOption form = option("f", "form", "FORM");
+    const QCommandLineOption publicForm = option("", "public");
+    const QCommandLineOption json = option("j", "json");
+    const QCommandLineOption names = option("n", "names");
+    const QCommandLineOption limit = option("l", "limit", "N");
+    const QCommandLineOption catalogue = option("C", "catalogue", "FILE");
+    const QCommandLineOption passwordFile = option("", "password-file", "FILE");
+    const QCommandLineOption crlf = option("", "crlf");
+    const QCommandLineOption wait = option("", "wait", "SECONDS");
+    const QCommandLineOption help = option("h", "help");
+    const QCommandLineOption version = option("", "version");
     parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
-                       passwordFile, crlf, wait, help});
+                       passwordFile, crlf, wait, help, version});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
 
     FindOptions options;
+    // Without --limit, a person at a terminal sees the first records; a
+    // program reading a pipe gets them all.
+    options.limit = toTerminal ? kTerminalLimit : 0;
+    options.terminal = toTerminal;
     options.help = parser.isSet(help);
-    if (options.help) return options;
+    options.version = parser.isSet(version);
+    if (options.help || options.version) return options;
     const QStringList patterns = parser.positionalArguments();
     if (patterns.size() != 1)
         throw FindFailure(patterns.isEmpty()
@@ -128,6 +138,8 @@ FindOptions parseFindOptions(const QStringList& arguments) {
     if (parser.isSet(names)) options.output = FindOutput::Names;
     if (parser.isSet(limit)) options.limit = limitOf(parser.value(limit));
     options.catalogue = parser.value(catalogue);
+    if (parser.isSet(catalogue) && options.catalogue.isEmpty())
+        throw FindFailure(QStringLiteral("--catalogue is empty: give the catalogue's file name"));
     options.passwordFile = parser.value(passwordFile);
     options.crlf = parser.isSet(crlf);
     if (parser.isSet(wait)) options.lockWait = waitOf(parser.value(wait));
@@ -144,22 +156,23 @@ QString findHelp() {
         "[abc], [a-z], [!abc] one character from (or not from) a set; case does not matter.\n"
         "\n"
         "Options:\n"
-        "  --full-text            search every searchable column (name, declaration, description,\n"
+        "  -t, --full-text        search every searchable column (name, declaration, description,\n"
         "                         sample code, ...), as the window's full-text button does\n"
-        "  --category TEXT        a category of the window's category list: its text or its "
+        "  -c, --category TEXT    a category of the window's category list: its text or its "
         "number;\n"
         "                         entry number N finds the records of class N-1, which the\n"
         "                         window shows under that entry\n"
-        "  --dll TEXT             a DLL as spelled in the window's DLL list\n"
-        "  --form vb|cs|vba64     print this declaration form, made private as the copy button "
+        "  -d, --dll TEXT         a DLL as spelled in the window's DLL list\n"
+        "  -f, --form vb|cs|vba64 print this declaration form, made private as the copy button "
         "does\n"
         "                         (default vb; vba64 needs a catalogue that has it)\n"
         "  --public               print the stored form unchanged\n"
-        "  --json                 one JSON object per record and line: every column, \"form\" and\n"
+        "  -j, --json             one JSON object per record and line: every column, \"form\" and\n"
         "                         \"declaration\" (the form asked for); Null as null\n"
-        "  --names                print only the matching names, one per line\n"
-        "  --limit N              at most N records (default 50; 0 for all)\n"
-        "  --catalogue FILE       the catalogue to read (default: the one the window opens: the\n"
+        "  -n, --names            print only the matching names, one per line\n"
+        "  -l, --limit N          at most N records (default: 50 on a terminal, else all; 0 for "
+        "all)\n"
+        "  -C, --catalogue FILE   the catalogue to read (default: the one the window opens: the\n"
         "                         remembered MDB_Path, ./winapi.mdb, then mdb/winapi.mdb beside "
         "the program)\n"
         "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
@@ -167,6 +180,7 @@ QString findHelp() {
         "  --wait SECONDS         how long to wait while another program writes the catalogue\n"
         "                         (default 5)\n"
         "  -h, --help             show this text\n"
+        "      --version          show the version\n"
         "\n"
         "Records come in the window's order, separated by a blank line. Exit status: 0 found, 1 "
         "nothing\n"

@@ -40,21 +40,27 @@ struct FindOptions {
     OutputForm form = OutputForm::VB;
     bool publicForm = false;
     FindOutput output = FindOutput::Declarations;
-    qlonglong limit = 50;  // 0: every record
-    QString catalogue;     // empty: where the window finds it without asking
+    qlonglong limit = 0;  // 0: every record
+    QString catalogue;    // empty: where the window finds it without asking
     QString passwordFile;
     bool crlf = false;
+    bool terminal = false;  // standard output is a terminal: control characters are shown escaped
     bool help = false;
     std::chrono::milliseconds lockWait{5000};  // for another program's lock
+    bool version = false;
 
     FindOptions();
 };
 
-// Reads the arguments (without the program's name). Throws FindFailure for
-// an unknown option, a missing or unusable value, a category or DLL that is
-// not on the window's lists, conflicting options, or not exactly one pattern
-// (unless --help is asked for).
-FindOptions parseFindOptions(const QStringList& arguments);
+// The number of records shown on a terminal without --limit.
+constexpr qlonglong kTerminalLimit = 50;
+
+// Reads the arguments (without the program's name); `toTerminal`: standard
+// output is a terminal. Throws FindFailure for an unknown option, a missing,
+// empty or unusable value, a category or DLL that is not on the window's
+// lists, conflicting options, or not exactly one pattern (unless --help or
+// --version is asked for).
+FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal);
 
 // The --help text: usage, every option, the lists' entries, three examples.
 QString findHelp();

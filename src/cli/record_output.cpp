@@ -17,6 +17,24 @@ QString withLineEnds(QString text, bool crlf) {
     return text;
 }
 
+// Control characters other than line breaks and tabs as \xNN, so that a text
+// of the catalogue cannot drive the terminal (escape sequences, bells,
+// carriage returns that overwrite what was printed).
+QByteArray escaped(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool lineEnd =
+            c == u'\n' || (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n');
+        if ((c < 0x20 && c != u'\t' && !lineEnd) || (c >= 0x7f && c <= 0x9f))
+            shown += QStringLiteral("\\x%1").arg(int(c), 2, 16, QLatin1Char('0'));
+        else
+            shown += text[i];
+    }
+    return shown.toUtf8();
+}
+
 QString lineEnd(const FindOptions& options) { return options.crlf ? kCrLf : QStringLiteral("\n"); }
 
 QJsonValue jsonValue(const QVariant& value) {
@@ -64,7 +82,10 @@ RecordPrinter::RecordPrinter(const FindOptions& options, const ColumnSet& column
       lineEnd_(lineEnd(options).toUtf8()) {}
 
 void RecordPrinter::name(QByteArrayView utf8) {
-    write_(utf8);
+    if (options_.terminal)
+        write_(escaped(QString::fromUtf8(utf8)));
+    else
+        write_(utf8);
     write_(lineEnd_);
     printed_ = true;
 }
@@ -74,7 +95,8 @@ void RecordPrinter::record(const Record& record) {
         write_(jsonLine(columns_, record, options_));
     } else {
         if (printed_) write_(lineEnd_);
-        write_(printedDeclaration(record.value(formColumn(options_.form)), options_).toUtf8());
+        const QString text = printedDeclaration(record.value(formColumn(options_.form)), options_);
+        write_(options_.terminal ? escaped(text) : text.toUtf8());
     }
     printed_ = true;
 }

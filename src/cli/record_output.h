@@ -21,7 +21,8 @@ QString printedDeclaration(const QVariant& stored, const FindOptions& options);
 
 // Prints records as a lookup finds them, UTF-8: the declarations separated
 // by a blank line, or one name per line, or one JSON object per line with
-// the catalogue's columns.
+// the catalogue's columns. On a terminal, control characters in names and
+// declarations are shown as \xNN; JSON and other output stay exact.
 class RecordPrinter {
 public:
     using Write = std::function<void(QByteArrayView)>;

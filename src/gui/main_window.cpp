@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include "core/locate/open_catalogue.h"
+#include "core/locate/user_copy.h"
 #include "core/store/catalogue_store.h"
 #include "core/system/version.h"
 #include "gui/banner_view.h"
@@ -184,7 +185,7 @@ void MainWindow::navigate(NavigationButton button) {
 // The list is left alone: the new record shows there after the next search.
 void MainWindow::addRecord() {
     if (!catalogueOpen() || !confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None) ||
-        !editsSettled())
+        !editsSettled() || !editable())
         return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
@@ -206,6 +207,7 @@ void MainWindow::saveShownRecord() {
 // record, so that the next save compares with what it wrote; a failure is
 // told, and a failed or cancelled save keeps the typed texts.
 bool MainWindow::writeShownRecord() {
+    if (!editable()) return false;
     const StorePatience::Use use = patience_->use();
     if (!use) return false;
     const WriteOutcome saved =
@@ -237,8 +239,10 @@ bool MainWindow::editsSettled() {
 
 // The deleted record stays on view until another is shown.
 void MainWindow::deleteShownRecord() {
-    if (!catalogueOpen() || !confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"),
-                                       Icon::Critical, Buttons::YesNoCancelDefaultNo))
+    if (!catalogueOpen() ||
+        !confirmed(QStringLiteral("确实要删除此条记录吗(无法恢复)?"), Icon::Critical,
+                   Buttons::YesNoCancelDefaultNo) ||
+        !editable())
         return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
@@ -257,6 +261,29 @@ bool MainWindow::catalogueOpen() {
 
 bool MainWindow::confirmed(const QString& question, Icon icon, Buttons buttons) {
     return env_.dialogs->messageBox(question, buttons, icon) == Answer::Yes;
+}
+
+// A catalogue opened for reading is edited in the user's own copy, made on
+// the first edit when the user agrees (offerUserCopy); from then on the
+// window and its searches read and write the copy. False: nothing to edit.
+bool MainWindow::editable() {
+    if (!store_->readOnly()) return true;
+    const Result<std::optional<QString>> copy = offerUserCopy(env_, store_->path(), kAppArgument);
+    if (!copy.ok()) report(copy.status());
+    if (!copy.ok() || !*copy) return false;
+    Result<std::unique_ptr<CatalogueStore>> opened = store_->openCopy(**copy);
+    if (!opened.ok()) {
+        report(opened.status());
+        return false;
+    }
+    store_ = std::move(*opened);
+    patience_->attach(*store_);
+    Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();
+    if (reader.ok())
+        searchPanel_->useReader(std::move(*reader));
+    else
+        report(reader.status());
+    return true;
 }
 
 void MainWindow::report(const Status& failure) {

@@ -57,6 +57,7 @@ private:
     void deleteShownRecord();
     bool catalogueOpen();
     bool confirmed(const QString& question, Icon icon, Buttons buttons = Buttons::YesNoCancel);
+    bool editable();
     void report(const Status& failure);
     void shutdown();
 

@@ -114,17 +114,20 @@ QList<QWidget*> SearchPanel::tabOrder() const {
 }
 
 void SearchPanel::start(std::unique_ptr<CatalogueStore> reader, const QStringList& dllSpellings) {
-    if (reader) worker_ = std::make_unique<SearchWorker>(std::move(reader));
-    if (worker_) {
-        connect(worker_.get(), &SearchWorker::rowsFound, this, &SearchPanel::rowsFound);
-        connect(worker_.get(), &SearchWorker::searchEnded, this, &SearchPanel::searchEnded);
-    }
+    if (reader) useReader(std::move(reader));
     addItems(categoryList().join(kSeparator), categoryFilter_, kSeparator, allCategoriesPosition());
     addItems(dllFilterEntries(dllList().join(kSeparator), dllSpellings), dllFilter_, kSeparator,
              kAllLibrariesPosition);
     widenPopup(categoryFilter_);
     widenPopup(dllFilter_);
     addItems(kPatternPresets, patternBox_, kSeparator, 0);
+}
+
+void SearchPanel::useReader(std::unique_ptr<CatalogueStore> reader) {
+    cancel();
+    worker_ = std::make_unique<SearchWorker>(std::move(reader));
+    connect(worker_.get(), &SearchWorker::rowsFound, this, &SearchPanel::rowsFound);
+    connect(worker_.get(), &SearchWorker::searchEnded, this, &SearchPanel::searchEnded);
 }
 
 void SearchPanel::patternEdited() {

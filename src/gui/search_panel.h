@@ -43,6 +43,8 @@ public:
     // with the fixed entries, then the catalogue's other spellings) and the
     // presets; searches read through `reader` from then on.
     void start(std::unique_ptr<CatalogueStore> reader, const QStringList& dllSpellings);
+    // Searches read through `reader` from now on; a running one stops.
+    void useReader(std::unique_ptr<CatalogueStore> reader);
     // Name searches run only once the window has started.
     void markStarted() { started_ = true; }
     // How long the worker reads between two batches (10 ms by default); zero

@@ -1,4 +1,5 @@
 // The one place that chooses the real system services.
+#include "core/system/data_folders.h"
 #include "core/system/host_machine.h"
 #include "core/system/local_file_probe.h"
 #include "core/system/qt_settings.h"
@@ -35,6 +36,7 @@ WindowEnv& systemEnv() {
         e.machine = &machine;
         e.programDir = QCoreApplication::applicationDirPath();
         e.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        useDataFolders(e);
         return e;
     }();
     return env;

@@ -2,6 +2,7 @@
 // lines, JSON, where it finds the catalogue, and that it only reads.
 #include "core/lookup/declaration_forms.h"
 #include "core/store/record.h"
+#include "core/system/version.h"
 #include "gui/detail_fields.h"
 #include "support/catalogues.h"
 #include "support/find_run.h"
@@ -15,6 +16,11 @@
 #include <QProcess>
 
 #include <map>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -77,10 +83,13 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
         {{"--catalogue", secret, "--password-file", wrongPassword, "x"}, "wrong password"},
         {{"--catalogue", secret, "--password-file", dir.path("none.txt"), "x"},
          "cannot read the password file"},
+        {{"--catalogue", secret, "--password-file", "/dev/zero", "x"},
+         "does not start with a line of at most 4096 bytes"},
+        {{"-C", "", "x"}, "--catalogue is empty"},
     };
     for (const auto& c : cases) {
         QStringList arguments = c.arguments;
-        if (!arguments.contains("--catalogue"))
+        if (!arguments.contains("--catalogue") && !arguments.contains("-C"))
             arguments.prepend(starter), arguments.prepend("--catalogue");
         const FindRun run = runFind(arguments);
         const QString err = QString::fromUtf8(run.err);
@@ -134,7 +143,7 @@ TEST_F(FindCommandTest, ReadsWithoutWritingAndWaitsForAWriter) {
     EXPECT_EQ(locked.status, 2);
     EXPECT_EQ(locked.out, QByteArray());
     EXPECT_EQ(locked.err.count('\n'), 1);
-    EXPECT_TRUE(locked.err.contains("is being written by another program")) << locked.err.data();
+    EXPECT_TRUE(locked.err.contains("another program is writing it")) << locked.err.data();
     EXPECT_EQ(runFind({"--catalogue", starter, "--wait", "soon", "Sleep"}).status, 2);
     sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
@@ -204,15 +213,13 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
 
 TEST_F(FindCommandTest, OptionsShapeTheOutput) {
     // --limit: at most N records, and a note when more match.
-    const FindRun three = runFind({"--catalogue", starter, "--names", "--limit", "3", "*"});
+    const FindRun three = runFind({"-C", starter, "-n", "-l", "3", "*"});
     EXPECT_EQ(lines(three.out).size(), 3);
     EXPECT_TRUE(three.err.contains("more records match; showing the first 3"))
         << three.err.constData();
     const FindRun all = runFind({"--catalogue", starter, "--names", "--limit", "0", "*"});
     EXPECT_EQ(lines(all.out).size(), 49);
     EXPECT_EQ(all.err, QByteArray());
-    EXPECT_EQ(lines(runFind({"--catalogue", starter, "--names", "*"}).out).size(),
-              49);  // 50 by default
 
     // --public: the stored text, line breaks as LF.
     const QString sleepCs =
@@ -252,8 +259,9 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
     EXPECT_EQ(help.out.count("\n  tolvane-find "), 3);
 }
 
-// Without --catalogue: the remembered path, ./winapi.mdb, then mdb/winapi.mdb
-// beside the program; the settings are read, never written.
+// Without --catalogue: the remembered path, ./winapi.mdb, mdb/winapi.mdb
+// beside the program, then the data folders; the settings are read, never
+// written.
 TEST_F(FindCommandTest, FindsTheCatalogueWhereTheWindowDoes) {
     const QString remembered =
         dir.make("remembered.mdb", "INSERT INTO winfun (name) VALUES ('OnlyRemembered');");
@@ -284,6 +292,147 @@ TEST_F(FindCommandTest, FindsTheCatalogueWhereTheWindowDoes) {
     dir.writeFile("config/Tolvane/QMWX_varnel.ini", iniBytes);
     runFind({"Only"}, config, work);
     EXPECT_EQ(bytesOf(ini), iniBytes);
+
+    // Then the user's data folder, then each system data folder in turn (a
+    // program without an mdb folder beside it).
+    for (const char* folder : {"bin", "home/tolvane", "system2/tolvane"})
+        QDir(dir.path("")).mkpath(folder);
+    const QString program = dir.path("bin/tolvane-find");
+    ASSERT_TRUE(QFile::copy(TOLVANE_FIND, program));
+    dir.make("system2/tolvane/winapi.mdb", "INSERT INTO winfun (name) VALUES ('OnlySystem2');");
+    const QStringList data{"XDG_DATA_HOME=" + dir.path("home"),
+                           "XDG_DATA_DIRS=" + dir.path("system1") + ":" + dir.path("system2")};
+    EXPECT_EQ(runFind({"--names", "Only"}, {}, config, data, program).out, "OnlySystem2\n");
+    dir.make("home/tolvane/winapi.mdb", "INSERT INTO winfun (name) VALUES ('OnlyHome');");
+    EXPECT_EQ(runFind({"--names", "Only"}, {}, config, data, program).out, "OnlyHome\n");
+    const FindRun none = runFind({"Only"}, {}, config, {}, program);
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.err.contains("no catalogue found")) << none.err.constData();
+}
+
+// Standard output as scripts and people meet it: a terminal shows the first
+// 50 records, a pipe gets them all; a reader that goes away ends the run
+// quietly; output that cannot be written is an error.
+TEST_F(FindCommandTest, OutputEndsAsItsReaderExpects) {
+    QString rows;
+    for (int i = 0; i < 60; ++i)
+        rows += QStringLiteral("INSERT INTO winfun (name) VALUES ('Row%1');").arg(i);
+    const QString sixty = dir.make("sixty.mdb", rows);
+    const auto shell = [&](const QString& command) {
+        return runFind({"-c", command.arg(TOLVANE_FIND, sixty)}, {}, {}, {}, "bash");
+    };
+    const FindRun piped = shell("%1 -n -C %2 Row; echo status $?");
+    EXPECT_EQ(lines(piped.out).size(), 61);
+    EXPECT_EQ(piped.err, QByteArray());
+    const FindRun terminal = shell("script -qec '%1 -n -C %2 Row' /dev/null");
+    EXPECT_EQ(terminal.out.count("\n"), 51) << terminal.out.constData();  // with the note
+    EXPECT_TRUE(terminal.out.contains("showing the first 50")) << terminal.out.constData();
+
+    const FindRun closedPipe =
+        shell("%1 -n -l 0 -C %2 Row | head -1; echo status ${PIPESTATUS[0]}");
+    EXPECT_EQ(closedPipe.out, "Row0\nstatus 0\n");
+    EXPECT_EQ(closedPipe.err, QByteArray());
+    const FindRun full = shell("%1 -n -C %2 Row >/dev/full; echo status $?");
+    EXPECT_EQ(full.out, "status 2\n");
+    EXPECT_EQ(full.err, "tolvane-find: cannot write the output: No space left on device\n");
+    const FindRun closed = shell("%1 -n -C %2 Row >&-; echo status $? >&2");
+    EXPECT_EQ(closed.err, "tolvane-find: cannot write the output: it is closed\nstatus 2\n");
+
+    const FindRun version = runFind({"--version"});
+    EXPECT_EQ(version.out, ("tolvane-find " + programVersion() + "\n").toUtf8());
+    EXPECT_EQ(version.status, 0);
+}
+
+// Foreign, odd and damaged files are named for what they are, in one line
+// (exit 2); a catalogue's control characters reach a terminal escaped.
+TEST_F(FindCommandTest, OddFilesAreToldAsTheyAre) {
+    const QString table = "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, declare TEXT);";
+    const QString jet = dir.writeFile(
+        "jet.mdb", QByteArray(4, '\0') + "Standard Jet DB" + QByteArray(4096 - 19, '\x5a'));
+    const QString ace = dir.writeFile(
+        "ace.accdb", QByteArray(4, '\0') + "Standard ACE DB" + QByteArray(8192 - 19, '\x17'));
+    const QString view = dir.makeFrom("view.mdb",
+                                      "CREATE TABLE t (ID, name);"
+                                      "CREATE VIEW winfun AS SELECT * FROM t;");
+    const QString noName = dir.makeFrom("noname.mdb", "CREATE TABLE winfun (ID INTEGER);");
+    const QString newer =
+        dir.makeFrom("strict.mdb", table +
+                                       "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql = "
+                                       "'CREATE TABLE winfun (ID INTEGER, name TEXT) STRICT' "
+                                       "WHERE name = 'winfun';");
+    QDir(dir.path("")).mkdir("folder");
+    const QString fifo = dir.path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A crash in the middle of a change leaves a hot journal beside the file.
+    const QString hot =
+        dir.makeFrom("hot.mdb", table + "INSERT INTO winfun (name) VALUES ('Hot');");
+    if (fork() == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(hot).constData(), &db);
+        sqlite3_exec(db,
+                     "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL "
+                     "SELECT i + 1 FROM r WHERE i < 500) INSERT INTO winfun (name) "
+                     "SELECT hex(randomblob(200)) FROM r; UPDATE winfun SET name = 'x';",
+                     nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    wait(nullptr);
+    ASSERT_TRUE(QFile::exists(hot + "-journal"));
+
+    const struct {
+        QString file;
+        const char* says;
+    } cases[] = {
+        {jet, "is a Microsoft Access (Jet/ACE) database"},
+        {ace, "is a Microsoft Access (Jet/ACE) database"},
+        {view, "is no usable Tolvane catalogue: winfun is a view, not a table"},
+        {noName, "is no usable Tolvane catalogue: the table winfun has no column name"},
+        {newer, "it was made by a newer SQLite"},
+        {dir.path("folder"), "it is a folder, not a file"},
+        {fifo, "it is a FIFO (named pipe), not a file"},
+        {"/dev/zero", "it is a device, not a file"},
+        {dir.path(QString(256, u'n')), "a name in the path is longer than 255 bytes"},
+        {hot, "it needs recovery after an interrupted change"},
+    };
+    for (const auto& c : cases) {
+        const FindRun run = runFind({"-C", c.file, "x"});
+        EXPECT_EQ(run.status, 2) << c.says;
+        EXPECT_TRUE(run.err.contains(c.says) && run.err.count('\n') == 1) << run.err.constData();
+        EXPECT_FALSE(run.err.contains("engine error")) << run.err.constData();
+    }
+    EXPECT_TRUE(QFile::exists(hot + "-journal"));  // only read
+
+    // Damage met while reading: the records read before it, then one line.
+    const QString damaged = dir.makeFrom(
+        "damaged.mdb", table +
+                           "CREATE INDEX byName ON winfun (name);"
+                           "WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM r "
+                           "WHERE i < 3000) INSERT INTO winfun SELECT i, 'Name' || i, "
+                           "'Declare ' || i || hex(randomblob(300)) FROM r;");
+    {
+        QFile file(damaged);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() - 200 * 4096);
+        file.write(QByteArray(200 * 4096, '\xff'));
+    }
+    const FindRun partly = runFind({"-C", damaged, "-l", "0", "Name*"});
+    EXPECT_EQ(partly.status, 2);
+    EXPECT_GT(partly.out.count("Private Declare"), 100);
+    EXPECT_EQ(partly.err, "tolvane-find: reading the catalogue " + damaged.toUtf8() +
+                              " failed: it is damaged\n");
+
+    const QString escapes = dir.makeFrom(
+        "escapes.mdb", table +
+                           "INSERT INTO winfun VALUES (1, 'Evil' || char(27) || '[2J', "
+                           "'Declare' || char(7) || char(13) || char(10) || 'x');");
+    const FindRun piped = runFind({"-C", escapes, "-n", "Evil"});
+    EXPECT_EQ(piped.out, "Evil\x1b[2J\n");
+    const FindRun onTerminal =
+        runFind({"-c", QString("script -qec '%1 -C %2 -n Evil; %1 -C %2 --public Evil' /dev/null | "
+                               "tr -d '\\r'")
+                           .arg(TOLVANE_FIND, escapes)},
+                {}, {}, {}, "bash");
+    EXPECT_EQ(onTerminal.out, "Evil\\x1b[2J\nDeclare\\x07\nx\n");
 }
 
 TEST(FindBinaryTest, NeedsNoWidgetOrGuiLibrary) {

@@ -401,3 +401,51 @@ TEST_F(RecordEditingTest, LongTextsInOneLineBoxesSurviveAnUnchangedSave) {
     EXPECT_EQ(stored(100, "name").toString(), name);
     EXPECT_EQ(stored(100, "libsclass").toString(), dll);
 }
+
+// An installed catalogue (in a system data folder) opens for reading; the
+// first change offers the user's own copy, makes it and goes on there, and
+// the copy is the catalogue from then on. The installed file never changes.
+TEST_F(RecordEditingTest, TheFirstChangeOfAnInstalledCatalogueGoesToTheUsersOwnCopy) {
+    QTemporaryDir system, home;
+    QDir(system.path()).mkpath("tolvane");
+    const QString installed = system.filePath("tolvane/winapi.mdb");
+    const qlonglong id = idOf("Sleep");
+    ASSERT_TRUE(QFile::rename(cataloguePath(), installed));
+    const std::string installedBytes = test::readFile(installed.toStdString());
+    env.dataDirs = {system.path()};
+    env.userDataDir = home.filePath("data");
+    const QString copy = home.filePath("data/tolvane/winapi.mdb");
+    load();
+    onView(q("Sleep"), {q("SleepInMyCopy")});
+
+    dialogs.shown.clear();
+    dialogs.answers = {Answer::Yes, Answer::No};  // change: yes; copy: no
+    user->click(user->saveButton);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text,
+              q("数据库文件 %1 只能读取，不能修改。\n要在 %2 建立您自己的副本并在副本中修改吗?"
+                "以后将打开这个副本。")
+                  .arg(installed, copy));
+    EXPECT_FALSE(QFile::exists(copy));
+
+    dialogs.shown.clear();
+    dialogs.answers = {Answer::Yes, Answer::Yes};
+    user->click(user->saveButton);
+    EXPECT_EQ(lastShown(), kSaved);
+    EXPECT_EQ(
+        test::queryTexts(copy, QStringLiteral("select name from winfun where ID = %1").arg(id)),
+        QStringList{q("SleepInMyCopy")});
+    EXPECT_EQ(test::readFile(installed.toStdString()), installedBytes);
+    EXPECT_EQ(settings.read("QMWX_varnel", "MDB_Path", "MDB_Path", {}), copy);
+    // The searches read the copy too.
+    user->search(q("SleepInMy"));
+    EXPECT_EQ(user->entries(), QStringList{q("SleepInMyCopy")});
+
+    // The next start opens the copy, which takes changes without asking.
+    load();
+    onView(q("SleepInMyCopy"), {q("SleepAgain")});
+    click(user->saveButton);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(lastShown(), kSaved);
+    EXPECT_EQ(test::readFile(installed.toStdString()), installedBytes);
+}

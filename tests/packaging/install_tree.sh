@@ -50,4 +50,13 @@ done
 names=$("$prefix/bin/tolvane-find" --catalogue "$prefix/share/tolvane/winapi.mdb" --names CreateFile)
 grep -qx CreateFile <<<"$names" ||
   { echo "FAIL: the installed tolvane-find did not find CreateFile: $names"; exit 1; }
+# Without --catalogue it finds the installed one in the data folders.
+names=$(cd "$prefix" && XDG_CONFIG_HOME=$prefix/config XDG_DATA_HOME=$prefix/data XDG_DATA_DIRS=$prefix/share \
+  "$prefix/bin/tolvane-find" --names CreateFile)
+grep -qx CreateFile <<<"$names" ||
+  { echo "FAIL: the installed tolvane-find did not find its catalogue in XDG_DATA_DIRS: $names"; exit 1; }
+# Both programs tell the same version, the window without a display.
+version=$("$prefix/bin/tolvane-find" --version)
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tolvane" --version) == "tolvane ${version#tolvane-find }" ]] ||
+  { echo "FAIL: tolvane --version does not say ${version#tolvane-find }"; exit 1; }
 echo "install tree: ${#expected[@]} files as expected"

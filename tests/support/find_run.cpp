@@ -6,15 +6,20 @@
 
 namespace tolvane::test {
 
-FindRun runFind(const QStringList& arguments, const QString& configHome, const QString& workDir) {
-    QTemporaryDir emptyConfig;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       configHome.isEmpty() ? emptyConfig.path() : configHome);
+FindRun runFind(const QStringList& arguments, const QString& configHome, const QString& workDir,
+                const QStringList& environment, const QString& program) {
+    QTemporaryDir empty;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                     configHome.isEmpty() ? empty.path() : configHome);
+    variables.insert(QStringLiteral("XDG_DATA_HOME"), empty.path());
+    variables.insert(QStringLiteral("XDG_DATA_DIRS"), empty.path());
+    for (const QString& setting : environment)
+        variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     QProcess process;
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(variables);
     if (!workDir.isEmpty()) process.setWorkingDirectory(workDir);
-    process.start(QStringLiteral(TOLVANE_FIND), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
         ADD_FAILURE() << "tolvane-find did not end normally: " << arguments.join(' ').toStdString();
         process.kill();

@@ -1,6 +1,7 @@
 #include "core/locate/open_catalogue.h"
 
 #include "core/locate/catalogue_chooser.h"
+#include "core/locate/catalogue_places.h"
 #include "core/locate/file_kind.h"
 #include "core/locate/settings_overlay.h"
 #include "core/store/catalogue_store.h"
@@ -9,8 +10,6 @@
 #include "core/system/file_probe.h"
 #include "core/system/processes.h"
 #include "core/system/settings.h"
-
-#include <algorithm>
 
 namespace tolvane {
 
@@ -64,11 +63,12 @@ private:
         return status.ok() ? Outcome::Opened : recover(status);
     }
 
-    // Sets path_ to an existing file: the remembered one, its namesake in the
-    // "mdb" folder, or the user's choice. Ends the program when none exists.
+    // Sets path_ to an existing file: the remembered one, its namesake in one
+    // of cataloguePlaces(), or the user's choice. Ends the program when none
+    // exists.
     Status locate() {
-        const Result<std::optional<QString>> found = existingCatalogue(
-            *env_.files, readSetting(kCataloguePathEntry, fileName_), env_.programDir);
+        const Result<std::optional<QString>> found =
+            existingCatalogue(env_, readSetting(kCataloguePathEntry, fileName_));
         if (!found.ok()) return found.status();
         if (*found) {
             path_ = **found;
@@ -89,7 +89,8 @@ private:
     }
 
     Status open(const QString& password) {
-        Result<std::unique_ptr<CatalogueStore>> opened = CatalogueStore::open(path_, password);
+        Result<std::unique_ptr<CatalogueStore>> opened =
+            CatalogueStore::open(path_, password, readOnlyPlace(env_, path_));
         if (!opened.ok()) return opened.status();
         store_ = std::move(*opened);
         return {};
@@ -138,19 +139,6 @@ private:
 }  // namespace
 
 QString settingsAppName(const QString& appName) { return QStringLiteral("QMWX_") + appName; }
-
-Result<std::optional<QString>> existingCatalogue(FileProbe& files, const QString& path,
-                                                 const QString& programDir) {
-    const Result<bool> there = files.exists(path);
-    if (!there.ok()) return there.status();
-    if (*there) return std::optional<QString>(path);
-    // The part after the last "\" or "/" (all of it without one).
-    const QString name = path.mid(std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1);
-    const QString inProgramDir = programDir + QStringLiteral("/mdb/") + name;
-    const Result<bool> beside = files.exists(inProgramDir);
-    if (!beside.ok()) return beside.status();
-    return *beside ? std::optional<QString>(inProgramDir) : std::nullopt;
-}
 
 bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<CatalogueStore>& store,
                    const QString& appName) {

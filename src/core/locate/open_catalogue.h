@@ -5,13 +5,11 @@
 #include <QString>
 
 #include <memory>
-#include <optional>
 
 namespace tolvane {
 
 struct Env;
 class CatalogueStore;
-class FileProbe;
 
 // The opener's two remembered entries. Each lives under the settings
 // application name "QMWX_" + the caller's application name, with section and
@@ -26,24 +24,19 @@ QString settingsAppName(const QString& appName);
 inline const QString kCatalogueFileName = QStringLiteral("winapi.mdb");
 inline const QString kAppArgument = QStringLiteral("varnel");
 
-// Where the catalogue is found without asking: `path` (a remembered one, or
-// a bare file name taken from the current directory) when a file exists
-// there, else the file of the same name in the "mdb" folder beside the
-// program; nothing when neither exists. BadPath for a malformed path.
-Result<std::optional<QString>> existingCatalogue(FileProbe& files, const QString& path,
-                                                 const QString& programDir);
-
 // Finds and opens the catalogue file. Records the engine version on first
 // start, as settings files have always held it; looks for the remembered
 // path (default: fileName, relative to the current directory), then for its
-// file name in the "mdb" folder beside the program, then asks the user to
+// file name in cataloguePlaces() (beside the program, then the data
+// folders), then asks the user to
 // choose the file, ending the program when the user declines or the chosen
 // file does not exist either. A password-protected file is reopened once with
 // a password asked for. A malformed remembered path is forgotten and the
 // search starts over; a path the engine cannot use as a file name sends the
 // user to the chooser and starts over. An Access/Jet file is refused with a
 // note on converting it. A setting that cannot be stored is shown once and
-// the opening goes on without it. Every other failure is shown to the user
+// the opening goes on without it. A catalogue in a place the user cannot
+// write (readOnlyPlace) is opened for reading only. Every other failure is shown to the user
 // with its message and the call returns false.
 // On success `store` holds the open catalogue; on failure it keeps what it held.
 bool openCatalogue(const Env& env, const QString& fileName, std::unique_ptr<CatalogueStore>& store,

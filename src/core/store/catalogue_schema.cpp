@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace tolvane {
 namespace {
 
@@ -42,8 +44,14 @@ Status eachRow(Connection& connection, const QByteArray& sql, Row row) {
     return rc == SQLITE_DONE ? Status() : connection.failure(rc);
 }
 
-// What is wrong with the file ("" when nothing is), and its shape.
-Result<QString> schemaFault(Connection& connection, CatalogueShape& shape) {
+// What is wrong with a file, in the window's words and in English.
+struct Fault {
+    QString chinese;
+    QString english;
+};
+
+// What is wrong with the file (nothing when nothing is), and its shape.
+Result<std::optional<Fault>> schemaFault(Connection& connection, CatalogueShape& shape) {
     // SQLite connects to a virtual table while it resolves the names of a
     // statement, before the guard is asked about it; with none declared no
     // statement can reach one.
@@ -53,7 +61,10 @@ Result<QString> schemaFault(Connection& connection, CatalogueShape& shape) {
         return !virtualTable;
     });
     if (!read.ok()) return read;
-    if (virtualTable) return QStringLiteral("文件中有虚拟表（如全文索引）");
+    if (virtualTable)
+        return std::optional<Fault>{
+            {QStringLiteral("文件中有虚拟表（如全文索引）"),
+             QStringLiteral("it declares a virtual table (such as a full-text index)")}};
 
     QString type;
     read = eachRow(connection,
@@ -64,8 +75,12 @@ Result<QString> schemaFault(Connection& connection, CatalogueShape& shape) {
                        return false;
                    });
     if (!read.ok()) return read;
-    if (type.isEmpty()) return QStringLiteral("没有 winfun 表");
-    if (type == QLatin1String("view")) return QStringLiteral("winfun 是视图，不是表");
+    if (type.isEmpty())
+        return std::optional<Fault>{
+            {QStringLiteral("没有 winfun 表"), QStringLiteral("it has no table winfun")}};
+    if (type == QLatin1String("view"))
+        return std::optional<Fault>{{QStringLiteral("winfun 是视图，不是表"),
+                                     QStringLiteral("winfun is a view, not a table")}};
 
     QStringList names;
     read = eachRow(connection, "PRAGMA table_info(winfun)", [&](sqlite3_stmt* s) {
@@ -80,24 +95,29 @@ Result<QString> schemaFault(Connection& connection, CatalogueShape& shape) {
     for (const Column needed : {Column::Id, Column::Name})
         if (!shape.columns.has(needed)) missing << QLatin1String(columnName(needed));
     if (!missing.isEmpty())
-        return QStringLiteral("winfun 表缺少 %1 列").arg(missing.join(QStringLiteral("、")));
+        return std::optional<Fault>{
+            {QStringLiteral("winfun 表缺少 %1 列").arg(missing.join(QStringLiteral("、"))),
+             QStringLiteral("the table winfun has no column %1")
+                 .arg(missing.join(QStringLiteral(" and no column ")))}};
 
     sqlite3_stmt* probe = nullptr;
     shape.hasRowid = sqlite3_prepare_v2(connection.handle(), "SELECT rowid FROM winfun LIMIT 0", -1,
                                         &probe, nullptr) == SQLITE_OK;
     sqlite3_finalize(probe);
-    return QString();
+    return std::optional<Fault>();
 }
 
 }  // namespace
 
 Result<CatalogueShape> checkCatalogueSchema(Connection& connection, const QString& path) {
     CatalogueShape shape;
-    const Result<QString> fault = schemaFault(connection, shape);
+    const Result<std::optional<Fault>> fault = schemaFault(connection, shape);
     if (!fault.ok()) return fault.status();
-    if (!fault->isEmpty())
-        return Status(StatusCode::NotACatalogue,
-                      QStringLiteral("'%1' 不是可用的目录数据库：%2。").arg(path, *fault));
+    if (*fault)
+        return Status(
+                   StatusCode::NotACatalogue,
+                   QStringLiteral("'%1' 不是可用的目录数据库：%2。").arg(path, (*fault)->chinese))
+            .withEnglish((*fault)->english);
     return shape;
 }
 

@@ -18,7 +18,8 @@ struct CatalogueShape {
 
 // Checks that an opened file holds a catalogue: a table winfun (not a view)
 // with the columns ID and name, and no virtual table at all. Otherwise
-// NotACatalogue, with a message that names the file and what is wrong.
+// NotACatalogue, with a message that names the file and what is wrong, and
+// what is wrong in English (Status::english).
 Result<CatalogueShape> checkCatalogueSchema(Connection& connection, const QString& path);
 
 }  // namespace tolvane

@@ -37,6 +37,14 @@ Result<std::unique_ptr<CatalogueStore>> CatalogueStore::openReader() const {
     return open(connection_->path(), connection_->password(), true);
 }
 
+Result<std::unique_ptr<CatalogueStore>> CatalogueStore::openCopy(const QString& path) const {
+    return open(path, connection_->password());
+}
+
+bool CatalogueStore::readOnly() const {
+    return sqlite3_db_readonly(connection_->handle(), "main") == 1;
+}
+
 const QString& CatalogueStore::path() const { return connection_->path(); }
 
 const ColumnSet& CatalogueStore::columns() const { return connection_->shape().columns; }

@@ -37,6 +37,11 @@ public:
 
     // A second, read-only store on the same file.
     Result<std::unique_ptr<CatalogueStore>> openReader() const;
+    // A store for writing on a copy of this file at `path`, with the same
+    // password.
+    Result<std::unique_ptr<CatalogueStore>> openCopy(const QString& path) const;
+    // Whether the store was opened for reading only.
+    bool readOnly() const;
 
     const QString& path() const;
     // The known columns the catalogue has; a record's others read as Null.

@@ -23,6 +23,25 @@ Status fromMessage(const QString& message) {
                                                  QStringLiteral("）"));
 }
 
+// A crash left a hot journal beside the file, which only a connection that
+// may write can roll back.
+Status needsRecoveryStatus(const QString& path) {
+    return Status(StatusCode::ReadOnly,
+                  QStringLiteral("目录文件 '%1' 在一次中断的修改之后需要恢复；"
+                                 "请用可写的方式打开它一次（例如在本程序的窗口中）。")
+                      .arg(path))
+        .withEnglish(QStringLiteral("it needs recovery after an interrupted change (a hot journal "
+                                    "lies beside it): open it once in the Tolvane window, or any "
+                                    "program that writes it, to recover it"));
+}
+
+// The schema of a file made by a newer SQLite (a STRICT table, a generated
+// column, ...) reads to this engine as malformed.
+bool newerSchema(const QString& message) {
+    return message.startsWith(QLatin1String("malformed database schema")) &&
+           message.contains(QLatin1String("syntax error"));
+}
+
 }  // namespace
 
 Status statusOf(int rc, sqlite3* db) {
@@ -32,7 +51,9 @@ Status statusOf(int rc, sqlite3* db) {
     switch (rc & 0xFF) {
     case SQLITE_ERROR: return fromMessage(message);
     case SQLITE_NOMEM: return Status(StatusCode::OutOfMemory);
-    case SQLITE_READONLY: return Status(StatusCode::ReadOnly);
+    case SQLITE_READONLY:
+        if (rc == SQLITE_READONLY_ROLLBACK) return needsRecoveryStatus(path);
+        return Status(StatusCode::ReadOnly);
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return Status(StatusCode::Locked);
     case SQLITE_CORRUPT:
@@ -90,6 +111,15 @@ Status openStatus(int rc, sqlite3* db, const QString& path, bool encrypted) {
     switch (rc & 0xFF) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
+        if (!encrypted && newerSchema(QString::fromUtf8(sqlite3_errmsg(db))))
+            return Status(StatusCode::NotACatalogue,
+                          QStringLiteral("目录文件 '%1' 由较新版本的 SQLite 建立，"
+                                         "用了本程序的数据库引擎不认识的功能（如 STRICT 表或"
+                                         "生成列）。")
+                              .arg(path))
+                .withEnglish(QStringLiteral("it was made by a newer SQLite and uses what this "
+                                            "engine cannot read (such as a STRICT table or a "
+                                            "generated column)"));
         return encrypted ? Status(StatusCode::WrongPassword)
                          : fileStatus(StatusCode::NotACatalogue, path);
     case SQLITE_CANTOPEN:

@@ -53,10 +53,18 @@ public:
     bool ok() const { return code_ == StatusCode::Ok; }
     StatusCode code() const { return code_; }
     const QString& message() const { return message_; }
+    // The failure's particulars in English, for the command line, when its
+    // code alone does not tell them ("" otherwise).
+    const QString& english() const { return english_; }
+    Status& withEnglish(QString text) {
+        english_ = std::move(text);
+        return *this;
+    }
 
 private:
     StatusCode code_ = StatusCode::Ok;
     QString message_;
+    QString english_;
 };
 
 // The standard message of a code.

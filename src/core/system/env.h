@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tolvane {
 
@@ -19,6 +20,12 @@ struct Env {
     Dialogs* dialogs = nullptr;
     QString programDir;   // the folder of the executable, without a trailing separator
     QString programName;  // the executable's name without extension
+    // The data folders, where an installed catalogue lies: the user's own
+    // ($XDG_DATA_HOME, by default ~/.local/share) and the system's
+    // ($XDG_DATA_DIRS, by default /usr/local/share and /usr/share). Empty:
+    // none is looked at.
+    QString userDataDir;
+    QStringList dataDirs;
 };
 
 }  // namespace tolvane

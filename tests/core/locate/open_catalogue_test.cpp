@@ -1,6 +1,7 @@
 #include "core/locate/open_catalogue.h"
 
 #include "core/locate/catalogue_chooser.h"
+#include "core/locate/user_copy.h"
 #include "core/store/catalogue_builder.h"
 #include "core/store/catalogue_store.h"
 #include "core/system/qt_settings.h"
@@ -218,6 +219,36 @@ TEST_F(OpenCatalogueTest, UnwritableSettingsAreShownOnceAndTheCatalogueStillOpen
     EXPECT_TRUE(dialogs.texts()[0].contains(blocker.fileName() + "/QMWX_varnel.ini") &&
                 dialogs.texts()[0].contains("不是文件夹"))
         << dialogs.texts()[0].toStdString();
+}
+
+// The data folders come after the program's: the user's, then each
+// system one. An installed catalogue opens for reading; its user copy never
+// replaces a file, and nowhere to put one is said.
+TEST_F(OpenCatalogueTest, DataFoldersComeLastAndTheirCatalogueIsReadOnly) {
+    QTemporaryDir home, system;
+    env.userDataDir = home.filePath("data");
+    env.dataDirs = {system.filePath("a"), system.filePath("b")};
+    put(system.filePath("b/tolvane/winapi.mdb"));
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), system.filePath("b/tolvane/winapi.mdb"));
+    EXPECT_TRUE(db->readOnly());
+    EXPECT_EQ(db->add().status().code(), StatusCode::ReadOnly);
+    put(env.userDataDir + "/tolvane/winapi.mdb");
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), env.userDataDir + "/tolvane/winapi.mdb");
+    EXPECT_FALSE(db->readOnly());
+    put(inProgram("mdb/winapi.mdb"));
+    ASSERT_TRUE(open());
+    EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
+
+    dialogs.answers = {Answer::Yes};
+    const auto exists = offerUserCopy(env, system.filePath("b/tolvane/winapi.mdb"), "varnel");
+    EXPECT_EQ(exists.status().message(),
+              "不能建立副本：" + env.userDataDir + "/tolvane/winapi.mdb 已经存在，未覆盖它。");
+    env.userDataDir.clear();
+    EXPECT_EQ(offerUserCopy(env, opened(), "varnel").status().message(),
+              "不能建立副本：找不到您的数据文件夹。");
+    EXPECT_EQ(setting("MDB_Path"), kAbsent);
 }
 
 TEST_F(OpenCatalogueTest, ChooserRemembersTheLastChoiceAndAlwaysOpensInTheProgramFolder) {
