@@ -222,6 +222,7 @@ QList<QWidget*> RecordPanel::tabOrder(QWidget* afterEditing) const {
 void RecordPanel::start(const ColumnSet& catalogueColumns) {
     addItems(categoryList().join(u'~'), categoryBox_, QStringLiteral("~"), allCategoriesPosition());
     widenPopup(categoryBox_);
+    catalogueColumns_ = catalogueColumns;
     const bool vba64 = catalogueColumns.has(Column::Vba64);
     QRadioButton* vba64Button = formButtons_[kVba64Form];
     vba64Button->setEnabled(vba64);
@@ -255,6 +256,14 @@ QString RecordPanel::sizeNote() const {
             notes << tolvane::sizeNote(detailBoxes_[i]->widget()->accessibleName(),
                                        detailBoxes_[i]->wholeLength());
     return notes.join(QStringLiteral("；"));
+}
+
+ColumnSet RecordPanel::changedColumns() const {
+    if (!hasRecord_) return {};
+    ColumnSet changed = differingColumns(record(), asShown_, editedColumns());
+    if (shown_.value(Column::Category).isNull() && catalogueColumns_.has(Column::Category))
+        changed.add(Column::Category);
+    return changed;
 }
 
 void RecordPanel::markSaved() {

@@ -247,7 +247,7 @@ void SearchPanel::resultChosen() {
     shownRow_ = row;
     // The record's size note, if any, follows the position.
     showPosition(*statusLine_, resultModel_->text(row), row, resultModel_->count());
-    emit entryChosen(resultModel_->itemData(row));
+    emit entryChosen(resultModel_->itemData(row), resultModel_->rowid(row));
 }
 
 void SearchPanel::selectResult(int row) {

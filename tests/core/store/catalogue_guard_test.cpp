@@ -52,6 +52,27 @@ TEST(CatalogueSchemaTest, FilesThatHoldNoCatalogueAreRefusedNamingTheFault) {
                   "a, b)' WHERE name = 'r';",
          "虚拟表"},
         {"case.mdb", "CREATE TABLE WinFun (id TEXT PRIMARY KEY, NAME TEXT);", nullptr},
+        // what would run functions of the file's choosing on every write
+        {"exprindex.mdb", kTable + "CREATE INDEX x ON winfun (upper(name));",
+         "索引 x 建在表达式上"},
+        {"where.mdb", kTable + "CREATE INDEX w ON winfun (name) WHERE name LIKE 'a%';",
+         "索引 w 的条件调用函数 LIKE"},
+        {"default.mdb",
+         "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, [explain] BLOB "
+         "DEFAULT (zeroblob(200000000)));",
+         "winfun 表 explain 列的默认值调用函数 zeroblob"},
+        {"check.mdb",
+         "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, /* ( */ CHECK (\"length\"(name) "
+         "< 10));",
+         "winfun 表的检查约束调用函数 length"},
+        // literal defaults, checks without calls, plain and partial indexes
+        {"literal.mdb",
+         "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT DEFAULT 'x(' CHECK (name <> ''), "
+         "class INTEGER DEFAULT -1, win95 TEXT DEFAULT 0, other DEFAULT CURRENT_TIMESTAMP, "
+         "declare VARCHAR(10) DEFAULT (NULL));"
+         "CREATE INDEX n ON winfun (name COLLATE NOCASE DESC, class) WHERE class IN (1, 2);"
+         "CREATE INDEX p ON winfun (name);",
+         nullptr},
     };
     for (const auto& c : cases) {
         const QString path = dir.makeFrom(c.file, c.sql);
@@ -91,15 +112,16 @@ TEST(CatalogueGuardTest, OnlyTheCataloguesOwnReadsAndWritesPass) {
     // A save that would fire the trigger is refused, naming it and its target.
     auto store = CatalogueStore::open(path);
     ASSERT_TRUE(store.ok());
-    Record record = *(*store)->record(1);
+    const Record shown = *(*store)->record(1);
+    Record record = shown;
     record.set(Column::Name, QStringLiteral("Changed"));
-    const Status refused = (*store)->save(record, {Column::Name});
+    const Status refused = (*store)->save(shown, record, {Column::Name});
     EXPECT_EQ(refused.code(), StatusCode::Denied);
     EXPECT_TRUE(refused.message().contains("keep") && refused.message().contains("log"))
         << refused.message().toStdString();
     // Adding (with its key counter) and deleting fire no trigger and pass.
     EXPECT_TRUE((*store)->add().ok());
-    EXPECT_TRUE((*store)->remove(1).ok());
+    EXPECT_TRUE((*store)->remove(shown).ok());
     EXPECT_EQ(queryTexts(path, "select name from winfun"), QStringList{""});
     EXPECT_EQ(queryTexts(path, "select count(*) from log"), QStringList{"0"});
 }
@@ -156,7 +178,8 @@ TEST(FileGoneTest, WritesFailNamingThePathOnceTheFileIsDeletedOrReplaced) {
         Record record = *store.record(1);
         record.set(Column::Name, QStringLiteral("Changed"));
         for (const Status& write :
-             {store.remove(1), store.save(record, {Column::Name}), store.add().status()}) {
+             {store.remove(record), store.save(record, record, {Column::Name}),
+              store.add().status()}) {
             EXPECT_EQ(write.code(), StatusCode::FileGone);
             EXPECT_TRUE(write.message().contains(path)) << write.message().toStdString();
         }
