@@ -49,6 +49,15 @@ qlonglong limitOf(const QString& given) {
     return limit;
 }
 
+std::chrono::milliseconds waitOf(const QString& given) {
+    bool number = false;
+    const double seconds = given.toDouble(&number);
+    if (!number || !(seconds >= 0 && seconds <= 3600))
+        throw FindFailure(
+            QStringLiteral("--wait takes a number of seconds from 0 to 3600, not '%1'").arg(given));
+    return std::chrono::milliseconds(qRound64(seconds * 1000));
+}
+
 }  // namespace
 
 FindOptions::FindOptions()
@@ -83,10 +92,11 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     const QCommandLineOption catalogue = option("C", "catalogue", "FILE");
     const QCommandLineOption passwordFile = option("", "password-file", "FILE");
     const QCommandLineOption crlf = option("", "crlf");
+    const QCommandLineOption wait = option("", "wait", "SECONDS");
     const QCommandLineOption help = option("h", "help");
     const QCommandLineOption version = option("", "version");
     parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
-                       passwordFile, crlf, help, version});
+                       passwordFile, crlf, wait, help, version});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
@@ -132,6 +142,7 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
         throw FindFailure(QStringLiteral("--catalogue is empty: give the catalogue's file name"));
     options.passwordFile = parser.value(passwordFile);
     options.crlf = parser.isSet(crlf);
+    if (parser.isSet(wait)) options.lockWait = waitOf(parser.value(wait));
     return options;
 }
 
@@ -166,6 +177,8 @@ QString findHelp() {
         "the program)\n"
         "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
         "  --crlf                 end lines with CR LF, as the window's copy does (default LF)\n"
+        "  --wait SECONDS         how long to wait while another program writes the catalogue\n"
+        "                         (default 5)\n"
         "  -h, --help             show this text\n"
         "      --version          show the version\n"
         "\n"
