@@ -9,6 +9,8 @@
 #include "core/store/catalogue_store.h"
 
 #include <chrono>
+#include <functional>
+#include <optional>
 
 namespace tolvane {
 
@@ -39,6 +41,24 @@ SearchRequest requestFor(CatalogueStore& store, const FindOptions& options, cons
     return nameSearch(options.pattern, options.categoryPosition, options.dllPosition, dll);
 }
 
+// The name search's order: the names the pattern matches whole first, then
+// those it begins, then the rest (the search finds every name that holds a
+// match).
+class NameRanks {
+public:
+    explicit NameRanks(const QString& pattern)
+        : whole_(*JetPattern::compile(QStringView(pattern))),
+          start_(*JetPattern::compile(QStringView(pattern + u'*'))) {}
+    int of(QByteArrayView name) const {
+        const std::string_view text(name.data(), std::size_t(name.size()));
+        return whole_.matches(text) ? 0 : start_.matches(text) ? 1 : 2;
+    }
+
+private:
+    JetPattern whole_;
+    JetPattern start_;
+};
+
 void checkPattern(const QString& pattern) {
     if (!JetPattern::compile(QStringView(pattern)))
         throw FindFailure(
@@ -61,12 +81,22 @@ LookupEnd lookUp(CatalogueStore& store, const FindOptions& options, const QStrin
                 .arg(path, QLatin1String(columnName(form)), formName(options.form)));
     // The names and IDs come as the window lists them, and each record as the
     // window shows it: the name search reads names and IDs alone, from an
-    // index.
+    // index. Each walk prints the rows of one rank (see nameRank); the rows
+    // of a later rank wait for a walk of their own, so nothing is held back
+    // in memory.
     class Print final : public RowSink {
     public:
         Print(CatalogueStore& store, RecordPrinter& printer, bool namesOnly, qlonglong limit)
             : store_(store), printer_(printer), namesOnly_(namesOnly), limit_(limit) {}
+        std::function<int(QByteArrayView)> rank;  // none: every row in the window's order
+        int printing = 0;                         // the rank this walk prints
+        bool laterRank = false;                   // a row of a later rank was met
         bool row(const FoundRow& row) override {
+            if (rank) {
+                const int r = rank(row.name);
+                laterRank = laterRank || r > printing;
+                if (r != printing) return true;
+            }
             if (limit_ > 0 && count_ == limit_) {
                 more = true;
                 return false;
@@ -93,14 +123,23 @@ LookupEnd lookUp(CatalogueStore& store, const FindOptions& options, const QStrin
         const qlonglong limit_;
         qlonglong count_ = 0;
     } print(store, printer, namesOnly, options.limit);
+    const std::optional<NameRanks> ranks =
+        options.fullText || options.windowOrder
+            ? std::nullopt
+            : std::optional<NameRanks>(NameRanks(options.pattern));
+    if (ranks) print.rank = [&ranks](QByteArrayView name) { return ranks->of(name); };
     LookupEnd end;
     // One read transaction: the lookup sees one state of the file and takes
     // its lock once.
     const Status read = store.readTogether([&] {
-        const SearchEnd walked =
-            walkRows(store, requestFor(store, options, path), kPartTime, print);
-        end.skipped = walked.skipped;
-        return walked.status.ok() ? print.failure : walked.status;
+        const SearchRequest request = requestFor(store, options, path);
+        for (print.printing = 0;; ++print.printing) {
+            print.laterRank = false;
+            const SearchEnd walked = walkRows(store, request, kPartTime, print);
+            if (print.printing == 0) end.skipped = walked.skipped;
+            if (!walked.status.ok()) return walked.status;
+            if (!print.failure.ok() || print.more || !print.laterRank) return print.failure;
+        }
     });
     if (!read.ok()) throw FindFailure(readingFailure(path, read));
     end.found = printer.printed();

@@ -85,8 +85,9 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     const QCommandLineOption crlf = option("", "crlf");
     const QCommandLineOption help = option("h", "help");
     const QCommandLineOption version = option("", "version");
+    const QCommandLineOption windowOrder = option("", "window-order");
     parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
-                       passwordFile, crlf, help, version});
+                       passwordFile, crlf, help, version, windowOrder});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
@@ -132,6 +133,7 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
         throw FindFailure(QStringLiteral("--catalogue is empty: give the catalogue's file name"));
     options.passwordFile = parser.value(passwordFile);
     options.crlf = parser.isSet(crlf);
+    options.windowOrder = parser.isSet(windowOrder);
     return options;
 }
 
@@ -166,10 +168,12 @@ QString findHelp() {
         "the program)\n"
         "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
         "  --crlf                 end lines with CR LF, as the window's copy does (default LF)\n"
+        "  --window-order         list in the window's order (default: the name the PATTERN\n"
+        "                         matches whole first, then the names it begins, then the rest)\n"
         "  -h, --help             show this text\n"
         "      --version          show the version\n"
         "\n"
-        "Records come in the window's order, separated by a blank line. Exit status: 0 found, 1 "
+        "Records come separated by a blank line. Exit status: 0 found, 1 "
         "nothing\n"
         "matched, 2 error (one line on standard error). The catalogue and the settings are only "
         "read.\n"

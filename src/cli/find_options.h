@@ -43,6 +43,7 @@ struct FindOptions {
     QString catalogue;    // empty: where the window finds it without asking
     QString passwordFile;
     bool crlf = false;
+    bool windowOrder = false;  // the window's order, without putting the closest names first
     bool terminal = false;  // standard output is a terminal: control characters are shown escaped
     bool help = false;
     bool version = false;
