@@ -43,6 +43,9 @@ FindResult runFind(const QStringList& arguments, const Env& env, FindOutputStrea
                               [&out](QByteArrayView bytes) { out.write(bytes); });
         const LookupEnd found = lookUp(*store, options, path, printer);
         result.status = found.found ? 0 : 1;
+        for (const QString& name : printer.withoutForm())
+            result.err += errorLine(QStringLiteral("%1 has no %2 declaration in this catalogue")
+                                        .arg(name, formName(options.form)));
         if (found.skipped > 0)
             result.err += errorLine(
                 QStringLiteral("%1 matching records have an ID that is no whole number; they are "

@@ -142,7 +142,7 @@ LookupEnd lookUp(CatalogueStore& store, const FindOptions& options, const QStrin
         }
     });
     if (!read.ok()) throw FindFailure(readingFailure(path, read));
-    end.found = printer.printed();
+    end.found = printer.printed() || !printer.withoutForm().isEmpty();
     end.more = print.more;
     return end;
 }

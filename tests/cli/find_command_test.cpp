@@ -2,6 +2,7 @@
 // lines, JSON, where it finds the catalogue, and that it only reads.
 #include "core/lookup/declaration_forms.h"
 #include "core/store/record.h"
+#include "core/store/vocabulary.h"
 #include "core/system/version.h"
 #include "gui/detail_fields.h"
 #include "support/catalogues.h"
@@ -123,8 +124,10 @@ TEST_F(FindCommandTest, EncryptedCatalogueReadsWithItsPasswordAndStaysUnchanged)
     EXPECT_EQ(bytesOf(secret), before);
 }
 
-// Every column of every record comes back with its value and type, Null as
-// null; the declaration is the private form without the record's line end.
+// Every column of every record comes back with its value and type (texts
+// with LF line ends, the flags as booleans), Null as null, beside the
+// layout's version and the category's name; the declaration is the private
+// form without the record's line end.
 TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
     QStringList columns;
     for (int c = 0; c < kColumnCount; ++c) columns << columnName(Column(c));
@@ -140,33 +143,47 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
     const FindRun run = runFind({"--catalogue", starter, "--json", "--limit", "0", "--crlf", "*"});
     ASSERT_EQ(run.status, 0);
     const QList<QByteArray> records = run.out.split('\n');
-    ASSERT_EQ(records.size(), qsizetype(stored.size()) + 1);  // every line ends in CR LF
+    ASSERT_EQ(records.size(), qsizetype(stored.size()) + 1);  // every line ends in LF
     for (qsizetype i = 0; i + 1 < records.size(); ++i) {
-        ASSERT_TRUE(records[i].endsWith('\r'));
         QJsonParseError error;
-        const QJsonObject object = QJsonDocument::fromJson(records[i].chopped(1), &error).object();
+        const QJsonObject object = QJsonDocument::fromJson(records[i], &error).object();
         ASSERT_EQ(error.error, QJsonParseError::NoError) << records[i].constData();
-        EXPECT_EQ(object.size(), columns.size() + 2);
+        EXPECT_EQ(object.size(), columns.size() + 4);
+        EXPECT_EQ(object["schema"].toInt(), 1);
         const auto& row = stored.at(object["ID"].toInteger());
         for (const QString& column : columns) {
             const QVariant value = row.at(column);
             const QJsonValue json = object[column];
-            if (value.isNull())
+            if (column == "win95" || column == "winnt")
+                EXPECT_EQ(json.toBool(), value.toString() == "Yes") << column.toStdString();
+            else if (value.isNull())
                 EXPECT_TRUE(json.isNull()) << column.toStdString();
             else if (value.typeId() == QMetaType::LongLong)
                 EXPECT_EQ(json.toInteger(-999), value.toLongLong());
             else
-                EXPECT_EQ(json.toString("(no text)"), value.toString()) << column.toStdString();
+                EXPECT_EQ(json.toString("(no text)"), value.toString().replace("\r\n", "\n"))
+                    << column.toStdString();
         }
+        const std::optional<int> category = categoryPosition(row.at("class"));
+        EXPECT_EQ(object["category"].toString("(null)"),
+                  category ? categoryList()[*category] : "(null)");
         EXPECT_EQ(object["form"].toString(), "vb");
+        // --crlf changes the declaration only.
         EXPECT_EQ(object["declaration"].toString() + "\r\n",
                   copiedText(row.at("declare").toString(), true, OutputForm::VB));
     }
-    // The stored form of a Null column is null as well.
-    const FindRun lzOpen =
-        runFind({"--catalogue", starter, "--json", "--public", "--form", "cs", "LZOpenFile"});
-    EXPECT_TRUE(QJsonDocument::fromJson(lzOpen.out).object()["declaration"].isNull())
-        << lzOpen.out.constData();
+    // A record without text in the form: null in JSON, a note instead of a
+    // declaration fragment.
+    for (const QStringList& options : {QStringList{"--public"}, QStringList{}}) {
+        const FindRun lzOpen = runFind(
+            options + QStringList{"--catalogue", starter, "--json", "--form", "cs", "LZOpenFile"});
+        EXPECT_TRUE(QJsonDocument::fromJson(lzOpen.out).object()["declaration"].isNull())
+            << lzOpen.out.constData();
+    }
+    const FindRun note = runFind({"--catalogue", starter, "--form", "cs", "LZOpenFile"});
+    EXPECT_EQ(note.out, QByteArray());
+    EXPECT_EQ(note.err, "tolvane-find: LZOpenFile has no cs declaration in this catalogue\n");
+    EXPECT_EQ(note.status, 0);
 }
 
 TEST_F(FindCommandTest, OptionsShapeTheOutput) {

@@ -89,7 +89,9 @@ TEST_F(FindMatchesWindowTest, PrintsEachRecordAsTheWindowsCopyGivesIt) {
             u.clickEntry(row);
             u.focus(kDeclarationBox);
             u.click(u.copyButton);
-            copies << clipboard.text.value_or("(nothing)");
+            // A record without the form is a note on standard error instead.
+            if (u.entries()[row] != "LZOpenFile" || f.formButton == 0)
+                copies << clipboard.text.value_or("(nothing)");
         }
         ASSERT_GE(copies.size(), 3);
         const QString copied = copies.join("\r\n");  // a blank line between records
@@ -97,7 +99,9 @@ TEST_F(FindMatchesWindowTest, PrintsEachRecordAsTheWindowsCopyGivesIt) {
         const FindRun crlf = find({"--window-order", "--crlf", "--form", f.form, "File"});
         EXPECT_EQ(crlf.status, 0);
         EXPECT_EQ(crlf.out, copied.toUtf8()) << f.form;
-        EXPECT_EQ(crlf.err, QByteArray());
+        EXPECT_EQ(crlf.err, f.formButton == 0 ? QByteArray()
+                                              : "tolvane-find: LZOpenFile has no cs declaration "
+                                                "in this catalogue\n");
         EXPECT_EQ(find({"--window-order", "--form", f.form, "File"}).out,
                   QString(copied).replace("\r\n", "\n").toUtf8())
             << f.form;
