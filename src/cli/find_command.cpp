@@ -8,11 +8,19 @@
 #include "core/store/catalogue_store.h"
 #include "core/system/version.h"
 
+#include <QRegularExpression>
+
 namespace tolvane {
 
 namespace {
 
 QByteArray errorLine(const QString& text) { return ("tolvane-find: " + text + u'\n').toUtf8(); }
+
+// A name search for a plain name (no wildcard) is retried and helped.
+bool forgivable(const FindOptions& options) {
+    static const QRegularExpression wildcard(QStringLiteral("[*?#\\[]"));
+    return !options.fullText && !options.pattern.contains(wildcard);
+}
 
 // What was printed before a failure reaches its reader first, if it can.
 void flushBeforeFailure(FindOutputStream& out) {
@@ -41,7 +49,23 @@ FindResult runFind(const QStringList& arguments, const Env& env, FindOutputStrea
         const std::unique_ptr<CatalogueStore> store = openCatalogueReadOnly(path, password);
         RecordPrinter printer(options, store->columns(),
                               [&out](QByteArrayView bytes) { out.write(bytes); });
-        const LookupEnd found = lookUp(*store, options, path, printer);
+        LookupEnd found = lookUp(*store, options, path, printer);
+        if (!found.found && forgivable(options)) {
+            // SendMessageW is found as SendMessage, as the catalogue names
+            // a function once for both its forms.
+            const QString given = options.pattern;
+            if (given.endsWith(u'A') || given.endsWith(u'W')) {
+                FindOptions shorter = options;
+                shorter.pattern.chop(1);
+                found = lookUp(*store, shorter, path, printer);
+            }
+            if (!found.found) {
+                const QStringList close = closeNames(*store, given, path);
+                if (!close.isEmpty())
+                    result.err += errorLine(QStringLiteral("nothing matches '%1'; did you mean %2?")
+                                                .arg(given, close.join(QStringLiteral(", "))));
+            }
+        }
         result.status = found.found ? 0 : 1;
         for (const QString& name : printer.withoutForm())
             result.err += errorLine(QStringLiteral("%1 has no %2 declaration in this catalogue")

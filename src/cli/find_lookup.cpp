@@ -8,9 +8,14 @@
 #include "core/lookup/search_walk.h"
 #include "core/store/catalogue_store.h"
 
+#include "core/store/vocabulary.h"
+
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <set>
+#include <vector>
 
 namespace tolvane {
 
@@ -26,11 +31,14 @@ QString catalogueDll(CatalogueStore& store, const QString& given, const QString&
     const Result<QStringList> spellings = store.dllSpellings();
     if (!spellings.ok()) throw FindFailure(readingFailure(path, spellings.status()));
     for (const QString& spelling : *spellings)
-        if (spelling.compare(given, Qt::CaseInsensitive) == 0) return spelling;
+        if (bareDllName(spelling).compare(bareDllName(given), Qt::CaseInsensitive) == 0)
+            return spelling;
     throw FindFailure(
         QStringLiteral("unknown DLL '%1': no record of the catalogue is in it (see --help)")
             .arg(given));
 }
+
+constexpr std::size_t kSuggestions = 3;
 
 // The search the window makes for the same pattern and filters.
 SearchRequest requestFor(CatalogueStore& store, const FindOptions& options, const QString& path) {
@@ -145,6 +153,56 @@ LookupEnd lookUp(CatalogueStore& store, const FindOptions& options, const QStrin
     end.found = printer.printed() || !printer.withoutForm().isEmpty();
     end.more = print.more;
     return end;
+}
+
+QStringList closeNames(CatalogueStore& store, const QString& pattern, const QString& path) {
+    // Levenshtein distance, letters compared without case.
+    const QString wanted = pattern.toLower();
+    const auto distance = [&wanted](const QString& name) {
+        std::vector<int> row(std::size_t(wanted.size()) + 1);
+        for (std::size_t j = 0; j < row.size(); ++j) row[j] = int(j);
+        for (qsizetype i = 1; i <= name.size(); ++i) {
+            int diagonal = row[0];
+            row[0] = int(i);
+            for (qsizetype j = 1; j <= wanted.size(); ++j) {
+                const int above = row[std::size_t(j)];
+                row[std::size_t(j)] =
+                    std::min({above + 1, row[std::size_t(j - 1)] + 1,
+                              diagonal + (name[i - 1].toLower() != wanted[j - 1])});
+                diagonal = above;
+            }
+        }
+        return row.back();
+    };
+    const int farthest = std::max<int>(1, int(wanted.size() / 3));
+    class Nearest final : public RowSink {
+    public:
+        explicit Nearest(const std::function<int(const QString&)>& distance)
+            : distance_(distance) {}
+        bool row(const FoundRow& row) override {
+            const QString name = QString::fromUtf8(row.name);
+            const int d = distance_(name);
+            if (d <= farthest && !found.contains({d, name})) found.insert({d, name});
+            if (found.size() > kSuggestions) found.erase(std::prev(found.end()));
+            return true;
+        }
+        bool partRead() override { return true; }
+        std::set<std::pair<int, QString>> found;
+        int farthest = 0;
+
+    private:
+        const std::function<int(const QString&)>& distance_;
+    };
+    const std::function<int(const QString&)> measure = distance;
+    Nearest nearest(measure);
+    nearest.farthest = farthest;
+    const SearchEnd walked = walkRows(
+        store, nameSearch(QStringLiteral("*"), allCategoriesPosition(), kAllLibrariesPosition, {}),
+        kPartTime, nearest);
+    if (!walked.status.ok()) throw FindFailure(readingFailure(path, walked.status));
+    QStringList names;
+    for (const auto& [d, name] : nearest.found) names << name;
+    return names;
 }
 
 }  // namespace tolvane

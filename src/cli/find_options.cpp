@@ -25,11 +25,15 @@ int categoryPosition(const QString& given) {
             .arg(categories().size() - 1));
 }
 
-// A DLL entry, letters in either case; the list's own spelling is searched,
-// since the catalogue compares it exactly.
+// A DLL entry, letters in either case, with or without ".dll"; the list's
+// own spelling is searched, since the catalogue compares it exactly.
 int dllPosition(const QString& given) {
+    const QString bare =
+        given.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive) ? given.chopped(4) : given;
     for (int i = 0; i < dlls().size(); ++i)
-        if (dlls()[i].compare(given, Qt::CaseInsensitive) == 0) return i;
+        if (dlls()[i].compare(given, Qt::CaseInsensitive) == 0 ||
+            dlls()[i].compare(bare, Qt::CaseInsensitive) == 0)
+            return i;
     return kCatalogueDll;
 }
 
@@ -50,6 +54,10 @@ qlonglong limitOf(const QString& given) {
 }
 
 }  // namespace
+
+QString bareDllName(const QString& name) {
+    return name.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+}
 
 FindOptions::FindOptions()
     : categoryPosition(allCategoriesPosition()),
@@ -158,8 +166,10 @@ QString findHelp() {
         "does\n"
         "                         (default vb; vba64 needs a catalogue that has it)\n"
         "  --public               print the stored form unchanged\n"
-        "  -j, --json             one JSON object per record and line: \"schema\" (1), every column\n"
-        "                         (texts with LF), \"category\", win95/winnt as booleans, \"form\" and\n"
+        "  -j, --json             one JSON object per record and line: \"schema\" (1), every "
+        "column\n"
+        "                         (texts with LF), \"category\", win95/winnt as booleans, \"form\" "
+        "and\n"
         "                         \"declaration\" (the form asked for); Null as null\n"
         "  -n, --names            print only the matching names, one per line\n"
         "  -l, --limit N          at most N records (default: 50 on a terminal, else all; 0 for "

@@ -64,6 +64,9 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal);
 // The --help text: usage, every option, the lists' entries, three examples.
 QString findHelp();
 
+// A DLL's name without a final ".dll" (in any case), as --dll compares it.
+QString bareDllName(const QString& name);
+
 // A form's name on the command line.
 QString formName(OutputForm form);
 

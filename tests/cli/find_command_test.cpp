@@ -68,7 +68,7 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
         {{"--limit"}, "Missing value after '--limit'"},
         {{"--limit", "-1", "x"}, "--limit takes a whole number"},
         {{"--category", "18", "x"}, "unknown category '18'"},
-        {{"--dll", "kernel32.dll", "x"}, "unknown DLL 'kernel32.dll'"},
+        {{"--dll", "nosuch.dll", "x"}, "unknown DLL 'nosuch.dll'"},
         {{"--form", "vb6", "x"}, "unknown form 'vb6'"},
         {{"--json", "--names", "x"}, "cannot be combined"},
         {{"--full-text", "--dll", "user32", "x"}, "takes no --category or --dll"},
@@ -208,7 +208,26 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
                  "INSERT INTO winfun (name, libsclass) VALUES ('InternetOpen', 'wininet.dll');");
     EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "WinInet.dll", "Open"}).out,
               "InternetOpen\n");
+    EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "WININET", "Open"}).out,
+              "InternetOpen\n");
     EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "other.dll", "Open"}).status, 2);
+    EXPECT_EQ(runFind({"-C", starter, "-n", "-d", "Kernel32.DLL", "Sleep"}).out,
+              runFind({"-C", starter, "-n", "-d", "kernel32", "Sleep"}).out);
+
+    // A plain name that finds nothing: without a final A or W, else close
+    // names on standard error (exit 1).
+    const QString names = dir.make("names.mdb",
+                                   "INSERT INTO winfun (name) VALUES ('SendMessage'),"
+                                   "('CreateFile'), ('ReadFile'), ('Beep');");
+    const FindRun wide = runFind({"-C", names, "-n", "SendMessageW"});
+    EXPECT_EQ(wide.out, "SendMessage\n");
+    EXPECT_EQ(wide.status, 0);
+    const FindRun typo = runFind({"-C", names, "-n", "CreatFile"});
+    EXPECT_EQ(typo.status, 1);
+    EXPECT_EQ(typo.err,
+              "tolvane-find: nothing matches 'CreatFile'; did you mean CreateFile, "
+              "ReadFile?\n");
+    EXPECT_EQ(runFind({"-C", names, "-n", "Creat*Fyle"}).err, QByteArray());
 
     // --form vba64 reads its own column and is made private as VB is.
     const QString vba64 = "Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long";
