@@ -94,8 +94,9 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     const QCommandLineOption help = option("h", "help");
     const QCommandLineOption version = option("", "version");
     const QCommandLineOption windowOrder = option("", "window-order");
+    const QCommandLineOption patternsFile = option("", "patterns", "FILE");
     parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
-                       passwordFile, crlf, help, version, windowOrder});
+                       passwordFile, crlf, help, version, windowOrder, patternsFile});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
@@ -109,18 +110,24 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     options.version = parser.isSet(version);
     if (options.help || options.version) return options;
     const QStringList patterns = parser.positionalArguments();
-    if (patterns.size() != 1)
+    if (parser.isSet(patternsFile)) {
+        if (!patterns.isEmpty())
+            throw FindFailure(QStringLiteral("--patterns takes the place of the PATTERN"));
+        options.patternsFile = parser.value(patternsFile);
+    } else if (patterns.size() == 1 && patterns.front() == u'-') {
+        options.patternsFile = patterns.front();
+    } else if (patterns.size() != 1)
         throw FindFailure(patterns.isEmpty()
                               ? QStringLiteral("no PATTERN given (see --help)")
                               : QStringLiteral("give exactly one PATTERN, not %1 (quote a pattern "
                                                "that holds blanks or wildcards)")
                                     .arg(patterns.size()));
-    options.pattern = patterns.front();
+    if (options.patternsFile.isEmpty()) options.pattern = patterns.front();
     options.fullText = parser.isSet(fullText);
     if (options.fullText && (parser.isSet(category) || parser.isSet(dll)))
         throw FindFailure(
             QStringLiteral("--full-text searches every record: it takes no --category or --dll"));
-    if (!options.fullText && options.pattern.isEmpty())
+    if (!options.fullText && options.patternsFile.isEmpty() && options.pattern.isEmpty())
         throw FindFailure(
             QStringLiteral("the PATTERN is empty: give part of a name, or * for every record"));
     if (parser.isSet(category)) options.categoryPosition = categoryPosition(parser.value(category));
@@ -148,6 +155,7 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
 QString findHelp() {
     QString text = QStringLiteral(
         "Usage: tolvane-find [options] PATTERN\n"
+        "       tolvane-find [options] --patterns FILE | -\n"
         "Looks up Windows API functions, types and constants in the Tolvane catalogue and prints "
         "their\n"
         "declarations. PATTERN is part of a name: * any run of characters, ? one character, # one "
@@ -179,6 +187,8 @@ QString findHelp() {
         "the program)\n"
         "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
         "  --crlf                 end lines with CR LF, as the window's copy does (default LF)\n"
+        "  --patterns FILE        look up each line of FILE in turn (- as the PATTERN: standard\n"
+        "                         input); exit 0 when any is found\n"
         "  --window-order         list in the window's order (default: the name the PATTERN\n"
         "                         matches whole first, then the names it begins, then the rest)\n"
         "  -h, --help             show this text\n"

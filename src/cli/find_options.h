@@ -31,6 +31,7 @@ constexpr int kCatalogueDll = -1;
 // What the command line asks for.
 struct FindOptions {
     QString pattern;
+    QString patternsFile;  // one pattern per line in place of `pattern` ("-": standard input)
     bool fullText = false;
     int categoryPosition;  // in the category list; the default is "all categories"
     int dllPosition;       // in the DLL list; the default is "all libraries"; kCatalogueDll

@@ -229,6 +229,20 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
               "ReadFile?\n");
     EXPECT_EQ(runFind({"-C", names, "-n", "Creat*Fyle"}).err, QByteArray());
 
+    // Many patterns, one a line, from a file or standard input: each in
+    // turn, records separated as for one; 0 when any was found.
+    const QString list = dir.writeFile("patterns.txt", "Beep\n\nNothingHere\nReadFile\n");
+    EXPECT_EQ(runFind({"-C", names, "-n", "--patterns", list}).out, "Beep\nReadFile\n");
+    const FindRun fromInput = runFind(
+        {"-c", QString("printf 'ReadFile\\nBeep\\n' | %1 -C %2 -").arg(TOLVANE_FIND, names)}, {},
+        {}, {}, "bash");
+    EXPECT_EQ(fromInput.out.count("Private Declare"), 0);  // the rows have no declaration
+    EXPECT_EQ(fromInput.err,
+              "tolvane-find: ReadFile has no vb declaration in this catalogue\n"
+              "tolvane-find: Beep has no vb declaration in this catalogue\n");
+    EXPECT_EQ(fromInput.status, 0);
+    EXPECT_EQ(runFind({"-C", names, "--patterns", dir.writeFile("none.txt", "Zzz\n")}).status, 1);
+
     // --form vba64 reads its own column and is made private as VB is.
     const QString vba64 = "Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long";
     const QString withVba64 = dir.make("vba64.mdb",
