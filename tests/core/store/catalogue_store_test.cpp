@@ -116,4 +116,14 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     ASSERT_TRUE(added.ok());
     EXPECT_GT(*added->id(), 4294967301);  // a fresh ID, never reused
     EXPECT_EQ(*store->dllSpellings(), QStringList());
+
+    // A table without rowids takes no new record, and says why.
+    const QString withoutRowid = dir.makeFrom(
+        "norowid.mdb", "CREATE TABLE winfun (ID TEXT PRIMARY KEY, name TEXT) WITHOUT ROWID;");
+    EXPECT_TRUE(CatalogueStore::open(withoutRowid)
+                    .value()
+                    ->add()
+                    .status()
+                    .message()
+                    .contains("WITHOUT ROWID"));
 }
