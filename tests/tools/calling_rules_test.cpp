@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <regex>
 
 #include "text.h"
 #include "tools/catalogue_forms.h"
@@ -27,10 +28,11 @@ std::set<std::pair<std::string, std::string>> parameterFacts(const std::string& 
     return out;
 }
 
+// In upper case, as pointedType() names the catalogue's Types.
 std::set<std::string> structureFacts(const std::string& fact) {
     std::set<std::string> out;
     for (const auto& row : tolvane::test::facts("structures.tsv", 3))
-        if (row[1] == fact) out.insert(row[0]);
+        if (row[1] == fact) out.insert(tolvane::test::upper(row[0]));
     return out;
 }
 
@@ -177,9 +179,28 @@ TEST(CallingRules, SamplesPassWhatTheContractAsks) {
             }
         }
     });
+    // A pointer VB takes As Any gets NULL, a Type, or bytes; a Long variable
+    // (four bytes) only where the parameter beside it gives the length.
+    static const std::regex kLength("size|len|max|count|cch|bytes|^cb|^pcb|^lpcb",
+                                    std::regex::icase);
+    int longs = 0;
     for (const CatalogueRow& r : tolvane::test::generatedCatalogue()) {
         if (r.cls <= 0) continue;
         const auto lines = tolvane::test::parameterLines(r);
+        const auto sample = tolvane::test::sampleParts(r.recode);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::string& name = lines[i].cName;
+            if (lines[i].vb != std::vector{"ByRef " + name + " As Any"} ||
+                (!has(sample.vb, "\r\nDim " + name + " As Long\r\n") &&
+                 !has(sample.vba64, "\r\nDim " + name + " As Long\r\n")))
+                continue;
+            ++longs;
+            bool bounded = false;
+            for (size_t j : {i - 1, i + 1})
+                bounded =
+                    bounded || (j < lines.size() && std::regex_search(lines[j].cName, kLength));
+            EXPECT_TRUE(bounded) << r.name << " passes a Long to " << name;
+        }
         for (size_t i = 1; i < lines.size(); ++i) {
             const std::string& cb = lines[i].cName;
             const std::string& structure = lines[i - 1].vb.size() == 1 ? lines[i - 1].vb[0] : "";
@@ -194,7 +215,8 @@ TEST(CallingRules, SamplesPassWhatTheContractAsks) {
         }
     }
     std::cout << "[ figures  ] samples passing NULL texts: " << texts
-              << ", setting a structure size parameter: " << sizes << '\n';
+              << ", setting a structure size parameter: " << sizes
+              << ", passing a Long beside its length to As Any: " << longs << '\n';
 }
 
 }  // namespace

@@ -96,11 +96,21 @@ std::string vbTypeName(const std::string& typeBlock) {
     return typeBlock.starts_with("Type ") ? typeBlock.substr(5, end - 5) : std::string();
 }
 
+std::string aliasTarget(const CatalogueRow& r) {
+    static const std::regex kAlias("(\\w+) 是 (\\w+) 的别名（typedef");
+    std::smatch m;
+    if (r.cls != -1 || !std::regex_search(r.explain, m, kAlias) || m[1] != r.name) return {};
+    return m[2];
+}
+
 const std::set<std::string>& typeNames() {
     static const std::set<std::string> names = [] {
         std::set<std::string> out;
         for (const CatalogueRow& r : generatedCatalogue())
-            if (r.cls == -1) out.insert(upper(r.name));
+            if (isStructure(r)) {
+                out.insert(upper(r.name));
+                out.insert(upper(vbTypeName(r.declare)));  // CHOOSECOLOR_
+            }
         return out;
     }();
     return names;

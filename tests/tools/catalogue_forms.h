@@ -48,7 +48,16 @@ std::string upper(std::string s);
 // The name a Type block declares ("Type DECIMAL_" ...: DECIMAL_).
 std::string vbTypeName(const std::string& typeBlock);
 
-// The names of the catalogue's Types, in upper case.
+// A record of a structure or union (a Type block), not of an enumeration.
+inline bool isStructure(const CatalogueRow& r) {
+    return r.cls == -1 && r.declare.starts_with("Type ");
+}
+
+// The Type a typedef's record repeats under another name (DATA_BLOB:
+// CRYPT_INTEGER_BLOB), "" for other records.
+std::string aliasTarget(const CatalogueRow& r);
+
+// The names of the catalogue's Types, and the names VB declares them by, in upper case.
 const std::set<std::string>& typeNames();
 
 // The rows of a reviewed fact table of the generator.

@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 
 #include "dll_choice.h"
 #include "support/catalogue_rows.h"
 #include "support/read_file.h"
+#include "text.h"
 #include "tools/catalogue_forms.h"
 #include "vb_check.h"
 
@@ -44,6 +46,85 @@ TEST_F(GeneratedCatalogue, HoldsThousandsOfFunctionsTypesAndConstants) {
          {"advapi32.dll", "comdlg32.dll", "lz32.dll", "shell32.dll", "winspool.drv"})
         EXPECT_GT(byDll[dll], 0) << dll;
     EXPECT_GT(byDll["kernel32"] + byDll["user32"] + byDll["gdi32"], 1500);
+    // A function's kind comes from its header and DLL before its name: the
+    // Crypt*Message functions are no window messages, metafiles no files.
+    const std::map<std::string, int> kCategories = {{"CryptSignMessage", 16},
+                                                    {"CryptDecryptMessage", 16},
+                                                    {"CopyEnhMetaFile", 6},
+                                                    {"PlayEnhMetaFile", 6},
+                                                    {"GetMetaFileBitsEx", 6},
+                                                    {"BeginPath", 6},
+                                                    {"StrokePath", 6},
+                                                    {"CreateHardLink", 11},
+                                                    {"SHParseDisplayName", 11},
+                                                    {"CreateFile", 11},
+                                                    {"ReadFile", 11},
+                                                    {"SendMessage", 12},
+                                                    {"PostMessage", 12},
+                                                    {"CreateProcess", 14},
+                                                    {"OpenProcess", 14},
+                                                    {"WaitForSingleObject", 15},
+                                                    {"CreateMutex", 15},
+                                                    {"BitBlt", 7},
+                                                    {"LoadImage", 7},
+                                                    {"GetDC", 5},
+                                                    {"Rectangle", 6},
+                                                    {"AppendMenu", 8},
+                                                    {"TextOut", 9},
+                                                    {"StartDoc", 10},
+                                                    {"OpenPrinter", 10},
+                                                    {"RegOpenKeyEx", 4},
+                                                    {"GetSystemMetrics", 4},
+                                                    {"WSAStartup", 13},
+                                                    {"InternetOpen", 13},
+                                                    {"ShellExecute", 16},
+                                                    {"CoCreateInstance", 16},
+                                                    {"MessageBox", 3}};
+    std::map<std::string, int> found;
+    for (const CatalogueRow& r : rows())
+        if (kCategories.count(r.name) && r.cls > 0) found[r.name] = r.cls;
+    for (const auto& [name, category] : kCategories) EXPECT_EQ(found[name], category) << name;
+}
+
+// Every enumerator names its enumeration, whose type record lists it; every
+// typedef of a structure declares the structure's forms under its own name.
+TEST_F(GeneratedCatalogue, EnumerationsAndAliasesAreFoundByName) {
+    static const std::regex kMember("枚举 (\\w+) 的成员。");
+    std::map<std::string, const CatalogueRow*> types;
+    for (const CatalogueRow& r : rows())
+        if (r.cls == -1) types[r.name] = &r;
+    int enumerators = 0, aliases = 0;
+    for (const CatalogueRow& r : rows()) {
+        std::smatch m;
+        if (r.cls == 0 && std::regex_search(r.explain, m, kMember)) {
+            ++enumerators;
+            auto e = types.find(m[1]);
+            if (e == types.end()) continue;  // a name another record has
+            EXPECT_TRUE(tolvane::test::has(e->second->explain, r.name)) << r.name;
+            // An Enum member, or a Const where an Enum cannot hold the values
+            // (a VB keyword gets a "_": Unlock_).
+            EXPECT_TRUE(tolvane::test::has(e->second->declare, "\r\n    " + r.name) ||
+                        tolvane::test::has(e->second->declare, "Const " + r.name))
+                << r.name;
+        }
+        if (const std::string alias = tolvane::test::aliasTarget(r); !alias.empty()) {
+            ++aliases;
+            const CatalogueRow* target = types.at(alias);
+            // The same text but for the line naming the Type or struct.
+            auto renamed = [](const std::string& text) {
+                std::string out;
+                for (const std::string& line : tolvane::gen::splitLines(text))
+                    if (!line.starts_with("Type ") && !line.starts_with("struct "))
+                        out += line + "\n";
+                return out;
+            };
+            EXPECT_EQ(renamed(r.declare), renamed(target->declare)) << r.name;
+            EXPECT_EQ(renamed(r.vba64), renamed(target->vba64)) << r.name;
+            EXPECT_EQ(renamed(r.csharp), renamed(target->csharp)) << r.name;
+        }
+    }
+    EXPECT_GT(enumerators, 5000);
+    EXPECT_GT(aliases, 100);
 }
 
 TEST_F(GeneratedCatalogue, RowsAreUniqueSortedAndWellFormedWithTheDllFilterSpelling) {
@@ -79,7 +160,9 @@ TEST_F(GeneratedCatalogue, RowsAreUniqueSortedAndWellFormedWithTheDllFilterSpell
 // The first structural problem of a record's VB or 64-bit VBA form, "" if none.
 std::string vbProblem(const CatalogueRow& r, const std::string& text,
                       const std::set<std::string>& types, tolvane::gen::VbDialect dialect) {
-    if (r.cls == -1) return tolvane::gen::checkVbType(text, types, dialect);
+    if (r.cls == -1)
+        return tolvane::test::isStructure(r) ? tolvane::gen::checkVbType(text, types, dialect)
+                                             : tolvane::gen::checkVbEnum(text, dialect);
     if (r.cls == 0) return tolvane::gen::checkVbConst(text, dialect);
     // A pair is declared on its ANSI export, named first in othername;
     // VB names cannot start with "_" (_lopen is declared as lopen)
@@ -105,9 +188,21 @@ std::string vbProblem(const CatalogueRow& r, const std::string& text,
 
 TEST_F(GeneratedCatalogue, EveryVbAndVba64FormIsStructurallySound) {
     using tolvane::gen::VbDialect;
+    // VB ignores case: no two records declare names that differ only in
+    // case, so that any of them can share a module.
+    static const std::regex kDeclared(
+        R"(^(Type|Enum|Const|Declare (?:PtrSafe )?(?:Function|Sub)) (\w+))");
+    std::map<std::string, std::set<std::string>> spellings;
+    for (const CatalogueRow& r : rows()) {
+        std::smatch m;
+        if (std::regex_search(r.declare, m, kDeclared))
+            spellings[tolvane::gen::lower(m[2])].insert(m[1].str().substr(0, 4) + " " + m[2].str());
+    }
+    for (const auto& [name, spelled] : spellings)
+        EXPECT_EQ(spelled.size(), 1u) << *spelled.begin() << " / " << *spelled.rbegin();
     std::set<std::string> types;
     for (const CatalogueRow& r : rows())
-        if (r.cls == -1) types.insert(tolvane::test::vbTypeName(r.declare));
+        if (tolvane::test::isStructure(r)) types.insert(tolvane::test::vbTypeName(r.declare));
     for (const CatalogueRow& r : rows()) {
         EXPECT_EQ(vbProblem(r, r.declare, types, VbDialect::Vb6), "")
             << r.name << ": " << r.declare;

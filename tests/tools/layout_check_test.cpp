@@ -40,7 +40,7 @@ const Inputs& inputs() {
     static const Inputs in = [] {
         Inputs i;
         for (const CatalogueRow& r : rows())
-            if (r.cls == -1) {
+            if (tolvane::test::isStructure(r)) {
                 i.types[r.name] = &r;
                 // VB Types by the name they declare (Type DECIMAL_), for nesting.
                 i.vbName[r.name] = tolvane::test::vbTypeName(r.declare);

@@ -5,10 +5,14 @@
 
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 
+#include "fact_table.h"
 #include "support/catalogue_rows.h"
+#include "text.h"
+#include "tools/catalogue_forms.h"
 
 namespace {
 
@@ -70,6 +74,42 @@ TEST(LookupNames, TheGeneratedCatalogueHoldsEveryNameProgrammersLookUpFirst) {
     }
     std::cout << "[ figures  ] " << total << " names looked up, " << names.missing.size()
               << " listed as missing\n";
+}
+
+// The functions programmers look up name their parameters as the
+// documentation does, where the headers leave them unnamed: no name derived
+// from a type (lpszString, dwValue2, lpvData, p1) in their VB forms.
+TEST(LookupNames, LookedUpFunctionsNameTheirParametersAsDocumented) {
+    const LookupNames names = readLookupNames(TOLVANE_SOURCE_DIR "/tests/tools/lookup_names.txt");
+    const auto& list = names.byKind.at("functions");
+    const std::set<std::string> looked(list.begin(), list.end());
+    static const std::regex kDerived(
+        R"(\b((lpsz(String|Buffer)|(dw|n|w|b|qw)Value|bFlag|lpvData)\d*|p\d+) As )");
+    std::map<std::string, std::string> documented;
+    for (const auto& row : tolvane::gen::readFacts("parameter_names.tsv", 2, 2))
+        documented[row[0]] = row[1];
+    std::set<std::string> seen;
+    for (const auto& r : tolvane::test::generatedCatalogue()) {
+        if (r.cls <= 0) continue;
+        if (looked.count(r.name)) {
+            EXPECT_FALSE(std::regex_search(r.declare, kDerived)) << r.declare;
+        }
+        auto it = documented.find(r.name);
+        if (it == documented.end()) continue;
+        seen.insert(r.name);
+        const auto declared = tolvane::test::basicParameters(r.declare);  // by lower-case name
+        for (std::string name; const char c : it->second + ",")
+            if (c == ',') {
+                const std::string n = tolvane::gen::lower(name);  // a VB keyword gets a "_"
+                EXPECT_TRUE(declared.count(n) || declared.count(n + "_"))
+                    << r.name << " lacks " << name;
+                name.clear();
+            } else {
+                name += c;
+            }
+    }
+    for (const auto& [function, list] : documented)
+        EXPECT_TRUE(seen.count(function)) << "parameter_names.tsv names " << function;
 }
 
 }  // namespace

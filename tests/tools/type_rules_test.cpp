@@ -27,7 +27,7 @@ std::set<std::string> typesTakenDirectly() {
     static const std::regex kMember(R"(^    \w+(?:\(0 To \d+\))? As (\w+))");
     std::map<std::string, std::vector<std::string>> nested;
     for (const CatalogueRow& r : rows()) {
-        if (r.cls != -1) continue;
+        if (!tolvane::test::isStructure(r)) continue;
         for (const std::string& line : tolvane::gen::splitLines(r.declare)) {
             std::smatch m;
             if (std::regex_search(line, m, kMember)) nested[upper(r.name)].push_back(upper(m[1]));
@@ -99,8 +99,13 @@ TEST(TypeRules, TextMembersAreStringsOnlyWhereAFunctionTakesTheType) {
     const std::set<std::string> taken = typesTakenDirectly();
     int strings = 0;
     for (const CatalogueRow& r : rows()) {
-        if (r.cls != -1) continue;
-        const bool converted = taken.count(upper(r.name)) && !kept.count(upper(r.name));
+        if (!tolvane::test::isStructure(r)) continue;
+        // A typedef's record repeats its structure's forms.
+        const std::string alias = tolvane::test::aliasTarget(r);
+        const std::string name = upper(alias.empty() ? r.name : alias);
+        const bool converted =
+            (taken.count(name) || taken.count(upper(tolvane::test::vbTypeName(r.declare)))) &&
+            !kept.count(name);
         // A text pointer VB or the marshaller converts: "x As String" (not a
         // fixed "String * n"), "public string x" (not a ByValTStr array).
         auto converts = [](const std::string& text) {
@@ -132,7 +137,7 @@ TEST(TypeRules, MembersAreHeldAsBytesOnlyWhereVbCannotPlaceThem) {
         const bool vba64 = dialect == tolvane::gen::VbDialect::Vba64;
         std::map<std::string, std::string> texts;
         for (const CatalogueRow& r : rows())
-            if (r.cls == -1)
+            if (tolvane::test::isStructure(r))
                 texts[tolvane::test::vbTypeName(r.declare)] = vba64 ? r.vba64 : r.declare;
         tolvane::test::VbLayouts layouts(texts, dialect);
         const std::map<std::string, int> kSizes = {
@@ -187,7 +192,7 @@ TEST(TypeRules, VbAndVba64FormsNameTheSameMembersAndParameters) {
         return out;
     };
     for (const CatalogueRow& r : rows()) {
-        if (r.cls == -1) {
+        if (tolvane::test::isStructure(r)) {
             EXPECT_EQ(members(r.declare) == members(r.vba64), !redefined.count(r.name)) << r.name;
             continue;
         }

@@ -88,7 +88,7 @@ TEST(Vba64Call, EveryDeclarePassesWhatTheX64PrototypeTakes) {
     for (CLayout& l : tolvane::gen::readLayouts(file))
         if (l.form == "x64call") calls.emplace(l.type, std::move(l));
     for (const CatalogueRow& r : rows)
-        if (r.cls == -1) typeTexts[tolvane::test::vbTypeName(r.vba64)] = r.vba64;
+        if (tolvane::test::isStructure(r)) typeTexts[tolvane::test::vbTypeName(r.vba64)] = r.vba64;
     tolvane::test::VbLayouts types(typeTexts, tolvane::gen::VbDialect::Vba64);
     int checked = 0, without = 0, only32 = 0;
     for (const CatalogueRow& r : rows) {

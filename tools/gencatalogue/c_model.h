@@ -100,6 +100,19 @@ struct Constant {
     std::string body;       // the definition's text after the name
     bool isString = false;  // a string constant: `text` holds it, not `value`
     std::string text;
+    std::string enumeration;  // an enumerator: its enumeration's name ("" when unnamed)
+};
+
+// A typedef naming a structure under another name (typedef GUID CLSID):
+// `target` is the structure's C name.
+struct Alias {
+    std::string name, target, header;
+};
+
+// A named enumeration and its enumerators, in the order the header lists them.
+struct Enumeration {
+    std::string name, header;
+    std::vector<std::string> members;
 };
 
 }  // namespace tolvane::gen

@@ -8,6 +8,7 @@
 #include "categories.h"
 #include "cs_map.h"
 #include "dll_choice.h"
+#include "enum_forms.h"
 #include "error_report.h"
 #include "explain_text.h"
 #include "extra_records.h"
@@ -34,6 +35,14 @@ std::string pairGeneric(const std::string& ansiName, const std::set<std::string>
 namespace {
 
 std::string yesNo(bool b) { return b ? "Yes" : "No"; }
+
+// The name programs call a pair by: DnsQuery for DnsQuery_A and DnsQuery_W
+// (the header's macro), unless a function has that name.
+std::string documentedFunctionName(const std::string& generic, const std::set<std::string>& names) {
+    if (generic.size() < 2 || generic.back() != '_') return generic;
+    const std::string bare = generic.substr(0, generic.size() - 1);
+    return names.count(bare) ? generic : bare;
+}
 
 // The direction the header states: a pointer to const is input only. The
 // mingw-w64 headers carry no other parameter annotations.
@@ -107,10 +116,13 @@ public:
         for (const auto& [name, dlls] : exports_)
             for (const std::string& d : dlls) ++sizes_[d];
         nameTypes();
+        reserveNames();
         addFunctions();
         keepTextPointers();
         addTypeRows();
         addConstants();
+        addEnumerations();
+        addAliases();
         std::sort(out_.rows.begin(), out_.rows.end(), [](const Row& a, const Row& b) {
             return std::tie(a.name, a.cls, a.libsclass) < std::tie(b.name, b.cls, b.libsclass);
         });
@@ -163,6 +175,20 @@ private:
             if (!direct.count(r->name)) names_.keepPointers(r->name);
     }
 
+    // The names of the functions (a pair's generic name) and Types that VB
+    // Types and constants must keep clear of.
+    void reserveNames() const {
+        std::set<std::string> functions, all, types;
+        for (const Function& f : decls_.functions)
+            if (exports_.count(f.name) || !f.dll.empty()) all.insert(f.name);
+        for (const std::string& f : all) {
+            const std::string generic = pairGeneric(f, all);
+            functions.insert(generic.empty() ? f : generic);
+        }
+        for (const auto& [c, name] : typeName_) types.insert(name);
+        reserveVbNames(functions, types);
+    }
+
     // Structures: an ANSI/Unicode pair becomes one Type under the generic name.
     void nameTypes() {
         auto& byName = byName_;
@@ -201,16 +227,42 @@ private:
     }
 
     void addTypeRows() {
+        for (const auto& [name, r] : byName_) {
+            auto wide = wideOf_.find(name);
+            const bool pair = wide != wideOf_.end();
+            if (!pair && name.back() == 'W' && wideOf_.count(name.substr(0, name.size() - 1) + "A"))
+                continue;  // the Unicode half of a pair
+            addTypeRow(name, r, typeName_[pair ? wide->second.substr(0, name.size() - 1) : name]);
+        }
+    }
+
+    // A typedef naming a catalogued structure otherwise (CLSID, DATA_BLOB)
+    // gets the structure's forms under its own name, unless another record
+    // has that name (VB ignores case).
+    void addAliases() {
+        std::set<std::string> taken;
+        for (const Row& r : out_.rows) taken.insert(lower(r.name));
+        for (const Alias& a : decls_.aliases) {
+            auto r = byName_.find(a.target);
+            if (r == byName_.end() || wideOf_.count(a.target) || a.name.starts_with("_") ||
+                mingwOwnHeader(a.header) || !taken.insert(lower(a.name)).second)
+                continue;
+            if (a.target.back() == 'W' &&
+                wideOf_.count(a.target.substr(0, a.target.size() - 1) + "A"))
+                continue;  // a name of a pair's Unicode half
+            Row& row = addTypeRow(a.target, r->second, a.name);
+            row.explain += say(Phrase::AliasOf, {a.name, typeName_[a.target], sdkHeader(a.header)});
+        }
+    }
+
+    Row& addTypeRow(const std::string& name, const Record* r, const std::string& rowName) {
         const auto& byName = byName_;
         const auto& wideOf = wideOf_;
-        auto& typeName = typeName_;
-        for (const auto& [name, r] : byName) {
-            auto wide = wideOf.find(name);
-            const bool pair = wide != wideOf.end();
-            if (!pair && name.back() == 'W' && wideOf.count(name.substr(0, name.size() - 1) + "A"))
-                continue;  // the Unicode half of a pair
+        auto wide = wideOf.find(name);
+        const bool pair = wide != wideOf.end();
+        {
             Row row;
-            row.name = typeName[pair ? wide->second.substr(0, name.size() - 1) : name];
+            row.name = rowName;
             row.cls = -1;
             setAvailability(row, name, pair ? wide->second : std::string());
             // VB6 calls the ANSI exports; CharSet.Auto is Unicode wherever .NET
@@ -252,12 +304,15 @@ private:
             if (!r->sameAs.empty()) row.explain += say(Phrase::SameAs, {r->sameAs});
             if (const std::string vb = vbIdentifier(row.name, 0); vb != row.name)
                 row.explain += say(Phrase::RenamedForVb, {vb, row.name});
+            if (const std::string other = vbClashOf(row.name, true); !other.empty())
+                row.explain += say(Phrase::RenamedForCase, {vbTypeName(row.name), other});
             row.explain += exceptionNote(exceptions_, row.name);
             row.explain += longerNote(*r, VbDialect::Vb6);
             addVba64Type(row, *r);
             row.other = name;
             out_.rows.push_back(std::move(row));
         }
+        return out_.rows.back();
     }
 
     // The 64-bit VBA Type, laid out from the structure's 64-bit form (the
@@ -331,7 +386,8 @@ private:
                 !pairGeneric(name.substr(0, name.size() - 1) + "A", all).empty())
                 continue;  // the Unicode half of a pair
             const Function* wide = generic.empty() ? nullptr : byName.at(generic + "W");
-            addFunction(generic.empty() ? name : generic, *f, wide, headerCounts[f->header]);
+            addFunction(generic.empty() ? name : documentedFunctionName(generic, all), *f, wide,
+                        headerCounts[f->header]);
         }
     }
 
@@ -341,9 +397,10 @@ private:
             ++out_.skipped.variadic;
             return;
         }
-        const Function f = withRoles(withParameterNames(declared, names_), name);
+        const Function f = withRoles(withParameterNames(declared, names_, name), name);
         const Function wideNamed =
-            wideDeclared ? withRoles(withParameterNames(*wideDeclared, names_), name) : Function();
+            wideDeclared ? withRoles(withParameterNames(*wideDeclared, names_, name), name)
+                         : Function();
         const Function* wide = wideDeclared ? &wideNamed : nullptr;
         const std::string chosen =
             f.dll.empty() ? chooseDll(exportersOf(f.name), counts, sizes_) : f.dll;
@@ -441,7 +498,8 @@ private:
         for (const auto& [name, declared] : byName) {
             // C runtime names (_HEX, _ALPHA: reserved to the implementation)
             // and mingw-w64's own macros are no API constants.
-            if (leftOutConstant(name) || mingwOwnHeader(declared->header)) continue;
+            if (leftOutConstant(name, declared->header) || mingwOwnHeader(declared->header))
+                continue;
             Constant shown = *declared;
             shown.header = sdkHeader(declared->header);
             const Constant* c = &shown;
@@ -469,7 +527,43 @@ private:
             }
             if (value64.value != c->value)
                 row.explain += say(Phrase::ValueOn64Bits, {std::to_string(value64.value)});
+            if (!c->enumeration.empty()) row.explain += say(Phrase::EnumeratorOf, {c->enumeration});
+            if (const std::string other = vbClashOf(c->name, false); !other.empty())
+                row.explain += say(Phrase::RenamedForCase, {vbConstName(c->name), other});
             row.other = sdkSpelling(c->body);
+            out_.rows.push_back(std::move(row));
+        }
+    }
+
+    // A named enumeration gets a type record holding its enumerators, unless
+    // another record has its name (VB ignores case).
+    void addEnumerations() {
+        std::set<std::string> taken, constants;
+        for (const Row& r : out_.rows) {
+            taken.insert(lower(r.name));
+            if (r.cls == 0) constants.insert(r.name);
+        }
+        std::map<std::string, const Constant*> byName;
+        for (const Constant& c : decls_.constants) byName.emplace(c.name, &c);
+        for (const Enumeration& e : decls_.enumerations) {
+            if (e.name.starts_with("_") || mingwOwnHeader(e.header) ||
+                !taken.insert(lower(e.name)).second)
+                continue;
+            std::vector<const Constant*> members;
+            for (const std::string& m : e.members)
+                if (constants.count(m) && byName.at(m)->enumeration == e.name)
+                    members.push_back(byName.at(m));
+            const EnumForms forms = enumForms(e, members);
+            if (forms.vb.empty()) continue;
+            Row row;
+            row.name = e.name;
+            row.cls = -1;
+            setAvailability(row, e.name);
+            row.declare = forms.vb;
+            row.vba64 = forms.vba64;
+            row.csharp = forms.csharp;
+            row.explain = forms.explain + versionNote(headerLevel(availability_, e.name));
+            row.other = e.name;
             out_.rows.push_back(std::move(row));
         }
     }

@@ -24,7 +24,9 @@ struct Row {
 struct Declarations {
     std::vector<Function> functions;                     // source order
     std::vector<std::shared_ptr<const Record>> records;  // named, defined
-    std::vector<Constant> constants;
+    std::vector<Constant> constants;                     // macros, then enumerators
+    std::vector<Enumeration> enumerations;
+    std::vector<Alias> aliases;
     // The structures as laid out on 64-bit Windows, by C name.
     std::map<std::string, std::shared_ptr<const Record>> records64;
     // The prototypes and the integer macros (sizes, pointer-sized values)

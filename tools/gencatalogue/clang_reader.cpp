@@ -16,15 +16,7 @@ public:
         : settings_(s), tu_(tu), headers_(s.includeDir) {}
 
     void nameRecords(const std::vector<CXCursor>& top) {
-        for (CXCursor c : top) {
-            if (c.kind != CXCursor_TypedefDecl) continue;
-            CXType under = clang_getTypedefDeclUnderlyingType(c);
-            if (under.kind != CXType_Elaborated) continue;
-            CXType named = clang_Type_getNamedType(under);
-            if (named.kind != CXType_Record) continue;
-            names_.try_emplace(usr(clang_getTypeDeclaration(named)),
-                               take(clang_getCursorSpelling(c)));
-        }
+        names_ = typedefNames(top, CXType_Record);
     }
 
     void read(const std::vector<CXCursor>& top, Declarations& out, bool withFunctions = true) {
@@ -46,22 +38,19 @@ public:
                 }
             } else if (isRecordDecl(c) || c.kind == CXCursor_TypedefDecl) {
                 collectRecords(c, seenRecords, out);
+                if (c.kind == CXCursor_TypedefDecl) collectAlias(c, header, out);
             }
         }
     }
 
 private:
-    std::string usr(CXCursor c) const {
-        return take(clang_getCursorUSR(clang_getCanonicalCursor(c)));
-    }
-
     // clang gives sibling anonymous records one USR, and the anonymous
     // unions a macro expands share one location, so a definition is known by
     // its declaration node, which a cursor holds for the unit's lifetime.
     static const void* identity(CXCursor def) { return clang_getCanonicalCursor(def).data[0]; }
 
     std::string nameOf(CXCursor c) const {
-        auto it = names_.find(usr(c));
+        auto it = names_.find(usrOf(c));
         if (it != names_.end()) return it->second;
         return clang_Cursor_isAnonymous(c) ? std::string() : take(clang_getCursorSpelling(c));
     }
@@ -79,6 +68,16 @@ private:
         if (!name.empty() && seen.insert(name).second) out.records.push_back(recordOf(c));
         for (CXCursor child : children(c))
             if (isRecordDecl(child)) collectRecords(child, seen, out);
+    }
+
+    // A typedef giving a structure another name than its own (typedef GUID
+    // IID; typedef RTL_CRITICAL_SECTION CRITICAL_SECTION).
+    void collectAlias(CXCursor c, const std::string& header, Declarations& out) {
+        CXType canonical = clang_getCanonicalType(clang_getTypedefDeclUnderlyingType(c));
+        if (canonical.kind != CXType_Record) return;
+        const std::string target = nameOf(clang_getTypeDeclaration(canonical));
+        std::string name = take(clang_getCursorSpelling(c));
+        if (!target.empty() && name != target) out.aliases.push_back({name, target, header});
     }
 
     // The annotation of a hand-made record ("header=... dll=..."), also on
@@ -305,6 +304,10 @@ ParseResult readHeaders(const ParseSettings& settings) {
     result.declarations.constants = integerMacros(settings, unit, top);
     for (Constant& c : stringMacros(settings, unit, top))
         result.declarations.constants.push_back(std::move(c));
+    Headers headers(settings.includeDir);
+    Enumerations enums = readEnumerations(unit.tu(), top, headers);
+    for (Constant& c : enums.constants) result.declarations.constants.push_back(std::move(c));
+    result.declarations.enumerations = std::move(enums.enumerations);
     return result;
 }
 
@@ -318,6 +321,9 @@ void read64Bit(const ParseSettings& settings, Declarations& d) {
     for (auto& r : read.records) d.records64.emplace(r->name, std::move(r));
     for (Function& f : read.functions) d.functions64.emplace(f.name, std::move(f));
     d.constants64 = integerMacros(settings, unit, top);
+    Headers headers(settings.includeDir);
+    for (Constant& c : readEnumerations(unit.tu(), top, headers).constants)
+        d.constants64.push_back(std::move(c));
 }
 
 std::set<std::string> declaredNames(const ParseSettings& settings) {
@@ -328,8 +334,11 @@ std::set<std::string> declaredNames(const ParseSettings& settings) {
         if (c.kind != CXCursor_FunctionDecl && c.kind != CXCursor_TypedefDecl &&
             c.kind != CXCursor_MacroDefinition && !isRecordDecl(c))
             continue;
-        if (!headers.of(c).empty()) out.insert(take(clang_getCursorSpelling(c)));
+        if (headers.of(c).empty()) continue;
+        out.insert(take(clang_getCursorSpelling(c)));
     }
+    for (const Constant& c : readEnumerations(unit.tu(), unit.topLevel(), headers).constants)
+        out.insert(c.name);
     return out;
 }
 

@@ -23,7 +23,10 @@ class Unit {
 public:
     Unit(const ParseSettings& s, const std::string& extra) : index_(clang_createIndex(0, 0)) {
         source_ = "";
-        for (const std::string& h : s.headers) source_ += "#include <" + h + ">\n";
+        // An entry beginning with "#" is a directive a header needs before it
+        // (#define SECURITY_WIN32 before sspi.h).
+        for (const std::string& h : s.headers)
+            source_ += (h.starts_with("#") ? h : "#include <" + h + ">") + "\n";
         source_ += s.extraSource;
         source_ += extra;
         const std::vector<std::string> args = {"-x",
@@ -107,6 +110,28 @@ inline unsigned offsetOf(CXSourceLocation loc, CXFile* file = nullptr) {
     return offset;
 }
 
+// A declaration's identity across the unit (its canonical USR).
+inline std::string usrOf(CXCursor c) {
+    return take(clang_getCursorUSR(clang_getCanonicalCursor(c)));
+}
+
+// The names typedefs give the structures or enumerations (`kind`:
+// CXType_Record, CXType_Enum) they are written with, by the declaration's
+// USR: the first typedef of each (RECT, not LPRECT).
+inline std::map<std::string, std::string> typedefNames(const std::vector<CXCursor>& top,
+                                                       CXTypeKind kind) {
+    std::map<std::string, std::string> out;
+    for (CXCursor c : top) {
+        if (c.kind != CXCursor_TypedefDecl) continue;
+        CXType under = clang_getTypedefDeclUnderlyingType(c);
+        if (under.kind != CXType_Elaborated) continue;
+        CXType named = clang_Type_getNamedType(under);
+        if (named.kind != kind) continue;
+        out.try_emplace(usrOf(clang_getTypeDeclaration(named)), take(clang_getCursorSpelling(c)));
+    }
+    return out;
+}
+
 inline bool isRecordDecl(CXCursor c) {
     return c.kind == CXCursor_StructDecl || c.kind == CXCursor_UnionDecl;
 }
@@ -162,6 +187,15 @@ std::map<std::string, Candidate> macroCandidates(const ParseSettings& settings,
 // The integer macros of a parsed unit, evaluated by clang in a second parse.
 std::vector<Constant> integerMacros(const ParseSettings& settings, const Unit& unit,
                                     const std::vector<CXCursor>& top);
+
+struct Enumerations {
+    std::vector<Enumeration> enumerations;  // the named ones
+    std::vector<Constant> constants;        // every enumerator
+};
+
+// The enumerations the headers below the include folder define.
+Enumerations readEnumerations(CXTranslationUnit tu, const std::vector<CXCursor>& top,
+                              Headers& headers);
 
 // The string macros of a parsed unit (printable ASCII texts only).
 std::vector<Constant> stringMacros(const ParseSettings& settings, const Unit& unit,

@@ -156,10 +156,12 @@ std::string leftOutRule(const std::string& name) {
     return {};
 }
 
-bool leftOutConstant(const std::string& name) {
+bool leftOutConstant(const std::string& name, const std::string& header) {
     static const std::vector<FactRow> rows = readFacts("left_out.tsv", 2, 2);
     for (const FactRow& row : rows)
-        if (row[0] == "constant-prefix" && name.starts_with(row[1])) return true;
+        if ((row[0] == "constant-prefix" && name.starts_with(row[1])) ||
+            (row[0] == "constant-header" && header == row[1]))
+            return true;
     return false;
 }
 

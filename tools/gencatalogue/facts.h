@@ -47,7 +47,8 @@ std::string sdkSpelling(const std::string& text);
 // that MIDL generates; "" when it does not.
 std::string leftOutRule(const std::string& name);
 
-// Whether the catalogue leaves a constant out (data/left_out.tsv).
-bool leftOutConstant(const std::string& name);
+// Whether the catalogue leaves a constant out (data/left_out.tsv), by its
+// name and the header defining it.
+bool leftOutConstant(const std::string& name, const std::string& header);
 
 }  // namespace tolvane::gen

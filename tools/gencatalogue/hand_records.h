@@ -31,6 +31,9 @@ VOID WINAPI ZeroMemory(PVOID Destination, SIZE_T Length)
     TOLVANE_RECORD("header=minwinbase.h dll=kernel32.dll export=RtlZeroMemory");
 VOID WINAPI FillMemory(PVOID Destination, SIZE_T Length, BYTE Fill)
     TOLVANE_RECORD("header=minwinbase.h dll=kernel32.dll export=RtlFillMemory");
+#undef RtlMoveMemory
+VOID WINAPI RtlMoveMemory(PVOID Destination, CONST VOID* Source, SIZE_T Length)
+    TOLVANE_RECORD("header=winnt.h dll=kernel32.dll");
 
 /* Interlocked operations: compiler intrinsics in C, stdcall exports of the
  * 32-bit kernel32 (the 64-bit one has none); mingw-w64's 32-bit kernel32

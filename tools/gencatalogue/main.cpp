@@ -152,7 +152,10 @@ int main(int argc, char** argv) {
         const Exports exports = readExports(folders);
         const auto& perDll = exports.perDll;
         std::vector<std::string> headers;
-        for (const FactRow& row : readFacts("parsed_headers.tsv", 1, 1)) headers.push_back(row[0]);
+        for (const FactRow& row : readFacts("parsed_headers.tsv", 1, 2)) {
+            if (!row[1].empty()) headers.push_back("#define " + row[1]);
+            headers.push_back(row[0]);
+        }
         ParseSettings settings{o.include, o.resourceDir, headers, "0x0A00", "i686-w64-mingw32", ""};
         if (!o.handRecords.empty()) settings.extraSource = "#include \"" + o.handRecords + "\"\n";
         ParseResult parsed = readHeaders(settings);

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
+#include <stdexcept>
 
 #include "c_types.h"
+#include "fact_table.h"
 #include "text.h"
 
 namespace tolvane::gen {
@@ -19,6 +22,30 @@ std::string word(const std::string& name) {
     out = lower(out);
     if (!out.empty()) out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
     return out;
+}
+
+// The documented parameter names of a function (data/parameter_names.tsv),
+// null when the table has none.
+const std::vector<std::string>* documentedNames(const std::string& function) {
+    static const std::map<std::string, std::vector<std::string>> table = [] {
+        std::map<std::string, std::vector<std::string>> out;
+        for (const FactRow& row : readFacts("parameter_names.tsv", 2, 2)) {
+            std::vector<std::string> names;
+            std::string name;
+            for (char c : row[1] + ",") {
+                if (c != ',') {
+                    name += c;
+                } else {
+                    names.push_back(name);
+                    name.clear();
+                }
+            }
+            if (!out.emplace(row[0], names).second) badFact(row, "names a function twice");
+        }
+        return out;
+    }();
+    auto it = table.find(function);
+    return it == table.end() ? nullptr : &it->second;
 }
 
 std::string outerName(const CType& t) { return t.names.empty() ? std::string() : t.names.front(); }
@@ -80,10 +107,18 @@ std::string hungarianName(const CType& t, const TypeNames& names) {
     }
 }
 
-Function withParameterNames(const Function& f, const TypeNames& names) {
+Function withParameterNames(const Function& f, const TypeNames& names,
+                            const std::string& catalogueName) {
     Function out = f;
+    if (const std::vector<std::string>* documented = documentedNames(catalogueName)) {
+        if (documented->size() != f.params.size())
+            throw std::runtime_error("parameter_names.tsv: " + catalogueName + " has " +
+                                     std::to_string(f.params.size()) + " parameters");
+        for (size_t i = 0; i < out.params.size(); ++i)
+            if (out.params[i].name.empty()) out.params[i].name = (*documented)[i];
+    }
     std::set<std::string> used;
-    for (const Param& p : f.params)
+    for (const Param& p : out.params)
         if (!p.name.empty()) used.insert(lower(p.name));
     for (Param& p : out.params) {
         if (!p.name.empty()) continue;

@@ -15,8 +15,10 @@ namespace tolvane::gen {
 std::string hungarianName(const CType& t, const TypeNames& names);
 
 // The function with every parameter named: unnamed ones get their
-// Hungarian name, followed by 2, 3 ... where the declaration already has it
-// (compared without case, as VB compares names).
-Function withParameterNames(const Function& f, const TypeNames& names);
+// documented names (data/parameter_names.tsv, by the catalogue name), else
+// their Hungarian name, followed by 2, 3 ... where the declaration already
+// has it (compared without case, as VB compares names).
+Function withParameterNames(const Function& f, const TypeNames& names,
+                            const std::string& catalogueName = {});
 
 }  // namespace tolvane::gen

@@ -229,6 +229,13 @@ private:
         case Use::LengthOf: return;
         case Use::Variable: break;
         }
+        if (use.record && p.byRef && p.type == "Any" && use.record->size > 0) {
+            // A structure without a Type of its own: room for its bytes.
+            dims[k] =
+                "Dim " + p.name + "(0 To " + std::to_string(use.record->size - 1) + ") As Byte";
+            args_[k] = p.name + "(0)";
+            return;
+        }
         if (use.record && p.byRef && p.type != "Any" && !isVbBuiltinType(p.type, dialect_))
             fillStructure(*use.record, p.name);
         // A Unicode text goes to VB as StrPtr of a String.

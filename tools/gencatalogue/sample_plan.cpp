@@ -48,6 +48,14 @@ int indexOf(const Function& f, const std::string& name) {
     return -1;
 }
 
+// A pointer to void: what it points to, and how much of it, the C type
+// does not say.
+bool isGeneric(const Param& p) {
+    const CType& t = *p.type;
+    return t.kind == Kind::Pointer && t.target && t.target->kind == Kind::Void && !isCallback(t) &&
+           !isHandle(t);
+}
+
 bool isInteger(const Param& p) { return p.type->kind == Kind::Integer && !isBool(*p.type); }
 
 }  // namespace
@@ -113,9 +121,20 @@ SamplePlan planSample(const Function& f, const std::string& name) {
         }
         if (isOutputText(p) || isOutputBytes(p)) {
             const int partner = lengthPartner(f, static_cast<int>(i));
-            if (partner < 0 || ps[partner].use != Use::Variable) continue;
+            if (partner < 0 || ps[partner].use != Use::Variable) {
+                if (isGeneric(p) && partner < 0) use.use = Use::Null;
+                continue;
+            }
             use = {isOutputText(p) ? Use::TextBuffer : Use::ByteBuffer, partner};
             ps[partner] = {Use::LengthOf, static_cast<int>(i)};
+            continue;
+        }
+        // What a generic pointer must point to depends on other arguments
+        // (SystemParametersInfo's pvParam on uiAction): NULL is the call that
+        // is well formed whatever they are, unless a length beside it says
+        // how much it reaches (zero in a sample).
+        if (isGeneric(p) && lengthPartner(f, static_cast<int>(i)) < 0) {
+            use.use = Use::Null;
             continue;
         }
         use.record = structureOf(p);

@@ -14,7 +14,7 @@ namespace tolvane::gen {
 
 enum class Use {
     Variable,     // a variable of the declared type, passed as it is
-    Null,         // NULL: an optional pointer
+    Null,         // NULL: an optional pointer, or a generic one no length bounds
     NullString,   // a NULL string: an optional text
     TextBuffer,   // room for an output text, its length in `partner`
     ByteBuffer,   // room for output bytes, their count in `partner`

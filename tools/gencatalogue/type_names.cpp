@@ -21,7 +21,7 @@ std::string TypeNames::of(const CType& t, Half unfit) const {
 
 std::string TypeNames::vb(const CType& t) const {
     const std::string name = of(t, Half::Unicode);
-    return name.empty() ? name : vbIdentifier(name, 0);
+    return name.empty() ? name : vbTypeName(name);
 }
 
 namespace {
@@ -57,6 +57,52 @@ std::string vbIdentifier(const std::string& name, int position) {
 std::string csIdentifier(const std::string& name, int position) {
     if (name.empty()) return "p" + std::to_string(position);
     return isCsKeyword(name) ? "@" + name : name;
+}
+
+namespace {
+
+// Lower-case name -> the name as the catalogue spells it.
+std::map<std::string, std::string>& reservedFunctions() {
+    static std::map<std::string, std::string> names;
+    return names;
+}
+std::map<std::string, std::string>& reservedTypes() {
+    static std::map<std::string, std::string> names;
+    return names;
+}
+
+// The reserved name `vb` would clash with (the same spelling is the record
+// itself), "" when none.
+std::string clash(const std::map<std::string, std::string>& reserved, const std::string& vb) {
+    auto it = reserved.find(lower(vb));
+    return it == reserved.end() || it->second == vb ? std::string() : it->second;
+}
+
+}  // namespace
+
+void reserveVbNames(const std::set<std::string>& functions, const std::set<std::string>& types) {
+    reservedFunctions().clear();
+    reservedTypes().clear();
+    for (const std::string& f : functions) reservedFunctions().emplace(lower(f), f);
+    for (const std::string& t : types) reservedTypes().emplace(lower(t), t);
+}
+
+std::string vbClashOf(const std::string& name, bool isType) {
+    const std::string vb = vbIdentifier(name, 0);
+    if (std::string f = clash(reservedFunctions(), vb); !f.empty()) return f;
+    if (isType) return {};
+    auto it = reservedTypes().find(lower(vb));
+    return it == reservedTypes().end() ? std::string() : it->second;
+}
+
+std::string vbTypeName(const std::string& name) {
+    const std::string vb = vbIdentifier(name, 0);
+    return vbClashOf(name, true).empty() ? vb : vb + "_";
+}
+
+std::string vbConstName(const std::string& name) {
+    const std::string vb = vbIdentifier(name, 0);
+    return vbClashOf(name, false).empty() ? vb : vb + "_";
 }
 
 }  // namespace tolvane::gen

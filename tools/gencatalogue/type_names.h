@@ -52,6 +52,18 @@ private:
     std::map<std::string, const Record*> like32_;
 };
 
+// VB ignores case, and one module cannot hold a Declare, a Type and a Const
+// of one name: the names of the catalogue's functions and Types (any case)
+// that Types and constants must keep clear of. A Type named like a function,
+// and a constant named like a function or a Type, get a trailing "_" in VB
+// (Type CHOOSECOLOR_ beside Declare ChooseColor).
+void reserveVbNames(const std::set<std::string>& functions, const std::set<std::string>& types);
+std::string vbTypeName(const std::string& name);
+std::string vbConstName(const std::string& name);
+// The function or Type whose name made `vbName` differ from
+// vbIdentifier(name, 0), "" when none did.
+std::string vbClashOf(const std::string& name, bool isType);
+
 // Identifiers usable in each language: keywords get a suffix (VB) or an @
 // (C#); VB identifiers also lose leading underscores. Empty names become p<n>.
 std::string vbIdentifier(const std::string& name, int position);

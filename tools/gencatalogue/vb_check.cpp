@@ -100,4 +100,26 @@ std::string checkVbConst(const std::string& line, VbDialect dialect) {
                : "malformed Const: " + line;
 }
 
+std::string checkVbEnum(const std::string& block, VbDialect dialect) {
+    static const std::regex kHead("^Enum [A-Za-z][A-Za-z0-9_]*$");
+    std::vector<std::string> lines = splitLines(block);
+    const bool isEnum = !lines.empty() && lines.front().starts_with("Enum ");
+    if (isEnum &&
+        (!std::regex_match(lines.front(), kHead) || lines.size() < 3 || lines.back() != "End Enum"))
+        return "malformed Enum: " + block;
+    std::set<std::string> names;
+    for (size_t i = isEnum ? 1 : 0; i < lines.size() - (isEnum ? 1 : 0); ++i) {
+        const std::string& line = lines[i];
+        if (isEnum && !line.starts_with("    ")) return "malformed Enum member: " + line;
+        const std::string statement = isEnum ? "Const " + line.substr(4) : line;
+        if (std::string problem = checkVbConst(statement, dialect); !problem.empty())
+            return problem;
+        if (isEnum && statement.find(" As ") != std::string::npos)
+            return "an Enum member that is no Long: " + line;
+        if (!names.insert(lower(statement.substr(6, statement.find(' ', 6) - 6))).second)
+            return "a member named twice: " + line;
+    }
+    return {};
+}
+
 }  // namespace tolvane::gen

@@ -28,6 +28,10 @@ std::string checkVbType(const std::string& block, const std::set<std::string>& t
 // where VB6 needs a Double or the digits in a String.
 std::string checkVbConst(const std::string& line, VbDialect dialect = VbDialect::Vb6);
 
+// An enumeration's "Enum ... End Enum" block (Long members, each named
+// once), or its members as Const lines where an Enum cannot hold them.
+std::string checkVbEnum(const std::string& block, VbDialect dialect = VbDialect::Vb6);
+
 // A usage sample (lines after a comment heading) of the function `declare`
 // declares, in the dialect of that Declare: Dim lines of known types (or
 // fixed or dynamic arrays of them), each name once; assignments to declared

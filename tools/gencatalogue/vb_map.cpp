@@ -165,13 +165,13 @@ std::string vbConst(const Constant& c, VbDialect dialect) {
     if (c.isString) {
         std::string quoted;
         for (char ch : c.text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-        return "Const " + vbIdentifier(c.name, 0) + " = \"" + quoted + "\"";
+        return "Const " + vbConstName(c.name) + " = \"" + quoted + "\"";
     }
     const long long v = c.value;
     const bool above63Bits = c.bytes == 8 && c.isUnsigned && v < 0;
     const bool fitsLong = !above63Bits && v >= -2147483648LL && v <= 2147483647LL;
     const bool unsignedWord = !fitsLong && v > 0 && v <= 0xFFFFFFFFLL && c.bytes <= 4;
-    const std::string name = vbIdentifier(c.name, 0);
+    const std::string name = vbConstName(c.name);
     if ((c.hex && fitsLong) || unsignedWord)
         return "Const " + name + " = &H" + hexDigits(static_cast<unsigned long long>(v), 32) + "&";
     const std::string digits =

@@ -171,7 +171,7 @@ VbType vbTypeLayout(const Record& r, const TypeNames& names, VbDialect dialect) 
 
 std::string vbTypeBlock(const std::string& name, const Record& r, const TypeNames& names,
                         VbDialect dialect) {
-    std::string out = "Type " + vbIdentifier(name, 0);
+    std::string out = "Type " + vbTypeName(name);
     for (const VbMember& m : vbTypeLayout(r, names, dialect).members) {
         out += kCrLf;
         out += "    " + m.name;

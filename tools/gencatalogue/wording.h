@@ -48,7 +48,9 @@ enum class Phrase {
     FullStop,
     PairHalves,        // ANSI structure, its sizes, Unicode structure, its sizes
     SameAs,            // structure
+    AliasOf,           // alias, the Type, header
     RenamedForVb,      // the VB name, the catalogue name
+    RenamedForCase,    // the VB name, the record whose name differs only in case
     No64BitStructure,  //
     LayoutDiffers,     // form, reason
     LayoutOfVb,
@@ -64,6 +66,9 @@ enum class Phrase {
     StringValue,      // text
     NumberValue,      // hexadecimal digits, decimal
     ValueOn64Bits,    // value
+    EnumeratorOf,     // enumeration
+    // explain of an enumeration
+    EnumerationIn,  // header, count, members, C# type
     // Windows versions
     Windows95OrNt4,
     // other columns
