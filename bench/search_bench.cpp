@@ -172,7 +172,7 @@ public:
         QCoreApplication::processEvents();  // the list lays out and paints
     }
     int entries() const { return entries_->rowCount(); }
-    void show(qint64 id) { emit panel_->entryChosen(id); }
+    void show(qint64 id) { emit panel_->entryChosen(id, 0); }
     void click(NavigationButton button) {
         (button == kPreviousRecord ? previousButton_ : nextButton_)->click();
     }
@@ -336,7 +336,7 @@ void save(benchmark::State& state, const std::string& path, Path through, int re
     for (auto _ : state) {
         switch (through) {
         case Path::Window: s.save(); break;
-        case Path::Engine: s.store().save(record, kSaved); break;
+        case Path::Engine: s.store().save(record, record, kSaved); break;
         case Path::Raw: saveRaw(s.raw(), record); break;
         }
     }
@@ -413,12 +413,13 @@ int saveStatements(const std::string& catalogue) {
     const Result<Record> record = (*store)->first();
     if (!record.ok()) return 1;
     int before = (*store)->statementsPrepared();
-    (*store)->save(*record, kSaved);
+    (*store)->save(*record, *record, kSaved);
     const int first = (*store)->statementsPrepared() - before;
     before = (*store)->statementsPrepared();
-    (*store)->save(*record, kSaved);
+    (*store)->save(*record, *record, kSaved);
     std::printf(
-        "first save: %d statements prepared (BEGIN IMMEDIATE, UPDATE, COMMIT), "
+        "first save: %d statements prepared (BEGIN IMMEDIATE, the row, its ID's uniqueness, "
+        "COMMIT), "
         "every save after it: %d\n",
         first, (*store)->statementsPrepared() - before);
     return 0;

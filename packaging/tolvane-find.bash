@@ -74,7 +74,7 @@ _tolvane_find() {
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
         ;;
-    -l | --limit)
+    -l | --limit | --wait)
         return
         ;;
     esac
@@ -82,7 +82,7 @@ _tolvane_find() {
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-f --form --public -c --category -d --dll
             -t --full-text -j --json -n --names -l --limit --window-order --patterns
-            -C --catalogue --password-file --crlf -h --help --version' -- "$cur")
+            -C --catalogue --password-file --crlf --wait -h --help --version' -- "$cur")
         return
     fi
 

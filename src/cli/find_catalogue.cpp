@@ -37,6 +37,8 @@ QString reason(StatusCode code) {
         return QStringLiteral("it asks the engine to do more than read the table winfun");
     case StatusCode::NoCurrentRecord:
     case StatusCode::RecordGone: return QStringLiteral("a record vanished while it was read");
+    case StatusCode::RecordChanged: return QStringLiteral("a record changed since it was read");
+    case StatusCode::DuplicateId: return QStringLiteral("a record's ID is not unique");
     case StatusCode::UnknownColumn:
     case StatusCode::UnknownName: return QStringLiteral("the table winfun lacks a column it needs");
     case StatusCode::NoSuchTable: return QStringLiteral("it has no table winfun");
@@ -44,7 +46,9 @@ QString reason(StatusCode code) {
     case StatusCode::SyntaxError:
         return QStringLiteral("the engine cannot read its table definitions");
     case StatusCode::Locked:
-        return QStringLiteral("another program holds it locked; try again when it is done");
+        return QStringLiteral(
+            "another program is writing it; try again later, or wait "
+            "longer with --wait SECONDS");
     case StatusCode::ReadOnly: return QStringLiteral("it cannot be read without being written");
     case StatusCode::DiskFull: return QStringLiteral("the disk is full");
     case StatusCode::DiskError: return QStringLiteral("the disk could not be read");
@@ -127,8 +131,8 @@ QString readPasswordFile(const QString& path) {
     return QString::fromUtf8(line);
 }
 
-std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path,
-                                                      const QString& password) {
+std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password,
+                                                      std::chrono::milliseconds lockWait) {
     if (const QString problem = pathProblem(path); !problem.isEmpty())
         throw FindFailure(QStringLiteral("cannot read the catalogue %1: %2").arg(path, problem));
     // An Access file looks encrypted to the engine: it is told first.
@@ -138,7 +142,8 @@ std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path,
                 "%1 is a Microsoft Access (Jet/ACE) database, which Tolvane cannot read; "
                 "convert it to SQLite first (mdb-schema and mdb-export of mdbtools)")
                 .arg(path));
-    Result<std::unique_ptr<CatalogueStore>> store = CatalogueStore::open(path, password, true);
+    Result<std::unique_ptr<CatalogueStore>> store =
+        CatalogueStore::open(path, password, {.readOnly = true, .lockWait = lockWait});
     if (store.ok()) return std::move(*store);
     switch (store.status().code()) {
     case StatusCode::FileMissing:

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
 
 namespace tolvane {
@@ -26,8 +27,11 @@ QString readPasswordFile(const QString& path);
 // the file and says why it cannot be read: missing, a folder, a device or
 // another file that is not regular, an over-long path, not a usable file
 // name, unreadable, an Access database, damaged, what its table lacks or
-// uses, encrypted without a password, a wrong password, needing recovery.
-std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password);
+// uses, encrypted without a password, a wrong password, needing recovery,
+// written by another program for longer than `lockWait`. Nothing is created
+// or changed beside the file.
+std::unique_ptr<CatalogueStore> openCatalogueReadOnly(const QString& path, const QString& password,
+                                                      std::chrono::milliseconds lockWait);
 
 // A failure of the engine while reading `path`, in English words.
 QString readingFailure(const QString& path, const Status& failure);

@@ -98,7 +98,8 @@ FindResult runFind(const QStringList& arguments, const Env& env, FindOutputStrea
             options.catalogue.isEmpty() ? defaultCataloguePath(env) : options.catalogue;
         const QString password =
             options.passwordFile.isEmpty() ? QString() : readPasswordFile(options.passwordFile);
-        const std::unique_ptr<CatalogueStore> store = openCatalogueReadOnly(path, password);
+        const std::unique_ptr<CatalogueStore> store =
+            openCatalogueReadOnly(path, password, options.lockWait);
         RecordPrinter printer(options, store->columns(),
                               [&out](QByteArrayView bytes) { out.write(bytes); });
         bool anyFound = false;

@@ -114,7 +114,7 @@ LookupEnd lookUp(CatalogueStore& store, const FindOptions& options, const QStrin
                 printer_.name(row.name);
                 return true;
             }
-            Result<Record> record = store_.record(*row.id);
+            Result<Record> record = store_.record(row);
             if (record.ok()) printer_.record(*record);
             if (record.ok() || record.status().code() == StatusCode::RecordGone) return true;
             failure = record.status();

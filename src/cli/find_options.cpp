@@ -53,6 +53,15 @@ qlonglong limitOf(const QString& given) {
     return limit;
 }
 
+std::chrono::milliseconds waitOf(const QString& given) {
+    bool number = false;
+    const double seconds = given.toDouble(&number);
+    if (!number || !(seconds >= 0 && seconds <= 3600))
+        throw FindFailure(
+            QStringLiteral("--wait takes a number of seconds from 0 to 3600, not '%1'").arg(given));
+    return std::chrono::milliseconds(qRound64(seconds * 1000));
+}
+
 }  // namespace
 
 QString bareDllName(const QString& name) {
@@ -91,12 +100,13 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     const QCommandLineOption catalogue = option("C", "catalogue", "FILE");
     const QCommandLineOption passwordFile = option("", "password-file", "FILE");
     const QCommandLineOption crlf = option("", "crlf");
+    const QCommandLineOption wait = option("", "wait", "SECONDS");
     const QCommandLineOption help = option("h", "help");
     const QCommandLineOption version = option("", "version");
     const QCommandLineOption windowOrder = option("", "window-order");
     const QCommandLineOption patternsFile = option("", "patterns", "FILE");
     parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
-                       passwordFile, crlf, help, version, windowOrder, patternsFile});
+                       passwordFile, crlf, wait, help, version, windowOrder, patternsFile});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
@@ -149,6 +159,7 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     options.passwordFile = parser.value(passwordFile);
     options.crlf = parser.isSet(crlf);
     options.windowOrder = parser.isSet(windowOrder);
+    if (parser.isSet(wait)) options.lockWait = waitOf(parser.value(wait));
     return options;
 }
 
@@ -191,6 +202,8 @@ QString findHelp() {
         "                         input); exit 0 when any is found\n"
         "  --window-order         list in the window's order (default: the name the PATTERN\n"
         "                         matches whole first, then the names it begins, then the rest)\n"
+        "  --wait SECONDS         how long to wait while another program writes the catalogue\n"
+        "                         (default 5)\n"
         "  -h, --help             show this text\n"
         "      --version          show the version\n"
         "\n"

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <stdexcept>
 
 namespace tolvane {
@@ -47,6 +48,7 @@ struct FindOptions {
     bool windowOrder = false;  // the window's order, without putting the closest names first
     bool terminal = false;  // standard output is a terminal: control characters are shown escaped
     bool help = false;
+    std::chrono::milliseconds lockWait{5000};  // for another program's lock
     bool version = false;
 
     FindOptions();

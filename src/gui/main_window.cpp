@@ -6,8 +6,10 @@
 #include "core/system/version.h"
 #include "gui/banner_view.h"
 #include "gui/help_text.h"
+#include "gui/record_writes.h"
 #include "gui/search_panel.h"
 #include "gui/search_texts.h"
+#include "gui/store_patience.h"
 #include "gui/unsaved_edits.h"
 #include "gui/window_layout.h"
 
@@ -52,7 +54,8 @@ MainWindow::MainWindow(const WindowEnv& env, QWidget* parent)
       searchPanel_(new SearchPanel(*this, *env.dialogs)),
       recordPanel_(new RecordPanel(*this, {*env.clipboard, *env.dialogs, *env.settings,
                                            settingsAppName(kAppArgument), *env.geometry})),
-      banner_(new BannerView(env, this)) {
+      banner_(new BannerView(env, this)),
+      patience_(new StorePatience(*this)) {
     setWindowTitle(QStringLiteral("Tolvane"));
     setWindowIcon(makeIcon());
     setFixedSize(px(kClientWidth), px(kClientHeight));
@@ -108,6 +111,7 @@ void MainWindow::start() {
     std::unique_ptr<CatalogueStore> store;
     if (openCatalogue(env_, kCatalogueFileName, store, kAppArgument)) {
         store_ = std::move(store);
+        patience_->attach(*store_);
         recordPanel_->start(store_->columns());
         Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();
         if (!reader.ok()) report(reader.status());
@@ -122,10 +126,14 @@ void MainWindow::setSearchFillSlice(std::chrono::nanoseconds slice) {
     searchPanel_->setFillSlice(slice);
 }
 
-// An ID that names no record changes nothing.
-void MainWindow::showRecord(qint64 id) {
+// A row that is gone changes nothing.
+void MainWindow::showRecord(qint64 id, qint64 rowid) {
     if (!store_) return;
-    if (Result<Record> record = store_->record(id); record.ok()) recordPanel_->setRecord(*record);
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
+    if (Result<Record> record = store_->record(FoundRow{.name = {}, .id = id, .rowid = rowid});
+        record.ok())
+        recordPanel_->setRecord(*record);
 }
 
 // After a form switch the declaration box shows the new form's column of
@@ -133,9 +141,14 @@ void MainWindow::showRecord(qint64 id) {
 // is shown as it was read. Without a record nothing is shown anew.
 void MainWindow::reloadShownRecord() {
     if (!recordPanel_->hasRecord()) return;
-    const std::optional<qint64> id = recordPanel_->shownRecord().id();
-    Result<Record> fresh = store_ && id ? store_->record(*id) : Status(StatusCode::RecordGone);
-    recordPanel_->setRecord(fresh.ok() ? *fresh : recordPanel_->shownRecord());
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
+    const Record& shown = recordPanel_->shownRecord();
+    Result<Record> fresh =
+        store_ && shown.id()
+            ? store_->record(FoundRow{.name = {}, .id = shown.id(), .rowid = shown.rowid()})
+            : Status(StatusCode::RecordGone);
+    recordPanel_->setRecord(fresh.ok() ? *fresh : shown);
 }
 
 // Steps through the whole catalogue in ascending ID, whatever the list
@@ -143,6 +156,8 @@ void MainWindow::reloadShownRecord() {
 // on view, next goes to the second record and previous finds none.
 void MainWindow::navigate(NavigationButton button) {
     if (!catalogueOpen() || !editsSettled()) return;
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     const std::optional<qint64> id = recordPanel_->shownRecord().id();
     Result<Record> found = Status(StatusCode::NoCurrentRecord);
     switch (button) {
@@ -172,6 +187,8 @@ void MainWindow::addRecord() {
     if (!catalogueOpen() || !confirmed(QStringLiteral("添加记录吗(修改后需保存)?"), Icon::None) ||
         !editsSettled() || !editable())
         return;
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
     Result<Record> added = store_->add();
     if (added.ok())
         recordPanel_->setRecord(*added);
@@ -186,15 +203,21 @@ void MainWindow::saveShownRecord() {
         env_.dialogs->messageBox(QStringLiteral("修改成功!"), Buttons::Ok, Icon::None);
 }
 
-// Saves the record on view as the controls hold it; a failure is told.
+// Saves what the user changed in the record on view and shows the stored
+// record, so that the next save compares with what it wrote; a failure is
+// told, and a failed or cancelled save keeps the typed texts.
 bool MainWindow::writeShownRecord() {
     if (!editable()) return false;
-    const Status saved = store_->save(recordPanel_->record(), recordPanel_->editedColumns());
-    if (saved.ok())
-        recordPanel_->markSaved();
-    else
-        report(saved.code() == StatusCode::RecordGone ? Status(saved.code(), kRecordGone) : saved);
-    return saved.ok();
+    const StorePatience::Use use = patience_->use();
+    if (!use) return false;
+    const WriteOutcome saved =
+        saveEdits(*store_, *env_.dialogs, recordPanel_->shownRecord(), recordPanel_->record(),
+                  recordPanel_->changedColumns(), recordPanel_->editedColumns());
+    if (saved.reload || saved.status.ok()) reloadShownRecord();
+    const StatusCode code = saved.status.code();
+    if (!saved.status.ok() && code != StatusCode::Cancelled)
+        report(code == StatusCode::RecordGone ? Status(code, kRecordGone) : saved.status);
+    return saved.status.ok();
 }
 
 // Before the record on view is left: true when the window may go on (no
@@ -221,12 +244,13 @@ void MainWindow::deleteShownRecord() {
                    Buttons::YesNoCancelDefaultNo) ||
         !editable())
         return;
-    const std::optional<qint64> id = recordPanel_->shownRecord().id();
-    const Status deleted = id ? store_->remove(*id) : Status(StatusCode::SyntaxError);
-    if (deleted.ok())
+    const StorePatience::Use use = patience_->use();
+    if (!use) return;
+    const WriteOutcome deleted = deleteShown(*store_, *env_.dialogs, recordPanel_->shownRecord());
+    if (deleted.status.ok())
         recordPanel_->markSaved();  // nothing is left to save
-    else
-        report(deleted);
+    else if (deleted.status.code() != StatusCode::Cancelled)
+        report(deleted.status);
 }
 
 // Without a catalogue every action only says so, before asking anything.
@@ -253,6 +277,7 @@ bool MainWindow::editable() {
         return false;
     }
     store_ = std::move(*opened);
+    patience_->attach(*store_);
     Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();
     if (reader.ok())
         searchPanel_->useReader(std::move(*reader));

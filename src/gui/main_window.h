@@ -15,6 +15,7 @@ namespace tolvane {
 class BannerView;
 class CatalogueStore;
 class SearchPanel;
+class StorePatience;
 
 // The one window: the search panel on the left, the record panel on the
 // right, a status line and the banner. The window owns the catalogue and
@@ -46,7 +47,7 @@ protected:
 
 private:
     void addShortcuts();
-    void showRecord(qint64 id);
+    void showRecord(qint64 id, qint64 rowid);
     void reloadShownRecord();
     void navigate(NavigationButton button);
     void addRecord();
@@ -65,6 +66,7 @@ private:
     SearchPanel* searchPanel_;
     RecordPanel* recordPanel_;
     BannerView* banner_;
+    StorePatience* patience_;
 };
 
 }  // namespace tolvane

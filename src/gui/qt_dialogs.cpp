@@ -1,5 +1,6 @@
 #include "gui/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -101,8 +102,14 @@ Answer QtDialogs::messageBox(const QString& text, Buttons buttons, Icon icon) {
         QApplication::activeWindow());
     if (question) {
         box.setEscapeButton(QMessageBox::Cancel);
-        box.setDefaultButton(buttons == Buttons::YesNoCancelDefaultNo ? QMessageBox::No
-                                                                      : QMessageBox::Yes);
+        box.setDefaultButton(buttons == Buttons::YesNoCancelDefaultNo    ? QMessageBox::No
+                             : buttons == Buttons::OverwriteReloadCancel ? QMessageBox::Cancel
+                                                                         : QMessageBox::Yes);
+    }
+    if (buttons == Buttons::OverwriteReloadCancel) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("覆盖"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("重新载入"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;

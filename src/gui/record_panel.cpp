@@ -216,6 +216,7 @@ QList<QWidget*> RecordPanel::tabOrder(QWidget* afterEditing) const {
 void RecordPanel::start(const ColumnSet& catalogueColumns) {
     addItems(categoryList().join(u'~'), categoryBox_, QStringLiteral("~"), allCategoriesPosition());
     widenPopup(categoryBox_);
+    catalogueColumns_ = catalogueColumns;
     const bool vba64 = catalogueColumns.has(Column::Vba64);
     QRadioButton* vba64Button = formButtons_[kVba64Form];
     vba64Button->setEnabled(vba64);
@@ -239,6 +240,14 @@ void RecordPanel::setRecord(const Record& record) {
     if (const auto position = categoryPosition(record.value(Column::Category)))
         categoryBox_->setCurrentIndex(*position);
     asShown_ = this->record();
+}
+
+ColumnSet RecordPanel::changedColumns() const {
+    if (!hasRecord_) return {};
+    ColumnSet changed = differingColumns(record(), asShown_, editedColumns());
+    if (shown_.value(Column::Category).isNull() && catalogueColumns_.has(Column::Category))
+        changed.add(Column::Category);
+    return changed;
 }
 
 void RecordPanel::markSaved() {

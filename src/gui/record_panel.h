@@ -71,6 +71,10 @@ public:
     Record record() const;
     // The columns record() takes from the controls.
     ColumnSet editedColumns() const;
+    // Those of them the user changed since the record was shown, and the
+    // class when the stored one is Null (the category box keeps the one
+    // before, and a save stores what it shows).
+    ColumnSet changedColumns() const;
     // record() as it was right after the record was shown or saved: what
     // record() now is compared with to find the user's edits.
     const Record& recordAsShown() const { return asShown_; }
@@ -129,6 +133,7 @@ private:
     std::unique_ptr<DetailZoom> zoom_;
     Record shown_;
     Record asShown_;
+    ColumnSet catalogueColumns_;
     bool hasRecord_ = false;
     std::function<bool()> leaveCheck_;
     OutputForm form_ = OutputForm::VB;

@@ -245,7 +245,7 @@ void SearchPanel::resultChosen() {
         return;
     }
     shownRow_ = row;
-    emit entryChosen(resultModel_->itemData(row));
+    emit entryChosen(resultModel_->itemData(row), resultModel_->rowid(row));
     showPosition(*statusLine_, resultModel_->text(row), row, resultModel_->count());
 }
 

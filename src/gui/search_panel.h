@@ -72,8 +72,9 @@ public:
 
 signals:
     // An entry was chosen: clicked, reached with the keyboard, or shown as
-    // the first result of a name search.
-    void entryChosen(qint64 id);
+    // the first result of a name search: its ID and its row's identity
+    // (rows sharing an ID each show themselves).
+    void entryChosen(qint64 id, qint64 rowid);
 
 private:
     void createControls(QWidget& window);

@@ -9,6 +9,7 @@
 #include "support/find_run.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -122,6 +123,47 @@ TEST_F(FindCommandTest, EncryptedCatalogueReadsWithItsPasswordAndStaysUnchanged)
     EXPECT_EQ(encrypted.status, 0) << encrypted.err.constData();
     EXPECT_EQ(encrypted.out, plain.out);
     EXPECT_EQ(bytesOf(secret), before);
+}
+
+// Reading changes nothing beside the file, even in WAL mode; another
+// program's lock is waited for, then told in one line.
+TEST_F(FindCommandTest, ReadsWithoutWritingAndWaitsForAWriter) {
+    runSql(starter, "PRAGMA journal_mode = WAL");
+    const QByteArray before = bytesOf(starter);
+    const FindRun wal = runFind({"--catalogue", starter, "--names", "Sleep"});
+    EXPECT_EQ(wal.status, 0) << wal.err.constData();
+    EXPECT_EQ(bytesOf(starter), before);
+    EXPECT_EQ(QDir(dir.path("")).entryList({"starter.mdb-*"}, QDir::Files), QStringList());
+
+    runSql(starter, "PRAGMA journal_mode = DELETE");
+    sqlite3* holder = nullptr;
+    sqlite3_open(QFile::encodeName(starter).constData(), &holder);
+    sqlite3_exec(holder, "BEGIN EXCLUSIVE; UPDATE winfun SET other = 'x'", nullptr, nullptr,
+                 nullptr);
+    const FindRun locked = runFind({"--catalogue", starter, "--wait", "0.3", "Sleep"});
+    EXPECT_EQ(locked.status, 2);
+    EXPECT_EQ(locked.out, QByteArray());
+    EXPECT_EQ(locked.err.count('\n'), 1);
+    EXPECT_TRUE(locked.err.contains("another program is writing it")) << locked.err.data();
+    EXPECT_EQ(runFind({"--catalogue", starter, "--wait", "soon", "Sleep"}).status, 2);
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+}
+
+// Rows sharing an ID, and an ID stored as text, print themselves.
+TEST_F(FindCommandTest, EachListedRowPrintsItself) {
+    const QString odd =
+        dir.makeFrom("odd.mdb",
+                     "CREATE TABLE winfun (ID, name TEXT, declare TEXT);"
+                     "INSERT INTO winfun VALUES (7, 'First', 'a'), (7, 'Second', 'b'), ('12', "
+                     "'Text', 'c'), ('x', 'Skipped', 'd');");
+    const FindRun json = runFind({"--catalogue", odd, "--json", "*"});
+    EXPECT_EQ(json.status, 0);
+    QStringList names;
+    for (const QString& line : lines(json.out))
+        names << QJsonDocument::fromJson(line.toUtf8()).object().value("name").toString();
+    EXPECT_EQ(names, QStringList({"First", "Second", "Text"}));
+    EXPECT_TRUE(json.err.contains("1 matching records have an ID that is no whole number"));
 }
 
 // Every column of every record comes back with its value and type (texts

@@ -74,7 +74,11 @@ int authorize(void* data, int action, const char* first, const char* second, con
     return SQLITE_DENY;
 }
 
-int onProgress(void* data) { return static_cast<Connection*>(data)->interrupted() ? 1 : 0; }
+int onProgress(void* data) {
+    auto* connection = static_cast<Connection*>(data);
+    connection->statementRunning();
+    return connection->interrupted() ? 1 : 0;
+}
 
 }  // namespace
 

@@ -22,8 +22,13 @@ CatalogueStore::~CatalogueStore() = default;
 Result<std::unique_ptr<CatalogueStore>> CatalogueStore::open(const QString& path,
                                                              const QString& password,
                                                              bool readOnly) {
-    Result<std::unique_ptr<Connection>> connection =
-        Connection::open(path, password, {.readOnly = readOnly});
+    return open(path, password, Connection::Options{.readOnly = readOnly});
+}
+
+Result<std::unique_ptr<CatalogueStore>> CatalogueStore::open(const QString& path,
+                                                             const QString& password,
+                                                             const Connection::Options& options) {
+    Result<std::unique_ptr<Connection>> connection = Connection::open(path, password, options);
     if (!connection.ok()) return connection.status();
     return std::unique_ptr<CatalogueStore>(new CatalogueStore(std::move(*connection)));
 }
@@ -67,6 +72,15 @@ Result<Record> CatalogueStore::oneRecord(const QByteArray& rest,
 Result<Record> CatalogueStore::record(qint64 id) {
     Result<Record> found =
         oneRecord("WHERE ID = ?", [id](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, id); });
+    if (!found.ok() && found.status().code() == StatusCode::NoCurrentRecord)
+        return Status(StatusCode::RecordGone);
+    return found;
+}
+
+Result<Record> CatalogueStore::record(const FoundRow& row) {
+    if (row.rowid == 0 || !connection_->shape().hasRowid) return record(row.id.value_or(0));
+    Result<Record> found = oneRecord(
+        "WHERE rowid = ?", [&row](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, row.rowid); });
     if (!found.ok() && found.status().code() == StatusCode::NoCurrentRecord)
         return Status(StatusCode::RecordGone);
     return found;
@@ -151,37 +165,79 @@ Result<Record> CatalogueStore::add() {
                      [rowid](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, rowid); });
 }
 
-Status CatalogueStore::save(const Record& record, const ColumnSet& columns) {
-    const std::optional<qint64> id = record.id();
-    if (!id) return Status(StatusCode::SyntaxError);
-    if (!this->columns().contains(columns)) return Status(StatusCode::UnknownColumn);
-    QByteArray assignments;
-    for (int c = 0; c < kColumnCount; ++c)
-        if (columns.has(Column(c)) && Column(c) != Column::Id)
-            assignments +=
-                (assignments.isEmpty() ? "" : ", ") + QByteArray(columnName(Column(c))) + " = ?";
-    return connection_->write([&] {
-        Result<Connection::Use> use =
-            connection_->statement("UPDATE winfun SET " + assignments + " WHERE ID = :id");
+// The row is found by its identity when it has one, else by its ID; a row
+// whose ID another row shares is not written, since the ID is what the
+// user knows it by.
+Result<Record> CatalogueStore::storedRow(const Record& shown, Stored stored) {
+    if (!shown.id()) return Status(StatusCode::SyntaxError);
+    const QVariant& id = shown.value(Column::Id);
+    const bool byRowid = shown.rowid() != 0 && connection_->shape().hasRowid;
+    Result<Record> row =
+        byRowid ? oneRecord("WHERE rowid = ?",
+                            [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, shown.rowid()); })
+                : oneRecord("WHERE ID = ?", [&](sqlite3_stmt* s) { bindValue(s, 1, id); });
+    if (!row.ok())
+        return row.status().code() == StatusCode::NoCurrentRecord ? Status(StatusCode::RecordGone)
+                                                                  : row.status();
+    Result<Connection::Use> twice =
+        connection_->statement("SELECT count(*) FROM (SELECT 1 FROM winfun WHERE ID = ? LIMIT 2)");
+    if (!twice.ok()) return twice.status();
+    bindValue(twice->get(), 1, row->value(Column::Id));
+    if (const int rc = sqlite3_step(twice->get()); rc != SQLITE_ROW)
+        return connection_->failure(rc);
+    if (sqlite3_column_int(twice->get(), 0) > 1) return Status(StatusCode::DuplicateId);
+    if (stored == Stored::MustBeAsShown && differingColumns(*row, shown, columns()) != ColumnSet())
+        return Status(StatusCode::RecordChanged);
+    return row;
+}
+
+Status CatalogueStore::save(const Record& shown, const Record& edited, const ColumnSet& columns,
+                            Stored stored) {
+    return connection_->write([&]() -> Status {
+        Result<Record> row = storedRow(shown, stored);
+        if (!row.ok()) return row.status();
+        const ColumnSet changed = differingColumns(edited, *row, columns);
+        for (int c = 0; c < kColumnCount; ++c)
+            if (changed.has(Column(c)) && !this->columns().has(Column(c)))
+                return Status(StatusCode::UnknownColumn,
+                              QStringLiteral("此目录数据库没有 %1 列，无法保存其中的修改，"
+                                             "未写入任何修改。")
+                                  .arg(QLatin1String(columnName(Column(c)))));
+        QByteArray assignments;
+        for (int c = 0; c < kColumnCount; ++c)
+            if (changed.has(Column(c)))
+                assignments += (assignments.isEmpty() ? "" : ", ") +
+                               QByteArray(columnName(Column(c))) + " = ?";
+        if (assignments.isEmpty()) return Status();
+        const bool byRowid = row->rowid() != 0 && connection_->shape().hasRowid;
+        Result<Connection::Use> use = connection_->statement(
+            "UPDATE winfun SET " + assignments + (byRowid ? " WHERE rowid = ?" : " WHERE ID = ?"));
         if (!use.ok()) return use.status();
         sqlite3_stmt* statement = use->get();
         int at = 0;
         for (int c = 0; c < kColumnCount; ++c)
-            if (columns.has(Column(c)) && Column(c) != Column::Id)
-                bindValue(statement, ++at, record.value(Column(c)));
-        sqlite3_bind_int64(statement, parameter(statement, ":id"), *id);
+            if (changed.has(Column(c))) bindValue(statement, ++at, edited.value(Column(c)));
+        if (byRowid)
+            sqlite3_bind_int64(statement, ++at, row->rowid());
+        else
+            bindValue(statement, ++at, row->value(Column::Id));
         const int rc = sqlite3_step(statement);
-        if (rc != SQLITE_DONE) return connection_->failure(rc);
-        if (sqlite3_changes(connection_->handle()) == 0) return Status(StatusCode::RecordGone);
-        return Status();
+        return rc == SQLITE_DONE ? Status() : connection_->failure(rc);
     });
 }
 
-Status CatalogueStore::remove(qint64 id) {
-    return connection_->write([&] {
-        Result<Connection::Use> use = connection_->statement("DELETE FROM winfun WHERE ID = ?");
+Status CatalogueStore::remove(const Record& shown, Stored stored) {
+    return connection_->write([&]() -> Status {
+        Result<Record> row = storedRow(shown, stored);
+        if (!row.ok()) return row.status();
+        const bool byRowid = row->rowid() != 0 && connection_->shape().hasRowid;
+        Result<Connection::Use> use = connection_->statement(
+            byRowid ? "DELETE FROM winfun WHERE rowid = ?" : "DELETE FROM winfun WHERE ID = ?");
         if (!use.ok()) return use.status();
-        sqlite3_bind_int64(use->get(), 1, id);
+        if (byRowid)
+            sqlite3_bind_int64(use->get(), 1, row->rowid());
+        else
+            bindValue(use->get(), 1, row->value(Column::Id));
         const int rc = sqlite3_step(use->get());
         return rc == SQLITE_DONE ? Status() : connection_->failure(rc);
     });
@@ -200,6 +256,10 @@ Status CatalogueStore::readTogether(const std::function<Status()>& work) {
 
 void CatalogueStore::setCancelFlag(const std::atomic<bool>* flag) {
     connection_->setCancelFlag(flag);
+}
+
+void CatalogueStore::setPatience(std::function<void(std::chrono::milliseconds)> patience) {
+    connection_->setPatience(std::move(patience));
 }
 
 int CatalogueStore::statementsPrepared() const { return connection_->prepared(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/connection.h"
 #include "core/store/record.h"
 #include "core/store/search_parts.h"
 #include "core/store/status.h"
@@ -15,8 +16,6 @@ struct sqlite3_stmt;
 
 namespace tolvane {
 
-class Connection;
-
 // The catalogue: the one place that reads and writes winfun. Every
 // statement is prepared once per connection and reused with bound values;
 // values typed by the user never become SQL text. A store serves one thread
@@ -24,11 +23,14 @@ class Connection;
 // (openReader).
 class CatalogueStore {
 public:
-    // Opens a catalogue file (see Connection::open for the failures).
-    // readOnly makes every write fail (ReadOnly).
+    // Opens a catalogue file (see Connection::open for the failures and the
+    // options). readOnly makes every write fail (ReadOnly).
     static Result<std::unique_ptr<CatalogueStore>> open(const QString& path,
                                                         const QString& password = {},
                                                         bool readOnly = false);
+    static Result<std::unique_ptr<CatalogueStore>> open(const QString& path,
+                                                        const QString& password,
+                                                        const Connection::Options& options);
     ~CatalogueStore();
     CatalogueStore(const CatalogueStore&) = delete;
     CatalogueStore& operator=(const CatalogueStore&) = delete;
@@ -47,6 +49,9 @@ public:
 
     // The record with this ID (the first such row); RecordGone when none.
     Result<Record> record(qint64 id);
+    // The record a search listed: the row with its identity when it has one
+    // (rows sharing an ID each show themselves), else the one with its ID.
+    Result<Record> record(const FoundRow& row);
     // The records at either end and next to an ID, in ascending ID order;
     // NoCurrentRecord when there is none. Rows whose ID is Null are left out.
     Result<Record> first();
@@ -58,14 +63,25 @@ public:
 
     // Appends a row with every column at its default; the new record.
     Result<Record> add();
-    // Writes `columns` of `record` into the row with the record's ID, in one
-    // statement: either every value or none reaches the file. RecordGone,
-    // writing nothing, when no row has the ID; UnknownColumn when the
-    // catalogue lacks one of the columns; SyntaxError for a record without
-    // an ID.
-    Status save(const Record& record, const ColumnSet& columns);
-    // Deletes the rows with this ID; none is no failure.
-    Status remove(qint64 id);
+    // What a save or a delete does when the stored row no longer holds
+    // what was shown.
+    enum class Stored { MustBeAsShown, MayHaveChanged };
+    // Writes into the row of `shown` (found by its identity, else by its ID)
+    // those of `columns` whose value in `edited` differs from the stored
+    // one, in one transaction that first compares the stored row with
+    // `shown` (every column the catalogue has). Either every value or none
+    // reaches the file. Writing nothing: RecordGone when the row is gone,
+    // RecordChanged when it differs from `shown` (unless MayHaveChanged),
+    // DuplicateId when another row has the same ID, UnknownColumn (naming
+    // it) when the catalogue lacks a column whose value changed (the others
+    // it lacks are no failure), SyntaxError for a
+    // record without an ID.
+    Status save(const Record& shown, const Record& edited, const ColumnSet& columns,
+                Stored stored = Stored::MustBeAsShown);
+    // Deletes the row of `shown`, comparing it first as save() does.
+    Status remove(const Record& shown, Stored stored = Stored::MustBeAsShown);
+    // Waits and long statements call `patience` (see Connection::setPatience).
+    void setPatience(std::function<void(std::chrono::milliseconds)> patience);
 
     // The rows of a search, part by part in ID order (see SearchParts).
     SearchParts search(const SearchRequest& request);
@@ -81,6 +97,8 @@ private:
     explicit CatalogueStore(std::unique_ptr<Connection> connection);
     Result<Record> oneRecord(const QByteArray& rest,
                              const std::function<void(sqlite3_stmt*)>& bind);
+    // Inside a write: the stored row of `shown`, checked against it.
+    Result<Record> storedRow(const Record& shown, Stored stored);
 
     std::unique_ptr<Connection> connection_;
     QByteArray recordColumns_;  // the select list of a whole record

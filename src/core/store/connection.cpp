@@ -9,6 +9,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
+
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -24,10 +27,9 @@ enum class FileKind { Plain, Encrypted, Damaged };
 // text file, a cut-off copy) is no catalogue. A damaged file that happens to
 // pass as encrypted is reported as needing a password, and with one as a
 // wrong password: without the key the two cannot be told apart.
-FileKind classify(QFile& file) {
+FileKind classify(const QByteArray& header, qint64 size) {
     static const QByteArray plainHeader("SQLite format 3\0", 16);
-    const qint64 size = file.size();
-    if (file.read(plainHeader.size()) == plainHeader) return FileKind::Plain;
+    if (header.startsWith(plainHeader)) return FileKind::Plain;
     if (size >= 512 && size % 512 == 0) return FileKind::Encrypted;
     return FileKind::Damaged;
 }
@@ -40,6 +42,24 @@ bool usableName(const QString& path, const QFileInfo& info) {
     for (const QChar c : path)
         if (c.unicode() < 0x20) return false;
     return true;
+}
+
+// The URI that opens a file for reading without creating or changing any
+// file beside it. A file in rollback-journal mode needs nothing more than
+// read-only. One in WAL mode (bytes 18 and 19 of a plain file's header are
+// 2) would get a -wal and a -shm file, and would write to an existing -shm:
+// while no -wal file holds changes no other program is writing it, and it
+// is read as an immutable file. A -wal file with changes in it must be read
+// through the -shm file, which the reader then updates.
+QByteArray readOnlyUri(const QString& absolutePath, const QByteArray& header) {
+    QByteArray uri = "file:" + QUrl::toPercentEncoding(absolutePath, "/") + "?mode=ro";
+    const bool wal = header.size() >= 20 && header[18] == 2 && header[19] == 2;
+    if (wal && QFileInfo(absolutePath + QStringLiteral("-wal")).size() == 0) uri += "&immutable=1";
+    return uri;
+}
+
+int onBusy(void* connection, int attempt) {
+    return static_cast<Connection*>(connection)->waitForLock(attempt) ? 1 : 0;
 }
 
 std::optional<std::pair<dev_t, ino_t>> identityOf(const QString& path) {
@@ -76,7 +96,8 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& given, const
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return fileStatus(StatusCode::FileInUse, given);
-    const FileKind kind = classify(file);
+    const QByteArray header = file.read(100);
+    const FileKind kind = classify(header, file.size());
     file.close();
     if (kind == FileKind::Damaged) return fileStatus(StatusCode::NotACatalogue, given);
     if (kind == FileKind::Encrypted && password.isEmpty()) return Status(StatusCode::WrongPassword);
@@ -84,12 +105,17 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& given, const
     // Without SQLITE_OPEN_CREATE a file that vanished meanwhile is not made
     // anew. Each connection serves one thread at a time, so SQLite's own
     // per-call lock is left out.
+    // A file this user may not write is read as read-only.
     sqlite3* db = nullptr;
-    const int flags =
-        (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    const bool readOnly = options.readOnly || !info.isWritable();
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE) |
+                      SQLITE_OPEN_NOMUTEX;
+    const QByteArray name =
+        readOnly ? readOnlyUri(info.absoluteFilePath(), header) : QFile::encodeName(path);
+    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     std::unique_ptr<Connection> connection(
         new Connection(db, info.absoluteFilePath(), kind == FileKind::Encrypted ? password : ""));
+    connection->lockWait_ = options.lockWait;
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db, 1);
         if (kind == FileKind::Encrypted) {
@@ -100,10 +126,9 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& given, const
     if (rc == SQLITE_OK) rc = installJetLike(db, *connection);
     if (rc == SQLITE_OK) rc = guardCatalogue(db, *connection);
     // Reading the schema fails unless the file is a database and the key is
-    // right. A lock still held after a short wait is another user's
-    // exclusive use; later statements wait longer for a writer to finish.
+    // right. A lock still held after the wait is another user's exclusive use.
     if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, 200);
+        sqlite3_busy_handler(db, onBusy, connection.get());
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) return openStatus(rc, db, given, kind == FileKind::Encrypted);
@@ -111,12 +136,35 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& given, const
     if (!shape.ok()) return shape.status();
     connection->shape_ = *shape;
     connection->file_ = identityOf(connection->path_);
-    sqlite3_busy_timeout(db, 2000);
     return connection;
 }
 
-Result<Connection::Use> Connection::statement(const QByteArray& sql) {
+void Connection::beginStatement() {
     denial_.clear();
+    started_ = lastPatience_ = std::chrono::steady_clock::now();
+}
+
+// Another program's lock is waited for in short sleeps, so that a cancel
+// and the patience hook are answered within a few milliseconds.
+bool Connection::waitForLock(int attempt) {
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) waitStarted_ = now;
+    if (interrupted() || now - waitStarted_ >= lockWait_) return false;
+    if (patience_) patience_(std::chrono::duration_cast<std::chrono::milliseconds>(now - started_));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return !interrupted();
+}
+
+void Connection::statementRunning() {
+    if (!patience_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastPatience_ < std::chrono::milliseconds(20)) return;
+    lastPatience_ = now;
+    patience_(std::chrono::duration_cast<std::chrono::milliseconds>(now - started_));
+}
+
+Result<Connection::Use> Connection::statement(const QByteArray& sql) {
+    beginStatement();
     auto kept = statements_.find(sql);
     if (kept == statements_.end()) {
         sqlite3_stmt* raw = nullptr;
@@ -151,6 +199,7 @@ Status Connection::failure(int rc) const {
     // A refused function fails as a plain error, everything else refused as
     // SQLITE_AUTH.
     const int primary = rc & 0xFF;
+    if (primary == SQLITE_BUSY && cancel_ && cancel_->load()) return Status(StatusCode::Cancelled);
     if (primary == SQLITE_AUTH || (primary == SQLITE_ERROR && !denial_.isEmpty()))
         return deniedStatus(path_, denial_);
     return statusOf(rc, db_);

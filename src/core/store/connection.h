@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -28,7 +29,11 @@ namespace tolvane {
 class Connection final : public MatchInterrupt {
 public:
     struct Options {
+        // Read-only opening changes no file: see readOnlyUri.
         bool readOnly = false;
+        // How long a statement waits for another program's lock before it
+        // fails (Locked).
+        std::chrono::milliseconds lockWait{5000};
     };
 
     // Opens a catalogue file. "\" separates folders as "/" does. Failures:
@@ -79,6 +84,16 @@ public:
     // one (Cancelled) until it is lowered; nothing when no one cancels.
     void setCancelFlag(const std::atomic<bool>* flag) { cancel_ = flag; }
     bool interrupted() override { return cancel_ && cancel_->load(std::memory_order_relaxed); }
+    // Called now and then while a statement waits for a lock or runs long,
+    // with the time since it started; a window answers its events there.
+    void setPatience(std::function<void(std::chrono::milliseconds)> patience) {
+        patience_ = std::move(patience);
+    }
+    // Waits for another program's lock (SQLite's busy handler): false once
+    // the wait is over or cancelled.
+    bool waitForLock(int attempt);
+    // Lets the patience hook see the running statement (progress handler).
+    void statementRunning();
 
     sqlite3* handle() const { return db_; }
     const QString& path() const { return path_; }
@@ -91,6 +106,7 @@ public:
 private:
     Connection(sqlite3* db, QString path, QString password);
     Status checkFileUnchanged() const;
+    void beginStatement();
 
     sqlite3* db_;
     QString path_;  // absolute
@@ -99,6 +115,11 @@ private:
     std::optional<std::pair<dev_t, ino_t>> file_;
     std::map<QByteArray, sqlite3_stmt*> statements_;
     const std::atomic<bool>* cancel_ = nullptr;
+    std::function<void(std::chrono::milliseconds)> patience_;
+    std::chrono::milliseconds lockWait_{5000};
+    std::chrono::steady_clock::time_point started_;  // of the running statement
+    std::chrono::steady_clock::time_point waitStarted_;
+    std::chrono::steady_clock::time_point lastPatience_;
     QString denial_;
     int prepared_ = 0;
 };

@@ -16,6 +16,17 @@ QString Record::text(Column c) const {
 
 std::optional<qint64> Record::id() const { return wholeNumber(value(Column::Id)); }
 
+ColumnSet differingColumns(const Record& a, const Record& b, const ColumnSet& among) {
+    ColumnSet differing;
+    for (int c = 0; c < kColumnCount; ++c) {
+        const Column column = Column(c);
+        const QVariant& x = a.value(column);
+        const QVariant& y = b.value(column);
+        if (among.has(column) && (x.typeId() != y.typeId() || x != y)) differing.add(column);
+    }
+    return differing;
+}
+
 std::optional<qint64> wholeNumber(const QVariant& id) {
     switch (id.typeId()) {
     case QMetaType::LongLong:

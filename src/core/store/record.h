@@ -76,6 +76,10 @@ private:
     qint64 rowid_ = 0;
 };
 
+// The columns among `among` whose values differ between two records: a
+// different type is a different value (5 is not "5"), Null equals Null.
+ColumnSet differingColumns(const Record& a, const Record& b, const ColumnSet& among);
+
 // An ID as the result list carries it; see Record::id().
 std::optional<qint64> wholeNumber(const QVariant& id);
 

@@ -13,10 +13,11 @@ namespace tolvane {
 namespace {
 
 // The columns the full-text search looks in, in the order it names them;
-// vba64 follows when the catalogue has it.
-const char* const kSearchableColumns[] = {"name",      "class",     "declare", "recode",
-                                          "othername", "libsclass", "win95",   "winnt",
-                                          "explain",   "returned",  "other",   "parameter"};
+// those the catalogue lacks are left out.
+const Column kSearchableColumns[] = {
+    Column::Name,  Column::Category,  Column::Declare, Column::Recode,  Column::OtherName,
+    Column::Dll,   Column::Win95,     Column::WinNT,   Column::Explain, Column::Returned,
+    Column::Other, Column::Parameter, Column::Vba64};
 
 // A pattern of stars only matches every value that is not Null: it needs no
 // LIKE.
@@ -30,9 +31,9 @@ QByteArray condition(const SearchRequest& request, const CatalogueShape& shape, 
     };
     if (request.fullText) {
         QByteArray any;
-        for (const char* column : kSearchableColumns)
-            any += (any.isEmpty() ? "" : " OR ") + test(column);
-        if (shape.columns.has(Column::Vba64)) any += " OR " + test(columnName(Column::Vba64));
+        for (const Column column : kSearchableColumns)
+            if (shape.columns.has(column))
+                any += (any.isEmpty() ? "" : " OR ") + test(columnName(column));
         return any;
     }
     QByteArray all = test("name");
@@ -66,8 +67,11 @@ public:
     Result<bool> next(qint64 ids, const std::function<bool(const FoundRow&)>& take);
 
 private:
-    enum class Stage { Start, Ids, NullIds, Done };
+    enum class Stage { Start, Ids, NullIds, OneStatement, Done };
     void bindRequest(sqlite3_stmt* statement) const;
+    Result<bool> idsIndexed();
+    Result<bool> readOn(qint64 rows, const std::function<bool(const FoundRow&)>& take);
+    static FoundRow rowAt(sqlite3_stmt* statement);
     Result<bool> readPart(const QByteArray& sql, sqlite3_value* last,
                           const std::function<bool(const FoundRow&)>& take);
 
@@ -78,7 +82,8 @@ private:
     std::optional<QByteArray> dll_;
     bool validPattern_ = true;
     Stage stage_ = Stage::Start;
-    Value first_ = kept(nullptr);  // the next part's first ID
+    Value first_ = kept(nullptr);             // the next part's first ID
+    std::optional<Connection::Use> running_;  // the one statement, without an index on ID
 };
 
 SearchParts::Walk::Walk(Connection& connection, const SearchRequest& request)
@@ -115,12 +120,7 @@ Result<bool> SearchParts::Walk::readPart(const QByteArray& sql, sqlite3_value* l
     if (const int at = parameter(statement, ":last")) sqlite3_bind_value(statement, at, last);
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-        FoundRow row;
-        row.name = QByteArrayView(name, name ? sqlite3_column_bytes(statement, 0) : 0);
-        row.id = wholeNumberAt(statement, 1);
-        row.rowid = sqlite3_column_int64(statement, 2);
-        if (!take(row)) {
+        if (!take(rowAt(statement))) {
             stage_ = Stage::Done;
             return false;
         }
@@ -129,8 +129,67 @@ Result<bool> SearchParts::Walk::readPart(const QByteArray& sql, sqlite3_value* l
     return true;
 }
 
+FoundRow SearchParts::Walk::rowAt(sqlite3_stmt* statement) {
+    const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    FoundRow row;
+    row.name = QByteArrayView(name, name ? sqlite3_column_bytes(statement, 0) : 0);
+    row.id = wholeNumberAt(statement, 1);
+    row.rowid = sqlite3_column_int64(statement, 2);
+    return row;
+}
+
+// Whether the next ID after another is one step through an index. Without
+// one each part would sort the whole table again, and the walk would take
+// time growing with the square of the rows.
+Result<bool> SearchParts::Walk::idsIndexed() {
+    Result<Connection::Use> plan = connection_.statement(
+        "EXPLAIN QUERY PLAN SELECT ID FROM winfun WHERE ID > ? ORDER BY ID LIMIT 1");
+    if (!plan.ok()) return plan.status();
+    int rc;
+    bool sorts = false;
+    while ((rc = sqlite3_step(plan->get())) == SQLITE_ROW)
+        sorts = sorts ||
+                QByteArrayView(reinterpret_cast<const char*>(sqlite3_column_text(plan->get(), 3)))
+                    .contains("TEMP B-TREE");
+    if (rc != SQLITE_DONE) return connection_.failure(rc);
+    return !sorts;
+}
+
+// Without an index on ID the rows come from one statement that sorts them
+// once; each part reads `rows` more of them.
+Result<bool> SearchParts::Walk::readOn(qint64 rows,
+                                       const std::function<bool(const FoundRow&)>& take) {
+    if (!running_) {
+        Result<Connection::Use> use = connection_.statement(
+            select_ + " ORDER BY ID IS NULL, ID" + (connection_.shape().hasRowid ? ", rowid" : ""));
+        if (!use.ok()) return use.status();
+        running_.emplace(std::move(*use));
+        bindRequest(running_->get());
+    }
+    sqlite3_stmt* statement = running_->get();
+    for (qint64 read = 0; read < rows; ++read) {
+        const int rc = sqlite3_step(statement);
+        if (rc == SQLITE_DONE) break;
+        if (rc != SQLITE_ROW) {
+            running_.reset();
+            return connection_.failure(rc);
+        }
+        if (!take(rowAt(statement))) break;
+        if (read + 1 == rows) return true;
+    }
+    running_.reset();
+    stage_ = Stage::Done;
+    return false;
+}
+
 Result<bool> SearchParts::Walk::next(qint64 ids, const std::function<bool(const FoundRow&)>& take) {
     if (!validPattern_) return Status(StatusCode::InvalidPattern);
+    if (stage_ == Stage::Start) {
+        Result<bool> indexed = idsIndexed();
+        if (!indexed.ok()) return indexed.status();
+        if (!*indexed) stage_ = Stage::OneStatement;
+    }
+    if (stage_ == Stage::OneStatement) return readOn(ids, take);
     if (stage_ == Stage::Start) {
         Result<sqlite3_value*> first = firstValue(
             connection_, "SELECT ID FROM winfun WHERE ID IS NOT NULL ORDER BY ID LIMIT 1",

@@ -40,6 +40,8 @@ struct FoundRow {
 // then blobs); every part starts strictly after the previous one's last ID,
 // so the walk ends and yields no row twice; rows with the same ID fall into
 // one part; the rows whose ID is Null come last, as a part of their own.
+// Where no index orders the IDs, the rows come in the same order from one
+// statement that sorts them once, and each part reads on from it.
 class SearchParts {
 public:
     SearchParts(Connection& connection, const SearchRequest& request);

@@ -122,8 +122,6 @@ Status openStatus(int rc, sqlite3* db, const QString& path, bool encrypted) {
                                             "generated column)"));
         return encrypted ? Status(StatusCode::WrongPassword)
                          : fileStatus(StatusCode::NotACatalogue, path);
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
     case SQLITE_CANTOPEN:
     case SQLITE_PERM: return fileStatus(StatusCode::FileInUse, path);
     default: return statusOf(rc, db);

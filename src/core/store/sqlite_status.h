@@ -27,8 +27,8 @@ Status fileGoneStatus(const QString& path);
 Status deniedStatus(const QString& path, const QString& what);
 
 // The failure of opening a catalogue file and reading its schema: a file
-// that is no database is a wrong key when the file is encrypted, and a lock
-// that does not clear means another user holds the file.
+// that is no database is a wrong key when the file is encrypted; a lock that
+// does not clear within the wait is Locked, as for any statement.
 Status openStatus(int rc, sqlite3* db, const QString& path, bool encrypted);
 
 }  // namespace tolvane

@@ -20,12 +20,15 @@ QString standardMessage(StatusCode code) {
     case StatusCode::Denied: return QStringLiteral("没有执行此操作的权限。");
     case StatusCode::NoCurrentRecord: return QStringLiteral("无当前记录。");
     case StatusCode::RecordGone: return QStringLiteral("记录已被删除。");
+    case StatusCode::RecordChanged: return QStringLiteral("此记录在显示之后已被其他程序修改。");
+    case StatusCode::DuplicateId:
+        return QStringLiteral("此记录的 ID 不唯一（另有记录使用同一 ID），未写入任何修改。");
     case StatusCode::UnknownColumn: return QStringLiteral("在此集合中找不到项目。");
     case StatusCode::UnknownName: return QStringLiteral("参数不足。");
     case StatusCode::NoSuchTable: return QStringLiteral("找不到输入表或查询。");
     case StatusCode::InvalidPattern: return QStringLiteral("无效的模式字符串。");
     case StatusCode::SyntaxError: return QStringLiteral("表达式中有语法错误。");
-    case StatusCode::Locked: return QStringLiteral("不能更新；当前被锁定。");
+    case StatusCode::Locked: return QStringLiteral("目录文件正被其他程序写入，请稍后再试。");
     case StatusCode::ReadOnly: return QStringLiteral("不能更新。数据库或对象为只读。");
     case StatusCode::DiskFull: return QStringLiteral("磁盘已满或系统资源不足。");
     case StatusCode::DiskError: return QStringLiteral("磁盘或网络错误。");

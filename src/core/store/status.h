@@ -22,6 +22,8 @@ enum class StatusCode {
     Denied,           // the catalogue guard refused what a statement would do
     NoCurrentRecord,  // a move left the rows
     RecordGone,       // no row has the record's ID any more
+    RecordChanged,    // the stored row no longer holds what was shown
+    DuplicateId,      // the record's ID is not unique, so a change could hit another row
     UnknownColumn,    // the catalogue lacks a column a record operation needs
     UnknownName,      // a statement names a column the catalogue lacks
     NoSuchTable,

@@ -7,8 +7,9 @@
 namespace tolvane {
 
 // Yes/No/Cancel boxes press Yes on Enter, except YesNoCancelDefaultNo (for an
-// action that cannot be undone), which presses No.
-enum class Buttons { Ok, YesNoCancel, YesNoCancelDefaultNo };
+// action that cannot be undone), which presses No. OverwriteReloadCancel
+// offers 覆盖 (Yes), 重新载入 (No) and 取消 (Cancel); Enter presses 取消.
+enum class Buttons { Ok, YesNoCancel, YesNoCancelDefaultNo, OverwriteReloadCancel };
 enum class Icon { None, Critical, Question };
 // Closing a Yes/No/Cancel box counts as Cancel.
 enum class Answer { Ok, Yes, No, Cancel };

@@ -96,15 +96,16 @@ TEST(CatalogueGuardTest, OnlyTheCataloguesOwnReadsAndWritesPass) {
     // A save that would fire the trigger is refused, naming it and its target.
     auto store = CatalogueStore::open(path);
     ASSERT_TRUE(store.ok());
-    Record record = *(*store)->record(1);
+    const Record shown = *(*store)->record(1);
+    Record record = shown;
     record.set(Column::Name, QStringLiteral("Changed"));
-    const Status refused = (*store)->save(record, {Column::Name});
+    const Status refused = (*store)->save(shown, record, {Column::Name});
     EXPECT_EQ(refused.code(), StatusCode::Denied);
     EXPECT_TRUE(refused.message().contains("keep") && refused.message().contains("log"))
         << refused.message().toStdString();
     // Adding (with its key counter) and deleting fire no trigger and pass.
     EXPECT_TRUE((*store)->add().ok());
-    EXPECT_TRUE((*store)->remove(1).ok());
+    EXPECT_TRUE((*store)->remove(shown).ok());
     EXPECT_EQ(queryTexts(path, "select name from winfun"), QStringList{""});
     EXPECT_EQ(queryTexts(path, "select count(*) from log"), QStringList{"0"});
 }
@@ -161,7 +162,8 @@ TEST(FileGoneTest, WritesFailNamingThePathOnceTheFileIsDeletedOrReplaced) {
         Record record = *store.record(1);
         record.set(Column::Name, QStringLiteral("Changed"));
         for (const Status& write :
-             {store.remove(1), store.save(record, {Column::Name}), store.add().status()}) {
+             {store.remove(record), store.save(record, record, {Column::Name}),
+              store.add().status()}) {
             EXPECT_EQ(write.code(), StatusCode::FileGone);
             EXPECT_TRUE(write.message().contains(path)) << write.message().toStdString();
         }

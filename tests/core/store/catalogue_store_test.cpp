@@ -57,15 +57,22 @@ TEST(SearchPartsTest, EveryRowIsWalkedOnceInTheStoresIdOrder) {
         EXPECT_EQ(walk(*textKeys, ids, {}, &skipped), QStringList({"b", "d", "c"})) << ids;
         EXPECT_EQ(skipped, 2);  // "abc" and "Abc" are no whole numbers
     }
-    auto mixed = open(dir.makeFrom(
-        "mixed.mdb",
-        "CREATE TABLE winfun (ID, name TEXT); CREATE INDEX byId ON winfun (ID);"
+    const QString mixedRows =
         "INSERT INTO winfun VALUES (3, 'three'), (1.5, 'half'), ('abc', 'text'), (X'00', 'blob'),"
         "(NULL, 'null'), (1, 'one'), (3, 'three again'), (9223372036854775807, 'max'),"
         "(-9223372036854775808, 'min'), ('x' || char(0) || 'y', 'zero'), (1e300, 'huge'),"
-        "(9e999, 'infinite'), ('7', 'seven');"));
+        "(9e999, 'infinite'), ('7', 'seven');";
+    auto mixed = open(dir.makeFrom(
+        "mixed.mdb",
+        "CREATE TABLE winfun (ID, name TEXT); CREATE INDEX byId ON winfun (ID);" + mixedRows));
+    // Without an index on ID the same rows come in the same order.
+    auto unindexed =
+        open(dir.makeFrom("unindexed.mdb", "CREATE TABLE winfun (ID, name TEXT);" + mixedRows));
     const QStringList order = {"min", "one", "three", "three again", "max", "seven"};
-    for (const qint64 ids : {1, 2, 3, 100}) EXPECT_EQ(walk(*mixed, ids), order) << ids;
+    for (const qint64 ids : {1, 2, 3, 100}) {
+        EXPECT_EQ(walk(*mixed, ids), order) << ids;
+        EXPECT_EQ(walk(*unindexed, ids), order) << ids;
+    }
     SearchRequest nulls;
     nulls.pattern = QStringLiteral("null");
     qint64 skipped = 0;
@@ -98,10 +105,11 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     edited.set(Column::Category, qlonglong{-1});
     edited.set(Column::Explain, QStringLiteral("not written"));
     const int prepared = store->statementsPrepared();
-    ASSERT_TRUE(store->save(edited, {Column::Name, Column::Category}).ok());
+    ASSERT_TRUE(store->save(nine, edited, {Column::Name, Column::Category}).ok());
     const int firstSave = store->statementsPrepared() - prepared;
-    EXPECT_EQ(firstSave, 3);  // BEGIN IMMEDIATE, UPDATE, COMMIT
-    ASSERT_TRUE(store->save(edited, {Column::Name, Column::Category}).ok());
+    EXPECT_EQ(firstSave, 5);  // BEGIN IMMEDIATE, the row, its ID's uniqueness, UPDATE, COMMIT
+    const Record saved = *store->record(9);
+    ASSERT_TRUE(store->save(saved, edited, {Column::Name, Column::Category}).ok());
     EXPECT_EQ(store->statementsPrepared() - prepared, firstSave);  // reused
     EXPECT_EQ(queryColumn(path, "select name from winfun where ID = 9").front(),
               edited.value(Column::Name));
@@ -109,13 +117,32 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     EXPECT_FALSE(queryColumn(path, "select explain from winfun where ID = 9").front().isValid());
     EXPECT_EQ(queryColumn(path, "select count(*) from winfun").front(), qlonglong{3});
 
-    ASSERT_TRUE(store->remove(9).ok());
-    EXPECT_EQ(store->save(edited, {Column::Name}).code(), StatusCode::RecordGone);
-    EXPECT_EQ(store->save(Record(), {Column::Name}).code(), StatusCode::SyntaxError);
+    ASSERT_TRUE(store->remove(saved).ok());
+    EXPECT_EQ(store->save(saved, edited, {Column::Name}).code(), StatusCode::RecordGone);
+    EXPECT_EQ(store->remove(saved).code(), StatusCode::RecordGone);
+    EXPECT_EQ(store->save(Record(), Record(), {Column::Name}).code(), StatusCode::SyntaxError);
     const Result<Record> added = store->add();
     ASSERT_TRUE(added.ok());
     EXPECT_GT(*added->id(), 4294967301);  // a fresh ID, never reused
     EXPECT_EQ(*store->dllSpellings(), QStringList());
+
+    // A catalogue with only some columns: the full text searches those it
+    // has, and a save writes them; a change to one it lacks is refused by name.
+    auto few = open(dir.makeFrom("few.mdb",
+                                 "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name, "
+                                 "declare); INSERT INTO winfun VALUES (1, 'a', 'x HWND');"));
+    SearchRequest fullText;
+    fullText.pattern = QStringLiteral("hwnd");
+    fullText.fullText = true;
+    EXPECT_EQ(walk(*few, 10, fullText), QStringList{"a"});
+    const Record one = *few->record(1);
+    Record renamed = one;
+    renamed.set(Column::Name, QStringLiteral("b"));
+    EXPECT_TRUE(few->save(one, renamed, {Column::Name}).ok());
+    renamed.set(Column::Explain, QStringLiteral("typed"));
+    const Status refused = few->save(*few->record(1), renamed, {Column::Name, Column::Explain});
+    EXPECT_EQ(refused.code(), StatusCode::UnknownColumn);
+    EXPECT_TRUE(refused.message().contains("explain")) << refused.message().toStdString();
 
     // A table without rowids takes no new record, and says why.
     const QString withoutRowid = dir.makeFrom(

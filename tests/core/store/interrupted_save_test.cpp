@@ -19,6 +19,7 @@ namespace {
 const ColumnSet kWritten = {Column::Name,      Column::Dll,     Column::Explain,  Column::Declare,
                             Column::Parameter, Column::Recode,  Column::Returned, Column::Win95,
                             Column::WinNT,     Column::Category};
+constexpr auto kOverwrite = CatalogueStore::Stored::MayHaveChanged;
 
 // One version of the record; every text is large so that a save writes many pages.
 Record version(qlonglong id, char letter, bool flags, int category) {
@@ -51,7 +52,7 @@ pid_t startSaving(const QString& path, const Record& a, const Record& b) {
         close(ready[0]);
         auto store = CatalogueStore::open(path);
         for (long i = 0; store.ok(); ++i) {
-            if (!(*store)->save(i % 2 ? b : a, kWritten).ok()) break;
+            if (!(*store)->save(a, i % 2 ? b : a, kWritten, kOverwrite).ok()) break;
             if (i == 0 && write(ready[1], "x", 1) != 1) break;
         }
         _exit(1);
@@ -77,9 +78,9 @@ TEST(InterruptedSaveTest, AKilledSaveLeavesTheRecordWholeAndTheFileSound) {
     {
         auto store = CatalogueStore::open(path);
         ASSERT_TRUE(store.ok());
-        ASSERT_TRUE((*store)->save(versionA, kWritten).ok());
+        ASSERT_TRUE((*store)->save(versionA, versionA, kWritten, kOverwrite).ok());
         a = saved(path, id);
-        ASSERT_TRUE((*store)->save(versionB, kWritten).ok());
+        ASSERT_TRUE((*store)->save(versionA, versionB, kWritten, kOverwrite).ok());
         b = saved(path, id);
     }
     ASSERT_NE(a, b);
