@@ -1,6 +1,7 @@
 #include "core/store/catalogue_schema.h"
 
 #include "core/store/connection.h"
+#include "core/store/schema_sql.h"
 
 #include <sqlite3.h>
 
@@ -15,22 +16,10 @@ QString columnText(sqlite3_stmt* statement, int column) {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)));
 }
 
-// Whether an entry of the schema declares a virtual table: its statement
-// reads CREATE VIRTUAL once comments and blanks are gone.
+// Whether an entry of the schema declares a virtual table.
 bool declaresVirtualTable(const QString& sql) {
-    QString bare;
-    for (qsizetype i = 0; i < sql.size() && bare.size() < 13; ++i) {
-        if (QStringView(sql).mid(i, 2) == QLatin1String("/*")) {
-            const qsizetype end = sql.indexOf(QLatin1String("*/"), i + 2);
-            i = end < 0 ? sql.size() : end + 1;
-        } else if (QStringView(sql).mid(i, 2) == QLatin1String("--")) {
-            const qsizetype end = sql.indexOf(u'\n', i);
-            i = end < 0 ? sql.size() : end;
-        } else if (!sql[i].isSpace()) {
-            bare += sql[i].toUpper();
-        }
-    }
-    return bare == QLatin1String("CREATEVIRTUAL");
+    const std::vector<SqlToken> start = sqlTokens(sql, 2);
+    return start.size() == 2 && start[0].isWord("CREATE") && start[1].isWord("VIRTUAL");
 }
 
 // Each row of a statement to `row`; the statement's failure, if any.
@@ -50,6 +39,38 @@ struct Fault {
     QString english;
 };
 
+// The fault of a schema whose table winfun, or its index `index`, makes
+// writes run `code`.
+Fault writeCodeFault(const WriteCode& code, const QString& index) {
+    switch (code.where) {
+    case WriteCode::IndexTerm:
+        return {QStringLiteral("索引 %1 建在表达式上").arg(index),
+                QStringLiteral("the index %1 is built on an expression").arg(index)};
+    case WriteCode::IndexCondition:
+        return {QStringLiteral("索引 %1 的条件调用函数 %2").arg(index, code.function),
+                QStringLiteral("the condition of the index %1 calls the function %2")
+                    .arg(index, code.function)};
+    default: break;
+    }
+    const bool isDefault = code.where == WriteCode::Default;
+    const bool isCheck = code.where == WriteCode::Check;
+    const QString clause = isDefault ? QStringLiteral("默认值")
+                           : isCheck ? QStringLiteral("检查约束")
+                                     : QStringLiteral("生成列表达式");
+    const QString englishClause = isDefault ? QStringLiteral("default")
+                                  : isCheck ? QStringLiteral("CHECK constraint")
+                                            : QStringLiteral("generated expression");
+    const QString owner = code.column.isEmpty()
+                              ? QStringLiteral("winfun 表")
+                              : QStringLiteral("winfun 表 %1 列").arg(code.column);
+    const QString englishOwner = code.column.isEmpty()
+                                     ? QStringLiteral("winfun")
+                                     : QStringLiteral("the column %1 of winfun").arg(code.column);
+    return {QStringLiteral("%1的%2调用函数 %3").arg(owner, clause, code.function),
+            QStringLiteral("the %1 of %2 calls the function %3")
+                .arg(englishClause, englishOwner, code.function)};
+}
+
 // What is wrong with the file (nothing when nothing is), and its shape.
 Result<std::optional<Fault>> schemaFault(Connection& connection, CatalogueShape& shape) {
     // SQLite connects to a virtual table while it resolves the names of a
@@ -66,12 +87,13 @@ Result<std::optional<Fault>> schemaFault(Connection& connection, CatalogueShape&
             {QStringLiteral("文件中有虚拟表（如全文索引）"),
              QStringLiteral("it declares a virtual table (such as a full-text index)")}};
 
-    QString type;
+    QString type, tableSql;
     read = eachRow(connection,
-                   "SELECT type FROM sqlite_master WHERE name = 'winfun' COLLATE NOCASE AND "
+                   "SELECT type, sql FROM sqlite_master WHERE name = 'winfun' COLLATE NOCASE AND "
                    "type IN ('table', 'view')",
                    [&](sqlite3_stmt* s) {
                        type = columnText(s, 0);
+                       tableSql = columnText(s, 1);
                        return false;
                    });
     if (!read.ok()) return read;
@@ -99,6 +121,22 @@ Result<std::optional<Fault>> schemaFault(Connection& connection, CatalogueShape&
             {QStringLiteral("winfun 表缺少 %1 列").arg(missing.join(QStringLiteral("、"))),
              QStringLiteral("the table winfun has no column %1")
                  .arg(missing.join(QStringLiteral(" and no column ")))}};
+
+    // Every write runs the table's defaults and checks and computes its
+    // indexes' terms and conditions.
+    std::optional<Fault> runsCode;
+    if (const std::optional<WriteCode> code = tableWriteCode(tableSql))
+        return std::optional<Fault>(writeCodeFault(*code, {}));
+    read = eachRow(connection,
+                   "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND "
+                   "tbl_name = 'winfun' COLLATE NOCASE AND sql IS NOT NULL",
+                   [&](sqlite3_stmt* s) {
+                       if (const std::optional<WriteCode> code = indexWriteCode(columnText(s, 1)))
+                           runsCode = writeCodeFault(*code, columnText(s, 0));
+                       return !runsCode;
+                   });
+    if (!read.ok()) return read;
+    if (runsCode) return runsCode;
 
     sqlite3_stmt* probe = nullptr;
     shape.hasRowid = sqlite3_prepare_v2(connection.handle(), "SELECT rowid FROM winfun LIMIT 0", -1,

@@ -17,7 +17,8 @@ struct CatalogueShape {
 };
 
 // Checks that an opened file holds a catalogue: a table winfun (not a view)
-// with the columns ID and name, and no virtual table at all. Otherwise
+// with the columns ID and name, no virtual table at all, and nothing that
+// makes a write into winfun run functions the file names (see WriteCode). Otherwise
 // NotACatalogue, with a message that names the file and what is wrong, and
 // what is wrong in English (Status::english).
 Result<CatalogueShape> checkCatalogueSchema(Connection& connection, const QString& path);

@@ -57,6 +57,27 @@ TEST(CatalogueSchemaTest, FilesThatHoldNoCatalogueAreRefusedNamingTheFault) {
          kTable + "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql = 'CREATE TABLE "
                   "winfun (ID INTEGER, name TEXT) STRICT' WHERE name = 'winfun';",
          "由较新版本的 SQLite 建立"},
+        // what would run functions of the file's choosing on every write
+        {"exprindex.mdb", kTable + "CREATE INDEX x ON winfun (upper(name));",
+         "索引 x 建在表达式上"},
+        {"where.mdb", kTable + "CREATE INDEX w ON winfun (name) WHERE name LIKE 'a%';",
+         "索引 w 的条件调用函数 LIKE"},
+        {"default.mdb",
+         "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, [explain] BLOB "
+         "DEFAULT (zeroblob(200000000)));",
+         "winfun 表 explain 列的默认值调用函数 zeroblob"},
+        {"check.mdb",
+         "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, /* ( */ CHECK (\"length\"(name) "
+         "< 10));",
+         "winfun 表的检查约束调用函数 length"},
+        // literal defaults, checks without calls, plain and partial indexes
+        {"literal.mdb",
+         "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT DEFAULT 'x(' CHECK (name <> ''), "
+         "class INTEGER DEFAULT -1, win95 TEXT DEFAULT 0, other DEFAULT CURRENT_TIMESTAMP, "
+         "declare VARCHAR(10) DEFAULT (NULL));"
+         "CREATE INDEX n ON winfun (name COLLATE NOCASE DESC, class) WHERE class IN (1, 2);"
+         "CREATE INDEX p ON winfun (name);",
+         nullptr},
     };
     for (const auto& c : cases) {
         const QString path = dir.makeFrom(c.file, c.sql);
