@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tolvane {
 
@@ -23,5 +24,10 @@ struct LookupEnd {
 // was read before.
 LookupEnd lookUp(CatalogueStore& store, const FindOptions& options, const QString& path,
                  RecordPrinter& printer);
+
+// Up to three names of the catalogue closest to `pattern` (by edit distance,
+// letters without case, at most a third of its length away), closest first.
+// Throws FindFailure for engine failures.
+QStringList closeNames(CatalogueStore& store, const QString& pattern, const QString& path);
 
 }  // namespace tolvane

@@ -25,11 +25,15 @@ int categoryPosition(const QString& given) {
             .arg(categories().size() - 1));
 }
 
-// A DLL entry, letters in either case; the list's own spelling is searched,
-// since the catalogue compares it exactly.
+// A DLL entry, letters in either case, with or without ".dll"; the list's
+// own spelling is searched, since the catalogue compares it exactly.
 int dllPosition(const QString& given) {
+    const QString bare =
+        given.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive) ? given.chopped(4) : given;
     for (int i = 0; i < dlls().size(); ++i)
-        if (dlls()[i].compare(given, Qt::CaseInsensitive) == 0) return i;
+        if (dlls()[i].compare(given, Qt::CaseInsensitive) == 0 ||
+            dlls()[i].compare(bare, Qt::CaseInsensitive) == 0)
+            return i;
     return kCatalogueDll;
 }
 
@@ -59,6 +63,10 @@ std::chrono::milliseconds waitOf(const QString& given) {
 }
 
 }  // namespace
+
+QString bareDllName(const QString& name) {
+    return name.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+}
 
 FindOptions::FindOptions()
     : categoryPosition(allCategoriesPosition()),
@@ -95,8 +103,10 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     const QCommandLineOption wait = option("", "wait", "SECONDS");
     const QCommandLineOption help = option("h", "help");
     const QCommandLineOption version = option("", "version");
+    const QCommandLineOption windowOrder = option("", "window-order");
+    const QCommandLineOption patternsFile = option("", "patterns", "FILE");
     parser.addOptions({fullText, category, dll, form, publicForm, json, names, limit, catalogue,
-                       passwordFile, crlf, wait, help, version});
+                       passwordFile, crlf, wait, help, version, windowOrder, patternsFile});
     // The program's name comes first, as the parser expects.
     if (!parser.parse(QStringList{QStringLiteral("tolvane-find")} + arguments))
         throw FindFailure(parser.errorText() + QStringLiteral(" (see --help)"));
@@ -110,18 +120,24 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
     options.version = parser.isSet(version);
     if (options.help || options.version) return options;
     const QStringList patterns = parser.positionalArguments();
-    if (patterns.size() != 1)
+    if (parser.isSet(patternsFile)) {
+        if (!patterns.isEmpty())
+            throw FindFailure(QStringLiteral("--patterns takes the place of the PATTERN"));
+        options.patternsFile = parser.value(patternsFile);
+    } else if (patterns.size() == 1 && patterns.front() == u'-') {
+        options.patternsFile = patterns.front();
+    } else if (patterns.size() != 1)
         throw FindFailure(patterns.isEmpty()
                               ? QStringLiteral("no PATTERN given (see --help)")
                               : QStringLiteral("give exactly one PATTERN, not %1 (quote a pattern "
                                                "that holds blanks or wildcards)")
                                     .arg(patterns.size()));
-    options.pattern = patterns.front();
+    if (options.patternsFile.isEmpty()) options.pattern = patterns.front();
     options.fullText = parser.isSet(fullText);
     if (options.fullText && (parser.isSet(category) || parser.isSet(dll)))
         throw FindFailure(
             QStringLiteral("--full-text searches every record: it takes no --category or --dll"));
-    if (!options.fullText && options.pattern.isEmpty())
+    if (!options.fullText && options.patternsFile.isEmpty() && options.pattern.isEmpty())
         throw FindFailure(
             QStringLiteral("the PATTERN is empty: give part of a name, or * for every record"));
     if (parser.isSet(category)) options.categoryPosition = categoryPosition(parser.value(category));
@@ -142,6 +158,7 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
         throw FindFailure(QStringLiteral("--catalogue is empty: give the catalogue's file name"));
     options.passwordFile = parser.value(passwordFile);
     options.crlf = parser.isSet(crlf);
+    options.windowOrder = parser.isSet(windowOrder);
     if (parser.isSet(wait)) options.lockWait = waitOf(parser.value(wait));
     return options;
 }
@@ -149,6 +166,7 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal) {
 QString findHelp() {
     QString text = QStringLiteral(
         "Usage: tolvane-find [options] PATTERN\n"
+        "       tolvane-find [options] --patterns FILE | -\n"
         "Looks up Windows API functions, types and constants in the Tolvane catalogue and prints "
         "their\n"
         "declarations. PATTERN is part of a name: * any run of characters, ? one character, # one "
@@ -167,7 +185,10 @@ QString findHelp() {
         "does\n"
         "                         (default vb; vba64 needs a catalogue that has it)\n"
         "  --public               print the stored form unchanged\n"
-        "  -j, --json             one JSON object per record and line: every column, \"form\" and\n"
+        "  -j, --json             one JSON object per record and line: \"schema\" (1), every "
+        "column\n"
+        "                         (texts with LF), \"category\", win95/winnt as booleans, \"form\" "
+        "and\n"
         "                         \"declaration\" (the form asked for); Null as null\n"
         "  -n, --names            print only the matching names, one per line\n"
         "  -l, --limit N          at most N records (default: 50 on a terminal, else all; 0 for "
@@ -177,12 +198,16 @@ QString findHelp() {
         "the program)\n"
         "  --password-file FILE   the password of an encrypted catalogue (the file's first line)\n"
         "  --crlf                 end lines with CR LF, as the window's copy does (default LF)\n"
+        "  --patterns FILE        look up each line of FILE in turn (- as the PATTERN: standard\n"
+        "                         input); exit 0 when any is found\n"
+        "  --window-order         list in the window's order (default: the name the PATTERN\n"
+        "                         matches whole first, then the names it begins, then the rest)\n"
         "  --wait SECONDS         how long to wait while another program writes the catalogue\n"
         "                         (default 5)\n"
         "  -h, --help             show this text\n"
         "      --version          show the version\n"
         "\n"
-        "Records come in the window's order, separated by a blank line. Exit status: 0 found, 1 "
+        "Records come separated by a blank line. Exit status: 0 found, 1 "
         "nothing\n"
         "matched, 2 error (one line on standard error). The catalogue and the settings are only "
         "read.\n"

@@ -32,6 +32,7 @@ constexpr int kCatalogueDll = -1;
 // What the command line asks for.
 struct FindOptions {
     QString pattern;
+    QString patternsFile;  // one pattern per line in place of `pattern` ("-": standard input)
     bool fullText = false;
     int categoryPosition;  // in the category list; the default is "all categories"
     int dllPosition;       // in the DLL list; the default is "all libraries"; kCatalogueDll
@@ -44,6 +45,7 @@ struct FindOptions {
     QString catalogue;    // empty: where the window finds it without asking
     QString passwordFile;
     bool crlf = false;
+    bool windowOrder = false;  // the window's order, without putting the closest names first
     bool terminal = false;  // standard output is a terminal: control characters are shown escaped
     bool help = false;
     std::chrono::milliseconds lockWait{5000};  // for another program's lock
@@ -64,6 +66,9 @@ FindOptions parseFindOptions(const QStringList& arguments, bool toTerminal);
 
 // The --help text: usage, every option, the lists' entries, three examples.
 QString findHelp();
+
+// A DLL's name without a final ".dll" (in any case), as --dll compares it.
+QString bareDllName(const QString& name);
 
 // A form's name on the command line.
 QString formName(OutputForm form);

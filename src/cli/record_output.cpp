@@ -2,6 +2,7 @@
 
 #include "cli/find_options.h"
 #include "core/lookup/declaration_forms.h"
+#include "core/store/vocabulary.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +11,7 @@ namespace tolvane {
 
 namespace {
 
+constexpr int kJsonSchema = 1;
 const QString kCrLf = QStringLiteral("\r\n");
 
 QString withLineEnds(QString text, bool crlf) {
@@ -43,28 +45,41 @@ QJsonValue jsonValue(const QVariant& value) {
     case QMetaType::LongLong:
     case QMetaType::Int: return QJsonValue(value.toLongLong());
     case QMetaType::Double: return QJsonValue(value.toDouble());
-    case QMetaType::QByteArray: return QJsonValue(QString::fromUtf8(value.toByteArray()));
-    default: return QJsonValue(value.toString());
+    case QMetaType::QByteArray:
+        return QJsonValue(withLineEnds(QString::fromUtf8(value.toByteArray()), false));
+    default: return QJsonValue(withLineEnds(value.toString(), false));
     }
 }
 
-// Every column, the form's name, and the printed declaration without the
-// line end that ends every printed record.
+bool noText(const QVariant& stored) { return stored.toString().trimmed().isEmpty(); }
+
+// The layout's version, the record's columns (texts with LF line ends), the
+// category the window shows for its class, the two flags as booleans, the
+// form's name, and the printed declaration without the line end that ends
+// every printed record (null when the record has no text in that form).
 QByteArray jsonLine(const ColumnSet& columns, const Record& record, const FindOptions& options) {
     QJsonObject object;
+    object.insert(QStringLiteral("schema"), kJsonSchema);
     for (int c = 0; c < kColumnCount; ++c)
         if (columns.has(Column(c)))
             object.insert(QLatin1String(columnName(Column(c))), jsonValue(record.value(Column(c))));
+    const std::optional<int> category = categoryPosition(record.value(Column::Category));
+    object.insert(QStringLiteral("category"),
+                  category ? QJsonValue(categoryList()[*category]) : QJsonValue(QJsonValue::Null));
+    for (const Column flag : {Column::Win95, Column::WinNT})
+        if (columns.has(flag))
+            object.insert(QLatin1String(columnName(flag)),
+                          record.value(flag).toString() == QLatin1String("Yes"));
     object.insert(QStringLiteral("form"), formName(options.form));
     const QVariant& stored = record.value(formColumn(options.form));
-    if (options.publicForm && (!stored.isValid() || stored.isNull())) {
+    if (noText(stored)) {
         object.insert(QStringLiteral("declaration"), QJsonValue::Null);
     } else {
         QString text = printedDeclaration(stored, options);
         text.chop(lineEnd(options).size());
         object.insert(QStringLiteral("declaration"), text);
     }
-    return QJsonDocument(object).toJson(QJsonDocument::Compact) + lineEnd(options).toUtf8();
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
 }  // namespace
@@ -93,6 +108,9 @@ void RecordPrinter::name(QByteArrayView utf8) {
 void RecordPrinter::record(const Record& record) {
     if (options_.output == FindOutput::Json) {
         write_(jsonLine(columns_, record, options_));
+    } else if (noText(record.value(formColumn(options_.form)))) {
+        notes_ << record.text(Column::Name);
+        return;
     } else {
         if (printed_) write_(lineEnd_);
         const QString text = printedDeclaration(record.value(formColumn(options_.form)), options_);

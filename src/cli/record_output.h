@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -21,7 +22,7 @@ QString printedDeclaration(const QVariant& stored, const FindOptions& options);
 
 // Prints records as a lookup finds them, UTF-8: the declarations separated
 // by a blank line, or one name per line, or one JSON object per line with
-// the catalogue's columns. On a terminal, control characters in names and
+// the catalogue's columns (see jsonLine). On a terminal, control characters in names and
 // declarations are shown as \xNN; JSON and other output stay exact.
 class RecordPrinter {
 public:
@@ -33,6 +34,9 @@ public:
     void record(const Record& record);
     // Whether anything was printed.
     bool printed() const { return printed_; }
+    // The names of the records left out for having no text in the form
+    // asked for (not with --json, which gives null).
+    const QStringList& withoutForm() const { return notes_; }
 
 private:
     const FindOptions& options_;
@@ -40,6 +44,7 @@ private:
     Write write_;
     QByteArray lineEnd_;
     bool printed_ = false;
+    QStringList notes_;
 };
 
 }  // namespace tolvane

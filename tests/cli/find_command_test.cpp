@@ -2,6 +2,7 @@
 // lines, JSON, where it finds the catalogue, and that it only reads.
 #include "core/lookup/declaration_forms.h"
 #include "core/store/record.h"
+#include "core/store/vocabulary.h"
 #include "core/system/version.h"
 #include "gui/detail_fields.h"
 #include "support/catalogues.h"
@@ -68,7 +69,7 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
         {{"--limit"}, "Missing value after '--limit'"},
         {{"--limit", "-1", "x"}, "--limit takes a whole number"},
         {{"--category", "18", "x"}, "unknown category '18'"},
-        {{"--dll", "kernel32.dll", "x"}, "unknown DLL 'kernel32.dll'"},
+        {{"--dll", "nosuch.dll", "x"}, "unknown DLL 'nosuch.dll'"},
         {{"--form", "vb6", "x"}, "unknown form 'vb6'"},
         {{"--json", "--names", "x"}, "cannot be combined"},
         {{"--full-text", "--dll", "user32", "x"}, "takes no --category or --dll"},
@@ -165,8 +166,10 @@ TEST_F(FindCommandTest, EachListedRowPrintsItself) {
     EXPECT_TRUE(json.err.contains("1 matching records have an ID that is no whole number"));
 }
 
-// Every column of every record comes back with its value and type, Null as
-// null; the declaration is the private form without the record's line end.
+// Every column of every record comes back with its value and type (texts
+// with LF line ends, the flags as booleans), Null as null, beside the
+// layout's version and the category's name; the declaration is the private
+// form without the record's line end.
 TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
     QStringList columns;
     for (int c = 0; c < kColumnCount; ++c) columns << columnName(Column(c));
@@ -182,33 +185,47 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
     const FindRun run = runFind({"--catalogue", starter, "--json", "--limit", "0", "--crlf", "*"});
     ASSERT_EQ(run.status, 0);
     const QList<QByteArray> records = run.out.split('\n');
-    ASSERT_EQ(records.size(), qsizetype(stored.size()) + 1);  // every line ends in CR LF
+    ASSERT_EQ(records.size(), qsizetype(stored.size()) + 1);  // every line ends in LF
     for (qsizetype i = 0; i + 1 < records.size(); ++i) {
-        ASSERT_TRUE(records[i].endsWith('\r'));
         QJsonParseError error;
-        const QJsonObject object = QJsonDocument::fromJson(records[i].chopped(1), &error).object();
+        const QJsonObject object = QJsonDocument::fromJson(records[i], &error).object();
         ASSERT_EQ(error.error, QJsonParseError::NoError) << records[i].constData();
-        EXPECT_EQ(object.size(), columns.size() + 2);
+        EXPECT_EQ(object.size(), columns.size() + 4);
+        EXPECT_EQ(object["schema"].toInt(), 1);
         const auto& row = stored.at(object["ID"].toInteger());
         for (const QString& column : columns) {
             const QVariant value = row.at(column);
             const QJsonValue json = object[column];
-            if (value.isNull())
+            if (column == "win95" || column == "winnt")
+                EXPECT_EQ(json.toBool(), value.toString() == "Yes") << column.toStdString();
+            else if (value.isNull())
                 EXPECT_TRUE(json.isNull()) << column.toStdString();
             else if (value.typeId() == QMetaType::LongLong)
                 EXPECT_EQ(json.toInteger(-999), value.toLongLong());
             else
-                EXPECT_EQ(json.toString("(no text)"), value.toString()) << column.toStdString();
+                EXPECT_EQ(json.toString("(no text)"), value.toString().replace("\r\n", "\n"))
+                    << column.toStdString();
         }
+        const std::optional<int> category = categoryPosition(row.at("class"));
+        EXPECT_EQ(object["category"].toString("(null)"),
+                  category ? categoryList()[*category] : "(null)");
         EXPECT_EQ(object["form"].toString(), "vb");
+        // --crlf changes the declaration only.
         EXPECT_EQ(object["declaration"].toString() + "\r\n",
                   copiedText(row.at("declare").toString(), true, OutputForm::VB));
     }
-    // The stored form of a Null column is null as well.
-    const FindRun lzOpen =
-        runFind({"--catalogue", starter, "--json", "--public", "--form", "cs", "LZOpenFile"});
-    EXPECT_TRUE(QJsonDocument::fromJson(lzOpen.out).object()["declaration"].isNull())
-        << lzOpen.out.constData();
+    // A record without text in the form: null in JSON, a note instead of a
+    // declaration fragment.
+    for (const QStringList& options : {QStringList{"--public"}, QStringList{}}) {
+        const FindRun lzOpen = runFind(
+            options + QStringList{"--catalogue", starter, "--json", "--form", "cs", "LZOpenFile"});
+        EXPECT_TRUE(QJsonDocument::fromJson(lzOpen.out).object()["declaration"].isNull())
+            << lzOpen.out.constData();
+    }
+    const FindRun note = runFind({"--catalogue", starter, "--form", "cs", "LZOpenFile"});
+    EXPECT_EQ(note.out, QByteArray());
+    EXPECT_EQ(note.err, "tolvane-find: LZOpenFile has no cs declaration in this catalogue\n");
+    EXPECT_EQ(note.status, 0);
 }
 
 TEST_F(FindCommandTest, OptionsShapeTheOutput) {
@@ -233,7 +250,40 @@ TEST_F(FindCommandTest, OptionsShapeTheOutput) {
                  "INSERT INTO winfun (name, libsclass) VALUES ('InternetOpen', 'wininet.dll');");
     EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "WinInet.dll", "Open"}).out,
               "InternetOpen\n");
+    EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "WININET", "Open"}).out,
+              "InternetOpen\n");
     EXPECT_EQ(runFind({"--catalogue", extra, "--names", "--dll", "other.dll", "Open"}).status, 2);
+    EXPECT_EQ(runFind({"-C", starter, "-n", "-d", "Kernel32.DLL", "Sleep"}).out,
+              runFind({"-C", starter, "-n", "-d", "kernel32", "Sleep"}).out);
+
+    // A plain name that finds nothing: without a final A or W, else close
+    // names on standard error (exit 1).
+    const QString names = dir.make("names.mdb",
+                                   "INSERT INTO winfun (name) VALUES ('SendMessage'),"
+                                   "('CreateFile'), ('ReadFile'), ('Beep');");
+    const FindRun wide = runFind({"-C", names, "-n", "SendMessageW"});
+    EXPECT_EQ(wide.out, "SendMessage\n");
+    EXPECT_EQ(wide.status, 0);
+    const FindRun typo = runFind({"-C", names, "-n", "CreatFile"});
+    EXPECT_EQ(typo.status, 1);
+    EXPECT_EQ(typo.err,
+              "tolvane-find: nothing matches 'CreatFile'; did you mean CreateFile, "
+              "ReadFile?\n");
+    EXPECT_EQ(runFind({"-C", names, "-n", "Creat*Fyle"}).err, QByteArray());
+
+    // Many patterns, one a line, from a file or standard input: each in
+    // turn, records separated as for one; 0 when any was found.
+    const QString list = dir.writeFile("patterns.txt", "Beep\n\nNothingHere\nReadFile\n");
+    EXPECT_EQ(runFind({"-C", names, "-n", "--patterns", list}).out, "Beep\nReadFile\n");
+    const FindRun fromInput = runFind(
+        {"-c", QString("printf 'ReadFile\\nBeep\\n' | %1 -C %2 -").arg(TOLVANE_FIND, names)}, {},
+        {}, {}, "bash");
+    EXPECT_EQ(fromInput.out.count("Private Declare"), 0);  // the rows have no declaration
+    EXPECT_EQ(fromInput.err,
+              "tolvane-find: ReadFile has no vb declaration in this catalogue\n"
+              "tolvane-find: Beep has no vb declaration in this catalogue\n");
+    EXPECT_EQ(fromInput.status, 0);
+    EXPECT_EQ(runFind({"-C", names, "--patterns", dir.writeFile("none.txt", "Zzz\n")}).status, 1);
 
     // --form vba64 reads its own column and is made private as VB is.
     const QString vba64 = "Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long";

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The man page and the bash completion know every option tolvane-find's
-# --help lists, and the man page lists the same categories and DLLs.
+# --help lists and no other, and the man page lists the same categories and
+# DLLs.
 # Usage: command_line_docs.sh TOLVANE_FIND PACKAGING_DIR
 set -uo pipefail
 find=$1 packaging=$2
@@ -15,6 +16,13 @@ options=$(grep -E '^ +-' <<<"$help" | grep -oE -- '(^|[ ,])--?[a-zA-Z][a-z-]*' |
 for option in $options; do
   grep -qF -- "${option//-/\\-}" "$man" || fail "the man page lacks $option"
   grep -qE -- "(^|[' ])$option( |'|\$)" "$completion" || fail "the completion lacks $option"
+done
+# The other way round: every option the man page describes (its .TP
+# entries) is one --help lists.
+man_options=$(grep -A1 -E '^\.TP' "$man" | grep -oE -- '^\.B[IR]? \\-[^ ]*( "?, "? ?\\-\\-[a-z\\-]*)?' |
+  grep -oE -- '\\-(\\-)?[a-zA-Z][a-zA-Z\\-]*' | sed 's/\\//g' | sort -u)
+for option in $man_options; do
+  grep -qx -- "$option" <<<"$options" || fail "the man page describes $option, which --help lacks"
 done
 
 # "   N text" lines after "Categories:", against the man page's table.

@@ -148,7 +148,12 @@ Result<QStringList> CatalogueStore::dllSpellings() {
 }
 
 Result<Record> CatalogueStore::add() {
-    if (!connection_->shape().hasRowid) return Status(StatusCode::ReadOnly);
+    // The new row is read back by its rowid: a WITHOUT ROWID table takes
+    // changes to its records, but no new one.
+    if (!connection_->shape().hasRowid)
+        return Status(StatusCode::ReadOnly,
+                      QStringLiteral("不能添加记录：此目录的 winfun 表没有 rowid（WITHOUT ROWID "
+                                     "表）。其中已有的记录可以修改和删除。"));
     qint64 rowid = 0;
     const Status added = connection_->write([&] {
         Status inserted = connection_->run("INSERT INTO winfun DEFAULT VALUES");

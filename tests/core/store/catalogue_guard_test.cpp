@@ -52,6 +52,11 @@ TEST(CatalogueSchemaTest, FilesThatHoldNoCatalogueAreRefusedNamingTheFault) {
                   "a, b)' WHERE name = 'r';",
          "虚拟表"},
         {"case.mdb", "CREATE TABLE WinFun (id TEXT PRIMARY KEY, NAME TEXT);", nullptr},
+        // what a newer SQLite writes (a STRICT table) reads as a malformed schema here
+        {"strict.mdb",
+         kTable + "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql = 'CREATE TABLE "
+                  "winfun (ID INTEGER, name TEXT) STRICT' WHERE name = 'winfun';",
+         "由较新版本的 SQLite 建立"},
         // what would run functions of the file's choosing on every write
         {"exprindex.mdb", kTable + "CREATE INDEX x ON winfun (upper(name));",
          "索引 x 建在表达式上"},

@@ -143,4 +143,14 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     const Status refused = few->save(*few->record(1), renamed, {Column::Name, Column::Explain});
     EXPECT_EQ(refused.code(), StatusCode::UnknownColumn);
     EXPECT_TRUE(refused.message().contains("explain")) << refused.message().toStdString();
+
+    // A table without rowids takes no new record, and says why.
+    const QString withoutRowid = dir.makeFrom(
+        "norowid.mdb", "CREATE TABLE winfun (ID TEXT PRIMARY KEY, name TEXT) WITHOUT ROWID;");
+    EXPECT_TRUE(CatalogueStore::open(withoutRowid)
+                    .value()
+                    ->add()
+                    .status()
+                    .message()
+                    .contains("WITHOUT ROWID"));
 }
