@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <limits>
+
 namespace tolvane {
 
 CatalogueStore::CatalogueStore(std::unique_ptr<Connection> connection)
@@ -160,9 +162,26 @@ Result<Record> CatalogueStore::add() {
         rowid = sqlite3_last_insert_rowid(connection_->handle());
         return inserted;
     });
+    if (added.code() == StatusCode::DiskFull && idsUsedUp())
+        return Status(StatusCode::Constraint,
+                      QStringLiteral("不能添加记录：ID 已用到最大值 9223372036854775807，"
+                                     "此目录的 winfun 表（AUTOINCREMENT）不能再给出新的 ID。"));
     if (!added.ok()) return added;
     return oneRecord("WHERE rowid = ?",
                      [rowid](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, rowid); });
+}
+
+// AUTOINCREMENT gives no ID past the largest ever used, and the engine
+// reports that as a full disk.
+bool CatalogueStore::idsUsedUp() {
+    for (const char* sql : {"SELECT max(rowid) FROM winfun",
+                            "SELECT seq FROM sqlite_sequence WHERE name = 'winfun'"}) {
+        Result<Connection::Use> use = connection_->statement(sql);
+        if (use.ok() && sqlite3_step(use->get()) == SQLITE_ROW &&
+            sqlite3_column_int64(use->get(), 0) == std::numeric_limits<qint64>::max())
+            return true;
+    }
+    return false;
 }
 
 // The row is found by its identity when it has one, else by its ID; a row

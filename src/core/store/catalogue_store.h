@@ -97,6 +97,8 @@ private:
     explicit CatalogueStore(std::unique_ptr<Connection> connection);
     Result<Record> oneRecord(const QByteArray& rest,
                              const std::function<void(sqlite3_stmt*)>& bind);
+    // Whether every ID a new row could take is used up.
+    bool idsUsedUp();
     // Inside a write: the stored row of `shown`, checked against it.
     Result<Record> storedRow(const Record& shown, Stored stored);
 

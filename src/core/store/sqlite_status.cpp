@@ -42,6 +42,27 @@ bool newerSchema(const QString& message) {
            message.contains(QLatin1String("syntax error"));
 }
 
+// A rule of the file's own refused the change; the engine's message names
+// the field or carries the text the trigger raised.
+Status constraintStatus(int rc, const QString& message) {
+    switch (rc) {
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_UNIQUE: return Status(StatusCode::Duplicate);
+    case SQLITE_CONSTRAINT_NOTNULL: {
+        const QString field = message.section(QLatin1Char('.'), -1);
+        return Status(StatusCode::Constraint,
+                      QStringLiteral("字段“%1”不能为空：表要求它有值（例如它属于主关键字）。"
+                                     "更改没有成功。")
+                          .arg(field));
+    }
+    case SQLITE_CONSTRAINT_TRIGGER:
+        return Status(
+            StatusCode::Constraint,
+            QStringLiteral("文件中的一个触发器拒绝了这次更改：“%1”。更改没有成功。").arg(message));
+    default: return Status(StatusCode::Constraint);
+    }
+}
+
 }  // namespace
 
 Status statusOf(int rc, sqlite3* db) {
@@ -66,10 +87,7 @@ Status statusOf(int rc, sqlite3* db) {
     case SQLITE_IOERR: return Status(StatusCode::DiskError);
     case SQLITE_TOOBIG: return Status(StatusCode::TooBig);
     case SQLITE_MISMATCH: return Status(StatusCode::TypeMismatch);
-    case SQLITE_CONSTRAINT:
-        return Status(rc == SQLITE_CONSTRAINT_PRIMARYKEY || rc == SQLITE_CONSTRAINT_UNIQUE
-                          ? StatusCode::Duplicate
-                          : StatusCode::Constraint);
+    case SQLITE_CONSTRAINT: return constraintStatus(rc, message);
     default: return fromMessage(message);
     }
 }

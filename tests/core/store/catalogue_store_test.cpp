@@ -154,3 +154,38 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
                     .message()
                     .contains("WITHOUT ROWID"));
 }
+
+// A change refused by the file's own rules says which rule: a field the
+// table needs, the text a trigger raised, or IDs that are used up.
+TEST(CatalogueStoreTest, RefusalsByTheFilesOwnRulesSayWhatHappened) {
+    CatalogueDir dir;
+    auto keyed =
+        open(dir.makeFrom("keyed.mdb",
+                          "CREATE TABLE winfun (ID INTEGER, name TEXT PRIMARY KEY) WITHOUT ROWID;"
+                          "INSERT INTO winfun VALUES (1, 'a');"));
+    ASSERT_TRUE(keyed);
+    const Record one = *keyed->record(1);
+    Record emptied = one;
+    emptied.set(Column::Name, QVariant());
+    const Status needed = keyed->save(one, emptied, {Column::Name});
+    EXPECT_EQ(needed.code(), StatusCode::Constraint);
+    EXPECT_TRUE(needed.message().contains("“name”不能为空")) << needed.message().toStdString();
+
+    const QString full =
+        dir.makeFrom("full.mdb",
+                     "CREATE TABLE winfun (ID INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT);"
+                     "INSERT INTO winfun VALUES (9223372036854775807, 'last');"
+                     "CREATE TRIGGER stay BEFORE DELETE ON winfun "
+                     "BEGIN SELECT RAISE(ABORT, 'keep the last one'); END;");
+    auto store = open(full);
+    ASSERT_TRUE(store);
+    const Status usedUp = store->add().status();
+    EXPECT_EQ(usedUp.code(), StatusCode::Constraint);
+    EXPECT_TRUE(usedUp.message().contains("不能再给出新的 ID")) << usedUp.message().toStdString();
+    const Status raised = store->remove(*store->record(9223372036854775807));
+    EXPECT_EQ(raised.code(), StatusCode::Constraint);
+    EXPECT_TRUE(raised.message().contains("触发器拒绝") &&
+                raised.message().contains("keep the last one"))
+        << raised.message().toStdString();
+    EXPECT_EQ(test::queryTexts(full, "select name from winfun"), QStringList{"last"});
+}
