@@ -246,6 +246,8 @@ void showRecord(benchmark::State& state, const std::string& path, Path through, 
 void navigationStep(benchmark::State& state, const std::string& path, Path through, int records) {
     Session& s = Session::of(path);
     s.show(records / 2);
+    const Record middle = *s.store().record(records / 2),
+                 later = *s.store().record(records / 2 + 1);
     int step = 0;
     for (auto _ : state) {
         const bool next = step++ % 2 == 0;
@@ -253,7 +255,7 @@ void navigationStep(benchmark::State& state, const std::string& path, Path throu
         switch (through) {
         case Path::Window: s.click(next ? kNextRecord : kPreviousRecord); break;
         case Path::Engine:
-            benchmark::DoNotOptimize(next ? s.store().after(from) : s.store().before(from));
+            benchmark::DoNotOptimize(next ? s.store().after(middle) : s.store().before(later));
             break;
         case Path::Raw:
             drainRaw(s.raw(), next ? "select * from winfun where ID>" + std::to_string(from) +

@@ -152,30 +152,25 @@ void MainWindow::reloadShownRecord() {
     recordPanel_->setRecord(fresh.ok() ? *fresh : shown);
 }
 
-// Steps through the whole catalogue in ascending ID, whatever the list
-// holds; moving past either end shows the store's message. Without a record
-// on view, next goes to the second record and previous finds none.
+// Steps through the whole catalogue in the store's ID order (rows sharing
+// an ID one after the other), whatever the list holds; moving past either
+// end shows the store's message. Without a record on view, next goes to the
+// second record and previous finds none.
 void MainWindow::navigate(NavigationButton button) {
     if (!catalogueOpen() || !editsSettled()) return;
     const StorePatience::Use use = patience_->use();
     if (!use) return;
-    const std::optional<qint64> id = recordPanel_->shownRecord().id();
+    const Record& shown = recordPanel_->shownRecord();
     Result<Record> found = Status(StatusCode::NoCurrentRecord);
     switch (button) {
     case kFirstRecord: found = store_->first(); break;
     case kLastRecord: found = store_->last(); break;
-    case kNextRecord:
-        if (id) {
-            found = store_->after(*id);
-        } else if (Result<Record> first = store_->first(); first.ok() && first->id()) {
-            found = store_->after(*first->id());
-        } else {
-            found = first;
-        }
+    case kNextRecord: {
+        const Result<Record> from = recordPanel_->hasRecord() ? shown : store_->first();
+        found = from.ok() ? store_->after(*from) : from;
         break;
-    case kPreviousRecord:
-        if (id) found = store_->before(*id);
-        break;
+    }
+    case kPreviousRecord: found = store_->before(shown); break;
     }
     if (found.ok())
         recordPanel_->setRecord(*found);

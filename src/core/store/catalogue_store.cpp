@@ -88,22 +88,37 @@ Result<Record> CatalogueStore::record(const FoundRow& row) {
     return found;
 }
 
-Result<Record> CatalogueStore::first() {
-    return oneRecord("WHERE ID IS NOT NULL ORDER BY ID LIMIT 1", [](sqlite3_stmt*) {});
+Result<Record> CatalogueStore::first() { return step(nullptr, true); }
+
+Result<Record> CatalogueStore::last() { return step(nullptr, false); }
+
+Result<Record> CatalogueStore::after(const Record& from) {
+    return from.value(Column::Id).isValid() ? step(&from, true) : first();
 }
 
-Result<Record> CatalogueStore::last() {
-    return oneRecord("WHERE ID IS NOT NULL ORDER BY ID DESC LIMIT 1", [](sqlite3_stmt*) {});
+Result<Record> CatalogueStore::before(const Record& from) {
+    return from.value(Column::Id).isValid() ? step(&from, false)
+                                            : Status(StatusCode::NoCurrentRecord);
 }
 
-Result<Record> CatalogueStore::after(qint64 id) {
-    return oneRecord("WHERE ID > ? ORDER BY ID LIMIT 1",
-                     [id](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, id); });
-}
-
-Result<Record> CatalogueStore::before(qint64 id) {
-    return oneRecord("WHERE ID < ? ORDER BY ID DESC LIMIT 1",
-                     [id](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, id); });
+// The order is the search's: the ID as stored, then the rowid, so that rows
+// sharing an ID follow each other. The ID is bound as it was read, so a text
+// ID is compared as the text it is. With an index on ID each step is one
+// seek; without one, one pass over the table (a WITHOUT ROWID table is
+// ordered by ID alone).
+Result<Record> CatalogueStore::step(const Record* from, bool forward) {
+    const bool rowid = connection_->shape().hasRowid;
+    const QByteArray key = rowid ? "(ID, rowid)" : "ID";
+    const QByteArray order =
+        forward ? (rowid ? "ID, rowid" : "ID") : (rowid ? "ID DESC, rowid DESC" : "ID DESC");
+    const QByteArray where = from ? key + (forward ? " > " : " < ") + (rowid ? "(?, ?)" : "?")
+                                  : QByteArray("ID IS NOT NULL");
+    return oneRecord("WHERE " + where + " ORDER BY " + order + " LIMIT 1",
+                     [from, rowid](sqlite3_stmt* s) {
+                         if (!from) return;
+                         bindValue(s, 1, from->value(Column::Id));
+                         if (rowid) sqlite3_bind_int64(s, 2, from->rowid());
+                     });
 }
 
 // With the catalogue's index on libsclass each spelling is one step through

@@ -52,12 +52,16 @@ public:
     // The record a search listed: the row with its identity when it has one
     // (rows sharing an ID each show themselves), else the one with its ID.
     Result<Record> record(const FoundRow& row);
-    // The records at either end and next to an ID, in ascending ID order;
-    // NoCurrentRecord when there is none. Rows whose ID is Null are left out.
+    // The records at either end and next to a record, in the order of the
+    // rows' IDs as stored (numbers, then texts, then blobs) and, among rows
+    // sharing an ID, of their identities: every row is reached once, each of
+    // several sharing an ID too. NoCurrentRecord when there is none. Rows
+    // whose ID is Null are left out; a record with a Null ID stands before
+    // all others.
     Result<Record> first();
     Result<Record> last();
-    Result<Record> after(qint64 id);
-    Result<Record> before(qint64 id);
+    Result<Record> after(const Record& from);
+    Result<Record> before(const Record& from);
     // Every DLL spelling (libsclass) the catalogue holds, once each.
     Result<QStringList> dllSpellings();
 
@@ -97,6 +101,8 @@ private:
     explicit CatalogueStore(std::unique_ptr<Connection> connection);
     Result<Record> oneRecord(const QByteArray& rest,
                              const std::function<void(sqlite3_stmt*)>& bind);
+    // The record at one end (`from` Null) or next to `from` in ID order.
+    Result<Record> step(const Record* from, bool forward);
     // Whether every ID a new row could take is used up.
     bool idsUsedUp();
     // Inside a write: the stored row of `shown`, checked against it.
