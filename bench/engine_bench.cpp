@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
 
 #include <atomic>
@@ -98,6 +99,39 @@ void stopLatency(benchmark::State& state, const std::string& catalogue,
     }
 }
 
+// The record steps the window takes on one record in the middle of a
+// catalogue, through the store: each is one statement.
+void recordStep(benchmark::State& state, const std::string& catalogue, const std::string& step) {
+    auto store = open(catalogue);
+    const qint64 middle = *store->last()->id() / 2;
+    const Record shown = *store->record(middle);
+    const FoundRow listed{.name = {}, .id = middle, .rowid = shown.rowid()};
+    for (auto _ : state) {
+        Result<Record> record = Status(StatusCode::NoCurrentRecord);
+        if (step == "first")
+            record = store->first();
+        else if (step == "last")
+            record = store->last();
+        else if (step == "next")
+            record = store->after(shown);
+        else if (step == "previous")
+            record = store->before(shown);
+        else if (step == "record by ID")
+            record = store->record(middle);
+        else if (step == "listed record (by rowid)")
+            record = store->record(listed);
+        else
+            store->save(shown, shown, ColumnSet::all());
+        benchmark::DoNotOptimize(record);
+    }
+}
+
+// The file's bytes, to show that stepping wrote nothing into it.
+QByteArray contents(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
 void registerEngineBenchmarks(const std::string& folder) {
@@ -117,6 +151,19 @@ void registerEngineBenchmarks(const std::string& folder) {
         ->Iterations(1);
     benchmark::RegisterBenchmark("store: pattern match of 1000000 names", patternMatchOnly)
         ->Unit(benchmark::kMillisecond);
+    for (const auto& [kind, file] :
+         {std::pair{std::string("ID as primary key"), syntheticCatalogue(folder, 100000)},
+          std::pair{std::string("no index"), unindexedCatalogue(folder, 100000)}})
+        for (const char* step : {"first", "last", "next", "previous", "record by ID",
+                                 "listed record (by rowid)", "unchanged save"})
+            benchmark::RegisterBenchmark(
+                ("store: " + std::string(step) + " at 100000, " + kind).c_str(),
+                [file, step](benchmark::State& state) {
+                    const QByteArray before = contents(file);
+                    recordStep(state, file, step);
+                    if (contents(file) != before) state.SkipWithError("the file changed");
+                })
+                ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace tolvane::bench

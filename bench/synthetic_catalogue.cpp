@@ -203,6 +203,26 @@ std::string syntheticCatalogue(const std::string& folder, int records) {
     return path.string();
 }
 
+std::string unindexedCatalogue(const std::string& folder, int records) {
+    namespace fs = std::filesystem;
+    const std::string source = syntheticCatalogue(folder, records);
+    const fs::path path = fs::path(source).replace_extension(".unindexed.mdb");
+    if (fs::exists(path)) return path.string();
+    const fs::path partial = path.string() + ".part";
+    fs::remove(partial);
+    sqlite3* db = nullptr;
+    check(sqlite3_open(partial.c_str(), &db), db, "open");
+    // IDs 1..records times a prime that divides no such count: a fixed shuffle.
+    const std::string sql = "ATTACH '" + source +
+                            "' AS source; CREATE TABLE winfun AS SELECT * FROM source.winfun "
+                            "ORDER BY (ID * 7919) % " +
+                            std::to_string(records) + ";";
+    check(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), db, "copy");
+    sqlite3_close(db);
+    fs::rename(partial, path);
+    return path.string();
+}
+
 long long nameBytes(const std::string& path) {
     sqlite3* db = nullptr;
     check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db, "open");

@@ -11,6 +11,11 @@ namespace tolvane::bench {
 // rows.
 std::string syntheticCatalogue(const std::string& folder, int records);
 
+// The same rows as syntheticCatalogue(folder, records) in a table with no
+// index at all and no key (as a conversion from an Access file leaves it),
+// stored in a shuffled ID order; built once.
+std::string unindexedCatalogue(const std::string& folder, int records);
+
 // Total UTF-8 bytes of all names in a catalogue file.
 long long nameBytes(const std::string& path);
 

@@ -104,8 +104,9 @@ Result<Record> CatalogueStore::before(const Record& from) {
 // The order is the search's: the ID as stored, then the rowid, so that rows
 // sharing an ID follow each other. The ID is bound as it was read, so a text
 // ID is compared as the text it is. With an index on ID each step is one
-// seek; without one, one pass over the table (a WITHOUT ROWID table is
-// ordered by ID alone).
+// seek; without one, one pass over the table that reads only ID and rowid
+// (the record is then read by its rowid). A WITHOUT ROWID table is ordered
+// by ID alone.
 Result<Record> CatalogueStore::step(const Record* from, bool forward) {
     const bool rowid = connection_->shape().hasRowid;
     const QByteArray key = rowid ? "(ID, rowid)" : "ID";
@@ -113,7 +114,8 @@ Result<Record> CatalogueStore::step(const Record* from, bool forward) {
         forward ? (rowid ? "ID, rowid" : "ID") : (rowid ? "ID DESC, rowid DESC" : "ID DESC");
     const QByteArray where = from ? key + (forward ? " > " : " < ") + (rowid ? "(?, ?)" : "?")
                                   : QByteArray("ID IS NOT NULL");
-    return oneRecord("WHERE " + where + " ORDER BY " + order + " LIMIT 1",
+    const QByteArray rest = "WHERE " + where + " ORDER BY " + order + " LIMIT 1";
+    return oneRecord(rowid ? "WHERE rowid = (SELECT rowid FROM winfun " + rest + ")" : rest,
                      [from, rowid](sqlite3_stmt* s) {
                          if (!from) return;
                          bindValue(s, 1, from->value(Column::Id));
