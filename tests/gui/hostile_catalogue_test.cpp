@@ -153,8 +153,10 @@ TEST_F(HostileCatalogueTest, FilesThatAreNoCatalogueAreRefusedAtOpen) {
 }
 
 // A trigger that would write elsewhere is denied: the save is reported as
-// failed and neither the record nor the other table changes.
-TEST_F(HostileCatalogueTest, ATriggerThatWritesElsewhereMakesTheSaveFailAndWritesNothing) {
+// failed and neither the record nor the other table changes. In a table
+// keyed by name without rowids an emptied name is an empty key, which
+// saves; a name another row has is told as a duplicate and writes nothing.
+TEST_F(HostileCatalogueTest, SavesRefusedByTheFileSayWhyAndWriteNothing) {
     craft(dataFile(QStringLiteral("schema.sql")) +
           QStringLiteral("INSERT INTO winfun (name, explain) VALUES ('GetA', 'old');"
                          "CREATE TABLE spy (x TEXT);"
@@ -172,6 +174,22 @@ TEST_F(HostileCatalogueTest, ATriggerThatWritesElsewhereMakesTheSaveFailAndWrite
     EXPECT_EQ(table(), before);
     EXPECT_EQ(value(QStringLiteral("select count(*) as v from spy")).toInt(), 0);
     EXPECT_EQ(user->shown(kExplanationBox), QStringLiteral("new"));
+
+    craft(QStringLiteral("CREATE TABLE winfun (ID INTEGER, name TEXT PRIMARY KEY, %1) WITHOUT "
+                         "ROWID; INSERT INTO winfun (ID, name) VALUES (1, 'GetA'), (2, 'GetB');")
+              .arg(kColumns.section(u',', 1)));
+    load();
+    show(QStringLiteral("GetA"));
+    for (const auto& [typed, answer] :
+         {std::pair{QStringLiteral("GetB"),
+                    QStringLiteral("索引或主关键字中出现重复值，更改没有成功。")},
+          std::pair{QString(), QStringLiteral("修改成功!")}}) {
+        user->typeInto(kNameBox, typed);
+        click(user->saveButton);
+        EXPECT_EQ(lastShown(), answer);
+    }
+    EXPECT_EQ(value(QStringLiteral("select group_concat(quote(name)) as v from winfun")).toString(),
+              QStringLiteral("'','GetB'"));
 }
 
 // IDs above 2^32 and at the 64-bit limit: a click shows exactly that record,
