@@ -23,6 +23,12 @@ QString schemaWithoutVba64() {
     return schema.remove(column);
 }
 
+std::unique_ptr<CatalogueStore> openStore(const QString& path, const Connection::Options& options) {
+    auto store = CatalogueStore::open(path, {}, options);
+    EXPECT_TRUE(store.ok()) << store.status().message().toStdString();
+    return store.ok() ? std::move(*store) : nullptr;
+}
+
 QString CatalogueDir::path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
 
 QString CatalogueDir::make(const QString& name, const QString& extraSql,

@@ -4,6 +4,8 @@
 // on them (through a connection of the test's own, without the program's
 // guard) for arranging data and checking what the program wrote.
 
+#include "core/store/catalogue_store.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -34,6 +36,10 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// The store on a catalogue file; a failure to open fails the test (null).
+std::unique_ptr<CatalogueStore> openStore(const QString& path,
+                                          const Connection::Options& options = {});
 
 // Runs SQL (one or more statements) on a plain catalogue file.
 void runSql(const QString& path, const QString& sql);

@@ -115,18 +115,18 @@ TEST(CatalogueGuardTest, OnlyTheCataloguesOwnReadsAndWritesPass) {
         EXPECT_EQ(connection->run(sql).code(), StatusCode::Denied) << sql;
 
     // A save that would fire the trigger is refused, naming it and its target.
-    auto store = CatalogueStore::open(path);
-    ASSERT_TRUE(store.ok());
-    const Record shown = *(*store)->record(1);
+    auto store = test::openStore(path);
+    ASSERT_TRUE(store);
+    const Record shown = *store->record(1);
     Record record = shown;
     record.set(Column::Name, QStringLiteral("Changed"));
-    const Status refused = (*store)->save(shown, record, {Column::Name});
+    const Status refused = store->save(shown, record, {Column::Name});
     EXPECT_EQ(refused.code(), StatusCode::Denied);
     EXPECT_TRUE(refused.message().contains("keep") && refused.message().contains("log"))
         << refused.message().toStdString();
     // Adding (with its key counter) and deleting fire no trigger and pass.
-    EXPECT_TRUE((*store)->add().ok());
-    EXPECT_TRUE((*store)->remove(shown).ok());
+    EXPECT_TRUE(store->add().ok());
+    EXPECT_TRUE(store->remove(shown).ok());
     EXPECT_EQ(queryTexts(path, "select name from winfun"), QStringList{""});
     EXPECT_EQ(queryTexts(path, "select count(*) from log"), QStringList{"0"});
 }
@@ -171,9 +171,9 @@ TEST(FileGoneTest, WritesFailNamingThePathOnceTheFileIsDeletedOrReplaced) {
 
     for (const bool replaced : {false, true}) {
         if (replaced) dir.make("winapi.mdb", row1);
-        auto opened = CatalogueStore::open(path);
-        ASSERT_TRUE(opened.ok());
-        CatalogueStore& store = **opened;
+        auto opened = test::openStore(path);
+        ASSERT_TRUE(opened);
+        CatalogueStore& store = *opened;
         if (replaced)
             ASSERT_EQ(std::rename(QFile::encodeName(other).constData(),
                                   QFile::encodeName(path).constData()),

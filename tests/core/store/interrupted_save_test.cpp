@@ -76,11 +76,11 @@ TEST(InterruptedSaveTest, AKilledSaveLeavesTheRecordWholeAndTheFileSound) {
     const Record versionA = version(id, 'A', true, 4), versionB = version(id, 'B', false, 9);
     QStringList a, b;  // the record saved in either version
     {
-        auto store = CatalogueStore::open(path);
-        ASSERT_TRUE(store.ok());
-        ASSERT_TRUE((*store)->save(versionA, versionA, kWritten, kOverwrite).ok());
+        auto store = test::openStore(path);
+        ASSERT_TRUE(store);
+        ASSERT_TRUE(store->save(versionA, versionA, kWritten, kOverwrite).ok());
         a = saved(path, id);
-        ASSERT_TRUE((*store)->save(versionA, versionB, kWritten, kOverwrite).ok());
+        ASSERT_TRUE(store->save(versionA, versionB, kWritten, kOverwrite).ok());
         b = saved(path, id);
     }
     ASSERT_NE(a, b);

@@ -25,9 +25,7 @@ namespace {
 constexpr auto kOverwrite = CatalogueStore::Stored::MayHaveChanged;
 
 std::unique_ptr<CatalogueStore> open(const QString& path, std::chrono::milliseconds wait = 5000ms) {
-    auto store = CatalogueStore::open(path, {}, Connection::Options{.lockWait = wait});
-    EXPECT_TRUE(store.ok()) << store.status().message().toStdString();
-    return store.ok() ? std::move(*store) : nullptr;
+    return test::openStore(path, {.lockWait = wait});
 }
 
 Record with(Record record, Column column, const QString& text) {
@@ -192,11 +190,11 @@ TEST(SharedCatalogueTest, RacingWritersLoseNoSaveUnreported) {
     int walks = 0;
     std::thread one(writer, 'a', std::ref(first)), two(writer, 'b', std::ref(second));
     {
-        auto reader = CatalogueStore::open(path, {}, true);
-        ASSERT_TRUE(reader.ok());
+        auto reader = test::openStore(path, {.readOnly = true});
+        ASSERT_TRUE(reader);
         for (QElapsedTimer timer; !timer.isValid() || timer.elapsed() < 2000; ++walks) {
             if (!timer.isValid()) timer.start();
-            SearchParts parts = (*reader)->search({.pattern = "*", .category = {}, .dll = {}});
+            SearchParts parts = reader->search({.pattern = "*", .category = {}, .dll = {}});
             Result<bool> more = true;
             while (more.ok() && *more) more = parts.next(2, [](const FoundRow&) { return true; });
             EXPECT_TRUE(more.ok() || more.status().code() == StatusCode::Locked);
