@@ -155,7 +155,8 @@ TEST_F(HostileCatalogueTest, FilesThatAreNoCatalogueAreRefusedAtOpen) {
 // A trigger that would write elsewhere is denied: the save is reported as
 // failed and neither the record nor the other table changes. In a table
 // keyed by name without rowids an emptied name is an empty key, which
-// saves; a name another row has is told as a duplicate and writes nothing.
+// saves; a name another row has is told as a duplicate and writes nothing;
+// adding says that such a table takes no new rows.
 TEST_F(HostileCatalogueTest, SavesRefusedByTheFileSayWhyAndWriteNothing) {
     craft(dataFile(QStringLiteral("schema.sql")) +
           QStringLiteral("INSERT INTO winfun (name, explain) VALUES ('GetA', 'old');"
@@ -188,6 +189,8 @@ TEST_F(HostileCatalogueTest, SavesRefusedByTheFileSayWhyAndWriteNothing) {
         click(user->saveButton);
         EXPECT_EQ(lastShown(), answer);
     }
+    click(user->addButton);
+    EXPECT_TRUE(lastShown().contains(QStringLiteral("WITHOUT ROWID"))) << lastShown().toStdString();
     EXPECT_EQ(value(QStringLiteral("select group_concat(quote(name)) as v from winfun")).toString(),
               QStringLiteral("'','GetB'"));
 }
