@@ -73,11 +73,13 @@ TEST_F(HostileCatalogueTest, IdsThatAreNoWholeNumbersAreSkippedAndToldOnce) {
 
 // Rows sharing an ID are each reached once by the navigation buttons, both
 // ways, each showing itself; the steps go on from the row chosen in the
-// list, not from its twin. A row without an ID is left out.
+// list, not from its twin. A text ID comes after the numbers (the list's
+// order); a row without an ID is left out.
 TEST_F(HostileCatalogueTest, NavigationReachesEachRowOfASharedId) {
     craft(QStringLiteral("CREATE TABLE winfun (ID, %1);"
                          "INSERT INTO winfun (ID, name) VALUES (7, 'Seven'), (1, 'One'),"
-                         " (NULL, 'None'), (7, 'Seven again'), (9, 'Nine'), (7, 'Seven thrice');")
+                         " (NULL, 'None'), ('x7', 'Text'), (7, 'Seven again'), (9, 'Nine'),"
+                         " (7, 'Seven thrice');")
               .arg(kColumns));
     load();
     const auto onView = [&] { return user->shown(kNameBox) + u' ' + user->shown(kIdBox); };
@@ -94,7 +96,8 @@ TEST_F(HostileCatalogueTest, NavigationReachesEachRowOfASharedId) {
         EXPECT_EQ(onView(), names.value(names.size() - 1));  // the end stays on view
         return names;
     };
-    const QStringList order = {"One 1", "Seven 7", "Seven again 7", "Seven thrice 7", "Nine 9"};
+    const QStringList order = {"One 1",          "Seven 7", "Seven again 7",
+                               "Seven thrice 7", "Nine 9",  "Text x7"};
     EXPECT_EQ(steps(kFirstRecord, kNextRecord), order);
     EXPECT_EQ(steps(kLastRecord, kPreviousRecord), QStringList(order.rbegin(), order.rend()));
 
