@@ -146,7 +146,7 @@ void MainWindow::reloadShownRecord() {
     if (!use) return;
     const Record& shown = recordPanel_->shownRecord();
     Result<Record> fresh =
-        store_ && shown.id()
+        store_ && (shown.id() || shown.rowid() != 0)
             ? store_->record(FoundRow{.name = {}, .id = shown.id(), .rowid = shown.rowid()})
             : Status(StatusCode::RecordGone);
     recordPanel_->setRecord(fresh.ok() ? *fresh : shown);

@@ -74,7 +74,7 @@ TEST_F(HostileCatalogueTest, IdsThatAreNoWholeNumbersAreSkippedAndToldOnce) {
 // Rows sharing an ID are each reached once by the navigation buttons, both
 // ways, each showing itself; the steps go on from the row chosen in the
 // list, not from its twin. A text ID comes after the numbers (the list's
-// order); a row without an ID is left out.
+// order), and its record saves; a row without an ID is left out.
 TEST_F(HostileCatalogueTest, NavigationReachesEachRowOfASharedId) {
     craft(QStringLiteral("CREATE TABLE winfun (ID, %1);"
                          "INSERT INTO winfun (ID, name) VALUES (7, 'Seven'), (1, 'One'),"
@@ -99,6 +99,10 @@ TEST_F(HostileCatalogueTest, NavigationReachesEachRowOfASharedId) {
     const QStringList order = {"One 1",          "Seven 7", "Seven again 7",
                                "Seven thrice 7", "Nine 9",  "Text x7"};
     EXPECT_EQ(steps(kFirstRecord, kNextRecord), order);
+    user->typeInto(kExplanationBox, QStringLiteral("typed"));
+    click(user->saveButton);
+    EXPECT_EQ(lastShown(), QStringLiteral("修改成功!"));
+    EXPECT_EQ(user->shown(kExplanationBox), QStringLiteral("typed"));  // as stored now
     EXPECT_EQ(steps(kLastRecord, kPreviousRecord), QStringList(order.rbegin(), order.rend()));
 
     user->search(QStringLiteral("Seven again"));

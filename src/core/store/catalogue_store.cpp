@@ -205,7 +205,9 @@ bool CatalogueStore::idsUsedUp() {
 // whose ID another row shares is not written, since the ID is what the
 // user knows it by.
 Result<Record> CatalogueStore::storedRow(const Record& shown, Stored stored) {
-    if (!shown.id()) return Status(StatusCode::SyntaxError);
+    if ((shown.rowid() == 0 || !connection_->shape().hasRowid) &&
+        !shown.value(Column::Id).isValid())
+        return Status(StatusCode::SyntaxError);
     const QVariant& id = shown.value(Column::Id);
     const bool byRowid = shown.rowid() != 0 && connection_->shape().hasRowid;
     Result<Record> row =

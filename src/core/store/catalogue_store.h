@@ -78,8 +78,8 @@ public:
     // RecordChanged when it differs from `shown` (unless MayHaveChanged),
     // DuplicateId when another row has the same ID, UnknownColumn (naming
     // it) when the catalogue lacks a column whose value changed (the others
-    // it lacks are no failure), SyntaxError for a
-    // record without an ID.
+    // it lacks are no failure), SyntaxError for a record with neither
+    // (none was shown). A row whose ID is Null or a text is written too.
     Status save(const Record& shown, const Record& edited, const ColumnSet& columns,
                 Stored stored = Stored::MustBeAsShown);
     // Deletes the row of `shown`, comparing it first as save() does.
