@@ -51,7 +51,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutput) {
+TEST_F(FindCommandTest, ErrorsExitTwoWithOneLineAndNoMatchExitsOneSilently) {
     const QString damaged = dir.writeFile("damaged.mdb", QByteArray(1000, 'x'));
     const QString wrongPassword = dir.writeFile("wrong.txt", "guess\n");
     const QString old = dir.makeFrom("old.mdb", schemaWithoutVba64() + dataFile("starter.sql"));
@@ -101,9 +101,8 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneEnglishLineAndNothingOnStandardOutpu
     EXPECT_EQ(bytesOf(starter), starterBytes);
     EXPECT_EQ(bytesOf(secret), secretBytes);
     EXPECT_EQ(bytesOf(damaged), damagedBytes);
-}
 
-TEST_F(FindCommandTest, NothingMatchedExitsOneSilently) {
+    // Nothing matched is no error: exit 1 without a word.
     for (const QStringList& options : {QStringList{}, {"--json"}, {"--names"}, {"--full-text"}}) {
         const FindRun run = runFind(options + QStringList{"--catalogue", starter, "NoSuchThing"});
         EXPECT_EQ(run.status, 1);

@@ -60,26 +60,20 @@ protected:
     std::unique_ptr<CatalogueStore> db;
 };
 
-// The first start records the engine version as settings have always held
-// it, and starts no process to register an engine.
-TEST_F(OpenCatalogueTest, FirstStartRecordsTheEngineAndOpensTheMdbFolder) {
+// The first start opens the mdb folder's catalogue and records the engine
+// version as settings have always held it (an earlier one stays); the
+// current directory comes before the mdb folder; a stale remembered path
+// finds its namesake there and stays; a malformed one is forgotten silently.
+TEST_F(OpenCatalogueTest, WhereTheCatalogueIsLookedFor) {
     put(inProgram("mdb/winapi.mdb"));
     ASSERT_TRUE(open());
     EXPECT_EQ(opened(), inProgram("mdb/winapi.mdb"));
     EXPECT_EQ(setting("DAO_Ver"), "DAO.DBEngine.36");
     EXPECT_EQ(setting("MDB_Path"), kAbsent);
     remember("DAO_Ver", "DAO.DBEngine.35");
+    put(currentDir.filePath("winapi.mdb"));
     ASSERT_TRUE(open());
     EXPECT_EQ(setting("DAO_Ver"), "DAO.DBEngine.35");
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-// The current directory comes before the mdb folder; a stale remembered path
-// finds its namesake there and stays; a malformed one is forgotten silently.
-TEST_F(OpenCatalogueTest, WhereTheCatalogueIsLookedFor) {
-    put(currentDir.filePath("winapi.mdb"));
-    put(inProgram("mdb/winapi.mdb"));
-    ASSERT_TRUE(open());
     EXPECT_EQ(opened(), currentDir.filePath("winapi.mdb"));
     put(inProgram("mdb/old.mdb"));
     remember("MDB_Path", R"(C:\gone\old.mdb)");
