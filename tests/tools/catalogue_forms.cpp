@@ -103,6 +103,13 @@ std::string aliasTarget(const CatalogueRow& r) {
     return m[2];
 }
 
+TypedefUse typedefUse(const std::string& form) {
+    static const std::regex kUse("^(?:'|//) \\w+ 作参数：(.*)；作返回值：(?:As )?(.*)$");
+    std::smatch m;
+    if (!std::regex_match(form, m, kUse)) return {};
+    return {m[1], m[2]};
+}
+
 const std::set<std::string>& typeNames() {
     static const std::set<std::string> names = [] {
         std::set<std::string> out;

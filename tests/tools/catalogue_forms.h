@@ -53,6 +53,18 @@ inline bool isStructure(const CatalogueRow& r) {
     return r.cls == -1 && r.declare.starts_with("Type ");
 }
 
+// A record of a typedef of a scalar, pointer or handle, whose forms are
+// comments saying how each language declares it.
+inline bool isTypedef(const CatalogueRow& r) { return r.cls == -1 && r.declare.starts_with("' "); }
+
+// The parameter and the result type one form of a typedef's record declares
+// ("' DWORD 作参数：ByVal dwValue As Long；作返回值：As Long": "ByVal dwValue
+// As Long", "Long"), empty for other records.
+struct TypedefUse {
+    std::string param, result;
+};
+TypedefUse typedefUse(const std::string& form);
+
 // The Type a typedef's record repeats under another name (DATA_BLOB:
 // CRYPT_INTEGER_BLOB), "" for other records.
 std::string aliasTarget(const CatalogueRow& r);

@@ -19,6 +19,7 @@
 #include "sample_code.h"
 #include "text.h"
 #include "type_names.h"
+#include "typedef_forms.h"
 #include "vb_map.h"
 #include "vb_type.h"
 #include "wording.h"
@@ -123,6 +124,7 @@ public:
         addConstants();
         addEnumerations();
         addAliases();
+        addTypedefs();
         std::sort(out_.rows.begin(), out_.rows.end(), [](const Row& a, const Row& b) {
             return std::tie(a.name, a.cls, a.libsclass) < std::tie(b.name, b.cls, b.libsclass);
         });
@@ -252,6 +254,40 @@ private:
                 continue;  // a name of a pair's Unicode half
             Row& row = addTypeRow(a.target, r->second, a.name);
             row.explain += say(Phrase::AliasOf, {a.name, typeName_[a.target], sdkHeader(a.header)});
+        }
+    }
+
+    // A documented scalar, pointer or handle type (DWORD, LPCWSTR, HWND) gets
+    // a type record saying how each language declares it, unless another
+    // record has its name; its forms declare no VB name, so a name differing
+    // only in case (SOCKET beside socket) does not clash. Its sizes go to the
+    // layouts, so that the checks compare what the forms declare with C.
+    void addTypedefs() {
+        std::set<std::string> taken;
+        for (const Row& r : out_.rows) taken.insert(r.name);
+        for (const Typedef& t : decls_.typedefs) {
+            if (!cataloguedTypedef(t) || t.name.starts_with("_") || mingwOwnHeader(t.header) ||
+                taken.count(t.name))
+                continue;
+            auto t64 = decls_.typedefs64.find(t.name);
+            const Typedef* wide64 = t64 == decls_.typedefs64.end() ? nullptr : &t64->second;
+            const TypedefForms forms = typedefForms(t, wide64, names_);
+            if (forms.vb.empty()) continue;
+            taken.insert(t.name);
+            Row row;
+            row.name = t.name;
+            row.cls = -1;
+            setAvailability(row, t.name);
+            row.declare = forms.vb;
+            row.vba64 = forms.vba64;
+            row.csharp = forms.csharp;
+            row.explain = forms.explain + versionNote(headerLevel(availability_, t.name));
+            const bool pointer = t.definition.ends_with("*");
+            row.other =
+                sdkSpelling("typedef " + t.definition + (pointer ? "" : " ") + t.name + ";");
+            out_.rows.push_back(std::move(row));
+            out_.layouts.push_back({t.name, "value32", t.type->size, {}});
+            if (wide64) out_.layouts.push_back({t.name, "value64", wide64->type->size, {}});
         }
     }
 

@@ -38,7 +38,10 @@ public:
                 }
             } else if (isRecordDecl(c) || c.kind == CXCursor_TypedefDecl) {
                 collectRecords(c, seenRecords, out);
-                if (c.kind == CXCursor_TypedefDecl) collectAlias(c, header, out);
+                if (c.kind == CXCursor_TypedefDecl) {
+                    collectAlias(c, header, out);
+                    collectTypedef(c, header, out);
+                }
             }
         }
     }
@@ -78,6 +81,18 @@ private:
         const std::string target = nameOf(clang_getTypeDeclaration(canonical));
         std::string name = take(clang_getCursorSpelling(c));
         if (!target.empty() && name != target) out.aliases.push_back({name, target, header});
+    }
+
+    // A typedef of anything but a structure, union or enumeration (DWORD,
+    // LPCWSTR, HWND, WNDPROC), once.
+    void collectTypedef(CXCursor c, const std::string& header, Declarations& out) {
+        const CXType underlying = clang_getTypedefDeclUnderlyingType(c);
+        const CXTypeKind kind = clang_getCanonicalType(underlying).kind;
+        if (kind == CXType_Record || kind == CXType_Enum) return;
+        std::string name = take(clang_getCursorSpelling(c));
+        if (!typedefsSeen_.insert(name).second) return;
+        out.typedefs.push_back({std::move(name), header, take(clang_getTypeSpelling(underlying)),
+                                convert(clang_getCursorType(c))});
     }
 
     // The annotation of a hand-made record ("header=... dll=..."), also on
@@ -278,7 +293,8 @@ private:
     const ParseSettings& settings_;
     CXTranslationUnit tu_;
     Headers headers_;
-    std::map<std::string, std::string> names_;                // record USR -> typedef name
+    std::map<std::string, std::string> names_;  // record USR -> typedef name
+    std::set<std::string> typedefsSeen_;
     std::map<const void*, std::shared_ptr<Record>> records_;  // by identity()
 };
 
@@ -320,6 +336,7 @@ void read64Bit(const ParseSettings& settings, Declarations& d) {
     reader.read(top, read);
     for (auto& r : read.records) d.records64.emplace(r->name, std::move(r));
     for (Function& f : read.functions) d.functions64.emplace(f.name, std::move(f));
+    for (Typedef& t : read.typedefs) d.typedefs64.emplace(t.name, std::move(t));
     d.constants64 = integerMacros(settings, unit, top);
     Headers headers(settings.includeDir);
     for (Constant& c : readEnumerations(unit.tu(), top, headers).constants)

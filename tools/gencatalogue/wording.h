@@ -69,6 +69,21 @@ enum class Phrase {
     EnumeratorOf,     // enumeration
     // explain of an enumeration
     EnumerationIn,  // header, count, members, C# type
+    // explain and forms of a typedef of a scalar, pointer or handle
+    TypedefOf,      // name, C definition, header, kind, sizes
+    TypedefPassed,  // VB, VBA and C# parameter; VB, VBA and C# result
+    TypedefTchar,
+    TypedefVbForm,  // name, parameter, result
+    TypedefCsForm,  // name, parameter, result
+    HandleKind,
+    CallbackKind,
+    AnsiStringKind,
+    UnicodeStringKind,
+    PointerSizedKind,
+    SignedKind,
+    UnsignedKind,
+    RealKind,
+    PointerKind,
     // Windows versions
     Windows95OrNt4,
     // other columns
