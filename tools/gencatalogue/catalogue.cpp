@@ -361,6 +361,8 @@ private:
         row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
         out_.layouts.push_back(cLayout(row.name, "vba64", r, &r32));
         if (only32) row.explain += say(Phrase::No64BitStructure);
+        if (!only32 && r.name != r32.name)
+            row.explain += say(Phrase::OtherStructureOn64Bits, {r32.name, r.name});
         row.explain += longerNote(r, VbDialect::Vba64);
     }
 

@@ -327,6 +327,32 @@ ParseResult readHeaders(const ParseSettings& settings) {
     return result;
 }
 
+namespace {
+
+// The structures the 64-bit headers give a 32-bit name by a macro
+// (#define IMAGEHLP_LINE IMAGEHLP_LINE64): a 64-bit program that writes
+// the name gets that structure.
+void renamedStructures(const Unit& unit, const std::vector<CXCursor>& top, Headers& headers,
+                       std::map<std::string, std::shared_ptr<const Record>>& records64) {
+    for (CXCursor c : top) {
+        if (c.kind != CXCursor_MacroDefinition || clang_Cursor_isMacroFunctionLike(c) ||
+            headers.of(c).empty())
+            continue;
+        CXToken* tokens = nullptr;
+        unsigned count = 0;
+        clang_tokenize(unit.tu(), clang_getCursorExtent(c), &tokens, &count);
+        if (count == 2 && clang_getTokenKind(tokens[1]) == CXToken_Identifier) {
+            const std::string name = take(clang_getTokenSpelling(unit.tu(), tokens[0]));
+            auto target = records64.find(take(clang_getTokenSpelling(unit.tu(), tokens[1])));
+            if (target != records64.end() && !records64.count(name))
+                records64.emplace(name, target->second);
+        }
+        clang_disposeTokens(unit.tu(), tokens, count);
+    }
+}
+
+}  // namespace
+
 void read64Bit(const ParseSettings& settings, Declarations& d) {
     Unit unit(settings, "");
     const std::vector<CXCursor> top = unit.topLevel();
@@ -335,10 +361,11 @@ void read64Bit(const ParseSettings& settings, Declarations& d) {
     Declarations read;
     reader.read(top, read);
     for (auto& r : read.records) d.records64.emplace(r->name, std::move(r));
+    Headers headers(settings.includeDir);
+    renamedStructures(unit, top, headers, d.records64);
     for (Function& f : read.functions) d.functions64.emplace(f.name, std::move(f));
     for (Typedef& t : read.typedefs) d.typedefs64.emplace(t.name, std::move(t));
     d.constants64 = integerMacros(settings, unit, top);
-    Headers headers(settings.includeDir);
     for (Constant& c : readEnumerations(unit.tu(), top, headers).constants)
         d.constants64.push_back(std::move(c));
 }

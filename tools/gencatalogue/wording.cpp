@@ -62,6 +62,8 @@ const std::map<Phrase, const char*> kPhrases = {
     {Phrase::RenamedForCase,
      "VB 不区分大小写：VB 和 64 位 VBA 中此名写作 {1}，以便与 {2} 放在同一模块中。"},
     {Phrase::No64BitStructure, "64 位头文件不定义此结构，64 位 VBA 声明按 32 位的定义写成。"},
+    {Phrase::OtherStructureOn64Bits,
+     "64 位头文件把 {1} 定义为 {2} 的宏：64 位 VBA 声明按 {2} 在 64 位下的布局写成。"},
     {Phrase::LayoutDiffers, "注意：{1}的布局与 C 不同：{2}。"},
     {Phrase::LayoutOfVb, "VB 声明"},
     {Phrase::LayoutOfVbForm, "VB"},

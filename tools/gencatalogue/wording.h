@@ -52,6 +52,7 @@ enum class Phrase {
     RenamedForVb,      // the VB name, the catalogue name
     RenamedForCase,    // the VB name, the record whose name differs only in case
     No64BitStructure,  //
+    OtherStructureOn64Bits,  // the name, the structure it means on 64 bits
     LayoutDiffers,     // form, reason
     LayoutOfVb,
     LayoutOfVbForm,
