@@ -313,6 +313,18 @@ ParseResult readHeaders(const ParseSettings& settings) {
         }
         clang_disposeDiagnostic(d);
     }
+    struct Included {
+        std::string prefix;
+        std::set<std::string>* headers;
+    } included{settings.includeDir + "/", &result.included};
+    clang_getInclusions(
+        unit.tu(),
+        [](CXFile file, CXSourceLocation*, unsigned, CXClientData data) {
+            auto* in = static_cast<Included*>(data);
+            const std::string path = take(clang_getFileName(file));
+            if (path.starts_with(in->prefix)) in->headers->insert(path.substr(in->prefix.size()));
+        },
+        &included);
     const std::vector<CXCursor> top = unit.topLevel();
     Reader reader(settings, unit.tu());
     reader.nameRecords(top);
