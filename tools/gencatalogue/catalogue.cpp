@@ -274,18 +274,10 @@ private:
             const TypedefForms forms = typedefForms(t, wide64, names_);
             if (forms.vb.empty()) continue;
             taken.insert(t.name);
-            Row row;
-            row.name = t.name;
-            row.cls = -1;
-            setAvailability(row, t.name);
-            row.declare = forms.vb;
-            row.vba64 = forms.vba64;
-            row.csharp = forms.csharp;
-            row.explain = forms.explain + versionNote(headerLevel(availability_, t.name));
             const bool pointer = t.definition.ends_with("*");
-            row.other =
-                sdkSpelling("typedef " + t.definition + (pointer ? "" : " ") + t.name + ";");
-            out_.rows.push_back(std::move(row));
+            addFormsRow(
+                t.name, forms,
+                sdkSpelling("typedef " + t.definition + (pointer ? "" : " ") + t.name + ";"));
             out_.layouts.push_back({t.name, "value32", t.type->size, {}});
             if (wide64) out_.layouts.push_back({t.name, "value64", wide64->type->size, {}});
         }
@@ -592,18 +584,23 @@ private:
                 if (constants.count(m) && byName.at(m)->enumeration == e.name)
                     members.push_back(byName.at(m));
             const EnumForms forms = enumForms(e, members);
-            if (forms.vb.empty()) continue;
-            Row row;
-            row.name = e.name;
-            row.cls = -1;
-            setAvailability(row, e.name);
-            row.declare = forms.vb;
-            row.vba64 = forms.vba64;
-            row.csharp = forms.csharp;
-            row.explain = forms.explain + versionNote(headerLevel(availability_, e.name));
-            row.other = e.name;
-            out_.rows.push_back(std::move(row));
+            if (!forms.vb.empty()) addFormsRow(e.name, forms, e.name);
         }
+    }
+
+    // A type record of an enumeration or a data type, from its forms.
+    template <typename Forms>
+    void addFormsRow(const std::string& name, const Forms& forms, const std::string& other) {
+        Row row;
+        row.name = name;
+        row.cls = -1;
+        setAvailability(row, name);
+        row.declare = forms.vb;
+        row.vba64 = forms.vba64;
+        row.csharp = forms.csharp;
+        row.explain = forms.explain + versionNote(headerLevel(availability_, name));
+        row.other = other;
+        out_.rows.push_back(std::move(row));
     }
 
     const Declarations& decls_;
