@@ -110,6 +110,12 @@ TypedefUse typedefUse(const std::string& form) {
     return {m[1], m[2]};
 }
 
+std::string renamedOn64Bits(const CatalogueRow& r) {
+    static const std::regex kRenamed("64 位头文件把 (\\w+) 定义为 (\\w+) 的宏");
+    std::smatch m;
+    return std::regex_search(r.explain, m, kRenamed) ? m[2].str() : std::string();
+}
+
 const std::set<std::string>& typeNames() {
     static const std::set<std::string> names = [] {
         std::set<std::string> out;

@@ -65,6 +65,11 @@ struct TypedefUse {
 };
 TypedefUse typedefUse(const std::string& form);
 
+// The structure or function a record's name means in 64-bit processes,
+// where the 64-bit headers make it a macro for another one (STACKFRAME:
+// STACKFRAME64), "" for other records.
+std::string renamedOn64Bits(const CatalogueRow& r);
+
 // The Type a typedef's record repeats under another name (DATA_BLOB:
 // CRYPT_INTEGER_BLOB), "" for other records.
 std::string aliasTarget(const CatalogueRow& r);

@@ -460,8 +460,14 @@ private:
             f64 = decls_.functions64.find("K32" + f.name);
         const bool has64 = f64 != decls_.functions64.end();
         const Function vba = has64 ? sameParameters(f64->second, f) : f;
-        row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass,
-                              vba, names_, VbDialect::Vba64);
+        // A name the 64-bit headers make a macro for another function
+        // (StackWalk: StackWalk64) calls that export there.
+        const bool renamed64 = has64 && f64->second.name != f.name && f.dll.empty();
+        row.vba64 = vbDeclare(name,
+                              renamed64              ? f64->second.name
+                              : f.exportName.empty() ? f.name
+                                                     : f.exportName,
+                              row.libsclass, vba, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
@@ -492,6 +498,7 @@ private:
         } else if (!has64) {
             row.explain += say(Phrase::No64BitPrototype);
         } else {
+            if (renamed64) row.explain += say(Phrase::OtherFunctionOn64Bits, {f.name, vba.name});
             out_.layouts.push_back(x64Call(name, vba));
         }
         row.recode =

@@ -341,11 +341,11 @@ ParseResult readHeaders(const ParseSettings& settings) {
 
 namespace {
 
-// The structures the 64-bit headers give a 32-bit name by a macro
-// (#define IMAGEHLP_LINE IMAGEHLP_LINE64): a 64-bit program that writes
-// the name gets that structure.
-void renamedStructures(const Unit& unit, const std::vector<CXCursor>& top, Headers& headers,
-                       std::map<std::string, std::shared_ptr<const Record>>& records64) {
+// The structures and functions the 64-bit headers give a 32-bit name by a
+// macro (#define IMAGEHLP_LINE IMAGEHLP_LINE64, #define StackWalk
+// StackWalk64): a 64-bit program that writes the name gets the target.
+void renamedOn64Bits(const Unit& unit, const std::vector<CXCursor>& top, Headers& headers,
+                     Declarations& d) {
     for (CXCursor c : top) {
         if (c.kind != CXCursor_MacroDefinition || clang_Cursor_isMacroFunctionLike(c) ||
             headers.of(c).empty())
@@ -355,9 +355,11 @@ void renamedStructures(const Unit& unit, const std::vector<CXCursor>& top, Heade
         clang_tokenize(unit.tu(), clang_getCursorExtent(c), &tokens, &count);
         if (count == 2 && clang_getTokenKind(tokens[1]) == CXToken_Identifier) {
             const std::string name = take(clang_getTokenSpelling(unit.tu(), tokens[0]));
-            auto target = records64.find(take(clang_getTokenSpelling(unit.tu(), tokens[1])));
-            if (target != records64.end() && !records64.count(name))
-                records64.emplace(name, target->second);
+            const std::string target = take(clang_getTokenSpelling(unit.tu(), tokens[1]));
+            if (auto r = d.records64.find(target); r != d.records64.end())
+                d.records64.emplace(name, r->second);
+            if (auto f = d.functions64.find(target); f != d.functions64.end())
+                d.functions64.emplace(name, f->second);
         }
         clang_disposeTokens(unit.tu(), tokens, count);
     }
@@ -373,9 +375,9 @@ void read64Bit(const ParseSettings& settings, Declarations& d) {
     Declarations read;
     reader.read(top, read);
     for (auto& r : read.records) d.records64.emplace(r->name, std::move(r));
-    Headers headers(settings.includeDir);
-    renamedStructures(unit, top, headers, d.records64);
     for (Function& f : read.functions) d.functions64.emplace(f.name, std::move(f));
+    Headers headers(settings.includeDir);
+    renamedOn64Bits(unit, top, headers, d);
     for (Typedef& t : read.typedefs) d.typedefs64.emplace(t.name, std::move(t));
     d.constants64 = integerMacros(settings, unit, top);
     for (Constant& c : readEnumerations(unit.tu(), top, headers).constants)

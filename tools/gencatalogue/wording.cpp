@@ -32,6 +32,8 @@ const std::map<Phrase, const char*> kPhrases = {
      "只有 64 位的 {1} 导出 {2}：C# 声明在 64 位进程中调用 {2}，在 32 位进程中调用 {3}（按 "
      "IntPtr.Size 选择）；VB6 是 32 位程序，其声明调用 {4}。"},
     {Phrase::No64BitPrototype, "64 位头文件不声明此函数，64 位 VBA 声明按 32 位原型写成。"},
+    {Phrase::OtherFunctionOn64Bits,
+     "64 位头文件把 {1} 定义为 {2} 的宏：64 位 VBA 声明按 {2} 的原型调用其导出 {2}。"},
     {Phrase::No64BitExport, "' 64 位的 {1} 不导出 {2}，64 位 VBA 无法调用此函数。"},
     {Phrase::NullPointers,
      "{1} 可为 NULL：VB 传 ByVal 0&，64 位 VBA 传 ByVal 0^，C# 传 IntPtr.Zero 或 null。"},

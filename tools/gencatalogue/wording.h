@@ -28,14 +28,15 @@ enum class Phrase {
     MacroOnly,           // name, DLL, export
     Only32BitExports,    // DLL
     Only64BitExports,    // DLL, own exports, 32-bit exports, the export VB calls
-    No64BitPrototype,    //
-    No64BitExport,       // DLL, export (a comment line replacing the 64-bit VBA Declare)
-    NullPointers,        // parameter names
-    NullTexts,           // parameter names
-    NullOverload,        //
-    AddressValues,       // parameter names
-    SizedResult,         // parameter name, its size parameter
-    OwnedPointers,       // parameter names
+    No64BitPrototype,
+    OtherFunctionOn64Bits,  // the name, the function it means on 64 bits    //
+    No64BitExport,          // DLL, export (a comment line replacing the 64-bit VBA Declare)
+    NullPointers,           // parameter names
+    NullTexts,              // parameter names
+    NullOverload,           //
+    AddressValues,          // parameter names
+    SizedResult,            // parameter name, its size parameter
+    OwnedPointers,          // parameter names
     ListSeparator,
     TheResult,
     // explain of a structure
@@ -46,14 +47,14 @@ enum class Phrase {
     Size32,          // size on 32 bits
     Comma,
     FullStop,
-    PairHalves,        // ANSI structure, its sizes, Unicode structure, its sizes
-    SameAs,            // structure
-    AliasOf,           // alias, the Type, header
-    RenamedForVb,      // the VB name, the catalogue name
-    RenamedForCase,    // the VB name, the record whose name differs only in case
-    No64BitStructure,  //
+    PairHalves,              // ANSI structure, its sizes, Unicode structure, its sizes
+    SameAs,                  // structure
+    AliasOf,                 // alias, the Type, header
+    RenamedForVb,            // the VB name, the catalogue name
+    RenamedForCase,          // the VB name, the record whose name differs only in case
+    No64BitStructure,        //
     OtherStructureOn64Bits,  // the name, the structure it means on 64 bits
-    LayoutDiffers,     // form, reason
+    LayoutDiffers,           // form, reason
     LayoutOfVb,
     LayoutOfVbForm,
     LayoutOfVba64Form,
