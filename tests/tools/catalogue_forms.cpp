@@ -103,6 +103,19 @@ std::string aliasTarget(const CatalogueRow& r) {
     return m[2];
 }
 
+TypedefUse typedefUse(const std::string& form) {
+    static const std::regex kUse("^(?:'|//) \\w+ 作参数：(.*)；作返回值：(?:As )?(.*)$");
+    std::smatch m;
+    if (!std::regex_match(form, m, kUse)) return {};
+    return {m[1], m[2]};
+}
+
+std::string renamedOn64Bits(const CatalogueRow& r) {
+    static const std::regex kRenamed("64 位头文件把 (\\w+) 定义为 (\\w+) 的宏");
+    std::smatch m;
+    return std::regex_search(r.explain, m, kRenamed) ? m[2].str() : std::string();
+}
+
 const std::set<std::string>& typeNames() {
     static const std::set<std::string> names = [] {
         std::set<std::string> out;

@@ -53,6 +53,23 @@ inline bool isStructure(const CatalogueRow& r) {
     return r.cls == -1 && r.declare.starts_with("Type ");
 }
 
+// A record of a typedef of a scalar, pointer or handle, whose forms are
+// comments saying how each language declares it.
+inline bool isTypedef(const CatalogueRow& r) { return r.cls == -1 && r.declare.starts_with("' "); }
+
+// The parameter and the result type one form of a typedef's record declares
+// ("' DWORD 作参数：ByVal dwValue As Long；作返回值：As Long": "ByVal dwValue
+// As Long", "Long"), empty for other records.
+struct TypedefUse {
+    std::string param, result;
+};
+TypedefUse typedefUse(const std::string& form);
+
+// The structure or function a record's name means in 64-bit processes,
+// where the 64-bit headers make it a macro for another one (STACKFRAME:
+// STACKFRAME64), "" for other records.
+std::string renamedOn64Bits(const CatalogueRow& r);
+
 // The Type a typedef's record repeats under another name (DATA_BLOB:
 // CRYPT_INTEGER_BLOB), "" for other records.
 std::string aliasTarget(const CatalogueRow& r);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
+#include "header_coverage.h"
 #include "tools/c_types_for_tests.h"
 #include "vb_check.h"
 
@@ -67,6 +68,20 @@ TEST(CatalogueBuilder, LeavesOutWhatCannotBeImportedOrDeclared) {
     ASSERT_EQ(c.rows.size(), 1u);
     EXPECT_EQ(c.rows[0].name, "WM_NULL");
     EXPECT_EQ(c.rows[0].declare, "Const WM_NULL = 0");
+    // A header declaring a function of a listed DLL must be read or excluded:
+    // a declaration counts, not a call, a comment, a macro or a COM method.
+    const std::string header = R"(/* Gone(void); */
+#define Macro(x) \
+    Continued(x)
+WINBASEAPI BOOL WINAPI Declared (HANDLE h); // Commented(void);
+HANDLE *Pointer(void);
+static inline int Inline(void) { return Called(1) + (Nested(2)); }
+virtual HRESULT STDMETHODCALLTYPE Method(void);
+HRESULT (STDMETHODCALLTYPE *Slot)(void *This);)";
+    EXPECT_EQ(tolvane::gen::declaredExports(
+                  header, {"Gone", "Macro", "Continued", "Declared", "Commented", "Pointer",
+                           "Inline", "Called", "Nested", "Method", "Slot"}),
+              (std::set<std::string>{"Declared", "Pointer", "Inline"}));
 }
 
 TEST(VbCheck, CatchesWhatVbWouldReject) {

@@ -87,7 +87,9 @@ TEST_F(GeneratedCatalogue, HoldsThousandsOfFunctionsTypesAndConstants) {
 }
 
 // Every enumerator names its enumeration, whose type record lists it; every
-// typedef of a structure declares the structure's forms under its own name.
+// typedef of a structure declares the structure's forms under its own name;
+// every documented data type has a record, which says what the functions'
+// declarations do with a parameter of that type.
 TEST_F(GeneratedCatalogue, EnumerationsAndAliasesAreFoundByName) {
     static const std::regex kMember("枚举 (\\w+) 的成员。");
     std::map<std::string, const CatalogueRow*> types;
@@ -125,6 +127,38 @@ TEST_F(GeneratedCatalogue, EnumerationsAndAliasesAreFoundByName) {
     }
     EXPECT_GT(enumerators, 5000);
     EXPECT_GT(aliases, 100);
+    for (const tolvane::gen::FactRow& listed : tolvane::test::facts("data_types.tsv", 2))
+        EXPECT_TRUE(types.count(listed[0]) && tolvane::test::isTypedef(*types.at(listed[0])))
+            << listed.where << ": " << listed[0] << " has no record";
+    // A parameter of the type, without a role that changes how it is passed,
+    // is declared as the typedef's record says, but for its name.
+    auto passing = [](const std::string& param) {
+        return param.substr(0, param.find(' ')) + param.substr(param.rfind(" As "));
+    };
+    int compared = 0;
+    for (const CatalogueRow& r : rows()) {
+        if (r.cls <= 0) continue;
+        const auto vba64 = tolvane::test::basicParameters(r.vba64);
+        for (const auto& p : tolvane::test::parameterLines(r)) {
+            auto t = types.find(p.cType);
+            if (t == types.end() || !tolvane::test::isTypedef(*t->second) || !p.markers.empty() ||
+                p.vb.size() != 1)
+                continue;
+            const std::string name = p.vb[0].substr(6, p.vb[0].find(" As ") - 6);
+            if (tolvane::gen::lower(name).find("reserved") != std::string::npos) continue;
+            ++compared;
+            EXPECT_EQ(passing(p.vb[0]),
+                      passing(tolvane::test::typedefUse(t->second->declare).param))
+                << r.name << " " << p.cName;
+            auto p64 = vba64.find(tolvane::gen::lower(name));
+            if (p64 != vba64.end() && tolvane::test::renamedOn64Bits(r).empty()) {
+                EXPECT_EQ(passing(p64->second),
+                          passing(tolvane::test::typedefUse(t->second->vba64).param))
+                    << r.name << " " << p.cName;
+            }
+        }
+    }
+    EXPECT_GT(compared, 5000);
 }
 
 TEST_F(GeneratedCatalogue, RowsAreUniqueSortedAndWellFormedWithTheDllFilterSpelling) {
@@ -160,6 +194,16 @@ TEST_F(GeneratedCatalogue, RowsAreUniqueSortedAndWellFormedWithTheDllFilterSpell
 // The first structural problem of a record's VB or 64-bit VBA form, "" if none.
 std::string vbProblem(const CatalogueRow& r, const std::string& text,
                       const std::set<std::string>& types, tolvane::gen::VbDialect dialect) {
+    if (tolvane::test::isTypedef(r)) {
+        // What the record says, as the Declare of a function taking and returning the type.
+        const auto use = tolvane::test::typedefUse(text);
+        if (use.param.empty()) return "no parameter and result";
+        const bool ptrSafe = dialect == tolvane::gen::VbDialect::Vba64;
+        return tolvane::gen::checkVbDeclare(std::string("Declare ") + (ptrSafe ? "PtrSafe " : "") +
+                                                "Function F Lib \"x\" (" + use.param + ") As " +
+                                                use.result,
+                                            "F", types, dialect);
+    }
     if (r.cls == -1)
         return tolvane::test::isStructure(r) ? tolvane::gen::checkVbType(text, types, dialect)
                                              : tolvane::gen::checkVbEnum(text, dialect);
@@ -172,8 +216,13 @@ std::string vbProblem(const CatalogueRow& r, const std::string& text,
     std::vector<std::string> exports;
     std::istringstream words(r.othername);
     for (std::string w; words >> w;) exports.push_back(w);
-    const size_t called = dialect == tolvane::gen::VbDialect::Vba64 && exports.size() == 4 ? 2 : 0;
-    const std::string exportName = exports.empty() ? r.name : exports[called];
+    // One the 64-bit headers make a macro for another function (StackWalk:
+    // StackWalk64) calls that export in 64-bit VBA.
+    const bool vba64 = dialect == tolvane::gen::VbDialect::Vba64;
+    const size_t called = vba64 && exports.size() == 4 ? 2 : 0;
+    std::string exportName = exports.empty() ? r.name : exports[called];
+    if (const std::string renamed = tolvane::test::renamedOn64Bits(r); vba64 && !renamed.empty())
+        exportName = renamed;
     const std::string problem = tolvane::gen::checkVbDeclare(text, exportName, types, dialect);
     if (!problem.empty()) return problem;
     std::string afterKeyword =
@@ -207,7 +256,7 @@ TEST_F(GeneratedCatalogue, EveryVbAndVba64FormIsStructurallySound) {
         EXPECT_EQ(vbProblem(r, r.declare, types, VbDialect::Vb6), "")
             << r.name << ": " << r.declare;
         // A function only 32-bit DLLs export has a note instead of a Declare.
-        if (r.vba64.starts_with("' "))
+        if (r.cls > 0 && r.vba64.starts_with("' "))
             EXPECT_NE(r.explain.find("只有 32 位的"), std::string::npos) << r.name;
         else
             EXPECT_EQ(vbProblem(r, r.vba64, types, VbDialect::Vba64), "")

@@ -28,7 +28,7 @@ using tolvane::test::CatalogueRow;
 namespace fs = std::filesystem;
 
 struct Inputs {
-    std::map<std::string, const CatalogueRow*> types;
+    std::map<std::string, const CatalogueRow*> types, typedefs;
     std::map<std::string, std::string> vbName, vb, vba64, cs;
     std::vector<CLayout> layouts;
     std::vector<tolvane::gen::LayoutException> exceptions;
@@ -39,6 +39,8 @@ const std::vector<CatalogueRow>& rows() { return tolvane::test::generatedCatalog
 const Inputs& inputs() {
     static const Inputs in = [] {
         Inputs i;
+        for (const CatalogueRow& r : rows())
+            if (tolvane::test::isTypedef(r)) i.typedefs[r.name] = &r;
         for (const CatalogueRow& r : rows())
             if (tolvane::test::isStructure(r)) {
                 i.types[r.name] = &r;
@@ -54,6 +56,41 @@ const Inputs& inputs() {
         return i;
     }();
     return in;
+}
+
+// The bytes a parameter of a typedef's record passes in a process with
+// pointers of `pointer` bytes ("ByVal x As Long", "ref int x", "IntPtr x").
+long long passedBytes(const std::string& param, long long pointer) {
+    static const std::map<std::string, long long> kSizes = {
+        {"Byte", 1},     {"Integer", 2},  {"Long", 4},  {"Single", 4}, {"Double", 8},
+        {"Currency", 8}, {"LongLong", 8}, {"byte", 1},  {"sbyte", 1},  {"short", 2},
+        {"ushort", 2},   {"char", 2},     {"int", 4},   {"uint", 4},   {"float", 4},
+        {"bool", 4},     {"long", 8},     {"ulong", 8}, {"double", 8}};
+    if (param.starts_with("ByRef ") || param.starts_with("ref ")) return pointer;
+    const size_t as = param.find(" As ");
+    std::string type =
+        as != std::string::npos ? param.substr(as + 4) : param.substr(param.rfind(']') + 1);
+    if (as == std::string::npos) type = type.substr(type.find_first_not_of(' '));
+    type = type.substr(0, type.find(' '));
+    auto it = kSizes.find(type);
+    return it == kSizes.end() ? pointer : it->second;  // LongPtr, IntPtr, String, string
+}
+
+// A typedef's record against clang's size of the type on one target: what
+// its VB or 64-bit VBA form and its C# form pass by value has C's size.
+std::string typedefProblem(const CLayout& c) {
+    auto row = inputs().typedefs.find(c.type);
+    if (row == inputs().typedefs.end()) return "layout of a record the catalogue lacks";
+    const bool on64 = c.form == "value64";
+    const long long pointer = on64 ? 8 : 4;
+    for (const std::string* form :
+         {on64 ? &row->second->vba64 : &row->second->declare, &row->second->csharp}) {
+        const std::string param = tolvane::test::typedefUse(*form).param;
+        if (passedBytes(param, pointer) != c.size)
+            return param + " passes " + std::to_string(passedBytes(param, pointer)) +
+                   " bytes, C has " + std::to_string(c.size);
+    }
+    return {};
 }
 
 bool isUnion(const std::string& type) {
@@ -110,6 +147,10 @@ TEST(LayoutCheck, EveryTypeAndStructHasClangsLayoutOnBothTargets) {
     for (const CLayout& c : inputs().layouts) {
         if (c.form == "x64call") continue;  // a function's prototype (vba64_call_test.cpp)
         SCOPED_TRACE(c.type);
+        if (c.form.starts_with("value")) {
+            EXPECT_EQ(typedefProblem(c), "") << c.form;
+            continue;
+        }
         ASSERT_TRUE(inputs().types.count(c.type)) << "layout of a record the catalogue lacks";
         for (const auto& m : c.members)
             EXPECT_FALSE(m.repeated) << "C member " << m.name << " is repeated";

@@ -193,7 +193,12 @@ TEST(TypeRules, VbAndVba64FormsNameTheSameMembersAndParameters) {
     };
     for (const CatalogueRow& r : rows()) {
         if (tolvane::test::isStructure(r)) {
-            EXPECT_EQ(members(r.declare) == members(r.vba64), !redefined.count(r.name)) << r.name;
+            // A name the 64-bit headers make a macro for another structure
+            // (STACKFRAME: STACKFRAME64) may have other members there.
+            if (tolvane::test::renamedOn64Bits(r).empty()) {
+                EXPECT_EQ(members(r.declare) == members(r.vba64), !redefined.count(r.name))
+                    << r.name;
+            }
             continue;
         }
         if (r.cls <= 0 || r.vba64.starts_with("' ")) continue;

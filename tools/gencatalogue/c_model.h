@@ -109,6 +109,14 @@ struct Alias {
     std::string name, target, header;
 };
 
+// A typedef of a scalar, a pointer or a handle (typedef unsigned long DWORD;
+// DECLARE_HANDLE(HWND)): `type` is the typedef's own type (its name first
+// in `type->names`), `definition` the type it names as the header spells it.
+struct Typedef {
+    std::string name, header, definition;
+    CTypePtr type;
+};
+
 // A named enumeration and its enumerators, in the order the header lists them.
 struct Enumeration {
     std::string name, header;

@@ -19,6 +19,7 @@
 #include "sample_code.h"
 #include "text.h"
 #include "type_names.h"
+#include "typedef_forms.h"
 #include "vb_map.h"
 #include "vb_type.h"
 #include "wording.h"
@@ -123,6 +124,7 @@ public:
         addConstants();
         addEnumerations();
         addAliases();
+        addTypedefs();
         std::sort(out_.rows.begin(), out_.rows.end(), [](const Row& a, const Row& b) {
             return std::tie(a.name, a.cls, a.libsclass) < std::tie(b.name, b.cls, b.libsclass);
         });
@@ -255,6 +257,32 @@ private:
         }
     }
 
+    // A documented scalar, pointer or handle type (DWORD, LPCWSTR, HWND) gets
+    // a type record saying how each language declares it, unless another
+    // record has its name; its forms declare no VB name, so a name differing
+    // only in case (SOCKET beside socket) does not clash. Its sizes go to the
+    // layouts, so that the checks compare what the forms declare with C.
+    void addTypedefs() {
+        std::set<std::string> taken;
+        for (const Row& r : out_.rows) taken.insert(r.name);
+        for (const Typedef& t : decls_.typedefs) {
+            if (!cataloguedTypedef(t) || t.name.starts_with("_") || mingwOwnHeader(t.header) ||
+                taken.count(t.name))
+                continue;
+            auto t64 = decls_.typedefs64.find(t.name);
+            const Typedef* wide64 = t64 == decls_.typedefs64.end() ? nullptr : &t64->second;
+            const TypedefForms forms = typedefForms(t, wide64, names_);
+            if (forms.vb.empty()) continue;
+            taken.insert(t.name);
+            const bool pointer = t.definition.ends_with("*");
+            addFormsRow(
+                t.name, forms,
+                sdkSpelling("typedef " + t.definition + (pointer ? "" : " ") + t.name + ";"));
+            out_.layouts.push_back({t.name, "value32", t.type->size, {}});
+            if (wide64) out_.layouts.push_back({t.name, "value64", wide64->type->size, {}});
+        }
+    }
+
     Row& addTypeRow(const std::string& name, const Record* r, const std::string& rowName) {
         const auto& byName = byName_;
         const auto& wideOf = wideOf_;
@@ -325,6 +353,8 @@ private:
         row.vba64 = vbTypeBlock(row.name, r, names_, VbDialect::Vba64);
         out_.layouts.push_back(cLayout(row.name, "vba64", r, &r32));
         if (only32) row.explain += say(Phrase::No64BitStructure);
+        if (!only32 && r.name != r32.name)
+            row.explain += say(Phrase::OtherStructureOn64Bits, {r32.name, r.name});
         row.explain += longerNote(r, VbDialect::Vba64);
     }
 
@@ -430,8 +460,14 @@ private:
             f64 = decls_.functions64.find("K32" + f.name);
         const bool has64 = f64 != decls_.functions64.end();
         const Function vba = has64 ? sameParameters(f64->second, f) : f;
-        row.vba64 = vbDeclare(name, f.exportName.empty() ? f.name : f.exportName, row.libsclass,
-                              vba, names_, VbDialect::Vba64);
+        // A name the 64-bit headers make a macro for another function
+        // (StackWalk: StackWalk64) calls that export there.
+        const bool renamed64 = has64 && f64->second.name != f.name && f.dll.empty();
+        row.vba64 = vbDeclare(name,
+                              renamed64              ? f64->second.name
+                              : f.exportName.empty() ? f.name
+                                                     : f.exportName,
+                              row.libsclass, vba, names_, VbDialect::Vba64);
         const std::vector<CTypePtr> ansi = paramTypes(f);
         std::vector<CTypePtr> unicode;
         if (wide) unicode = paramTypes(*wide);
@@ -462,6 +498,7 @@ private:
         } else if (!has64) {
             row.explain += say(Phrase::No64BitPrototype);
         } else {
+            if (renamed64) row.explain += say(Phrase::OtherFunctionOn64Bits, {f.name, vba.name});
             out_.layouts.push_back(x64Call(name, vba));
         }
         row.recode =
@@ -554,18 +591,23 @@ private:
                 if (constants.count(m) && byName.at(m)->enumeration == e.name)
                     members.push_back(byName.at(m));
             const EnumForms forms = enumForms(e, members);
-            if (forms.vb.empty()) continue;
-            Row row;
-            row.name = e.name;
-            row.cls = -1;
-            setAvailability(row, e.name);
-            row.declare = forms.vb;
-            row.vba64 = forms.vba64;
-            row.csharp = forms.csharp;
-            row.explain = forms.explain + versionNote(headerLevel(availability_, e.name));
-            row.other = e.name;
-            out_.rows.push_back(std::move(row));
+            if (!forms.vb.empty()) addFormsRow(e.name, forms, e.name);
         }
+    }
+
+    // A type record of an enumeration or a data type, from its forms.
+    template <typename Forms>
+    void addFormsRow(const std::string& name, const Forms& forms, const std::string& other) {
+        Row row;
+        row.name = name;
+        row.cls = -1;
+        setAvailability(row, name);
+        row.declare = forms.vb;
+        row.vba64 = forms.vba64;
+        row.csharp = forms.csharp;
+        row.explain = forms.explain + versionNote(headerLevel(availability_, name));
+        row.other = other;
+        out_.rows.push_back(std::move(row));
     }
 
     const Declarations& decls_;

@@ -27,12 +27,15 @@ struct Declarations {
     std::vector<Constant> constants;                     // macros, then enumerators
     std::vector<Enumeration> enumerations;
     std::vector<Alias> aliases;
+    std::vector<Typedef> typedefs;  // of scalars, pointers and handles
     // The structures as laid out on 64-bit Windows, by C name.
     std::map<std::string, std::shared_ptr<const Record>> records64;
     // The prototypes and the integer macros (sizes, pointer-sized values)
-    // as a 64-bit process sees them.
+    // as a 64-bit process sees them; a name the 64-bit headers make a macro
+    // for another structure or function maps to that one.
     std::map<std::string, Function> functions64;
     std::vector<Constant> constants64;
+    std::map<std::string, Typedef> typedefs64;
 };
 
 // Names (functions, structures, macros) the headers declare when set to an

@@ -38,7 +38,10 @@ public:
                 }
             } else if (isRecordDecl(c) || c.kind == CXCursor_TypedefDecl) {
                 collectRecords(c, seenRecords, out);
-                if (c.kind == CXCursor_TypedefDecl) collectAlias(c, header, out);
+                if (c.kind == CXCursor_TypedefDecl) {
+                    collectAlias(c, header, out);
+                    collectTypedef(c, header, out);
+                }
             }
         }
     }
@@ -78,6 +81,18 @@ private:
         const std::string target = nameOf(clang_getTypeDeclaration(canonical));
         std::string name = take(clang_getCursorSpelling(c));
         if (!target.empty() && name != target) out.aliases.push_back({name, target, header});
+    }
+
+    // A typedef of anything but a structure, union or enumeration (DWORD,
+    // LPCWSTR, HWND, WNDPROC), once.
+    void collectTypedef(CXCursor c, const std::string& header, Declarations& out) {
+        const CXType underlying = clang_getTypedefDeclUnderlyingType(c);
+        const CXTypeKind kind = clang_getCanonicalType(underlying).kind;
+        if (kind == CXType_Record || kind == CXType_Enum) return;
+        std::string name = take(clang_getCursorSpelling(c));
+        if (!typedefsSeen_.insert(name).second) return;
+        out.typedefs.push_back({std::move(name), header, take(clang_getTypeSpelling(underlying)),
+                                convert(clang_getCursorType(c))});
     }
 
     // The annotation of a hand-made record ("header=... dll=..."), also on
@@ -278,7 +293,8 @@ private:
     const ParseSettings& settings_;
     CXTranslationUnit tu_;
     Headers headers_;
-    std::map<std::string, std::string> names_;                // record USR -> typedef name
+    std::map<std::string, std::string> names_;  // record USR -> typedef name
+    std::set<std::string> typedefsSeen_;
     std::map<const void*, std::shared_ptr<Record>> records_;  // by identity()
 };
 
@@ -297,6 +313,18 @@ ParseResult readHeaders(const ParseSettings& settings) {
         }
         clang_disposeDiagnostic(d);
     }
+    struct Included {
+        std::string prefix;
+        std::set<std::string>* headers;
+    } included{settings.includeDir + "/", &result.included};
+    clang_getInclusions(
+        unit.tu(),
+        [](CXFile file, CXSourceLocation*, unsigned, CXClientData data) {
+            auto* in = static_cast<Included*>(data);
+            const std::string path = take(clang_getFileName(file));
+            if (path.starts_with(in->prefix)) in->headers->insert(path.substr(in->prefix.size()));
+        },
+        &included);
     const std::vector<CXCursor> top = unit.topLevel();
     Reader reader(settings, unit.tu());
     reader.nameRecords(top);
@@ -311,6 +339,34 @@ ParseResult readHeaders(const ParseSettings& settings) {
     return result;
 }
 
+namespace {
+
+// The structures and functions the 64-bit headers give a 32-bit name by a
+// macro (#define IMAGEHLP_LINE IMAGEHLP_LINE64, #define StackWalk
+// StackWalk64): a 64-bit program that writes the name gets the target.
+void renamedOn64Bits(const Unit& unit, const std::vector<CXCursor>& top, Headers& headers,
+                     Declarations& d) {
+    for (CXCursor c : top) {
+        if (c.kind != CXCursor_MacroDefinition || clang_Cursor_isMacroFunctionLike(c) ||
+            headers.of(c).empty())
+            continue;
+        CXToken* tokens = nullptr;
+        unsigned count = 0;
+        clang_tokenize(unit.tu(), clang_getCursorExtent(c), &tokens, &count);
+        if (count == 2 && clang_getTokenKind(tokens[1]) == CXToken_Identifier) {
+            const std::string name = take(clang_getTokenSpelling(unit.tu(), tokens[0]));
+            const std::string target = take(clang_getTokenSpelling(unit.tu(), tokens[1]));
+            if (auto r = d.records64.find(target); r != d.records64.end())
+                d.records64.emplace(name, r->second);
+            if (auto f = d.functions64.find(target); f != d.functions64.end())
+                d.functions64.emplace(name, f->second);
+        }
+        clang_disposeTokens(unit.tu(), tokens, count);
+    }
+}
+
+}  // namespace
+
 void read64Bit(const ParseSettings& settings, Declarations& d) {
     Unit unit(settings, "");
     const std::vector<CXCursor> top = unit.topLevel();
@@ -320,8 +376,10 @@ void read64Bit(const ParseSettings& settings, Declarations& d) {
     reader.read(top, read);
     for (auto& r : read.records) d.records64.emplace(r->name, std::move(r));
     for (Function& f : read.functions) d.functions64.emplace(f.name, std::move(f));
-    d.constants64 = integerMacros(settings, unit, top);
     Headers headers(settings.includeDir);
+    renamedOn64Bits(unit, top, headers, d);
+    for (Typedef& t : read.typedefs) d.typedefs64.emplace(t.name, std::move(t));
+    d.constants64 = integerMacros(settings, unit, top);
     for (Constant& c : readEnumerations(unit.tu(), top, headers).constants)
         d.constants64.push_back(std::move(c));
 }

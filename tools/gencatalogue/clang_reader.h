@@ -23,7 +23,8 @@ struct ParseSettings {
 
 struct ParseResult {
     Declarations declarations;
-    int errors = 0;  // error diagnostics of the main parse
+    std::set<std::string> included;  // the headers read, below the include folder
+    int errors = 0;                  // error diagnostics of the main parse
     std::vector<std::string> firstErrors;
 };
 

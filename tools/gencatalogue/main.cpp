@@ -18,6 +18,7 @@
 #include "dll_choice.h"
 #include "export_index.h"
 #include "fact_table.h"
+#include "header_coverage.h"
 #include "sql_writer.h"
 
 namespace fs = std::filesystem;
@@ -163,6 +164,19 @@ int main(int argc, char** argv) {
             std::cerr << "gencatalogue: " << parsed.errors << " errors parsing the headers\n";
             for (const std::string& e : parsed.firstErrors) std::cerr << "  " << e << '\n';
         }
+        // The functions of the listed DLLs that the headers read do not declare.
+        std::set<std::string> listedExports;
+        for (const auto& [dll, names] : perDll)
+            if (listedPosition(dll)) listedExports.insert(names.begin(), names.end());
+        for (const Function& f : parsed.declarations.functions) listedExports.erase(f.name);
+        const auto atCoverage = std::chrono::steady_clock::now();
+        const HeaderCoverage coverage = headerCoverage(o.include, parsed.included, listedExports);
+        const double secondsCoverage = seconds(atCoverage);
+        if (!coverage.problems.empty()) {
+            for (const std::string& p : coverage.problems)
+                std::cerr << "gencatalogue: " << p << '\n';
+            return 1;
+        }
         const auto at64 = std::chrono::steady_clock::now();
         ParseSettings settings64 = settings;
         settings64.target = "x86_64-w64-mingw32";
@@ -185,6 +199,11 @@ int main(int argc, char** argv) {
             writeAtomically(o.layouts,
                             [&](std::ostream& file) { writeLayouts(file, catalogue.layouts); });
         report(catalogue, perDll);
+        std::cout << "  headers: " << parsed.included.size() << " read; "
+                  << coverage.excluded.size()
+                  << " declaring functions of the listed DLLs not read (data/unread_headers.tsv)"
+                  << ", all scanned in " << std::fixed << std::setprecision(1) << secondsCoverage
+                  << " s\n";
         std::cout << "  64-bit structures, prototypes and constants read in " << std::fixed
                   << std::setprecision(1) << seconds64 << " s\n";
         std::cout << "  names at " << parsedLevels().size() << " older Windows versions read in "

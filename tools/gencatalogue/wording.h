@@ -28,14 +28,15 @@ enum class Phrase {
     MacroOnly,           // name, DLL, export
     Only32BitExports,    // DLL
     Only64BitExports,    // DLL, own exports, 32-bit exports, the export VB calls
-    No64BitPrototype,    //
-    No64BitExport,       // DLL, export (a comment line replacing the 64-bit VBA Declare)
-    NullPointers,        // parameter names
-    NullTexts,           // parameter names
-    NullOverload,        //
-    AddressValues,       // parameter names
-    SizedResult,         // parameter name, its size parameter
-    OwnedPointers,       // parameter names
+    No64BitPrototype,
+    OtherFunctionOn64Bits,  // the name, the function it means on 64 bits    //
+    No64BitExport,          // DLL, export (a comment line replacing the 64-bit VBA Declare)
+    NullPointers,           // parameter names
+    NullTexts,              // parameter names
+    NullOverload,           //
+    AddressValues,          // parameter names
+    SizedResult,            // parameter name, its size parameter
+    OwnedPointers,          // parameter names
     ListSeparator,
     TheResult,
     // explain of a structure
@@ -46,13 +47,14 @@ enum class Phrase {
     Size32,          // size on 32 bits
     Comma,
     FullStop,
-    PairHalves,        // ANSI structure, its sizes, Unicode structure, its sizes
-    SameAs,            // structure
-    AliasOf,           // alias, the Type, header
-    RenamedForVb,      // the VB name, the catalogue name
-    RenamedForCase,    // the VB name, the record whose name differs only in case
-    No64BitStructure,  //
-    LayoutDiffers,     // form, reason
+    PairHalves,              // ANSI structure, its sizes, Unicode structure, its sizes
+    SameAs,                  // structure
+    AliasOf,                 // alias, the Type, header
+    RenamedForVb,            // the VB name, the catalogue name
+    RenamedForCase,          // the VB name, the record whose name differs only in case
+    No64BitStructure,        //
+    OtherStructureOn64Bits,  // the name, the structure it means on 64 bits
+    LayoutDiffers,           // form, reason
     LayoutOfVb,
     LayoutOfVbForm,
     LayoutOfVba64Form,
@@ -69,6 +71,21 @@ enum class Phrase {
     EnumeratorOf,     // enumeration
     // explain of an enumeration
     EnumerationIn,  // header, count, members, C# type
+    // explain and forms of a typedef of a scalar, pointer or handle
+    TypedefOf,      // name, C definition, header, kind, sizes
+    TypedefPassed,  // VB, VBA and C# parameter; VB, VBA and C# result
+    TypedefTchar,
+    TypedefVbForm,  // name, parameter, result
+    TypedefCsForm,  // name, parameter, result
+    HandleKind,
+    CallbackKind,
+    AnsiStringKind,
+    UnicodeStringKind,
+    PointerSizedKind,
+    SignedKind,
+    UnsignedKind,
+    RealKind,
+    PointerKind,
     // Windows versions
     Windows95OrNt4,
     // other columns
