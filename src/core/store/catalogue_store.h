@@ -58,6 +58,17 @@ public:
     Result<Record> last();
     Result<Record> after(qint64 id);
     Result<Record> before(qint64 id);
+    // From now on, values longer than `bytes` as stored are read only in
+    // part: a record holds their first `bytes` bytes (a text cut at a
+    // character boundary) and their size (Record::partBytes), so that showing
+    // a record never reads a huge value. 0, the default, reads values whole.
+    // The ID is always read whole, and so is every value of a catalogue
+    // without rowids or with UTF-16 text.
+    void readInPart(qint64 bytes);
+    // The whole value of a column that `shown` holds in part, read from the
+    // same row; RecordChanged when its start or its size is no longer what
+    // `shown` holds, RecordGone when the row is gone.
+    Result<QVariant> wholeValue(const Record& shown, Column column);
     // Every DLL spelling (libsclass) the catalogue holds, once each.
     Result<QStringList> dllSpellings();
 
@@ -97,6 +108,12 @@ private:
     explicit CatalogueStore(std::unique_ptr<Connection> connection);
     Result<Record> oneRecord(const QByteArray& rest,
                              const std::function<void(sqlite3_stmt*)>& bind);
+    Result<Record> wholeRecord(const QByteArray& rest,
+                               const std::function<void(sqlite3_stmt*)>& bind);
+    // oneRecord reading big values of the columns `inPart` in part.
+    Result<Record> recordInPart(const QByteArray& rest,
+                                const std::function<void(sqlite3_stmt*)>& bind,
+                                const ColumnSet& inPart);
     // Whether every ID a new row could take is used up.
     bool idsUsedUp();
     // Inside a write: the stored row of `shown`, checked against it.
@@ -104,6 +121,8 @@ private:
 
     std::unique_ptr<Connection> connection_;
     QByteArray recordColumns_;  // the select list of a whole record
+    qint64 partBytes_ = 0;      // see readInPart
+    ColumnSet inPart_;          // the columns read in part, when partBytes_ is set
 };
 
 }  // namespace tolvane
