@@ -38,38 +38,66 @@ void DetailBox::setText(const QString& text, ReadWhole readWhole) {
     set_ = text;
     readWhole_ = std::move(readWhole);
     states_.clear();
-    rest_ = Rest{text, shownLength(text, bounds_), bool(readWhole_), true};
-    const QString start = rest_.from == text.size() ? text : text.left(rest_.from);
+    const qsizetype shown = shownLength(text, bounds_);
+    rest_ = Rest{{}, bool(readWhole_), true};
+    if (shown < text.size()) rest_.pieces.push_back({text, shown, text.size(), false});
+    const QString start = shown == text.size() ? text : text.left(shown);
     changing_ = true;
     layIn(multiLine_ ? displayForm(start) : start);
     changing_ = false;
     display_ = shownText();
 }
 
+// A multi-line box stores what was typed or pasted with CR LF breaks.
+void DetailBox::append(QString& out, QStringView part, bool typed) const {
+    multiLine_&& typed ? appendStored(out, part) : void(out += part);
+}
+
+bool DetailBox::same(const Rest& a, const Rest& b) {
+    const auto samePiece = [](const Piece& x, const Piece& y) {
+        return x.text.constData() == y.text.constData() && x.from == y.from && x.to == y.to;
+    };
+    return a.inStore == b.inStore && a.asSet == b.asSet &&
+           std::equal(a.pieces.begin(), a.pieces.end(), b.pieces.begin(), b.pieces.end(),
+                      samePiece);
+}
+
 QString DetailBox::whole(const QString& display) const {
     if (rest_.asSet && display == display_) return set_;
-    const QStringView rest = QStringView(rest_.text).mid(rest_.from);
+    qsizetype size = display.size() * (multiLine_ ? 2 : 1);
+    for (const Piece& piece : rest_.pieces) size += (piece.to - piece.from) * (piece.typed ? 2 : 1);
     QString out;
-    out.reserve(display.size() * (multiLine_ ? 2 : 1) + rest.size());
-    multiLine_ ? appendStored(out, display) : void(out += display);
-    return out += rest;
+    out.reserve(size);
+    append(out, display, true);
+    for (const Piece& piece : rest_.pieces) append(out, piece.view(), piece.typed);
+    return out;
 }
 
 qsizetype DetailBox::wholeLength() const {
     const QString display = shownText();
     if (rest_.asSet && display == display_) return set_.size();
-    return display.size() + (multiLine_ ? display.count(QLatin1Char('\n')) : 0) +
-           rest_.text.size() - rest_.from;
+    // Every LF of a multi-line text typed or pasted is stored as CR LF.
+    const auto loneLineFeeds = [this](QStringView part, bool typed) {
+        return multiLine_ && typed ? part.count(QLatin1Char('\n')) - part.count(u"\r\n") : 0;
+    };
+    qsizetype length = display.size() + loneLineFeeds(display, true);
+    for (const Piece& piece : rest_.pieces)
+        length += piece.to - piece.from + loneLineFeeds(piece.view(), piece.typed);
+    return length;
 }
 
 bool DetailBox::readWhole() {
     if (!rest_.inStore) return true;
     const std::optional<QString> whole = readWhole_ ? readWhole_() : std::nullopt;
     if (!whole) return false;
-    // The whole value begins with the start the box holds.
+    // The whole value begins with the start the box holds, its rest with
+    // the piece after what the box shows.
+    const qsizetype startLength = set_.size();
     set_ = *whole;
-    const auto complete = [&whole](Rest& rest) {
-        if (rest.inStore) rest = Rest{*whole, rest.from, false, rest.asSet};
+    const auto complete = [&whole, startLength](Rest& rest) {
+        if (!rest.inStore) return;
+        const qsizetype from = rest.pieces.empty() ? startLength : rest.pieces.front().from;
+        rest = Rest{{{*whole, from, whole->size(), false}}, false, rest.asSet};
     };
     complete(rest_);
     for (auto& state : states_) complete(state.second);
@@ -80,9 +108,7 @@ bool DetailBox::readWhole() {
 void DetailBox::remember(const QString& shown, const Rest& rest) {
     if (!states_.empty()) {
         const auto& [lastShown, last] = states_.back();
-        if (lastShown == shown && last.text.constData() == rest.text.constData() &&
-            last.from == rest.from && last.inStore == rest.inStore && last.asSet == rest.asSet)
-            return;
+        if (lastShown == shown && same(last, rest)) return;
     }
     states_.emplace_back(shown, rest);
     if (states_.size() > 16) states_.erase(states_.begin());
@@ -93,7 +119,7 @@ void DetailBox::shownChanged() {
     if (replaced_) {
         // The edit replaced everything that showed: the rest went with it.
         remember(replaced_->first, replaced_->second);
-        rest_ = Rest{{}, 0, false, false};
+        rest_ = Rest{{}, false, false};
         remember(shownText(), rest_);
         replaced_.reset();
         if (partChanged_) partChanged_();
@@ -148,19 +174,33 @@ bool DetailBox::boundedPaste(qsizetype from, qsizetype to, const QString& pasted
     // otherwise the rest goes after it and must be known.
     const bool all = showsPart() && from == 0 && to == display.size();
     if (!all && !readWhole()) return true;
-    const auto append = [this](QString& out, QStringView part) {
-        multiLine_ ? appendStored(out, part) : void(out += part);
+    Rest next{{}, false, false};
+    const auto add = [&next](const QString& text, qsizetype start, qsizetype end, bool typed) {
+        if (start < end) next.pieces.push_back({text, start, end, typed});
     };
-    const QStringView shown(display);
-    const QStringView rest = all ? QStringView() : QStringView(rest_.text).mid(rest_.from);
-    Rest next{{}, 0, false, false};
-    next.text.reserve(2 * (from + pasted.size() + shown.size() - to) + rest.size());
-    append(next.text, shown.left(from));
-    append(next.text, pasted);
-    append(next.text, shown.mid(to));
-    next.text += rest;
-    next.from = shownLength(next.text, bounds_);
-    QString start = next.text.left(next.from);
+    add(display, 0, from, true);
+    add(pasted, 0, pasted.size(), true);
+    add(display, to, display.size(), true);
+    if (!all) next.pieces.insert(next.pieces.end(), rest_.pieces.begin(), rest_.pieces.end());
+    // The box shows the start of the pieces, up to its bounds; the rest of
+    // them stays as it is. Many pieces become one.
+    QString head;
+    for (const Piece& piece : next.pieces) {
+        if (head.size() > bounds_.shown) break;
+        head += piece.view().left(bounds_.shown + 1 - head.size());
+    }
+    qsizetype cut = shownLength(head, bounds_);
+    QString start = head.left(cut);
+    auto piece = next.pieces.begin();
+    for (; piece != next.pieces.end() && cut >= piece->to - piece->from; ++piece)
+        cut -= piece->to - piece->from;
+    if (piece != next.pieces.end()) piece->from += cut;
+    next.pieces.erase(next.pieces.begin(), piece);
+    if (next.pieces.size() > 32) {
+        QString joined;
+        for (const Piece& p : next.pieces) append(joined, p.view(), p.typed);
+        next.pieces = {{joined, 0, joined.size(), false}};
+    }
     if (multiLine_) start = displayForm(start);
     // The cursor goes after the pasted text, or to the end of what shows.
     const qsizetype cursor = std::min(from + pastedLength, start.size());

@@ -56,7 +56,7 @@ public:
     // Whether the text is as it was set.
     bool unchanged() const { return rest_.asSet && shownText() == display_; }
     // Whether the box shows only the start of its text.
-    bool showsPart() const { return rest_.inStore || rest_.from < rest_.text.size(); }
+    bool showsPart() const { return rest_.inStore || !rest_.pieces.empty(); }
     // Whether the rest of the value is still in the catalogue only.
     bool restInCatalogue() const { return rest_.inStore; }
     // Makes text() whole by reading the rest from the catalogue if need be;
@@ -106,13 +106,22 @@ protected:
     bool boundedPaste(qsizetype from, qsizetype to, const QString& pasted);
 
 private:
-    // What follows what the box shows, in stored form: text from `from` on.
-    struct Rest {
+    // A stretch of the text after what the box shows: text[from, to), in
+    // stored form, or as typed or pasted (line breaks LF or CR LF).
+    struct Piece {
         QString text;
-        qsizetype from = 0;
-        bool inStore = false;  // the value goes on after `text`, in the catalogue
+        qsizetype from, to;
+        bool typed;
+        QStringView view() const { return QStringView(text).mid(from, to - from); }
+    };
+    // What follows what the box shows: the pieces, end to end, uncopied.
+    struct Rest {
+        std::vector<Piece> pieces;
+        bool inStore = false;  // the value goes on after them, in the catalogue
         bool asSet = true;     // the rest of the text as it was set
     };
+    static bool same(const Rest& a, const Rest& b);
+    void append(QString& out, QStringView part, bool typed) const;
     QString whole(const QString& display) const;
     // Shows `display` with `rest` after it, keeping both for undo.
     void replaceAll(const QString& before, Rest rest, const QString& display, qsizetype cursor);
