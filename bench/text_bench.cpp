@@ -1,9 +1,10 @@
 // tolvane_text_bench [--only=TEXT,...] [--dir=FOLDER]
 // Times the window with big texts, run offscreen: choosing a record whose
 // name or 说明 holds 1 KB, 1 MB or 100 MB, from the click on the next-record
-// button until the window has shown it and answers input again; and pasting
-// 1 MB and 10 MB into the one-line name box and into 说明, from Ctrl+V until
-// the window answers input. Prints one line per case; --only runs the cases
+// button until the window has shown it and answers input again, then the
+// first key typed into the start of the big value (which reads it whole);
+// and pasting 1 MB and 10 MB into the one-line name box and into 说明, from
+// Ctrl+V until the window answers input. Prints one line per case; --only runs the cases
 // whose label contains one of the texts. The catalogues are built once in
 // FOLDER (default $TMPDIR/tolvane-bench).
 #include "window_env_bench.h"
@@ -45,9 +46,11 @@ void check(int rc, sqlite3* db, const char* what) {
         throw std::runtime_error(std::string(what) + ": " + sqlite3_errmsg(db));
 }
 
-// A catalogue of two records: "Small", then "Big" whose `column` holds `value`.
+// A catalogue of two records: "Small", then "Big" whose `column` holds
+// `value`; with `filled`, the boxes after 说明 hold short texts, which the
+// file stores after the big value.
 std::string catalogue(const std::string& folder, const std::string& label, const char* column,
-                      const std::string& value) {
+                      const std::string& value, bool filled = false) {
     namespace fs = std::filesystem;
     fs::create_directories(folder);
     const fs::path path = fs::path(folder) / ("big-text-" + label + ".mdb");
@@ -72,6 +75,12 @@ std::string catalogue(const std::string& folder, const std::string& label, const
     sqlite3_bind_text64(st, 1, value.data(), value.size(), SQLITE_STATIC, SQLITE_UTF8);
     check(sqlite3_step(st), db, "insert");
     sqlite3_finalize(st);
+    if (filled)
+        check(sqlite3_exec(db,
+                           "UPDATE winfun SET declare = 'Declare Big', parameter = 'p', "
+                           "recode = 'r', returned = 'n' WHERE ID = 2",
+                           nullptr, nullptr, nullptr),
+              db, "fill");
     sqlite3_close(db);
     fs::rename(partial, path);
     return path.string();
@@ -91,9 +100,10 @@ double untilAnswering(const std::function<void()>& action) {
     return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
-void press(QWidget* box, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent down(QEvent::KeyPress, key, modifiers);
-    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+void press(QWidget* box, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           const QString& text = {}) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(box, &down);
     QApplication::sendEvent(box, &up);
 }
@@ -103,10 +113,13 @@ struct Kind {
     const char* column;
     const char* box;
     bool lines;
+    bool filled = false;
 };
-const Kind kKinds[] = {{"name box, one line", "name", "nameBox", false},
-                       {"说明 box, one line", "explain", "explanationBox", false},
-                       {"说明 box, lines of 100", "explain", "explanationBox", true}};
+const Kind kKinds[] = {
+    {"name box, one line", "name", "nameBox", false},
+    {"说明 box, one line", "explain", "explanationBox", false},
+    {"说明 box, lines of 100", "explain", "explanationBox", true},
+    {"说明 box, one line, later boxes filled", "explain", "explanationBox", false, true}};
 
 std::string sizeLabel(long long size) {
     return size >= 1000000 ? std::to_string(size / 1000000) + " MB"
@@ -147,12 +160,22 @@ int main(int argc, char** argv) {
         for (long long size : {1000LL, 1000000LL, 100000000LL}) {
             const std::string label = "show " + sizeLabel(size) + ", " + kind.label;
             if (!wanted(label)) continue;
+            if (kind.filled && size < 100000000LL) continue;
             const std::string slug = std::string(kind.column) +
-                                     (kind.lines ? "-lines-" : "-line-") + std::to_string(size);
-            const BenchEnv env(catalogue(folder, slug, kind.column, bigText(size, kind.lines)));
+                                     (kind.lines ? "-lines-" : "-line-") +
+                                     (kind.filled ? "filled-" : "") + std::to_string(size);
+            BenchEnv env(
+                catalogue(folder, slug, kind.column, bigText(size, kind.lines), kind.filled));
+            env.dialogs.questions = Answer::No;  // the typed key is let go, not saved
             std::unique_ptr<MainWindow> window = startWindow(env.env);
             untilAnswering([&] { button(*window, "firstButton")->click(); });
             print(label, untilAnswering([&] { button(*window, "nextButton")->click(); }));
+            // The first edit that keeps the rest reads the whole value.
+            QWidget* box = window->findChild<QWidget*>(QLatin1String(kind.box));
+            press(box, Qt::Key_Home, Qt::ControlModifier);
+            print("  a key typed into its start", untilAnswering([&] {
+                      press(box, Qt::Key_Z, Qt::ShiftModifier, QStringLiteral("Z"));
+                  }));
             print("  and back to a small record",
                   untilAnswering([&] { button(*window, "previousButton")->click(); }));
         }

@@ -1,140 +1,319 @@
 #include "gui/detail_box.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTimer>
 
+#include <initializer_list>
 #include <limits>
 
 namespace tolvane {
+namespace {
 
-QString DetailBox::bound(const QString& stored) {
-    set_ = stored;
-    pasted_ = false;
-    aside_ = stored;
-    asideFrom_ = shownLength(stored, bounds_);
-    const QString start = asideFrom_ == stored.size() ? stored : stored.left(asideFrom_);
-    return multiLine_ ? displayForm(start) : start;
+bool undoOrRedo(const QKeyEvent* event) {
+    return event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+}
+
+// Shows a box's standard menu with the named actions doing `run` instead.
+void popupMenu(QWidget* box, QMenu* menu, const QPoint& at,
+               std::initializer_list<std::pair<const char*, std::function<void()>>> actions) {
+    for (QAction* action : menu->actions())
+        for (const auto& [name, run] : actions)
+            if (action->objectName() == QLatin1String(name)) {
+                QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+                QObject::connect(action, &QAction::triggered, box, run);
+            }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
+}
+
+}  // namespace
+
+void DetailBox::setText(const QString& text, ReadWhole readWhole) {
+    set_ = text;
+    readWhole_ = std::move(readWhole);
+    states_.clear();
+    const qsizetype shown = shownLength(text, bounds_);
+    rest_ = Rest{{}, bool(readWhole_), true};
+    if (shown < text.size()) rest_.pieces.push_back({text, shown, text.size(), false});
+    const QString start = shown == text.size() ? text : text.left(shown);
+    changing_ = true;
+    layIn(multiLine_ ? displayForm(start) : start);
+    changing_ = false;
+    display_ = shownText();
+}
+
+// A multi-line box stores what was typed or pasted with CR LF breaks.
+void DetailBox::append(QString& out, QStringView part, bool typed) const {
+    multiLine_&& typed ? appendStored(out, part) : void(out += part);
+}
+
+bool DetailBox::same(const Rest& a, const Rest& b) {
+    const auto samePiece = [](const Piece& x, const Piece& y) {
+        return x.text.constData() == y.text.constData() && x.from == y.from && x.to == y.to;
+    };
+    return a.inStore == b.inStore && a.asSet == b.asSet &&
+           std::equal(a.pieces.begin(), a.pieces.end(), b.pieces.begin(), b.pieces.end(),
+                      samePiece);
 }
 
 QString DetailBox::whole(const QString& display) const {
-    if (!pasted_ && display == display_) return set_;
-    const QStringView rest = QStringView(aside_).mid(asideFrom_);
+    if (rest_.asSet && display == display_) return set_;
+    qsizetype size = display.size() * (multiLine_ ? 2 : 1);
+    for (const Piece& piece : rest_.pieces) size += (piece.to - piece.from) * (piece.typed ? 2 : 1);
     QString out;
-    out.reserve(display.size() * (multiLine_ ? 2 : 1) + rest.size());
-    multiLine_ ? appendStored(out, display) : void(out += display);
-    return out += rest;
+    out.reserve(size);
+    append(out, display, true);
+    for (const Piece& piece : rest_.pieces) append(out, piece.view(), piece.typed);
+    return out;
 }
 
-qsizetype DetailBox::wholeLength(const QString& display) const {
-    if (!pasted_ && display == display_) return set_.size();
-    return display.size() + (multiLine_ ? display.count(QLatin1Char('\n')) : 0) + aside_.size() -
-           asideFrom_;
+qsizetype DetailBox::wholeLength() const {
+    const QString display = shownText();
+    if (rest_.asSet && display == display_) return set_.size();
+    // Every LF of a multi-line text typed or pasted is stored as CR LF.
+    const auto loneLineFeeds = [this](QStringView part, bool typed) {
+        return multiLine_ && typed ? part.count(QLatin1Char('\n')) - part.count(u"\r\n") : 0;
+    };
+    qsizetype length = display.size() + loneLineFeeds(display, true);
+    for (const Piece& piece : rest_.pieces)
+        length += piece.to - piece.from + loneLineFeeds(piece.view(), piece.typed);
+    return length;
+}
+
+bool DetailBox::readWhole() {
+    if (!rest_.inStore) return true;
+    const std::optional<QString> whole = readWhole_ ? readWhole_() : std::nullopt;
+    if (!whole) return false;
+    // The whole value begins with the start the box holds, its rest with
+    // the piece after what the box shows.
+    const qsizetype startLength = set_.size();
+    set_ = *whole;
+    const auto complete = [&whole, startLength](Rest& rest) {
+        if (!rest.inStore) return;
+        const qsizetype from = rest.pieces.empty() ? startLength : rest.pieces.front().from;
+        rest = Rest{{{*whole, from, whole->size(), false}}, false, rest.asSet};
+    };
+    complete(rest_);
+    for (auto& state : states_) complete(state.second);
+    if (partChanged_) partChanged_();
+    return true;
+}
+
+void DetailBox::remember(const QString& shown, const Rest& rest) {
+    if (!states_.empty()) {
+        const auto& [lastShown, last] = states_.back();
+        if (lastShown == shown && same(last, rest)) return;
+    }
+    states_.emplace_back(shown, rest);
+    if (states_.size() > 16) states_.erase(states_.begin());
+}
+
+void DetailBox::shownChanged() {
+    if (changing_) return;
+    if (replaced_) {
+        // The edit replaced everything that showed: the rest went with it.
+        remember(replaced_->first, replaced_->second);
+        rest_ = Rest{{}, false, false};
+        remember(shownText(), rest_);
+        replaced_.reset();
+        if (partChanged_) partChanged_();
+        return;
+    }
+    if (undoing_ && !states_.empty()) {
+        const QString shown = shownText();
+        for (auto state = states_.rbegin(); state != states_.rend(); ++state)
+            if (state->first == shown) {
+                rest_ = state->second;
+                if (partChanged_) partChanged_();
+                return;
+            }
+    }
+    // An edit that keeps the rest needs it whole; without it the edit is
+    // taken back once the editor has finished it.
+    if (rest_.inStore && !readWhole())
+        QTimer::singleShot(0, widget(), [this] {
+            changing_ = true;
+            layIn(display_);
+            changing_ = false;
+        });
+}
+
+void DetailBox::replaceAll(const QString& before, Rest rest, const QString& display,
+                           qsizetype cursor) {
+    remember(before, rest_);
+    rest_ = std::move(rest);
+    changing_ = true;
+    replaceShown(display, cursor);
+    changing_ = false;
+    remember(shownText(), rest_);
+    if (partChanged_) partChanged_();
 }
 
 // The new whole text is put together once, in stored form; what the box
 // does not show stays there, uncopied.
-std::optional<DetailBox::Paste> DetailBox::boundedPaste(const QString& display, qsizetype from,
-                                                        qsizetype to, const QString& pasted) {
+bool DetailBox::boundedPaste(qsizetype from, qsizetype to, const QString& pasted) {
     if (pasted.size() > kPasteLimit) {
         if (pasteRefused_) pasteRefused_(pasteRefusal(pasted.size()));
-        return Paste{true, {}, 0};
+        return true;
     }
+    const QString display = shownText();
     // The length the pasted text takes in the box.
     const qsizetype pastedLength = pasted.size() - (multiLine_ ? pasted.count(u"\r\n") : 0);
     if (pastedLength <= kSmallPaste) {
         const QString next =
             display.left(from) + (multiLine_ ? displayForm(pasted) : pasted) + display.mid(to);
-        if (shownLength(next, bounds_) == next.size()) return std::nullopt;
+        if (shownLength(next, bounds_) == next.size()) return false;
     }
-    const auto append = [this](QString& out, QStringView part) {
-        multiLine_ ? appendStored(out, part) : void(out += part);
+    // Pasted over all that shows, the paste replaces the hidden rest too;
+    // otherwise the rest goes after it and must be known.
+    const bool all = showsPart() && from == 0 && to == display.size();
+    if (!all && !readWhole()) return true;
+    Rest next{{}, false, false};
+    const auto add = [&next](const QString& text, qsizetype start, qsizetype end, bool typed) {
+        if (start < end) next.pieces.push_back({text, start, end, typed});
     };
-    const QStringView shown(display), rest = QStringView(aside_).mid(asideFrom_);
-    QString whole;
-    whole.reserve(2 * (from + pasted.size() + shown.size() - to) + rest.size());
-    append(whole, shown.left(from));
-    append(whole, pasted);
-    append(whole, shown.mid(to));
-    whole += rest;
-    aside_ = std::move(whole);
-    asideFrom_ = shownLength(aside_, bounds_);
-    pasted_ = true;
-    QString start = aside_.left(asideFrom_);
+    add(display, 0, from, true);
+    add(pasted, 0, pasted.size(), true);
+    add(display, to, display.size(), true);
+    if (!all) next.pieces.insert(next.pieces.end(), rest_.pieces.begin(), rest_.pieces.end());
+    // The box shows the start of the pieces, up to its bounds; the rest of
+    // them stays as it is. Many pieces become one.
+    QString head;
+    for (const Piece& piece : next.pieces) {
+        if (head.size() > bounds_.shown) break;
+        head += piece.view().left(bounds_.shown + 1 - head.size());
+    }
+    qsizetype cut = shownLength(head, bounds_);
+    QString start = head.left(cut);
+    auto piece = next.pieces.begin();
+    for (; piece != next.pieces.end() && cut >= piece->to - piece->from; ++piece)
+        cut -= piece->to - piece->from;
+    if (piece != next.pieces.end()) piece->from += cut;
+    next.pieces.erase(next.pieces.begin(), piece);
+    if (next.pieces.size() > 32) {
+        QString joined;
+        for (const Piece& p : next.pieces) append(joined, p.view(), p.typed);
+        next.pieces = {{joined, 0, joined.size(), false}};
+    }
     if (multiLine_) start = displayForm(start);
     // The cursor goes after the pasted text, or to the end of what shows.
     const qsizetype cursor = std::min(from + pastedLength, start.size());
-    return Paste{false, std::move(start), cursor};
+    replaceAll(display, std::move(next), start, cursor);
+    return true;
 }
 
 SingleLineBox::SingleLineBox(QWidget* parent) : QLineEdit(parent), DetailBox(false) {
     setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, [this] { shownChanged(); });
 }
 
-void SingleLineBox::setText(const QString& text) {
-    QLineEdit::setText(bound(text));
-    laidIn(QLineEdit::text());
+void SingleLineBox::layIn(const QString& display) {
+    QLineEdit::setText(display);
     setCursorPosition(0);
 }
 
+void SingleLineBox::replaceShown(const QString& display, qsizetype cursor) {
+    selectAll();
+    insert(display);
+    setCursorPosition(int(cursor));
+}
+
+bool SingleLineBox::selectionCoversShown() const {
+    return hasSelectedText() && selectionStart() == 0 && selectionEnd() == QLineEdit::text().size();
+}
+
 void SingleLineBox::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Paste) && !isReadOnly()) return pasteClipboard();
-    QLineEdit::keyPressEvent(event);
+    if (event->matches(QKeySequence::Paste) && !isReadOnly())
+        return pasteClipboard(QClipboard::Clipboard);
+    edit([&] { QLineEdit::keyPressEvent(event); }, undoOrRedo(event));
 }
 
-// The menu's paste goes the bounded way too.
+void SingleLineBox::inputMethodEvent(QInputMethodEvent* event) {
+    edit([&] { QLineEdit::inputMethodEvent(event); });
+}
+
+// The middle button pastes the selection where the system has one, the
+// bounded way.
+void SingleLineBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        return pasteClipboard(QClipboard::Selection);
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
 void SingleLineBox::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    for (QAction* action : menu->actions())
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &SingleLineBox::pasteClipboard);
-        }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    popupMenu(this, createStandardContextMenu(), event->globalPos(),
+              {{"edit-paste", [this] { pasteClipboard(QClipboard::Clipboard); }},
+               {"edit-cut", [this] { edit([this] { cut(); }); }},
+               {"edit-delete", [this] { edit([this] { del(); }); }},
+               {"edit-undo", [this] { edit([this] { undo(); }, true); }},
+               {"edit-redo", [this] { edit([this] { redo(); }, true); }}});
 }
 
-void SingleLineBox::pasteClipboard() {
-    const QString shown = QLineEdit::text();
+void SingleLineBox::pasteClipboard(QClipboard::Mode mode) {
+    const QString pasted = QGuiApplication::clipboard()->text(mode);
     const qsizetype from = hasSelectedText() ? selectionStart() : cursorPosition();
     const qsizetype to = hasSelectedText() ? selectionEnd() : from;
-    const std::optional<Paste> done =
-        boundedPaste(shown, from, to, QGuiApplication::clipboard()->text());
-    if (!done) return QLineEdit::paste();
-    if (done->refused) return;
-    QLineEdit::setText(done->display);
-    setCursorPosition(static_cast<int>(done->cursor));
-    partChanged();
+    edit([&] {
+        if (!boundedPaste(from, to, pasted)) insert(pasted);
+    });
 }
 
 MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent), DetailBox(true) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { shownChanged(); });
 }
 
-void MultiLineBox::setText(const QString& text) {
-    setPlainText(bound(text));
-    laidIn(toPlainText());
+void MultiLineBox::replaceShown(const QString& display, qsizetype cursor) {
+    QTextCursor c(document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.insertText(display);
+    c.endEditBlock();
+    select(int(cursor), 0);
+    ensureCursorVisible();
+}
+
+bool MultiLineBox::selectionCoversShown() const {
+    const QTextCursor c = textCursor();
+    return c.hasSelection() && c.selectionStart() == 0 &&
+           c.selectionEnd() == document()->characterCount() - 1;
+}
+
+void MultiLineBox::keyPressEvent(QKeyEvent* event) {
+    edit([&] { QPlainTextEdit::keyPressEvent(event); }, undoOrRedo(event));
+}
+
+void MultiLineBox::inputMethodEvent(QInputMethodEvent* event) {
+    edit([&] { QPlainTextEdit::inputMethodEvent(event); });
+}
+
+void MultiLineBox::contextMenuEvent(QContextMenuEvent* event) {
+    popupMenu(this, createStandardContextMenu(event->pos()), event->globalPos(),
+              {{"edit-cut", [this] { edit([this] { cut(); }); }},
+               {"edit-delete", [this] { edit([this] { textCursor().removeSelectedText(); }); }},
+               {"edit-undo", [this] { edit([this] { undo(); }, true); }},
+               {"edit-redo", [this] { edit([this] { redo(); }, true); }}});
 }
 
 // Pastes and drops.
 void MultiLineBox::insertFromMimeData(const QMimeData* source) {
     if (!source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
     const QTextCursor c = textCursor();
-    const std::optional<Paste> done =
-        boundedPaste(toPlainText(), c.selectionStart(), c.selectionEnd(), source->text());
-    if (!done) return QPlainTextEdit::insertFromMimeData(source);
-    if (done->refused) return;
-    setPlainText(done->display);
-    select(static_cast<int>(done->cursor), 0);
-    ensureCursorVisible();
-    partChanged();
+    edit([&] {
+        if (!boundedPaste(c.selectionStart(), c.selectionEnd(), source->text()))
+            QPlainTextEdit::insertFromMimeData(source);
+    });
 }
 
 void MultiLineBox::select(int start, int length) {
@@ -143,7 +322,5 @@ void MultiLineBox::select(int start, int length) {
     c.setPosition(start + length, QTextCursor::KeepAnchor);
     setTextCursor(c);
 }
-
-int MultiLineBox::length() const { return toPlainText().size(); }
 
 }  // namespace tolvane

@@ -10,6 +10,7 @@
 #include "gui/search_panel.h"
 #include "gui/search_texts.h"
 #include "gui/store_patience.h"
+#include "gui/text_bounds.h"
 #include "gui/unsaved_edits.h"
 #include "gui/window_layout.h"
 
@@ -76,6 +77,12 @@ MainWindow::MainWindow(const WindowEnv& env, QWidget* parent)
     connect(recordPanel_, &RecordPanel::saveChosen, this, &MainWindow::saveShownRecord);
     connect(recordPanel_, &RecordPanel::deleteChosen, this, &MainWindow::deleteShownRecord);
     connect(recordPanel_, &RecordPanel::sizeNoted, searchPanel_, &SearchPanel::setRecordNote);
+    recordPanel_->setWholeReader([this](const Record& shown, Column column) -> Result<QVariant> {
+        if (!store_) return Status(StatusCode::RecordGone);
+        const StorePatience::Use use = patience_->use();
+        if (!use) return Status(StatusCode::Cancelled);
+        return store_->wholeValue(shown, column);
+    });
     addShortcuts();
     qApp->installEventFilter(this);
 }
@@ -112,6 +119,7 @@ void MainWindow::start() {
     std::unique_ptr<CatalogueStore> store;
     if (openCatalogue(env_, kCatalogueFileName, store, kAppArgument)) {
         store_ = std::move(store);
+        store_->readInPart(kValueStartBytes);
         patience_->attach(*store_);
         recordPanel_->start(store_->columns());
         Result<std::unique_ptr<CatalogueStore>> reader = store_->openReader();

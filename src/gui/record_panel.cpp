@@ -238,8 +238,10 @@ void RecordPanel::setRecord(const Record& record) {
     shown_ = record;
     hasRecord_ = true;
     for (int i = 0; i < kDetailBoxCount; ++i) {
-        const Column column = i == kDeclarationBox ? formColumn(form_) : kBoxes[i].column;
-        detailBoxes_[i]->setText(record.text(column));
+        const Column column = boxColumn(i);
+        detailBoxes_[i]->setText(record.text(column), record.partBytes(column) != 0
+                                                          ? readWhole(column)
+                                                          : DetailBox::ReadWhole());
     }
     win95Check_->setChecked(ticks(record.text(Column::Win95)));
     winntCheck_->setChecked(ticks(record.text(Column::WinNT)));
@@ -249,12 +251,37 @@ void RecordPanel::setRecord(const Record& record) {
     emit sizeNoted(sizeNote());
 }
 
+Column RecordPanel::boxColumn(int box) const {
+    return box == kDeclarationBox ? formColumn(form_) : kBoxes[box].column;
+}
+
+// The whole value is read from the row on view, once it still begins as
+// shown; from then on it is the value shown.
+DetailBox::ReadWhole RecordPanel::readWhole(Column column) {
+    return [this, column]() -> std::optional<QString> {
+        const Result<QVariant> whole =
+            wholeReader_ ? wholeReader_(shown_, column) : Status(StatusCode::RecordGone);
+        if (!whole.ok()) {
+            if (whole.status().code() != StatusCode::Cancelled)
+                services_.dialogs.messageBox(whole.status().message(), Buttons::Ok, Icon::Critical);
+            return std::nullopt;
+        }
+        shown_.set(column, *whole);
+        asShown_.set(column, *whole);
+        return whole->toString();
+    };
+}
+
 QString RecordPanel::sizeNote() const {
     QStringList notes;
-    for (int i = 0; i < kIdBox; ++i)
-        if (detailBoxes_[i]->showsPart())
-            notes << tolvane::sizeNote(detailBoxes_[i]->widget()->accessibleName(),
-                                       detailBoxes_[i]->wholeLength());
+    for (int i = 0; i < kIdBox; ++i) {
+        const DetailBox* box = detailBoxes_[i];
+        if (!box->showsPart()) continue;
+        const QString label = detailBoxes_[i]->widget()->accessibleName();
+        notes << (box->restInCatalogue()
+                      ? tolvane::sizeNote(label, shown_.partBytes(boxColumn(i)), true)
+                      : tolvane::sizeNote(label, box->wholeLength()));
+    }
     return notes.join(QStringLiteral("；"));
 }
 
@@ -272,11 +299,10 @@ void RecordPanel::markSaved() {
 }
 
 Record RecordPanel::record() const {
+    // An unchanged box keeps the value as read (which may be only its start).
     Record edited = shown_;
-    for (int i = 0; i < kIdBox; ++i) {
-        const Column column = i == kDeclarationBox ? formColumn(form_) : kBoxes[i].column;
-        edited.set(column, detailBoxes_[i]->text());
-    }
+    for (int i = 0; i < kIdBox; ++i)
+        if (!detailBoxes_[i]->unchanged()) edited.set(boxColumn(i), detailBoxes_[i]->text());
     // A box not toggled since the record was shown keeps the stored value,
     // whatever its spelling; a toggled one writes "Yes" or "No".
     for (const auto& [column, check] :
@@ -310,8 +336,9 @@ void RecordPanel::restoreEnlarged() {
 }
 
 void RecordPanel::copyFocusedBox() {
-    const QString text =
-        copiedText(detailBoxes_[focusedBox_]->text(), focusedBox_ == kDeclarationBox, form_);
+    DetailBox* box = detailBoxes_[focusedBox_];
+    if (!box->readWhole()) return;
+    const QString text = copiedText(box->text(), focusedBox_ == kDeclarationBox, form_);
     Status copied = services_.clipboard.clear();
     if (copied.ok()) copied = services_.clipboard.setText(text);
     if (!copied.ok()) services_.dialogs.messageBox(copied.message(), Buttons::Ok, Icon::Critical);

@@ -2,6 +2,7 @@
 
 #include "core/lookup/declaration_forms.h"
 #include "core/store/record.h"
+#include "core/store/status.h"
 #include "gui/detail_box.h"
 
 #include <QList>
@@ -84,6 +85,9 @@ public:
     // Asked before another form replaces the declaration box; false keeps
     // the form and the box as they are.
     void setLeaveCheck(std::function<bool()> check) { leaveCheck_ = std::move(check); }
+    // Reads the whole value of a column the record on view holds in part.
+    using WholeReader = std::function<Result<QVariant>(const Record& shown, Column column)>;
+    void setWholeReader(WholeReader reader) { wholeReader_ = std::move(reader); }
     OutputForm form() const { return form_; }
 
     // Puts the focused box's text on the clipboard: the declaration as a
@@ -121,6 +125,8 @@ private:
     void chooseForm(OutputForm form);
     void detailBoxFocused(int box);
     QString sizeNote() const;
+    Column boxColumn(int box) const;
+    DetailBox::ReadWhole readWhole(Column column);
 
     Services services_;
     std::array<QLabel*, 10> fieldLabels_{};
@@ -141,6 +147,7 @@ private:
     ColumnSet catalogueColumns_;
     bool hasRecord_ = false;
     std::function<bool()> leaveCheck_;
+    WholeReader wholeReader_;
     OutputForm form_ = OutputForm::VB;
     int focusedBox_ = kDeclarationBox;  // the box the copy and the enlarge act on
 };

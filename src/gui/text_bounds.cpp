@@ -51,8 +51,9 @@ void appendStored(QString& out, QStringView text) {
     out += text;
 }
 
-QString sizeNote(const QString& label, qsizetype length) {
-    return QStringLiteral("%1 共 %2 个字符").arg(label, groupedDigits(length));
+QString sizeNote(const QString& label, qsizetype length, bool inBytes) {
+    return (inBytes ? QStringLiteral("%1 共 %2 字节") : QStringLiteral("%1 共 %2 个字符"))
+        .arg(label, groupedDigits(length));
 }
 
 QString pasteRefusal(qsizetype length) {

@@ -16,6 +16,9 @@ struct TextBounds {
 inline constexpr TextBounds kOneLineBounds{10'000, 10'000};
 // A multi-line box lays out its lines lazily, as they come into view.
 inline constexpr TextBounds kMultiLineBounds{200'000, 10'000};
+// The most of one value the window reads to show a record, in bytes as
+// stored; a longer value is read whole only when an edit or a copy needs it.
+inline constexpr qint64 kValueStartBytes = 1 << 20;
 // The largest paste a box takes, in characters; a larger one is refused.
 inline constexpr qsizetype kPasteLimit = 16 * 1024 * 1024;
 // A paste up to this many characters that keeps the box within its bounds
@@ -35,8 +38,9 @@ QString displayForm(QStringView stored);
 void appendStored(QString& out, QStringView text);
 
 // "说明 共 1 000 000 个字符": the note that a box shows only the start of
-// its text, `label` being the box's name.
-QString sizeNote(const QString& label, qsizetype length);
+// its text, `label` being the box's name; "说明 共 100 000 000 字节" for a
+// value whose size is known only in bytes as stored.
+QString sizeNote(const QString& label, qsizetype length, bool inBytes = false);
 // The message that refuses a paste of `length` characters.
 QString pasteRefusal(qsizetype length);
 

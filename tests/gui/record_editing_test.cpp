@@ -441,6 +441,63 @@ TEST_F(RecordEditingTest, TextsOfAnySizeShowInPartAndSaveWhole) {
     EXPECT_EQ(shownLength(u"abc\r\nabc", {100, 3}), 8);
 }
 
+// A value too big to read at once shows its start and its size; select-all
+// stands for the whole value, undo brings the hidden rest back, and an edit
+// of the start or a copy reads the rest from the same row.
+TEST_F(RecordEditingTest, BigValuesShowTheirStartAndEditAsAWhole) {
+    const QString explain = QString(1100000, QLatin1Char('e'));
+    sql(
+        q("INSERT INTO winfun (ID, name, explain, declare) VALUES (101, 'Huge', "
+          "replace(hex(zeroblob(1100000)), '00', 'e'), 'Declare Huge')"));
+    show(q("Huge"));
+    QWidget* const explainBox = box(kExplanationBox).widget();
+    EXPECT_EQ(user->shown(kExplanationBox), explain.left(kMultiLineBounds.line));
+    EXPECT_EQ(user->shown(kDeclarationBox), q("Declare Huge"));
+    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 000 字节")));
+
+    // Select-all + Delete clears the whole value; undo brings it back.
+    user->focus(kExplanationBox);
+    QTest::keyClick(explainBox, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(explainBox, Qt::Key_Delete);
+    EXPECT_EQ(user->shown(kExplanationBox), QString());
+    EXPECT_FALSE(user->statusLine->text().contains(q("说明")));
+    QTest::keyClick(explainBox, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(user->shown(kExplanationBox), explain.left(kMultiLineBounds.line));
+    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 000 字节")));
+
+    // Typing into the start reads the rest and keeps it; a big paste into
+    // the name is undone in one step; select-all + typing replaces a
+    // one-line box's hidden rest.
+    QTest::keyClick(explainBox, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(explainBox, q("Z"));
+    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 001 个字符")));
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text, q("Z") + explain + q("\r\n"));
+    QGuiApplication::clipboard()->setText(QString(1000000, QLatin1Char('m')));
+    user->focus(kNameBox);
+    QTest::keyClick(box(kNameBox).widget(), Qt::Key_Home);
+    QTest::keyClick(box(kNameBox).widget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box(kNameBox).wholeLength(), 1000004);
+    QTest::keyClick(box(kNameBox).widget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box(kNameBox).text(), q("Huge"));
+    QGuiApplication::clipboard()->setText(q("Long") + QString(20000, QLatin1Char('n')));
+    QTest::keyClick(box(kNameBox).widget(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box(kNameBox).widget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box(kNameBox).widget(), q("Tiny"));
+    EXPECT_EQ(box(kNameBox).text(), q("Tiny"));
+    click(user->saveButton);
+    ASSERT_EQ(lastShown(), kSaved);
+    EXPECT_EQ(stored(101, "explain").toString(), q("Z") + explain);
+    EXPECT_EQ(stored(101, "name").toString(), q("Tiny"));
+
+    // Changed by another program since shown: the edit is told and taken back.
+    sql(q("UPDATE winfun SET explain = explain || '!' WHERE ID = 101"));
+    QTest::keyClicks(explainBox, q("Y"));
+    EXPECT_EQ(lastShown(), q("此记录在显示之后已被其他程序修改。"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(box(kExplanationBox).unchanged());
+}
+
 // An installed catalogue (in a system data folder) opens for reading; the
 // first change offers the user's own copy, makes it and goes on there, and
 // the copy is the catalogue from then on. The installed file never changes.

@@ -40,7 +40,9 @@ Result<std::unique_ptr<CatalogueStore>> CatalogueStore::openReader() const {
 }
 
 Result<std::unique_ptr<CatalogueStore>> CatalogueStore::openCopy(const QString& path) const {
-    return open(path, connection_->password());
+    Result<std::unique_ptr<CatalogueStore>> copy = open(path, connection_->password());
+    if (copy.ok()) (*copy)->readInPart(partBytes_);
+    return copy;
 }
 
 bool CatalogueStore::readOnly() const {
@@ -51,10 +53,16 @@ const QString& CatalogueStore::path() const { return connection_->path(); }
 
 const ColumnSet& CatalogueStore::columns() const { return connection_->shape().columns; }
 
-// The record in the first row a statement yields: its columns in the order
-// of recordColumns_, then the rowid.
+// The record in the first row `SELECT ... FROM winfun <rest>` yields.
 Result<Record> CatalogueStore::oneRecord(const QByteArray& rest,
                                          const std::function<void(sqlite3_stmt*)>& bind) {
+    return inPart_.empty() ? wholeRecord(rest, bind) : recordInPart(rest, bind, inPart_);
+}
+
+// Every value read whole: the columns in the order of recordColumns_, then
+// the rowid.
+Result<Record> CatalogueStore::wholeRecord(const QByteArray& rest,
+                                           const std::function<void(sqlite3_stmt*)>& bind) {
     Result<Connection::Use> use =
         connection_->statement("SELECT " + recordColumns_ + " FROM winfun " + rest);
     if (!use.ok()) return use.status();
@@ -203,17 +211,21 @@ bool CatalogueStore::idsUsedUp() {
 
 // The row is found by its identity when it has one, else by its ID; a row
 // whose ID another row shares is not written, since the ID is what the
-// user knows it by.
+// user knows it by. The values `shown` holds in part are compared by their
+// start and size, the others whole.
 Result<Record> CatalogueStore::storedRow(const Record& shown, Stored stored) {
     if ((shown.rowid() == 0 || !connection_->shape().hasRowid) &&
         !shown.value(Column::Id).isValid())
         return Status(StatusCode::SyntaxError);
     const QVariant& id = shown.value(Column::Id);
     const bool byRowid = shown.rowid() != 0 && connection_->shape().hasRowid;
+    const ColumnSet inPart = shown.partColumns();
     Result<Record> row =
-        byRowid ? oneRecord("WHERE rowid = ?",
-                            [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, shown.rowid()); })
-                : oneRecord("WHERE ID = ?", [&](sqlite3_stmt* s) { bindValue(s, 1, id); });
+        byRowid ? recordInPart(
+                      "WHERE rowid = ?",
+                      [&](sqlite3_stmt* s) { sqlite3_bind_int64(s, 1, shown.rowid()); }, inPart)
+                : recordInPart(
+                      "WHERE ID = ?", [&](sqlite3_stmt* s) { bindValue(s, 1, id); }, inPart);
     if (!row.ok())
         return row.status().code() == StatusCode::NoCurrentRecord ? Status(StatusCode::RecordGone)
                                                                   : row.status();
@@ -234,7 +246,10 @@ Status CatalogueStore::save(const Record& shown, const Record& edited, const Col
     return connection_->write([&]() -> Status {
         Result<Record> row = storedRow(shown, stored);
         if (!row.ok()) return row.status();
-        const ColumnSet changed = differingColumns(edited, *row, columns);
+        // A value held in part was not edited and cannot be written.
+        ColumnSet changed = differingColumns(edited, *row, columns);
+        for (int c = 0; c < kColumnCount; ++c)
+            if (edited.partBytes(Column(c)) != 0) changed.remove(Column(c));
         for (int c = 0; c < kColumnCount; ++c)
             if (changed.has(Column(c)) && !this->columns().has(Column(c)))
                 return Status(StatusCode::UnknownColumn,

@@ -62,6 +62,17 @@ public:
     Result<Record> last();
     Result<Record> after(const Record& from);
     Result<Record> before(const Record& from);
+    // From now on, values longer than `bytes` as stored are read only in
+    // part: a record holds their first `bytes` bytes (a text cut at a
+    // character boundary) and their size (Record::partBytes), so that showing
+    // a record never reads a huge value. 0, the default, reads values whole.
+    // The ID is always read whole, and so is every value of a catalogue
+    // without rowids or with UTF-16 text.
+    void readInPart(qint64 bytes);
+    // The whole value of a column that `shown` holds in part, read from the
+    // same row; RecordChanged when its start or its size is no longer what
+    // `shown` holds, RecordGone when the row is gone.
+    Result<QVariant> wholeValue(const Record& shown, Column column);
     // Every DLL spelling (libsclass) the catalogue holds, once each.
     Result<QStringList> dllSpellings();
 
@@ -103,6 +114,12 @@ private:
                              const std::function<void(sqlite3_stmt*)>& bind);
     // The record at one end (`from` Null) or next to `from` in ID order.
     Result<Record> step(const Record* from, bool forward);
+    Result<Record> wholeRecord(const QByteArray& rest,
+                               const std::function<void(sqlite3_stmt*)>& bind);
+    // oneRecord reading big values of the columns `inPart` in part.
+    Result<Record> recordInPart(const QByteArray& rest,
+                                const std::function<void(sqlite3_stmt*)>& bind,
+                                const ColumnSet& inPart);
     // Whether every ID a new row could take is used up.
     bool idsUsedUp();
     // Inside a write: the stored row of `shown`, checked against it.
@@ -110,6 +127,8 @@ private:
 
     std::unique_ptr<Connection> connection_;
     QByteArray recordColumns_;  // the select list of a whole record
+    qint64 partBytes_ = 0;      // see readInPart
+    ColumnSet inPart_;          // the columns read in part, when partBytes_ is set
 };
 
 }  // namespace tolvane

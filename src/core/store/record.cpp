@@ -16,13 +16,22 @@ QString Record::text(Column c) const {
 
 std::optional<qint64> Record::id() const { return wholeNumber(value(Column::Id)); }
 
+ColumnSet Record::partColumns() const {
+    ColumnSet part;
+    for (int c = 0; c < kColumnCount; ++c)
+        if (partBytes(Column(c)) != 0) part.add(Column(c));
+    return part;
+}
+
 ColumnSet differingColumns(const Record& a, const Record& b, const ColumnSet& among) {
     ColumnSet differing;
     for (int c = 0; c < kColumnCount; ++c) {
         const Column column = Column(c);
         const QVariant& x = a.value(column);
         const QVariant& y = b.value(column);
-        if (among.has(column) && (x.typeId() != y.typeId() || x != y)) differing.add(column);
+        if (among.has(column) &&
+            (x.typeId() != y.typeId() || a.partBytes(column) != b.partBytes(column) || x != y))
+            differing.add(column);
     }
     return differing;
 }

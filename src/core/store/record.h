@@ -43,6 +43,8 @@ public:
     static ColumnSet all() { return ColumnSet(~std::bitset<kColumnCount>()); }
 
     void add(Column c) { bits_.set(static_cast<std::size_t>(c)); }
+    void remove(Column c) { bits_.reset(static_cast<std::size_t>(c)); }
+    bool empty() const { return bits_.none(); }
     bool has(Column c) const { return bits_.test(static_cast<std::size_t>(c)); }
     bool contains(const ColumnSet& other) const { return (other.bits_ & ~bits_).none(); }
     bool operator==(const ColumnSet&) const = default;
@@ -57,10 +59,26 @@ private:
 // QByteArray; Null, or a column the catalogue lacks, as an invalid
 // QVariant), and the identity of its row in the file. A default record is
 // no record: it has no ID.
+//
+// A big text or blob may be read in part: the record then holds its start
+// and the size of the whole value, and such a value is never written back.
 class Record {
 public:
     const QVariant& value(Column c) const { return values_[static_cast<std::size_t>(c)]; }
-    void set(Column c, QVariant value) { values_[static_cast<std::size_t>(c)] = std::move(value); }
+    void set(Column c, QVariant value) {
+        values_[static_cast<std::size_t>(c)] = std::move(value);
+        wholeBytes_[static_cast<std::size_t>(c)] = 0;
+    }
+    // A value read in part: its start, and the size in bytes of the whole
+    // value as stored (UTF-8 text or a blob).
+    void setPart(Column c, QVariant start, qint64 wholeBytes) {
+        values_[static_cast<std::size_t>(c)] = std::move(start);
+        wholeBytes_[static_cast<std::size_t>(c)] = wholeBytes;
+    }
+    // The size of the whole value when only its start was read; 0 for a
+    // value read whole.
+    qint64 partBytes(Column c) const { return wholeBytes_[static_cast<std::size_t>(c)]; }
+    ColumnSet partColumns() const;
     // The value as text; Null as "".
     QString text(Column c) const;
 
@@ -73,11 +91,14 @@ public:
 
 private:
     std::array<QVariant, kColumnCount> values_;
+    std::array<qint64, kColumnCount> wholeBytes_{};
     qint64 rowid_ = 0;
 };
 
 // The columns among `among` whose values differ between two records: a
-// different type is a different value (5 is not "5"), Null equals Null.
+// different type is a different value (5 is not "5"), Null equals Null; a
+// value read in part equals only one read in part with the same start and
+// size.
 ColumnSet differingColumns(const Record& a, const Record& b, const ColumnSet& among);
 
 // An ID as the result list carries it; see Record::id().

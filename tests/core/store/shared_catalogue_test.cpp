@@ -19,6 +19,7 @@ using namespace tolvane;
 using namespace std::chrono_literals;
 using tolvane::test::CatalogueDir;
 using tolvane::test::queryTexts;
+using tolvane::test::runSql;
 
 namespace {
 
@@ -209,4 +210,52 @@ TEST(SharedCatalogueTest, RacingWritersLoseNoSaveUnreported) {
     EXPECT_EQ(lost, 0);
     EXPECT_GT(attempted, 20);
     EXPECT_EQ(queryTexts(path, "PRAGMA integrity_check"), QStringList{"ok"});
+}
+
+// A big value read in part: the record holds its start, cut at a character,
+// and its size; a save of other columns leaves it as stored; the whole
+// value is read from the same row only while it is the one shown; another
+// program's change to it is still noticed, and overwriting never writes
+// the start alone.
+TEST(SharedCatalogueTest, BigValuesReadInPartAreNeverCutOrMissedAsChanged) {
+    CatalogueDir dir;
+    // 700 000 "é" (1.4 MB as UTF-8) and a small value after it in the row.
+    const QString path = dir.makeFrom(
+        "winapi.mdb",
+        "CREATE TABLE winfun (ID, name TEXT, explain TEXT, declare TEXT, other BLOB);"
+        "INSERT INTO winfun VALUES (1, 'One', replace(hex(zeroblob(700000)), '00', 'é'), "
+        "'Declare One', zeroblob(3000000)), (2, 'Two', 'small', NULL, x'01');");
+    auto a = open(path), b = open(path);
+    ASSERT_TRUE(a && b);
+    a->readInPart(1'000'001);
+    const Record shown = *a->record(1);
+    EXPECT_EQ(shown.partColumns(), (ColumnSet{Column::Explain, Column::Other}));
+    EXPECT_EQ(shown.partBytes(Column::Explain), 1'400'000);
+    EXPECT_EQ(shown.text(Column::Explain), QString(500'000, QChar(0xE9)));
+    EXPECT_EQ(shown.value(Column::Other).toByteArray(), QByteArray(1'000'001, '\0'));
+    EXPECT_EQ(shown.text(Column::Declare), "Declare One");
+    EXPECT_EQ(a->record(2)->partColumns(), ColumnSet());
+
+    ASSERT_TRUE(a->save(shown, with(shown, Column::Name, "Uno"), {Column::Name}).ok());
+    const Record saved = *a->record(1);
+    EXPECT_EQ(queryTexts(path,
+                         "select length(explain) || ' ' || length(other) || ' ' || "
+                         "(explain = replace(hex(zeroblob(700000)), '00', 'é')) "
+                         "from winfun where ID = 1"),
+              QStringList{"700000 3000000 1"});
+    const Result<QVariant> whole = a->wholeValue(saved, Column::Explain);
+    ASSERT_TRUE(whole.ok());
+    EXPECT_EQ(whole->toString(), QString(700'000, QChar(0xE9)));
+
+    // Another program appends to the text: noticed on save and on reading it.
+    runSql(path, "UPDATE winfun SET explain = explain || '!' WHERE ID = 1");
+    EXPECT_EQ(a->save(saved, with(saved, Column::Name, "Eins"), {Column::Name}).code(),
+              StatusCode::RecordChanged);
+    EXPECT_EQ(a->wholeValue(saved, Column::Explain).status().code(), StatusCode::RecordChanged);
+    // Overwriting writes the name, not the start of the text.
+    ASSERT_TRUE(a->save(saved, with(saved, Column::Name, "Eins"), {Column::Name, Column::Explain},
+                        kOverwrite)
+                    .ok());
+    EXPECT_EQ(queryTexts(path, "select name || ' ' || length(explain) from winfun where ID = 1"),
+              QStringList{"Eins 700001"});
 }
