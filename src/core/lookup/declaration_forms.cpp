@@ -7,6 +7,9 @@ const QString kCrLf = QStringLiteral("\r\n");
 }
 
 QString privateVbDeclaration(const QString& declaration) {
+    // A form that is only a note (a data type has no VB declaration of its
+    // own) stays a comment: "Private '…" would not compile.
+    if (declaration.startsWith(QLatin1Char('\''))) return declaration;
     return QStringLiteral("Private ") + declaration;
 }
 

@@ -13,7 +13,7 @@ enum class OutputForm { VB, CSharp, Vba64 };
 // The column that stores `form`: declare, CSharp or vba64.
 Column formColumn(OutputForm form);
 
-// "Private " in front of the whole text.
+// "Private " in front of the whole text, unless it starts as a comment (').
 QString privateVbDeclaration(const QString& declaration);
 // Every CR LF directly followed by "static extern" gets "private " after the
 // line break; exact case, left to right, matches never overlap. A text that

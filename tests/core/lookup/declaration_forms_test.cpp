@@ -18,6 +18,9 @@ TEST(CopiedTextTest, PrefixesTheDeclarationBoxByFormAndEndsEveryTextWithOneMoreB
         // An access word already there is not recognised; the prefix goes on anyway.
         {"Public Declare Sub A", 3, VB, "Private Public Declare Sub A\r\n"},
         {"line\r\n", 3, VB, "Private line\r\n\r\n"},
+        // A form that is only a comment stays one.
+        {"' HWND: Long\r\nDim h As Long", 3, VB, nullptr},
+        {"' HWND: LongPtr", 3, VBA64, nullptr},
         {"[A]\r\nstatic extern int A();\r\n[B]\r\nstatic extern int B();", 3, CS,
          "[A]\r\nprivate static extern int A();\r\n[B]\r\nprivate static extern int B();\r\n"},
         {"a\r\n\r\nstatic extern x", 3, CS, "a\r\n\r\nprivate static extern x\r\n"},
