@@ -47,6 +47,7 @@ protected:
 
 private:
     void addShortcuts();
+    // The record actions (record_actions.cpp).
     void showRecord(qint64 id, qint64 rowid);
     void reloadShownRecord();
     void navigate(NavigationButton button);
