@@ -51,7 +51,42 @@ protected:
 
 }  // namespace
 
+// Bad options, missing, foreign, odd and damaged files: exit 2, one line
+// naming the fault, nothing written; nothing matched is exit 1, silently.
 TEST_F(FindCommandTest, ErrorsExitTwoWithOneLineAndNoMatchExitsOneSilently) {
+    const QString table = "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, declare TEXT);";
+    const QString jet = dir.writeFile(
+        "jet.mdb", QByteArray(4, '\0') + "Standard Jet DB" + QByteArray(4096 - 19, '\x5a'));
+    const QString ace = dir.writeFile(
+        "ace.accdb", QByteArray(4, '\0') + "Standard ACE DB" + QByteArray(8192 - 19, '\x17'));
+    const QString view = dir.makeFrom("view.mdb",
+                                      "CREATE TABLE t (ID, name);"
+                                      "CREATE VIEW winfun AS SELECT * FROM t;");
+    const QString noName = dir.makeFrom("noname.mdb", "CREATE TABLE winfun (ID INTEGER);");
+    const QString newer =
+        dir.makeFrom("strict.mdb", table +
+                                       "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql = "
+                                       "'CREATE TABLE winfun (ID INTEGER, name TEXT) STRICT' "
+                                       "WHERE name = 'winfun';");
+    QDir(dir.path("")).mkdir("folder");
+    const QString fifo = dir.path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A crash in the middle of a change leaves a hot journal beside the file.
+    const QString hot =
+        dir.makeFrom("hot.mdb", table + "INSERT INTO winfun (name) VALUES ('Hot');");
+    if (fork() == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(hot).constData(), &db);
+        sqlite3_exec(db,
+                     "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL "
+                     "SELECT i + 1 FROM r WHERE i < 500) INSERT INTO winfun (name) "
+                     "SELECT hex(randomblob(200)) FROM r; UPDATE winfun SET name = 'x';",
+                     nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    wait(nullptr);
+    ASSERT_TRUE(QFile::exists(hot + "-journal"));
+
     const QString damaged = dir.writeFile("damaged.mdb", QByteArray(1000, 'x'));
     const QString wrongPassword = dir.writeFile("wrong.txt", "guess\n");
     const QString old = dir.makeFrom("old.mdb", schemaWithoutVba64() + dataFile("starter.sql"));
@@ -84,6 +119,17 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneLineAndNoMatchExitsOneSilently) {
         {{"--catalogue", secret, "--password-file", "/dev/zero", "x"},
          "does not start with a line of at most 4096 bytes"},
         {{"-C", "", "x"}, "--catalogue is empty"},
+        {{"-C", jet, "x"}, "is a Microsoft Access (Jet/ACE) database"},
+        {{"-C", ace, "x"}, "is a Microsoft Access (Jet/ACE) database"},
+        {{"-C", view, "x"}, "is no usable Tolvane catalogue: winfun is a view, not a table"},
+        {{"-C", noName, "x"},
+         "is no usable Tolvane catalogue: the table winfun has no column name"},
+        {{"-C", newer, "x"}, "it was made by a newer SQLite"},
+        {{"-C", dir.path("folder"), "x"}, "it is a folder, not a file"},
+        {{"-C", fifo, "x"}, "it is a FIFO (named pipe), not a file"},
+        {{"-C", "/dev/zero", "x"}, "it is a device, not a file"},
+        {{"-C", dir.path(QString(256, u'n')), "x"}, "a name in the path is longer than 255 bytes"},
+        {{"-C", hot, "x"}, "it needs recovery after an interrupted change"},
     };
     for (const auto& c : cases) {
         QStringList arguments = c.arguments;
@@ -96,8 +142,9 @@ TEST_F(FindCommandTest, ErrorsExitTwoWithOneLineAndNoMatchExitsOneSilently) {
         EXPECT_TRUE(err.startsWith("tolvane-find: ") && err.endsWith(u'\n') &&
                     err.count(u'\n') == 1)
             << err.toStdString();
-        EXPECT_TRUE(err.contains(c.says)) << err.toStdString();
+        EXPECT_TRUE(err.contains(c.says) && !err.contains("engine error")) << err.toStdString();
     }
+    EXPECT_TRUE(QFile::exists(hot + "-journal"));  // only read
     EXPECT_EQ(bytesOf(starter), starterBytes);
     EXPECT_EQ(bytesOf(secret), secretBytes);
     EXPECT_EQ(bytesOf(damaged), damagedBytes);
@@ -129,18 +176,13 @@ TEST_F(FindCommandTest, ReadsWithoutWritingAndWaitsForAWriter) {
     EXPECT_EQ(QDir(dir.path("")).entryList({"starter.mdb-*"}, QDir::Files), QStringList());
 
     runSql(starter, "PRAGMA journal_mode = DELETE");
-    sqlite3* holder = nullptr;
-    sqlite3_open(QFile::encodeName(starter).constData(), &holder);
-    sqlite3_exec(holder, "BEGIN EXCLUSIVE; UPDATE winfun SET other = 'x'", nullptr, nullptr,
-                 nullptr);
+    const LockHolder holder(starter);
     const FindRun locked = runFind({"--catalogue", starter, "--wait", "0.3", "Sleep"});
     EXPECT_EQ(locked.status, 2);
     EXPECT_EQ(locked.out, QByteArray());
     EXPECT_EQ(locked.err.count('\n'), 1);
     EXPECT_TRUE(locked.err.contains("another program is writing it")) << locked.err.data();
     EXPECT_EQ(runFind({"--catalogue", starter, "--wait", "soon", "Sleep"}).status, 2);
-    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(holder);
 }
 
 // Rows sharing an ID, and an ID stored as text, print themselves.
@@ -215,10 +257,6 @@ TEST_F(FindCommandTest, JsonRoundTripsEveryColumn) {
         EXPECT_TRUE(QJsonDocument::fromJson(lzOpen.out).object()["declaration"].isNull())
             << lzOpen.out.constData();
     }
-    const FindRun note = runFind({"--catalogue", starter, "--form", "cs", "LZOpenFile"});
-    EXPECT_EQ(note.out, QByteArray());
-    EXPECT_EQ(note.err, "tolvane-find: LZOpenFile has no cs declaration in this catalogue\n");
-    EXPECT_EQ(note.status, 0);
 }
 
 TEST_F(FindCommandTest, OptionsShapeTheOutput) {
@@ -372,66 +410,10 @@ TEST_F(FindCommandTest, OutputEndsAsItsReaderExpects) {
     EXPECT_EQ(version.status, 0);
 }
 
-// Foreign, odd and damaged files are named for what they are, in one line
-// (exit 2); a catalogue's control characters reach a terminal escaped.
-TEST_F(FindCommandTest, OddFilesAreToldAsTheyAre) {
+// Damage met while reading: the records read before it, then one line; a
+// catalogue's control characters reach a terminal escaped.
+TEST_F(FindCommandTest, DamageMidwayAndControlCharactersAreToldSafely) {
     const QString table = "CREATE TABLE winfun (ID INTEGER PRIMARY KEY, name TEXT, declare TEXT);";
-    const QString jet = dir.writeFile(
-        "jet.mdb", QByteArray(4, '\0') + "Standard Jet DB" + QByteArray(4096 - 19, '\x5a'));
-    const QString ace = dir.writeFile(
-        "ace.accdb", QByteArray(4, '\0') + "Standard ACE DB" + QByteArray(8192 - 19, '\x17'));
-    const QString view = dir.makeFrom("view.mdb",
-                                      "CREATE TABLE t (ID, name);"
-                                      "CREATE VIEW winfun AS SELECT * FROM t;");
-    const QString noName = dir.makeFrom("noname.mdb", "CREATE TABLE winfun (ID INTEGER);");
-    const QString newer =
-        dir.makeFrom("strict.mdb", table +
-                                       "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql = "
-                                       "'CREATE TABLE winfun (ID INTEGER, name TEXT) STRICT' "
-                                       "WHERE name = 'winfun';");
-    QDir(dir.path("")).mkdir("folder");
-    const QString fifo = dir.path("fifo");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    // A crash in the middle of a change leaves a hot journal beside the file.
-    const QString hot =
-        dir.makeFrom("hot.mdb", table + "INSERT INTO winfun (name) VALUES ('Hot');");
-    if (fork() == 0) {
-        sqlite3* db = nullptr;
-        sqlite3_open(QFile::encodeName(hot).constData(), &db);
-        sqlite3_exec(db,
-                     "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL "
-                     "SELECT i + 1 FROM r WHERE i < 500) INSERT INTO winfun (name) "
-                     "SELECT hex(randomblob(200)) FROM r; UPDATE winfun SET name = 'x';",
-                     nullptr, nullptr, nullptr);
-        _exit(0);
-    }
-    wait(nullptr);
-    ASSERT_TRUE(QFile::exists(hot + "-journal"));
-
-    const struct {
-        QString file;
-        const char* says;
-    } cases[] = {
-        {jet, "is a Microsoft Access (Jet/ACE) database"},
-        {ace, "is a Microsoft Access (Jet/ACE) database"},
-        {view, "is no usable Tolvane catalogue: winfun is a view, not a table"},
-        {noName, "is no usable Tolvane catalogue: the table winfun has no column name"},
-        {newer, "it was made by a newer SQLite"},
-        {dir.path("folder"), "it is a folder, not a file"},
-        {fifo, "it is a FIFO (named pipe), not a file"},
-        {"/dev/zero", "it is a device, not a file"},
-        {dir.path(QString(256, u'n')), "a name in the path is longer than 255 bytes"},
-        {hot, "it needs recovery after an interrupted change"},
-    };
-    for (const auto& c : cases) {
-        const FindRun run = runFind({"-C", c.file, "x"});
-        EXPECT_EQ(run.status, 2) << c.says;
-        EXPECT_TRUE(run.err.contains(c.says) && run.err.count('\n') == 1) << run.err.constData();
-        EXPECT_FALSE(run.err.contains("engine error")) << run.err.constData();
-    }
-    EXPECT_TRUE(QFile::exists(hot + "-journal"));  // only read
-
-    // Damage met while reading: the records read before it, then one line.
     const QString damaged = dir.makeFrom(
         "damaged.mdb", table +
                            "CREATE INDEX byName ON winfun (name);"

@@ -45,7 +45,6 @@ TEST_F(FindMatchesWindowTest, ListsWhatTheWindowListsInItsOrder) {
         QStringList arguments;
     } cases[] = {
         {"Get", 2, 0, false, {}},
-        {"*", 2, 0, false, {}},
         {"get*t[e]xt", 2, 0, false, {}},
         {"'get", 2, 0, false, {}},
         {"*", 1, 0, false, {"--category", "Const常数"}},  // the constants

@@ -56,16 +56,10 @@ TEST_F(HostileCatalogueTest, IdsThatAreNoWholeNumbersAreSkippedAndToldOnce) {
                 .arg(id, kColumns));
         load();
         dialogs.shown.clear();
-        for (const auto& search : {std::function<QStringList()>([&] {
-                                       user->search(QStringLiteral("Get*"));
-                                       return user->sortedEntries();
-                                   }),
-                                   std::function<QStringList()>(
-                                       [&] { return user->searchAll(QStringLiteral("Get")); })}) {
-            dialogs.shown.clear();
-            EXPECT_EQ(search(), QStringList({"GetA", "GetD"}));
-            ASSERT_EQ(dialogs.texts(), QStringList{skippedIdsText(2)});
-        }
+        user->search(QStringLiteral("Get*"));
+        EXPECT_EQ(user->sortedEntries(), QStringList({"GetA", "GetD"}));
+        EXPECT_EQ(user->searchAll(QStringLiteral("Get")), QStringList({"GetA", "GetD"}));
+        EXPECT_EQ(dialogs.texts(), QStringList(2, skippedIdsText(2)));
         user->clickEntry(static_cast<int>(user->entries().indexOf(QStringLiteral("GetD"))));
         EXPECT_EQ(user->shown(kNameBox), QStringLiteral("GetD"));
     }
@@ -114,49 +108,32 @@ TEST_F(HostileCatalogueTest, NavigationReachesEachRowOfASharedId) {
     EXPECT_EQ(user->shown(kNameBox), QStringLiteral("Seven"));
 }
 
-// What is not a table with ID and name, or what declares a virtual table, is
+// A file that is no catalogue (here winfun is a view without end) is
 // refused at open naming the file and the fault, as a file that cannot be
 // opened: the window comes up with empty lists, a search finds nothing and
 // says so quietly, and the refused file and the settings stay as they were.
 TEST_F(HostileCatalogueTest, FilesThatAreNoCatalogueAreRefusedAtOpen) {
-    const struct {
-        QString sql;
-        QString fault;
-    } cases[] = {
-        {QStringLiteral(
-             "CREATE TABLE t (ID INTEGER PRIMARY KEY, name TEXT);"
-             "CREATE VIEW winfun AS WITH RECURSIVE r(ID, name) AS (SELECT 1, 'x' UNION ALL"
-             " SELECT ID + 1, name FROM r) SELECT * FROM r;"),
-         QStringLiteral("winfun 是视图，不是表")},
-        {QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, title TEXT);"),
-         QStringLiteral("缺少 name")},
-        {QStringLiteral("CREATE TABLE winfun (ID INTEGER PRIMARY KEY, %1);"
-                        "CREATE VIRTUAL TABLE f USING fts3(x); CREATE VIEW v AS SELECT * FROM f;")
-             .arg(kColumns),
-         QStringLiteral("虚拟表")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.fault.toStdString());
-        craft(c.sql);
-        const QByteArray before = bytes();
-        const auto storedSettings = settings.entries;
-        dialogs.shown.clear();
-        load();
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_TRUE(dialogs.shown[0].text.contains(cataloguePath()))
-            << dialogs.shown[0].text.toStdString();
-        EXPECT_TRUE(dialogs.shown[0].text.contains(c.fault)) << dialogs.shown[0].text.toStdString();
-        EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
-        EXPECT_EQ(user->patternBox->count() + user->categoryFilter->count() +
-                      user->categoryBox->count() + user->dllFilter->count(),
-                  0);
-        user->search(QStringLiteral("*"));
-        EXPECT_TRUE(user->entries().isEmpty());
-        EXPECT_EQ(status(), QStringLiteral("没有打开的数据库。"));
-        EXPECT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(bytes(), before);
-        EXPECT_EQ(settings.entries, storedSettings);
-    }
+    craft(QStringLiteral(
+        "CREATE TABLE t (ID INTEGER PRIMARY KEY, name TEXT);"
+        "CREATE VIEW winfun AS WITH RECURSIVE r(ID, name) AS (SELECT 1, 'x' UNION ALL"
+        " SELECT ID + 1, name FROM r) SELECT * FROM r;"));
+    const QByteArray before = bytes();
+    const auto storedSettings = settings.entries;
+    load();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(lastShown().contains(cataloguePath()) &&
+                lastShown().contains(QStringLiteral("winfun 是视图，不是表")))
+        << lastShown().toStdString();
+    EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
+    EXPECT_EQ(user->patternBox->count() + user->categoryFilter->count() +
+                  user->categoryBox->count() + user->dllFilter->count(),
+              0);
+    user->search(QStringLiteral("*"));
+    EXPECT_TRUE(user->entries().isEmpty());
+    EXPECT_EQ(status(), QStringLiteral("没有打开的数据库。"));
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(settings.entries, storedSettings);
 }
 
 // A trigger that would write elsewhere is denied: the save is reported as

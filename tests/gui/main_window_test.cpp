@@ -26,26 +26,6 @@ using namespace tolvane;
 using tolvane::test::WindowTest;
 using tolvane::test::WindowUser;
 
-TEST_F(WindowTest, StartUpFillsTheListsRunsNoSearchAndClosingReleasesTheCatalogue) {
-    WindowUser& u = load(true);
-    EXPECT_EQ(u.patternBox->currentText(), QStringLiteral("*"));
-    EXPECT_EQ(u.patternBox->count(), 4);
-    EXPECT_EQ(u.categoryFilter->count(), 18);
-    EXPECT_EQ(u.categoryFilter->currentText(), QStringLiteral("所有分类"));
-    EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("所有分类"));
-    EXPECT_EQ(u.dllFilter->count(), 14);
-    EXPECT_EQ(u.dllFilter->currentText(), QStringLiteral("所有库类"));
-    EXPECT_EQ(u.entries().size(), 0);
-    EXPECT_FALSE(u.searchDelay->isActive());
-    EXPECT_EQ(u.shown(kIdBox), QStringLiteral("NotSet"));
-    EXPECT_TRUE(u.formButtons[kVbForm]->isChecked());
-    form->show();
-    EXPECT_TRUE(test::heldOpen(cataloguePath()));
-    form->close();
-    EXPECT_FALSE(test::heldOpen(cataloguePath()));
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
 // Esc anywhere stops a search and still reaches the control; a double-click
 // on the background (not on a control) chooses the catalogue of the next
 // start while the open one stays in use.
@@ -91,9 +71,24 @@ TEST_F(WindowTest, PasswordProtectedCatalogueOpensWithTheTypedPassword) {
     EXPECT_EQ(u.entries(), QStringList{"Sleep"});
 }
 
-// The keys desktop users expect, from wherever the focus is.
-TEST_F(WindowTest, ShortcutsFindSaveHelpAndClose) {
-    WindowUser& u = load();
+// Start-up fills the lists and runs no search; then the keys desktop users
+// expect, from wherever the focus is; closing releases the catalogue.
+TEST_F(WindowTest, StartUpThenShortcutsFindSaveHelpAndClose) {
+    WindowUser& u = load(true);
+    EXPECT_EQ(u.patternBox->currentText(), QStringLiteral("*"));
+    EXPECT_EQ(u.patternBox->count(), 4);
+    EXPECT_EQ(u.categoryFilter->count(), 18);
+    EXPECT_EQ(u.categoryFilter->currentText(), QStringLiteral("所有分类"));
+    EXPECT_EQ(u.categoryBox->currentText(), QStringLiteral("所有分类"));
+    EXPECT_EQ(u.dllFilter->count(), 14);
+    EXPECT_EQ(u.dllFilter->currentText(), QStringLiteral("所有库类"));
+    EXPECT_EQ(u.entries().size(), 0);
+    EXPECT_FALSE(u.searchDelay->isActive());
+    EXPECT_EQ(u.shown(kIdBox), QStringLiteral("NotSet"));
+    EXPECT_TRUE(u.formButtons[kVbForm]->isChecked());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(test::heldOpen(cataloguePath()));
+
     QApplication::setActiveWindow(form.get());
     u.showByName(QStringLiteral("Sleep"));
     QWidget* explanation = u.box(kExplanationBox).widget();

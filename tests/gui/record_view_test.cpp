@@ -30,22 +30,6 @@ protected:
 
 }  // namespace
 
-TEST_F(RecordViewTest, ClickShowsTheRecordAndItsPositionInTheList) {
-    WindowUser& u = load();
-    u.search(QStringLiteral("File"));
-    ASSERT_EQ(u.entries().mid(0, 3), (QStringList{"CreateFile", "ReadFile", "WriteFile"}));
-    u.clickEntry(2);
-    EXPECT_EQ(u.statusLine->text(), QStringLiteral("WriteFile 3/%1").arg(u.entries().size()));
-    EXPECT_EQ(u.shown(kNameBox), QStringLiteral("WriteFile"));
-    EXPECT_EQ(u.shown(kDllBox), QStringLiteral("kernel32"));
-    EXPECT_EQ(u.shown(kExplanationBox), QStringLiteral("向文件句柄的当前位置写入数据。"));
-    EXPECT_TRUE(u.shown(kDeclarationBox).startsWith(QStringLiteral("Declare Function WriteFile")));
-    EXPECT_EQ(u.shown(kIdBox), QStringLiteral("5"));
-    EXPECT_EQ(u.categoryBox->currentIndex(), 12);  // class 11
-    EXPECT_TRUE(u.win95Check->isChecked());
-    EXPECT_TRUE(u.winntCheck->isChecked());
-}
-
 TEST_F(RecordViewTest, CountsAndPositionsGoPastThe16BitRange) {
     sql(numberedRows(40000));
     WindowUser& u = load();
@@ -57,12 +41,18 @@ TEST_F(RecordViewTest, CountsAndPositionsGoPastThe16BitRange) {
     EXPECT_EQ(onView(), QStringLiteral("40049"));
 }
 
-// The category is class + 1, a Null class keeps the previous one; "Yes" in
-// any letter case ticks; Null columns show empty; the declaration box shows
-// the column of the chosen form.
+// Each box shows its column; the category is class + 1, a Null class keeps
+// the previous one; "Yes" in any letter case ticks; Null columns show
+// empty; the declaration box shows the column of the chosen form.
 TEST_F(RecordViewTest, EveryBoxShowsItsColumn) {
     sql(QStringLiteral("INSERT INTO winfun (ID, name) VALUES (100, 'Bare')"));
     WindowUser& u = load();
+    u.showByName(QStringLiteral("WriteFile"));
+    EXPECT_EQ(u.shown(kDllBox), QStringLiteral("kernel32"));
+    EXPECT_EQ(u.shown(kExplanationBox), QStringLiteral("向文件句柄的当前位置写入数据。"));
+    EXPECT_TRUE(u.shown(kDeclarationBox).startsWith(QStringLiteral("Declare Function WriteFile")));
+    EXPECT_EQ(onView(), QStringLiteral("5"));
+    EXPECT_EQ(u.categoryBox->currentIndex(), 12);      // class 11
     u.showByName(QStringLiteral("GetSystemMetrics"));  // win95 holds "yes"
     EXPECT_TRUE(u.win95Check->isChecked());
     EXPECT_TRUE(u.winntCheck->isChecked());
@@ -85,10 +75,12 @@ TEST_F(RecordViewTest, EveryBoxShowsItsColumn) {
     EXPECT_TRUE(u.shown(kDeclarationBox).startsWith(QStringLiteral("[DllImport")));
 }
 
-// Moving past either end, or back from no record, fails with the engine's
-// message and keeps the view; next from no record shows the second.
-TEST_F(RecordViewTest, NavigationStopsAtBothEnds) {
-    load();
+// Navigation walks the whole catalogue whatever the list, and steps over
+// records deleted meanwhile; moving past either end, or back from no record,
+// fails with the engine's message and keeps the view; next from no record
+// shows the second.
+TEST_F(RecordViewTest, NavigationWalksTheCatalogueAndStopsAtBothEnds) {
+    WindowUser& u = load();
     go(kPreviousRecord);
     EXPECT_EQ(onView(), QStringLiteral("NotSet"));
     const std::pair<int, const char*> steps[] = {{2, "2"},  {0, "1"},  {1, "1"},
@@ -99,12 +91,8 @@ TEST_F(RecordViewTest, NavigationStopsAtBothEnds) {
     }
     EXPECT_EQ(dialogs.texts(), QStringList(3, kNoCurrentRecord));
     EXPECT_EQ(dialogs.shown[0].icon, Icon::Critical);
-}
+    dialogs.shown.clear();
 
-// Navigation walks the whole catalogue whatever the list and steps over
-// records deleted meanwhile.
-TEST_F(RecordViewTest, NavigationWalksTheCatalogueNotTheList) {
-    WindowUser& u = load();
     u.search(QStringLiteral("Sleep"));
     go(kNextRecord);
     EXPECT_EQ(u.shown(kNameBox), QStringLiteral("CreateFile"));

@@ -1,3 +1,4 @@
+#include "core/store/vocabulary.h"
 #include "gui/detail_box.h"
 #include "support/catalogues.h"
 #include "support/window_fixture.h"
@@ -146,18 +147,6 @@ TEST_F(SearchTest, WhatEachSearchLeavesOnView) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(SearchTest, ThreeQuickEditsMakeOneSearchAfterTheLast) {
-    WindowUser& u = load(true);
-    QSignalSpy searches(u.resultList->model(), &QAbstractItemModel::modelReset);
-    u.typePattern(QStringLiteral("Get"));
-    EXPECT_TRUE(u.searchDelay->isActive());
-    EXPECT_EQ(searches.count(), 0);
-    u.waitForSearch();
-    EXPECT_EQ(searches.count(), 1);
-    EXPECT_FALSE(u.searchDelay->isActive());
-    EXPECT_EQ(u.entries().size(), 13);
-}
-
 // Esc stops a search at once, also one that finds nothing for a long while:
 // what was listed stays, nothing is selected.
 TEST_F(SearchTest, EscStopsTheSearchKeepingWhatWasListed) {
@@ -174,10 +163,19 @@ TEST_F(SearchTest, EscStopsTheSearchKeepingWhatWasListed) {
     }
 }
 
-// A pick during a search replaces its results for good; typing during one is
-// searched in its turn.
+// Quick edits make one search, after the last; a pick during a search
+// replaces its results for good; typing during one is searched in its turn;
+// closing the window stops one and releases the catalogue.
 TEST_F(SearchTest, ASupersededSearchGivesWayToTheNewOne) {
     WindowUser& u = load(true);
+    QSignalSpy searches(u.resultList->model(), &QAbstractItemModel::modelReset);
+    u.typePattern(QStringLiteral("Get"));
+    EXPECT_TRUE(u.searchDelay->isActive());
+    EXPECT_EQ(searches.count(), 0);
+    u.waitForSearch();
+    EXPECT_EQ(searches.count(), 1);
+    EXPECT_EQ(u.entries().size(), 13);
+
     searchWhile(QStringLiteral("*"), [&u] { u.pick(u.categoryFilter, 0); });
     EXPECT_EQ(u.sortedEntries(), kTypes);
     EXPECT_EQ(u.statusLine->text(), QStringLiteral("RECT 1/4"));
@@ -188,10 +186,7 @@ TEST_F(SearchTest, ASupersededSearchGivesWayToTheNewOne) {
     ASSERT_TRUE(u.searchDelay->isActive());
     u.waitForSearch();
     EXPECT_EQ(u.entries(), QStringList{"Sleep"});
-}
 
-TEST_F(SearchTest, ClosingTheWindowStopsASearchAndReleasesTheCatalogue) {
-    WindowUser& u = load();
     searchWhile(QStringLiteral("*"), [this] { form->close(); });
     EXPECT_LT(u.entries().size(), 49);
     EXPECT_FALSE(heldOpen(cataloguePath()));
@@ -222,8 +217,12 @@ TEST_F(SearchTest, FullTextFindsWhatTheNameSearchMissesInEverySearchableColumn) 
 
 // The search ignores the filters and leaves status, selection and view alone;
 // a malformed pattern lists nothing and says so in the status line; Esc
-// stops the fill.
+// stops the fill. An empty pattern lists every record with a value, a Null
+// name as an empty entry that shows its record.
 TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
+    sql(QStringLiteral(
+        "INSERT INTO winfun (ID, name, explain) VALUES (200, NULL, 'x'), (201, 'O''Brien', NULL)"));
+    sql(QStringLiteral("INSERT INTO winfun (ID) VALUES (202)"));
     WindowUser& u = load();
     u.search(QStringLiteral("Sleep"));
     u.pick(u.categoryFilter, 0);
@@ -236,25 +235,19 @@ TEST_F(SearchTest, FullTextIgnoresTheFiltersLeavesTheViewAndStopsQuietly) {
     EXPECT_EQ(u.searchAll(QStringLiteral("[z-a]")), QStringList());
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(u.statusLine->text(), kInvalidPattern);
-    form->setSearchFillSlice({});
-    u.duringNextSearch([&u] { u.pressEsc(); });
-    EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 1);
-}
 
-TEST_F(SearchTest, FullTextEmptyPatternListsEveryRecordWithAValueNullNamesAsEmptyEntries) {
-    sql(QStringLiteral(
-        "INSERT INTO winfun (ID, name, explain) VALUES (200, NULL, 'x'), (201, 'O''Brien', NULL)"));
-    sql(QStringLiteral("INSERT INTO winfun (ID) VALUES (202)"));
-    WindowUser& u = load();
     EXPECT_EQ(u.searchAll(QString()).size(), 51);
-    const QStringList names = u.entries();
-    const int nameless = static_cast<int>(names.indexOf(QString()));
+    const int nameless = static_cast<int>(u.entries().indexOf(QString()));
     ASSERT_GE(nameless, 0);
     u.clickEntry(nameless);
     EXPECT_EQ(u.shown(kIdBox), QStringLiteral("200"));
     u.clickEntry(nameless + 1);
     EXPECT_EQ(u.shown(kIdBox), QStringLiteral("201"));
     EXPECT_EQ(u.searchAll(QStringLiteral("o'b")), QStringList{"O'Brien"});
+
+    form->setSearchFillSlice({});
+    u.duringNextSearch([&u] { u.pressEsc(); });
+    EXPECT_EQ(u.searchAll(QStringLiteral("es")).size(), 1);
 }
 
 // The search runs on exactly the typed text: no completion from the presets,
@@ -274,4 +267,37 @@ TEST_F(SearchTest, TheTypedTextIsWhatIsSearched) {
     u.pick(u.patternBox, 2);
     EXPECT_EQ(u.patternBox->currentText(), QStringLiteral("Set"));
     EXPECT_EQ(u.entries().size(), 1);
+}
+
+// After the fixed entries: every other spelling the catalogue holds, once,
+// sorted without regard to case, and each finds its functions.
+TEST_F(SearchTest, DllFilterListsEveryDllOfTheOpenCatalogueAndFindsItsFunctions) {
+    sql(QStringLiteral(
+        "INSERT INTO winfun (name, class, libsclass) VALUES"
+        " ('InternetOpen', 13, 'wininet.dll'), ('InternetCloseHandle', 13, 'wininet.dll'),"
+        " ('EnumProcesses', 14, 'psapi.dll'), ('InternetOfThings', 13, 'user32'),"
+        " ('OleRun', 13, 'Ole32.dll'), ('OleX', 13, ''), ('NetX', 13, 'kernel32.dll')"));
+    WindowUser& u = load();
+    const QStringList& fixed = dllList();
+    QStringList shown;
+    for (int i = 0; i < u.dllFilter->count(); ++i) shown << u.dllFilter->itemText(i);
+    ASSERT_GT(shown.size(), fixed.size());
+    EXPECT_EQ(shown.mid(0, fixed.size()), fixed);
+    const QStringList added = shown.mid(fixed.size());
+    EXPECT_TRUE(added.contains("wininet.dll") && added.contains("psapi.dll"));
+    QStringList sorted = added;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    EXPECT_EQ(added, sorted);
+    EXPECT_EQ(QStringList(added).removeDuplicates(), 0);
+    for (const QString& dll : added) EXPECT_FALSE(fixed.contains(dll)) << dll.toStdString();
+
+    u.search(QStringLiteral("Internet"));
+    u.pick(u.dllFilter, static_cast<int>(shown.indexOf("wininet.dll")));
+    EXPECT_EQ(u.sortedEntries(), (QStringList{"InternetCloseHandle", "InternetOpen"}));
+    u.pick(u.dllFilter, static_cast<int>(shown.indexOf("psapi.dll")));
+    EXPECT_EQ(u.entries(), QStringList());
+    u.search(QStringLiteral("Enum"));
+    EXPECT_EQ(u.entries(), QStringList{"EnumProcesses"});
 }

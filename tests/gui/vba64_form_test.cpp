@@ -1,7 +1,6 @@
 // The 64-bit VBA form in the window, as a user works it: the third form
 // button, the column it shows, copies and saves, a catalogue made before
 // the column existed, and the choice remembered across starts.
-#include "core/locate/open_catalogue.h"
 #include "core/store/catalogue_builder.h"
 #include "gui/output_form_setting.h"
 #include "gui/record_panel.h"
@@ -131,11 +130,6 @@ TEST_F(Vba64FormTest, TheChosenFormIsRememberedAcrossARestart) {
     WindowUser& third = restart();
     EXPECT_TRUE(third.formButtons[kVba64Form]->isChecked());
     EXPECT_EQ(third.recordPanel->form(), OutputForm::Vba64);
-    // The opener's entries keep their names and values.
-    EXPECT_EQ(settings.read(kApp, kEngineVersionEntry, kEngineVersionEntry, {}),
-              q("DAO.DBEngine.36"));
-    EXPECT_FALSE(
-        settings.entries.contains(kApp + '/' + kCataloguePathEntry + '/' + kCataloguePathEntry));
 
     // An entry that names no form gives VB.
     settings.write(kApp, kOutputFormEntry, kOutputFormEntry, q("Fortran"));

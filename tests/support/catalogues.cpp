@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace tolvane::test {
 
 QString dataFile(const QString& name) {
@@ -112,6 +114,18 @@ QString numberedRows(int count) {
                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                "INSERT INTO winfun (name, class) SELECT 'Name' || i, i % 17 - 1 FROM n;")
         .arg(count);
+}
+
+LockHolder::LockHolder(const QString& path) {
+    sqlite3_open(QFile::encodeName(path).constData(), &db_);
+    if (sqlite3_exec(db_, "BEGIN EXCLUSIVE; UPDATE winfun SET other = 'held'", nullptr, nullptr,
+                     nullptr) != SQLITE_OK)
+        ADD_FAILURE() << "cannot lock " << path.toStdString();
+}
+
+void LockHolder::release() {
+    if (db_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(std::exchange(db_, nullptr));
 }
 
 bool heldOpen(const QString& path) {

@@ -49,6 +49,20 @@ QVariantList queryColumn(const QString& path, const QString& sql);
 // The same as text, Null as "".
 QStringList queryTexts(const QString& path, const QString& sql);
 
+// Another program's connection holding the file locked (an exclusive
+// transaction that has written) until release() or its end.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& path);
+    ~LockHolder() { release(); }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    void release();
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
 // Whether this process holds the file at `path` open (read from /proc).
 bool heldOpen(const QString& path);
 

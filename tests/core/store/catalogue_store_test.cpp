@@ -111,7 +111,6 @@ TEST(CatalogueStoreTest, RecordsSavesAndTheirStatements) {
     const int prepared = store->statementsPrepared();
     ASSERT_TRUE(store->save(nine, edited, {Column::Name, Column::Category}).ok());
     const int firstSave = store->statementsPrepared() - prepared;
-    EXPECT_EQ(firstSave, 5);  // BEGIN IMMEDIATE, the row, its ID's uniqueness, UPDATE, COMMIT
     const Record saved = *store->record(9);
     ASSERT_TRUE(store->save(saved, edited, {Column::Name, Column::Category}).ok());
     EXPECT_EQ(store->statementsPrepared() - prepared, firstSave);  // reused

@@ -4,10 +4,7 @@
 #include "core/store/catalogue_store.h"
 #include "support/catalogues.h"
 
-#include <sqlite3.h>
-
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +15,7 @@
 using namespace tolvane;
 using namespace std::chrono_literals;
 using tolvane::test::CatalogueDir;
+using tolvane::test::LockHolder;
 using tolvane::test::queryTexts;
 using tolvane::test::runSql;
 
@@ -33,24 +31,6 @@ Record with(Record record, Column column, const QString& text) {
     record.set(column, text);
     return record;
 }
-
-// Another program's connection, holding the file locked while it lives.
-class Holder {
-public:
-    Holder(const QString& path, const char* begin) {
-        sqlite3_open(QFile::encodeName(path).constData(), &db_);
-        sqlite3_exec(db_, begin, nullptr, nullptr, nullptr);
-        sqlite3_exec(db_, "UPDATE winfun SET other = 'held'", nullptr, nullptr, nullptr);
-    }
-    ~Holder() { release(); }
-    void release() {
-        if (db_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(std::exchange(db_, nullptr));
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 }  // namespace
 
@@ -122,7 +102,7 @@ TEST(SharedCatalogueTest, LocksAreWaitedForBriefly) {
     const Record shown = *store->record(1);
     const Record edited = with(shown, Column::Name, "Uno");
     {
-        Holder holder(path, "BEGIN EXCLUSIVE");
+        LockHolder holder(path);
         QElapsedTimer timer;
         timer.start();
         const Status saved = store->save(shown, edited, {Column::Name});
@@ -135,7 +115,7 @@ TEST(SharedCatalogueTest, LocksAreWaitedForBriefly) {
     auto patient = open(path);
     std::thread release;
     {
-        auto holder = std::make_unique<Holder>(path, "BEGIN EXCLUSIVE");
+        auto holder = std::make_unique<LockHolder>(path);
         release = std::thread([&] {
             std::this_thread::sleep_for(200ms);
             holder->release();
