@@ -59,8 +59,6 @@ TEST(VocabularyTest, EveryCategoryTheGeneratorAssignsShowsAsAListEntry) {
         EXPECT_EQ(shown(gen::categoryOf(name, header, dll)), QString::fromUtf8(expected)) << name;
     EXPECT_EQ(shown(gen::categoryOf("NoRuleMatchesThis", "nothing.h", "nothing.dll")),
               QStringLiteral("未分类"));
-    EXPECT_EQ(shown(-1), QStringLiteral("Type类型"));
-    EXPECT_EQ(shown(0), QStringLiteral("Const常数"));
 }
 
 // The record view shows class c at list position c + 1, reading c as the
