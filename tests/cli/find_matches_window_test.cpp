@@ -5,10 +5,6 @@
 #include "support/find_run.h"
 #include "support/window_fixture.h"
 
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
-
 using namespace tolvane;
 using namespace tolvane::test;
 

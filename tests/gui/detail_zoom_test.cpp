@@ -3,9 +3,7 @@
 #include "gui/window_layout.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFocusEvent>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 

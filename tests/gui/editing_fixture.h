@@ -5,9 +5,6 @@
 #include "gui/detail_box.h"
 #include "support/window_fixture.h"
 
-#include <QPushButton>
-#include <QStringList>
-
 namespace tolvane::test {
 
 class EditingTest : public WindowTest {

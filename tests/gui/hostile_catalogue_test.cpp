@@ -6,9 +6,7 @@
 #include "gui/search_texts.h"
 #include "support/catalogues.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QRandomGenerator>
 
 namespace tolvane::test {

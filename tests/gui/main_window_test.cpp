@@ -9,16 +9,9 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <utility>
 

@@ -2,15 +2,8 @@
 #include "support/catalogues.h"
 #include "support/window_fixture.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>

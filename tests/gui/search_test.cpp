@@ -3,15 +3,9 @@
 #include "support/catalogues.h"
 #include "support/window_fixture.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMap>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -281,17 +275,10 @@ TEST_F(SearchTest, DllFilterListsEveryDllOfTheOpenCatalogueAndFindsItsFunctions)
     const QStringList& fixed = dllList();
     QStringList shown;
     for (int i = 0; i < u.dllFilter->count(); ++i) shown << u.dllFilter->itemText(i);
-    ASSERT_GT(shown.size(), fixed.size());
     EXPECT_EQ(shown.mid(0, fixed.size()), fixed);
-    const QStringList added = shown.mid(fixed.size());
-    EXPECT_TRUE(added.contains("wininet.dll") && added.contains("psapi.dll"));
-    QStringList sorted = added;
-    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-    EXPECT_EQ(added, sorted);
-    EXPECT_EQ(QStringList(added).removeDuplicates(), 0);
-    for (const QString& dll : added) EXPECT_FALSE(fixed.contains(dll)) << dll.toStdString();
+    // "Ole32.dll" between the others: a case-sensitive sort would put it first.
+    EXPECT_EQ(shown.mid(fixed.size()),
+              QStringList({"kernel32.dll", "Ole32.dll", "psapi.dll", "wininet.dll"}));
 
     u.search(QStringLiteral("Internet"));
     u.pick(u.dllFilter, static_cast<int>(shown.indexOf("wininet.dll")));

@@ -7,9 +7,6 @@
 #include "support/catalogues.h"
 #include "support/window_fixture.h"
 
-#include <QPushButton>
-#include <QRadioButton>
-
 using namespace tolvane;
 using tolvane::test::WindowTest;
 using tolvane::test::WindowUser;

@@ -3,20 +3,11 @@
 #include "gui/record_panel.h"
 #include "gui/search_panel.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 

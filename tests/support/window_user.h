@@ -2,26 +2,24 @@
 
 // The main window as a user works it: controls found by their object names,
 // text typed with key events, entries and buttons clicked with the mouse,
-// and what the screen shows read back.
+// and what the screen shows read back. The controls' headers come with it.
 
 #include "gui/detail_box.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <array>
 #include <functional>
 #include <ostream>
-
-class QAbstractButton;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QListView;
-class QPushButton;
-class QRadioButton;
-class QTimer;
-class QWidget;
 
 // Readable names in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {
