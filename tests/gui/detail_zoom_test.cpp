@@ -23,8 +23,6 @@ protected:
         form->move(300, 200);
     }
     QRect at(int i) { return box(i).widget()->geometry(); }
-    // The widgets on top of the window's stack, topmost last.
-    QObjectList top(int n) { return form->children().mid(form->children().size() - n); }
 };
 
 }  // namespace
@@ -47,7 +45,9 @@ TEST_F(ZoomTest, EnlargeCoversTheWindowAndRestorePutsTheBoxBack) {
     user->click(user->zoomButton);
     EXPECT_EQ(user->zoomButton->text(), kRestore);
     EXPECT_EQ(at(3).topLeft(), QPoint(px(60), px(60)));
-    EXPECT_EQ(top(3), (QObjectList{box(3).widget(), user->zoomButton, user->copyButton}));
+    // On top of the window's stack, topmost last.
+    EXPECT_EQ(form->children().mid(form->children().size() - 3),
+              (QObjectList{box(3).widget(), user->zoomButton, user->copyButton}));
     EXPECT_EQ(user->copyButton->y(), at(3).bottom() + 1 - px(300));  // at the enlarged box's edge
     user->click(user->zoomButton);
     EXPECT_EQ(user->zoomButton->text(), kEnlarge);

@@ -19,17 +19,6 @@ const QStringList kTypes = {"OPENFILENAME", "POINTAPI", "RECT", "SYSTEMTIME"};
 
 class SearchTest : public WindowTest {
 protected:
-    // The starter catalogue plus names that test the edges of the language,
-    // and records far apart in ID.
-    WindowUser& loadWithExtras() {
-        sql(QStringLiteral(
-            "INSERT INTO winfun (name, class, libsclass) VALUES ('O''Brien', 3, 'user32'),"
-            " (NULL, 3, 'user32'), ('', 3, 'user32'), ('GetItem7', 3, 'kernel32.dll')"));
-        sql(QStringLiteral(
-            "INSERT INTO winfun (ID, name) VALUES (5000000, 'FarC'), (2000000000, 'FarB'),"
-            " (9223372036854775807, 'FarA')"));
-        return load();
-    }
     // Runs the search while `meanwhile` happens at the first look at the input.
     void searchWhile(const QString& pattern, const std::function<void()>& meanwhile) {
         form->setSearchFillSlice({});
@@ -40,8 +29,15 @@ protected:
 
 }  // namespace
 
+// Names at the edges of the language, and records far apart in ID.
 TEST_F(SearchTest, PatternLanguageThroughTheWholeSearch) {
-    WindowUser& u = loadWithExtras();
+    sql(QStringLiteral(
+        "INSERT INTO winfun (name, class, libsclass) VALUES ('O''Brien', 3, 'user32'),"
+        " (NULL, 3, 'user32'), ('', 3, 'user32'), ('GetItem7', 3, 'kernel32.dll')"));
+    sql(
+        QStringLiteral("INSERT INTO winfun (ID, name) VALUES (5000000, 'FarC'),"
+                       " (2000000000, 'FarB'), (9223372036854775807, 'FarA')"));
+    WindowUser& u = load();
     const struct {
         const char* pattern;
         QStringList names;
