@@ -87,19 +87,6 @@ TEST_F(OpenCatalogueTest, WhereTheCatalogueIsLookedFor) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(OpenCatalogueTest, MalformedFileNameFailsInsteadOfStartingOverForever) {
-    struct BoundedProbe : LocalFileProbe {
-        Result<bool> exists(const QString& path) override {
-            if (--left < 0) throw std::runtime_error("probing without end");
-            return LocalFileProbe::exists(path);
-        }
-        int left = 20;
-    } bounded;
-    env.files = &bounded;
-    EXPECT_FALSE(openCatalogue(env, "", db, "varnel"));
-    EXPECT_EQ(dialogs.texts(), QStringList{standardMessage(StatusCode::BadPath)});
-}
-
 // No or Cancel to the question ends the program; so does a cancelled chooser
 // with nothing remembered and no .mdb file, or with a stale path whatever
 // lies in the program folder.
@@ -152,8 +139,9 @@ TEST_F(OpenCatalogueTest, PasswordIsAskedOnceAndUsed) {
 }
 
 // "*" and "?" are plain characters in the names of files and folders that
-// exist; only a pattern that names no file is refused.
-TEST_F(OpenCatalogueTest, WildcardsInExistingNamesAreNoPatterns) {
+// exist; only a pattern that names no file is refused. A malformed name
+// fails instead of starting over for ever.
+TEST_F(OpenCatalogueTest, WildcardsInExistingNamesAreNoPatternsAndMalformedNamesFail) {
     env.programDir = inProgram("what?");
     put(env.programDir + "/mdb/winapi.mdb");
     ASSERT_TRUE(open());
@@ -165,6 +153,18 @@ TEST_F(OpenCatalogueTest, WildcardsInExistingNamesAreNoPatterns) {
     ASSERT_TRUE(open());
     EXPECT_EQ(opened(), starred);
     EXPECT_TRUE(dialogs.shown.empty());
+
+    settings.remove("QMWX_varnel", "MDB_Path", "MDB_Path");
+    struct BoundedProbe : LocalFileProbe {
+        Result<bool> exists(const QString& path) override {
+            if (--left < 0) throw std::runtime_error("probing without end");
+            return LocalFileProbe::exists(path);
+        }
+        int left = 20;
+    } bounded;
+    env.files = &bounded;
+    EXPECT_FALSE(openCatalogue(env, "", db, "varnel"));
+    EXPECT_EQ(dialogs.texts(), QStringList{standardMessage(StatusCode::BadPath)});
 }
 
 // An Access file is named as such, with no password asked; nothing is

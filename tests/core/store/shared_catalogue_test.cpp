@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdio>
 #include <thread>
 
 using namespace tolvane;
@@ -187,14 +186,10 @@ TEST(SharedCatalogueTest, RacingWritersLoseNoSaveUnreported) {
     int lost = 0;
     for (const Tally* tally : {&first, &second})
         for (const QString& mark : tally->saved) lost += all.contains(u';' + mark) ? 0 : 1;
-    const int attempted = first.attempted + second.attempted;
-    std::printf(
-        "saves attempted %d, done %lld, conflicts told %d, locks told %d, reader walks %d, "
-        "saves lost unreported %d\n",
-        attempted, first.saved.size() + second.saved.size(), first.conflicts + second.conflicts,
-        first.locked + second.locked, walks, lost);
-    EXPECT_EQ(lost, 0);
-    EXPECT_EQ(attempted, 2 * kSaves);
+    EXPECT_EQ(lost, 0) << "of " << first.saved.size() + second.saved.size() << " saves told done";
+    EXPECT_EQ(first.attempted + second.attempted, 2 * kSaves)
+        << first.conflicts + second.conflicts << " conflicts, " << first.locked + second.locked
+        << " locks told";
     EXPECT_FALSE(first.saved.isEmpty() || second.saved.isEmpty());
     EXPECT_EQ(queryTexts(path, "PRAGMA integrity_check"), QStringList{"ok"});
 }
