@@ -1,8 +1,9 @@
 // tolvane_text_bench [--only=TEXT,...] [--dir=FOLDER]
 // Times the window with big texts, run offscreen: choosing a record whose
 // name or 说明 holds 1 KB, 1 MB or 100 MB, from the click on the next-record
-// button until the window has shown it and answers input again, then the
-// first key typed into the start of the big value (which reads it whole);
+// button until the window has shown it and answers input again, the first
+// key typed into the start of the big value, leaving the record (the key
+// let go) and saving such a key (which writes the whole value);
 // and pasting 1 MB and 10 MB into the one-line name box and into 说明, from
 // Ctrl+V until the window answers input. Prints one line per case; --only runs the cases
 // whose label contains one of the texts. The catalogues are built once in
@@ -170,7 +171,6 @@ int main(int argc, char** argv) {
             std::unique_ptr<MainWindow> window = startWindow(env.env);
             untilAnswering([&] { button(*window, "firstButton")->click(); });
             print(label, untilAnswering([&] { button(*window, "nextButton")->click(); }));
-            // The first edit that keeps the rest reads the whole value.
             QWidget* box = window->findChild<QWidget*>(QLatin1String(kind.box));
             press(box, Qt::Key_Home, Qt::ControlModifier);
             print("  a key typed into its start", untilAnswering([&] {
@@ -178,6 +178,13 @@ int main(int argc, char** argv) {
                   }));
             print("  and back to a small record",
                   untilAnswering([&] { button(*window, "previousButton")->click(); }));
+            untilAnswering([&] { button(*window, "nextButton")->click(); });
+            press(box, Qt::Key_Home, Qt::ControlModifier);
+            press(box, Qt::Key_Z, Qt::ShiftModifier, QStringLiteral("Z"));
+            env.dialogs.questions = Answer::Yes;
+            print("  a key typed and saved",
+                  untilAnswering([&] { button(*window, "saveButton")->click(); }));
+            env.dialogs.questions = Answer::No;
         }
 
     BenchEnv env(catalogue(folder, "small", "explain", "small"));

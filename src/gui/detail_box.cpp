@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextCursor>
-#include <QTimer>
 
 #include <initializer_list>
 #include <limits>
@@ -90,14 +89,16 @@ bool DetailBox::readWhole() {
     if (!rest_.inStore) return true;
     const std::optional<QString> whole = readWhole_ ? readWhole_() : std::nullopt;
     if (!whole) return false;
-    // The whole value begins with the start the box holds, its rest with
-    // the piece after what the box shows.
+    // The whole value begins with the start the box was given; what the
+    // catalogue held after it goes after the pieces, in this state and in
+    // every state undo may bring back.
     const qsizetype startLength = set_.size();
     set_ = *whole;
     const auto complete = [&whole, startLength](Rest& rest) {
         if (!rest.inStore) return;
-        const qsizetype from = rest.pieces.empty() ? startLength : rest.pieces.front().from;
-        rest = Rest{{{*whole, from, whole->size(), false}}, false, rest.asSet};
+        rest.inStore = false;
+        if (startLength < whole->size())
+            rest.pieces.push_back({*whole, startLength, whole->size(), false});
     };
     complete(rest_);
     for (auto& state : states_) complete(state.second);
@@ -134,14 +135,9 @@ void DetailBox::shownChanged() {
                 return;
             }
     }
-    // An edit that keeps the rest needs it whole; without it the edit is
-    // taken back once the editor has finished it.
-    if (rest_.inStore && !readWhole())
-        QTimer::singleShot(0, widget(), [this] {
-            changing_ = true;
-            layIn(display_);
-            changing_ = false;
-        });
+    // An edit of the start of a value whose rest is in the catalogue
+    // changes its size.
+    if (rest_.inStore && partChanged_) partChanged_();
 }
 
 void DetailBox::replaceAll(const QString& before, Rest rest, const QString& display,
@@ -171,10 +167,9 @@ bool DetailBox::boundedPaste(qsizetype from, qsizetype to, const QString& pasted
         if (shownLength(next, bounds_) == next.size()) return false;
     }
     // Pasted over all that shows, the paste replaces the hidden rest too;
-    // otherwise the rest goes after it and must be known.
+    // otherwise the rest goes after it, the catalogue's part of it unread.
     const bool all = showsPart() && from == 0 && to == display.size();
-    if (!all && !readWhole()) return true;
-    Rest next{{}, false, false};
+    Rest next{{}, !all && rest_.inStore, false};
     const auto add = [&next](const QString& text, qsizetype start, qsizetype end, bool typed) {
         if (start < end) next.pieces.push_back({text, start, end, typed});
     };

@@ -278,9 +278,16 @@ QString RecordPanel::sizeNote() const {
         const DetailBox* box = detailBoxes_[i];
         if (!box->showsPart()) continue;
         const QString label = detailBoxes_[i]->widget()->accessibleName();
-        notes << (box->restInCatalogue()
-                      ? tolvane::sizeNote(label, shown_.partBytes(boxColumn(i)), true)
-                      : tolvane::sizeNote(label, box->wholeLength()));
+        if (!box->restInCatalogue()) {
+            notes << tolvane::sizeNote(label, box->wholeLength());
+            continue;
+        }
+        // The stored size, less the start that was read, plus what the box
+        // holds before the stored rest.
+        const Column column = boxColumn(i);
+        qint64 bytes = shown_.partBytes(column);
+        if (!box->unchanged()) bytes += utf8Bytes(box->text()) - shown_.startBytes(column);
+        notes << tolvane::sizeNote(label, bytes, true);
     }
     return notes.join(QStringLiteral("；"));
 }
@@ -299,10 +306,17 @@ void RecordPanel::markSaved() {
 }
 
 Record RecordPanel::record() const {
-    // An unchanged box keeps the value as read (which may be only its start).
+    // An unchanged box keeps the value as read (which may be only its
+    // start); an edited start keeps the rest that is in the catalogue.
     Record edited = shown_;
-    for (int i = 0; i < kIdBox; ++i)
-        if (!detailBoxes_[i]->unchanged()) edited.set(boxColumn(i), detailBoxes_[i]->text());
+    for (int i = 0; i < kIdBox; ++i) {
+        const DetailBox* box = detailBoxes_[i];
+        if (box->unchanged()) continue;
+        if (box->restInCatalogue())
+            edited.setEditedStart(boxColumn(i), box->text());
+        else
+            edited.set(boxColumn(i), box->text());
+    }
     // A box not toggled since the record was shown keeps the stored value,
     // whatever its spelling; a toggled one writes "Yes" or "No".
     for (const auto& [column, check] :
