@@ -491,14 +491,17 @@ TEST_F(RecordEditingTest, BigValuesShowTheirStartAndEditAsAWhole) {
     EXPECT_EQ(stored(101, "explain").toString(), q("Zé") + explain);
     EXPECT_EQ(stored(101, "name").toString(), q("Tiny"));
 
-    // A copy reads the whole value.
+    // A copy reads the rest and puts it after the edited start.
     user->focus(kExplanationBox);
+    QTest::keyClick(explainBox, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(explainBox, q("Y"));
     user->click(user->copyButton);
-    EXPECT_EQ(clipboard.text, q("Zé") + explain + q("\r\n"));
-    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 002 个字符")));
+    EXPECT_EQ(clipboard.text, q("YZé") + explain + q("\r\n"));
+    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 003 个字符")));
 
     // Changed by another program since shown: an edited start is not written
     // before a rest that is no longer the one shown, not even on 覆盖.
+    dialogs.answers = {Answer::No};  // the copied edit is let go
     show(q("Tiny"));
     QTest::keyClick(explainBox, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(explainBox, q("Y"));
