@@ -35,9 +35,11 @@ std::optional<Part> readPart(sqlite3* db, Column column, qint64 rowid, bool text
         QByteArray start(bound, Qt::Uninitialized);
         if (sqlite3_blob_read(blob, start.data(), int(bound), 0) == SQLITE_OK) {
             const qint64 bytes = sqlite3_blob_bytes(blob);
-            const qsizetype startBytes = text ? wholeCharacters(start) : start.size();
+            // A blob's start is cut there too: the window shows and edits
+            // it as text.
+            const qsizetype startBytes = wholeCharacters(start);
             part = text ? Part{QString::fromUtf8(start.constData(), startBytes), startBytes, bytes}
-                        : Part{start, startBytes, bytes};
+                        : Part{start.left(startBytes), startBytes, bytes};
         }
     }
     sqlite3_blob_close(blob);
