@@ -1,8 +1,9 @@
 // tolvane_text_bench [--only=TEXT,...] [--dir=FOLDER]
 // Times the window with big texts, run offscreen: choosing a record whose
 // name or 说明 holds 1 KB, 1 MB or 100 MB, from the click on the next-record
-// button until the window has shown it and answers input again, then the
-// first key typed into the start of the big value (which reads it whole);
+// button until the window has shown it and answers input again, the first
+// key typed into the start of the big value and leaving the record (the
+// key let go); saving such a key (which rewrites the whole value);
 // and pasting 1 MB and 10 MB into the one-line name box and into 说明, from
 // Ctrl+V until the window answers input. Prints one line per case; --only runs the cases
 // whose label contains one of the texts. The catalogues are built once in
@@ -156,29 +157,38 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     };
 
-    for (const Kind& kind : kKinds)
-        for (long long size : {1000LL, 1000000LL, 100000000LL}) {
-            const std::string label = "show " + sizeLabel(size) + ", " + kind.label;
-            if (!wanted(label)) continue;
-            if (kind.filled && size < 100000000LL) continue;
-            const std::string slug = std::string(kind.column) +
-                                     (kind.lines ? "-lines-" : "-line-") +
-                                     (kind.filled ? "filled-" : "") + std::to_string(size);
-            BenchEnv env(
-                catalogue(folder, slug, kind.column, bigText(size, kind.lines), kind.filled));
-            env.dialogs.questions = Answer::No;  // the typed key is let go, not saved
-            std::unique_ptr<MainWindow> window = startWindow(env.env);
-            untilAnswering([&] { button(*window, "firstButton")->click(); });
-            print(label, untilAnswering([&] { button(*window, "nextButton")->click(); }));
-            // The first edit that keeps the rest reads the whole value.
-            QWidget* box = window->findChild<QWidget*>(QLatin1String(kind.box));
-            press(box, Qt::Key_Home, Qt::ControlModifier);
-            print("  a key typed into its start", untilAnswering([&] {
-                      press(box, Qt::Key_Z, Qt::ShiftModifier, QStringLiteral("Z"));
-                  }));
-            print("  and back to a small record",
-                  untilAnswering([&] { button(*window, "previousButton")->click(); }));
-        }
+    // Saves rewrite the big values, so they run after every show.
+    for (const bool saving : {false, true})
+        for (const Kind& kind : kKinds)
+            for (long long size : {1000LL, 1000000LL, 100000000LL}) {
+                const std::string label = (saving ? "save a key typed into " : "show ") +
+                                          sizeLabel(size) + ", " + kind.label;
+                if (!wanted(label) || (kind.filled && size < 100000000LL)) continue;
+                const std::string slug = std::string(kind.column) +
+                                         (kind.lines ? "-lines-" : "-line-") +
+                                         (kind.filled ? "filled-" : "") + std::to_string(size);
+                BenchEnv env(
+                    catalogue(folder, slug, kind.column, bigText(size, kind.lines), kind.filled));
+                // Typed keys are let go on leaving, and saved on saving.
+                env.dialogs.questions = saving ? Answer::Yes : Answer::No;
+                std::unique_ptr<MainWindow> window = startWindow(env.env);
+                untilAnswering([&] { button(*window, "firstButton")->click(); });
+                const double shown =
+                    untilAnswering([&] { button(*window, "nextButton")->click(); });
+                QWidget* box = window->findChild<QWidget*>(QLatin1String(kind.box));
+                press(box, Qt::Key_Home, Qt::ControlModifier);
+                const double typed = untilAnswering(
+                    [&] { press(box, Qt::Key_Z, Qt::ShiftModifier, QStringLiteral("Z")); });
+                if (saving) {
+                    print(label,
+                          untilAnswering([&] { button(*window, "saveButton")->click(); }));
+                    continue;
+                }
+                print(label, shown);
+                print("  a key typed into its start", typed);
+                print("  and back to a small record",
+                      untilAnswering([&] { button(*window, "previousButton")->click(); }));
+            }
 
     BenchEnv env(catalogue(folder, "small", "explain", "small"));
     env.dialogs.questions = Answer::No;  // pasted texts are let go, not saved

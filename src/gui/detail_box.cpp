@@ -1,38 +1,10 @@
+// A detail box's text: what it shows, the rest it keeps aside, and how
+// edits, pastes and undo change both.
 #include "gui/detail_box.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QMimeData>
-#include <QTextCursor>
-#include <QTimer>
-
-#include <initializer_list>
-#include <limits>
+#include <algorithm>
 
 namespace tolvane {
-namespace {
-
-bool undoOrRedo(const QKeyEvent* event) {
-    return event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
-}
-
-// Shows a box's standard menu with the named actions doing `run` instead.
-void popupMenu(QWidget* box, QMenu* menu, const QPoint& at,
-               std::initializer_list<std::pair<const char*, std::function<void()>>> actions) {
-    for (QAction* action : menu->actions())
-        for (const auto& [name, run] : actions)
-            if (action->objectName() == QLatin1String(name)) {
-                QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-                QObject::connect(action, &QAction::triggered, box, run);
-            }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(at);
-}
-
-}  // namespace
 
 void DetailBox::setText(const QString& text, ReadWhole readWhole) {
     set_ = text;
@@ -90,14 +62,16 @@ bool DetailBox::readWhole() {
     if (!rest_.inStore) return true;
     const std::optional<QString> whole = readWhole_ ? readWhole_() : std::nullopt;
     if (!whole) return false;
-    // The whole value begins with the start the box holds, its rest with
-    // the piece after what the box shows.
+    // The whole value begins with the start the box was given; what the
+    // catalogue held after it goes after the pieces, in this state and in
+    // every state undo may bring back.
     const qsizetype startLength = set_.size();
     set_ = *whole;
     const auto complete = [&whole, startLength](Rest& rest) {
         if (!rest.inStore) return;
-        const qsizetype from = rest.pieces.empty() ? startLength : rest.pieces.front().from;
-        rest = Rest{{{*whole, from, whole->size(), false}}, false, rest.asSet};
+        rest.inStore = false;
+        if (startLength < whole->size())
+            rest.pieces.push_back({*whole, startLength, whole->size(), false});
     };
     complete(rest_);
     for (auto& state : states_) complete(state.second);
@@ -134,14 +108,9 @@ void DetailBox::shownChanged() {
                 return;
             }
     }
-    // An edit that keeps the rest needs it whole; without it the edit is
-    // taken back once the editor has finished it.
-    if (rest_.inStore && !readWhole())
-        QTimer::singleShot(0, widget(), [this] {
-            changing_ = true;
-            layIn(display_);
-            changing_ = false;
-        });
+    // An edit of the start of a value whose rest is in the catalogue
+    // changes its size.
+    if (rest_.inStore && partChanged_) partChanged_();
 }
 
 void DetailBox::replaceAll(const QString& before, Rest rest, const QString& display,
@@ -171,10 +140,9 @@ bool DetailBox::boundedPaste(qsizetype from, qsizetype to, const QString& pasted
         if (shownLength(next, bounds_) == next.size()) return false;
     }
     // Pasted over all that shows, the paste replaces the hidden rest too;
-    // otherwise the rest goes after it and must be known.
+    // otherwise the rest goes after it, the catalogue's part of it unread.
     const bool all = showsPart() && from == 0 && to == display.size();
-    if (!all && !readWhole()) return true;
-    Rest next{{}, false, false};
+    Rest next{{}, !all && rest_.inStore, false};
     const auto add = [&next](const QString& text, qsizetype start, qsizetype end, bool typed) {
         if (start < end) next.pieces.push_back({text, start, end, typed});
     };
@@ -206,121 +174,6 @@ bool DetailBox::boundedPaste(qsizetype from, qsizetype to, const QString& pasted
     const qsizetype cursor = std::min(from + pastedLength, start.size());
     replaceAll(display, std::move(next), start, cursor);
     return true;
-}
-
-SingleLineBox::SingleLineBox(QWidget* parent) : QLineEdit(parent), DetailBox(false) {
-    setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, [this] { shownChanged(); });
-}
-
-void SingleLineBox::layIn(const QString& display) {
-    QLineEdit::setText(display);
-    setCursorPosition(0);
-}
-
-void SingleLineBox::replaceShown(const QString& display, qsizetype cursor) {
-    selectAll();
-    insert(display);
-    setCursorPosition(int(cursor));
-}
-
-bool SingleLineBox::selectionCoversShown() const {
-    return hasSelectedText() && selectionStart() == 0 && selectionEnd() == QLineEdit::text().size();
-}
-
-void SingleLineBox::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Paste) && !isReadOnly())
-        return pasteClipboard(QClipboard::Clipboard);
-    edit([&] { QLineEdit::keyPressEvent(event); }, undoOrRedo(event));
-}
-
-void SingleLineBox::inputMethodEvent(QInputMethodEvent* event) {
-    edit([&] { QLineEdit::inputMethodEvent(event); });
-}
-
-// The middle button pastes the selection where the system has one, the
-// bounded way.
-void SingleLineBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection()) {
-        deselect();
-        return pasteClipboard(QClipboard::Selection);
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
-void SingleLineBox::contextMenuEvent(QContextMenuEvent* event) {
-    popupMenu(this, createStandardContextMenu(), event->globalPos(),
-              {{"edit-paste", [this] { pasteClipboard(QClipboard::Clipboard); }},
-               {"edit-cut", [this] { edit([this] { cut(); }); }},
-               {"edit-delete", [this] { edit([this] { del(); }); }},
-               {"edit-undo", [this] { edit([this] { undo(); }, true); }},
-               {"edit-redo", [this] { edit([this] { redo(); }, true); }}});
-}
-
-void SingleLineBox::pasteClipboard(QClipboard::Mode mode) {
-    const QString pasted = QGuiApplication::clipboard()->text(mode);
-    const qsizetype from = hasSelectedText() ? selectionStart() : cursorPosition();
-    const qsizetype to = hasSelectedText() ? selectionEnd() : from;
-    edit([&] {
-        if (!boundedPaste(from, to, pasted)) insert(pasted);
-    });
-}
-
-MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent), DetailBox(true) {
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setTabChangesFocus(true);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] { shownChanged(); });
-}
-
-void MultiLineBox::replaceShown(const QString& display, qsizetype cursor) {
-    QTextCursor c(document());
-    c.beginEditBlock();
-    c.select(QTextCursor::Document);
-    c.insertText(display);
-    c.endEditBlock();
-    select(int(cursor), 0);
-    ensureCursorVisible();
-}
-
-bool MultiLineBox::selectionCoversShown() const {
-    const QTextCursor c = textCursor();
-    return c.hasSelection() && c.selectionStart() == 0 &&
-           c.selectionEnd() == document()->characterCount() - 1;
-}
-
-void MultiLineBox::keyPressEvent(QKeyEvent* event) {
-    edit([&] { QPlainTextEdit::keyPressEvent(event); }, undoOrRedo(event));
-}
-
-void MultiLineBox::inputMethodEvent(QInputMethodEvent* event) {
-    edit([&] { QPlainTextEdit::inputMethodEvent(event); });
-}
-
-void MultiLineBox::contextMenuEvent(QContextMenuEvent* event) {
-    popupMenu(this, createStandardContextMenu(event->pos()), event->globalPos(),
-              {{"edit-cut", [this] { edit([this] { cut(); }); }},
-               {"edit-delete", [this] { edit([this] { textCursor().removeSelectedText(); }); }},
-               {"edit-undo", [this] { edit([this] { undo(); }, true); }},
-               {"edit-redo", [this] { edit([this] { redo(); }, true); }}});
-}
-
-// Pastes and drops.
-void MultiLineBox::insertFromMimeData(const QMimeData* source) {
-    if (!source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
-    const QTextCursor c = textCursor();
-    edit([&] {
-        if (!boundedPaste(c.selectionStart(), c.selectionEnd(), source->text()))
-            QPlainTextEdit::insertFromMimeData(source);
-    });
-}
-
-void MultiLineBox::select(int start, int length) {
-    QTextCursor c = textCursor();
-    c.setPosition(start);
-    c.setPosition(start + length, QTextCursor::KeepAnchor);
-    setTextCursor(c);
 }
 
 }  // namespace tolvane

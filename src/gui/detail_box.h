@@ -33,8 +33,9 @@ using DetailBoxes = std::array<DetailBox*, kDetailBoxCount>;
 // what they show.
 //
 // A box may hold only the start of a value whose rest is still in the
-// catalogue: the first edit that keeps the rest, or a copy, reads the whole
-// value (ReadWhole); when that fails, the edit is taken back.
+// catalogue (restInCatalogue()): edits that keep that rest leave it unread,
+// and text() is then what goes before it; a copy reads the whole value
+// (readWhole()).
 class DetailBox {
 public:
     // Reads the whole value whose start the box holds; nothing when it
@@ -44,7 +45,8 @@ public:
     virtual ~DetailBox() = default;
 
     virtual QWidget* widget() = 0;
-    // The whole text; see readWhole() for a box holding only a start.
+    // The whole text; for a box whose rest is in the catalogue, what goes
+    // before that rest.
     QString text() const { return whole(shownText()); }
     // Shows a text; with `readWhole`, the text is only the start of a value.
     void setText(const QString& text, ReadWhole readWhole = {});
@@ -69,7 +71,8 @@ public:
     void onPasteRefused(std::function<void(const QString&)> tell) {
         pasteRefused_ = std::move(tell);
     }
-    // Told when an edit changed how much of the text the box shows.
+    // Told when an edit changed how much of the text the box shows, and
+    // after every edit of a box whose rest is in the catalogue.
     void onPartChanged(std::function<void()> tell) { partChanged_ = std::move(tell); }
 
 protected:

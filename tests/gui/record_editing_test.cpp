@@ -442,8 +442,9 @@ TEST_F(RecordEditingTest, TextsOfAnySizeShowInPartAndSaveWhole) {
 }
 
 // A value too big to read at once shows its start and its size; select-all
-// stands for the whole value, undo brings the hidden rest back, and an edit
-// of the start or a copy reads the rest from the same row.
+// stands for the whole value, undo brings the hidden rest back; an edit of
+// the start keeps the rest unread and a save writes it after the edit; a
+// copy reads the rest from the same row.
 TEST_F(RecordEditingTest, BigValuesShowTheirStartAndEditAsAWhole) {
     const QString explain = QString(1100000, QLatin1Char('e'));
     sql(
@@ -465,14 +466,14 @@ TEST_F(RecordEditingTest, BigValuesShowTheirStartAndEditAsAWhole) {
     EXPECT_EQ(user->shown(kExplanationBox), explain.left(kMultiLineBounds.line));
     EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 000 字节")));
 
-    // Typing into the start reads the rest and keeps it; a big paste into
-    // the name is undone in one step; select-all + typing replaces a
-    // one-line box's hidden rest.
+    // Typing into the start keeps the rest, unread; a big paste into the
+    // name is undone in one step; select-all + typing replaces a one-line
+    // box's hidden rest.
     QTest::keyClick(explainBox, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClicks(explainBox, q("Z"));
-    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 001 个字符")));
-    user->click(user->copyButton);
-    EXPECT_EQ(clipboard.text, q("Z") + explain + q("\r\n"));
+    QTest::sendKeyEvent(QTest::Click, explainBox, Qt::Key_Eacute, q("é"), Qt::NoModifier);
+    EXPECT_TRUE(box(kExplanationBox).restInCatalogue());
+    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 003 字节")));
     QGuiApplication::clipboard()->setText(QString(1000000, QLatin1Char('m')));
     user->focus(kNameBox);
     QTest::keyClick(box(kNameBox).widget(), Qt::Key_Home);
@@ -487,15 +488,30 @@ TEST_F(RecordEditingTest, BigValuesShowTheirStartAndEditAsAWhole) {
     EXPECT_EQ(box(kNameBox).text(), q("Tiny"));
     click(user->saveButton);
     ASSERT_EQ(lastShown(), kSaved);
-    EXPECT_EQ(stored(101, "explain").toString(), q("Z") + explain);
+    EXPECT_EQ(stored(101, "explain").toString(), q("Zé") + explain);
     EXPECT_EQ(stored(101, "name").toString(), q("Tiny"));
 
-    // Changed by another program since shown: the edit is told and taken back.
-    sql(q("UPDATE winfun SET explain = explain || '!' WHERE ID = 101"));
+    // A copy reads the rest and puts it after the edited start.
+    user->focus(kExplanationBox);
+    QTest::keyClick(explainBox, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClicks(explainBox, q("Y"));
+    user->click(user->copyButton);
+    EXPECT_EQ(clipboard.text, q("YZé") + explain + q("\r\n"));
+    EXPECT_TRUE(user->statusLine->text().endsWith(q("说明 共 1 100 003 个字符")));
+
+    // Changed by another program since shown: an edited start is not written
+    // before a rest that is no longer the one shown, not even on 覆盖.
+    dialogs.answers = {Answer::No};  // the copied edit is let go
+    show(q("Tiny"));
+    QTest::keyClick(explainBox, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(explainBox, q("Y"));
+    sql(q("UPDATE winfun SET explain = explain || '!' WHERE ID = 101"));
+    dialogs.shown.clear();
+    dialogs.answers = {Answer::Yes, Answer::Yes};
+    user->click(user->saveButton);
     EXPECT_EQ(lastShown(), q("此记录在显示之后已被其他程序修改。"));
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(box(kExplanationBox).unchanged());
+    EXPECT_EQ(stored(101, "explain").toString(), q("Zé") + explain + q("!"));
+    EXPECT_FALSE(box(kExplanationBox).unchanged());
 }
 
 // An installed catalogue (in a system data folder) opens for reading; the

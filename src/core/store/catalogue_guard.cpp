@@ -38,7 +38,8 @@ bool allowed(int action, const char* first, const char* second) {
                      "length", "lower",  "upper", "abs",   "round", "coalesce", "ifnull",  "nullif",
                      "typeof", "substr", "trim",  "ltrim", "rtrim", "instr",    "replace", "hex"});
     case SQLITE_PRAGMA:
-        return (named(first, "table_info") && named(second, "winfun")) ||
+        return ((named(first, "table_info") || named(first, "index_list")) &&
+                named(second, "winfun")) ||
                oneOf(first, {"integrity_check", "quick_check", "locking_mode"});
     default: return false;
     }

@@ -104,9 +104,10 @@ Result<std::optional<Fault>> schemaFault(Connection& connection, CatalogueShape&
         return std::optional<Fault>{{QStringLiteral("winfun 是视图，不是表"),
                                      QStringLiteral("winfun is a view, not a table")}};
 
-    QStringList names;
+    QStringList names, primaryKey;
     read = eachRow(connection, "PRAGMA table_info(winfun)", [&](sqlite3_stmt* s) {
         names << columnText(s, 1);
+        if (sqlite3_column_int(s, 5) > 0) primaryKey << columnText(s, 1);
         return true;
     });
     if (!read.ok()) return read;
@@ -142,6 +143,16 @@ Result<std::optional<Fault>> schemaFault(Connection& connection, CatalogueShape&
     shape.hasRowid = sqlite3_prepare_v2(connection.handle(), "SELECT rowid FROM winfun LIMIT 0", -1,
                                         &probe, nullptr) == SQLITE_OK;
     sqlite3_finalize(probe);
+    // A primary key of a rowid table that is not the rowid itself is served
+    // by an index of its own.
+    bool keyIndex = false;
+    read = eachRow(connection, "PRAGMA index_list(winfun)", [&](sqlite3_stmt* s) {
+        keyIndex = columnText(s, 3) == QLatin1String("pk");
+        return !keyIndex;
+    });
+    if (!read.ok()) return read;
+    shape.idIsRowid = shape.hasRowid && !keyIndex && primaryKey.size() == 1 &&
+                      primaryKey[0].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0;
     return std::optional<Fault>();
 }
 

@@ -9,11 +9,13 @@ namespace tolvane {
 
 class Connection;
 
-// What an opened catalogue holds: the known columns winfun has, and whether
-// its rows have a rowid (a WITHOUT ROWID table has none).
+// What an opened catalogue holds: the known columns winfun has, whether its
+// rows have a rowid (a WITHOUT ROWID table has none), and whether ID is that
+// rowid (ID INTEGER PRIMARY KEY).
 struct CatalogueShape {
     ColumnSet columns;
     bool hasRowid = true;
+    bool idIsRowid = false;
 };
 
 // Checks that an opened file holds a catalogue: a table winfun (not a view)

@@ -96,41 +96,6 @@ Result<Record> CatalogueStore::record(const FoundRow& row) {
     return found;
 }
 
-Result<Record> CatalogueStore::first() { return step(nullptr, true); }
-
-Result<Record> CatalogueStore::last() { return step(nullptr, false); }
-
-Result<Record> CatalogueStore::after(const Record& from) {
-    return from.value(Column::Id).isValid() ? step(&from, true) : first();
-}
-
-Result<Record> CatalogueStore::before(const Record& from) {
-    return from.value(Column::Id).isValid() ? step(&from, false)
-                                            : Status(StatusCode::NoCurrentRecord);
-}
-
-// The order is the search's: the ID as stored, then the rowid, so that rows
-// sharing an ID follow each other. The ID is bound as it was read, so a text
-// ID is compared as the text it is. With an index on ID each step is one
-// seek; without one, one pass over the table that reads only ID and rowid
-// (the record is then read by its rowid). A WITHOUT ROWID table is ordered
-// by ID alone.
-Result<Record> CatalogueStore::step(const Record* from, bool forward) {
-    const bool rowid = connection_->shape().hasRowid;
-    const QByteArray key = rowid ? "(ID, rowid)" : "ID";
-    const QByteArray order =
-        forward ? (rowid ? "ID, rowid" : "ID") : (rowid ? "ID DESC, rowid DESC" : "ID DESC");
-    const QByteArray where = from ? key + (forward ? " > " : " < ") + (rowid ? "(?, ?)" : "?")
-                                  : QByteArray("ID IS NOT NULL");
-    const QByteArray rest = "WHERE " + where + " ORDER BY " + order + " LIMIT 1";
-    return oneRecord(rowid ? "WHERE rowid = (SELECT rowid FROM winfun " + rest + ")" : rest,
-                     [from, rowid](sqlite3_stmt* s) {
-                         if (!from) return;
-                         bindValue(s, 1, from->value(Column::Id));
-                         if (rowid) sqlite3_bind_int64(s, 2, from->rowid());
-                     });
-}
-
 // With the catalogue's index on libsclass each spelling is one step through
 // the index, however many rows share it; without it, one pass over the table.
 Result<QStringList> CatalogueStore::dllSpellings() {
@@ -246,10 +211,18 @@ Status CatalogueStore::save(const Record& shown, const Record& edited, const Col
     return connection_->write([&]() -> Status {
         Result<Record> row = storedRow(shown, stored);
         if (!row.ok()) return row.status();
-        // A value held in part was not edited and cannot be written.
+        // A value held in part was not edited and cannot be written; an
+        // edited start goes before the rest as stored, which must still be
+        // the one shown.
         ColumnSet changed = differingColumns(edited, *row, columns);
-        for (int c = 0; c < kColumnCount; ++c)
-            if (edited.partBytes(Column(c)) != 0) changed.remove(Column(c));
+        for (int c = 0; c < kColumnCount; ++c) {
+            const Column column = Column(c);
+            if (edited.partBytes(column) != 0 && !edited.editedStart(column))
+                changed.remove(column);
+            if (changed.has(column) && edited.editedStart(column) &&
+                differingColumns(*row, shown, {column}) != ColumnSet())
+                return Status(StatusCode::RecordChanged);
+        }
         for (int c = 0; c < kColumnCount; ++c)
             if (changed.has(Column(c)) && !this->columns().has(Column(c)))
                 return Status(StatusCode::UnknownColumn,
@@ -258,9 +231,13 @@ Status CatalogueStore::save(const Record& shown, const Record& edited, const Col
                                   .arg(QLatin1String(columnName(Column(c)))));
         QByteArray assignments;
         for (int c = 0; c < kColumnCount; ++c)
-            if (changed.has(Column(c)))
-                assignments += (assignments.isEmpty() ? "" : ", ") +
-                               QByteArray(columnName(Column(c))) + " = ?";
+            if (changed.has(Column(c))) {
+                const QByteArray name = columnName(Column(c));
+                assignments += (assignments.isEmpty() ? "" : ", ") + name + " = ?" +
+                               (edited.editedStart(Column(c))
+                                    ? " || substr(CAST(" + name + " AS BLOB), ?)"
+                                    : "");
+            }
         if (assignments.isEmpty()) return Status();
         const bool byRowid = row->rowid() != 0 && connection_->shape().hasRowid;
         Result<Connection::Use> use = connection_->statement(
@@ -269,7 +246,11 @@ Status CatalogueStore::save(const Record& shown, const Record& edited, const Col
         sqlite3_stmt* statement = use->get();
         int at = 0;
         for (int c = 0; c < kColumnCount; ++c)
-            if (changed.has(Column(c))) bindValue(statement, ++at, edited.value(Column(c)));
+            if (changed.has(Column(c))) {
+                bindValue(statement, ++at, edited.value(Column(c)));
+                if (edited.editedStart(Column(c)))
+                    sqlite3_bind_int64(statement, ++at, edited.startBytes(Column(c)) + 1);
+            }
         if (byRowid)
             sqlite3_bind_int64(statement, ++at, row->rowid());
         else

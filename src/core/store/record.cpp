@@ -19,7 +19,7 @@ std::optional<qint64> Record::id() const { return wholeNumber(value(Column::Id))
 ColumnSet Record::partColumns() const {
     ColumnSet part;
     for (int c = 0; c < kColumnCount; ++c)
-        if (partBytes(Column(c)) != 0) part.add(Column(c));
+        if (partBytes(Column(c)) != 0 && !editedStart(Column(c))) part.add(Column(c));
     return part;
 }
 
@@ -30,7 +30,8 @@ ColumnSet differingColumns(const Record& a, const Record& b, const ColumnSet& am
         const QVariant& x = a.value(column);
         const QVariant& y = b.value(column);
         if (among.has(column) &&
-            (x.typeId() != y.typeId() || a.partBytes(column) != b.partBytes(column) || x != y))
+            (x.typeId() != y.typeId() || a.parts_[a.index(column)] != b.parts_[b.index(column)] ||
+             x != y))
             differing.add(column);
     }
     return differing;

@@ -62,22 +62,37 @@ private:
 //
 // A big text or blob may be read in part: the record then holds its start
 // and the size of the whole value, and such a value is never written back.
+// An edit of such a start keeps the stored rest: the record then holds the
+// edited start, which a save writes followed by the stored bytes after the
+// start that was read.
 class Record {
 public:
-    const QVariant& value(Column c) const { return values_[static_cast<std::size_t>(c)]; }
+    const QVariant& value(Column c) const { return values_[index(c)]; }
     void set(Column c, QVariant value) {
-        values_[static_cast<std::size_t>(c)] = std::move(value);
-        wholeBytes_[static_cast<std::size_t>(c)] = 0;
+        values_[index(c)] = std::move(value);
+        parts_[index(c)] = {};
     }
-    // A value read in part: its start, and the size in bytes of the whole
-    // value as stored (UTF-8 text or a blob).
-    void setPart(Column c, QVariant start, qint64 wholeBytes) {
-        values_[static_cast<std::size_t>(c)] = std::move(start);
-        wholeBytes_[static_cast<std::size_t>(c)] = wholeBytes;
+    // A value read in part: its start, which is the first `startBytes` of
+    // the value as stored, and the size in bytes of the whole value as
+    // stored (UTF-8 text or a blob).
+    void setPart(Column c, QVariant start, qint64 startBytes, qint64 wholeBytes) {
+        values_[index(c)] = std::move(start);
+        parts_[index(c)] = {startBytes, wholeBytes, false};
     }
-    // The size of the whole value when only its start was read; 0 for a
-    // value read whole.
-    qint64 partBytes(Column c) const { return wholeBytes_[static_cast<std::size_t>(c)]; }
+    // For a value read in part: `start` replaces the start that was read,
+    // and the stored rest goes on after it.
+    void setEditedStart(Column c, QString start) {
+        values_[index(c)] = std::move(start);
+        parts_[index(c)].edited = true;
+    }
+    // The size of the whole value as stored when only its start was read;
+    // 0 for a value read whole.
+    qint64 partBytes(Column c) const { return parts_[index(c)].wholeBytes; }
+    // The size in bytes of the start that was read; 0 for a value read whole.
+    qint64 startBytes(Column c) const { return parts_[index(c)].startBytes; }
+    // Whether the value is an edited start before the stored rest.
+    bool editedStart(Column c) const { return parts_[index(c)].edited; }
+    // The columns read in part whose start is as read.
     ColumnSet partColumns() const;
     // The value as text; Null as "".
     QString text(Column c) const;
@@ -90,15 +105,22 @@ public:
     void setRowid(qint64 rowid) { rowid_ = rowid; }
 
 private:
+    friend ColumnSet differingColumns(const Record& a, const Record& b, const ColumnSet& among);
+    static std::size_t index(Column c) { return static_cast<std::size_t>(c); }
+    struct Part {
+        qint64 startBytes = 0, wholeBytes = 0;
+        bool edited = false;
+        bool operator==(const Part&) const = default;
+    };
     std::array<QVariant, kColumnCount> values_;
-    std::array<qint64, kColumnCount> wholeBytes_{};
+    std::array<Part, kColumnCount> parts_{};
     qint64 rowid_ = 0;
 };
 
 // The columns among `among` whose values differ between two records: a
 // different type is a different value (5 is not "5"), Null equals Null; a
 // value read in part equals only one read in part with the same start and
-// size.
+// size, an edited start only one with the same edit of the same value.
 ColumnSet differingColumns(const Record& a, const Record& b, const ColumnSet& among);
 
 // An ID as the result list carries it; see Record::id().

@@ -25,7 +25,7 @@ qsizetype wholeCharacters(const QByteArray& bytes) {
 // text or blob longer than `bound`; nothing when it is to be read whole.
 struct Part {
     QVariant start;
-    qint64 bytes;
+    qint64 startBytes, bytes;
 };
 std::optional<Part> readPart(sqlite3* db, Column column, qint64 rowid, bool text, qint64 bound) {
     sqlite3_blob* blob = nullptr;
@@ -35,8 +35,11 @@ std::optional<Part> readPart(sqlite3* db, Column column, qint64 rowid, bool text
         QByteArray start(bound, Qt::Uninitialized);
         if (sqlite3_blob_read(blob, start.data(), int(bound), 0) == SQLITE_OK) {
             const qint64 bytes = sqlite3_blob_bytes(blob);
-            part = text ? Part{QString::fromUtf8(start.constData(), wholeCharacters(start)), bytes}
-                        : Part{start, bytes};
+            // A blob's start is cut there too: the window shows and edits
+            // it as text.
+            const qsizetype startBytes = wholeCharacters(start);
+            part = text ? Part{QString::fromUtf8(start.constData(), startBytes), startBytes, bytes}
+                        : Part{start.left(startBytes), startBytes, bytes};
         }
     }
     sqlite3_blob_close(blob);
@@ -90,7 +93,7 @@ Result<Record> CatalogueStore::recordInPart(const QByteArray& rest,
                 if (std::optional<Part> part =
                         readPart(connection_->handle(), column, record.rowid(), type == "text",
                                  partBytes_)) {
-                    record.setPart(column, std::move(part->start), part->bytes);
+                    record.setPart(column, std::move(part->start), part->startBytes, part->bytes);
                     continue;
                 }
             }

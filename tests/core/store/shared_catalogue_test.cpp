@@ -198,7 +198,7 @@ TEST(SharedCatalogueTest, RacingWritersLoseNoSaveUnreported) {
 // and its size; a save of other columns leaves it as stored; the whole
 // value is read from the same row only while it is the one shown; another
 // program's change to it is still noticed, and overwriting never writes
-// the start alone.
+// the start alone; an edited start is saved before the stored rest.
 TEST(SharedCatalogueTest, BigValuesReadInPartAreNeverCutOrMissedAsChanged) {
     CatalogueDir dir;
     // 700 000 "é" (1.4 MB as UTF-8) and a small value after it in the row.
@@ -240,4 +240,17 @@ TEST(SharedCatalogueTest, BigValuesReadInPartAreNeverCutOrMissedAsChanged) {
                     .ok());
     EXPECT_EQ(queryTexts(path, "select name || ' ' || length(explain) from winfun where ID = 1"),
               QStringList{"Eins 700001"});
+
+    // An edited start goes before the stored rest, unread: of a text cut at
+    // a character, and of a blob, which becomes text.
+    const Record now = *a->record(1);
+    Record edited = now;
+    edited.setEditedStart(Column::Explain, "A");
+    edited.setEditedStart(Column::Other, "B");
+    ASSERT_TRUE(a->save(now, edited, {Column::Explain, Column::Other}).ok());
+    EXPECT_EQ(queryTexts(path,
+                         "select (explain = 'A' || replace(hex(zeroblob(200000)), '00', 'é') || "
+                         "'!') || ' ' || typeof(other) || length(CAST(other AS BLOB)) "
+                         "from winfun where ID = 1"),
+              QStringList{"1 text2000000"});
 }
