@@ -45,44 +45,29 @@ inline CTypePtr pointer(CTypePtr target, std::vector<std::string> names = {}) {
     return make(Kind::Pointer, 4, target->spelling + " *", std::move(names), target);
 }
 
-// A record type; `name` "" makes it anonymous, `fields` empty and
-// `complete` false an opaque declaration.
-inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool isUnion = false,
-                       bool complete = true) {
+// A complete structure laid out as C does, members at their natural
+// alignment.
+inline CTypePtr record(const std::string& name, std::vector<Field> fields) {
     auto r = std::make_shared<Record>();
-    r->name = name, r->isUnion = isUnion, r->header = "test.h";
-    // Laid out as C does: natural alignment, bit fields sharing a unit.
+    r->name = name, r->header = "test.h";
     long long offset = 0;
-    int align = 1, bitsLeft = 0;
+    int align = 1;
     for (Field& f : fields) {
         align = std::max(align, f.type->align);
-        if (isUnion) {
-            r->size = std::max(r->size, f.type->size);
-            continue;
-        }
-        if (f.bitWidth > 0 && f.bitWidth <= bitsLeft) {
-            f.offset = offset - f.type->size;
-            bitsLeft -= f.bitWidth;
-            continue;
-        }
-        offset = (offset + f.type->align - 1) / f.type->align * f.type->align;
-        f.offset = offset;
+        f.offset = offset = (offset + f.type->align - 1) / f.type->align * f.type->align;
         offset += f.type->size;
-        bitsLeft = f.bitWidth > 0 ? f.type->size * 8 - f.bitWidth : 0;
     }
-    if (!isUnion) r->size = static_cast<int>(offset);
-    r->size = (r->size + align - 1) / align * align;
+    r->size = static_cast<int>((offset + align - 1) / align * align);
     r->fields = std::move(fields);
     auto t = make(Kind::Record, r->size, name);
     t->align = align;
-    t->record = name, t->complete = complete;
-    if (complete) t->body = r;
+    t->record = name, t->complete = true, t->body = r;
     return t;
 }
 
-inline Field field(const std::string& name, CTypePtr type, int bitWidth = -1) {
+inline Field field(const std::string& name, CTypePtr type) {
     Field f;
-    f.name = name, f.type = std::move(type), f.bitWidth = bitWidth;
+    f.name = name, f.type = std::move(type);
     return f;
 }
 
@@ -112,10 +97,7 @@ inline CTypePtr INT() { return integer(4, true, {}, "int"); }
 inline CTypePtr BOOL() { return integer(4, true, {"WINBOOL"}, "int"); }
 inline CTypePtr LPARAM() { return integer(4, true, {"LPARAM", "LONG_PTR"}, "long"); }
 inline CTypePtr HWND() { return pointer(record("HWND__", {field("unused", INT())}), {"HWND"}); }
-inline CTypePtr HANDLE() { return pointer(voidType(), {"HANDLE"}); }
-inline CTypePtr LPCSTR() { return pointer(constOf(CHAR()), {"LPCSTR"}); }
 inline CTypePtr LPSTR() { return pointer(CHAR(), {"LPSTR"}); }
-inline CTypePtr LPCWSTR() { return pointer(constOf(WCHAR()), {"LPCWSTR"}); }
 inline CTypePtr LPWSTR() { return pointer(WCHAR(), {"LPWSTR"}); }
 inline CTypePtr LPVOID() { return pointer(voidType(), {"LPVOID"}); }
 inline CTypePtr RECT() {
