@@ -1,23 +1,20 @@
-// The catalogue builder on small declarations: ANSI/Unicode pairs, what is
-// left out, and the win95, winnt and explain columns from the DLL table and
-// the header levels.
+// The catalogue builder on small declarations: ANSI/Unicode pairs and what
+// is left out. explain_rules_test.cpp checks the win95, winnt and explain
+// columns on well-known records of the generated catalogue.
 #include <gtest/gtest.h>
 
-#include "availability.h"
 #include "catalogue.h"
 #include "header_coverage.h"
 #include "tools/c_types_for_tests.h"
-#include "tools/catalogue_forms.h"
 
 namespace {
 
-using tolvane::test::has;
 using namespace tolvane::test::c;
 using tolvane::gen::Function;
 using tolvane::gen::Row;
 
 // Builds a catalogue of `functions`, each exported by the DLL beside it and
-// declared by the headers at every level unless `levels` says otherwise.
+// declared for Windows 95 and NT 4.0 unless `levels` gives a later version.
 struct Built {
     std::vector<Row> rows;
     const Row& operator[](const std::string& name) const {
@@ -39,8 +36,6 @@ Built build(const std::vector<std::pair<tolvane::gen::Function, std::string>>& f
         const int level = it == levels.end() ? 0x0400 : it->second;
         if (level <= 0x0400) a.win95.insert(f.name);
         if (level <= 0x0501) a.winnt.insert(f.name);
-        for (int l : tolvane::gen::parsedLevels())
-            if (l != 0x0400 && l != 0x0501 && level <= l) a.more[l].insert(f.name);
     }
     return {tolvane::gen::buildCatalogue(d, exports, a).rows};
 }
@@ -106,29 +101,6 @@ HRESULT (STDMETHODCALLTYPE *Slot)(void *This);)";
                   header, {"Gone", "Macro", "Continued", "Declared", "Commented", "Pointer",
                            "Inline", "Called", "Nested", "Method", "Slot"}),
               (std::set<std::string>{"Declared", "Pointer", "Inline"}));
-}
-
-TEST(Availability, DllTableAndHeaderLevelsDecideTheColumnsAndTheMinimumVersion) {
-    const auto c = build({{declaration("DwmFlush", LONG(), {}), "dwmapi.dll"},
-                          {declaration("EnumProcesses", BOOL(), {}), "psapi.dll"},
-                          {declaration("GetTickCount", DWORD(), {}), "kernel32.dll"},
-                          {declaration("GetSomething", DWORD(), {}), "kernel32.dll"},
-                          {declaration("GetNewer", DWORD(), {}), "kernel32.dll"},
-                          {declaration("GetNewest", DWORD(), {}), "kernel32.dll"}},
-                         {{"GetSomething", 0x0500}, {"GetNewer", 0x0600}, {"GetNewest", 0x0A00}});
-    // Declared for Windows 95 by the header, but the DLL came with Vista.
-    EXPECT_EQ(c["DwmFlush"].win95 + c["DwmFlush"].winnt, "NoNo");
-    EXPECT_TRUE(has(c["DwmFlush"].explain, "需要 Windows Vista 或更高版本。"));
-    EXPECT_EQ(c["EnumProcesses"].win95 + c["EnumProcesses"].winnt, "NoYes");
-    EXPECT_TRUE(has(c["EnumProcesses"].explain, "Windows 95/98/Me 没有 psapi.dll。"));
-    EXPECT_FALSE(has(c["EnumProcesses"].explain, "需要"));
-    EXPECT_EQ(c["GetTickCount"].win95 + c["GetTickCount"].winnt, "YesYes");
-    EXPECT_FALSE(has(c["GetTickCount"].explain, "需要"));
-    EXPECT_EQ(c["GetSomething"].win95 + c["GetSomething"].winnt, "NoYes");
-    EXPECT_TRUE(has(c["GetSomething"].explain, "需要 Windows 2000 或更高版本。"));
-    EXPECT_EQ(c["GetNewer"].win95 + c["GetNewer"].winnt, "NoNo");
-    EXPECT_TRUE(has(c["GetNewer"].explain, "需要 Windows Vista 或更高版本。"));
-    EXPECT_TRUE(has(c["GetNewest"].explain, "需要 Windows 10 或更高版本。"));
 }
 
 }  // namespace

@@ -61,22 +61,30 @@ TEST(ExplainRules, ExplainStatesVersionsErrorReportsSizesAndValues) {
             (e.failure == tolvane::gen::Failure::AllOnes && !has(r->csharp, "static extern bool ")))
             << e.name;
     }
+    // win95 and winnt, and what explain says of the versions and the error
+    // report: from the DLL table (psapi.dll came with NT 4.0, dwmapi.dll
+    // with Vista) and the header levels.
     struct Case {
-        const char *name, *part;
+        const char *name, *columns, *part;
     };
     const Case cases[] = {
-        {"CreateFile",
+        {"CreateFile", "YesYes",
          "ANSI 版 CreateFileA，Unicode 版 CreateFileW。失败时返回 "
          "INVALID_HANDLE_VALUE（-1），并设置最后错误"},
-        {"DwmEnableComposition",
+        {"DwmEnableComposition", "NoNo",
          "需要 Windows Vista 或更高版本。返回值就是错误代码（HRESULT，小于 0 表示失败）"},
-        {"GetTickCount64", "需要 Windows Vista 或更高版本。"},
-        {"RegOpenKeyEx", "返回值就是错误代码（LONG，0 表示成功）"},
-        {"EnumWindows", "声明于 winuser.h，由 user32.dll 导出。"},
+        {"EnumProcesses", "NoYes", "Windows 95/98/Me 没有 psapi.dll。"},
+        {"GetFileSizeEx", "NoYes", "需要 Windows 2000 或更高版本。"},
+        {"GetTickCount64", "NoNo", "需要 Windows Vista 或更高版本。"},
+        {"AdjustWindowRectExForDpi", "NoNo", "需要 Windows 10 或更高版本。"},
+        {"RegOpenKeyEx", "YesYes", "返回值就是错误代码（LONG，0 表示成功）"},
+        {"EnumWindows", "YesYes", "声明于 winuser.h，由 user32.dll 导出。"},
+        {"GetTickCount", "YesYes", "由 kernel32.dll 导出。"},
     };
     for (const Case& c : cases) {
         const CatalogueRow* r = function(c.name);
         ASSERT_NE(r, nullptr) << c.name;
+        EXPECT_EQ(r->win95 + r->winnt, c.columns) << c.name;
         EXPECT_TRUE(has(r->explain, c.part)) << r->explain;
     }
     // The sample tests the result as the error rule says.
@@ -85,6 +93,7 @@ TEST(ExplainRules, ExplainStatesVersionsErrorReportsSizesAndValues) {
     EXPECT_TRUE(has(function("DwmEnableComposition")->recode, "If result < 0 Then"));
     EXPECT_TRUE(has(function("RegOpenKeyEx")->recode, "if (result != 0)"));
     EXPECT_FALSE(has(function("GetTickCount")->explain, "需要"));
+    EXPECT_FALSE(has(function("EnumProcesses")->explain, "需要"));
     EXPECT_FALSE(has(function("EnumWindows")->explain, "错误"));
 }
 
