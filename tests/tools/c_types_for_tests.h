@@ -35,11 +35,6 @@ inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names,
     return t;
 }
 inline CTypePtr voidType() { return make(Kind::Void, 0, "void"); }
-inline CTypePtr constOf(CTypePtr base) {
-    auto t = std::make_shared<CType>(*base);
-    t->isConst = true;
-    return t;
-}
 
 inline CTypePtr pointer(CTypePtr target, std::vector<std::string> names = {}) {
     return make(Kind::Pointer, 4, target->spelling + " *", std::move(names), target);
@@ -90,7 +85,6 @@ inline gen::Constant constant(const std::string& name, long long value, bool hex
 
 // The usual typedefs.
 inline CTypePtr CHAR() { return integer(1, true, {"CHAR"}, "char"); }
-inline CTypePtr WCHAR() { return integer(2, false, {"WCHAR", "wchar_t"}, "unsigned short"); }
 inline CTypePtr DWORD() { return integer(4, false, {"DWORD"}, "unsigned long"); }
 inline CTypePtr LONG() { return integer(4, true, {"LONG"}, "long"); }
 inline CTypePtr INT() { return integer(4, true, {}, "int"); }
@@ -98,7 +92,6 @@ inline CTypePtr BOOL() { return integer(4, true, {"WINBOOL"}, "int"); }
 inline CTypePtr LPARAM() { return integer(4, true, {"LPARAM", "LONG_PTR"}, "long"); }
 inline CTypePtr HWND() { return pointer(record("HWND__", {field("unused", INT())}), {"HWND"}); }
 inline CTypePtr LPSTR() { return pointer(CHAR(), {"LPSTR"}); }
-inline CTypePtr LPWSTR() { return pointer(WCHAR(), {"LPWSTR"}); }
 inline CTypePtr LPVOID() { return pointer(voidType(), {"LPVOID"}); }
 inline CTypePtr RECT() {
     return record("RECT", {field("left", LONG()), field("top", LONG()), field("right", LONG()),

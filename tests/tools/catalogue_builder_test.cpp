@@ -1,6 +1,7 @@
-// The catalogue builder on small declarations: ANSI/Unicode pairs and what
-// is left out. explain_rules_test.cpp checks the win95, winnt and explain
-// columns on well-known records of the generated catalogue.
+// What the catalogue builder leaves out, on small declarations, and which
+// functions a header declares. golden.txt shows ANSI/Unicode pairs as one
+// record (CreateFile, OPENFILENAME), explain_rules_test.cpp the win95, winnt
+// and explain columns, both on the generated catalogue.
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
@@ -11,58 +12,6 @@ namespace {
 
 using namespace tolvane::test::c;
 using tolvane::gen::Function;
-using tolvane::gen::Row;
-
-// Builds a catalogue of `functions`, each exported by the DLL beside it and
-// declared for Windows 95 and NT 4.0 unless `levels` gives a later version.
-struct Built {
-    std::vector<Row> rows;
-    const Row& operator[](const std::string& name) const {
-        for (const Row& r : rows)
-            if (r.name == name) return r;
-        throw std::runtime_error("no row " + name);
-    }
-};
-Built build(const std::vector<std::pair<tolvane::gen::Function, std::string>>& functions,
-            const std::map<std::string, int>& levels = {}, std::vector<CTypePtr> records = {}) {
-    tolvane::gen::Declarations d;
-    tolvane::gen::ExportIndex exports;
-    tolvane::gen::Availability a;
-    for (const CTypePtr& r : records) d.records.push_back(r->body);
-    for (const auto& [f, dll] : functions) {
-        d.functions.push_back(f);
-        exports[f.name] = {dll};
-        auto it = levels.find(f.name);
-        const int level = it == levels.end() ? 0x0400 : it->second;
-        if (level <= 0x0400) a.win95.insert(f.name);
-        if (level <= 0x0501) a.winnt.insert(f.name);
-    }
-    return {tolvane::gen::buildCatalogue(d, exports, a).rows};
-}
-
-TEST(CatalogueBuilder, PairsBecomeOneRecordUnderTheGenericName) {
-    auto ofnA = record("OFNA", {field("lStructSize", DWORD()), field("lpstrFile", LPSTR())});
-    auto ofnW = record("OFNW", {field("lStructSize", DWORD()), field("lpstrFile", LPWSTR())});
-    const auto c = build({{declaration("PickA", BOOL(), {{"", pointer(ofnA)}}), "comdlg32.dll"},
-                          {declaration("PickW", BOOL(), {{"", pointer(ofnW)}}), "comdlg32.dll"},
-                          {declaration("ShowWindow", BOOL(),
-                                       {{"hWnd", HWND()}, {"lpRect", pointer(constOf(RECT()))}}),
-                           "user32.dll"}},
-                         {{"PickW", 0x0501}, {"ShowWindow", 0x0501}}, {ofnA, ofnW});
-    ASSERT_EQ(c.rows.size(), 3u);
-    const Row &type = c["OFN"], &pick = c["Pick"], &show = c["ShowWindow"];
-    EXPECT_EQ(pick.othername, "PickA PickW");
-    EXPECT_EQ(
-        pick.declare,
-        R"(Declare Function Pick Lib "comdlg32.dll" Alias "PickA" (ByRef lpOFN As OFN) As Long)");
-    EXPECT_NE(pick.csharp.find("CharSet = CharSet.Auto"), std::string::npos);
-    EXPECT_EQ(pick.win95 + pick.winnt, "YesYes");
-    EXPECT_EQ(type.othername, "OFNA OFNW");
-    EXPECT_EQ(show.libsclass + ' ' + show.win95, "user32 No");
-    // One line per parameter; a pointer to const is marked as input.
-    EXPECT_EQ(show.parameter,
-              "ByVal hWnd As Long    ' HWND hWnd\r\nByRef lpRect As Any    ' RECT * lpRect [输入]");
-}
 
 TEST(CatalogueBuilder, LeavesOutWhatCannotBeImportedOrDeclared) {
     tolvane::gen::Declarations d;
