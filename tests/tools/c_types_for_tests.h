@@ -93,9 +93,5 @@ inline CTypePtr LPARAM() { return integer(4, true, {"LPARAM", "LONG_PTR"}, "long
 inline CTypePtr HWND() { return pointer(record("HWND__", {field("unused", INT())}), {"HWND"}); }
 inline CTypePtr LPSTR() { return pointer(CHAR(), {"LPSTR"}); }
 inline CTypePtr LPVOID() { return pointer(voidType(), {"LPVOID"}); }
-inline CTypePtr RECT() {
-    return record("RECT", {field("left", LONG()), field("top", LONG()), field("right", LONG()),
-                           field("bottom", LONG())});
-}
 
 }  // namespace tolvane::test::c

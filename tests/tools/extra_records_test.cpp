@@ -1,7 +1,7 @@
-// Records beyond the headers' own and the rules on what the catalogue
-// leaves out: hand-made placements, the union of both targets' exports.
-// psapi's classic names and the documented Type names are proved by
-// lookup_names_test.cpp on the generated catalogue.
+// Records beyond the headers' own: hand-made placements, the union of both
+// targets' exports. psapi's classic names and the documented Type names are
+// proved by lookup_names_test.cpp on the generated catalogue, what is left
+// out by generated_catalogue_test.cpp.
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
@@ -40,15 +40,6 @@ TEST(ExtraRecords, HandMadeRecordsArePlacedAndChecked) {
     EXPECT_NO_THROW(checkPlacement(inc, exports));
     EXPECT_EQ(placementNote(inc, nullptr, "kernel32.dll"),
               "只有 32 位的 kernel32.dll 导出此函数。");
-}
-
-TEST(ExtraRecords, MarshallingHelpersInterfaceStubsAndHandleDummiesAreLeftOut) {
-    // The marshalling helpers' 64-bit variants, and no bare suffix.
-    EXPECT_EQ(leftOutRule("HWND_UserFree64"), "helper");
-    EXPECT_EQ(leftOutRule("_UserSize"), "");
-    EXPECT_TRUE(isInterfaceStub(*record("IUnknown", {field("lpVtbl", LPVOID())})->body));
-    EXPECT_TRUE(isHandleDummy(*record("HDC__", {field("unused", INT())})->body));
-    EXPECT_FALSE(isHandleDummy(*RECT()->body));
 }
 
 TEST(ExtraRecords, ExportsOfBothTargetsAreUnited) {
