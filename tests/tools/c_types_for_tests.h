@@ -35,54 +35,34 @@ inline CTypePtr integer(int size, bool isSigned, std::vector<std::string> names,
     return t;
 }
 inline CTypePtr voidType() { return make(Kind::Void, 0, "void"); }
-inline CTypePtr constOf(CTypePtr base) {
-    auto t = std::make_shared<CType>(*base);
-    t->isConst = true;
-    return t;
-}
 
 inline CTypePtr pointer(CTypePtr target, std::vector<std::string> names = {}) {
     return make(Kind::Pointer, 4, target->spelling + " *", std::move(names), target);
 }
 
-// A record type; `name` "" makes it anonymous, `fields` empty and
-// `complete` false an opaque declaration.
-inline CTypePtr record(const std::string& name, std::vector<Field> fields, bool isUnion = false,
-                       bool complete = true) {
+// A complete structure laid out as C does, members at their natural
+// alignment.
+inline CTypePtr record(const std::string& name, std::vector<Field> fields) {
     auto r = std::make_shared<Record>();
-    r->name = name, r->isUnion = isUnion, r->header = "test.h";
-    // Laid out as C does: natural alignment, bit fields sharing a unit.
+    r->name = name, r->header = "test.h";
     long long offset = 0;
-    int align = 1, bitsLeft = 0;
+    int align = 1;
     for (Field& f : fields) {
         align = std::max(align, f.type->align);
-        if (isUnion) {
-            r->size = std::max(r->size, f.type->size);
-            continue;
-        }
-        if (f.bitWidth > 0 && f.bitWidth <= bitsLeft) {
-            f.offset = offset - f.type->size;
-            bitsLeft -= f.bitWidth;
-            continue;
-        }
-        offset = (offset + f.type->align - 1) / f.type->align * f.type->align;
-        f.offset = offset;
+        f.offset = offset = (offset + f.type->align - 1) / f.type->align * f.type->align;
         offset += f.type->size;
-        bitsLeft = f.bitWidth > 0 ? f.type->size * 8 - f.bitWidth : 0;
     }
-    if (!isUnion) r->size = static_cast<int>(offset);
-    r->size = (r->size + align - 1) / align * align;
+    r->size = static_cast<int>((offset + align - 1) / align * align);
     r->fields = std::move(fields);
     auto t = make(Kind::Record, r->size, name);
     t->align = align;
-    t->record = name, t->complete = complete;
-    if (complete) t->body = r;
+    t->record = name, t->complete = true, t->body = r;
     return t;
 }
 
-inline Field field(const std::string& name, CTypePtr type, int bitWidth = -1) {
+inline Field field(const std::string& name, CTypePtr type) {
     Field f;
-    f.name = name, f.type = std::move(type), f.bitWidth = bitWidth;
+    f.name = name, f.type = std::move(type);
     return f;
 }
 
@@ -105,22 +85,13 @@ inline gen::Constant constant(const std::string& name, long long value, bool hex
 
 // The usual typedefs.
 inline CTypePtr CHAR() { return integer(1, true, {"CHAR"}, "char"); }
-inline CTypePtr WCHAR() { return integer(2, false, {"WCHAR", "wchar_t"}, "unsigned short"); }
 inline CTypePtr DWORD() { return integer(4, false, {"DWORD"}, "unsigned long"); }
 inline CTypePtr LONG() { return integer(4, true, {"LONG"}, "long"); }
 inline CTypePtr INT() { return integer(4, true, {}, "int"); }
 inline CTypePtr BOOL() { return integer(4, true, {"WINBOOL"}, "int"); }
 inline CTypePtr LPARAM() { return integer(4, true, {"LPARAM", "LONG_PTR"}, "long"); }
 inline CTypePtr HWND() { return pointer(record("HWND__", {field("unused", INT())}), {"HWND"}); }
-inline CTypePtr HANDLE() { return pointer(voidType(), {"HANDLE"}); }
-inline CTypePtr LPCSTR() { return pointer(constOf(CHAR()), {"LPCSTR"}); }
 inline CTypePtr LPSTR() { return pointer(CHAR(), {"LPSTR"}); }
-inline CTypePtr LPCWSTR() { return pointer(constOf(WCHAR()), {"LPCWSTR"}); }
-inline CTypePtr LPWSTR() { return pointer(WCHAR(), {"LPWSTR"}); }
 inline CTypePtr LPVOID() { return pointer(voidType(), {"LPVOID"}); }
-inline CTypePtr RECT() {
-    return record("RECT", {field("left", LONG()), field("top", LONG()), field("right", LONG()),
-                           field("bottom", LONG())});
-}
 
 }  // namespace tolvane::test::c

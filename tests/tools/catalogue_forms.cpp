@@ -8,8 +8,6 @@
 
 namespace tolvane::test {
 
-namespace {
-
 std::vector<std::string> split(const std::string& list, const std::string& separator) {
     std::vector<std::string> out;
     for (size_t at = 0; !list.empty() && at <= list.size();) {
@@ -19,8 +17,6 @@ std::vector<std::string> split(const std::string& list, const std::string& separ
     }
     return out;
 }
-
-}  // namespace
 
 std::string upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -45,6 +45,9 @@ std::string pointedType(const std::string& spelling, const std::set<std::string>
 
 std::string upper(std::string s);
 
+// The parts of `list` between the separators; none for an empty list.
+std::vector<std::string> split(const std::string& list, const std::string& separator);
+
 // The name a Type block declares ("Type DECIMAL_" ...: DECIMAL_).
 std::string vbTypeName(const std::string& typeBlock);
 

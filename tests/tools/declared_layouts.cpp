@@ -11,6 +11,8 @@ namespace tolvane::test {
 
 namespace {
 
+// The lines of a text ending in CR LF or, for the nested structs read out
+// of one, in LF alone.
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
     std::istringstream in(text);
@@ -29,17 +31,23 @@ struct Value {
 
 }  // namespace
 
+long long vbValueSize(const std::string& type, gen::VbDialect dialect) {
+    static const std::map<std::string, long long> kSizes = {
+        {"Byte", 1},   {"Integer", 2}, {"Boolean", 2}, {"Long", 4},
+        {"Single", 4}, {"Double", 8},  {"Currency", 8}};
+    const bool vba64 = dialect == gen::VbDialect::Vba64;
+    if (type == "String") return vba64 ? 8 : 4;
+    if (type == "LongPtr" || type == "LongLong") return vba64 ? 8 : 0;
+    auto it = kSizes.find(type);
+    return it == kSizes.end() ? 0 : it->second;
+}
+
 const DeclaredLayout& VbLayouts::of(const std::string& type) {
     if (auto it = done_.find(type); it != done_.end()) return it->second;
     DeclaredLayout& out = done_[type];
     static const std::regex kMember(
         R"(^    ([A-Za-z0-9_]+)(\(0 To ([0-9]+)\))? As ([A-Za-z0-9_]+)( \* ([0-9]+))?(  '.*)?$)");
-    const bool vba64 = dialect_ == gen::VbDialect::Vba64;
     const int maxAlign = gen::vbMaxAlign(dialect_);
-    std::map<std::string, int> kSizes = {{"Byte", 1},   {"Integer", 2}, {"Boolean", 2},
-                                         {"Long", 4},   {"Single", 4},  {"String", vba64 ? 8 : 4},
-                                         {"Double", 8}, {"Currency", 8}};
-    if (vba64) kSizes.insert({{"LongPtr", 8}, {"LongLong", 8}});
     auto text = texts_.find(type);
     if (text == texts_.end()) {
         out.problem = "no Type " + type;
@@ -57,8 +65,8 @@ const DeclaredLayout& VbLayouts::of(const std::string& type) {
         Value v;
         if (m[5].matched) {
             v = {std::stoll(m[6]), 1};
-        } else if (auto s = kSizes.find(m[4]); s != kSizes.end()) {
-            v = {s->second, std::min(s->second, maxAlign)};
+        } else if (const long long s = vbValueSize(m[4], dialect_); s > 0) {
+            v = {s, static_cast<int>(std::min<long long>(s, maxAlign))};
         } else {
             const DeclaredLayout& nested = of(m[4]);
             if (!nested.problem.empty()) {

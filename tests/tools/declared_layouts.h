@@ -20,6 +20,10 @@ struct DeclaredLayout {
     std::string problem;                       // text that could not be read
 };
 
+// Bytes of a value of one of VB's own types in `dialect` (a String is its
+// pointer), 0 for other names (a Type, Any).
+long long vbValueSize(const std::string& type, gen::VbDialect dialect);
+
 class VbLayouts {
 public:
     explicit VbLayouts(std::map<std::string, std::string> typeBlocks,

@@ -9,6 +9,7 @@
 #include <regex>
 
 #include "availability.h"
+#include "error_report.h"
 #include "layouts_file.h"
 #include "support/read_file.h"
 #include "tools/catalogue_forms.h"
@@ -22,6 +23,79 @@ using tolvane::test::CatalogueRow;
 using tolvane::test::has;
 
 const std::vector<CatalogueRow>& rows() { return tolvane::test::generatedCatalogue(); }
+
+const CatalogueRow* function(const std::string& name) {
+    for (const CatalogueRow& r : rows())
+        if (r.cls > 0 && r.name == name) return &r;
+    return nullptr;
+}
+
+// Every Type states its size and every constant its value; the error table
+// names catalogued functions and each of them reports its error in every
+// form; well-known functions state their versions and error reports.
+TEST(ExplainRules, ExplainStatesVersionsErrorReportsSizesAndValues) {
+    for (const CatalogueRow& r : rows()) {
+        if (r.cls == -1) {
+            EXPECT_TRUE(has(r.explain, tolvane::test::isStructure(r) || tolvane::test::isTypedef(r)
+                                           ? " 字节"
+                                           : " 个常数"))
+                << r.name;
+        } else if (r.cls == 0) {
+            const bool text =
+                r.declare.starts_with("Const " + r.name + " = \"");  // a string constant
+            EXPECT_TRUE(has(r.explain, text ? "值 \"" : "（十进制 ")) << r.name;
+        }
+    }
+    for (const auto& e : tolvane::gen::lastErrorTable()) {
+        const CatalogueRow* r = function(e.name);
+        ASSERT_NE(r, nullptr) << "the error table names " << e.name
+                              << ", which the catalogue lacks";
+        EXPECT_TRUE(has(r->csharp, "SetLastError = true")) << e.name;
+        EXPECT_TRUE(has(r->explain, "Err.LastDllError")) << e.name;
+        EXPECT_TRUE(has(r->recode, "Err.LastDllError") &&
+                    has(r->recode, "Marshal.GetLastWin32Error()"))
+            << e.name;
+        // A table's failing value must be one the result can hold.
+        EXPECT_TRUE(
+            e.failure == tolvane::gen::Failure::Zero ||
+            (e.failure == tolvane::gen::Failure::AllOnes && !has(r->csharp, "static extern bool ")))
+            << e.name;
+    }
+    // win95 and winnt, and what explain says of the versions and the error
+    // report: from the DLL table (psapi.dll came with NT 4.0, dwmapi.dll
+    // with Vista) and the header levels.
+    struct Case {
+        const char *name, *columns, *part;
+    };
+    const Case cases[] = {
+        {"CreateFile", "YesYes",
+         "ANSI 版 CreateFileA，Unicode 版 CreateFileW。失败时返回 "
+         "INVALID_HANDLE_VALUE（-1），并设置最后错误"},
+        {"DwmEnableComposition", "NoNo",
+         "需要 Windows Vista 或更高版本。返回值就是错误代码（HRESULT，小于 0 表示失败）"},
+        {"EnumProcesses", "NoYes", "Windows 95/98/Me 没有 psapi.dll。"},
+        {"GetFileSizeEx", "NoYes", "需要 Windows 2000 或更高版本。"},
+        {"GetTickCount64", "NoNo", "需要 Windows Vista 或更高版本。"},
+        {"AdjustWindowRectExForDpi", "NoNo", "需要 Windows 10 或更高版本。"},
+        {"RegOpenKeyEx", "YesYes", "返回值就是错误代码（LONG，0 表示成功）"},
+        {"EnumWindows", "YesYes", "声明于 winuser.h，由 user32.dll 导出。"},
+        {"GetTickCount", "YesYes", "由 kernel32.dll 导出。"},
+    };
+    for (const Case& c : cases) {
+        const CatalogueRow* r = function(c.name);
+        ASSERT_NE(r, nullptr) << c.name;
+        EXPECT_EQ(r->win95 + r->winnt, c.columns) << c.name;
+        EXPECT_TRUE(has(r->explain, c.part)) << r->explain;
+    }
+    // The sample tests the result as the error rule says.
+    EXPECT_TRUE(has(function("CreateFile")->recode, "If result = -1 Then Debug.Print"));
+    EXPECT_TRUE(has(function("CreateFile")->recode, "if (result == new IntPtr(-1))"));
+    EXPECT_TRUE(has(function("DwmEnableComposition")->recode, "If result < 0 Then"));
+    EXPECT_TRUE(has(function("RegOpenKeyEx")->recode, "if (result != 0)"));
+    EXPECT_FALSE(has(function("GetTickCount")->explain, "需要"));
+    EXPECT_FALSE(has(function("EnumProcesses")->explain, "需要"));
+    EXPECT_FALSE(has(function("EnumWindows")->explain, "错误"));
+}
 
 // A claim that one target alone exports a function is made of the hand-made
 // records whose annotation says so (only=32, export32=), and of no other.

@@ -13,7 +13,7 @@ namespace {
 using tolvane::test::CatalogueRow;
 
 // The entries of golden.txt: name, class and library, VB form, C# form,
-// (for some) the 64-bit VBA form, explain and sample.
+// (for some) the 64-bit VBA form, explain, sample, parameters and othername.
 std::vector<CatalogueRow> readGolden() {
     std::ifstream in(TOLVANE_SOURCE_DIR "/tests/tools/golden.txt");
     std::vector<CatalogueRow> entries;
@@ -29,8 +29,11 @@ std::vector<CatalogueRow> readGolden() {
         while (std::getline(in, line) && !line.empty()) {
             if (line == "--") {
                 form = form == &g.declare ? &g.csharp : &g.vba64;
-            } else if (line == "-- explain" || line == "-- recode") {
-                form = line == "-- explain" ? &g.explain : &g.recode;
+            } else if (line.starts_with("-- ")) {
+                form = line == "-- explain"     ? &g.explain
+                       : line == "-- recode"    ? &g.recode
+                       : line == "-- parameter" ? &g.parameter
+                                                : &g.othername;
             } else {
                 if (!form->empty()) *form += "\r\n";
                 *form += line == "~" ? "" : line;  // "~" stands for an empty line
@@ -61,12 +64,11 @@ TEST(GoldenCatalogue, WellKnownDeclarationsMatchTheirHandCheckedForms) {
             EXPECT_EQ(row->vba64, g.vba64);
             ++vba64Forms;
         }
-        if (!g.explain.empty()) {
-            EXPECT_EQ(row->explain, g.explain);
-        }
-        if (!g.recode.empty()) {
-            EXPECT_EQ(row->recode, g.recode);
-        }
+        for (auto column : {&CatalogueRow::explain, &CatalogueRow::recode, &CatalogueRow::parameter,
+                            &CatalogueRow::othername})
+            if (!(g.*column).empty()) {
+                EXPECT_EQ(row->*column, g.*column);
+            }
     }
     EXPECT_GE(vba64Forms, 9);
     EXPECT_GE(golden.size(), 50u);

@@ -58,22 +58,24 @@ const Inputs& inputs() {
     return in;
 }
 
-// The bytes a parameter of a typedef's record passes in a process with
-// pointers of `pointer` bytes ("ByVal x As Long", "ref int x", "IntPtr x").
-long long passedBytes(const std::string& param, long long pointer) {
-    static const std::map<std::string, long long> kSizes = {
-        {"Byte", 1},     {"Integer", 2},  {"Long", 4},  {"Single", 4}, {"Double", 8},
-        {"Currency", 8}, {"LongLong", 8}, {"byte", 1},  {"sbyte", 1},  {"short", 2},
-        {"ushort", 2},   {"char", 2},     {"int", 4},   {"uint", 4},   {"float", 4},
-        {"bool", 4},     {"long", 8},     {"ulong", 8}, {"double", 8}};
+// The bytes a parameter of a typedef's record passes in `dialect`'s process
+// or a C# one of the same pointer size ("ByVal x As Long", "ref int x",
+// "IntPtr x").
+long long passedBytes(const std::string& param, tolvane::gen::VbDialect dialect) {
+    static const std::map<std::string, long long> kCsSizes = {
+        {"byte", 1}, {"sbyte", 1}, {"short", 2}, {"ushort", 2}, {"char", 2},  {"int", 4},
+        {"uint", 4}, {"float", 4}, {"bool", 4},  {"long", 8},   {"ulong", 8}, {"double", 8}};
+    const long long pointer = dialect == tolvane::gen::VbDialect::Vba64 ? 8 : 4;
     if (param.starts_with("ByRef ") || param.starts_with("ref ")) return pointer;
-    const size_t as = param.find(" As ");
-    std::string type =
-        as != std::string::npos ? param.substr(as + 4) : param.substr(param.rfind(']') + 1);
-    if (as == std::string::npos) type = type.substr(type.find_first_not_of(' '));
-    type = type.substr(0, type.find(' '));
-    auto it = kSizes.find(type);
-    return it == kSizes.end() ? pointer : it->second;  // LongPtr, IntPtr, String, string
+    if (const size_t as = param.find(" As "); as != std::string::npos) {
+        const std::string type = param.substr(as + 4);
+        const long long size = tolvane::test::vbValueSize(type.substr(0, type.find(' ')), dialect);
+        return size ? size : pointer;  // LongPtr in VB6, Any
+    }
+    std::string type = param.substr(param.rfind(']') + 1);
+    type = type.substr(type.find_first_not_of(' '));
+    auto it = kCsSizes.find(type.substr(0, type.find(' ')));
+    return it == kCsSizes.end() ? pointer : it->second;  // IntPtr, string
 }
 
 // A typedef's record against clang's size of the type on one target: what
@@ -82,13 +84,13 @@ std::string typedefProblem(const CLayout& c) {
     auto row = inputs().typedefs.find(c.type);
     if (row == inputs().typedefs.end()) return "layout of a record the catalogue lacks";
     const bool on64 = c.form == "value64";
-    const long long pointer = on64 ? 8 : 4;
+    const auto dialect = on64 ? tolvane::gen::VbDialect::Vba64 : tolvane::gen::VbDialect::Vb6;
     for (const std::string* form :
          {on64 ? &row->second->vba64 : &row->second->declare, &row->second->csharp}) {
         const std::string param = tolvane::test::typedefUse(*form).param;
-        if (passedBytes(param, pointer) != c.size)
-            return param + " passes " + std::to_string(passedBytes(param, pointer)) +
-                   " bytes, C has " + std::to_string(c.size);
+        if (const long long passed = passedBytes(param, dialect); passed != c.size)
+            return param + " passes " + std::to_string(passed) + " bytes, C has " +
+                   std::to_string(c.size);
     }
     return {};
 }

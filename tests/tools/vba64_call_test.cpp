@@ -22,13 +22,8 @@ namespace {
 using tolvane::gen::CLayout;
 using tolvane::test::CatalogueRow;
 
-// Bytes of a value of a built-in type in 64-bit VBA; 0 for Any or a Type.
-long long builtinSize(const std::string& type) {
-    static const std::map<std::string, long long> kSizes = {
-        {"Byte", 1},     {"Integer", 2}, {"Long", 4},     {"Single", 4}, {"Double", 8},
-        {"Currency", 8}, {"LongPtr", 8}, {"LongLong", 8}, {"String", 8}};
-    auto it = kSizes.find(type);
-    return it == kSizes.end() ? 0 : it->second;
+long long vba64Size(const std::string& type) {
+    return tolvane::test::vbValueSize(type, tolvane::gen::VbDialect::Vba64);
 }
 
 // The first difference between a Declare and C's prototype, "" if none.
@@ -39,16 +34,10 @@ std::string difference(const std::string& declare, const CLayout& c,
     static const std::regex kParam(R"(^(ByVal|ByRef) (\w+) As (\w+)$)");
     std::smatch m;
     if (!std::regex_match(declare, m, kShape)) return "not a 64-bit VBA Declare";
-    const long long result = m[4].matched ? builtinSize(m[5]) : 0;
+    const long long result = m[4].matched ? vba64Size(m[5]) : 0;
     if (result != c.size)
         return "result of " + std::to_string(result) + " bytes, C has " + std::to_string(c.size);
-    std::vector<std::string> params;
-    const std::string list = m[3];
-    for (size_t at = 0; !list.empty() && at <= list.size();) {
-        const size_t end = std::min(list.find(", ", at), list.size());
-        params.push_back(list.substr(at, end - at));
-        at = end + 2;
-    }
+    const std::vector<std::string> params = tolvane::test::split(m[3], ", ");
     if (params.size() != c.members.size())
         return std::to_string(params.size()) + " parameters, C has " +
                std::to_string(c.members.size());
@@ -59,12 +48,12 @@ std::string difference(const std::string& declare, const CLayout& c,
         if (pm[2] != p.name) return "parameter " + pm[2].str() + " where C has " + p.name;
         const bool byRef = pm[1] == "ByRef";
         const std::string type = pm[3];
-        const long long passed = byRef ? 8 : builtinSize(type);
+        const long long passed = byRef ? 8 : vba64Size(type);
         if (passed != p.size)
             return p.name + " passes " + std::to_string(passed) + " bytes, C " +
                    std::to_string(p.size);
         if (!byRef || p.offset == 0 || type == "Any") continue;
-        long long pointee = builtinSize(type);
+        long long pointee = vba64Size(type);
         if (pointee == 0) {
             const tolvane::test::DeclaredLayout& t = types.of(type);
             if (!t.problem.empty()) return p.name + ": " + t.problem;

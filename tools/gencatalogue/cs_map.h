@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "c_model.h"
+#include "c_types.h"
 #include "cs_pack.h"
 #include "type_names.h"
 
@@ -39,6 +40,14 @@ struct StringSides {
     CharSet charSet = CharSet::None;
     std::vector<bool> generic;  // by parameter or field: a TCHAR string
 };
+
+// The MarshalAs attribute a string parameter or field of `kind` needs under
+// the declaration's CharSet, "" when the CharSet covers it (`generic`: a
+// TCHAR string of a pair).
+std::string marshalString(CharKind kind, CharSet charSet, bool generic);
+
+// "CharSet.Ansi" etc., "" for CharSet::None.
+std::string charSetName(CharSet c);
 
 // C# type of a value held in a field, passed by value or returned.
 std::string csValueType(const CType& t, const TypeNames& names);
