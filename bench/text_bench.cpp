@@ -3,7 +3,8 @@
 // name or 说明 holds 1 KB, 1 MB or 100 MB, from the click on the next-record
 // button until the window has shown it and answers input again, the first
 // key typed into the start of the big value and leaving the record (the
-// key let go); saving such a key (which rewrites the whole value);
+// key let go); saving such a key (which rewrites the whole value), and Esc
+// during such a save of 100 MB;
 // and pasting 1 MB and 10 MB into the one-line name box and into 说明, from
 // Ctrl+V until the window answers input. Prints one line per case; --only runs the cases
 // whose label contains one of the texts. The catalogues are built once in
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdio>
 #include <filesystem>
@@ -181,6 +183,12 @@ int main(int argc, char** argv) {
                     [&] { press(box, Qt::Key_Z, Qt::ShiftModifier, QStringLiteral("Z")); });
                 if (saving) {
                     print(label,
+                          untilAnswering([&] { button(*window, "saveButton")->click(); }));
+                    if (size < 100000000LL) continue;
+                    // Esc a third of a second into the next such save.
+                    press(box, Qt::Key_Z, Qt::ShiftModifier, QStringLiteral("Z"));
+                    QTimer::singleShot(300, [box] { press(box, Qt::Key_Escape); });
+                    print("  and Esc 0.3 s into saving the next key",
                           untilAnswering([&] { button(*window, "saveButton")->click(); }));
                     continue;
                 }

@@ -4,6 +4,7 @@
 #include "core/store/catalogue_schema.h"
 #include "core/store/like_function.h"
 #include "core/store/sqlite_status.h"
+#include "core/store/watched_files.h"
 
 #include <sqlite3.h>
 
@@ -112,7 +113,7 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& given, const
                       SQLITE_OPEN_NOMUTEX;
     const QByteArray name =
         readOnly ? readOnlyUri(info.absoluteFilePath(), header) : QFile::encodeName(path);
-    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
+    int rc = sqlite3_open_v2(name.constData(), &db, flags, watchedFilesVfs());
     std::unique_ptr<Connection> connection(
         new Connection(db, info.absoluteFilePath(), kind == FileKind::Encrypted ? password : ""));
     connection->lockWait_ = options.lockWait;
@@ -188,8 +189,14 @@ Status Connection::run(const QByteArray& sql) {
 
 Status Connection::write(const std::function<Status()>& work) {
     if (Status unchanged = checkFileUnchanged(); !unchanged.ok()) return unchanged;
+    // A write of a huge value spends seconds in a few steps of file work,
+    // where the progress handler is not called: the file work answers too.
+    const FileWatch watch([](void* c) { static_cast<Connection*>(c)->statementRunning(); }, this);
     if (Status begun = run("BEGIN IMMEDIATE"); !begun.ok()) return begun;
     Status done = work();
+    // A cancel raised while the last statement ran, after its last check,
+    // still rolls the write back.
+    if (done.ok() && interrupted()) done = Status(StatusCode::Cancelled);
     if (done.ok()) done = run("COMMIT");
     if (!done.ok() && !sqlite3_get_autocommit(db_)) run("ROLLBACK");
     return done;

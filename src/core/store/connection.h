@@ -72,7 +72,8 @@ public:
     // Runs a statement that yields no rows.
     Status run(const QByteArray& sql);
     // Runs `work` in BEGIN IMMEDIATE ... COMMIT, after checking that the
-    // file is still the one opened; anything failing rolls it all back.
+    // file is still the one opened; anything failing, or a cancel raised
+    // before the commit, rolls it all back.
     Status write(const std::function<Status()>& work);
 
     // The status of a failed SQLite call on this connection.

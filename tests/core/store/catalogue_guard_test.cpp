@@ -6,6 +6,7 @@
 #include "support/catalogues.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QFile>
 
@@ -132,7 +133,8 @@ TEST(CatalogueGuardTest, OnlyTheCataloguesOwnReadsAndWritesPass) {
 }
 
 // A raised cancel flag stops a long statement, also inside one long pattern
-// match; once it is lowered statements run again.
+// match, and a write before its commit, also one busy writing a huge value;
+// once it is lowered statements run again.
 TEST(CancelFlagTest, StopsLongStatementsAndMatchesAtOnce) {
     CatalogueDir dir;
     auto connection = open(dir.make("big.mdb", test::numberedRows(3000) +
@@ -157,6 +159,34 @@ TEST(CancelFlagTest, StopsLongStatementsAndMatchesAtOnce) {
     }
     cancel = false;
     EXPECT_TRUE(connection->run("select count(*) from winfun").ok());
+
+    // Raised once a write's last statement has run, it still rolls the
+    // write back.
+    const auto renamed = [&] {
+        return connection->write([&] {
+            const Status updated = connection->run("update winfun set name = 'X' where ID = 1");
+            cancel = true;
+            return updated;
+        });
+    };
+    EXPECT_EQ(renamed().code(), StatusCode::Cancelled);
+    cancel = false;
+    // A write of a huge value spends its time in a few steps of file work:
+    // it answers there, and a cancel raised then rolls it back.
+    const QByteArray huge(30'000'000, 'h');
+    connection->setPatience([&](std::chrono::milliseconds) { cancel = true; });
+    const Status written = connection->write([&]() -> Status {
+        Result<Connection::Use> use = connection->statement("update winfun set name = ? where ID = 1");
+        if (!use.ok()) return use.status();
+        sqlite3_bind_text64(use->get(), 1, huge.constData(), huge.size(), SQLITE_STATIC, SQLITE_UTF8);
+        const int rc = sqlite3_step(use->get());
+        return rc == SQLITE_DONE ? Status() : connection->failure(rc);
+    });
+    EXPECT_EQ(written.code(), StatusCode::Cancelled);
+    connection->setPatience({});
+    cancel = false;
+    EXPECT_EQ(queryTexts(connection->path(), "select name from winfun where ID = 1"),
+              QStringList{"Name1"});
 }
 
 // Once the path names no file, or another file, a write fails naming the
