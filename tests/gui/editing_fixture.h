@@ -7,6 +7,10 @@
 
 namespace tolvane::test {
 
+// A UTF-8 literal as a QString, and what a successful save says.
+inline QString q(const char* s) { return QString::fromUtf8(s); }
+inline const QString kSaved = q("修改成功!");
+
 class EditingTest : public WindowTest {
 protected:
     void SetUp() override;

@@ -11,11 +11,10 @@
 
 using namespace tolvane;
 
+using test::kSaved;
+using test::q;
+
 namespace {
-
-QString q(const char* s) { return QString::fromUtf8(s); }
-
-const QString kSaved = q("修改成功!");
 
 class RecordConflictTest : public test::EditingTest {};
 
