@@ -127,7 +127,7 @@ QString RecordPanel::sizeNote() const {
         // holds before the stored rest.
         const Column column = boxColumn(i);
         qint64 bytes = shown_.partBytes(column);
-        if (!box->unchanged()) bytes += utf8Bytes(box->text()) - shown_.startBytes(column);
+        if (!box->unchanged()) bytes += box->text().toUtf8().size() - shown_.startBytes(column);
         notes << tolvane::sizeNote(label, bytes, true);
     }
     return notes.join(QStringLiteral("；"));

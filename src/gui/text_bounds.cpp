@@ -51,27 +51,6 @@ void appendStored(QString& out, QStringView text) {
     out += text;
 }
 
-// A surrogate pair takes four bytes, two for each half; a lone surrogate
-// is stored as U+FFFD (three bytes).
-qint64 utf8Bytes(QStringView text) {
-    qint64 bytes = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80) {
-            ++bytes;
-        } else if (c < 0x800) {
-            bytes += 2;
-        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-                   QChar::isLowSurrogate(text[i + 1].unicode())) {
-            bytes += 4;
-            ++i;
-        } else {
-            bytes += 3;
-        }
-    }
-    return bytes;
-}
-
 QString sizeNote(const QString& label, qsizetype length, bool inBytes) {
     return (inBytes ? QStringLiteral("%1 共 %2 字节") : QStringLiteral("%1 共 %2 个字符"))
         .arg(label, groupedDigits(length));

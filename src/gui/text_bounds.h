@@ -37,9 +37,6 @@ QString displayForm(QStringView stored);
 // every LF not after a CR made CR LF.
 void appendStored(QString& out, QStringView text);
 
-// The size of `text` in UTF-8, as the catalogue stores it.
-qint64 utf8Bytes(QStringView text);
-
 // "说明 共 1 000 000 个字符": the note that a box shows only the start of
 // its text, `label` being the box's name; "说明 共 100 000 000 字节" for a
 // value whose size is known only in bytes as stored.
